@@ -1,0 +1,44 @@
+# Shared by scripts/play and scripts/test: install what is missing, configure, build.
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+PACKAGES=(
+  build-essential cmake ninja-build pkg-config clang-format
+  libsdl2-dev libsdl2-mixer-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
+  libegl1 libegl-mesa0 libfreetype-dev libfontconfig-dev fonts-liberation2 zlib1g-dev
+  libsimpleini-dev libgtest-dev libgmock-dev libbenchmark-dev lame
+)
+
+install_packages() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$p")
+    fi
+  done
+  if [ ${#missing[@]} -eq 0 ]; then
+    return 0
+  fi
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq "${missing[@]}"
+}
+
+jobs() { nproc 2>/dev/null || echo 2; }
+
+# build FLAVOUR: configure and build build/FLAVOUR (release or debug).
+build() {
+  local flavour="$1"; shift
+  local dir="$ROOT/build/$flavour"
+  local args=(-G Ninja -S "$ROOT" -B "$dir")
+  case "$flavour" in
+    release) args+=(-DCMAKE_BUILD_TYPE=Release -DBHM_SANITIZE=OFF) ;;
+    debug)   args+=(-DCMAKE_BUILD_TYPE=Debug -DBHM_SANITIZE=ON -DBHM_BENCH=OFF) ;;
+  esac
+  cmake "${args[@]}" "$@" >/dev/null
+  cmake --build "$dir" -j "$(jobs)"
+}

@@ -1,0 +1,93 @@
+// Brandenhofmark: the program block.
+//
+//   brandenhofmark [--frames N] [--capture FILE]
+//
+// --frames N closes the window after N frames; --capture FILE writes the last of
+// them as an image first. Both serve headless runs (SDL_VIDEODRIVER=offscreen).
+#include <GL/gl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/GLForm.h"
+#include "foundation/Seams.h"
+#include "platform/Fenster.h"
+#include "platform/base/System.h"
+
+namespace {
+
+struct FensterShell : ShellSeam {
+    TGLForm& form;
+    explicit FensterShell(TGLForm& f) : form(f) {}
+    void Grafik_Engiene(bool nurInterface) override { form.Grafik_Engiene(nurInterface); }
+    void Nachrichten_verarbeiten() override { plattform::Ereignisse_verarbeiten(form, 0); }
+    void Meldung(const std::string& text) override { plattform::Meldung("Brandenhofmark", text); }
+};
+
+// Writes the back buffer as a binary PPM (8-bit RGB, top row first).
+bool bild_schreiben(const std::string& datei, int b, int h) {
+    std::vector<unsigned char> px(static_cast<std::size_t>(b) * h * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, b, h, GL_RGB, GL_UNSIGNED_BYTE, px.data());
+    std::FILE* f = std::fopen(datei.c_str(), "wb");
+    if (!f) return false;
+    std::fprintf(f, "P6\n%d %d\n255\n", b, h);
+    for (int y = h - 1; y >= 0; --y)
+        std::fwrite(px.data() + static_cast<std::size_t>(y) * b * 3, 1, b * 3, f);
+    return std::fclose(f) == 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    long frames_bis_ende = -1;
+    std::string mitschnitt;
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        if (a == "--frames" && i + 1 < argc)
+            frames_bis_ende = std::strtol(argv[++i], nullptr, 10);
+        else if (a == "--capture" && i + 1 < argc)
+            mitschnitt = argv[++i];
+        else {
+            std::fprintf(stderr, "usage: %s [--frames N] [--capture FILE]\n", argv[0]);
+            return 64;
+        }
+    }
+
+    TGLForm form;
+    GLForm = &form;
+    FensterShell shell(form);
+    Shell_setzen(&shell);
+
+    long frames = 0;
+    form.vor_dem_Tauschen = [&] {
+        if (frames_bis_ende >= 0 && frames + 1 >= frames_bis_ende && !mitschnitt.empty()) {
+            if (!bild_schreiben(mitschnitt, form.ClientWidth, form.ClientHeight))
+                std::fprintf(stderr, "capture failed: %s\n", mitschnitt.c_str());
+        }
+    };
+
+    form.FormCreate();
+    while (!form.beendet) {
+        std::uint32_t jetzt = Tickzaehler();
+        int warten = 10;
+        for (const Zeitgeber* t : {&form.Starttimer, &form.Eventtimer})
+            if (t->aktiv) warten = std::min(warten, std::max(0, static_cast<int>(t->faellig - jetzt)));
+        plattform::Ereignisse_verarbeiten(form, warten);
+        if (form.beendet) break;
+        jetzt = Tickzaehler();
+        if (form.Starttimer.faellig_bei(jetzt)) form.StarttimerTimer();
+        if (form.beendet) break;
+        if (form.Eventtimer.faellig_bei(jetzt)) {
+            form.eventtimertimer();
+            if (++frames == frames_bis_ende) plattform::Schliessen_anfordern();
+        }
+    }
+    form.FormDestroy();
+    Shell_setzen(nullptr);
+    GLForm = nullptr;
+    return form.exitcode;
+}

@@ -1,0 +1,61 @@
+#pragma once
+// Config.ini: the player's settings (section "Allgemein"), read at start-up
+// with fixed defaults and written back by the options panel, and generic
+// accessors that other units use for their own sections. Every access opens
+// the file, reads or writes, and closes it again.
+#include <string>
+
+// The program folder with a trailing separator; prefix of every data, save and configuration path.
+extern std::string Programmpfad;
+inline const std::string Configdatei = "Config.ini";
+
+extern bool Programmvariableanzeigen;
+extern bool Error_Silence;
+extern std::string Server;
+extern std::string Version;
+extern bool Errorloger;
+extern std::string Spielername;
+extern int SpielerfarbeR, SpielerfarbeG, SpielerfarbeB;
+extern bool MausinverterX, MausinverterY;
+extern bool AutosaveCheck;
+extern int Autosave_time;
+extern bool Vollbild;
+extern bool VSync;
+extern bool Musik;
+extern bool SFX;
+extern bool AutoUpdate;
+
+// The longest player name, wherever it is set (first start, options, typing).
+inline constexpr int Spielername_max = 15;
+
+// Puts every setting back to its default (start of a run, tests).
+void Config_zuruecksetzen();
+
+void Config_laden();
+void Config_speichern();
+void Config_Debug_lesen();
+bool Config_Vollbild_lesen();
+// Default player name (the logged-in user's, at most Spielername_max characters) and colour 100/0/0.
+void Config_Spieler_Vorgabe();
+
+struct Fenstergeometrie {
+    int breite, hoehe, links, oben;
+};
+// The windowed start's client size and position from Config.ini, fitted to the screen.
+Fenstergeometrie Config_Fenster_lesen(int bildschirm_breite, int bildschirm_hoehe);
+void Config_Fenster_schreiben(const std::string& datei, bool vollbild, int breite, int hoehe, int links,
+                              int oben);
+
+// Generic accessors on Programmpfad + datei.
+void Config_WriteString(const std::string& datei, const std::string& sektion, const std::string& schluessel,
+                        const std::string& wert);
+void Config_ReadString(const std::string& datei, const std::string& sektion, const std::string& schluessel,
+                       std::string& ergebnis, const std::string& vorgabe);
+void Config_WriteInteger(const std::string& datei, const std::string& sektion, const std::string& schluessel,
+                         int wert);
+int Config_ReadInteger(const std::string& datei, const std::string& sektion, const std::string& schluessel,
+                       int vorgabe);
+void Config_WriteBool(const std::string& datei, const std::string& sektion, const std::string& schluessel,
+                      bool wert);
+bool Config_ReadBool(const std::string& datei, const std::string& sektion, const std::string& schluessel,
+                     bool vorgabe);

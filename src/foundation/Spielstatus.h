@@ -1,0 +1,44 @@
+#pragma once
+// The switches the main window, the interface and the simulation share:
+// game mode and speed, input locks, the view and the build state.
+#include <string>
+
+// Game-mode flags; a game runs when one of them is set.
+extern bool KSL, SSL, MSL, ISL;
+extern bool Pause;
+// Speed N runs N + 1 simulation steps per frame (the buttons use 0, 1, 2, 4, 8).
+extern int Spielgeschwindigkeit;
+// Clicks are dropped while set (long work that handles window events).
+extern bool Eingabesperre;
+// A quick save or quick load is in progress; keys are dropped while set.
+extern bool Speichervorgang;
+extern bool Ladevorgang;
+
+// View: scroll offset in pixels, zoom (20..80, scale Zoomstufe / 20), drag state.
+extern int SX, SY;
+extern int Zoomstufe;
+inline constexpr int Zoomstufe_min = 20;
+inline constexpr int Zoomstufe_max = 80;
+extern bool Neuzeichnen;
+extern bool Kamera_ziehen;
+extern int Mausstatus;
+extern int Maus_letztes_X, Maus_letztes_Y;
+
+// Interface state routed by the main window.
+extern int Anzeigestufe_F2;  // debug page 0..10
+extern std::string Texteingabe;
+extern bool Texteingabe_aktiv;
+inline constexpr std::size_t Texteingabe_max = 240;
+extern std::string Cursorzeichen;
+extern int IFU_Fenstermitte_X, IFU_Fenstermitte_Y;
+
+// Build state.
+extern bool Baufenster_offen;
+extern bool Platzierungsmodus;
+extern int Bau_Typ;
+extern int Bau_Testmodus;  // developer overlay list 0..6
+extern int Bauplatz_Vorlage;
+
+bool Spiel_laeuft();
+// Every switch back to its start value.
+void Spielstatus_zuruecksetzen();

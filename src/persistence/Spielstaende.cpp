@@ -1,0 +1,3 @@
+#include "persistence/Spielstaende.h"
+
+std::string LSU_Speichername;

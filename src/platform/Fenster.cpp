@@ -1,0 +1,257 @@
+#include "platform/Fenster.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "platform/base/Text1252.h"
+
+namespace plattform {
+
+namespace {
+SDL_Window* fenster = nullptr;
+SDL_GLContext kontext = nullptr;
+SDL_Cursor* cursor_verschieben = nullptr;
+SDL_Cursor* cursor_pfeil = nullptr;
+bool video_an = false;
+
+int taste_von(SDL_Keycode k) {
+    switch (k) {
+        case SDLK_ESCAPE:
+            return VK_ESCAPE;
+        case SDLK_RETURN:
+            return VK_RETURN;
+        case SDLK_LEFT:
+            return VK_LEFT;
+        case SDLK_UP:
+            return VK_UP;
+        case SDLK_RIGHT:
+            return VK_RIGHT;
+        case SDLK_DOWN:
+            return VK_DOWN;
+        default:
+            break;
+    }
+    if (k >= SDLK_F1 && k <= SDLK_F12) return VK_F1 + (k - SDLK_F1);
+    if (k >= SDLK_a && k <= SDLK_z) return 'A' + (k - SDLK_a);
+    if (k >= SDLK_0 && k <= SDLK_9) return '0' + (k - SDLK_0);
+    return 0;
+}
+}  // namespace
+
+bool Fenster_erzeugen(const Fensterwunsch& w, std::string& fehler) {
+    if (!video_an) {
+        if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
+            fehler = std::string("SDL: ") + SDL_GetError();
+            return false;
+        }
+        video_an = true;
+    }
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
+    SDL_GL_SetAttribute(SDL_GL_ACCUM_RED_SIZE, 0);
+    std::string titel = cp1252_zu_utf8(w.titel);
+    fenster = SDL_CreateWindow(titel.c_str(), w.links, w.oben, w.breite, w.hoehe,
+                               SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
+    if (!fenster) {
+        fehler = std::string("SDL_CreateWindow: ") + SDL_GetError();
+        return false;
+    }
+    SDL_SetWindowMinimumSize(fenster, w.min_breite, w.min_hoehe);
+    cursor_verschieben = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_SIZEALL);
+    cursor_pfeil = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
+    SDL_StartTextInput();
+    return true;
+}
+
+bool Renderkontext_erzeugen(std::string& fehler) {
+    if (!fenster) {
+        fehler = "kein Fenster";
+        return false;
+    }
+    kontext = SDL_GL_CreateContext(fenster);
+    if (!kontext) {
+        // Some drivers refuse an alpha-less 24-bit request: ask again with alpha.
+        SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 8);
+        kontext = SDL_GL_CreateContext(fenster);
+    }
+    if (!kontext) {
+        fehler = std::string("OpenGL: ") + SDL_GetError();
+        return false;
+    }
+    SDL_GL_MakeCurrent(fenster, kontext);
+    SDL_ShowWindow(fenster);
+    return true;
+}
+
+void Fenster_zerstoeren() {
+    if (kontext) SDL_GL_DeleteContext(kontext);
+    kontext = nullptr;
+    if (fenster) SDL_DestroyWindow(fenster);
+    fenster = nullptr;
+    if (cursor_verschieben) SDL_FreeCursor(cursor_verschieben);
+    if (cursor_pfeil) SDL_FreeCursor(cursor_pfeil);
+    cursor_verschieben = cursor_pfeil = nullptr;
+    if (video_an) SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER);
+    video_an = false;
+}
+
+bool Fenster_vorhanden() { return fenster != nullptr; }
+
+void Bildschirmgroesse(int& breite, int& hoehe) {
+    SDL_DisplayMode m;
+    int anzeige = fenster ? SDL_GetWindowDisplayIndex(fenster) : 0;
+    if (video_an && SDL_GetDesktopDisplayMode(anzeige < 0 ? 0 : anzeige, &m) == 0) {
+        breite = m.w;
+        hoehe = m.h;
+    } else {
+        breite = 1920;
+        hoehe = 1080;
+    }
+}
+
+void Clientgroesse(int& breite, int& hoehe) {
+    breite = hoehe = 0;
+    if (fenster) SDL_GL_GetDrawableSize(fenster, &breite, &hoehe);
+}
+
+void Clientgroesse_setzen(int breite, int hoehe) {
+    if (fenster) SDL_SetWindowSize(fenster, breite, hoehe);
+}
+
+void Fenster_platzieren(int links, int oben) {
+    if (fenster) SDL_SetWindowPosition(fenster, links, oben);
+}
+
+void Fenster_auf_Bildschirm_halten() {
+    if (!fenster) return;
+    SDL_Rect r;
+    int anzeige = SDL_GetWindowDisplayIndex(fenster);
+    if (SDL_GetDisplayUsableBounds(anzeige < 0 ? 0 : anzeige, &r) != 0) return;
+    int x, y, b, h;
+    SDL_GetWindowPosition(fenster, &x, &y);
+    Fenstergroesse(b, h);
+    int nx = std::max(r.x, std::min(x, r.x + r.w - b));
+    int ny = std::max(r.y, std::min(y, r.y + r.h - h));
+    if (nx != x || ny != y) SDL_SetWindowPosition(fenster, nx, ny);
+}
+
+void Fenstergroesse(int& breite, int& hoehe) {
+    breite = hoehe = 0;
+    if (!fenster) return;
+    SDL_GetWindowSize(fenster, &breite, &hoehe);
+    int oben = 0, links = 0, unten = 0, rechts = 0;
+    if (SDL_GetWindowBordersSize(fenster, &oben, &links, &unten, &rechts) == 0) {
+        breite += links + rechts;
+        hoehe += oben + unten;
+    }
+}
+
+bool Vollbild_einschalten() {
+    return fenster && SDL_SetWindowFullscreen(fenster, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
+}
+
+void Vollbild_ausschalten() {
+    if (fenster) SDL_SetWindowFullscreen(fenster, 0);
+}
+
+void Fenster_nach_vorn() {
+    if (fenster) SDL_RaiseWindow(fenster);
+}
+
+void Puffer_tauschen() {
+    if (fenster) SDL_GL_SwapWindow(fenster);
+}
+
+bool Swapintervall_setzen(int intervall) { return kontext && SDL_GL_SetSwapInterval(intervall) == 0; }
+
+void Cursor_verschieben() {
+    if (cursor_verschieben) SDL_SetCursor(cursor_verschieben);
+}
+
+void Cursor_standard() {
+    if (cursor_pfeil) SDL_SetCursor(cursor_pfeil);
+}
+
+void Meldung(const std::string& titel, const std::string& text) {
+    std::string t = cp1252_zu_utf8(titel), m = cp1252_zu_utf8(text);
+    const char* treiber = video_an ? SDL_GetCurrentVideoDriver() : nullptr;
+    bool anzeige = treiber && std::string(treiber) != "offscreen" && std::string(treiber) != "dummy";
+    if (!anzeige || SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, t.c_str(), m.c_str(), fenster) != 0)
+        std::fprintf(stderr, "%s: %s\n", t.c_str(), m.c_str());
+}
+
+void Schliessen_anfordern() {
+    SDL_Event e{};
+    e.type = SDL_QUIT;
+    SDL_PushEvent(&e);
+}
+
+void Ereignisse_verarbeiten(Ereignisempfaenger& emp, int warten_ms) {
+    SDL_Event e;
+    bool erstes = warten_ms > 0 ? SDL_WaitEventTimeout(&e, warten_ms) != 0 : SDL_PollEvent(&e) != 0;
+    while (erstes) {
+        switch (e.type) {
+            case SDL_QUIT:
+                emp.Schliessen_angefordert();
+                break;
+            case SDL_WINDOWEVENT:
+                if (e.window.event == SDL_WINDOWEVENT_CLOSE) emp.Schliessen_angefordert();
+                if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+                    int b, h;
+                    Clientgroesse(b, h);
+                    emp.Groesse_geaendert(b, h);
+                }
+                break;
+            case SDL_MOUSEBUTTONDOWN:
+            case SDL_MOUSEBUTTONUP: {
+                Maustaste t = e.button.button == SDL_BUTTON_LEFT     ? Maustaste::Links
+                              : e.button.button == SDL_BUTTON_RIGHT  ? Maustaste::Rechts
+                              : e.button.button == SDL_BUTTON_MIDDLE ? Maustaste::Mitte
+                                                                     : static_cast<Maustaste>(-1);
+                if (static_cast<int>(t) < 0) break;
+                if (e.type == SDL_MOUSEBUTTONDOWN) {
+                    emp.Maus_runter(t);
+                } else {
+                    emp.Maus_hoch(t);
+                    if (t == Maustaste::Links) emp.Klick();
+                }
+                break;
+            }
+            case SDL_MOUSEMOTION:
+                emp.Maus_bewegt(e.motion.x, e.motion.y);
+                break;
+            case SDL_MOUSEWHEEL: {
+                int d = e.wheel.y;
+                if (e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED) d = -d;
+                if (d != 0) emp.Mausrad(d * 120);
+                break;
+            }
+            case SDL_KEYDOWN:
+                if (e.key.keysym.sym == SDLK_BACKSPACE) {
+                    emp.Zeichen(8);
+                } else if (int vk = taste_von(e.key.keysym.sym)) {
+                    emp.Taste_runter(vk);
+                }
+                break;
+            case SDL_TEXTINPUT: {
+                std::string s = utf8_zu_1252(e.text.text);
+                for (char c : s) emp.Zeichen(static_cast<unsigned char>(c));
+                break;
+            }
+            default:
+                break;
+        }
+        erstes = SDL_PollEvent(&e) != 0;
+    }
+}
+
+}  // namespace plattform

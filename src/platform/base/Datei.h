@@ -1,0 +1,40 @@
+#pragma once
+// Files and folders, as the game addresses them.
+//
+// Every path in the game is Windows-1252 text and may use "\" as separator and
+// any letter case. Each path goes through Pfad_aufloesen, which turns "\" into
+// "/" and matches each component to what is on disk without regard to case
+// (an exact match first). A component that does not exist keeps the spelling
+// given, so a new file is created as written; an existing file of another case
+// is found and overwritten in place.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The on-disk (UTF-8) path for a game path.
+std::string Pfad_aufloesen(const std::string& pfad);
+
+bool Datei_existiert(const std::string& pfad);
+bool Ordner_existiert(const std::string& pfad);
+// Creates the folder and its parents; true when it exists afterwards.
+bool Ordner_anlegen(const std::string& pfad);
+// Size in bytes, -1 when the file does not exist.
+std::int64_t Datei_groesse(const std::string& pfad);
+// The whole file, or nothing when it cannot be read.
+std::optional<std::string> Datei_lesen(const std::string& pfad);
+// Writes the whole file (created or replaced); false on failure.
+bool Datei_schreiben(const std::string& pfad, const std::string& bytes);
+bool Datei_loeschen(const std::string& pfad);
+// Copies a file, creating or replacing the destination; false on failure.
+bool Datei_kopieren(const std::string& quelle, const std::string& ziel);
+// Deletes a folder and everything in it; false on failure.
+bool Ordner_loeschen(const std::string& pfad);
+// Names (Windows-1252) of the entries of a folder, in the order the file system returns them.
+std::vector<std::string> Ordner_eintraege(const std::string& pfad);
+
+// Text files: lines end in CR, LF or CR LF when read; CR LF when written.
+std::optional<std::vector<std::string>> Textdatei_lesen(const std::string& pfad);
+bool Textdatei_schreiben(const std::string& pfad, const std::vector<std::string>& zeilen);
+// Splits text into lines at CR, LF or CR LF (a final line end adds no empty line).
+std::vector<std::string> Zeilen_teilen(const std::string& text);

@@ -1,0 +1,34 @@
+#pragma once
+// Ini files with the semantics of the Windows profile functions.
+//
+// Sections and keys are matched without regard to case, values are trimmed, a
+// written key is updated in place and every other section and key is kept, the
+// file is created by the first write. Each call opens the file, reads or
+// writes, and closes it: nothing is cached. Integers are strict decimals; a
+// value that is not one reads as the default. Booleans are written 1/0 and any
+// non-zero number reads as true. Texts are Windows-1252 bytes.
+#include <string>
+#include <vector>
+
+namespace ini {
+
+std::string lesen_text(const std::string& datei, const std::string& sektion, const std::string& schluessel,
+                       const std::string& vorgabe);
+int lesen_zahl(const std::string& datei, const std::string& sektion, const std::string& schluessel,
+               int vorgabe);
+bool lesen_bool(const std::string& datei, const std::string& sektion, const std::string& schluessel,
+                bool vorgabe);
+// True when the key exists in the section.
+bool vorhanden(const std::string& datei, const std::string& sektion, const std::string& schluessel);
+
+bool schreiben_text(const std::string& datei, const std::string& sektion, const std::string& schluessel,
+                    const std::string& wert);
+bool schreiben_zahl(const std::string& datei, const std::string& sektion, const std::string& schluessel,
+                    int wert);
+bool schreiben_bool(const std::string& datei, const std::string& sektion, const std::string& schluessel,
+                    bool wert);
+
+// Strict decimal Integer: optional sign, digits, nothing else, within int range.
+bool zahl_lesen(const std::string& text, int& wert);
+
+}  // namespace ini

@@ -1,0 +1,3 @@
+#pragma once
+// Person animation: the global animation clock.
+void AU_Animation_Frame();
