@@ -73,32 +73,23 @@ void TGLForm::Config_Fenster_einrichten() {
     wunsch.titel = kTitel;
     wunsch.min_breite = kMinBreite;
     wunsch.min_hoehe = kMinHoehe;
-    bool vollbild = Config_Vollbild_lesen();
+    // The screen size is known only once video is up: create the window, then place it.
     std::string fehler;
-    if (!vollbild) {
-        // The screen size is known only once video is up: create, then place.
-        if (!plattform::Fenster_erzeugen(wunsch, fehler)) {
-            plattform::Meldung(kTitel, "Das Fenster konnte nicht erzeugt werden: " + fehler);
-            beendet = true;
-            exitcode = 2;
-            return;
-        }
-        int sb, sh;
-        plattform::Bildschirmgroesse(sb, sh);
+    if (!plattform::Fenster_erzeugen(wunsch, fehler)) {
+        plattform::Meldung(kTitel, "Das Fenster konnte nicht erzeugt werden: " + fehler);
+        beendet = true;
+        exitcode = 2;
+        return;
+    }
+    int sb, sh;
+    plattform::Bildschirmgroesse(sb, sh);
+    if (Config_Vollbild_lesen()) {
+        Vollbild_setzen(sb, sh, 32, 75);
+    } else {
         Fenstergeometrie g = Config_Fenster_lesen(sb, sh);
         plattform::Fenster_platzieren(g.links, g.oben);
         plattform::Clientgroesse_setzen(g.breite, g.hoehe);
         FormResize();
-    } else {
-        if (!plattform::Fenster_erzeugen(wunsch, fehler)) {
-            plattform::Meldung(kTitel, "Das Fenster konnte nicht erzeugt werden: " + fehler);
-            beendet = true;
-            exitcode = 2;
-            return;
-        }
-        int sb, sh;
-        plattform::Bildschirmgroesse(sb, sh);
-        Vollbild_setzen(sb, sh, 32, 75);
     }
 }
 

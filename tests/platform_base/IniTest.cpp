@@ -1,0 +1,64 @@
+#include "platform/base/Ini.h"
+
+#include <gtest/gtest.h>
+
+#include "common/TempDir.h"
+#include "platform/base/Text1252.h"
+
+namespace {
+
+TEST(Ini, SectionsAndKeysIgnoreCaseAndKeepTheRest) {
+    bhmtest::TempDir dir;
+    std::string f = dir.folder() + "Config.ini";
+    dir.write("Config.ini",
+              "; kept comment\r\n[Allgemein]\r\nVSync=1\r\nMusik = 0 \r\n[Errorlog]\r\n0=erster Fehler\r\n");
+
+    EXPECT_TRUE(ini::lesen_bool(f, "ALLGEMEIN", "vsync", false));
+    EXPECT_FALSE(ini::lesen_bool(f, "allgemein", "MUSIK", true)) << "values are trimmed";
+    ASSERT_TRUE(ini::schreiben_zahl(f, "allgemein", "VSYNC", 0));
+    EXPECT_EQ(ini::lesen_zahl(f, "Allgemein", "VSync", 7), 0) << "key updated in place";
+    EXPECT_EQ(ini::lesen_text(f, "Errorlog", "0", ""), "erster Fehler") << "other sections kept";
+
+    std::string text = dir.read("Config.ini");
+    EXPECT_EQ(text.find("vsync"), std::string::npos) << "the key keeps its first spelling";
+    EXPECT_NE(text.find("\r\n"), std::string::npos) << "written with CR LF";
+    EXPECT_EQ(text.find("\n\n"), std::string::npos);
+}
+
+TEST(Ini, Windows1252KeyRoundTrips) {
+    bhmtest::TempDir dir;
+    std::string f = dir.folder() + "Config.ini";
+    const std::string key = W("Fensterhöhe");
+    ASSERT_EQ(key, std::string("Fensterh\xF6he"));
+    ASSERT_TRUE(ini::schreiben_zahl(f, "Allgemein", key, 612));
+    EXPECT_NE(dir.read("Config.ini").find("Fensterh\xF6he=612"), std::string::npos);
+    EXPECT_EQ(ini::lesen_zahl(f, "allgemein", "FENSTERH\xD6HE", 0), 612) << "Ö and ö are one letter";
+}
+
+TEST(Ini, IntegersAreStrictAndBooleansAreNumbers) {
+    bhmtest::TempDir dir;
+    std::string f = dir.folder() + "a.ini";
+    dir.write("a.ini", "[S]\na=12\nb=12abc\nc=\nd=-5\ne=+3\nf=99999999999\nt=2\nz=0\nw=ja\n");
+    struct Fall {
+        const char* key;
+        int erwartet;
+    } faelle[] = {{"a", 12}, {"b", -1}, {"c", -1}, {"d", -5}, {"e", 3}, {"f", -1}, {"fehlt", -1}};
+    for (const auto& fall : faelle)
+        EXPECT_EQ(ini::lesen_zahl(f, "S", fall.key, -1), fall.erwartet) << fall.key;
+    EXPECT_TRUE(ini::lesen_bool(f, "S", "t", false)) << "any non-zero number is true";
+    EXPECT_FALSE(ini::lesen_bool(f, "S", "z", true));
+    EXPECT_TRUE(ini::lesen_bool(f, "S", "w", true)) << "not a number: the default";
+    ASSERT_TRUE(ini::schreiben_bool(f, "S", "neu", true));
+    EXPECT_EQ(ini::lesen_text(f, "S", "neu", ""), "1");
+}
+
+TEST(Ini, MissingFileGivesDefaultsAndFirstWriteCreatesIt) {
+    bhmtest::TempDir dir;
+    std::string f = dir.folder() + "neu.ini";
+    EXPECT_EQ(ini::lesen_text(f, "S", "k", "vorgabe"), "vorgabe");
+    EXPECT_FALSE(ini::vorhanden(f, "S", "k"));
+    ASSERT_TRUE(ini::schreiben_text(f, "S", "k", "wert"));
+    EXPECT_TRUE(ini::vorhanden(f, "s", "K"));
+}
+
+}  // namespace
