@@ -1,0 +1,25 @@
+#include "foundation/Textzeilen.h"
+
+std::string FFU_Slashteil(const std::string& text) { return text.substr(0, text.find('/')); }
+
+void FFU_Slashteil_entnehmen(std::string& text, std::string& feld) {
+    std::size_t p = text.find('/');
+    if (p == std::string::npos) {
+        feld = text;
+        text.clear();
+    } else {
+        feld = text.substr(0, p);
+        text.erase(0, p + 1);
+    }
+}
+
+std::string FFU_Teil_Nr(const std::string& text, char trenner, int n) {
+    if (n < 0) return {};
+    std::size_t anfang = 0;
+    for (int i = 0; i < n; ++i) {
+        std::size_t p = text.find(trenner, anfang);
+        if (p == std::string::npos) return {};
+        anfang = p + 1;
+    }
+    return text.substr(anfang, text.find(trenner, anfang) - anfang);
+}

@@ -1,0 +1,10 @@
+#pragma once
+// Text rows: fields separated by "/", read one at a time from the front.
+#include <string>
+
+// The characters before the first "/"; the whole text when there is none.
+std::string FFU_Slashteil(const std::string& text);
+// feld := the text before the first "/"; text := what follows that "/" (empty when there was none).
+void FFU_Slashteil_entnehmen(std::string& text, std::string& feld);
+// Field n (from 0) of the text split at the delimiter; empty when there are fewer fields.
+std::string FFU_Teil_Nr(const std::string& text, char trenner, int n);
