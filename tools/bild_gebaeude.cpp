@@ -619,6 +619,31 @@ const std::map<std::string, Stil>& stile() {
               b.flagge_x = x + 4;
               b.flagge_y = h.ybase - 37;
           }}},
+        {"Raseneisengrube",
+         {holz_dunkel, stroh_dunkel, 1, 40, 8, 8, false,
+          [](Bau& b, const Haus& h) {
+              tuer(b, h.x0 + 2, h.ybase, 5, 6);
+              const int x = h.x0 + h.breite + h.tiefe + 2;
+              b.l.ellipse(x + 10, h.ybase - 2, 10, 3, rgb(70, 90, 80));
+              b.l.ellipse(x + 6, h.ybase - 6, 5, 3, rgb(150, 86, 56));
+              b.l.linie(x + 16, h.ybase - 2, x + 20, h.ybase - 12, holz_dunkel);
+              b.l.rechteck(x + 14, h.ybase - 2, 4, 3, eisen);
+          }}},
+        {"Großschmiede",
+         {stein_dunkel, schiefer, 0, 60, 15, 12, true,
+          [](Bau& b, const Haus& h) {
+              tuer(b, h.x0 + 4, h.ybase, 8, 10);
+              b.l.rechteck(h.x0 + 5, h.ybase - 7, 6, 4, feuer);
+              standard_fenster(b, h, false);
+              const int x = h.x0 + h.breite + h.tiefe + 2;
+              b.l.rechteck(x, h.ybase - 30, 12, 30, stein);
+              b.l.rechteck(x + 9, h.ybase - 30, 3, 30, stein_dunkel);
+              b.l.rechteck(x + 3, h.ybase - 8, 6, 6, feuer);
+              b.l.rechteck(x + 4, h.ybase - 7, 4, 3, feuer_hell);
+              b.punkte.push_back({x + 6, h.ybase - 31});
+              b.l.rechteck(x + 16, h.ybase + 1, 4, 3, holz_dunkel);
+              b.l.vieleck({{x + 13, h.ybase - 2}, {x + 23, h.ybase - 2}, {x + 21, h.ybase + 1}, {x + 15, h.ybase + 1}}, eisen);
+          }}},
         {"Lagerhaus",
          {holz, holz_dunkel, 0, 75, 14, 12, false,
           [](Bau& b, const Haus& h) {

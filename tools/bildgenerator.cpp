@@ -1,12 +1,14 @@
 // Draws every picture of the default content into a game folder's Daten tree.
 //
-//   bildgenerator <game folder>/Daten
+//   bildgenerator <game folder>/Daten [<content folder>/Daten]
 //
 // The script files (copied there from content/Daten before) decide which pictures
 // are needed: every skill and good gets Icon.BMP, every good Frame.BMP, every
 // building building.bmp (with its marker pixels) and Icon.BMP, every ambient
 // object Icon.BMP (with its anchor). The motif is chosen by the template's title,
-// so a template without a motif stops the generator with an error.
+// so a template without a motif stops the generator with an error. Given the
+// content folder as well, template folders of the game folder that the content
+// no longer has are removed first, so that a shrunken set leaves no stale folder.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -130,6 +132,21 @@ void markieren(Leinwand& l, int& x, int y, Farbe f, std::vector<std::pair<int, i
     belegt.push_back({x, y});
 }
 
+void veraltete_entfernen(const fs::path& spiel, const fs::path& inhalt) {
+    for (const char* art : {"Skill", "Waren", "Objekt", "Ambiente"}) {
+        if (!fs::is_directory(spiel / art)) continue;
+        for (const auto& e : fs::directory_iterator(spiel / art)) {
+            const std::string name = e.path().filename().string();
+            const bool nummer = !name.empty() && name.find_first_not_of("0123456789") == std::string::npos;
+            if (nummer && e.is_directory() && !fs::is_directory(inhalt / art / name)) {
+                std::error_code ec;
+                fs::remove_all(e.path(), ec);
+                if (ec) melden("cannot remove " + e.path().string());
+            }
+        }
+    }
+}
+
 template <typename F>
 int ordner_durchlaufen(const fs::path& basis, F f) {
     int n = 0;
@@ -143,11 +160,12 @@ int ordner_durchlaufen(const fs::path& basis, F f) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "usage: bildgenerator <game folder>/Daten\n";
+    if (argc != 2 && argc != 3) {
+        std::cerr << "usage: bildgenerator <game folder>/Daten [<content folder>/Daten]\n";
         return 2;
     }
     const fs::path daten = argv[1];
+    if (argc == 3) veraltete_entfernen(daten, argv[2]);
 
     const int skills = ordner_durchlaufen(daten / "Skill", [](int, const fs::path& o, const auto& s) {
         const std::string titel = utf8(wert(s, "Titel"));

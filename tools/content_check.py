@@ -674,6 +674,41 @@ def check_markers(T):
             problem("%s: Icon.BMP of an ambient object holds green or blue markers" % a["path"])
 
 
+def check_atlas(T, game):
+    """Every picture finds room in the 2048 x 2048 atlas, placed in load order by first fit."""
+    if not game:
+        return
+    daten = os.path.join(game, "Daten")
+    paths = [os.path.join(daten, "Objekt", str(i), "building.bmp") for i in range(len(T["objekte"]))]
+    paths += [os.path.join(daten, "Ambiente", str(i), "Icon.BMP") for i in range(len(T["ambiente"]))]
+    paths += [os.path.join(daten, "Objekt", str(i), "Icon.BMP") for i in range(len(T["objekte"]))]
+    paths += [os.path.join(daten, "Skill", str(i), "Icon.BMP") for i in range(len(T["skills"]))]
+    paths += [os.path.join(daten, "Waren", str(i), "Icon.BMP") for i in range(len(T["waren"]))]
+    grid = [[False] * 128 for _ in range(128)]
+    used = 0
+    for p in paths:
+        try:
+            w, h = struct.unpack_from("<ii", open(p, "rb").read(26), 18)
+        except (OSError, struct.error):
+            continue
+        nx, ny = -(-w // 16), -(-abs(h) // 16)
+        placed = False
+        for x in range(0, 129 - nx):
+            for y in range(0, 129 - ny):
+                if all(not grid[x + i][y + j] for i in range(nx) for j in range(ny)):
+                    for i in range(nx):
+                        for j in range(ny):
+                            grid[x + i][y + j] = True
+                    placed = True
+                    break
+            if placed:
+                break
+        if not placed:
+            problem("%s: no room left in the building atlas" % p)
+        used += nx * ny
+    T["atlas"] = used
+
+
 def check_mod_ini(content):
     p = os.path.join(content, "Daten", "Mod.ini")
     try:
@@ -705,6 +740,7 @@ def main():
     game = sys.argv[2] if len(sys.argv) == 3 else None
     T = load(content, game)
     check(T)
+    check_atlas(T, game)
     check_mod_ini(content)
     for p in problems:
         print("content_check: " + p)
@@ -714,7 +750,7 @@ def main():
     nahrung, wohnen, rest = T["ai"]
     print("content_check: %d skills, %d goods, %d buildings, %d ambient objects consistent%s"
           % (len(T["skills"]), len(T["waren"]), len(T["objekte"]), len(T["ambiente"]),
-             "" if game else " (pictures not checked)"))
+             " (atlas %d of 16384 cells)" % T["atlas"] if game else " (pictures not checked)"))
     for level in AI_LEVELS:
         print("  computer level %d: food %s, housing %s, production %s" % (
             level, [T["objekte"][i]["Titel"] for i in nahrung.get(level, [])],
