@@ -107,6 +107,17 @@ void rauchwolke(Leinwand& l, int cx, int unten, int phase) {
     }
 }
 
+// Smoke and fire shown at the marker points of a building, anchored at their foot.
+Leinwand effekt(int phase, bool feuer) {
+    Leinwand l(18, 28);
+    if (feuer)
+        flammen(l, 9, 27, phase);
+    else
+        rauchwolke(l, 9, 27, phase);
+    l.marker(9, 27, MARKER_ROT);
+    return l;
+}
+
 Leinwand fahne(int phase) {
     Leinwand l(16, 20);
     l.linie(1, 1, 1, 19, pal::holz_dunkel);
@@ -339,48 +350,12 @@ const std::map<std::string, Motiv>& ambiente_motive() {
         {"Fahne 3", [] { return fahne(2); }},
         {"Wimpel 1", [] { return wimpel(0); }},
         {"Wimpel 2", [] { return wimpel(1); }},
-        {"Rauch 1",
-         [] {
-             Leinwand l(16, 28);
-             rauchwolke(l, 8, 27, 0);
-             l.marker(8, 27, MARKER_ROT);
-             return l;
-         }},
-        {"Rauch 2",
-         [] {
-             Leinwand l(16, 28);
-             rauchwolke(l, 8, 27, 1);
-             l.marker(8, 27, MARKER_ROT);
-             return l;
-         }},
-        {"Rauch 3",
-         [] {
-             Leinwand l(16, 28);
-             rauchwolke(l, 8, 27, 2);
-             l.marker(8, 27, MARKER_ROT);
-             return l;
-         }},
-        {"Feuer 1",
-         [] {
-             Leinwand l(18, 20);
-             flammen(l, 9, 19, 0);
-             l.marker(9, 19, MARKER_ROT);
-             return l;
-         }},
-        {"Feuer 2",
-         [] {
-             Leinwand l(18, 20);
-             flammen(l, 9, 19, 1);
-             l.marker(9, 19, MARKER_ROT);
-             return l;
-         }},
-        {"Feuer 3",
-         [] {
-             Leinwand l(18, 20);
-             flammen(l, 9, 19, 2);
-             l.marker(9, 19, MARKER_ROT);
-             return l;
-         }},
+        {"Rauch 1", [] { return effekt(0, false); }},
+        {"Rauch 2", [] { return effekt(1, false); }},
+        {"Rauch 3", [] { return effekt(2, false); }},
+        {"Feuer 1", [] { return effekt(0, true); }},
+        {"Feuer 2", [] { return effekt(1, true); }},
+        {"Feuer 3", [] { return effekt(2, true); }},
         {"Luftschiff LO", [] { return luftschiff(true, 1); }},
         {"Luftschiff RO", [] { return luftschiff(false, 1); }},
         {"Luftschiff R", [] { return luftschiff(false, 0); }},

@@ -120,6 +120,14 @@ void schornstein(Bau& b, int x, int ytop, int hoehe) {
     b.punkte.push_back({x + 2, ytop - 1});
 }
 
+// Dark beams over a plastered front wall.
+void fachwerk(Bau& b, const Haus& h, int abstand, bool riegel) {
+    for (int x = h.x0; x < h.x0 + h.breite; x += abstand)
+        b.l.linie(x, h.ybase - h.wand, x, h.ybase - 1, pal::holz_dunkel);
+    if (riegel)
+        b.l.linie(h.x0, h.ybase - h.wand / 2, h.x0 + h.breite - 1, h.ybase - h.wand / 2, pal::holz_dunkel);
+}
+
 // Hanging sign with the product icon.
 void schild(Bau& b, int x, int yb, const std::string& ware) {
     auto icon = ware_icon(ware);
@@ -380,9 +388,7 @@ const std::map<std::string, Stil>& stile() {
         {"Fachwerkhaus",
          {putz, ziegel, 0, 80, 13, 11, true,
           [](Bau& b, const Haus& h) {
-              for (int x = h.x0; x < h.x0 + h.breite; x += 6)
-                  b.l.linie(x, h.ybase - h.wand, x, h.ybase - 1, holz_dunkel);
-              b.l.linie(h.x0, h.ybase - h.wand / 2, h.x0 + h.breite - 1, h.ybase - h.wand / 2, holz_dunkel);
+              fachwerk(b, h, 6, true);
               tuer(b, h.x0 + 2, h.ybase, 4, 6);
               fenster(b, h.x0 + 14, h.ybase - h.wand + 2);
           }}},
@@ -474,9 +480,7 @@ const std::map<std::string, Stil>& stile() {
         {"Bauernhaus",
          {putz, ziegel, 0, 70, 14, 12, true,
           [](Bau& b, const Haus& h) {
-              for (int x = h.x0; x < h.x0 + h.breite; x += 7)
-                  b.l.linie(x, h.ybase - h.wand, x, h.ybase - 1, holz_dunkel);
-              b.l.linie(h.x0, h.ybase - h.wand / 2, h.x0 + h.breite - 1, h.ybase - h.wand / 2, holz_dunkel);
+              fachwerk(b, h, 7, true);
               tuer(b, h.x0 + 3, h.ybase, 5, 7);
               standard_fenster(b, h, false);
           }}},
@@ -552,8 +556,7 @@ const std::map<std::string, Stil>& stile() {
         {"Gutshof",
          {putz, ziegel, 0, 45, 13, 12, true,
           [](Bau& b, const Haus& h) {
-              for (int x = h.x0; x < h.x0 + h.breite; x += 7)
-                  b.l.linie(x, h.ybase - h.wand, x, h.ybase - 1, holz_dunkel);
+              fachwerk(b, h, 7, false);
               tuer(b, h.x0 + 3, h.ybase, 5, 7);
               feldreihen(b, h, erde, stroh);
           }}},

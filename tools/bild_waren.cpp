@@ -187,9 +187,7 @@ const std::map<std::string, Motiv>& waren_motive() {
         {"Glas",
          [](Leinwand& l) {
              l.vieleck({{6, 6}, {24, 4}, {26, 26}, {8, 28}}, pal::glas);
-             l.linie(10, 9, 14, 8, pal::glas_hell);
-             l.linie(10, 11, 20, 9, pal::glas_hell);
-             l.vieleck({{6, 6}, {24, 4}, {26, 26}, {8, 28}}, pal::glas);
+             l.linie(10, 20, 14, 19, pal::glas_hell);
              l.linie(6, 6, 24, 4, pal::eisen);
              l.linie(24, 4, 26, 26, pal::eisen);
              l.linie(11, 12, 18, 10, pal::glas_hell);

@@ -9,6 +9,7 @@
 // so a template without a motif stops the generator with an error. Given the
 // content folder as well, template folders of the game folder that the content
 // no longer has are removed first, so that a shrunken set leaves no stale folder.
+#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -191,7 +192,13 @@ int main(int argc, char** argv) {
             for (std::size_t i = 1; i + 1 < modus.size(); i += 2)
                 if (!modus[i].empty() && modus[i + 1] != "Holen") g.waren.push_back(utf8(modus[i]));
         const auto prozess = felder(wert(s, "Prozessanzeige"));
-        if (prozess.size() >= 4) g.prozess = std::make_pair(std::stoi(prozess[2]), std::stoi(prozess[3]));
+        if (prozess.size() >= 4) {
+            try {
+                g.prozess = std::make_pair(std::stoi(prozess[2]), std::stoi(prozess[3]));
+            } catch (const std::exception&) {
+                melden("bad Prozessanzeige offset in " + (o / "Script.srt").string());
+            }
+        }
         g.fuss = fussabdruck(zeilen(lesen(o / "Bauplatz.Obj")));
         auto bild = gebaeude_bild(g);
         if (!bild) return melden("no motif for building " + g.titel);
