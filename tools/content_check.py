@@ -424,6 +424,8 @@ def check(T):
         if o["Modus"] == "Home" and (o["Platz"] < 2 or o["Platz"] % 2):
             problem("%s: a home needs an even Platz of at least 2" % p)
         slot_goods = {g for g, _ in o["Slots"]}
+        if len(slot_goods) != len(o["Slots"]):
+            problem("%s: a good in two slots; stock would only reach the first" % p)
         for g, use in o["Slots"]:
             used_usage.add(use)
             w = waren[g]
