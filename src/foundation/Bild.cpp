@@ -131,16 +131,27 @@ Bild Bild_Alpha_entfernen(const Bildansicht& quelle) {
     return Bild_konvertieren(quelle, qd.ohne_alpha);
 }
 
-Bild Bild_horizontal_spiegeln(const Bildansicht& q) {
+namespace {
+
+// An image of the view's size and format for a mirrored copy; empty when there is nothing to mirror.
+Bild spiegelbild(const Bildansicht& q) {
     const auto& d = Formatbeschreibung(q.format);
-    if (q.daten == nullptr || q.breite <= 0 || q.hoehe <= 0 || d.komprimiert || d.IsEmpty()) return {};
     Bild b;
+    if (q.daten == nullptr || q.breite <= 0 || q.hoehe <= 0 || d.komprimiert || d.IsEmpty()) return b;
     b.breite = q.breite;
     b.hoehe = q.hoehe;
     b.format = q.format;
     b.pixel.resize(d.DataSize(q.breite, q.hoehe));
-    std::size_t px = static_cast<std::size_t>(d.Pixelgroesse());
-    std::size_t zeile = b.Zeilengroesse();
+    return b;
+}
+
+}  // namespace
+
+Bild Bild_horizontal_spiegeln(const Bildansicht& q) {
+    Bild b = spiegelbild(q);
+    if (b.leer()) return b;
+    const std::size_t px = static_cast<std::size_t>(Formatbeschreibung(q.format).Pixelgroesse());
+    const std::size_t zeile = b.Zeilengroesse();
     for (int y = 0; y < q.hoehe; ++y) {
         const std::uint8_t* von = q.daten + y * zeile;
         std::uint8_t* nach = b.Zeile(y) + zeile;
@@ -153,14 +164,9 @@ Bild Bild_horizontal_spiegeln(const Bildansicht& q) {
 }
 
 Bild Bild_vertikal_spiegeln(const Bildansicht& q) {
-    const auto& d = Formatbeschreibung(q.format);
-    if (q.daten == nullptr || q.breite <= 0 || q.hoehe <= 0 || d.komprimiert || d.IsEmpty()) return {};
-    Bild b;
-    b.breite = q.breite;
-    b.hoehe = q.hoehe;
-    b.format = q.format;
-    b.pixel.resize(d.DataSize(q.breite, q.hoehe));
-    std::size_t zeile = b.Zeilengroesse();
+    Bild b = spiegelbild(q);
+    if (b.leer()) return b;
+    const std::size_t zeile = b.Zeilengroesse();
     for (int y = 0; y < q.hoehe; ++y) std::memcpy(b.Zeile(q.hoehe - 1 - y), q.daten + y * zeile, zeile);
     return b;
 }

@@ -407,7 +407,7 @@ void TGA_schreiben(const Bildansicht& b, std::string& out) {
     out.push_back(0);  // no image ID
     out.push_back(0);  // no colour map
     out.push_back(static_cast<char>(grau ? 3 : 2));
-    out.append(5, '\0');  // colour map specification
+    out.append(5, '\0');  // colour map fields
     put16(out, 0);        // origin
     put16(out, 0);
     put16(out, static_cast<std::uint32_t>(b.breite));
