@@ -274,8 +274,7 @@ void TglBitmap::SaveToStream(std::string& ziel, Bilddateityp typ) const {
 }
 
 bool TglBitmap::AlphaFromCallback(const Pixelrueckruf& rueckruf) {
-    if (Formatbeschreibung(format_).komprimiert)
-        throw EglBitmapUnsupportedFormat("compressed formats are not supported: ", format_);
+    if (Formatbeschreibung(format_).komprimiert) throw EglBitmapUnsupportedFormat(format_);
     const TglBitmapFormat ziel = Formatbeschreibung(format_).mit_alpha;
     if (ziel == tfEmpty) throw EglBitmapUnsupportedFormat(format_);
     if (!daten_) return false;
@@ -289,8 +288,7 @@ bool TglBitmap::AlphaFromCallback(const Pixelrueckruf& rueckruf) {
 
 void TglBitmap::ColorKeyToAlpha(std::uint8_t rot, std::uint8_t gruen, std::uint8_t blau,
                                 std::uint8_t abweichung) {
-    if (Formatbeschreibung(format_).komprimiert)
-        throw EglBitmapUnsupportedFormat("compressed formats are not supported: ", format_);
+    if (Formatbeschreibung(format_).komprimiert) throw EglBitmapUnsupportedFormat(format_);
     if (!daten_) return;
     try {
         SetPixelData(Bild_Farbschluessel(Ansicht(), rot, gruen, blau, abweichung));
