@@ -8,3 +8,6 @@ std::string FFU_Slashteil(const std::string& text);
 void FFU_Slashteil_entnehmen(std::string& text, std::string& feld);
 // Field n (from 0) of the text split at the delimiter; empty when there are fewer fields.
 std::string FFU_Teil_Nr(const std::string& text, char trenner, int n);
+// Reads a row of exactly `anzahl` decimal Integers joined by "/" into werte.
+// False (werte unspecified) when a field is missing, extra, or not a strict decimal.
+bool Zahlenzeile_lesen(const std::string& zeile, int anzahl, int* werte);
