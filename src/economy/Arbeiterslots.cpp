@@ -7,7 +7,7 @@
 #include "foundation/Spielstatus.h"
 #include "foundation/Warenindex.h"
 #include "platform/base/Datei.h"
-#include "platform/base/Ini.h"
+#include "foundation/Textzeilen.h"
 #include "population/Arbeitsamt.h"
 #include "population/Personen.h"
 #include "population/Personen_Leben.h"
@@ -100,7 +100,7 @@ bool zeile_lesen(const std::string& zeile, Slotreihe& r, std::string& fehler) {
             std::size_t ende = i;
             while (ende < zeile.size() && zeile[ende] >= '0' && zeile[ende] <= '9') ++ende;
             int person = -1;
-            if (!ini::zahl_lesen(zeile.substr(i, ende - i), person) || !PM_Person_gueltig(person)) {
+            if (!FFU_Zahl_lesen(zeile.substr(i, ende - i), person) || !PM_Person_gueltig(person)) {
                 fehler = "OB_File_Load > unbekannte Person: " + zeile.substr(i, ende - i);
                 return false;
             }

@@ -98,9 +98,8 @@ void BMU_File_Save(const std::string& pfad) {
     std::vector<std::string> zeilen;
     for (std::size_t c = 0; c < BMU_Zaehler.size(); ++c)
         for (std::size_t t = 0; t < BMU_Zaehler[c].size(); ++t)
-            zeilen.push_back(std::to_string(c) + "/" + std::to_string(t) + "/" +
-                             std::to_string(BMU_Zaehler[c][t].Gebaut) + "/" +
-                             std::to_string(BMU_Zaehler[c][t].Gesamt));
+            zeilen.push_back(FFU_Zeile_bauen({static_cast<int>(c), static_cast<int>(t),
+                                              BMU_Zaehler[c][t].Gebaut, BMU_Zaehler[c][t].Gesamt}));
     if (!Textdatei_schreiben(pfad, zeilen)) Fehler_melden("BMU_File_Save > kann nicht schreiben: " + pfad);
 }
 

@@ -398,8 +398,8 @@ void GU_Warenwerte_speichern(const std::string& pfad) {
     std::vector<std::string> zeilen;
     for (std::size_t c = 0; c < GU_Warenwerte.size(); ++c)
         for (std::size_t w = 0; w < GU_Warenwerte[c].size(); ++w)
-            zeilen.push_back(std::to_string(c) + "/" + std::to_string(w) + "/" +
-                             std::to_string(GU_Warenwerte[c][w]));
+            zeilen.push_back(
+                FFU_Zeile_bauen({static_cast<int>(c), static_cast<int>(w), GU_Warenwerte[c][w]}));
     if (!Textdatei_schreiben(pfad, zeilen))
         Fehler_melden("GU_Warenwerte_speichern > kann nicht schreiben: " + pfad);
 }

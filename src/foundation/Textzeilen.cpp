@@ -1,6 +1,6 @@
 #include "foundation/Textzeilen.h"
 
-#include "platform/base/Ini.h"
+#include "platform/base/Zahl.h"
 
 std::string FFU_Slashteil(const std::string& text) { return text.substr(0, text.find('/')); }
 
@@ -26,12 +26,23 @@ std::string FFU_Teil_Nr(const std::string& text, char trenner, int n) {
     return text.substr(anfang, text.find(trenner, anfang) - anfang);
 }
 
+std::string FFU_Zeile_bauen(const std::vector<int>& werte) {
+    std::string zeile;
+    for (std::size_t i = 0; i < werte.size(); ++i) {
+        if (i > 0) zeile += '/';
+        zeile += std::to_string(werte[i]);
+    }
+    return zeile;
+}
+
+bool FFU_Zahl_lesen(const std::string& feld, int& wert) { return Zahl_lesen(feld, wert); }
+
 bool Zahlenzeile_lesen(const std::string& zeile, int anzahl, int* werte) {
     std::string rest = zeile, feld;
     for (int i = 0; i < anzahl; ++i) {
         bool letztes = rest.find('/') == std::string::npos;
         FFU_Slashteil_entnehmen(rest, feld);
-        if (!ini::zahl_lesen(feld, werte[i])) return false;
+        if (!FFU_Zahl_lesen(feld, werte[i])) return false;
         if (letztes != (i == anzahl - 1)) return false;
     }
     return true;

@@ -38,7 +38,7 @@
 #include "world/Pfade.h"
 #include "world/Wachstum.h"
 
-int MG_Kartengroesse = 0;
+int MG_Kartengroesse = 256;
 std::vector<Kartenfeld> Karte;
 
 int MG_Groesse_aus_Wahl(int wahl) {

@@ -44,7 +44,7 @@ private:
         MG_Welt_zuruecksetzen();
         SBU_Alles_zuruecksetzen();
         Karte.clear();
-        MG_Kartengroesse = 0;
+        MG_Kartengroesse = 256;
         SpielerID = 0;
         SBMAb = SBGOb = SBLUb = SBLCb = false;
         Fehler_zuruecksetzen();
