@@ -8,6 +8,7 @@
 #include "common/Kernwelt.h"
 #include "economy/Sieg.h"
 #include "economy/Spieler.h"
+#include "foundation/Info.h"
 #include "foundation/Seams.h"
 #include "foundation/Spielstatus.h"
 #include "population/Personen.h"
@@ -167,12 +168,20 @@ TEST(Logik, AutosaveCountsFramesAndSavesAtOrPastTheInterval) {
     Logik_Autosave();
     EXPECT_EQ(Autosave_Zaehler, 0) << "not while dragging";
     Kamera_ziehen = false;
-    for (int i = 0; i < 29; ++i) Logik_Autosave();
+    for (int i = 0; i < 19; ++i) Logik_Autosave();
+    EXPECT_EQ(GUI_Infoanzahl, 0);
+    Logik_Autosave();
+    ASSERT_EQ(GUI_Infoanzahl, 1) << "the warning ten frames before";
+    EXPECT_EQ(GUI_Infoliste[0].Event, 248);
+    for (int i = 0; i < 9; ++i) Logik_Autosave();
     EXPECT_TRUE(zeuge.namen.empty());
     Pause = true;
     Logik_Autosave();
     EXPECT_EQ(zeuge.namen, std::vector<std::string>{"Autosave"}) << "counted per frame, also while paused";
     EXPECT_EQ(Autosave_Zaehler, 0);
+    ASSERT_EQ(GUI_Infoanzahl, 2);
+    EXPECT_EQ(GUI_Infoliste[1].Event, 246);
+    EXPECT_EQ(GUI_Infoliste[1].Text, "Gespeichert als Autosave");
 
     // Lowering the interval below the running counter saves at the next frame.
     for (int i = 0; i < 20; ++i) Logik_Autosave();
@@ -183,11 +192,13 @@ TEST(Logik, AutosaveCountsFramesAndSavesAtOrPastTheInterval) {
     EXPECT_EQ(Autosave_Zaehler, 0);
     Persistenz_setzen(nullptr);
 
-    // A save that fails waits for the next interval.
+    // A save that fails is not announced and waits for the next interval.
+    GUI_Info_leeren();
     for (int i = 0; i < 10; ++i) Logik_Autosave();
     EXPECT_EQ(Autosave_Zaehler, 0);
     Logik_Autosave();
     EXPECT_EQ(Autosave_Zaehler, 1);
+    for (int i = 0; i < GUI_Infoanzahl; ++i) EXPECT_NE(GUI_Infoliste[static_cast<std::size_t>(i)].Event, 246);
 }
 
 TEST(Logik, ChecksumFollowsTheState) {

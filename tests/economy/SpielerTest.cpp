@@ -7,6 +7,8 @@
 
 #include "common/Kernwelt.h"
 #include "economy/Objekte.h"
+#include "foundation/Info.h"
+#include "foundation/Namen.h"
 #include "foundation/Seams.h"
 #include "platform/base/Datei.h"
 
@@ -210,8 +212,12 @@ TEST(Spieler, EmptyClanDiesOnceAndTheViewedClanLosesTheGame) {
 
     GU_Clan_leer_pruefen(2);
     EXPECT_EQ(Spieler[2].Steuerung(), 1) << "a clan with members lives on";
+    NGU_Clannamen = {"Erde", "Wasser", "Luft"};
     GU_Clan_leer_pruefen(1);
     EXPECT_EQ(Spieler[1].Steuerung(), -1);
+    ASSERT_EQ(GUI_Infoanzahl, 1);
+    EXPECT_EQ(std::make_tuple(GUI_Infoliste[0].Event, GUI_Infoliste[0].Wert, GUI_Infoliste[0].Text),
+              std::make_tuple(249, 41, std::string("Wasser")));
     EXPECT_EQ(std::make_tuple(Spieler[1].Heimatfeld(), Spieler[1].Startfeld()), std::make_tuple(0, 0));
     EXPECT_TRUE(ui.panels.empty());
 
@@ -230,6 +236,7 @@ TEST(Spieler, EmptyClanDiesOnceAndTheViewedClanLosesTheGame) {
     EXPECT_EQ(Spieler[0].Steuerung(), -1);
     EXPECT_FALSE(SBMAb || SBGOb || SBLUb || SBLCb);
     EXPECT_EQ(ui.panels, std::vector<int>{63});
+    EXPECT_EQ(GUI_Infoanzahl, 1) << "no message for the viewed clan";
     Oberflaeche_setzen(nullptr);
 }
 

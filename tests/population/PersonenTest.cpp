@@ -6,6 +6,7 @@
 #include "economy/Arbeiterslots.h"
 #include "economy/Objekte.h"
 #include "economy/Spieler.h"
+#include "foundation/Info.h"
 
 namespace {
 
@@ -86,6 +87,8 @@ TEST(Personen, FreedRowLeavesAGraveAndIsNotFreedTwice) {
     EXPECT_EQ(Personen[static_cast<std::size_t>(p)].Hunger(), 0);
     const Kartenfeld& k = Karte[40];
     EXPECT_EQ(std::make_tuple(k.Person(), k.Block(), k.Ambiente()), std::make_tuple(-1, 1, 77));
+    ASSERT_EQ(GUI_Infoanzahl, 1) << "a person of the viewed clan died";
+    EXPECT_EQ(std::make_tuple(GUI_Infoliste[0].Event, GUI_Infoliste[0].Wert), std::make_tuple(250, 40));
     Fehler_zuruecksetzen();
     PM_Person_loeschen(p);
     PM_Person_loeschen(-1);
