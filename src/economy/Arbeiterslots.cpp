@@ -4,9 +4,9 @@
 
 #include "economy/Objekte.h"
 #include "foundation/Fehler.h"
+#include "foundation/Seitendatei.h"
 #include "foundation/Spielstatus.h"
 #include "foundation/Warenindex.h"
-#include "platform/base/Datei.h"
 #include "foundation/Textzeilen.h"
 #include "population/Arbeitsamt.h"
 #include "population/Personen.h"
@@ -275,17 +275,13 @@ void OB_File_Save(const std::string& pfad) {
     std::vector<std::string> zeilen;
     zeilen.reserve(OB_Slots.size());
     for (const Slotreihe& r : OB_Slots) zeilen.push_back(zeile_schreiben(r));
-    if (!Textdatei_schreiben(pfad, zeilen)) Fehler_melden("OB_File_Save > kann nicht schreiben: " + pfad);
+    Seitendatei_schreiben(pfad, zeilen, "OB_File_Save");
 }
 
 void OB_File_Load(const std::string& pfad) {
     OB_Slots.clear();
-    if (!Datei_existiert(pfad)) return;
-    auto zeilen = Textdatei_lesen(pfad);
-    if (!zeilen) {
-        Fehler_melden("OB_File_Load > kann nicht lesen: " + pfad);
-        return;
-    }
+    auto zeilen = Seitendatei_lesen(pfad, "OB_File_Load");
+    if (!zeilen) return;
     for (std::size_t i = 0; i < zeilen->size(); ++i) {
         // One line per object: there are never more lines than object rows.
         if (i >= Objekte.size()) {

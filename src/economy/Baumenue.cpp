@@ -5,8 +5,8 @@
 #include "foundation/Ganzzahl.h"
 #include "foundation/Hilfen.h"
 #include "foundation/Schablonen.h"
+#include "foundation/Seitendatei.h"
 #include "foundation/Textzeilen.h"
-#include "platform/base/Datei.h"
 
 std::vector<std::vector<BMU_Eintrag>> BMU_Zaehler;
 int BMU_Seitenanfang = 1;
@@ -100,29 +100,20 @@ void BMU_File_Save(const std::string& pfad) {
         for (std::size_t t = 0; t < BMU_Zaehler[c].size(); ++t)
             zeilen.push_back(FFU_Zeile_bauen({static_cast<int>(c), static_cast<int>(t),
                                               BMU_Zaehler[c][t].Gebaut, BMU_Zaehler[c][t].Gesamt}));
-    if (!Textdatei_schreiben(pfad, zeilen)) Fehler_melden("BMU_File_Save > kann nicht schreiben: " + pfad);
+    Seitendatei_schreiben(pfad, zeilen, "BMU_File_Save");
 }
 
 void BMU_File_Load(const std::string& ordner) {
     const bool trenner = !ordner.empty() && (ordner.back() == '\\' || ordner.back() == '/');
     const std::string pfad = ordner + (trenner ? "" : "\\") + "BMU.sav";
-    if (!Datei_existiert(pfad)) return;
-    auto zeilen = Textdatei_lesen(pfad);
-    if (!zeilen) {
-        Fehler_melden("BMU_File_Load > kann nicht lesen: " + pfad);
-        return;
-    }
+    auto zeilen = Seitendatei_lesen(pfad, "BMU_File_Load");
+    if (!zeilen) return;
     for (std::size_t i = 0; i < zeilen->size(); ++i) {
         const std::string& zeile = (*zeilen)[i];
         int f[4];
-        // The types of a clan come in order from 0: a type may lie at most one past the clan's row.
-        bool gut = Zahlenzeile_lesen(zeile, 4, f) && GU_Clan_gueltig(f[0]) && f[1] >= 0;
-        if (gut) {
-            const std::size_t laenge = static_cast<std::size_t>(f[0]) < BMU_Zaehler.size()
-                                           ? BMU_Zaehler[static_cast<std::size_t>(f[0])].size()
-                                           : 0;
-            gut = static_cast<std::size_t>(f[1]) <= laenge;
-        }
+        // The types of a clan come in order from 0.
+        const bool gut = Zahlenzeile_lesen(zeile, 4, f) && GU_Clan_gueltig(f[0]) &&
+                         Seitendatei_folgt(BMU_Zaehler, f[0], f[1]);
         if (!gut) {
             Fehler_melden("BMU_File_Load > fehlerhafte Zeile " + std::to_string(i + 1) + ": " + zeile);
             continue;

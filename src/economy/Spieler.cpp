@@ -16,11 +16,11 @@
 #include "foundation/Namen.h"
 #include "foundation/Personenindex.h"
 #include "foundation/Schablonen.h"
+#include "foundation/Seitendatei.h"
 #include "foundation/Seams.h"
 #include "foundation/Spielstatus.h"
 #include "foundation/Textzeilen.h"
 #include "foundation/Warenindex.h"
-#include "platform/base/Datei.h"
 #include "platform/base/Zufall.h"
 #include "population/Personen.h"
 #include "population/Wohnraum.h"
@@ -177,10 +177,7 @@ void GU_Clan_leer_pruefen(int clan) {
     // A clan that has already died out is not buried twice.
     if (!s || s->Mitglieder() != 0 || s->Steuerung() < 0) return;
     if (clan != SpielerID) {
-        const std::string name = static_cast<std::size_t>(clan) < NGU_Clannamen.size()
-                                     ? NGU_Clannamen[static_cast<std::size_t>(clan)]
-                                     : "";
-        GUI_Info_add(249, s->Startfeld(), name);
+        GUI_Info_add(249, s->Startfeld(), NGU_Clanname(clan));
     } else {
         SU_Ziele_aus();
         Oberflaeche().Panelanzeigen(63);
@@ -400,27 +397,17 @@ void GU_Warenwerte_speichern(const std::string& pfad) {
         for (std::size_t w = 0; w < GU_Warenwerte[c].size(); ++w)
             zeilen.push_back(
                 FFU_Zeile_bauen({static_cast<int>(c), static_cast<int>(w), GU_Warenwerte[c][w]}));
-    if (!Textdatei_schreiben(pfad, zeilen))
-        Fehler_melden("GU_Warenwerte_speichern > kann nicht schreiben: " + pfad);
+    Seitendatei_schreiben(pfad, zeilen, "GU_Warenwerte_speichern");
 }
 
 void GU_Warenwerte_laden(const std::string& pfad) {
-    if (!Datei_existiert(pfad)) return;
-    auto zeilen = Textdatei_lesen(pfad);
-    if (!zeilen) {
-        Fehler_melden("GU_Warenwerte_laden > kann nicht lesen: " + pfad);
-        return;
-    }
+    auto zeilen = Seitendatei_lesen(pfad, "GU_Warenwerte_laden");
+    if (!zeilen) return;
     for (std::size_t i = 0; i < zeilen->size(); ++i) {
         const std::string& zeile = (*zeilen)[i];
         int f[3];
-        bool gut = Zahlenzeile_lesen(zeile, 3, f) && GU_Clan_gueltig(f[0]) && ware_gueltig(f[1]);
-        if (gut) {
-            const std::size_t laenge = static_cast<std::size_t>(f[0]) < GU_Warenwerte.size()
-                                           ? GU_Warenwerte[static_cast<std::size_t>(f[0])].size()
-                                           : 0;
-            gut = static_cast<std::size_t>(f[1]) <= laenge;
-        }
+        const bool gut = Zahlenzeile_lesen(zeile, 3, f) && GU_Clan_gueltig(f[0]) && ware_gueltig(f[1]) &&
+                         Seitendatei_folgt(GU_Warenwerte, f[0], f[1]);
         if (!gut) {
             Fehler_melden("GU_Warenwerte_laden > fehlerhafte Zeile " + std::to_string(i + 1) + ": " + zeile);
             continue;

@@ -1,6 +1,8 @@
 #include "foundation/Warenindex.h"
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "economy/Objekte.h"
 #include "foundation/Schablonen.h"
@@ -16,39 +18,18 @@ const std::string* modus(int typ) {
     return &SBU_Objekte[static_cast<std::size_t>(typ)].Modus;
 }
 
-const std::string* objekt_modus(int o) {
-    if (!OM_Objekt_gueltig(o)) return nullptr;
-    return modus(Objekte[static_cast<std::size_t>(o)].Typ());
+int objekt_typ(int o) { return OM_Objekt_gueltig(o) ? Objekte[static_cast<std::size_t>(o)].Typ() : -1; }
+
+bool ist(int typ, std::initializer_list<std::string_view> arten) {
+    const std::string* m = modus(typ);
+    return m && std::find(arten.begin(), arten.end(), *m) != arten.end();
 }
 
 }  // namespace
 
-bool OM_ist_Hafen(int typ) {
-    const std::string* m = modus(typ);
-    return m && (*m == "Hafen" || *m == "Hafen2");
-}
-
-bool OM_ist_Hafen2(int typ) {
-    const std::string* m = modus(typ);
-    return m && *m == "Hafen2";
-}
-
-bool OM_ist_Home(int typ) {
-    const std::string* m = modus(typ);
-    return m && *m == "Home";
-}
-
-bool OM_Objekt_ist_Home(int objekt) {
-    const std::string* m = objekt_modus(objekt);
-    return m && *m == "Home";
-}
-
-bool OM_Objekt_ist_Lager(int objekt) {
-    const std::string* m = objekt_modus(objekt);
-    return m && *m == "Lager";
-}
-
-bool OM_Objekt_ist_Start(int objekt) {
-    const std::string* m = objekt_modus(objekt);
-    return m && (*m == "Start" || *m == "Startex");
-}
+bool OM_ist_Hafen(int typ) { return ist(typ, {"Hafen", "Hafen2"}); }
+bool OM_ist_Hafen2(int typ) { return ist(typ, {"Hafen2"}); }
+bool OM_ist_Home(int typ) { return ist(typ, {"Home"}); }
+bool OM_Objekt_ist_Home(int objekt) { return ist(objekt_typ(objekt), {"Home"}); }
+bool OM_Objekt_ist_Lager(int objekt) { return ist(objekt_typ(objekt), {"Lager"}); }
+bool OM_Objekt_ist_Start(int objekt) { return ist(objekt_typ(objekt), {"Start", "Startex"}); }
