@@ -3,9 +3,10 @@
 //   brandenhofmark [--frames N] [--capture FILE]
 //
 // --frames N closes the window after N frames; --capture FILE writes the last of
-// them as an image first. Both serve headless runs (SDL_VIDEODRIVER=offscreen).
+// them as a BMP image first. Both serve headless runs (SDL_VIDEODRIVER=offscreen).
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -13,10 +14,13 @@
 
 #include "app/GLForm.h"
 #include "foundation/AudioModul.h"
+#include "foundation/Bild.h"
+#include "foundation/Bilddatei.h"
 #include "foundation/Seams.h"
 #include "platform/Audio.h"
 #include "platform/Fenster.h"
 #include "platform/base/System.h"
+#include "render/Renderdienste.h"
 
 namespace {
 
@@ -32,20 +36,21 @@ struct FensterShell : ShellSeam {
         return b;
     }
     int Clientbreite() override { return form.ClientWidth; }
+    int Clienthoehe() override { return form.ClientHeight; }
 };
 
-// Writes the back buffer as a binary PPM (8-bit RGB, top row first).
+// Writes the back buffer as a 24-bit BMP through the image codec.
 bool bild_schreiben(const std::string& datei, int b, int h) {
-    std::vector<unsigned char> px(static_cast<std::size_t>(b) * h * 3);
+    Bild bild(b, h, tfRGB8);
+    std::vector<unsigned char> px(bild.pixel.size());
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadBuffer(GL_BACK);
     glReadPixels(0, 0, b, h, GL_RGB, GL_UNSIGNED_BYTE, px.data());
-    std::FILE* f = std::fopen(datei.c_str(), "wb");
-    if (!f) return false;
-    std::fprintf(f, "P6\n%d %d\n255\n", b, h);
-    for (int y = h - 1; y >= 0; --y)
-        std::fwrite(px.data() + static_cast<std::size_t>(y) * b * 3, 1, b * 3, f);
-    return std::fclose(f) == 0;
+    // GL reads the bottom row first; the image keeps the top row first.
+    const std::size_t zeile = bild.Zeilengroesse();
+    for (int y = 0; y < h; ++y)
+        std::copy_n(px.data() + static_cast<std::size_t>(h - 1 - y) * zeile, zeile, bild.Zeile(y));
+    return Bilddatei_speichern(datei, bild);
 }
 
 }  // namespace
@@ -71,6 +76,8 @@ int main(int argc, char** argv) {
     GLForm = &form;
     FensterShell shell(form);
     Shell_setzen(&shell);
+    Renderdienste render;
+    Render_setzen(&render);
 
     long frames = 0;
     form.vor_dem_Tauschen = [&] {
@@ -96,7 +103,9 @@ int main(int argc, char** argv) {
             if (++frames == frames_bis_ende) plattform::Schliessen_anfordern();
         }
     }
+    render.Alles_freigeben();
     form.FormDestroy();
+    Render_setzen(nullptr);
     Shell_setzen(nullptr);
     GLForm = nullptr;
     Audio_setzen(nullptr);

@@ -90,3 +90,29 @@ void OM_Warenindex_bereinigen(int i) {
         }
     }
 }
+
+bool OM_Baumaterial_fehlt(int o) {
+    if (!OM_Objekt_gueltig(o)) return false;
+    Objektzeile& ob = Objekte[static_cast<std::size_t>(o)];
+    for (int k = 0; k < 4; ++k)
+        if (ob.Baumaterial_Rest(k) > 0) return true;
+    return false;
+}
+
+int OM_Lagerbestand(int o) {
+    if (!OM_Objekt_gueltig(o)) return 0;
+    Objektzeile& ob = Objekte[static_cast<std::size_t>(o)];
+    int summe = 0;
+    for (int k = 0; k < Objekt_Warenslots; ++k)
+        if (ob.Slot_Ware(k) > -1) summe += ob.Slot_Bestand(k);
+    return summe;
+}
+
+int OM_Lagerkapazitaet(int o) {
+    if (!OM_Objekt_gueltig(o)) return 0;
+    Objektzeile& ob = Objekte[static_cast<std::size_t>(o)];
+    int slots = 0;
+    for (int k = 0; k < Objekt_Warenslots; ++k)
+        if (ob.Slot_Ware(k) > -1) ++slots;
+    return 9 * slots;
+}

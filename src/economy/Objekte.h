@@ -48,6 +48,13 @@ extern std::vector<Objektzeile> Objekte;
 
 inline bool OM_Objekt_gueltig(int o) { return o >= 0 && static_cast<std::size_t>(o) < Objekte.size(); }
 
+// Any construction material of object o is still missing (fields 50..53 above 0).
+bool OM_Baumaterial_fehlt(int o);
+// Sum of the stock of the used goods slots (ware above -1); 0 for an unknown object.
+int OM_Lagerbestand(int o);
+// 9 x the number of used goods slots; 0 for an unknown object.
+int OM_Lagerkapazitaet(int o);
+
 // Allocates and initialises a row for a building of the type anchored on feld; the object
 // number, -1 (reported) for a type, clan or anchor cell (1 and up) that does not exist.
 int OM_Objekt_anlegen(int feld, int besitzer, int typ);

@@ -110,6 +110,19 @@ struct Prozess_Ani_vor_Objekt {
     int Bewegttyp = 0;
 };
 
+// One picture in the building atlas; the nine fields in their stored order.
+struct Atlaseintrag {
+    int Anker_X = 0;  // minus the x of the red marker pixel
+    int Anker_Y = 0;  // minus the y of the red marker pixel
+    int Links = 0;    // cell columns [Links, Rechts), cell rows [Oben, Unten), 16 pixels a cell
+    int Rechts = 0;
+    int Oben = 0;
+    int Unten = 0;
+    std::uint8_t hat_Flagge = 0;
+    int Flagge_X = 0;  // relative to the anchor
+    int Flagge_Y = 0;
+};
+
 extern std::vector<Skill_Item> SBU_Skills;
 extern std::vector<Waren_Item> SBU_Waren;
 extern std::vector<Objekt_Item> SBU_Objekte;
@@ -140,6 +153,8 @@ extern std::vector<Slot_Ware_vor_objekt> SBU_Warenanzeige;
 extern std::vector<Prozess_Ani_vor_Objekt> SBU_Prozessanzeige;
 // Goods whose Need names a good that is not found; stops the load after the goods.
 extern std::vector<int> SBU_Fehlwaren;
+// Atlas entries in placement order: entry k is the picture of map object type k.
+extern std::vector<Atlaseintrag> SBA_Atlastabelle;
 
 // B: the first ambient map object type.
 inline int SBU_Ambiente_Basis() { return static_cast<int>(SBU_Objekte.size()); }

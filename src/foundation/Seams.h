@@ -26,6 +26,11 @@ struct RenderSeam {
     virtual void Draw_Szene(bool /*nurInterface*/) {}
     virtual void Kamera_Mausbewegung(int /*x*/, int /*y*/) {}
     virtual void Kamera_zentrieren(int /*x*/, int /*y*/) {}
+    // The terrain tiles of the cell and of its neighbours to the west, north-west and north
+    // changed: rebuild the compiled terrain pieces that hold them.
+    virtual void Chunks_Feld_neu(int /*feld*/) {}
+    // The map is replaced (world reset): forget every compiled terrain piece.
+    virtual void Chunk_Listen_loeschen() {}
     // The current drawing colour (text colour of the interface).
     virtual void Farbe_setzen(float /*r*/, float /*g*/, float /*b*/) {}
 };
@@ -82,6 +87,8 @@ struct ShellSeam {
     // Outer width of the window and width of its client area, in pixels.
     virtual int Formbreite() { return 1280; }
     virtual int Clientbreite() { return 1280; }
+    // Height of the client area in pixels.
+    virtual int Clienthoehe() { return 700; }
 };
 
 RenderSeam& Render();

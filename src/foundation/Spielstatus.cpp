@@ -23,12 +23,15 @@ int IFU_Anzeigezaehler;
 bool Rangliste_anzeigen;
 bool Fil_Gps, Fil_Gst, Fil_Rms, Fil_Rfi, Fil_Maf, Fil_Mhf, Fil_Zuf, Fil_Wgf;
 int Sichtbereich_1_von, Sichtbereich_1_bis, Sichtbereich_2_von, Sichtbereich_2_bis;
+int Sichtbereich_alt_1_von, Sichtbereich_alt_1_bis, Sichtbereich_alt_2_von, Sichtbereich_alt_2_bis;
 
 bool Baufenster_offen;
 bool Platzierungsmodus;
 int Bau_Typ;
 int Bau_Testmodus;
 int Bauplatz_Vorlage;
+int Bau_Felderzahl;
+int Bau_Platzwert_max;
 
 bool Spiel_laeuft() { return KSL || SSL || MSL || ISL; }
 
@@ -39,6 +42,7 @@ void Anzeige_zuruecksetzen() {
     Fil_Rms = true;
     Fil_Rfi = Fil_Maf = Fil_Mhf = Fil_Zuf = Fil_Wgf = false;
     Sichtbereich_1_von = Sichtbereich_1_bis = Sichtbereich_2_von = Sichtbereich_2_bis = 0;
+    Sichtbereich_alt_1_von = Sichtbereich_alt_1_bis = Sichtbereich_alt_2_von = Sichtbereich_alt_2_bis = 0;
 }
 
 void Spielstatus_zuruecksetzen() {
@@ -66,6 +70,8 @@ void Spielstatus_zuruecksetzen() {
     Bau_Typ = -1;
     Bau_Testmodus = 0;
     Bauplatz_Vorlage = 4;
+    Bau_Felderzahl = 0;
+    Bau_Platzwert_max = 0;
 }
 
 namespace {

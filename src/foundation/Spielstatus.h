@@ -38,6 +38,8 @@ extern bool Rangliste_anzeigen;
 extern bool Fil_Gps, Fil_Gst, Fil_Rms, Fil_Rfi, Fil_Maf, Fil_Mhf, Fil_Zuf, Fil_Wgf;
 // Cell columns (outer) and rows (inner) the scene of the current frame covers.
 extern int Sichtbereich_1_von, Sichtbereich_1_bis, Sichtbereich_2_von, Sichtbereich_2_bis;
+// The same bounds as they were when the terrain was last refreshed.
+extern int Sichtbereich_alt_1_von, Sichtbereich_alt_1_bis, Sichtbereich_alt_2_von, Sichtbereich_alt_2_bis;
 
 // Build state.
 extern bool Baufenster_offen;
@@ -45,6 +47,9 @@ extern bool Platzierungsmodus;
 extern int Bau_Typ;
 extern int Bau_Testmodus;  // developer overlay list 0..6
 extern int Bauplatz_Vorlage;
+// Lowest and highest price shown by the placement preview.
+extern int Bau_Felderzahl;
+extern int Bau_Platzwert_max;
 
 bool Spiel_laeuft();
 // The display filters, the ranking switch and the visible range back to their start values.

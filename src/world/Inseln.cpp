@@ -4,3 +4,4 @@
 void IU_Inseln_loeschen() {}
 void IU_Inseln_freigeben() {}
 void IU_Spieler_auf_Insel_addieren(int, int, int) {}
+bool IU_Spieler_auf_Insel(int, int) { return false; }

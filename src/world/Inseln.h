@@ -5,3 +5,5 @@ void IU_Inseln_loeschen();
 void IU_Inseln_freigeben();
 // Adds n (may be negative) to the clan's presence on the island.
 void IU_Spieler_auf_Insel_addieren(int insel, int clan, int n);
+// The clan has a presence on the island.
+bool IU_Spieler_auf_Insel(int insel, int clan);

@@ -107,6 +107,7 @@ void MG_Welt_zuruecksetzen() {
     BMU_Tabelle_leeren();
     EDU_Zuruecksetzen();
     Render().ML_Packlisten_loeschen();
+    Render().Chunk_Listen_loeschen();
     SBA_Atlasraster_leeren();
     LGK_Statistik_leeren();
     IndexU_Reset();

@@ -4,28 +4,22 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "common/TempDir.h"
+#include "foundation/Bild.h"
+#include "foundation/Bilddatei.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Bild {
-    int breite = 0, hoehe = 0;
-    std::vector<unsigned char> rgb;
-};
-
-Bild ppm_lesen(const fs::path& p) {
-    Bild b;
+// The captured frame, read back with the game's image codec (RGB, top row first).
+Bild mitschnitt_lesen(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
-    std::string magie;
-    int max = 0;
-    in >> magie >> b.breite >> b.hoehe >> max;
-    in.get();
-    if (magie != "P6" || b.breite <= 0 || b.hoehe <= 0) return {};
-    b.rgb.resize(static_cast<std::size_t>(b.breite) * b.hoehe * 3);
-    in.read(reinterpret_cast<char*>(b.rgb.data()), static_cast<std::streamsize>(b.rgb.size()));
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    Bild b = Bild_lesen(bytes);
+    Bild_konvertieren(b, tfRGB8);
     return b;
 }
 
@@ -41,7 +35,7 @@ TEST(Kopflos, StartsDrawsAndClosesCleanly) {
     std::string befehl = "cd '" + dir.path().string() +
                          "' && SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy " + kein_leckbericht +
                          " ./brandenhofmark --frames 4 "
-                         "--capture frame.ppm > log.txt 2>&1";
+                         "--capture frame.bmp > log.txt 2>&1";
     int status = std::system(befehl.c_str());
     ASSERT_TRUE(WIFEXITED(status)) << dir.read("log.txt");
     EXPECT_EQ(WEXITSTATUS(status), 0) << dir.read("log.txt");
@@ -51,13 +45,13 @@ TEST(Kopflos, StartsDrawsAndClosesCleanly) {
     EXPECT_NE(config.find("Spielername="), std::string::npos);
     EXPECT_NE(config.find("SpielerfarbeR=100"), std::string::npos);
 
-    Bild b = ppm_lesen(dir.path() / "frame.ppm");
+    Bild b = mitschnitt_lesen(dir.path() / "frame.bmp");
     ASSERT_EQ(b.breite, 1280) << "the minimum client width";
     ASSERT_EQ(b.hoehe, 700);
-    std::size_t mitte = (static_cast<std::size_t>(b.hoehe / 2) * b.breite + b.breite / 2) * 3;
-    EXPECT_EQ(b.rgb[mitte], 0);
-    EXPECT_EQ(b.rgb[mitte + 1], 0);
-    EXPECT_EQ(b.rgb[mitte + 2], 0) << "the clear colour is black";
+    const std::uint8_t* mitte = b.Zeile(b.hoehe / 2) + 3 * (b.breite / 2);
+    EXPECT_EQ(mitte[0], 0);
+    EXPECT_EQ(mitte[1], 0);
+    EXPECT_EQ(mitte[2], 0) << "the clear colour is black";
 }
 
 TEST(Kopflos, NoOpenGlMeansAClearMessageAndAFailureStatus) {

@@ -1,0 +1,28 @@
+#pragma once
+// The four 256 x 256 pictures of the minimap window, made from the minimap
+// buffer: 0 terrain, 1 islands, 2 clans, 3 buildings.
+#include <array>
+#include <cstdint>
+#include <vector>
+
+inline constexpr int ML_Kartenseite = 256;
+
+// One record of the minimap buffer.
+struct Kartenpunkt {
+    int Insel = -1;
+    int LandType = 0;
+    int Spieler = -1;
+    int Typ = -1;
+};
+
+// The colour (red, green, blue) of one record in view `ansicht` (0..3). Levels
+// below 0 and above 20 count as water; a clan or building number outside its
+// table counts as none.
+std::array<std::uint8_t, 3> ML_Kartenfarbe(const Kartenpunkt& p, int ansicht);
+// The pixels (3 bytes each, record order) of one view over the given records.
+std::vector<std::uint8_t> ML_Kartenbild(const std::vector<Kartenpunkt>& punkte, int ansicht);
+// Replaces the four map textures by those of the records (the old ones are released
+// first); a texture that cannot be made is reported and left empty.
+void ML_Kartentexturen_aus(const std::vector<Kartenpunkt>& punkte);
+// The same from the minimap buffer MG_Minimap.
+void ML_Kartentexturen_erzeugen();

@@ -1,0 +1,312 @@
+#include "render/Modelliste.h"
+
+#include <GL/glu.h>
+
+#include <algorithm>
+#include <exception>
+#include <set>
+
+#include "foundation/Config.h"
+#include "foundation/Fehler.h"
+#include "foundation/Schablonen.h"
+#include "platform/base/Datei.h"
+#include "render/Chunks.h"
+
+std::unique_ptr<TglBitmap2D> ML_Landschaft, ML_Interfacepack, ML_Personpack, ML_Personechtpack;
+std::unique_ptr<TglBitmap2D> ML_Iconpack, ML_Skillpack, ML_Bauiconpack, ML_Gebaeudepack;
+std::unique_ptr<TglBitmap2D> ML_Diagrammtextur;
+std::array<std::unique_ptr<TglBitmap2D>, 4> ML_Kartentexturen;
+
+std::array<GLuint, ML_Personenframe_Anzahl> ML_Personenframes{}, ML_Personenframes2{};
+std::array<GLuint, ML_Interfacemodell_Anzahl> ML_Interfacemodelle{};
+std::vector<GLuint> ML_Iconlisten, ML_Skilllisten, ML_Bauiconlisten, ML_Gebaeudelisten;
+
+std::array<GLuint, ML_Chunk_Anzahl> ML_Chunklisten{};
+std::array<int, ML_Chunk_Anzahl> ML_Chunks_sichtbar{};
+int Chunkinteger = 0;
+
+namespace {
+
+const std::string kModellfehler = "Die Grafigkarte kann die Modelliste nicht laden.";
+
+// Textures reported as missing since they last loaded.
+std::set<std::string> gemeldet;
+
+// Thrown when the driver hands out no list name.
+struct Keine_Liste : std::exception {};
+
+GLuint neue_liste() {
+    GLuint l = glGenLists(1);
+    if (l == 0) throw Keine_Liste{};
+    return l;
+}
+
+void gl_fehler_pruefen() {
+    Config_GLFehler_pruefen(reinterpret_cast<const char*>(gluErrorString(glGetError())));
+}
+
+bool datei_vorhanden(const std::string& pfad) {
+    if (Datei_existiert(pfad)) return true;
+    Fehler_melden(pfad + " Datei nicht gefunden.");
+    return false;
+}
+
+template <std::size_t N>
+void fixe_listen_loeschen(std::array<GLuint, N>& listen) {
+    for (GLuint& l : listen) {
+        if (l != 0) glDeleteLists(l, 1);
+        l = 0;
+    }
+}
+
+// The quad of a person frame: 16 x 32 pixels, its top edge at depth 0.02.
+void personenquad(const ML_Rechteck& r) {
+    const float u = 1.0f / 64.0f;
+    const float w = 16.0f * static_cast<float>(r.Rechts - r.Links);
+    const float h = 16.0f * static_cast<float>(r.Unten - r.Oben);
+    const float x = static_cast<float>(r.Versatz_X), y = static_cast<float>(r.Versatz_Y);
+    glBegin(GL_QUADS);
+    glTexCoord2f(static_cast<float>(r.Links) * u, static_cast<float>(r.Oben) * u);
+    glVertex3f(x, y, 0.02f);
+    glTexCoord2f(static_cast<float>(r.Links) * u, static_cast<float>(r.Unten) * u);
+    glVertex3f(x, y + h, 0.0f);
+    glTexCoord2f(static_cast<float>(r.Rechts) * u, static_cast<float>(r.Unten) * u);
+    glVertex3f(x + w, y + h, 0.0f);
+    glTexCoord2f(static_cast<float>(r.Rechts) * u, static_cast<float>(r.Oben) * u);
+    glVertex3f(x + w, y, 0.02f);
+    glEnd();
+}
+
+// An interface model: the offsets widen or narrow the drawn size; models 186 and
+// 244 have corners of their own.
+void interfacequad(int m, const ML_Rechteck& r) {
+    const float u = 1.0f / 64.0f;
+    const float l = static_cast<float>(r.Links) * u, re = static_cast<float>(r.Rechts) * u;
+    const float o = static_cast<float>(r.Oben) * u, un = static_cast<float>(r.Unten) * u;
+    std::array<std::array<float, 2>, 4> ecken;
+    if (m == 186) {
+        ecken = {{{0, 128}, {0, 141}, {138, 0}, {127, 0}}};
+    } else if (m == 244) {
+        ecken = {{{150, 0}, {0, 200}, {150, 200}, {150, 200}}};
+    } else {
+        const float w = static_cast<float>(r.Versatz_X + 16 * (r.Rechts - r.Links));
+        const float h = static_cast<float>(r.Versatz_Y + 16 * (r.Unten - r.Oben));
+        ecken = {{{0, 0}, {0, h}, {w, h}, {w, 0}}};
+    }
+    const std::array<std::array<float, 2>, 4> tex = {{{l, o}, {l, un}, {re, un}, {re, o}}};
+    glBegin(GL_QUADS);
+    for (std::size_t i = 0; i < 4; ++i) {
+        glTexCoord2f(tex[i][0], tex[i][1]);
+        glVertex3f(ecken[i][0], ecken[i][1], 0.0f);
+    }
+    glEnd();
+}
+
+// One list per icon of a 1024-pixel pack with square cells of c pixels; `anzahl` entries.
+void iconlisten_erzeugen(int c, std::size_t anzahl, std::vector<GLuint>& listen) {
+    ML_Listen_loeschen(listen);
+    try {
+        const int pro_zeile = 1024 / c;
+        const float u = 1.0f / 1024.0f;
+        glColor3f(1, 1, 1);
+        listen.assign(anzahl, 0);
+        for (std::size_t k = 0; k < anzahl; ++k) {
+            const int spalte = static_cast<int>(k % static_cast<std::size_t>(pro_zeile));
+            const int zeile = static_cast<int>(k / static_cast<std::size_t>(pro_zeile));
+            const float s0 = static_cast<float>(spalte * c) * u, s1 = static_cast<float>(spalte * c + c) * u;
+            const float t0 = static_cast<float>(zeile * c) * u, t1 = static_cast<float>(zeile * c + c) * u;
+            const float cf = static_cast<float>(c);
+            listen[k] = neue_liste();
+            glNewList(listen[k], GL_COMPILE);
+            glBegin(GL_QUADS);
+            glTexCoord2f(s0, t0);
+            glVertex3f(0, 0, 0);
+            glTexCoord2f(s0, t1);
+            glVertex3f(0, cf, 0);
+            glTexCoord2f(s1, t1);
+            glVertex3f(cf, cf, 0);
+            glTexCoord2f(s1, t0);
+            glVertex3f(cf, 0, 0);
+            glEnd();
+            glEndList();
+        }
+    } catch (const Keine_Liste&) {
+        Fehler_melden(kModellfehler);
+    }
+    gl_fehler_pruefen();
+}
+
+bool ist_weg(int typ) { return std::find(SBU_Way_IDs.begin(), SBU_Way_IDs.end(), typ) != SBU_Way_IDs.end(); }
+
+// One list per atlas entry; an entry without a picture keeps its place with 0.
+void gebaeudelisten_erzeugen() {
+    ML_Listen_loeschen(ML_Gebaeudelisten);
+    const float u = 1.0f / 128.0f;  // cells per side of the 2048-pixel atlas
+    ML_Gebaeudelisten.assign(SBA_Atlastabelle.size(), 0);
+    try {
+        for (std::size_t k = 0; k < SBA_Atlastabelle.size(); ++k) {
+            const Atlaseintrag& e = SBA_Atlastabelle[k];
+            if (e.Rechts <= e.Links || e.Unten <= e.Oben) continue;
+            ML_Zellrechteck = ML_Rechteck{e.Anker_X, e.Anker_Y, e.Links, e.Rechts, e.Oben, e.Unten};
+            float neigung = std::min(static_cast<float>(e.Unten - e.Oben) / 100.0f, 0.5f);
+            if (ist_weg(static_cast<int>(k))) neigung = 0;
+            const float w = 16.0f * static_cast<float>(e.Rechts - e.Links);
+            const float h = 16.0f * static_cast<float>(e.Unten - e.Oben);
+            const float x = static_cast<float>(e.Anker_X), y = static_cast<float>(e.Anker_Y);
+            ML_Gebaeudelisten[k] = neue_liste();
+            glNewList(ML_Gebaeudelisten[k], GL_COMPILE);
+            glBegin(GL_QUADS);
+            glTexCoord2f(static_cast<float>(e.Links) * u, static_cast<float>(e.Unten) * u);
+            glVertex3f(x, y + h, 0);
+            glTexCoord2f(static_cast<float>(e.Rechts) * u, static_cast<float>(e.Unten) * u);
+            glVertex3f(x + w, y + h, 0);
+            glTexCoord2f(static_cast<float>(e.Rechts) * u, static_cast<float>(e.Oben) * u);
+            glVertex3f(x + w, y, neigung);
+            glTexCoord2f(static_cast<float>(e.Links) * u, static_cast<float>(e.Oben) * u);
+            glVertex3f(x, y, neigung);
+            glEnd();
+            glEndList();
+        }
+    } catch (const Keine_Liste&) {
+        Fehler_melden(kModellfehler);
+    }
+    gl_fehler_pruefen();
+}
+
+}  // namespace
+
+bool ML_Textur_laden(std::unique_ptr<TglBitmap2D>& textur, const std::string& datei, bool farbschluessel,
+                     bool spiegeln) {
+    textur.reset();
+    auto neu = std::make_unique<TglBitmap2D>();
+    try {
+        neu->LoadFromFile(datei);
+        if (farbschluessel) neu->ColorKeyToAlpha(255, 0, 255, 0);
+        if (spiegeln) neu->MirrorHorizontal();
+        neu->GenTexture(true);
+    } catch (const std::exception&) {
+        Fehler_melden("Textur konnte nicht geladen werden : " + datei);
+        return false;
+    }
+    textur = std::move(neu);
+    return true;
+}
+
+void ML_Grundtexturen_laden() {
+    const std::string ordner = Programmpfad + "Texture\\aktiv\\";
+    ML_Textur_laden(ML_Landschaft, ordner + "Landschaft.bmp", false, false);
+    ML_Textur_laden(ML_Interfacepack, ordner + "Interfacepack.bmp", true, false);
+    ML_Textur_laden(ML_Personpack, ordner + "Personpack.bmp", true, false);
+    ML_Textur_laden(ML_Personechtpack, ordner + "Personechtpack.bmp", true, false);
+    gemeldet.clear();
+}
+
+void ML_Modelliste_laden() {
+    fixe_listen_loeschen(ML_Personenframes);
+    fixe_listen_loeschen(ML_Personenframes2);
+    fixe_listen_loeschen(ML_Interfacemodelle);
+    try {
+        glColor3f(1, 1, 1);
+        for (auto* listen : {&ML_Personenframes, &ML_Personenframes2}) {
+            for (int n = 0; n < ML_Personenframe_Anzahl; ++n) {
+                ML_Personenframe_Rechteck(n);
+                GLuint l = neue_liste();
+                (*listen)[static_cast<std::size_t>(n)] = l;
+                glNewList(l, GL_COMPILE);
+                personenquad(ML_Zellrechteck);
+                glEndList();
+            }
+        }
+        for (int m = 0; m < ML_Interfacemodell_Anzahl; ++m) {
+            ML_Interfacemodell_Rechteck(m);
+            GLuint l = neue_liste();
+            ML_Interfacemodelle[static_cast<std::size_t>(m)] = l;
+            glNewList(l, GL_COMPILE);
+            interfacequad(m, ML_Zellrechteck);
+            glEndList();
+        }
+    } catch (const Keine_Liste&) {
+        Fehler_melden(kModellfehler);
+    }
+}
+
+void ML_Iconpacks_laden(const std::string& ordner) {
+    const std::pair<std::unique_ptr<TglBitmap2D>*, const char*> packs[] = {
+        {&ML_Iconpack, "Iconpack.BMP"},
+        {&ML_Skillpack, "Skillpack.BMP"},
+        {&ML_Bauiconpack, "Bauiconpack.BMP"},
+        {&ML_Gebaeudepack, "Gebaeudepack.BMP"}};
+    for (const auto& [textur, name] : packs) {
+        const std::string pfad = ordner + name;
+        if (datei_vorhanden(pfad)) ML_Textur_laden(*textur, pfad, true, false);
+    }
+    gemeldet.clear();
+}
+
+void ML_Iconpacks_freigeben() {
+    ML_Iconpack.reset();
+    ML_Skillpack.reset();
+    ML_Bauiconpack.reset();
+    ML_Gebaeudepack.reset();
+}
+
+void ML_Packlisten_erzeugen() {
+    iconlisten_erzeugen(32, SBU_Waren.size(), ML_Iconlisten);
+    iconlisten_erzeugen(32, SBU_Skills.size(), ML_Skilllisten);
+    iconlisten_erzeugen(64, SBU_Objekte.size(), ML_Bauiconlisten);
+    gebaeudelisten_erzeugen();
+}
+
+void ML_Packlisten_loeschen() {
+    for (auto* listen : {&ML_Iconlisten, &ML_Skilllisten, &ML_Bauiconlisten, &ML_Gebaeudelisten})
+        if (!listen->empty()) ML_Listen_loeschen(*listen);
+}
+
+void ML_Kartentexturen_freigeben() {
+    ML_Diagrammtextur.reset();
+    for (auto& t : ML_Kartentexturen) t.reset();
+}
+
+void ML_Listen_loeschen(std::vector<GLuint>& listen) {
+    for (GLuint l : listen)
+        if (l != 0) glDeleteLists(l, 1);
+    listen.clear();
+    gl_fehler_pruefen();
+}
+
+void ML_Alles_freigeben() {
+    ML_Packlisten_loeschen();
+    ML_Iconpacks_freigeben();
+    ML_Kartentexturen_freigeben();
+    fixe_listen_loeschen(ML_Personenframes);
+    fixe_listen_loeschen(ML_Personenframes2);
+    fixe_listen_loeschen(ML_Interfacemodelle);
+    Chunk_Listen_loeschen();
+    ML_Landschaft.reset();
+    ML_Interfacepack.reset();
+    ML_Personpack.reset();
+    ML_Personechtpack.reset();
+}
+
+bool ML_Binden(const TglBitmap2D* textur, const char* name) {
+    if (!textur || textur->ID() == 0) {
+        if (gemeldet.insert(name).second) Fehler_melden(std::string("Textur nicht geladen : ") + name);
+        return false;
+    }
+    textur->BindTexture(true);
+    return true;
+}
+
+void ML_Loesen() {
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glDisable(GL_TEXTURE_2D);
+}
+
+bool ML_Liste_rufen(const std::vector<GLuint>& listen, int k) {
+    if (k < 0 || static_cast<std::size_t>(k) >= listen.size() || listen[static_cast<std::size_t>(k)] == 0)
+        return false;
+    glCallList(listen[static_cast<std::size_t>(k)]);
+    return true;
+}
+
+void ML_Meldungen_zuruecksetzen() { gemeldet.clear(); }

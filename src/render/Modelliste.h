@@ -1,0 +1,83 @@
+#pragma once
+// The game's textures and its ready-made draw lists.
+//
+// At start-up four fixed textures load from Texture\aktiv and the fixed lists
+// are compiled: 1800 person frames (twice, once per person texture) and the 315
+// interface models. Each game (new or loaded) brings four image packs that become
+// goods-icon, skill-icon, build-icon and building lists. Every list is one
+// textured quad in pixels of the 2-D projection; a drawer translates to the
+// sprite's place, binds the texture and calls the list.
+//
+// A texture that is not there is never bound: ML_Binden answers false (reported
+// once per texture) and the drawer skips its layer. Every list index is checked:
+// a number outside its array, or an entry without a list, draws nothing.
+#include <GL/gl.h>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "render/Spriterechtecke.h"
+#include "render/Textur.h"
+
+inline constexpr int ML_Chunk_Anzahl = 4096;
+
+// Fixed textures (start-up) and the packs of the current game; null while not loaded.
+extern std::unique_ptr<TglBitmap2D> ML_Landschaft, ML_Interfacepack, ML_Personpack, ML_Personechtpack;
+extern std::unique_ptr<TglBitmap2D> ML_Iconpack, ML_Skillpack, ML_Bauiconpack, ML_Gebaeudepack;
+// The statistics chart and the four map overview textures.
+extern std::unique_ptr<TglBitmap2D> ML_Diagrammtextur;
+extern std::array<std::unique_ptr<TglBitmap2D>, 4> ML_Kartentexturen;
+
+// Fixed lists; 0 where none was compiled.
+extern std::array<GLuint, ML_Personenframe_Anzahl> ML_Personenframes, ML_Personenframes2;
+extern std::array<GLuint, ML_Interfacemodell_Anzahl> ML_Interfacemodelle;
+// Pack lists: entry k belongs to goods, skill or building template k, or (buildings)
+// to map object type k; 0 marks an entry without a picture.
+extern std::vector<GLuint> ML_Iconlisten, ML_Skilllisten, ML_Bauiconlisten, ML_Gebaeudelisten;
+
+// Terrain pieces of 16 x 16 cells (render/Chunks.h fills them).
+extern std::array<GLuint, ML_Chunk_Anzahl> ML_Chunklisten;
+extern std::array<int, ML_Chunk_Anzahl> ML_Chunks_sichtbar;
+extern int Chunkinteger;
+
+// Loads the file into the variable (any old texture is released first), turns
+// magenta transparent when asked, mirrors when asked and uploads. On failure the
+// error is reported with the file name, the variable is empty and false returned.
+bool ML_Textur_laden(std::unique_ptr<TglBitmap2D>& textur, const std::string& datei, bool farbschluessel,
+                     bool spiegeln);
+// The four fixed textures from Texture\aktiv.
+void ML_Grundtexturen_laden();
+// The fixed lists: person frames twice, then the interface models.
+void ML_Modelliste_laden();
+// The four packs of a game from a folder (ending in a backslash); a missing file is
+// reported and leaves its texture as it was.
+void ML_Iconpacks_laden(const std::string& ordner);
+void ML_Iconpacks_freigeben();
+// Goods, skill and build icons, then the buildings from the atlas table.
+void ML_Packlisten_erzeugen();
+void ML_Packlisten_loeschen();
+// The chart and the four map textures.
+void ML_Kartentexturen_freigeben();
+// Deletes every list of the array and empties it, then checks for a GL error.
+void ML_Listen_loeschen(std::vector<GLuint>& listen);
+// Everything this unit holds (window close): textures, fixed and pack lists.
+void ML_Alles_freigeben();
+
+// Binds the texture and enables texturing; false (and one report per texture until
+// it loads again) when the texture or its GL name is missing. `name` is the
+// variable's name for the report.
+bool ML_Binden(const TglBitmap2D* textur, const char* name);
+// Binds texture 0 and disables texturing.
+void ML_Loesen();
+// Calls list k of the array when it exists; false otherwise.
+bool ML_Liste_rufen(const std::vector<GLuint>& listen, int k);
+template <std::size_t N>
+bool ML_Liste_rufen(const std::array<GLuint, N>& listen, int k) {
+    if (k < 0 || static_cast<std::size_t>(k) >= N || listen[static_cast<std::size_t>(k)] == 0) return false;
+    glCallList(listen[static_cast<std::size_t>(k)]);
+    return true;
+}
+// Forgets which missing textures were reported (tests).
+void ML_Meldungen_zuruecksetzen();

@@ -1,0 +1,3 @@
+#pragma once
+// The ships of the world view.
+void Draw_Schiffe();

@@ -1,0 +1,71 @@
+// Draws the base textures of the game into Texture\aktiv of a game folder:
+//
+//   texturgenerator <game folder>/Texture/aktiv
+//
+// Landschaft.bmp (terrain), Interfacepack.bmp (interface models),
+// Personechtpack.bmp and Personpack.bmp (person frames: clan-tinted body and its
+// overlay; the template loader later adds the carried goods to Personpack.bmp)
+// and the blank Iconpack.BMP the goods, skill and build icon packs start from.
+// Magenta (255, 0, 255) is transparent everywhere. The output is deterministic.
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <iostream>
+#include <string>
+
+#include "bild_ausgabe.h"
+#include "textur_motive.h"
+
+namespace {
+
+std::uint32_t mischen32(std::uint32_t h) {
+    h ^= h >> 16;
+    h *= 0x7feb352dU;
+    h ^= h >> 15;
+    h *= 0x846ca68bU;
+    h ^= h >> 16;
+    return h;
+}
+
+bool schreiben(const std::filesystem::path& ordner, const std::string& name, const Leinwand& l) {
+    const std::string pfad = (ordner / name).string();
+    if (bild_schreiben(pfad, l.breite(), l.hoehe(), l.rgb_daten())) return true;
+    std::cerr << "texturgenerator: cannot write " << pfad << "\n";
+    return false;
+}
+
+}  // namespace
+
+double rauschen(int x, int y, unsigned saat) {
+    const std::uint32_t h = mischen32(static_cast<std::uint32_t>(x) * 0x9E3779B1U ^
+                                      mischen32(static_cast<std::uint32_t>(y) + saat * 0x85EBCA77U));
+    return static_cast<double>(h & 0xFFFFFF) / static_cast<double>(0xFFFFFF);
+}
+
+double glattes_rauschen(double x, double y, int raster, unsigned saat) {
+    const double gx = x / raster, gy = y / raster;
+    const int x0 = static_cast<int>(std::floor(gx)), y0 = static_cast<int>(std::floor(gy));
+    const double fx = gx - x0, fy = gy - y0;
+    const double sx = fx * fx * (3 - 2 * fx), sy = fy * fy * (3 - 2 * fy);
+    const double a = rauschen(x0, y0, saat), b = rauschen(x0 + 1, y0, saat);
+    const double c = rauschen(x0, y0 + 1, saat), d = rauschen(x0 + 1, y0 + 1, saat);
+    return (a + (b - a) * sx) * (1 - sy) + (c + (d - c) * sx) * sy;
+}
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: texturgenerator <game folder>/Texture/aktiv\n";
+        return 64;
+    }
+    const std::filesystem::path ordner = argv[1];
+    std::error_code fehler;
+    std::filesystem::create_directories(ordner, fehler);
+    bool ok = schreiben(ordner, "Landschaft.bmp", landschaft_bild());
+    ok = schreiben(ordner, "Interfacepack.bmp", interfacepack_bild()) && ok;
+    Leinwand koerper(1024, 1024), ueberzug(1024, 1024);
+    personenpacks_zeichnen(koerper, ueberzug);
+    ok = schreiben(ordner, "Personechtpack.bmp", koerper) && ok;
+    ok = schreiben(ordner, "Personpack.bmp", ueberzug) && ok;
+    ok = schreiben(ordner, "Iconpack.BMP", Leinwand(1024, 1024)) && ok;
+    return ok ? 0 : 1;
+}
