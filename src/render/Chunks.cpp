@@ -11,6 +11,8 @@
 #include "render/Modelliste.h"
 #include "world/Karte.h"
 
+long Chunk_Kompilierungen = 0;
+
 namespace {
 
 constexpr int kKante = 16;
@@ -71,6 +73,7 @@ void Chunk_Liste_kompilieren(int cx, int cy, int k) {
     GLuint& l = ML_Chunklisten[static_cast<std::size_t>(k)];
     if (l == 0) l = glGenLists(1);
     if (l == 0) return;
+    ++Chunk_Kompilierungen;
     glNewList(l, GL_COMPILE);
     glBegin(GL_TRIANGLES);
     for (int i = 0; i < kKante; ++i) {
@@ -151,7 +154,7 @@ void Chunks_auffrischen(int x_von, int x_bis, int y_von, int y_bis) {
 }
 
 void Chunks_Feld_neu(int c) {
-    if (!karte_nutzbar()) return;
+    if (!karte_nutzbar() || !MG_Feld_gueltig(c)) return;
     const int n = MG_Kartengroesse;
     const int pro_zeile = Chunk_pro_Zeile();
     std::array<int, 4> erledigt = {-1, -1, -1, -1};

@@ -8,6 +8,9 @@
 // side that is not a multiple of 16 keeps the numbers apart. Cells beyond the map
 // are left out.
 
+// Chunk lists compiled since the start (a figure for tests and benchmarks).
+extern long Chunk_Kompilierungen;
+
 // Chunks per row of the current map.
 int Chunk_pro_Zeile();
 // True when one of the chunk's corner cells lies on screen (view offset SX, SY and
@@ -28,5 +31,6 @@ void Chunk_Listen_loeschen();
 // one a full rebuild draws.
 void Chunks_auffrischen(int x_von, int x_bis, int y_von, int y_bis);
 // The tiles of cell c and of c - 1, c - N, c - N - 1 changed: every compiled chunk
-// holding one of them (cells outside the map are skipped) is compiled again.
+// holding one of them is compiled again. Cells outside the map are skipped (a cell c
+// outside it changes nothing).
 void Chunks_Feld_neu(int c);
