@@ -1,0 +1,3 @@
+#include "world/Hasen.h"
+
+int Hasen_WarenID = -1;

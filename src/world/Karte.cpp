@@ -1,0 +1,3 @@
+#include "world/Karte.h"
+
+int MG_Kartengroesse = 256;
