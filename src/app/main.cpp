@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "app/GLForm.h"
+#include "foundation/AudioModul.h"
 #include "foundation/Seams.h"
+#include "platform/Audio.h"
 #include "platform/Fenster.h"
 #include "platform/base/System.h"
 
@@ -24,6 +26,12 @@ struct FensterShell : ShellSeam {
     void Grafik_Engiene(bool nurInterface) override { form.Grafik_Engiene(nurInterface); }
     void Nachrichten_verarbeiten() override { plattform::Ereignisse_verarbeiten(form, 0); }
     void Meldung(const std::string& text) override { plattform::Meldung("Brandenhofmark", text); }
+    int Formbreite() override {
+        int b = form.ClientWidth, h = form.ClientHeight;
+        if (plattform::Fenster_vorhanden()) plattform::Fenstergroesse(b, h);
+        return b;
+    }
+    int Clientbreite() override { return form.ClientWidth; }
 };
 
 // Writes the back buffer as a binary PPM (8-bit RGB, top row first).
@@ -57,6 +65,8 @@ int main(int argc, char** argv) {
         }
     }
 
+    plattform::SdlAudio audio;
+    Audio_setzen(&audio);
     TGLForm form;
     GLForm = &form;
     FensterShell shell(form);
@@ -89,5 +99,6 @@ int main(int argc, char** argv) {
     form.FormDestroy();
     Shell_setzen(nullptr);
     GLForm = nullptr;
+    Audio_setzen(nullptr);
     return form.exitcode;
 }

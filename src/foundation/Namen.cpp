@@ -1,5 +1,190 @@
 #include "foundation/Namen.h"
 
-// The name lists come with the foundation work.
-void NGU_Listen_erzeugen() {}
-void NGU_Listen_freigeben() {}
+#include <algorithm>
+#include <optional>
+
+#include "foundation/Config.h"
+#include "foundation/Fehler.h"
+#include "foundation/Hilfen.h"
+#include "foundation/Kernzugriff.h"
+#include "platform/base/Datei.h"
+#include "platform/base/Text1252.h"
+#include "platform/base/Zufall.h"
+
+std::vector<std::string> NGU_Clanliste;
+std::vector<std::string> NGU_Maennerliste;
+std::vector<std::string> NGU_Frauenliste;
+std::vector<std::string> NGU_Clannamen;
+
+namespace {
+
+// Stands where a name is missing: an empty list or an index that does not exist.
+const std::string kUnbekannt = "Unbekannt";
+// More clans than this is a broken index, not a game.
+constexpr int kClans_max = 10000;
+
+const std::string& listenname(const std::vector<std::string>& liste, int i) {
+    if (i < 0 || i >= static_cast<int>(liste.size())) return kUnbekannt;
+    return liste[static_cast<std::size_t>(i)];
+}
+
+// The lines of a name file without empty ones; nothing when it cannot be read.
+std::optional<std::vector<std::string>> namen_lesen(const std::string& pfad) {
+    if (!Datei_existiert(pfad)) return std::nullopt;
+    auto zeilen = Textdatei_lesen(pfad);
+    if (!zeilen) {
+        Fehler_melden("NGU > Datei konnte nicht gelesen werden: " + pfad);
+        return std::nullopt;
+    }
+    std::erase(*zeilen, std::string());
+    return zeilen;
+}
+
+void liste_laden(const std::string& pfad, std::vector<std::string>& liste) {
+    if (auto namen = namen_lesen(pfad)) liste = std::move(*namen);
+}
+
+// A name from the clan list that no clan has yet, drawn with the game's
+// random source; when there is none, a list name with the first free number.
+std::string clanname_ziehen() {
+    const auto frei = std::count_if(NGU_Clanliste.begin(), NGU_Clanliste.end(),
+                                    [](const std::string& n) { return !NGU_Clanname_vergeben(n); });
+    const int anzahl = static_cast<int>(NGU_Clanliste.size());
+    if (frei > 0) {
+        while (true) {
+            const std::string& n = NGU_Clanliste[static_cast<std::size_t>(Random(anzahl))];
+            if (!NGU_Clanname_vergeben(n)) return n;
+        }
+    }
+    const std::string basis =
+        anzahl > 0 ? NGU_Clanliste[static_cast<std::size_t>(Random(anzahl))] : std::string("Sippe");
+    for (int nummer = 2;; ++nummer) {
+        std::string n = basis + " " + std::to_string(nummer);
+        if (!NGU_Clanname_vergeben(n)) return n;
+    }
+}
+
+}  // namespace
+
+void NGU_Listen_erzeugen() { NGU_Zuruecksetzen(); }
+
+void NGU_Listen_freigeben() {
+    NGU_Zuruecksetzen();
+    NGU_Clanliste.shrink_to_fit();
+    NGU_Maennerliste.shrink_to_fit();
+    NGU_Frauenliste.shrink_to_fit();
+    NGU_Clannamen.shrink_to_fit();
+}
+
+void NGU_Namenlisten_laden() {
+    const std::string ordner = Programmpfad + "Text\\";
+    liste_laden(ordner + "DENamenClan.txt", NGU_Clanliste);
+    liste_laden(ordner + "DENamenFrau.txt", NGU_Frauenliste);
+    liste_laden(ordner + "DENamenMann.txt", NGU_Maennerliste);
+}
+
+void NGU_Zuruecksetzen() {
+    NGU_Clanliste.clear();
+    NGU_Maennerliste.clear();
+    NGU_Frauenliste.clear();
+    NGU_Clannamen.clear();
+}
+
+bool NGU_Clanname_vergeben(const std::string& name) {
+    return std::find(NGU_Clannamen.begin(), NGU_Clannamen.end(), name) != NGU_Clannamen.end();
+}
+
+void NGU_Clanname_setzen(int clan, const std::string& name) {
+    if (clan < 0 || clan > kClans_max) {
+        Fehler_melden("NGU_Clanname_setzen > Clan gibt es nicht: " + std::to_string(clan));
+        return;
+    }
+    if (static_cast<int>(NGU_Clannamen.size()) < clan + 1)
+        NGU_Clannamen.resize(static_cast<std::size_t>(clan) + 1);
+    NGU_Clannamen[static_cast<std::size_t>(clan)] = name.empty() ? clanname_ziehen() : name;
+}
+
+std::string NGU_Clanname(int clan) {
+    const std::string& n = listenname(NGU_Clannamen, clan);
+    return n.empty() ? kUnbekannt : n;
+}
+
+int NGU_Zufall_Maennername() { return Random(static_cast<int>(NGU_Maennerliste.size())); }
+
+int NGU_Zufall_Frauenname() { return Random(static_cast<int>(NGU_Frauenliste.size())); }
+
+void NGU_Namensart_Clan(int person) {
+    KernzugriffSeam& k = Kern();
+    k.Person_setzen(person, Personfeld::Nachname, k.Person(person, Personfeld::Spieler));
+    k.Person_setzen(person, Personfeld::Namensmodus, 1);
+}
+
+void NGU_Namensart_Elternteil(int person) {
+    KernzugriffSeam& k = Kern();
+    const int mutter = k.Person(person, Personfeld::MutterID);
+    const int vater = k.Person(person, Personfeld::VaterID);
+    const int elternteil =
+        k.Person(mutter, Personfeld::Aktiver_SkillID) <= k.Person(vater, Personfeld::Aktiver_SkillID)
+            ? vater
+            : mutter;
+    const int skill = k.Person(elternteil, Personfeld::Aktiver_SkillID);
+    k.Person_setzen(person, Personfeld::Nachname, skill < 0 ? 0 : skill);
+    k.Person_setzen(person, Personfeld::Namensmodus, 2);
+}
+
+void NGU_Namensart_Kind(int geschlecht, int person) {
+    KernzugriffSeam& k = Kern();
+    const int elternteil = k.Person(person, geschlecht == 2 ? Personfeld::MutterID : Personfeld::VaterID);
+    k.Person_setzen(person, Personfeld::Nachname, k.Person(elternteil, Personfeld::Vorname));
+    k.Person_setzen(person, Personfeld::Namensmodus, 3);
+}
+
+void NGU_Namen_kopieren(int ziel, int quelle) {
+    KernzugriffSeam& k = Kern();
+    k.Person_setzen(ziel, Personfeld::Nachname, k.Person(quelle, Personfeld::Nachname));
+    k.Person_setzen(ziel, Personfeld::Namensmodus, k.Person(quelle, Personfeld::Namensmodus));
+}
+
+std::string NGU_Personenname(int person) {
+    KernzugriffSeam& k = Kern();
+    const int modus = k.Person(person, Personfeld::Namensmodus);
+    const int vorname = k.Person(person, Personfeld::Vorname);
+    const int familie = k.Person(person, Personfeld::Nachname);
+    const bool frau = k.Person(person, Personfeld::Geschlecht) == 2;
+    const std::vector<std::string>& liste = frau ? NGU_Frauenliste : NGU_Maennerliste;
+    switch (modus) {
+        case 1:
+            return listenname(liste, vorname) + " " + NGU_Clanname(familie);
+        case 2:
+            return listenname(liste, vorname) + " " + k.Skill_Berufname(familie).value_or(kUnbekannt);
+        case 3:
+            return listenname(liste, vorname) + (frau ? " Tochter " : " Sohn ") + listenname(liste, familie) +
+                   W("´s");
+        default:
+            return "NGU Fehler " + std::to_string(modus);
+    }
+}
+
+bool NGU_Speichern(const std::string& ordner) {
+    bool ok = Textdatei_schreiben(ordner + "NGUCN.sav", NGU_Clanliste);
+    ok = Textdatei_schreiben(ordner + "NGUFN.sav", NGU_Frauenliste) && ok;
+    ok = Textdatei_schreiben(ordner + "NGUMN.sav", NGU_Maennerliste) && ok;
+    ok = Textdatei_schreiben(ordner + "NGUACN.sav", NGU_Clannamen) && ok;
+    if (!ok) Fehler_melden("NGU_Speichern > Namen konnten nicht gespeichert werden: " + ordner);
+    return ok;
+}
+
+void NGU_Laden(const std::string& ordner) {
+    liste_laden(ordner + "NGUCN.sav", NGU_Clanliste);
+    liste_laden(ordner + "NGUFN.sav", NGU_Frauenliste);
+    liste_laden(ordner + "NGUMN.sav", NGU_Maennerliste);
+    const std::string tabelle = ordner + "NGUACN.sav";
+    if (!Datei_existiert(tabelle)) return;
+    auto zeilen = Textdatei_lesen(tabelle);
+    if (!zeilen) {
+        Fehler_melden("NGU_Laden > Datei konnte nicht gelesen werden: " + tabelle);
+        return;
+    }
+    NGU_Clannamen.clear();
+    for (const std::string& z : *zeilen) NGU_Clannamen.push_back(FFU_Slashteil(z));
+}

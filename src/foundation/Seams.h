@@ -26,6 +26,8 @@ struct RenderSeam {
     virtual void Draw_Szene(bool /*nurInterface*/) {}
     virtual void Kamera_Mausbewegung(int /*x*/, int /*y*/) {}
     virtual void Kamera_zentrieren(int /*x*/, int /*y*/) {}
+    // The current drawing colour (text colour of the interface).
+    virtual void Farbe_setzen(float /*r*/, float /*g*/, float /*b*/) {}
 };
 
 // The interface: panels, hot zones, the action executor, on-screen text.
@@ -52,6 +54,9 @@ struct UiSeam {
     virtual bool Ingamemenue_sichtbar() { return false; }
     virtual bool Speicherpanel_sichtbar() { return false; }
     virtual bool Spielernamepanel_sichtbar() { return false; }
+    // A slider or message is held with the mouse, and which one.
+    virtual bool MO_Slider_gezogen() { return false; }
+    virtual int MO_Slider_Wert() { return -1; }
 };
 
 // Save games and the backdrop game.
@@ -74,6 +79,9 @@ struct ShellSeam {
     virtual void Nachrichten_verarbeiten() {}
     // A modal message to the player; without a window it goes to stderr.
     virtual void Meldung(const std::string& text);
+    // Outer width of the window and width of its client area, in pixels.
+    virtual int Formbreite() { return 1280; }
+    virtual int Clientbreite() { return 1280; }
 };
 
 RenderSeam& Render();

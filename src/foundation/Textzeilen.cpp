@@ -1,5 +1,7 @@
 #include "foundation/Textzeilen.h"
 
+#include "platform/base/Zahl.h"
+
 std::string FFU_Slashteil(const std::string& text) { return text.substr(0, text.find('/')); }
 
 void FFU_Slashteil_entnehmen(std::string& text, std::string& feld) {
@@ -23,3 +25,14 @@ std::string FFU_Teil_Nr(const std::string& text, char trenner, int n) {
     }
     return text.substr(anfang, text.find(trenner, anfang) - anfang);
 }
+
+std::string FFU_Zeile_bauen(const std::vector<int>& werte) {
+    std::string zeile;
+    for (std::size_t i = 0; i < werte.size(); ++i) {
+        if (i > 0) zeile += '/';
+        zeile += std::to_string(werte[i]);
+    }
+    return zeile;
+}
+
+bool FFU_Zahl_lesen(const std::string& feld, int& wert) { return Zahl_lesen(feld, wert); }

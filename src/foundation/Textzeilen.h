@@ -1,6 +1,7 @@
 #pragma once
 // Text rows: fields separated by "/", read one at a time from the front.
 #include <string>
+#include <vector>
 
 // The characters before the first "/"; the whole text when there is none.
 std::string FFU_Slashteil(const std::string& text);
@@ -8,3 +9,7 @@ std::string FFU_Slashteil(const std::string& text);
 void FFU_Slashteil_entnehmen(std::string& text, std::string& feld);
 // Field n (from 0) of the text split at the delimiter; empty when there are fewer fields.
 std::string FFU_Teil_Nr(const std::string& text, char trenner, int n);
+// Integers joined by "/" (no "/" after the last).
+std::string FFU_Zeile_bauen(const std::vector<int>& werte);
+// Strict decimal: an optional sign, then digits only, in the Integer range.
+bool FFU_Zahl_lesen(const std::string& feld, int& wert);

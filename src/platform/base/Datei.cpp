@@ -39,7 +39,7 @@ std::string Pfad_aufloesen(const std::string& pfad) {
     std::string ergebnis;
     std::size_t i = 0;
     if (!p.empty() && p[0] == '/') {
-        ergebnis = "/";
+        ergebnis.assign(1, '/');
         i = 1;
     }
     bool vorhanden = true;  // does everything resolved so far exist on disk?

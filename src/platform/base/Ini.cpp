@@ -5,10 +5,9 @@
 #define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 
-#include <charconv>
-
 #include "platform/base/Datei.h"
 #include "platform/base/Text1252.h"
+#include "platform/base/Zahl.h"
 
 namespace {
 
@@ -51,18 +50,6 @@ bool speichern(IniDatei& ini, const std::string& datei) {
 
 namespace ini {
 
-bool zahl_lesen(const std::string& text, int& wert) {
-    const char* a = text.data();
-    const char* e = a + text.size();
-    if (a != e && *a == '+') ++a;
-    if (a == e) return false;
-    int v = 0;
-    auto [p, ec] = std::from_chars(a, e, v);
-    if (ec != std::errc() || p != e) return false;
-    wert = v;
-    return true;
-}
-
 std::string lesen_text(const std::string& datei, const std::string& sektion, const std::string& schluessel,
                        const std::string& vorgabe) {
     IniDatei ini;
@@ -77,7 +64,7 @@ int lesen_zahl(const std::string& datei, const std::string& sektion, const std::
     laden(ini, datei);
     const char* v = ini.GetValue(sektion.c_str(), schluessel.c_str(), nullptr);
     int wert = vorgabe;
-    if (v && zahl_lesen(v, wert)) return wert;
+    if (v && Zahl_lesen(v, wert)) return wert;
     return vorgabe;
 }
 

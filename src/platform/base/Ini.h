@@ -28,7 +28,4 @@ bool schreiben_zahl(const std::string& datei, const std::string& sektion, const 
 bool schreiben_bool(const std::string& datei, const std::string& sektion, const std::string& schluessel,
                     bool wert);
 
-// Strict decimal Integer: optional sign, digits, nothing else, within int range.
-bool zahl_lesen(const std::string& text, int& wert);
-
 }  // namespace ini

@@ -1,0 +1,65 @@
+#pragma once
+// What the helpers, the job status texts and the name generator read (and, for
+// the names, write) of the central rows and the template tables: map cells,
+// persons, clans, map objects, skills, goods and building templates.
+//
+// Those rows and tables belong to the core state and are not built yet. Until
+// they are, the default below answers "no such row" for everything (-1, no
+// text, false); tests install a fake with the values they need. The core state
+// installs its own implementation over its rows with Kern_setzen (or its
+// routines read the rows directly and these calls go).
+//
+// Every accessor checks its index: a row or template that does not exist reads
+// as -1 (or no text), a write to it does nothing.
+#include <optional>
+#include <string>
+
+// The person fields used here.
+enum class Personfeld {
+    Geschlecht,       // 1 man, 2 woman
+    Spieler,          // owning clan
+    Zielfeld,         // target cell of the current walk
+    Feld,             // current cell
+    Aktiver_SkillID,  // skill last trained, -1 none
+    MutterID,
+    VaterID,
+    WarenID,      // ware of the current order, -1 none
+    Vorname,      // index into the male or female first-name list
+    Nachname,     // family-name source, meaning by Namensmodus
+    Namensmodus,  // 1 clan name, 2 parent's occupation, 3 parent's first name
+};
+
+struct KernzugriffSeam {
+    virtual ~KernzugriffSeam() = default;
+
+    // Map cells.
+    virtual int Karte_LandType(int /*feld*/) { return -1; }
+    virtual int Karte_Block(int /*feld*/) { return -1; }
+    virtual int Karte_Person(int /*feld*/) { return -1; }
+    // The cell holds an ambient object that blocks building.
+    virtual bool MG_Ambiente_blockiert(int /*feld*/) { return false; }
+
+    // Persons.
+    virtual int Person(int /*person*/, Personfeld /*feld*/) { return -1; }
+    virtual void Person_setzen(int /*person*/, Personfeld /*feld*/, int /*wert*/) {}
+
+    // Clans.
+    virtual int Spieler_Buendnis(int /*clan*/) { return -1; }
+    virtual int Spieler_Baustufe(int /*clan*/) { return -1; }
+
+    // Map objects: the owning clan, -1 none.
+    virtual int Objekt_Besitzer(int /*objekt*/) { return -1; }
+
+    // Templates.
+    virtual int Ware_SkillID(int /*ware*/) { return -1; }
+    virtual std::optional<std::string> Skill_Berufname(int /*skill*/) { return std::nullopt; }
+    // Mode, envy level and level of a building template.
+    virtual std::optional<std::string> Gebaeude_Modus(int /*vorlage*/) { return std::nullopt; }
+    virtual int Gebaeude_Neid(int /*vorlage*/) { return -1; }
+    virtual int Gebaeude_AI_Level(int /*vorlage*/) { return -1; }
+    // The next transportable good in use at or after ware; -1 none.
+    virtual int SBU_Naechste_Transportware(int /*ware*/) { return -1; }
+};
+
+KernzugriffSeam& Kern();
+void Kern_setzen(KernzugriffSeam* seam);

@@ -1,0 +1,100 @@
+#include "platform/Audio.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+const std::string kSound = std::string(BHM_GAME_DIR) + "/Sound/";
+
+// The tests run with SDL_AUDIODRIVER=dummy: a device that opens and plays in silence.
+TEST(SdlAudio, SpieltDieSpieldateien) {
+    plattform::SdlAudio audio;
+    ASSERT_TRUE(audio.initialisieren());
+    int effekte[6];
+    for (int i = 0; i < 6; ++i) {
+        effekte[i] = audio.sample_laden(kSound + "Fx\\" + std::to_string(i + 1) + ".mp3");
+        EXPECT_GT(effekte[i], 0) << i + 1;
+    }
+    const int dialog = audio.stream_laden(kSound + "dialoge/1.wav");
+    const int m0 = audio.stream_laden(kSound + "Music/M0.mp3");
+    const int m1 = audio.stream_laden(kSound + "Music/M1.mp3");
+    EXPECT_GT(dialog, 0);
+    ASSERT_GT(m0, 0);
+    ASSERT_GT(m1, 0);
+    // The loops are about half a minute long.
+    EXPECT_NEAR(audio.stream_laenge_ms(m0), 26667, 600);
+    EXPECT_NEAR(audio.stream_laenge_ms(m1), 30000, 600);
+    EXPECT_EQ(audio.sample_laden(kSound + "Fx/7.mp3"), 0);
+    EXPECT_EQ(audio.stream_laden(kSound + "Music/M2.mp3"), 0);
+
+    EXPECT_FALSE(audio.stream_spielt(m0));
+    EXPECT_TRUE(audio.stream_abspielen(m0));
+    EXPECT_TRUE(audio.stream_spielt(m0));
+    EXPECT_TRUE(audio.stream_abspielen(m0));  // goes on
+    EXPECT_TRUE(audio.stream_spielt(m0));
+    audio.stream_stoppen(m0);
+    EXPECT_FALSE(audio.stream_spielt(m0));
+
+    for (int i = 0; i < 100; ++i) {
+        const double p = audio.zufall_pan();
+        EXPECT_GE(p, -1.0);
+        EXPECT_LE(p, 1.0);
+    }
+    audio.sample_freigeben(effekte[5]);
+    EXPECT_FALSE(audio.sample_abspielen(effekte[5], 1.0, 0.0));
+    audio.beenden();
+    EXPECT_FALSE(audio.stream_abspielen(m1));
+}
+
+TEST(SdlAudio, DreiWiedergabenJeEffektDieAeltesteWeicht) {
+    plattform::SdlAudio audio;
+    ASSERT_TRUE(audio.initialisieren());
+    // The horn sounds for almost a second: long enough for four starts in a row.
+    const int horn = audio.sample_laden(kSound + "Fx/6.mp3");
+    const int klick = audio.sample_laden(kSound + "Fx/2.mp3");
+    ASSERT_GT(horn, 0);
+    int kanaele[4];
+    for (int i = 0; i < 4; ++i) {
+        ASSERT_TRUE(audio.sample_abspielen(horn, 0.5, i == 0 ? -1.0 : 1.0));
+        kanaele[i] = audio.letzter_kanal();
+    }
+    EXPECT_NE(kanaele[0], kanaele[1]);
+    EXPECT_NE(kanaele[1], kanaele[2]);
+    EXPECT_NE(kanaele[0], kanaele[2]);
+    EXPECT_EQ(kanaele[3], kanaele[0]);  // the oldest playback was overridden
+    EXPECT_EQ(audio.spielende_kanaele_sample(horn), 3);
+    ASSERT_TRUE(audio.sample_abspielen(horn, 0.5, 0.0));
+    EXPECT_EQ(audio.letzter_kanal(), kanaele[1]);
+    // Another sample has channels of its own.
+    ASSERT_TRUE(audio.sample_abspielen(klick, 1.0, 0.0));
+    EXPECT_NE(audio.letzter_kanal(), kanaele[0]);
+    EXPECT_NE(audio.letzter_kanal(), kanaele[1]);
+    EXPECT_NE(audio.letzter_kanal(), kanaele[2]);
+    EXPECT_EQ(audio.spielende_kanaele_sample(horn), 3);
+}
+
+TEST(SdlAudio, OhneGeraetBleibtEsStill) {
+    const char* vorher = std::getenv("SDL_AUDIODRIVER");
+    const std::string gemerkt = vorher ? vorher : "";
+    setenv("SDL_AUDIODRIVER", "keiner", 1);
+    plattform::SdlAudio audio;
+    const bool offen = audio.initialisieren();
+    if (vorher)
+        setenv("SDL_AUDIODRIVER", gemerkt.c_str(), 1);
+    else
+        unsetenv("SDL_AUDIODRIVER");
+    EXPECT_FALSE(offen);
+    EXPECT_EQ(audio.sample_laden(kSound + "Fx/1.mp3"), 0);
+    EXPECT_EQ(audio.stream_laden(kSound + "Music/M0.mp3"), 0);
+    EXPECT_FALSE(audio.sample_abspielen(1, 1.0, 0.0));
+    EXPECT_FALSE(audio.stream_abspielen(1));
+    EXPECT_FALSE(audio.stream_spielt(1));
+    EXPECT_EQ(audio.stream_laenge_ms(1), 0);
+    audio.stream_stoppen(1);
+    audio.beenden();
+}
+
+}  // namespace
