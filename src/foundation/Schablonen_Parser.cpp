@@ -8,7 +8,6 @@
 #include "foundation/Schablonen.h"
 #include "foundation/Textzeilen.h"
 #include "platform/base/Datei.h"
-#include "platform/base/Ini.h"
 #include "platform/base/Text1252.h"
 #include "world/Hasen.h"
 
@@ -20,7 +19,7 @@ std::string feld(std::string& rest) {
     return f;
 }
 
-bool zahl_feld(std::string& rest, int& wert) { return ini::zahl_lesen(feld(rest), wert); }
+bool zahl_feld(std::string& rest, int& wert) { return FFU_Zahl_lesen(feld(rest), wert); }
 
 // Empty value: the default; otherwise the number.
 bool zahl_oder(const std::string& text, int vorgabe, int& wert) {
@@ -28,7 +27,7 @@ bool zahl_oder(const std::string& text, int vorgabe, int& wert) {
         wert = vorgabe;
         return true;
     }
-    return ini::zahl_lesen(text, wert);
+    return FFU_Zahl_lesen(text, wert);
 }
 
 // Reads the file line by line and hands every key and value to the kind's
@@ -226,7 +225,7 @@ void SBU_Rohstoffe_erfassen(const std::string& wert, int waren_id) {
             continue;
         }
         int m = 0;
-        if (!ini::zahl_lesen(menge, m)) {
+        if (!FFU_Zahl_lesen(menge, m)) {
             Fehler_melden("WarenID: " + nr + " mit dem Namen:(" + name +
                           ") konnte die Menge nicht erfassen.");
             m = 1;
@@ -305,7 +304,7 @@ void SBU_Baukosten_erfassen(const std::string& wert, int objekt_id) {
             continue;
         }
         int m = 0;
-        if (!ini::zahl_lesen(menge, m)) {
+        if (!FFU_Zahl_lesen(menge, m)) {
             Fehler_melden(anfang + " konnte die Menge nicht erfassen. Set to 3");
             m = 3;
         } else if (m < 3) {
@@ -383,7 +382,7 @@ bool modus_erfassen(const std::string& pfad, int id, const std::string& modus, s
             Fehler_melden("SBU > Script > Modus > Home > Neid konnte nicht geladen werden: " + pfad);
             return true;
         }
-        return ini::zahl_lesen(rest, o.Neid);
+        return FFU_Zahl_lesen(rest, o.Neid);
     }
     if (modus == "Produktion") SBU_Slot_erfassen(rest, id);
     if (modus == "Hafen") SBU_Hafen_ID = id;
@@ -409,7 +408,7 @@ bool SBU_Objektscript_laden(const std::string& pfad, int id, std::string& logzei
         if (k == "Kurz") o.Kurz = v;
         if (k == "Text") o.Text = v;
         if (k == "Baukosten") SBU_Baukosten_erfassen(v, id);
-        if (k == "Platz") gut = ini::zahl_lesen(v, o.Platz);
+        if (k == "Platz") gut = FFU_Zahl_lesen(v, o.Platz);
         if (k == "Modus") {
             std::string rest = v;
             o.Modus = feld(rest);
@@ -422,7 +421,7 @@ bool SBU_Objektscript_laden(const std::string& pfad, int id, std::string& logzei
             if (v.empty())
                 Fehler_melden("SBU > Script > Wohnlink > konnte nicht geladen werden: " + pfad);
             else
-                gut = ini::zahl_lesen(v, o.Updatelink);
+                gut = FFU_Zahl_lesen(v, o.Updatelink);
         }
         if (gut) logzeile = titel_logzeile(id, SBU_Objekte[id].Titel);
         return gut;
@@ -463,12 +462,12 @@ bool SBU_Ambientescript_laden(const std::string& pfad, int id, std::string& logz
         }
         if (k == "block") a.block = v == "true" ? 1 : 0;
         if (k == "animation") {
-            if (!ini::zahl_lesen(v, a.animation)) return false;
+            if (!FFU_Zahl_lesen(v, a.animation)) return false;
             SBU_Animation_eintragen(typ);
         }
         if (k == "link") {
             int n = 0;
-            if (!ini::zahl_lesen(v, n)) return false;
+            if (!FFU_Zahl_lesen(v, n)) return false;
             // A link far out of range stays out of range instead of wrapping.
             a.link = static_cast<int>(std::clamp<long long>(static_cast<long long>(n) + basis,
                                                             std::numeric_limits<int>::min(),

@@ -1,6 +1,7 @@
 #include "foundation/Warenindex.h"
 
 #include "foundation/Fehler.h"
+#include "foundation/Geometrie.h"
 #include "foundation/Schablonen.h"
 #include "world/Karte.h"
 
@@ -31,7 +32,7 @@ void IWU_Ware_eintragen(int ware, int feld, int objekt, int insel) {
     Warenindex_Liste& liste = inseln[insel];
     if (liste.Eintraege.size() <= static_cast<std::size_t>(liste.Anzahl))
         liste.Eintraege.resize(liste.Anzahl + 2);
-    liste.Eintraege[liste.Anzahl] = {feld, feld % MG_Kartengroesse, feld / MG_Kartengroesse, objekt};
+    liste.Eintraege[liste.Anzahl] = {feld, FFU_X_von_Feld(feld), FFU_Y_von_Feld(feld), objekt};
     ++liste.Anzahl;
 }
 
