@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "foundation/Bild.h"
 #include "foundation/Fehler.h"
+#include "foundation/Packbilder.h"
 #include "foundation/Schablonen.h"
 #include "foundation/Schablonen_Parser.h"
 
@@ -112,3 +114,39 @@ bool bild_platzieren(const Bildsicht& atlas, const Bildsicht& bild, int nummer) 
 }  // namespace
 
 void SBA_Atlasraster_leeren() { SBA_Raster.assign(SBA_Rasterzellen * SBA_Rasterzellen + 1, 0); }
+
+void SBA_Atlas_anlegen(const std::string& programmordner, const std::string& name) {
+    Bild atlas(SBA_Atlasgroesse, SBA_Atlasgroesse, tfBGR8);
+    std::fill(atlas.pixel.begin(), atlas.pixel.end(), 0);
+    Packbild_setzen(programmordner + name, std::move(atlas));
+}
+
+bool SBA_Bild_in_Atlas(const std::string& vorlagenordner, const std::string& programmordner,
+                       const std::string& atlasname, int nummer, const std::string& datei) {
+    const std::string pfad = vorlagenordner + datei;
+    Bild bild;
+    Bild* atlas = nullptr;
+    bool gesetzt = false;
+    if (Packbild_Vorlage_laden(pfad, bild) && (atlas = Packbild(programmordner + atlasname))) {
+        Bildsicht quelle{bild.pixel.data(), bild.breite, bild.hoehe, bild.Zeilengroesse()};
+        if (bild.breite > SBA_Atlasgroesse || bild.hoehe > SBA_Atlasgroesse) {
+            Fehler_melden("SBA_Bild_in_Atlas > " + pfad +
+                          " ist groesser als der Atlas und wird abgeschnitten.");
+            quelle.breite = std::min(quelle.breite, SBA_Atlasgroesse);
+            quelle.hoehe = std::min(quelle.hoehe, SBA_Atlasgroesse);
+        }
+        gesetzt = bild_platzieren({atlas->pixel.data(), atlas->breite, atlas->hoehe, atlas->Zeilengroesse()},
+                                  quelle, nummer);
+        if (gesetzt)
+            Packbild_geaendert(programmordner + atlasname);
+        else
+            Fehler_melden("SBA_Bild_in_Atlas > Kein Platz im Atlas fuer " + pfad);
+    }
+    // An empty entry keeps every later picture on its number.
+    if (!gesetzt) SBA_Atlastabelle.push_back({});
+    return gesetzt;
+}
+
+bool SBA_Atlas_kopieren(const std::string& von, const std::string& nach, const std::string& name) {
+    return Packbild_kopieren(von + name, nach + name);
+}

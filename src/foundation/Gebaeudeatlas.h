@@ -6,8 +6,8 @@
 // and removed: red is the anchor (the point on the object's map cell), green
 // the flag, blue further points for overlays.
 //
-// The atlas stays in memory while the templates load; SBA_Atlas_schreiben
-// writes it once at the end.
+// The atlas stays in memory while the templates load and is written once at
+// the end (Packbilder_schreiben, foundation/Packbilder.h).
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -23,14 +23,12 @@ extern std::uint8_t SBA_Markerlesen_aus;
 
 // Allocates the grid with every cell free.
 void SBA_Atlasraster_leeren();
-// A new black atlas under programmordner + name, written at once.
+// A new black atlas for programmordner + name.
 void SBA_Atlas_anlegen(const std::string& programmordner, const std::string& name);
 // Places vorlagenordner + datei into the atlas and appends its entry; the blue
 // markers go to SBU_Markerpunkte[nummer]. When the picture cannot be read or
 // finds no room, it is reported and an empty entry keeps the numbering; false then.
 bool SBA_Bild_in_Atlas(const std::string& vorlagenordner, const std::string& programmordner,
                        const std::string& atlasname, int nummer, const std::string& datei);
-// Writes the atlas kept in memory, when it changed since it was last written.
-void SBA_Atlas_schreiben();
 // Copies the atlas file between folders (save games carry a copy); false on failure.
 bool SBA_Atlas_kopieren(const std::string& von, const std::string& nach, const std::string& name);

@@ -9,8 +9,8 @@
 // carrying it at x = (n mod 10) * 96, y = 256 + (n div 10) * 32; the rest of
 // that file stays as it is.
 //
-// The packs stay in memory while the templates load; SBI_Packs_schreiben
-// writes each changed pack once.
+// The packs stay in memory while the templates load; Packbilder_schreiben
+// (foundation/Packbilder.h) writes each changed pack once.
 #include <string>
 
 inline const std::string SBI_Skillpack = "Daten\\Skillpack.BMP";
@@ -29,5 +29,3 @@ bool SBI_Pack_kopieren(const std::string& von, const std::string& nach, const st
 // Copies vorlagenordner + datei to the place of good n in the carry pack; false when skipped.
 bool SBWT_Frame_in_Personpack(const std::string& vorlagenordner, const std::string& programmordner,
                               const std::string& packpfad, int n, const std::string& datei);
-// Writes every pack that changed in memory.
-void SBI_Packs_schreiben();

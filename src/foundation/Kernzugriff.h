@@ -3,11 +3,10 @@
 // the names, write) of the central rows and the template tables: map cells,
 // persons, clans, map objects, skills, goods and building templates.
 //
-// Those rows and tables belong to the core state and are not built yet. Until
-// they are, the default below answers "no such row" for everything (-1, no
-// text, false); tests install a fake with the values they need. The core state
-// installs its own implementation over its rows with Kern_setzen (or its
-// routines read the rows directly and these calls go).
+// The default reads the core's own rows and tables (world/Karte.h,
+// population/Personen.h, economy/Spieler.h, economy/Objekte.h and the template
+// tables); tests install a fake with the values they need, and Kern_setzen
+// with nullptr returns to the rows.
 //
 // Every accessor checks its index: a row or template that does not exist reads
 // as -1 (or no text), a write to it does nothing.
@@ -33,32 +32,32 @@ struct KernzugriffSeam {
     virtual ~KernzugriffSeam() = default;
 
     // Map cells.
-    virtual int Karte_LandType(int /*feld*/) { return -1; }
-    virtual int Karte_Block(int /*feld*/) { return -1; }
-    virtual int Karte_Person(int /*feld*/) { return -1; }
+    virtual int Karte_LandType(int feld);
+    virtual int Karte_Block(int feld);
+    virtual int Karte_Person(int feld);
     // The cell holds an ambient object that blocks building.
-    virtual bool MG_Ambiente_blockiert(int /*feld*/) { return false; }
+    virtual bool MG_Ambiente_blockiert(int feld);
 
     // Persons.
-    virtual int Person(int /*person*/, Personfeld /*feld*/) { return -1; }
-    virtual void Person_setzen(int /*person*/, Personfeld /*feld*/, int /*wert*/) {}
+    virtual int Person(int person, Personfeld feld);
+    virtual void Person_setzen(int person, Personfeld feld, int wert);
 
     // Clans.
-    virtual int Spieler_Buendnis(int /*clan*/) { return -1; }
-    virtual int Spieler_Baustufe(int /*clan*/) { return -1; }
+    virtual int Spieler_Buendnis(int clan);
+    virtual int Spieler_Baustufe(int clan);
 
     // Map objects: the owning clan, -1 none.
-    virtual int Objekt_Besitzer(int /*objekt*/) { return -1; }
+    virtual int Objekt_Besitzer(int objekt);
 
     // Templates.
-    virtual int Ware_SkillID(int /*ware*/) { return -1; }
-    virtual std::optional<std::string> Skill_Berufname(int /*skill*/) { return std::nullopt; }
+    virtual int Ware_SkillID(int ware);
+    virtual std::optional<std::string> Skill_Berufname(int skill);
     // Mode, envy level and level of a building template.
-    virtual std::optional<std::string> Gebaeude_Modus(int /*vorlage*/) { return std::nullopt; }
-    virtual int Gebaeude_Neid(int /*vorlage*/) { return -1; }
-    virtual int Gebaeude_AI_Level(int /*vorlage*/) { return -1; }
+    virtual std::optional<std::string> Gebaeude_Modus(int vorlage);
+    virtual int Gebaeude_Neid(int vorlage);
+    virtual int Gebaeude_AI_Level(int vorlage);
     // The next transportable good in use at or after ware; -1 none.
-    virtual int SBU_Naechste_Transportware(int /*ware*/) { return -1; }
+    virtual int SBU_Naechste_Transportware(int ware);
 };
 
 KernzugriffSeam& Kern();

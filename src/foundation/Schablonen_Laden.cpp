@@ -8,6 +8,7 @@
 #include "foundation/Fehler.h"
 #include "foundation/Gebaeudeatlas.h"
 #include "foundation/Iconpacks.h"
+#include "foundation/Packbilder.h"
 #include "foundation/Schablonen.h"
 #include "foundation/Schablonen_Parser.h"
 #include "foundation/Seams.h"
@@ -273,8 +274,7 @@ void SBU_Schablonen_laden(const std::string& basis) {
                   W("Der letzte erstellte Spielstand besaß folgende Waren kombination."), SBU_Ware_laden);
     status(std::to_string(n - 1) + " Waren geladen.");
     if (!SBU_Fehlwaren.empty()) {
-        SBI_Packs_schreiben();
-        SBA_Atlas_schreiben();
+        Packbilder_schreiben();
         return;
     }
 
@@ -313,6 +313,5 @@ void SBU_Schablonen_laden(const std::string& basis) {
     n = icons_in_atlas(basis, "Waren");
     status(std::to_string(n - 1) + " Forschungs Icons Waren geladen.");
 
-    SBI_Packs_schreiben();
-    SBA_Atlas_schreiben();
+    Packbilder_schreiben();
 }

@@ -19,6 +19,10 @@ std::string Texteingabe;
 bool Texteingabe_aktiv;
 std::string Cursorzeichen;
 int IFU_Fenstermitte_X, IFU_Fenstermitte_Y;
+int IFU_Anzeigezaehler;
+bool Rangliste_anzeigen;
+bool Fil_Gps, Fil_Gst, Fil_Rms, Fil_Rfi, Fil_Maf, Fil_Mhf, Fil_Zuf, Fil_Wgf;
+int Sichtbereich_1_von, Sichtbereich_1_bis, Sichtbereich_2_von, Sichtbereich_2_bis;
 
 bool Baufenster_offen;
 bool Platzierungsmodus;
@@ -27,6 +31,15 @@ int Bau_Testmodus;
 int Bauplatz_Vorlage;
 
 bool Spiel_laeuft() { return KSL || SSL || MSL || ISL; }
+
+void Anzeige_zuruecksetzen() {
+    Rangliste_anzeigen = false;
+    Fil_Gps = true;
+    Fil_Gst = false;
+    Fil_Rms = true;
+    Fil_Rfi = Fil_Maf = Fil_Mhf = Fil_Zuf = Fil_Wgf = false;
+    Sichtbereich_1_von = Sichtbereich_1_bis = Sichtbereich_2_von = Sichtbereich_2_bis = 0;
+}
 
 void Spielstatus_zuruecksetzen() {
     KSL = SSL = MSL = ISL = false;
@@ -46,6 +59,8 @@ void Spielstatus_zuruecksetzen() {
     Texteingabe_aktiv = false;
     Cursorzeichen.clear();
     IFU_Fenstermitte_X = IFU_Fenstermitte_Y = 0;
+    IFU_Anzeigezaehler = 0;
+    Anzeige_zuruecksetzen();
     Baufenster_offen = false;
     Platzierungsmodus = false;
     Bau_Typ = -1;

@@ -31,6 +31,13 @@ extern bool Texteingabe_aktiv;
 inline constexpr std::size_t Texteingabe_max = 240;
 extern std::string Cursorzeichen;
 extern int IFU_Fenstermitte_X, IFU_Fenstermitte_Y;
+// Display counter of the in-game windows, lowered by one per frame while positive.
+extern int IFU_Anzeigezaehler;
+extern bool Rangliste_anzeigen;
+// Map display filters.
+extern bool Fil_Gps, Fil_Gst, Fil_Rms, Fil_Rfi, Fil_Maf, Fil_Mhf, Fil_Zuf, Fil_Wgf;
+// Cell columns (outer) and rows (inner) the scene of the current frame covers.
+extern int Sichtbereich_1_von, Sichtbereich_1_bis, Sichtbereich_2_von, Sichtbereich_2_bis;
 
 // Build state.
 extern bool Baufenster_offen;
@@ -40,5 +47,7 @@ extern int Bau_Testmodus;  // developer overlay list 0..6
 extern int Bauplatz_Vorlage;
 
 bool Spiel_laeuft();
+// The display filters, the ranking switch and the visible range back to their start values.
+void Anzeige_zuruecksetzen();
 // Every switch back to its start value.
 void Spielstatus_zuruecksetzen();

@@ -36,3 +36,14 @@ std::string FFU_Zeile_bauen(const std::vector<int>& werte) {
 }
 
 bool FFU_Zahl_lesen(const std::string& feld, int& wert) { return Zahl_lesen(feld, wert); }
+
+bool Zahlenzeile_lesen(const std::string& zeile, int anzahl, int* werte) {
+    std::string rest = zeile, feld;
+    for (int i = 0; i < anzahl; ++i) {
+        bool letztes = rest.find('/') == std::string::npos;
+        FFU_Slashteil_entnehmen(rest, feld);
+        if (!FFU_Zahl_lesen(feld, werte[i])) return false;
+        if (letztes != (i == anzahl - 1)) return false;
+    }
+    return true;
+}

@@ -13,3 +13,6 @@ std::string FFU_Teil_Nr(const std::string& text, char trenner, int n);
 std::string FFU_Zeile_bauen(const std::vector<int>& werte);
 // Strict decimal: an optional sign, then digits only, in the Integer range.
 bool FFU_Zahl_lesen(const std::string& feld, int& wert);
+// Reads a row of exactly `anzahl` decimal Integers joined by "/" into werte.
+// False (werte unspecified) when a field is missing, extra, or not a strict decimal.
+bool Zahlenzeile_lesen(const std::string& zeile, int anzahl, int* werte);

@@ -1,5 +1,10 @@
 #include "foundation/Warenindex.h"
 
+#include <algorithm>
+#include <initializer_list>
+#include <string_view>
+
+#include "economy/Objekte.h"
 #include "foundation/Fehler.h"
 #include "foundation/Geometrie.h"
 #include "foundation/Schablonen.h"
@@ -9,19 +14,29 @@ std::vector<std::vector<Warenindex_Liste>> IWU_Warenindex;
 
 namespace {
 
-const std::string* modus(int objekt_id, const char* routine) {
-    if (objekt_id >= 0 && static_cast<std::size_t>(objekt_id) < SBU_Objekte.size())
-        return &SBU_Objekte[objekt_id].Modus;
-    Fehler_melden(std::string(routine) + " > Gebaeudetyp unbekannt: " + std::to_string(objekt_id));
-    return nullptr;
+bool typ_ist(int typ, std::initializer_list<std::string_view> arten, const char* routine) {
+    if (typ < 0 || static_cast<std::size_t>(typ) >= SBU_Objekte.size()) {
+        Fehler_melden(std::string(routine) + " > Gebaeudetyp unbekannt: " + std::to_string(typ));
+        return false;
+    }
+    const std::string& m = SBU_Objekte[static_cast<std::size_t>(typ)].Modus;
+    return std::find(arten.begin(), arten.end(), m) != arten.end();
+}
+
+bool objekt_ist(int objekt, std::initializer_list<std::string_view> arten, const char* routine) {
+    if (!OM_Objekt_gueltig(objekt)) return false;
+    return typ_ist(Objekte[static_cast<std::size_t>(objekt)].Typ(), arten, routine);
+}
+
+int insel_von_feld(int feld) {
+    return MG_Feld_gueltig(feld) ? Karte[static_cast<std::size_t>(feld)].Insel() : -1;
 }
 
 }  // namespace
 
 void IWU_Ware_eintragen(int ware, int feld, int objekt, int insel) {
     const long long zellen = static_cast<long long>(MG_Kartengroesse) * MG_Kartengroesse;
-    if (ware < 0 || ware > SBU_Ordner_max || insel < 0 || insel >= zellen || feld < 0 ||
-        MG_Kartengroesse < 1) {
+    if (ware < 0 || ware > SBU_Ordner_max || insel < 0 || insel >= zellen || feld < 0) {
         Fehler_melden("IWU_Ware_eintragen > Ware " + std::to_string(ware) + ", Insel " +
                       std::to_string(insel) + ", Feld " + std::to_string(feld) + " ungueltig.");
         return;
@@ -34,6 +49,16 @@ void IWU_Ware_eintragen(int ware, int feld, int objekt, int insel) {
         liste.Eintraege.resize(liste.Anzahl + 2);
     liste.Eintraege[liste.Anzahl] = {feld, FFU_X_von_Feld(feld), FFU_Y_von_Feld(feld), objekt};
     ++liste.Anzahl;
+}
+
+void IWU_Ware_austragen(int ware, int objekt) {
+    if (ware <= 0 || static_cast<std::size_t>(ware) >= IWU_Warenindex.size()) return;
+    if (!OM_Objekt_gueltig(objekt)) {
+        Fehler_melden("IWU_Ware_austragen > Objekt unbekannt: " + std::to_string(objekt));
+        return;
+    }
+    IWU_Ware_austragen_auf_Insel(ware, objekt,
+                                 insel_von_feld(Objekte[static_cast<std::size_t>(objekt)].Feld()));
 }
 
 void IWU_Ware_austragen_auf_Insel(int ware, int objekt, int insel) {
@@ -51,17 +76,30 @@ void IWU_Ware_austragen_auf_Insel(int ware, int objekt, int insel) {
 
 void IWU_Index_leeren() { IWU_Warenindex.clear(); }
 
-bool OM_ist_Hafen(int objekt_id) {
-    const std::string* m = modus(objekt_id, "OM_ist_Hafen");
-    return m && (*m == "Hafen" || *m == "Hafen2");
+void IWU_Index_aufbauen() {
+    if (SBU_Objekte.empty()) return;
+    for (std::size_t o = 0; o < Objekte.size(); ++o) {
+        Objektzeile& zeile = Objekte[o];
+        if (zeile.Feld() < 1) continue;  // a free row
+        const int typ = zeile.Typ();
+        if (typ < 0 || static_cast<std::size_t>(typ) >= SBU_Objekte.size()) {
+            Fehler_melden("IWU_Index_aufbauen > Objekt " + std::to_string(o) + " hat den unbekannten Typ " +
+                          std::to_string(typ));
+            continue;
+        }
+        for (int k = 0; k < Objekt_Warenslots; ++k) {
+            const int ware = zeile.Slot_Ware(k);
+            if (ware > 0 && SBU_Objekte[static_cast<std::size_t>(typ)].Slots[k].Benutzung > 1)
+                IWU_Ware_eintragen(ware, zeile.Feld(), static_cast<int>(o), insel_von_feld(zeile.Feld()));
+        }
+    }
 }
 
-bool OM_ist_Hafen2(int objekt_id) {
-    const std::string* m = modus(objekt_id, "OM_ist_Hafen2");
-    return m && *m == "Hafen2";
-}
-
-bool OM_ist_Home(int objekt_id) {
-    const std::string* m = modus(objekt_id, "OM_ist_Home");
-    return m && *m == "Home";
+bool OM_ist_Hafen(int typ) { return typ_ist(typ, {"Hafen", "Hafen2"}, "OM_ist_Hafen"); }
+bool OM_ist_Hafen2(int typ) { return typ_ist(typ, {"Hafen2"}, "OM_ist_Hafen2"); }
+bool OM_ist_Home(int typ) { return typ_ist(typ, {"Home"}, "OM_ist_Home"); }
+bool OM_Objekt_ist_Home(int objekt) { return objekt_ist(objekt, {"Home"}, "OM_Objekt_ist_Home"); }
+bool OM_Objekt_ist_Lager(int objekt) { return objekt_ist(objekt, {"Lager"}, "OM_Objekt_ist_Lager"); }
+bool OM_Objekt_ist_Start(int objekt) {
+    return objekt_ist(objekt, {"Start", "Startex"}, "OM_Objekt_ist_Start");
 }

@@ -25,13 +25,22 @@ extern std::vector<std::vector<Warenindex_Liste>> IWU_Warenindex;
 
 // Appends the building (no duplicate test). A good or island below 0 is reported and skipped.
 void IWU_Ware_eintragen(int ware, int feld, int objekt, int insel);
-// Removes the building's first entry for the good on that island (the last
-// valid entry moves into its place); nothing when the good is 0 or the
-// building is not listed.
+// Removes the building's first entry for the good on the island of its anchor
+// cell (the last valid entry moves into its place); nothing when the good is 0
+// or the building is not listed.
+void IWU_Ware_austragen(int ware, int objekt);
+// The same on a given island.
 void IWU_Ware_austragen_auf_Insel(int ware, int objekt, int insel);
 void IWU_Index_leeren();
+// Rebuilds the index from the object rows in use: every slot whose good is
+// above 0 and whose template usage is above 1 ("Holen").
+void IWU_Index_aufbauen();
 
-// The template's Modus is "Hafen" or "Hafen2" / "Hafen2" / "Home". An unknown type is reported and false.
-bool OM_ist_Hafen(int objekt_id);
-bool OM_ist_Hafen2(int objekt_id);
-bool OM_ist_Home(int objekt_id);
+// Kind of a building template (ObjektID); an unknown type is reported and false.
+bool OM_ist_Hafen(int typ);  // "Hafen" or "Hafen2"
+bool OM_ist_Hafen2(int typ);
+bool OM_ist_Home(int typ);
+// Kind of an object row's template; false for a row or type outside the tables.
+bool OM_Objekt_ist_Home(int objekt);
+bool OM_Objekt_ist_Lager(int objekt);
+bool OM_Objekt_ist_Start(int objekt);  // "Start" or "Startex"

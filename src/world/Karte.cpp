@@ -1,3 +1,129 @@
 #include "world/Karte.h"
 
+#include <string>
+
+#include "economy/Arbeiterslots.h"
+#include "economy/Baumenue.h"
+#include "economy/Bauvorschau.h"
+#include "economy/Diagramm.h"
+#include "economy/Haefen.h"
+#include "economy/KI.h"
+#include "economy/Logik.h"
+#include "economy/Objekte.h"
+#include "economy/Objekte_Betrieb.h"
+#include "economy/Schiffe.h"
+#include "economy/Sieg.h"
+#include "economy/Spieler.h"
+#include "economy/Warenstatistik.h"
+#include "foundation/Gebaeudeatlas.h"
+#include "foundation/Fehler.h"
+#include "foundation/Info.h"
+#include "foundation/Namen.h"
+#include "foundation/Personenindex.h"
+#include "foundation/Schablonen.h"
+#include "foundation/Seams.h"
+#include "foundation/Spielstatus.h"
+#include "foundation/Warenindex.h"
+#include "platform/base/Zufall.h"
+#include "population/Arbeitsamt.h"
+#include "population/Befehlsliste.h"
+#include "population/Briefe.h"
+#include "population/Edikte.h"
+#include "population/Personen.h"
+#include "population/Wohnraum.h"
+#include "world/Ernte.h"
+#include "world/Forschung.h"
+#include "world/Hasen.h"
+#include "world/Inseln.h"
+#include "world/Pfade.h"
+#include "world/Wachstum.h"
+
 int MG_Kartengroesse = 256;
+std::vector<Kartenfeld> Karte;
+
+int MG_Groesse_aus_Wahl(int wahl) {
+    if (wahl >= 0 && wahl <= 9) return 256 + 64 * wahl;
+    Fehler_melden("Nicht abgefangener SingelGameGroessenWahl :" + std::to_string(wahl));
+    return 512;
+}
+
+void MG_Karte_anlegen(int n, std::vector<Kartenfeld>& karte) {
+    if (n < 1 || n > MG_Kartengroesse_max) {
+        Fehler_melden("MG_Karte_anlegen > unmoegliche Kartengroesse: " + std::to_string(n));
+        return;
+    }
+    Kartenfeld leer;
+    leer.f.fill(-1);
+    karte.assign(static_cast<std::size_t>(n) * static_cast<std::size_t>(n), leer);
+}
+
+int MG_Zufallsrasterfeld() {
+    const int g = MG_Kartengroesse / 20;
+    const int x = g * (Random(17) + 2);
+    const int y = g * (Random(17) + 2);
+    return x + y * MG_Kartengroesse;
+}
+
+void MG_Hoehen_loeschen() {
+    for (Kartenfeld& k : Karte) k.LandType() = 0;
+}
+
+void MG_Welt_zuruecksetzen() {
+    // 1. Path store, islands, messages, names.
+    PFU_Freigeben();
+    IU_Inseln_loeschen();
+    GUI_Info_leeren();
+    NGU_Zuruecksetzen();
+    // 2.
+    BPU_Sichtliste_Ende = -1;
+    Hausneid = 0;
+    // 3. Harbours, ships, templates.
+    Hafen_Liste_leeren();
+    Schiff_Liste_leeren();
+    SBU_Schablonen_leeren();
+    // 4. The year count and the calendar start again.
+    Logik_Zuruecksetzen();
+    // 5. Persons (also the world totals WAlt and WV).
+    PM_Personen_leeren();
+    // 6. Clans, their ware values and statistics series.
+    Spieler.clear();
+    GU_Warenwerte.clear();
+    DiaU_Leeren();
+    // 7. Objects with their worker slots, and the path rows.
+    Objekte.clear();
+    OB_Slots.clear();
+    PFU_Pfade.clear();
+    PFU_Naechster_freier = 0;
+    // 8. Every side list.
+    JU_Zuruecksetzen();
+    DiaU_Startpunkt = 1;
+    BrU_Zuruecksetzen();
+    WU_Init();
+    Hase_Loecher_loeschen();
+    WRU_Zuruecksetzen();
+    AAU_Zuruecksetzen();
+    ERU_Init();
+    IWU_Index_leeren();
+    BMU_Tabelle_leeren();
+    EDU_Zuruecksetzen();
+    Render().ML_Packlisten_loeschen();
+    SBA_Atlasraster_leeren();
+    LGK_Statistik_leeren();
+    IndexU_Reset();
+    // 9. Computer players.
+    KI_aktueller_Spieler = 0;
+    // 10. After a failed template load the packs stay for the repair run.
+    if (SBU_Fehlwaren.empty()) Render().ML_Iconpacks_freigeben();
+    // 11. Way list and the gold in circulation.
+    SBU_Way_IDs.clear();
+    GU = GU2 = 0;
+    // 12. Message categories.
+    for (bool* schalter : {&GUI_Ge, &GUI_To, &GUI_Ab, &GUI_Ei, &GUI_FO, &GUI_KT, &GUI_KS, &GUI_FS, &GUI_Au,
+                           &GUI_Cl, &GUI_Me, &GUI_In})
+        *schalter = true;
+    // 13. Map display filters, the ranking switch and the visible range.
+    Anzeige_zuruecksetzen();
+    // 14. Research and the game speed.
+    FU_Forschung_loeschen();
+    Spielgeschwindigkeit = 0;
+}

@@ -1,0 +1,167 @@
+#include "economy/Geldkreis.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+#include "economy/Errungenschaften.h"
+#include "economy/Sieg.h"
+#include "economy/Spieler.h"
+#include "foundation/Fehler.h"
+#include "foundation/Ganzzahl.h"
+#include "population/Personen.h"
+
+namespace {
+
+const std::string Kassenloch = " > Geldkreisloch endeckt!";
+const std::string Beutelloch = " > Der Person soll gerade mehr Geld abgezogen werden als sie besitzt !";
+
+Spielerzeile* clan_zeile(int clan, const char* routine) {
+    if (GU_Clan_gueltig(clan)) return &Spieler[static_cast<std::size_t>(clan)];
+    Fehler_melden(std::string(routine) + " > unbekannter Clan: " + std::to_string(clan));
+    return nullptr;
+}
+
+Personenzeile* person_zeile(int person, const char* routine) {
+    if (PM_Person_gueltig(person)) return &Personen[static_cast<std::size_t>(person)];
+    Fehler_melden(std::string(routine) + " > unbekannte Person: " + std::to_string(person));
+    return nullptr;
+}
+
+}  // namespace
+
+void GKU_Goldmine_Ertrag(int clan) {
+    Spielerzeile* s = clan_zeile(clan, "GKU_Goldmine_Ertrag");
+    if (!s) return;
+    s->Konto_Clan() += GKU_Goldmine_Menge;
+    s->Gold() += GKU_Goldmine_Menge;
+    SU_Geldmenge_aendern(GKU_Goldmine_Menge);
+    ESU_Gold_pruefen(clan);
+}
+
+void GKU_Nachlass_an_Spieler(int clan, int betrag) {
+    Spielerzeile* s = clan_zeile(clan, "GKU_Nachlass_an_Spieler");
+    if (!s) return;
+    s->Gold() += betrag;
+    s->Konto_Clan() += betrag;
+    ESU_Gold_pruefen(clan);
+}
+
+void GKU_ED_von_Person_zu_Spieler(int clan, int person, int betrag) {
+    Spielerzeile* s = clan_zeile(clan, "GKU_ED_von_Person_zu_Spieler");
+    Personenzeile* p = person_zeile(person, "GKU_ED_von_Person_zu_Spieler");
+    if (!s || !p) return;
+    s->Konto_Edikt() += betrag;
+    s->Gold() += betrag;
+    if (betrag > p->Gold()) Fehler_melden("GKU_ED_von_Person_zu_Spieler" + Beutelloch);
+    p->Gold() -= betrag;
+    ESU_Gold_pruefen(clan);
+}
+
+void GKU_Bau_Lohn_sichern(int clan, int betrag) {
+    Spielerzeile* s = clan_zeile(clan, "GKU_Bau_Lohn_sichern");
+    if (!s) return;
+    if (betrag > s->Gold()) Fehler_melden("GKU_Bau_Lohn_sichern" + Kassenloch);
+    s->Konto_Clan() -= betrag;
+    s->Gold() -= betrag;
+    s->Baulohn_reserviert() += betrag;
+    ESU_Gold_pruefen(clan);
+}
+
+void GKU_Bau_Lohn_auszahlen(int clan, int person, int betrag) {
+    Spielerzeile* s = clan_zeile(clan, "GKU_Bau_Lohn_auszahlen");
+    Personenzeile* p = person_zeile(person, "GKU_Bau_Lohn_auszahlen");
+    if (!s || !p) return;
+    s->Baulohn_reserviert() -= betrag;
+    p->Gold() += betrag;
+}
+
+void GKU_ED_von_Spieler_zu_Person(int clan, int person, int betrag) {
+    Spielerzeile* s = clan_zeile(clan, "GKU_ED_von_Spieler_zu_Person");
+    Personenzeile* p = person_zeile(person, "GKU_ED_von_Spieler_zu_Person");
+    if (!s || !p) return;
+    if (betrag > s->Gold()) Fehler_melden("GKU_ED_von_Spieler_zu_Person" + Kassenloch);
+    s->Konto_Edikt() -= betrag;
+    s->Gold() -= betrag;
+    p->Gold() += betrag;
+    ESU_Gold_pruefen(clan);
+}
+
+void GKU_von_Spieler_zu_Spieler(int zahler, int empfaenger, int betrag) {
+    Spielerzeile* a = clan_zeile(zahler, "GKU_von_Spieler_zu_Spieler");
+    Spielerzeile* b = clan_zeile(empfaenger, "GKU_von_Spieler_zu_Spieler");
+    if (!a || !b) return;
+    if (betrag > a->Gold()) Fehler_melden("GKU_von_Spieler_zu_Spieler" + Kassenloch);
+    a->Konto_Spieler() -= betrag;
+    b->Konto_Spieler() += betrag;
+    a->Gold() -= betrag;
+    b->Gold() += betrag;
+    ESU_Gold_pruefen(zahler);
+    ESU_Gold_pruefen(empfaenger);
+    if (SBGOb) SU_Gold_speichern(empfaenger, betrag);
+}
+
+void GKU_von_Person_zu_Spieler(int person, int clan, int betrag) {
+    Personenzeile* p = person_zeile(person, "GKU_von_Person_zu_Spieler");
+    Spielerzeile* s = clan_zeile(clan, "GKU_von_Person_zu_Spieler");
+    if (!s || !p) return;
+    if (p->Spieler() == clan)
+        s->Konto_Clan() += betrag;
+    else
+        s->Konto_Spieler() += betrag;
+    s->Gold() += betrag;
+    if (SBGOb) SU_Gold_speichern(clan, betrag);
+    if (betrag > p->Gold()) Fehler_melden("GKU_von_Person_zu_Spieler" + Beutelloch);
+    p->Gold() -= betrag;
+    ESU_Gold_pruefen(clan);
+}
+
+void GKU_Lohn_von_Spieler_zu_Person(int person, int clan) {
+    Personenzeile* p = person_zeile(person, "GKU_Lohn_von_Spieler_zu_Person");
+    Spielerzeile* s = clan_zeile(clan, "GKU_Lohn_von_Spieler_zu_Person");
+    if (!s || !p) return;
+    if (s->Gold() < 0) Fehler_melden("GKU_von_Spieler_zu_Spieler" + Kassenloch);
+    s->Konto_Clan() -= GKU_Lohn;
+    s->Gold() -= GKU_Lohn;
+    p->Gold() += GKU_Lohn;
+    ESU_Gold_pruefen(clan);
+}
+
+void GKU_ED_Abgabe_von_Person(int person, int clan) {
+    Personenzeile* p = person_zeile(person, "GKU_ED_Abgabe_von_Person");
+    Spielerzeile* s = clan_zeile(clan, "GKU_ED_Abgabe_von_Person");
+    if (!s || !p) return;
+    s->Konto_Edikt() += 1;
+    s->Gold() += 1;
+    p->Gold() -= 1;
+    ESU_Gold_pruefen(clan);
+}
+
+void GKU_Geld_verteilen(int betrag, int zahler) {
+    if (!clan_zeile(zahler, "GKU_Geld_verteilen")) return;
+    // Members and clans that take a share: every clan that is not wound up.
+    std::int64_t mitglieder = 0, clans = 0;
+    for (const Spielerzeile& s : Spieler) {
+        if (s.Steuerung() == -2) continue;
+        mitglieder += s.Mitglieder();
+        ++clans;
+    }
+    // A step whose divisor is 0 is skipped; its amount passes on to the next.
+    const std::int64_t anteil = mitglieder > 0 ? Floor_div(betrag, mitglieder) : 0;
+    const std::int64_t rest1 = betrag - anteil * mitglieder;
+    if (anteil > 0) {
+        const int letzte = std::min(Personen_hoechster_Index, static_cast<int>(Personen.size()) - 1);
+        for (int i = 0; i <= letzte; ++i) {
+            Personenzeile& p = Personen[static_cast<std::size_t>(i)];
+            if (p.Hunger() > 0) p.Gold() += static_cast<int>(anteil);
+        }
+    }
+    const std::int64_t clananteil = clans > 0 ? Floor_div(rest1, clans) : 0;
+    const std::int64_t rest2 = rest1 - clananteil * clans;
+    if (clananteil > 0) {
+        for (std::size_t c = 0; c < Spieler.size(); ++c)
+            if (Spieler[c].Steuerung() != -2)
+                GKU_von_Spieler_zu_Spieler(zahler, static_cast<int>(c), static_cast<int>(clananteil));
+    }
+    SU_Geldmenge_aendern(-static_cast<int>(rest2));
+}

@@ -1,0 +1,25 @@
+#pragma once
+// A unit's side file in a save game: one record per line, written and read by
+// the unit that owns the list.
+#include <optional>
+#include <string>
+#include <vector>
+
+// The file's lines; nothing when it does not exist (a missing file is skipped) or
+// cannot be read (reported with the routine's name).
+std::optional<std::vector<std::string>> Seitendatei_lesen(const std::string& pfad,
+                                                          const std::string& routine);
+// Writes the lines; a failure is reported with the routine's name.
+void Seitendatei_schreiben(const std::string& pfad, const std::vector<std::string>& zeilen,
+                           const std::string& routine);
+
+// Tables written row by row and entry by entry from 0 are read back in the same
+// order: entry `eintrag` of row `zeile` is an existing entry or the next one.
+template <typename T>
+bool Seitendatei_folgt(const std::vector<std::vector<T>>& tabelle, int zeile, int eintrag) {
+    if (zeile < 0 || eintrag < 0) return false;
+    const std::size_t laenge = static_cast<std::size_t>(zeile) < tabelle.size()
+                                   ? tabelle[static_cast<std::size_t>(zeile)].size()
+                                   : 0;
+    return static_cast<std::size_t>(eintrag) <= laenge;
+}

@@ -1,0 +1,4 @@
+#include "population/Befehlsliste.h"
+
+// The order lists come with the order work.
+void JU_Zuruecksetzen() {}

@@ -1,0 +1,3 @@
+#pragma once
+// The clans' order lists.
+void JU_Zuruecksetzen();

@@ -1,0 +1,3 @@
+#pragma once
+// Letters to the clans.
+void BrU_Zuruecksetzen();

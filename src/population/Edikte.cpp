@@ -1,0 +1,5 @@
+#include "population/Edikte.h"
+
+// The edicts come with the edict work.
+void EDU_Zuruecksetzen() {}
+void EDU_Edikte_monatlich() {}

@@ -1,0 +1,5 @@
+#pragma once
+// Edicts: per-clan edict state and the timed edicts.
+void EDU_Zuruecksetzen();
+// The monthly countdown of the timed edicts (the step after the month turned).
+void EDU_Edikte_monatlich();

@@ -1,0 +1,3 @@
+#pragma once
+// Harvest orders of the buildings.
+void ERU_Init();

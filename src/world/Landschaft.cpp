@@ -1,0 +1,4 @@
+#include "world/Landschaft.h"
+
+// The landscape change comes with the footpath work.
+void SLB_Landschaft_Tick() {}

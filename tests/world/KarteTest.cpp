@@ -1,0 +1,105 @@
+#include "world/Karte.h"
+
+#include <gtest/gtest.h>
+
+#include "common/Kernwelt.h"
+#include "economy/Arbeiterslots.h"
+#include "economy/Baumenue.h"
+#include "economy/Diagramm.h"
+#include "economy/Objekte.h"
+#include "foundation/Seams.h"
+#include "foundation/Spielstatus.h"
+#include "population/Personen.h"
+
+namespace {
+
+using bhmtest::Kernwelt;
+
+TEST(Karte, SizeChoices) {
+    Kernwelt welt;
+    const struct {
+        int wahl, seite;
+        bool meldung;
+    } faelle[] = {{0, 256, false}, {1, 320, false}, {5, 576, false},
+                  {9, 832, false}, {10, 512, true}, {-1, 512, true}};
+    for (const auto& f : faelle) {
+        EXPECT_EQ(MG_Groesse_aus_Wahl(f.wahl), f.seite) << f.wahl;
+        EXPECT_EQ(Kernwelt::gemeldet(), f.meldung) << f.wahl;
+    }
+    EXPECT_EQ(MG_Groesse_aus_Wahl(11), 512);
+    EXPECT_EQ(Fehlertext, "Nicht abgefangener SingelGameGroessenWahl :11");
+}
+
+TEST(Karte, NewMapHoldsMinusOneEverywhere) {
+    Kernwelt welt;
+    std::vector<Kartenfeld> karte;
+    MG_Karte_anlegen(256, karte);
+    ASSERT_EQ(karte.size(), 256u * 256u);
+    for (const Kartenfeld& k : karte)
+        for (int v : k.f) ASSERT_EQ(v, -1);
+    MG_Karte_anlegen(0, karte);
+    MG_Karte_anlegen(MG_Kartengroesse_max + 1, karte);
+    EXPECT_TRUE(Kernwelt::gemeldet());
+    EXPECT_EQ(karte.size(), 256u * 256u) << "a refused size leaves the map";
+
+    Karte = karte;
+    MG_Kartengroesse = 256;
+    MG_Hoehen_loeschen();
+    for (const Kartenfeld& k : Karte) ASSERT_EQ(k.LandType(), 0);
+}
+
+TEST(Karte, RandomGridCellsLieOnTheGrid) {
+    Kernwelt welt;
+    MG_Kartengroesse = 512;
+    for (int i = 0; i < 500; ++i) {
+        const int c = MG_Zufallsrasterfeld();
+        const int x = c % 512, y = c / 512;
+        EXPECT_EQ(x % 25, 0);
+        EXPECT_EQ(y % 25, 0);
+        EXPECT_GE(std::min(x, y), 50);
+        EXPECT_LE(std::max(x, y), 450);
+    }
+}
+
+struct PackZeuge : RenderSeam {
+    int freigegeben = 0, geloescht = 0;
+    void ML_Iconpacks_freigeben() override { ++freigegeben; }
+    void ML_Packlisten_loeschen() override { ++geloescht; }
+};
+
+TEST(Karte, WorldResetEmptiesTheTablesAndKeepsPacksForARepair) {
+    Kernwelt welt;
+    PackZeuge zeuge;
+    Render_setzen(&zeuge);
+    SBU_Objekte = {bhmtest::Gebaeude("Produktion", 2)};
+    GU_Spieler_erstellen(2);
+    BMU_Tabelle_anlegen();
+    BMU_Seitenanfang = 25;
+    OM_Objekt_anlegen(30, 0, 0);
+    Personen.resize(100);
+    Personen_hoechster_Index = 3;
+    Spielgeschwindigkeit = 8;
+    DiaU_Startpunkt = 7;
+    Fil_Gst = true;
+    SBU_Fehlwaren = {3};
+
+    MG_Welt_zuruecksetzen();
+    EXPECT_TRUE(Spieler.empty() && Personen.empty() && Objekte.empty() && OB_Slots.empty());
+    EXPECT_TRUE(BMU_Zaehler.empty() && SBU_Objekte.empty());
+    EXPECT_EQ(BMU_Seitenanfang, 1);
+    EXPECT_EQ(Personen_hoechster_Index, -1);
+    EXPECT_EQ(Personen_Suchstart, 0);
+    EXPECT_EQ(Spielgeschwindigkeit, 0);
+    EXPECT_EQ(DiaU_Startpunkt, 1);
+    EXPECT_FALSE(Fil_Gst);
+    EXPECT_TRUE(Fil_Gps && Fil_Rms);
+    EXPECT_EQ(zeuge.freigegeben, 0) << "goods were missing: the packs stay for the repair run";
+    EXPECT_EQ(zeuge.geloescht, 1);
+
+    SBU_Fehlwaren.clear();
+    MG_Welt_zuruecksetzen();
+    EXPECT_EQ(zeuge.freigegeben, 1);
+    Render_setzen(nullptr);
+}
+
+}  // namespace
