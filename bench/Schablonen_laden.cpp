@@ -52,6 +52,11 @@ void BM_Schablonen_laden_Spielinhalt(benchmark::State& state) {
     bhmtest::TempDir dir;
     for (const char* teil : {"Daten", "Texture"})
         if (fs::exists(spiel / teil)) fs::copy(spiel / teil, dir.path() / teil, fs::copy_options::recursive);
+    // The blank packs belong to the textures; stand-ins of the real size when they are not there yet.
+    for (const char* pack : {"Texture/aktiv/Iconpack.BMP", "Texture/aktiv/Personpack.bmp"})
+        if (!fs::exists(dir.path() / pack))
+            bhmtest::Vorrat_Bild_schreiben(dir.folder() + pack,
+                                           bhmtest::Vorrat_Bild(1024, 1024, 255, 0, 255));
     laden(state, dir.folder());
 }
 BENCHMARK(BM_Schablonen_laden_Spielinhalt)->Unit(benchmark::kMillisecond);
