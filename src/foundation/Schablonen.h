@@ -21,6 +21,7 @@ struct Skill_Item {
 struct Waren_Menge {
     int WarenID = -1;
     int Menge = -1;
+    bool operator==(const Waren_Menge&) const = default;
 };
 
 struct Waren_Item {

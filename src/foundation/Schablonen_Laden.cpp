@@ -1,5 +1,6 @@
 #include "foundation/Schablonen_Laden.h"
 
+#include <initializer_list>
 #include <unordered_map>
 #include <vector>
 
@@ -92,20 +93,33 @@ bool SBU_Datei_vorhanden(const std::string& pfad) {
 
 bool SBU_Ordner_vorhanden(const std::string& pfad) { return Ordner_existiert(pfad); }
 
+namespace {
+
+// The kind's files must all exist (tested in order, each missing one reported);
+// then the table grows to hold n and the script is parsed.
+template <class T>
+bool vorlage_lesen(const std::string& ordner, std::initializer_list<const char*> dateien,
+                   std::vector<T>& tabelle, int n, bool (*parser)(const std::string&, int, std::string&),
+                   std::string& logzeile) {
+    for (const char* datei : dateien)
+        if (!SBU_Datei_vorhanden(ordner + datei)) return false;
+    wachsen_bis(tabelle, n);
+    parser(ordner + "Script.srt", n, logzeile);
+    return true;
+}
+
+}  // namespace
+
 bool SBU_Skill_laden(const std::string& ordner, int n, std::string& logzeile) {
-    if (!SBU_Datei_vorhanden(ordner + "Script.srt") || !SBU_Datei_vorhanden(ordner + "Icon.BMP"))
+    if (!vorlage_lesen(ordner, {"Script.srt", "Icon.BMP"}, SBU_Skills, n, SBU_Skillscript_laden, logzeile))
         return false;
-    wachsen_bis(SBU_Skills, n);
-    SBU_Skillscript_laden(ordner + "Script.srt", n, logzeile);
     SBI_Icon_in_Pack(ordner, Programmpfad, SBI_Skillpack, n);
     return true;
 }
 
 bool SBU_Ware_laden(const std::string& ordner, int n, std::string& logzeile) {
-    if (!SBU_Datei_vorhanden(ordner + "Script.srt") || !SBU_Datei_vorhanden(ordner + "Icon.BMP"))
+    if (!vorlage_lesen(ordner, {"Script.srt", "Icon.BMP"}, SBU_Waren, n, SBU_Warenscript_laden, logzeile))
         return false;
-    wachsen_bis(SBU_Waren, n);
-    SBU_Warenscript_laden(ordner + "Script.srt", n, logzeile);
     SBI_Icon_in_Pack(ordner, Programmpfad, SBI_Iconpack, n);
     if (SBU_Datei_vorhanden(ordner + "Frame.BMP"))
         SBWT_Frame_in_Personpack(ordner, Programmpfad, SBWT_Personpack, n, "Frame.BMP");
@@ -113,11 +127,9 @@ bool SBU_Ware_laden(const std::string& ordner, int n, std::string& logzeile) {
 }
 
 bool SBU_Objekt_laden(const std::string& ordner, int n, std::string& logzeile) {
-    if (!SBU_Datei_vorhanden(ordner + "Bauplatz.Obj") || !SBU_Datei_vorhanden(ordner + "Script.srt") ||
-        !SBU_Datei_vorhanden(ordner + "building.bmp"))
+    if (!vorlage_lesen(ordner, {"Bauplatz.Obj", "Script.srt", "building.bmp"}, SBU_Objekte, n,
+                       SBU_Objektscript_laden, logzeile))
         return false;
-    wachsen_bis(SBU_Objekte, n);
-    SBU_Objektscript_laden(ordner + "Script.srt", n, logzeile);
     SBU_Bauplatz_laden(ordner + "Bauplatz.Obj", n);
     if (SBU_Datei_vorhanden(ordner + "Icon.BMP")) SBI_Icon_in_Pack(ordner, Programmpfad, SBI_Bauiconpack, n);
     atlas_auffuellen(n);
@@ -126,10 +138,9 @@ bool SBU_Objekt_laden(const std::string& ordner, int n, std::string& logzeile) {
 }
 
 bool SBU_Ambiente_laden(const std::string& ordner, int n, std::string& logzeile) {
-    if (!SBU_Datei_vorhanden(ordner + "Script.srt") || !SBU_Datei_vorhanden(ordner + "Icon.BMP"))
+    if (!vorlage_lesen(ordner, {"Script.srt", "Icon.BMP"}, SBU_Ambiente, n, SBU_Ambientescript_laden,
+                       logzeile))
         return false;
-    wachsen_bis(SBU_Ambiente, n);
-    SBU_Ambientescript_laden(ordner + "Script.srt", n, logzeile);
     const int typ = SBU_Ambiente_Basis() + n;
     atlas_auffuellen(typ);
     SBA_Bild_in_Atlas(ordner, Programmpfad, Atlasname, typ, "Icon.BMP");

@@ -96,17 +96,27 @@ std::string titel_logzeile(int id, const std::string& titel) {
 
 // --- Lookups -----------------------------------------------------------------
 
+namespace {
+
+// The first template from number 1 on whose Titel is the name, marked used; -1 when none.
+template <class T>
+int titel_suchen(std::vector<T>& tabelle, const std::string& name) {
+    for (std::size_t i = 1; i < tabelle.size(); ++i)
+        if (tabelle[i].Titel == name) {
+            tabelle[i].benutzt = 1;
+            return static_cast<int>(i);
+        }
+    return -1;
+}
+
+}  // namespace
+
 int SBU_WarenID_von_Warennamen(const std::string& name) {
     if (SBU_Waren.empty()) {
         Fehler_melden("SBU_WarenID_von_Warennamen > Keine WarenID vorhanden.");
         return -1;
     }
-    for (std::size_t i = 1; i < SBU_Waren.size(); ++i)
-        if (SBU_Waren[i].Titel == name) {
-            SBU_Waren[i].benutzt = 1;
-            return static_cast<int>(i);
-        }
-    return -1;
+    return titel_suchen(SBU_Waren, name);
 }
 
 int SBU_SkillID_von_Skillnamen(const std::string& name) {
@@ -114,13 +124,9 @@ int SBU_SkillID_von_Skillnamen(const std::string& name) {
         Fehler_melden("SBU_SkillID_von_Skillnamen > Keine ID vorhanden.");
         return -1;
     }
-    for (std::size_t i = 1; i < SBU_Skills.size(); ++i)
-        if (SBU_Skills[i].Titel == name) {
-            SBU_Skills[i].benutzt = 1;
-            return static_cast<int>(i);
-        }
-    Fehler_melden("SBU_SkillID_von_Skillnamen > ID nicht gefunden: " + name);
-    return -1;
+    int id = titel_suchen(SBU_Skills, name);
+    if (id == -1) Fehler_melden("SBU_SkillID_von_Skillnamen > ID nicht gefunden: " + name);
+    return id;
 }
 
 // --- Registration ------------------------------------------------------------

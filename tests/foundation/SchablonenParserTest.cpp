@@ -119,15 +119,7 @@ TEST(SchablonenParser, GoodsDefaultsAndRegistration) {
     ASSERT_EQ(SBU_Warengruppen.size(), 1u);
     EXPECT_EQ(SBU_Warengruppen[0].Name, "Essen");
     // Need: itself (resolves), Mehl below 1 (kept, reported), empty name, Holz without amount.
-    EXPECT_EQ(w.Need[0].WarenID, 3);
-    EXPECT_EQ(w.Need[0].Menge, 2);
-    EXPECT_EQ(w.Need[1].WarenID, 4);
-    EXPECT_EQ(w.Need[1].Menge, 0);
-    EXPECT_EQ(w.Need[2].WarenID, -1);
-    EXPECT_EQ(w.Need[2].Menge, -1);
-    EXPECT_EQ(w.Need[3].WarenID, 1);
-    EXPECT_EQ(w.Need[3].Menge, 1);
-    EXPECT_EQ(w.Need[4].WarenID, -1);
+    EXPECT_EQ(w.Need, (std::array<Waren_Menge, 5>{{{3, 2}, {4, 0}, {-1, -1}, {1, 1}, {-1, -1}}}));
     EXPECT_EQ(u.meldungen_mit("WarenID: 3 die Rohstoffmenge(0) sollte nie unter 1 sein."), 1);
     EXPECT_EQ(u.meldungen_mit("WarenID: 3 mit dem Namen:(Holz) konnte die Menge nicht erfassen."), 1);
     EXPECT_EQ(SBU_Waren[4].benutzt, 1);
@@ -173,12 +165,7 @@ TEST(SchablonenParser, BuildingCostsAndSlots) {
     EXPECT_EQ(o.AI_Level, 1) << "empty value";
     EXPECT_EQ(o.Updatelink, 0);
     EXPECT_EQ(u.meldungen_mit("SBU > Script > Wohnlink > konnte nicht geladen werden: "), 1);
-    EXPECT_EQ(o.Baukosten[0].WarenID, 1);
-    EXPECT_EQ(o.Baukosten[0].Menge, 3);
-    EXPECT_EQ(o.Baukosten[1].WarenID, 2);
-    EXPECT_EQ(o.Baukosten[1].Menge, 5);
-    EXPECT_EQ(o.Baukosten[2].WarenID, -1);
-    EXPECT_EQ(o.Baukosten[3].Menge, -1);
+    EXPECT_EQ(o.Baukosten, (std::array<Waren_Menge, 4>{{{1, 3}, {2, 5}, {-1, -1}, {-1, -1}}}));
     EXPECT_EQ(u.meldungen_mit(
                   "Objekt: 2 Backhaus mit dem Baukosten[Slot]: 0 die Menge darf nie unter 3 sein. Set to 3"),
               1);
