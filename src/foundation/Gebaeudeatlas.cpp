@@ -119,6 +119,7 @@ void SBA_Atlas_anlegen(const std::string& programmordner, const std::string& nam
     Bild atlas(SBA_Atlasgroesse, SBA_Atlasgroesse, tfBGR8);
     std::fill(atlas.pixel.begin(), atlas.pixel.end(), 0);
     Packbild_setzen(programmordner + name, std::move(atlas));
+    SBA_Atlasraster_leeren();
 }
 
 bool SBA_Bild_in_Atlas(const std::string& vorlagenordner, const std::string& programmordner,
