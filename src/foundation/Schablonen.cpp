@@ -23,6 +23,7 @@ std::vector<std::vector<Markerpunkt>> SBU_Markerpunkte;
 std::vector<Slot_Ware_vor_objekt> SBU_Warenanzeige;
 std::vector<Prozess_Ani_vor_Objekt> SBU_Prozessanzeige;
 std::vector<int> SBU_Fehlwaren;
+std::vector<std::vector<Bauplatzfeld>> SBU_Bauplaetze;
 std::vector<Atlaseintrag> SBA_Atlastabelle;
 
 int SBU_Naechste_Transportware(int n) {
@@ -51,6 +52,7 @@ void SBU_Schablonen_leeren() {
     SBU_Markerpunkte.clear();
     SBU_Warenanzeige.clear();
     SBU_Prozessanzeige.clear();
+    SBU_Bauplaetze.clear();
     SBA_Atlastabelle.clear();
 }
 
