@@ -63,7 +63,7 @@ void Draw_Bauvorschau() {
         const std::array<float, 3> f =
             Bauvorschau_Farbe(e.Art, mensch.Gold(), Bau_Felderzahl, Bau_Platzwert_max);
         glColor3f(f[0], f[1], f[2]);
-        ML_Liste_rufen(ML_Gebaeudelisten, ML_Gezeigtes_Modell(SBU_ID_place));
+        ML_Liste_rufen(ML_Gebaeudelisten, ML_Gezeigtes_Modell(ML_Spezialtyp(SBU_ID_place)));
         glTranslatef(-x, -y, -0.9f);
     }
     glColor3f(1, 1, 1);

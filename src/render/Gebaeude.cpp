@@ -64,6 +64,11 @@ int ML_Gezeigtes_Modell(int typ) {
     return gezeigt >= b && gezeigt < b + static_cast<int>(SBU_Ambiente.size()) ? gezeigt : typ;
 }
 
+int ML_Spezialtyp(int id) {
+    const int b = SBU_Ambiente_Basis();
+    return id >= b && id < b + static_cast<int>(SBU_Ambiente.size()) ? id : -1;
+}
+
 bool ML_Modell_rufen(int typ) { return ML_Liste_rufen(ML_Gebaeudelisten, ML_Gezeigtes_Modell(typ)); }
 
 void Draw_Gebaeude() {
@@ -105,9 +110,9 @@ void Draw_Feldobjekt(int px, int py, int zelle) {
                 Draw_Objekt_Overlays(zelle, b);
         } else {
             Draw_Objekt_Overlays(zelle, b);
-            if (ob.Zustand() == 1) Draw_Markerpunkte(t, SBU_ID_rauch);
+            if (ob.Zustand() == 1) Draw_Markerpunkte(t, ML_Spezialtyp(SBU_ID_rauch));
         }
-        if (ob.Zustand() == 2) Draw_Markerpunkte(t, SBU_ID_feuer);
+        if (ob.Zustand() == 2) Draw_Markerpunkte(t, ML_Spezialtyp(SBU_ID_feuer));
         if (Fil_Wgf) {
             const int arbeiter = OB_Anzahl_Arbeiter(o);
             Draw_Farbskala(arbeiter, 0, arbeiter + OB_Anzahl_freie_Slots(o));
@@ -127,7 +132,7 @@ void Draw_Feldobjekt(int px, int py, int zelle) {
 void Draw_Objekt_Overlays(int zelle, int ambiente_start) {
     if (!MG_Feld_gueltig(zelle)) return;
     const Kartenfeld& f = Karte[static_cast<std::size_t>(zelle)];
-    if (f.Ambiente() == SBU_ID_mark || f.Objekt() < 0) return;
+    if (f.Ambiente() == ML_Spezialtyp(SBU_ID_mark) || f.Objekt() < 0) return;
     Draw_Flaggen(zelle);
     Draw_Mangelsymbol(zelle);
     Draw_Stoppsymbol(zelle);
@@ -161,13 +166,13 @@ void Draw_Flaggen(int zelle) {
 void Draw_Mangelsymbol(int zelle) {
     Objektzeile* ob = objekt_von(zelle);
     if (Fil_Rms && ob && ob->Besitzer() == SpielerID && ob->Mangel() == 1)
-        modell_bei(-50, -50, 0.4f, SBU_ID_lackof);
+        modell_bei(-50, -50, 0.4f, ML_Spezialtyp(SBU_ID_lackof));
 }
 
 void Draw_Stoppsymbol(int zelle) {
     Objektzeile* ob = objekt_von(zelle);
     if (Fil_Gps && ob && ob->Besitzer() == SpielerID && ob->Stillgelegt() == 1)
-        modell_bei(-50, -50, 0.4f, SBU_ID_prostop);
+        modell_bei(-50, -50, 0.4f, ML_Spezialtyp(SBU_ID_prostop));
 }
 
 void Draw_Warenanzeige(int zelle, int) {

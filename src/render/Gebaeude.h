@@ -9,6 +9,9 @@
 // current step of SBU_Animation_Tabelle, for every other valid type the type
 // itself; -1 for a type outside the templates.
 int ML_Gezeigtes_Modell(int typ);
+// A keyword type (SBU_ID_mark, SBU_ID_rauch, ...) when it names an ambient type; -1
+// otherwise (an absent keyword is 0, which would be building 0).
+int ML_Spezialtyp(int id);
 // Calls the list of the model a type shows now; false when there is none.
 bool ML_Modell_rufen(int typ);
 

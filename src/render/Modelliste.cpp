@@ -9,7 +9,7 @@
 #include "foundation/Config.h"
 #include "foundation/Fehler.h"
 #include "foundation/Schablonen.h"
-#include "platform/base/Datei.h"
+#include "foundation/Schablonen_Laden.h"
 #include "render/Chunks.h"
 
 std::unique_ptr<TglBitmap2D> ML_Landschaft, ML_Interfacepack, ML_Personpack, ML_Personechtpack;
@@ -43,12 +43,6 @@ GLuint neue_liste() {
 
 void gl_fehler_pruefen() {
     Config_GLFehler_pruefen(reinterpret_cast<const char*>(gluErrorString(glGetError())));
-}
-
-bool datei_vorhanden(const std::string& pfad) {
-    if (Datei_existiert(pfad)) return true;
-    Fehler_melden(pfad + " Datei nicht gefunden.");
-    return false;
 }
 
 template <std::size_t N>
@@ -238,7 +232,7 @@ void ML_Iconpacks_laden(const std::string& ordner) {
         {&ML_Gebaeudepack, "Gebaeudepack.BMP"}};
     for (const auto& [textur, name] : packs) {
         const std::string pfad = ordner + name;
-        if (datei_vorhanden(pfad)) ML_Textur_laden(*textur, pfad, true, false);
+        if (SBU_Datei_vorhanden(pfad)) ML_Textur_laden(*textur, pfad, true, false);
     }
     gemeldet.clear();
 }

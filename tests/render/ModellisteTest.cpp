@@ -1,0 +1,113 @@
+// Textures and draw lists: loading, freeing, the fixed lists and the pack lists.
+#include "render/Modelliste.h"
+
+#include <gtest/gtest.h>
+
+#include "common/Kernwelt.h"
+#include "foundation/Bilddatei.h"
+#include "foundation/Config.h"
+#include "render/Szenenhilfe.h"
+
+namespace {
+
+// A 32 x 32 file of one colour in the test folder.
+std::string bilddatei(const std::string& ordner, const std::string& name, std::uint8_t grau) {
+    Bild b(32, 32, tfBGR8);
+    std::fill(b.pixel.begin(), b.pixel.end(), grau);
+    EXPECT_TRUE(Bilddatei_speichern(ordner + name, b));
+    return ordner + name;
+}
+
+}  // namespace
+
+TEST(Modelliste, TexturesReplaceAndReleaseTheirPredecessor) {
+    GL_NOETIG();
+    bhmtest::Kernwelt welt;
+    const std::string ordner = welt.ordner().dir().folder();
+    std::unique_ptr<TglBitmap2D> t;
+    ASSERT_TRUE(ML_Textur_laden(t, bilddatei(ordner, "a.bmp", 90), true, false));
+    const GLuint alt = t->ID();
+    ASSERT_TRUE(glIsTexture(alt));
+    ASSERT_TRUE(ML_Textur_laden(t, bilddatei(ordner, "b.bmp", 40), true, false));
+    EXPECT_FALSE(glIsTexture(alt) && alt != t->ID()) << "the old texture is released";
+    // A file that is not there: reported, and the variable holds nothing to bind.
+    EXPECT_FALSE(ML_Textur_laden(t, ordner + "fehlt.bmp", true, false));
+    EXPECT_EQ(Fehlertext, "Textur konnte nicht geladen werden : " + ordner + "fehlt.bmp");
+    EXPECT_EQ(t, nullptr);
+    Fehler_zuruecksetzen();
+    EXPECT_FALSE(ML_Binden(t.get(), "t"));
+    EXPECT_EQ(Fehlertext, "Textur nicht geladen : t");
+    Fehler_zuruecksetzen();
+    EXPECT_FALSE(ML_Binden(t.get(), "t"));
+    EXPECT_TRUE(Fehlertext.empty()) << "reported once";
+    ML_Meldungen_zuruecksetzen();
+}
+
+TEST(Modelliste, FixedListsAndPackListsWithPlaceholders) {
+    GL_NOETIG();
+    bhmtest::Kernwelt welt;
+    ML_Modelliste_laden();
+    for (GLuint l : ML_Personenframes) ASSERT_TRUE(glIsList(l));
+    for (GLuint l : ML_Personenframes2) ASSERT_TRUE(glIsList(l));
+    for (GLuint l : ML_Interfacemodelle) ASSERT_TRUE(glIsList(l));
+    EXPECT_TRUE(Fehlertext.empty()) << Fehlertext;
+
+    SBU_Waren.resize(3);
+    SBU_Objekte.resize(2);
+    SBA_Atlastabelle.resize(3);
+    SBA_Atlastabelle[0] = {-8, -16, 0, 2, 0, 2, 0, 0, 0};
+    SBA_Atlastabelle[2] = {0, 0, 2, 3, 0, 60, 0, 0, 0};  // entry 1 stays without a picture
+    ML_Packlisten_erzeugen();
+    EXPECT_EQ(ML_Iconlisten.size(), 3u);
+    EXPECT_TRUE(ML_Skilllisten.empty()) << "no skills, no lists";
+    EXPECT_EQ(ML_Bauiconlisten.size(), 2u);
+    ASSERT_EQ(ML_Gebaeudelisten.size(), 3u);
+    EXPECT_NE(ML_Gebaeudelisten[0], 0u);
+    EXPECT_EQ(ML_Gebaeudelisten[1], 0u);
+    EXPECT_FALSE(ML_Liste_rufen(ML_Gebaeudelisten, 1));
+    EXPECT_FALSE(ML_Liste_rufen(ML_Gebaeudelisten, 3));
+    EXPECT_FALSE(ML_Liste_rufen(ML_Gebaeudelisten, -1));
+    EXPECT_FALSE(ML_Liste_rufen(ML_Personenframes, 1800));
+    EXPECT_TRUE(ML_Liste_rufen(ML_Gebaeudelisten, 0));
+    const GLuint geloescht = ML_Iconlisten[0];
+    ML_Packlisten_loeschen();
+    EXPECT_TRUE(ML_Iconlisten.empty() && ML_Bauiconlisten.empty() && ML_Gebaeudelisten.empty());
+    EXPECT_FALSE(glIsList(geloescht));
+    ML_Packlisten_loeschen();  // nothing left to delete twice
+    EXPECT_TRUE(Fehlertext.empty()) << Fehlertext;
+    ML_Alles_freigeben();
+    EXPECT_EQ(ML_Personenframes[0], 0u);
+}
+
+TEST(Modelliste, BuildingQuadsLeanBackByTheirHeight) {
+    GL_NOETIG();
+    bhmtest::Kernwelt welt;
+    // Entry 0 is 20 cells high (top edge at depth 0.2), entry 1 60 cells (0.5 at most),
+    // entry 2 a footpath (flat).
+    SBA_Atlastabelle = {
+        {0, 0, 0, 1, 0, 20, 0, 0, 0}, {0, 0, 1, 2, 0, 60, 0, 0, 0}, {0, 0, 2, 3, 0, 60, 0, 0, 0}};
+    SBU_Way_IDs = {2};
+    ML_Packlisten_erzeugen();
+    // Feedback mode returns the vertices of a list after the projection: depth is window z.
+    auto oberkante_z = [](int k) {
+        std::array<GLfloat, 64> puffer{};
+        glFeedbackBuffer(static_cast<GLsizei>(puffer.size()), GL_3D, puffer.data());
+        glRenderMode(GL_FEEDBACK);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glDisable(GL_CULL_FACE);
+        glTranslatef(0, 0, 0);
+        glScalef(0.001f, 0.001f, 1);
+        ML_Liste_rufen(ML_Gebaeudelisten, k);
+        glRenderMode(GL_RENDER);
+        // GL_POLYGON_TOKEN, count, then x y z per vertex; the third vertex is on the top edge.
+        return puffer[2 + 3 * 2 + 2] * 2 - 1;
+    };
+    EXPECT_NEAR(oberkante_z(0), 0.2f, 1e-4);
+    EXPECT_NEAR(oberkante_z(1), 0.5f, 1e-4);
+    EXPECT_NEAR(oberkante_z(2), 0.0f, 1e-4);
+    glEnable(GL_CULL_FACE);
+    ML_Packlisten_loeschen();
+}
