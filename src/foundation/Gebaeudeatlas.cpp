@@ -116,8 +116,14 @@ bool bild_platzieren(const Bildsicht& atlas, const Bildsicht& bild, int nummer) 
 void SBA_Atlasraster_leeren() { SBA_Raster.assign(SBA_Rasterzellen * SBA_Rasterzellen + 1, 0); }
 
 void SBA_Atlas_anlegen(const std::string& programmordner, const std::string& name) {
+    // Magenta, the packs' transparent colour: the cells of a picture reach past its edges,
+    // and what they show there must not be drawn (a black atlas drew black boxes).
     Bild atlas(SBA_Atlasgroesse, SBA_Atlasgroesse, tfBGR8);
-    std::fill(atlas.pixel.begin(), atlas.pixel.end(), 0);
+    for (std::size_t i = 0; i + 2 < atlas.pixel.size(); i += 3) {
+        atlas.pixel[i] = 255;
+        atlas.pixel[i + 1] = 0;
+        atlas.pixel[i + 2] = 255;
+    }
     Packbild_setzen(programmordner + name, std::move(atlas));
     SBA_Atlasraster_leeren();
 }

@@ -49,11 +49,11 @@ TEST(Gebaeudeatlas, FirstFitColumnByColumn) {
     ASSERT_EQ(atlas.breite, 2048);
     ASSERT_EQ(atlas.hoehe, 2048);
     EXPECT_EQ(Vorrat_Farbe(atlas, 39, 19), 0x010101u);
-    EXPECT_EQ(Vorrat_Farbe(atlas, 40, 19), 0u) << "the rest of the cell stays black";
+    EXPECT_EQ(Vorrat_Farbe(atlas, 40, 19), 0xFF00FFu) << "the rest of the cell stays transparent";
     EXPECT_EQ(Vorrat_Farbe(atlas, 0, 32), 0x020202u);
     EXPECT_EQ(Vorrat_Farbe(atlas, 48, 2047), 0x030303u);
     EXPECT_EQ(Vorrat_Farbe(atlas, 16, 64), 0x040404u);
-    EXPECT_EQ(Vorrat_Farbe(atlas, 2047, 2047), 0u);
+    EXPECT_EQ(Vorrat_Farbe(atlas, 2047, 2047), 0xFF00FFu);
     EXPECT_EQ(u.meldungen().size(), 0u);
 }
 
