@@ -5,15 +5,14 @@
 // lists); BM_Szene_ziehen moves the view every frame as a drag does, refreshing
 // only the chunks that came into view; BM_Szene_ziehen_neu rebuilds every visible
 // chunk each frame, for comparison.
-#define GL_GLEXT_PROTOTYPES 1
-#include <GL/gl.h>
-#include <GL/glext.h>
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 
+#include "common/Bildpuffer.h"
 #include "common/GLKontext.h"
 #include "common/TempDir.h"
 #include "foundation/Config.h"
@@ -46,7 +45,7 @@ struct Welt {
     std::string grund;
     bhmtest::TempDir dir;
     Vollbild schale;
-    GLuint fbo = 0, farbe = 0, tiefe = 0;
+    std::unique_ptr<bhmtest::Bildpuffer> puffer;
 
     Welt() {
         setenv("SDL_VIDEODRIVER", "offscreen", 0);
@@ -67,17 +66,8 @@ struct Welt {
         ML_Iconpacks_laden(Programmpfad + "Daten\\");
         ML_Packlisten_erzeugen();
         karte_anlegen();
-        glGenFramebuffers(1, &fbo);
-        glBindFramebuffer(GL_FRAMEBUFFER, fbo);
-        glGenRenderbuffers(1, &farbe);
-        glBindRenderbuffer(GL_RENDERBUFFER, farbe);
-        glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, kBreite, kHoehe);
-        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, farbe);
-        glGenRenderbuffers(1, &tiefe);
-        glBindRenderbuffer(GL_RENDERBUFFER, tiefe);
-        glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, kBreite, kHoehe);
-        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, tiefe);
-        bereit = glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+        puffer = std::make_unique<bhmtest::Bildpuffer>(kBreite, kHoehe);
+        bereit = puffer->bereit();
         if (!bereit) grund = "no off-screen frame buffer";
     }
 
@@ -112,16 +102,7 @@ struct Welt {
     }
 
     void frame() {
-        glViewport(0, 0, kBreite, kHoehe);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(0, kBreite, kHoehe, 0, -10000, 10000);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        glEnable(GL_DEPTH_TEST);
-        glDepthFunc(GL_LESS);
-        glEnable(GL_CULL_FACE);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        bhmtest::Fensterzustand(kBreite, kHoehe);
         Draw_Szene(false);
         glFinish();
     }

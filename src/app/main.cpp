@@ -6,7 +6,6 @@
 // them as a BMP image first. Both serve headless runs (SDL_VIDEODRIVER=offscreen).
 #include <GL/gl.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -14,12 +13,12 @@
 
 #include "app/GLForm.h"
 #include "foundation/AudioModul.h"
-#include "foundation/Bild.h"
 #include "foundation/Bilddatei.h"
 #include "foundation/Seams.h"
 #include "platform/Audio.h"
 #include "platform/Fenster.h"
 #include "platform/base/System.h"
+#include "render/Bildschirmfoto.h"
 #include "render/Renderdienste.h"
 
 namespace {
@@ -41,16 +40,8 @@ struct FensterShell : ShellSeam {
 
 // Writes the back buffer as a 24-bit BMP through the image codec.
 bool bild_schreiben(const std::string& datei, int b, int h) {
-    Bild bild(b, h, tfRGB8);
-    std::vector<unsigned char> px(bild.pixel.size());
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, b, h, GL_RGB, GL_UNSIGNED_BYTE, px.data());
-    // GL reads the bottom row first; the image keeps the top row first.
-    const std::size_t zeile = bild.Zeilengroesse();
-    for (int y = 0; y < h; ++y)
-        std::copy_n(px.data() + static_cast<std::size_t>(h - 1 - y) * zeile, zeile, bild.Zeile(y));
-    return Bilddatei_speichern(datei, bild);
+    return Bilddatei_speichern(datei, Bildschirmfoto(b, h));
 }
 
 }  // namespace

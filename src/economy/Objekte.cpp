@@ -1,5 +1,7 @@
 #include "economy/Objekte.h"
 
+#include <utility>
+
 #include "economy/Arbeiterslots.h"
 #include "economy/Haefen.h"
 #include "economy/Spieler.h"
@@ -99,20 +101,23 @@ bool OM_Baumaterial_fehlt(int o) {
     return false;
 }
 
-int OM_Lagerbestand(int o) {
-    if (!OM_Objekt_gueltig(o)) return 0;
+namespace {
+
+// Stock and number of the used goods slots (ware above -1) of object o.
+std::pair<int, int> lager(int o) {
+    if (!OM_Objekt_gueltig(o)) return {0, 0};
     Objektzeile& ob = Objekte[static_cast<std::size_t>(o)];
-    int summe = 0;
-    for (int k = 0; k < Objekt_Warenslots; ++k)
-        if (ob.Slot_Ware(k) > -1) summe += ob.Slot_Bestand(k);
-    return summe;
+    int bestand = 0, slots = 0;
+    for (int k = 0; k < Objekt_Warenslots; ++k) {
+        if (ob.Slot_Ware(k) <= -1) continue;
+        bestand += ob.Slot_Bestand(k);
+        ++slots;
+    }
+    return {bestand, slots};
 }
 
-int OM_Lagerkapazitaet(int o) {
-    if (!OM_Objekt_gueltig(o)) return 0;
-    Objektzeile& ob = Objekte[static_cast<std::size_t>(o)];
-    int slots = 0;
-    for (int k = 0; k < Objekt_Warenslots; ++k)
-        if (ob.Slot_Ware(k) > -1) ++slots;
-    return 9 * slots;
-}
+}  // namespace
+
+int OM_Lagerbestand(int o) { return lager(o).first; }
+
+int OM_Lagerkapazitaet(int o) { return 9 * lager(o).second; }

@@ -47,6 +47,15 @@ void clanfarbe(int clan) {
               static_cast<float>(s.Farbe_B()) / 100.0f);
 }
 
+// The building type of an anchor cell with an object row and the row, for the
+// goods and production displays; -1 when there is none.
+int anzeigetyp(int zelle, Objektzeile*& ob) {
+    ob = objekt_von(zelle);
+    if (!ob) return -1;
+    const int t = Karte[static_cast<std::size_t>(zelle)].Ambiente();
+    return ist_gebaeude(t) ? t : -1;
+}
+
 // Depth of a display step placed b pixels below the anchor: models placed higher
 // and later steps come nearer.
 float stufentiefe(int b, int i) { return static_cast<float>(Ceil_div(-b, 16) + i + 1) / 100.0f; }
@@ -176,10 +185,9 @@ void Draw_Stoppsymbol(int zelle) {
 }
 
 void Draw_Warenanzeige(int zelle, int) {
-    Objektzeile* ob = objekt_von(zelle);
-    if (!ob) return;
-    const int t = Karte[static_cast<std::size_t>(zelle)].Ambiente();
-    if (!ist_gebaeude(t) || static_cast<std::size_t>(t) >= SBU_Warenanzeige.size()) return;
+    Objektzeile* ob = nullptr;
+    const int t = anzeigetyp(zelle, ob);
+    if (t < 0 || static_cast<std::size_t>(t) >= SBU_Warenanzeige.size()) return;
     const Slot_Ware_vor_objekt& anzeige = SBU_Warenanzeige[static_cast<std::size_t>(t)];
     const Objekt_Item& vorlage = SBU_Objekte[static_cast<std::size_t>(t)];
     for (int s = 0; s < Objekt_Warenslots; ++s) {
@@ -199,10 +207,9 @@ void Draw_Warenanzeige(int zelle, int) {
 }
 
 void Draw_Prozessanzeige(int zelle, int) {
-    Objektzeile* ob = objekt_von(zelle);
-    if (!ob) return;
-    const int t = Karte[static_cast<std::size_t>(zelle)].Ambiente();
-    if (!ist_gebaeude(t) || static_cast<std::size_t>(t) >= SBU_Prozessanzeige.size()) return;
+    Objektzeile* ob = nullptr;
+    const int t = anzeigetyp(zelle, ob);
+    if (t < 0 || static_cast<std::size_t>(t) >= SBU_Prozessanzeige.size()) return;
     const Prozess_Ani_vor_Objekt& p = SBU_Prozessanzeige[static_cast<std::size_t>(t)];
     const int o = Karte[static_cast<std::size_t>(zelle)].Objekt();
     if (p.Standtyp <= 0 || OM_Baumaterial_fehlt(o) || ob->Zustand() != 0) return;

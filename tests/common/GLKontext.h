@@ -3,6 +3,8 @@
 // (SDL_VIDEODRIVER=offscreen: real Mesa rendering without a display).
 // Created on first use and made current; it stays until the process ends (the driver's
 // own allocations then stay reachable, so the leak checker has nothing to report).
+#include <GL/gl.h>
+
 #include <string>
 
 #include "platform/Fenster.h"
@@ -30,3 +32,13 @@ inline bool GL_Kontext_bereit(std::string* fehler = nullptr) {
 }
 
 }  // namespace bhmtest
+
+// Makes the test context current and clears pending GL errors; fails the test when
+// there is no context.
+#define GL_NOETIG()                                                   \
+    do {                                                              \
+        std::string fehler_;                                          \
+        ASSERT_TRUE(bhmtest::GL_Kontext_bereit(&fehler_)) << fehler_; \
+        while (glGetError() != GL_NO_ERROR) {                         \
+        }                                                             \
+    } while (0)

@@ -12,15 +12,6 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// Makes the test context current; fails the test when there is none.
-#define GL_NOETIG()                                                 \
-    do {                                                            \
-        std::string fehler;                                         \
-        ASSERT_TRUE(bhmtest::GL_Kontext_bereit(&fehler)) << fehler; \
-        while (glGetError() != GL_NO_ERROR) {                       \
-        }                                                           \
-    } while (0)
-
 // The level-0 image of the bound 2-D texture.
 Bytes texturbild(GLenum format, int breite, int hoehe, int kanaele) {
     Bytes b(static_cast<std::size_t>(breite * hoehe * kanaele), 0xCD);

@@ -1,9 +1,6 @@
 // One frame of a whole world, drawn headless from the game's own content: the
 // templates and their packs, the base textures, a map with water, land, trees
 // and stones. The frame is written to the build folder for review.
-#define GL_GLEXT_PROTOTYPES 1
-#include <GL/gl.h>
-#include <GL/glext.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -15,6 +12,7 @@
 #include "foundation/Schablonen.h"
 #include "foundation/Schablonen_Laden.h"
 #include "foundation/Spielstatus.h"
+#include "render/Bildschirmfoto.h"
 #include "render/Kamera.h"
 #include "render/Modelliste.h"
 #include "render/Szene.h"
@@ -34,59 +32,11 @@ int ambiente_mit(const std::string& spezial) {
     return -1;
 }
 
-// An off-screen frame buffer of the review size (the test window is smaller).
-struct Bildpuffer {
-    GLuint fbo = 0, farbe = 0, tiefe = 0;
-    Bildpuffer() {
-        glGenFramebuffers(1, &fbo);
-        glBindFramebuffer(GL_FRAMEBUFFER, fbo);
-        glGenRenderbuffers(1, &farbe);
-        glBindRenderbuffer(GL_RENDERBUFFER, farbe);
-        glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, kBreite, kHoehe);
-        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, farbe);
-        glGenRenderbuffers(1, &tiefe);
-        glBindRenderbuffer(GL_RENDERBUFFER, tiefe);
-        glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, kBreite, kHoehe);
-        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, tiefe);
-    }
-    bool bereit() const { return glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE; }
-    ~Bildpuffer() {
-        glBindFramebuffer(GL_FRAMEBUFFER, 0);
-        glDeleteRenderbuffers(1, &farbe);
-        glDeleteRenderbuffers(1, &tiefe);
-        glDeleteFramebuffers(1, &fbo);
-    }
-};
-
-// The frame in the frame buffer, top row first.
-Bild bild_lesen(int b, int h) {
-    glFinish();
-    Bild bild(b, h, tfRGB8);
-    std::vector<std::uint8_t> px(bild.pixel.size());
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_COLOR_ATTACHMENT0);
-    glReadPixels(0, 0, b, h, GL_RGB, GL_UNSIGNED_BYTE, px.data());
-    for (int y = 0; y < h; ++y)
-        std::copy_n(px.data() + static_cast<std::size_t>(h - 1 - y) * bild.Zeilengroesse(),
-                    bild.Zeilengroesse(), bild.Zeile(y));
-    return bild;
-}
-
 void frame(Bild& ziel) {
-    glViewport(0, 0, kBreite, kHoehe);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, kBreite, kHoehe, 0, -10000, 10000);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LESS);
-    glEnable(GL_CULL_FACE);
-    glClearColor(0, 0, 0, 0);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    bhmtest::Fensterzustand(kBreite, kHoehe);
     Neuzeichnen = true;
     Draw_Szene(false);
-    ziel = bild_lesen(kBreite, kHoehe);
+    ziel = Bildschirmfoto(kBreite, kHoehe);
 }
 
 // Screen point inside the first triangle of cell (x, y) at zoom step 20.
@@ -133,7 +83,7 @@ TEST(Weltbild, AWorldDrawsWaterLandTreesAndStones) {
     Error_Silence = false;
     Fehler_zuruecksetzen();
 
-    Bildpuffer puffer;
+    bhmtest::Bildpuffer puffer(kBreite, kHoehe);
     ASSERT_TRUE(puffer.bereit());
     bhmtest::Testschale schale(kBreite, kHoehe);
     ML_Grundtexturen_laden();
