@@ -46,8 +46,8 @@ void Draw_Szene(bool nur_interface) {
             Sichtbereich_2_bis = f.y_bis;
             if (Kamera_ziehen) Neuzeichnen = true;
         }
-        // A view wholly above the map: look again next frame (without entering drag mode).
-        if (Sichtbereich_2_bis < 0) Neuzeichnen = true;
+        // A view wholly above the map is looked at again next frame (without entering drag mode).
+        const bool ueber_der_karte = Sichtbereich_2_bis < 0;
         glTranslatef(static_cast<float>(SX), static_cast<float>(SY), 0);
 
         Draw_Personen(false);
@@ -77,6 +77,7 @@ void Draw_Szene(bool nur_interface) {
             Sichtbereich_alt_2_von = Sichtbereich_2_von;
             Sichtbereich_alt_2_bis = Sichtbereich_2_bis;
         }
+        if (ueber_der_karte) Neuzeichnen = true;
         Draw_Gelaende();
     }
     glDisable(GL_TEXTURE_2D);
