@@ -77,6 +77,10 @@ struct ShellSeam {
     virtual void Grafik_Engiene(bool /*nurInterface*/) {}
     // Handles pending window events (clicks are dropped while Eingabesperre is set).
     virtual void Nachrichten_verarbeiten() {}
+    // The main window's resize handler: lays the view out anew (after a new world).
+    virtual void FormResize() {}
+    // Lets the thread sleep for the given milliseconds.
+    virtual void Warten(int /*ms*/) {}
     // A modal message to the player; without a window it goes to stderr.
     virtual void Meldung(const std::string& text);
     // Outer width of the window and width of its client area, in pixels.

@@ -3,3 +3,5 @@
 // The rabbits come with the rabbit work.
 void Hase_Tick() {}
 void Hase_Loecher_loeschen() {}
+void Hase_Loch_anlegen(int, int) {}
+void Hase_Mod_ini_lesen() {}
