@@ -23,6 +23,8 @@ std::vector<std::vector<Markerpunkt>> SBU_Markerpunkte;
 std::vector<Slot_Ware_vor_objekt> SBU_Warenanzeige;
 std::vector<Prozess_Ani_vor_Objekt> SBU_Prozessanzeige;
 std::vector<int> SBU_Fehlwaren;
+std::vector<std::vector<Bauplatzfeld>> SBU_Bauplaetze;
+std::vector<Atlaseintrag> SBA_Atlastabelle;
 
 int SBU_Naechste_Transportware(int n) {
     for (int i = n < 0 ? 0 : n; i < static_cast<int>(SBU_Waren.size()); ++i)
@@ -50,6 +52,8 @@ void SBU_Schablonen_leeren() {
     SBU_Markerpunkte.clear();
     SBU_Warenanzeige.clear();
     SBU_Prozessanzeige.clear();
+    SBU_Bauplaetze.clear();
+    SBA_Atlastabelle.clear();
 }
 
 void SBU_Alles_zuruecksetzen() {

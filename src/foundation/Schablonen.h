@@ -21,6 +21,7 @@ struct Skill_Item {
 struct Waren_Menge {
     int WarenID = -1;
     int Menge = -1;
+    bool operator==(const Waren_Menge&) const = default;
 };
 
 struct Waren_Item {
@@ -36,6 +37,13 @@ struct Waren_Item {
     int Make = 1;
     std::string Text;
 };
+
+// The highest folder number of any kind, and so the bound of every template
+// number and map object type read from a file.
+inline constexpr int SBU_Ordner_max = 99999;
+inline constexpr int SBU_Typ_max = 2 * SBU_Ordner_max + 1;
+// Land types run 0 (water) .. 20.
+inline constexpr int SBU_LandType_max = 20;
 
 // Goods slot usage codes of building templates.
 enum Benutzung : int {
@@ -57,7 +65,9 @@ struct Warenslot {
     int Benutzung = 0;
 };
 
-// A new building record is all zero/empty; parsing does not reset it.
+// A new building record is all zero/empty; parsing does not reset it. So a
+// building whose script names no costs has four cost slots 0/0, and one
+// without a Produktion, Hafen or Lager mode keeps six slots holding good 0.
 struct Objekt_Item {
     std::string Titel;
     std::string Kurz;
@@ -110,6 +120,25 @@ struct Prozess_Ani_vor_Objekt {
     int Bewegttyp = 0;
 };
 
+// One cell of a building footprint: index offset from the anchor cell, solid 0/1.
+struct Bauplatzfeld {
+    int Versatz = 0;
+    int belegt = 0;
+};
+
+// One picture in the building atlas; the nine fields in their stored order.
+struct Atlaseintrag {
+    int Anker_X = 0;  // minus the x of the red marker pixel
+    int Anker_Y = 0;  // minus the y of the red marker pixel
+    int Links = 0;    // cell columns [Links, Rechts), cell rows [Oben, Unten), 16 pixels a cell
+    int Rechts = 0;
+    int Oben = 0;
+    int Unten = 0;
+    std::uint8_t hat_Flagge = 0;
+    int Flagge_X = 0;  // relative to the anchor
+    int Flagge_Y = 0;
+};
+
 extern std::vector<Skill_Item> SBU_Skills;
 extern std::vector<Waren_Item> SBU_Waren;
 extern std::vector<Objekt_Item> SBU_Objekte;
@@ -127,19 +156,24 @@ extern int SBU_ID_hole, SBU_ID_mark, SBU_ID_place, SBU_ID_rabitcatch, SBU_ID_cag
 // ObjektID of the last building whose Modus is "Hafen", "Hafen2", "Start".
 extern int SBU_Hafen_ID, SBU_Hafen2_ID, SBU_Start_ID;
 
-// Per land type 0..20 the map object types world generation may place there.
+// Per land type (0..20) the map object types world generation may place there.
 extern std::vector<std::vector<int>> SBU_OnMap;
 // Indexed by map object type: the type itself for animated ambient templates, 0 elsewhere.
 extern std::vector<int> SBU_Animation_Tabelle;
 extern std::vector<int> SBU_Animationen;
 // Per AI_Level the computer clans' building lists.
 extern std::vector<std::vector<int>> SBU_KI_Nahrung, SBU_KI_Wohnen, SBU_KI_Rest;
-// Per atlas number the blue marker points relative to the red anchor.
+// Per map object type the blue marker points of its picture relative to the red anchor.
 extern std::vector<std::vector<Markerpunkt>> SBU_Markerpunkte;
+// Per ObjektID the goods displays and the production animation.
 extern std::vector<Slot_Ware_vor_objekt> SBU_Warenanzeige;
 extern std::vector<Prozess_Ani_vor_Objekt> SBU_Prozessanzeige;
 // Goods whose Need names a good that is not found; stops the load after the goods.
 extern std::vector<int> SBU_Fehlwaren;
+// Per ObjektID the footprint cells in reading order.
+extern std::vector<std::vector<Bauplatzfeld>> SBU_Bauplaetze;
+// Atlas entries in placement order: entry k is the picture of map object type k.
+extern std::vector<Atlaseintrag> SBA_Atlastabelle;
 
 // B: the first ambient map object type.
 inline int SBU_Ambiente_Basis() { return static_cast<int>(SBU_Objekte.size()); }

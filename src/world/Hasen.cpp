@@ -1,5 +1,7 @@
 #include "world/Hasen.h"
 
+int Hasen_WarenID = -1;
+
 // The rabbits come with the rabbit work.
 void Hase_Tick() {}
 void Hase_Loecher_loeschen() {}

@@ -15,7 +15,7 @@
 #include "economy/Sieg.h"
 #include "economy/Spieler.h"
 #include "economy/Warenstatistik.h"
-#include "foundation/Atlas.h"
+#include "foundation/Gebaeudeatlas.h"
 #include "foundation/Fehler.h"
 #include "foundation/Info.h"
 #include "foundation/Namen.h"
