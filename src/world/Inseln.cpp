@@ -110,7 +110,10 @@ int IU_Landklasse(int level) {
     return -1;
 }
 
-void IU_Inseln_loeschen() { IU_Inseln.clear(); }
+void IU_Inseln_loeschen() {
+    IU_Inseln.clear();
+    IU_Landklassen.fill(0);
+}
 
 void IU_Inseln_erzeugen() {
     IU_Inseln_fuellen();

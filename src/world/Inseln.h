@@ -23,7 +23,7 @@ extern std::array<int, 5> IU_Landklassen;
 // Land class 0..4 of a level; -1 for a level outside 0..20.
 int IU_Landklasse(int level);
 
-// Empties the table (world reset).
+// Empties the table and the land-class counters (world reset).
 void IU_Inseln_loeschen();
 // Numbers the islands, merges the parts of each, counts the land classes and sets every island free.
 void IU_Inseln_erzeugen();

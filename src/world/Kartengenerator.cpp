@@ -10,6 +10,7 @@
 #include "foundation/Info.h"
 #include "foundation/Namen.h"
 #include "foundation/Schablonen.h"
+#include "foundation/Schablonen_Laden.h"
 #include "foundation/Seams.h"
 #include "foundation/Spielstatus.h"
 #include "persistence/Spielstaende.h"
@@ -39,9 +40,6 @@ namespace {
 void zeile(const std::string& text) { Oberflaeche().TPU_Ladestatus_add(text); }
 
 std::string daten_ordner() { return Programmpfad + "Daten\\"; }
-
-// The templates of the new world from the data folders.
-void schablonen_laden() {}
 
 // Building-land cells per computer clan for the density choices 1..6.
 int felder_je_clan(int wahl) {
@@ -137,7 +135,7 @@ void MG_Neue_Welt() {
     zeile("Lese Person und Mitspielernamen ein...");
     NGU_Namenlisten_laden();
     zeile(W("Prüfe auf Modifikation..."));
-    schablonen_laden();
+    SBU_Schablonen_laden(daten_ordner());
     if (!SBU_Fehlwaren.empty()) {
         zeile("ERROR > Erste ID[" + std::to_string(SBU_Fehlwaren.front()) + "] Anzahl[" +
               std::to_string(SBU_Fehlwaren.size()) + "]");

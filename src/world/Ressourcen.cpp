@@ -146,8 +146,10 @@ bool RU_ist_Huegel(int feld) {
     return true;
 }
 
+void RU_Index_leeren() { RU_Index.clear(); }
+
 void RU_Ressourcen_erfassen() {
-    RU_Index.clear();
+    RU_Index_leeren();
     for (int c = 0; c < static_cast<int>(Karte.size()); ++c) {
         if (const std::string* spezial = spezial_von(c); spezial && feld_von(c).Block() == 2) {
             if (*spezial == "tree")

@@ -36,6 +36,8 @@ bool RU_ist_Kueste(int feld);
 // A free cell of level 6 or more that no neighbour overtops.
 bool RU_ist_Huegel(int feld);
 
+// Empties the index (world reset).
+void RU_Index_leeren();
 // Rebuilds the index from the whole map.
 void RU_Ressourcen_erfassen();
 // Appends the cell to the bucket of its kind, island and sector.
