@@ -31,28 +31,27 @@ int zellenzahl() { return static_cast<int>(Karte.size()); }
 // step of the generator.
 class Huegelstempel {
 public:
-    explicit Huegelstempel(int n)
-        : zellen_(n * n),
-          rand_(2 * n + 2),
-          sprung_{-2 + 2 * n, -2 + n, -2, -1 - n, -2 * n, 1 - 2 * n,
-                  2 - 2 * n,  2 - n,  2,  1 + n,  2 * n,  -1 + 2 * n},
-          nachbar_{-1 + n, -1, -n, 1 - n, 1, n} {
+    explicit Huegelstempel(int n) : zellen_(n * n), rand_(2 * n + 2) {
+        const int sprung[12] = {-2 + 2 * n, -2 + n, -2, -1 - n, -2 * n, 1 - 2 * n,
+                                2 - 2 * n,  2 - n,  2,  1 + n,  2 * n,  -1 + 2 * n};
+        const int nachbar[6] = {-1 + n, -1, -n, 1 - n, 1, n};
+        std::copy(sprung, sprung + 12, sprung_);
+        std::copy(nachbar, nachbar + 6, nachbar_);
         faktor_[0] = 1;
         summand_[0] = 0;
         for (int j = 1; j <= 12; ++j) {
             faktor_[j] = faktor_[j - 1] * Zufall_Faktor;
             summand_[j] = summand_[j - 1] * Zufall_Faktor + 1u;
         }
-        hoehe_.assign(static_cast<std::size_t>(zellen_ + 2 * rand_), Sperre);
-        for (int c = 1; c < zellen_; ++c) hoehe_[static_cast<std::size_t>(rand_ + c)] = einlesen(c);
+        puffer_.assign(static_cast<std::size_t>(zellen_ + 2 * rand_), Sperre);
+        stufe_ = puffer_.data() + rand_;
+        for (int c = 1; c < zellen_; ++c) stufe_[c] = einlesen(c);
         seed_ = RandSeed;
     }
     // Writes the levels and the random source back.
     ~Huegelstempel() {
-        for (int c = 1; c < zellen_; ++c) {
-            const std::int16_t h = hoehe_[static_cast<std::size_t>(rand_ + c)];
-            if (h != einlesen(c)) Karte[static_cast<std::size_t>(c)].LandType() = h;
-        }
+        for (int c = 1; c < zellen_; ++c)
+            if (stufe_[c] != einlesen(c)) Karte[static_cast<std::size_t>(c)].LandType() = stufe_[c];
         RandSeed = seed_;
     }
     Huegelstempel(const Huegelstempel&) = delete;
@@ -67,7 +66,7 @@ public:
     void setzen(int feld, int h) {
         if (feld <= 0 || feld >= zellen_) return;
         h = std::clamp(h, -Grenze, Grenze);
-        if (nimmt(feld, h)) stempeln(feld, h);
+        if (h > stufe_[feld]) stempeln(feld, h);
     }
 
 private:
@@ -79,34 +78,37 @@ private:
         return static_cast<std::int16_t>(
             std::clamp(Karte[static_cast<std::size_t>(c)].LandType(), -Grenze, Grenze));
     }
-    bool nimmt(int feld, int h) const { return h > hoehe_[static_cast<std::size_t>(rand_ + feld)]; }
 
     void stempeln(int feld, int h) {
-        hoehe_[static_cast<std::size_t>(rand_ + feld)] = static_cast<std::int16_t>(h);
+        std::int16_t* const stufe = stufe_;
+        stufe[feld] = static_cast<std::int16_t>(h);
         const int h1 = h - 1;
         // The jumps that could take a hill now; one that cannot now never can,
         // since hills only raise cells.
         unsigned offen = 0;
-        for (int i = 0; i < 12; ++i) offen |= static_cast<unsigned>(nimmt(feld + sprung_[i], h1)) << i;
+        for (int i = 0; i < 12; ++i) offen |= static_cast<unsigned>(h1 > stufe[feld + sprung_[i]]) << i;
         int i = 0;
         for (; (offen >> i) != 0; ++i) {
             seed_ = seed_ * Zufall_Faktor + 1u;  // Random(2) = 1 is the top bit
             if ((seed_ >> 31) & (offen >> i) & 1u) {
                 const int ziel = feld + sprung_[i];
-                if (nimmt(ziel, h1)) stempeln(ziel, h1);
+                if (h1 > stufe[ziel]) stempeln(ziel, h1);
             }
         }
         seed_ = faktor_[12 - i] * seed_ + summand_[12 - i];
-        for (int v : nachbar_)
-            if (nimmt(feld + v, h1)) stempeln(feld + v, h1);
+        for (int k = 0; k < 6; ++k) {
+            const int ziel = feld + nachbar_[k];
+            if (h1 > stufe[ziel]) stempeln(ziel, h1);
+        }
     }
 
     int zellen_;
     int rand_;
-    std::array<int, 12> sprung_;
-    std::array<int, 6> nachbar_;
-    std::array<std::uint32_t, 13> faktor_, summand_;
-    std::vector<std::int16_t> hoehe_;
+    int sprung_[12];
+    int nachbar_[6];
+    std::uint32_t faktor_[13], summand_[13];
+    std::vector<std::int16_t> puffer_;
+    std::int16_t* stufe_;  // cell 0 of the map inside puffer_
     std::uint32_t seed_;
 };
 
