@@ -7,6 +7,7 @@
 #include "foundation/Schablonen.h"
 #include "platform/base/Zufall.h"
 #include "world/Hasen.h"
+#include "world/Inseln.h"
 #include "world/Karte.h"
 #include "world/Kartengenerator.h"
 
@@ -15,6 +16,14 @@ namespace {
 const char* const TEX_Fehler = "Landschaftsgenerator > unter Felder Matrize > ";
 
 int level_von(int feld) { return Karte[static_cast<std::size_t>(feld)].LandType(); }
+
+// Tile k of the transition group of a level (levels from niedrigste to 20); both
+// kinds report under the same name.
+int uebergang(const int (&gruppe)[21], int niedrigste, int level, int k) {
+    if (level >= niedrigste && level <= 20) return k + gruppe[level];
+    Fehler_melden(std::string(TEX_Fehler) + "MG_LandType1_TEX");
+    return k + 6;
+}
 
 // The tile of one triangle from the levels of its corners p, q, r.
 int dreieck(int p, int q, int r) {
@@ -32,63 +41,23 @@ int dreieck(int p, int q, int r) {
 }  // namespace
 
 int MG_LandType0_TEX(int level) {
-    if (level == 0) return 0;
-    if (level >= 1 && level <= 2) return 1;
-    if (level >= 3 && level <= 5) return 2;
-    if (level >= 6 && level <= 15) return 3;
-    if (level >= 16 && level <= 20) return 4;
+    if (level >= 0 && level <= 20) return IU_Landklasse(level);
     Fehler_melden(std::string(TEX_Fehler) + "MG_LandType0_TEX");
     return 3;
 }
 
 int MG_LandType1_TEX(int level, int k) {
-    int basis;
-    if (level == 0)
-        basis = 5;
-    else if (level == 1)
-        basis = 11;
-    else if (level == 2)
-        basis = 17;
-    else if (level >= 3 && level <= 4)
-        basis = 23;
-    else if (level == 5)
-        basis = 29;
-    else if (level >= 6 && level <= 14)
-        basis = 35;
-    else if (level == 15)
-        basis = 41;
-    else if (level >= 16 && level <= 20)
-        basis = 47;
-    else {
-        Fehler_melden(std::string(TEX_Fehler) + "MG_LandType1_TEX");
-        basis = 6;
-    }
-    return k + basis;
+    // First tile of the group whose lower level is `level`.
+    static constexpr int gruppe[21] = {5,  11, 17, 23, 23, 29, 35, 35, 35, 35, 35,
+                                       35, 35, 35, 35, 41, 47, 47, 47, 47, 47};
+    return uebergang(gruppe, 0, level, k);
 }
 
 int MG_LandType2_TEX(int level, int k) {
-    int basis;
-    if (level == 1)
-        basis = 11;
-    else if (level == 2)
-        basis = 17;
-    else if (level == 3)
-        basis = 23;
-    else if (level >= 4 && level <= 5)
-        basis = 29;
-    else if (level == 6)
-        basis = 35;
-    else if (level >= 7 && level <= 15)
-        basis = 41;
-    else if (level == 16)
-        basis = 47;
-    else if (level >= 17 && level <= 20)
-        basis = 53;
-    else {
-        Fehler_melden(std::string(TEX_Fehler) + "MG_LandType1_TEX");
-        basis = 6;
-    }
-    return k + basis;
+    // One past the last tile of the group whose higher level is `level` (none for 0).
+    static constexpr int gruppe[21] = {0,  11, 17, 23, 29, 29, 35, 41, 41, 41, 41,
+                                       41, 41, 41, 41, 41, 47, 53, 53, 53, 53};
+    return uebergang(gruppe, 1, level, k);
 }
 
 void MG_Feld_Textur(int feld) {
