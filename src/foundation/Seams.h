@@ -25,6 +25,7 @@ struct RenderSeam {
     // Draws the scene (and with nurInterface only the interface) into the current frame.
     virtual void Draw_Szene(bool /*nurInterface*/) {}
     virtual void Kamera_Mausbewegung(int /*x*/, int /*y*/) {}
+    // Centres the view on the cell in column x, row y.
     virtual void Kamera_zentrieren(int /*x*/, int /*y*/) {}
     // The current drawing colour (text colour of the interface).
     virtual void Farbe_setzen(float /*r*/, float /*g*/, float /*b*/) {}

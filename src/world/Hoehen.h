@@ -19,7 +19,8 @@ inline constexpr int MG_Schicht_Geroell = 5;
 
 // Raises the cell to h unless it is cell 0, outside the map or already at h or
 // higher; then spreads h - 1 to the twelve cells two steps away (each on a
-// coin toss) and to the six neighbours.
+// coin toss) and to the six neighbours. Each call works on a copy of the
+// levels: many hills go through MG_Kegel_setzen.
 void MG_Huegel_setzen(int feld, int h);
 // Stamps anzahl hills at random cells, each as tall as half its distance to
 // the nearest map edge; f lowers hills taller than 20 (0: cut at 20).

@@ -101,9 +101,12 @@ void MG_Spiel_starten() {
         if (!MG_Auto_repair() || versuch > hoechste) break;
     }
     if (!fertig) {
-        // No world: back to the set-up instead of a game on an empty map.
-        Fehler_melden(
-            "MG_Spiel_starten > Die Welt konnte nicht erstellt werden: die Warendaten sind fehlerhaft.");
+        // No world: back to the set-up instead of a game on an empty map; the
+        // player is told, the error log gets the same text.
+        const std::string text =
+            "MG_Spiel_starten > Die Welt konnte nicht erstellt werden: die Warendaten sind fehlerhaft.";
+        Fehler_melden(text);
+        Shell().Meldung(text);
         SSL = false;
         Eingabesperre = false;
         Oberflaeche().Panelanzeigen(MG_Einstellungspanel);

@@ -82,18 +82,20 @@ int suche(int art, int sektor, int c, int clan) {
         return -1;
     }
     const int w = MG_Kartengroesse / RU_Sektorseite;
+    // No two cells lie 2N apart: a larger radius (a corrupt row) searches the whole map.
+    const int radius =
+        std::min(Spieler[static_cast<std::size_t>(clan)].Arbeitsradius(), 2 * MG_Kartengroesse);
+    const int ringe = static_cast<int>(Ceil_div(radius, 16));
     int r = 0;
     if (RU_Nehmen) {
         // Resume after the ring where the building's last search ended.
         const int objekt = feld_von(c).Objekt();
         if (OM_Objekt_gueltig(objekt))
-            r = std::max(0, Objekte[static_cast<std::size_t>(objekt)].Zaehler() - 2);
+            r = std::clamp(Objekte[static_cast<std::size_t>(objekt)].Zaehler() - 2, 0, std::max(ringe, 0));
         else
             Fehler_melden("RU_Ressource_nehmen > kein Objekt auf Feld " + std::to_string(c));
         sektor += r * (1 - w);
     }
-    const int radius = Spieler[static_cast<std::size_t>(clan)].Arbeitsradius();
-    const int ringe = static_cast<int>(Ceil_div(radius, 16));
     auto versuchen = [&](int s) {
         const int f = aus_sektor(art, s, c, radius);
         if (f >= 0) JA_Suchring = r;

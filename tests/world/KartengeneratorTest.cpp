@@ -51,6 +51,8 @@ struct Zeuge : UiSeam, RenderSeam, ShellSeam {
         ablauf.push_back("kamera " + std::to_string(x) + "," + std::to_string(y));
     }
     void FormResize() override { ablauf.push_back("resize"); }
+    void Meldung(const std::string& text) override { meldungen.push_back(text); }
+    std::vector<std::string> meldungen;
     bool gezeigt(const std::string& text) const {
         return std::find(zeilen.begin(), zeilen.end(), text) != zeilen.end();
     }
