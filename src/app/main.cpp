@@ -6,9 +6,11 @@
 // them as a BMP image first. Both serve headless runs (SDL_VIDEODRIVER=offscreen).
 #include <GL/gl.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/GLForm.h"
@@ -28,6 +30,8 @@ struct FensterShell : ShellSeam {
     explicit FensterShell(TGLForm& f) : form(f) {}
     void Grafik_Engiene(bool nurInterface) override { form.Grafik_Engiene(nurInterface); }
     void Nachrichten_verarbeiten() override { plattform::Ereignisse_verarbeiten(form, 0); }
+    void FormResize() override { form.FormResize(); }
+    void Warten(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
     void Meldung(const std::string& text) override { plattform::Meldung("Brandenhofmark", text); }
     int Formbreite() override {
         int b = form.ClientWidth, h = form.ClientHeight;

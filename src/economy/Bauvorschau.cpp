@@ -8,6 +8,7 @@ int BPU_Objektliste_Ende = -1;
 
 void BPU_Baumodus_starten(int) {}
 void BPU_Sichtliste_Objekte() {}
+bool BPU_Baustelle_setzen(int, int, int) { return false; }
 void BPU_Sichtliste_Personen() {}
 void BPU_Sichtliste_Belegung() {}
 void BPU_Sichtliste_Tiere() {}

@@ -21,6 +21,8 @@ extern int BPU_Objektliste_Ende;
 void BPU_Baumodus_starten(int typ);
 // Rebuilds the list of visible buildings and planned sites.
 void BPU_Sichtliste_Objekte();
+// Places a construction site of the building type for the clan; true when placed.
+bool BPU_Baustelle_setzen(int anker, int typ, int clan);
 // Developer overlays of the screen list.
 void BPU_Sichtliste_Personen();
 void BPU_Sichtliste_Belegung();

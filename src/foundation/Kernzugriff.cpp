@@ -4,6 +4,7 @@
 #include "economy/Spieler.h"
 #include "foundation/Schablonen.h"
 #include "population/Personen.h"
+#include "world/Gelaende.h"
 #include "world/Karte.h"
 
 namespace {
@@ -71,12 +72,7 @@ int KernzugriffSeam::Karte_Person(int feld) {
     return k ? k->Person() : -1;
 }
 
-bool KernzugriffSeam::MG_Ambiente_blockiert(int feld) {
-    const Kartenfeld* k = eintrag(Karte, feld);
-    if (!k) return false;
-    const Ambiente_Item* a = eintrag(SBU_Ambiente, k->Ambiente() - SBU_Ambiente_Basis());
-    return k->Ambiente() >= SBU_Ambiente_Basis() && a && a->block;
-}
+bool KernzugriffSeam::MG_Ambiente_blockiert(int feld) { return ::MG_Ambiente_blockiert(feld); }
 
 int KernzugriffSeam::Person(int person, Personfeld feld) {
     const Personenzeile* p = eintrag(Personen, person);

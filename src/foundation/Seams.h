@@ -25,6 +25,7 @@ struct RenderSeam {
     // Draws the scene (and with nurInterface only the interface) into the current frame.
     virtual void Draw_Szene(bool /*nurInterface*/) {}
     virtual void Kamera_Mausbewegung(int /*x*/, int /*y*/) {}
+    // Centres the view on the cell in column x, row y.
     virtual void Kamera_zentrieren(int /*x*/, int /*y*/) {}
     // The terrain tiles of the cell and of its neighbours to the west, north-west and north
     // changed: rebuild the compiled terrain pieces that hold them.
@@ -82,6 +83,10 @@ struct ShellSeam {
     virtual void Grafik_Engiene(bool /*nurInterface*/) {}
     // Handles pending window events (clicks are dropped while Eingabesperre is set).
     virtual void Nachrichten_verarbeiten() {}
+    // The main window's resize handler: lays the view out anew (after a new world).
+    virtual void FormResize() {}
+    // Lets the thread sleep for the given milliseconds.
+    virtual void Warten(int /*ms*/) {}
     // A modal message to the player; without a window it goes to stderr.
     virtual void Meldung(const std::string& text);
     // Outer width of the window and width of its client area, in pixels.

@@ -4,3 +4,5 @@
 
 // The name typed in the save panel.
 extern std::string LSU_Speichername;
+// The name the next quick save is written under.
+extern std::string LSU_Letzter_Speichername;

@@ -36,6 +36,7 @@
 #include "world/Hasen.h"
 #include "world/Inseln.h"
 #include "world/Pfade.h"
+#include "world/Ressourcen.h"
 #include "world/Wachstum.h"
 
 int MG_Kartengroesse = 256;
@@ -127,4 +128,6 @@ void MG_Welt_zuruecksetzen() {
     // 14. Research and the game speed.
     FU_Forschung_loeschen();
     Spielgeschwindigkeit = 0;
+    // The resource index is rebuilt with every map.
+    RU_Index_leeren();
 }

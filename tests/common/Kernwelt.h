@@ -13,6 +13,7 @@
 #include "foundation/Schablonen.h"
 #include "platform/base/Zufall.h"
 #include "world/Karte.h"
+#include "world/Kartengenerator.h"
 
 namespace bhmtest {
 
@@ -43,6 +44,7 @@ private:
     static void aufraeumen() {
         MG_Welt_zuruecksetzen();
         SBU_Alles_zuruecksetzen();
+        MG_Einstellungen_zuruecksetzen();
         Karte.clear();
         MG_Kartengroesse = 256;
         SpielerID = 0;

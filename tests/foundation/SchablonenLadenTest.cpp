@@ -232,34 +232,3 @@ TEST(SchablonenLaden, FileAndFolderTests) {
 }
 
 }  // namespace
-
-namespace {
-
-TEST(SchablonenLaden, DefaultContent) {
-    namespace fs = std::filesystem;
-    const fs::path spiel = BHM_GAME_DIR;
-    if (!fs::exists(spiel / "Daten" / "Objekt" / "0")) GTEST_SKIP() << "no game folder";
-    Schablonenumgebung u;
-    for (const char* teil : {"Daten", "Texture"})
-        if (fs::exists(spiel / teil))
-            fs::copy(spiel / teil, u.dir().path() / teil, fs::copy_options::recursive);
-    // The blank packs belong to the textures; stand-ins when the game folder has none.
-    if (!fs::exists(u.dir().path() / "Texture/aktiv/Iconpack.BMP"))
-        bhmtest::Vorrat_Bild_schreiben(Programmpfad + "Texture/aktiv/Iconpack.BMP",
-                                       bhmtest::Vorrat_Bild(1024, 1024, 255, 0, 255));
-    if (!fs::exists(u.dir().path() / "Texture/aktiv/Personpack.bmp"))
-        bhmtest::Vorrat_Bild_schreiben(Programmpfad + "Texture/aktiv/Personpack.bmp",
-                                       bhmtest::Vorrat_Bild(1024, 1024, 255, 0, 255));
-    SBU_Schablonen_laden(Programmpfad + "Daten\\");
-    for (const std::string& m : u.meldungen()) ADD_FAILURE() << m;
-    EXPECT_TRUE(SBU_Fehlwaren.empty());
-    EXPECT_FALSE(SBU_Objekte.empty());
-    EXPECT_EQ(SBA_Atlastabelle.size(),
-              2 * SBU_Objekte.size() + SBU_Ambiente.size() + SBU_Skills.size() + SBU_Waren.size());
-    // Every log line names its template: no folder was skipped.
-    for (const char* log : {"Skill_Log.Txt", "Waren_Log.Txt", "Objekt_Log.Txt", "Ambiente_Log.Txt"})
-        for (const std::string& zeile : log_lesen(log))
-            EXPECT_EQ(zeile.find("nicht geladen"), std::string::npos) << log;
-}
-
-}  // namespace

@@ -1,0 +1,143 @@
+#include "world/Ressourcen.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "common/Kernwelt.h"
+#include "economy/Objekte.h"
+#include "economy/Spieler.h"
+#include "platform/base/Zufall.h"
+#include "population/Jobarchiv.h"
+#include "world/Inseln.h"
+#include "world/Karte.h"
+#include "world/Weltvorlagen.h"
+
+namespace {
+
+using bhmtest::Kernwelt;
+
+int feld(int x, int y) { return x + y * MG_Kartengroesse; }
+Kartenfeld& zelle(int x, int y) { return Karte[static_cast<std::size_t>(feld(x, y))]; }
+
+// A 128 x 128 map: building land (island 0) inside a water border of 4 cells.
+void insel_anlegen() {
+    bhmtest::Weltvorlagen_setzen();
+    for (int c = 0; c < 128 * 128; ++c) {
+        Kartenfeld& k = Karte[static_cast<std::size_t>(c)];
+        const int x = c % 128, y = c / 128;
+        k.LandType() = x >= 4 && x < 124 && y >= 4 && y < 124 ? 4 : 0;
+        k.Ambiente() = -1;
+        k.Objekt() = -1;
+        k.Block() = k.LandType() == 0 ? 2 : -1;
+    }
+}
+
+void ambiente(int x, int y, int vorlage, int block = 2) {
+    zelle(x, y).Ambiente() = SBU_Ambiente_Basis() + vorlage;
+    zelle(x, y).Block() = block;
+}
+
+TEST(Ressourcen, TheIndexHoldsTreesStonesCoastAndHilltops) {
+    Kernwelt welt(128);
+    insel_anlegen();
+    ambiente(10, 10, bhmtest::Eiche);
+    ambiente(70, 10, bhmtest::Kiefer);
+    ambiente(12, 10, bhmtest::Buche, -1);  // a tree whose cell is not blocked does not count
+    ambiente(20, 20, bhmtest::Fels);
+    ambiente(22, 20, bhmtest::Blume, -1);
+    zelle(4, 50).LandType() = 1;   // water at c - 1
+    zelle(60, 60).LandType() = 1;  // water only at c + 1: no coast
+    zelle(61, 60).LandType() = 0;
+    zelle(40, 40).LandType() = 7;
+    for (int v : {-1, 1, -128, 128, 127, -127})
+        Karte[static_cast<std::size_t>(feld(40, 40) + v)].LandType() = 6;
+    IU_Inseln_erzeugen();
+    RU_Ressourcen_erfassen();
+
+    EXPECT_TRUE(RU_ist_eingetragen(RU_Baum, feld(10, 10)));
+    EXPECT_TRUE(RU_ist_eingetragen(RU_Baum, feld(70, 10)));
+    EXPECT_FALSE(RU_ist_eingetragen(RU_Baum, feld(12, 10)));
+    EXPECT_TRUE(RU_ist_eingetragen(RU_Stein, feld(20, 20)));
+    EXPECT_TRUE(RU_ist_eingetragen(RU_Kueste, feld(4, 50)));
+    EXPECT_FALSE(RU_ist_eingetragen(RU_Kueste, feld(60, 60)));
+    EXPECT_TRUE(RU_ist_eingetragen(RU_Huegel, feld(40, 40)));
+    EXPECT_FALSE(RU_ist_eingetragen(RU_Huegel, feld(41, 40)));
+    ASSERT_EQ(RU_Index.size(), 4u);
+    EXPECT_EQ(RU_Index[RU_Baum][0].Anzahl, 2);
+    EXPECT_EQ(RU_Index[RU_Baum][0].Sektoren[0].Anzahl, 1);
+    EXPECT_EQ(RU_Index[RU_Baum][0].Sektoren[2].Anzahl, 1) << "x 70 lies in the third sector of the row";
+    EXPECT_EQ(RU_Index[RU_Kueste][0].Anzahl, 1);
+    EXPECT_EQ(RU_Index[RU_Huegel][0].Anzahl, 1);
+
+    // A cell that became a hilltop is entered once.
+    zelle(41, 40).LandType() = 8;
+    RU_Huegel_nachtragen(feld(40, 40));
+    RU_Huegel_nachtragen(feld(41, 40));
+    EXPECT_TRUE(RU_ist_eingetragen(RU_Huegel, feld(41, 40)));
+    EXPECT_EQ(RU_Index[RU_Huegel][0].Anzahl, 2);
+
+    // The tests look at no cell beyond the map; water has no island to enter.
+    zelle(10, 127).LandType() = 1;
+    zelle(10, 0).LandType() = 9;
+    EXPECT_FALSE(RU_ist_Kueste(feld(10, 127) + 128));
+    EXPECT_FALSE(RU_ist_Huegel(feld(10, 0) - 128));
+    RU_ist_Kueste(feld(10, 127));
+    RU_ist_Huegel(feld(10, 0));
+    RU_Ressource_eintragen(RU_Kueste, feld(1, 1));
+    EXPECT_TRUE(Kernwelt::gemeldet());
+    EXPECT_FALSE(RU_ist_eingetragen(RU_Kueste, feld(1, 1)));
+}
+
+TEST(Ressourcen, TakingPicksAtRandomAndFallsBackToANearEntry) {
+    Kernwelt welt(128);
+    insel_anlegen();
+    IU_Inseln_erzeugen();
+    GU_Spieler_erstellen(1);
+    Spieler[1].Arbeitsradius() = 40;
+    const int werk = OM_Objekt_anlegen(feld(6, 6), 1, 2);
+    ASSERT_GE(werk, 0);
+    zelle(6, 6).Objekt() = werk;
+    Objekte[static_cast<std::size_t>(werk)].Zaehler() = 0;
+    // Bucket order: far, near, far.
+    for (auto [x, y] : {std::pair{30, 30}, {10, 8}, {31, 29}}) {
+        ambiente(x, y, bhmtest::Eiche);
+        RU_Ressource_eintragen(RU_Baum, feld(x, y));
+    }
+    // A seed whose pick is a far entry.
+    for (RandSeed = 1;; ++RandSeed) {
+        const std::uint32_t s = RandSeed;
+        const int j = Random(3);
+        RandSeed = s;
+        if (j != 1) break;
+    }
+    JA_Suchring = -1;
+    EXPECT_EQ(RU_Ressource_nehmen(RU_Baum, feld(6, 6), 1), feld(10, 8));
+    EXPECT_EQ(JA_Suchring, 0);
+    EXPECT_EQ(zelle(10, 8).Block(), 1) << "reserved";
+    EXPECT_EQ(RU_Index[RU_Baum][0].Anzahl, 2);
+    EXPECT_EQ(RU_Index[RU_Baum][0].Sektoren[0].Anzahl, 2);
+    EXPECT_FALSE(RU_ist_eingetragen(RU_Baum, feld(10, 8)));
+    // Only trees 40 or more away are left: none within the work radius.
+    EXPECT_EQ(RU_Ressource_nehmen(RU_Baum, feld(6, 6), 1), -1);
+    EXPECT_EQ(RU_Index[RU_Baum][0].Anzahl, 2);
+
+    // Looking takes nothing and needs no building.
+    EXPECT_EQ(RU_Ressource_vorhanden(RU_Baum, feld(100, 100), 1), feld(30, 30));
+    EXPECT_EQ(RU_Index[RU_Baum][0].Anzahl, 2);
+    EXPECT_EQ(zelle(30, 30).Block(), 2);
+    const std::uint32_t seed = RandSeed;
+    EXPECT_EQ(RU_Ressource_vorhanden(RU_Kueste, feld(100, 100), 1), -1) << "no coast on the island";
+    EXPECT_EQ(RandSeed, seed);
+    EXPECT_FALSE(Kernwelt::gemeldet());
+
+    // Taking from a cell without a building is reported and searched from ring 0;
+    // the tree lies in the next ring of sectors.
+    ambiente(45, 20, bhmtest::Eiche);
+    RU_Ressource_eintragen(RU_Baum, feld(45, 20));
+    EXPECT_EQ(RU_Ressource_nehmen(RU_Baum, feld(40, 40), 1), feld(45, 20));
+    EXPECT_TRUE(Kernwelt::gemeldet());
+    EXPECT_EQ(JA_Suchring, 1);
+}
+
+}  // namespace
