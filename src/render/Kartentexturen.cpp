@@ -71,7 +71,7 @@ std::array<std::uint8_t, 3> ML_Kartenfarbe(const Kartenpunkt& p, int ansicht) {
     }
 }
 
-std::vector<std::uint8_t> ML_Kartenbild(const std::vector<Kartenpunkt>& punkte, int ansicht) {
+std::vector<std::uint8_t> ML_Kartenbild(std::span<const Kartenpunkt> punkte, int ansicht) {
     std::vector<std::uint8_t> pixel(punkte.size() * 3);
     for (std::size_t i = 0; i < punkte.size(); ++i) {
         const Farbe f = ML_Kartenfarbe(punkte[i], ansicht);
@@ -82,7 +82,7 @@ std::vector<std::uint8_t> ML_Kartenbild(const std::vector<Kartenpunkt>& punkte, 
     return pixel;
 }
 
-void ML_Kartentexturen_aus(const std::vector<Kartenpunkt>& punkte) {
+void ML_Kartentexturen_aus(std::span<const Kartenpunkt> punkte) {
     for (auto& t : ML_Kartentexturen) t.reset();
     if (punkte.size() != static_cast<std::size_t>(ML_Kartenseite) * ML_Kartenseite) {
         Fehler_melden("ML_Kartentexturen_erzeugen > Minimap hat " + std::to_string(punkte.size()) +
@@ -102,3 +102,5 @@ void ML_Kartentexturen_aus(const std::vector<Kartenpunkt>& punkte) {
         }
     }
 }
+
+void ML_Kartentexturen_erzeugen() { ML_Kartentexturen_aus(MG_Minimap); }

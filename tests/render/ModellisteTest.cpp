@@ -6,6 +6,7 @@
 #include "common/Kernwelt.h"
 #include "foundation/Bilddatei.h"
 #include "foundation/Config.h"
+#include "render/Kartentexturen.h"
 #include "render/Szenenhilfe.h"
 
 namespace {
@@ -110,4 +111,45 @@ TEST(Modelliste, BuildingQuadsLeanBackByTheirHeight) {
     EXPECT_NEAR(oberkante_z(2), 0.0f, 1e-4);
     glEnable(GL_CULL_FACE);
     ML_Packlisten_loeschen();
+}
+
+TEST(Modelliste, MapOverviewTexturesFromTheMinimapBuffer) {
+    GL_NOETIG();
+    bhmtest::Kernwelt welt;
+    for (auto& p : MG_Minimap) p = {-1, 0, -1, -1};
+    MG_Minimap[5] = {1, 3, -1, -1};  // an island
+    MG_Minimap[6] = {1, -1, 3, 99};  // a level below 0, a clan and a type beyond their tables
+    ML_Kartentexturen_erzeugen();
+    std::array<GLuint, 4> namen{};
+    for (std::size_t v = 0; v < 4; ++v) {
+        ASSERT_NE(ML_Kartentexturen[v], nullptr) << v;
+        EXPECT_EQ(ML_Kartentexturen[v]->Width(), 256);
+        EXPECT_EQ(ML_Kartentexturen[v]->Data(), nullptr) << "no pointer into the freed buffer";
+        namen[v] = ML_Kartentexturen[v]->ID();
+    }
+    // The first row of the terrain and island views, read back from GL.
+    auto zeile = [](std::size_t v) {
+        std::vector<std::uint8_t> px(256 * 256 * 3);
+        ML_Kartentexturen[v]->BindTexture(true);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, px.data());
+        ML_Kartentexturen[v]->UnbindTexture(true);
+        return px;
+    };
+    const auto gelaende = zeile(0), inseln = zeile(1);
+    EXPECT_EQ(std::vector<std::uint8_t>(gelaende.begin() + 15, gelaende.begin() + 21),
+              (std::vector<std::uint8_t>{62, 120, 40, 71, 167, 163}));
+    EXPECT_EQ(std::vector<std::uint8_t>(inseln.begin(), inseln.begin() + 3),
+              (std::vector<std::uint8_t>{0, 0, 0}));
+    EXPECT_EQ(std::vector<std::uint8_t>(inseln.begin() + 15, inseln.begin() + 18),
+              (std::vector<std::uint8_t>{0, 0, 255}));
+    // Made again, the four textures are replaced and the old ones released.
+    ML_Kartentexturen_erzeugen();
+    for (GLuint alt : namen) {
+        bool wieder = false;
+        for (const auto& t : ML_Kartentexturen) wieder = wieder || t->ID() == alt;
+        EXPECT_TRUE(wieder || !glIsTexture(alt));
+    }
+    ML_Kartentexturen_freigeben();
+    for (const auto& t : ML_Kartentexturen) EXPECT_EQ(t, nullptr);
 }

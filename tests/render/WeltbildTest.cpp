@@ -1,6 +1,6 @@
-// One frame of a whole world, drawn headless from the game's own content: the
-// templates and their packs, the base textures, a map with water, land, trees
-// and stones. The frame is written to the build folder for review.
+// One frame of a generated world, drawn headless from the game's own content: the
+// templates and their packs, the base textures, a world made from a fixed seed with
+// water, land, trees and stones. The frame is written to the build folder for review.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -12,9 +12,12 @@
 #include "foundation/Schablonen.h"
 #include "foundation/Schablonen_Laden.h"
 #include "foundation/Spielstatus.h"
+#include "platform/base/Zufall.h"
+#include "world/Kartengenerator.h"
 #include "render/Bildschirmfoto.h"
 #include "render/Kamera.h"
 #include "render/Modelliste.h"
+#include "render/Renderdienste.h"
 #include "render/Szene.h"
 #include "render/Szenenhilfe.h"
 #include "render/Testschale.h"
@@ -32,6 +35,16 @@ int ambiente_mit(const std::string& spezial) {
     return -1;
 }
 
+// The game's own rendering behind the seam while the test runs.
+struct Echte_Darstellung {
+    Renderdienste dienste;
+    Echte_Darstellung() { Render_setzen(&dienste); }
+    ~Echte_Darstellung() {
+        Render_setzen(nullptr);
+        ML_Alles_freigeben();
+    }
+};
+
 void frame(Bild& ziel) {
     bhmtest::Fensterzustand(kBreite, kHoehe);
     Neuzeichnen = true;
@@ -45,56 +58,61 @@ std::pair<int, int> zelle_auf_schirm(int x, int y) {
     return {20 * x + 10 * y + 16 + SX, -10 * y - 7 * Karte[static_cast<std::size_t>(c)].LandType() + 18 + SY};
 }
 
-// An island: building land in the middle, beach around it, water outside; trees
-// and stones on the land.
-void insel_anlegen(int n) {
-    const int mitte = n / 2;
-    for (int y = 0; y < n; ++y)
-        for (int x = 0; x < n; ++x) {
-            Kartenfeld& f = Karte[static_cast<std::size_t>(x + y * n)];
-            const int d = std::abs(x - mitte) + std::abs(y - mitte);
-            f.LandType() = d < 10 ? 3 : (d < 13 ? 1 : 0);
-            f.Textur1() = f.Textur2() = d < 10 ? 2 : (d < 13 ? 1 : 0);
-            f.Ambiente() = -1;
-            f.Objekt() = -1;
+// A cell whose screen point lies well inside the frame, whose surroundings
+// (the rows in front of it included) pass the level test as well and carry nothing;
+// (-1, -1) when there is none.
+std::pair<int, int> freie_zelle(bool (*passt)(int level)) {
+    const int n = MG_Kartengroesse;
+    for (int y = 2; y < n - 2; ++y)
+        for (int x = 2; x < n - 2; ++x) {
+            const auto [sx, sy] = zelle_auf_schirm(x, y);
+            if (sx < 40 || sy < 40 || sx > kBreite - 40 || sy > kHoehe - 40) continue;
+            const int level = Karte[static_cast<std::size_t>(x + y * n)].LandType();
+            if (!passt(level)) continue;
+            bool gleich = true;
+            for (int dy = -2; dy <= 2 && gleich; ++dy)
+                for (int dx = -2; dx <= 2 && gleich; ++dx) {
+                    const Kartenfeld& f = Karte[static_cast<std::size_t>(x + dx + (y + dy) * n)];
+                    gleich = passt(f.LandType()) && f.Ambiente() == -1;
+                }
+            if (gleich) return {x, y};
         }
-    const int baum = ambiente_mit("tree"), stein = ambiente_mit("stone");
-    for (int y = mitte - 6; y <= mitte + 6; y += 2)
-        for (int x = mitte - 6; x <= mitte + 6; x += 3) {
-            const int d = std::abs(x - mitte) + std::abs(y - mitte);
-            if (d < 8)
-                Karte[static_cast<std::size_t>(x + y * n)].Ambiente() = (x + y) % 4 == 0 ? stein : baum;
-        }
+    return {-1, -1};
 }
 
 }  // namespace
 
-TEST(Weltbild, AWorldDrawsWaterLandTreesAndStones) {
+TEST(Weltbild, AGeneratedWorldDrawsWaterLandAndTrees) {
     GL_NOETIG();
     const fs::path spiel = BHM_GAME_DIR;
     ASSERT_TRUE(fs::exists(spiel / "Texture" / "aktiv" / "Landschaft.bmp"));
-    bhmtest::Kernwelt welt(64);
-    for (const char* teil : {"Daten", "Texture"})
+    bhmtest::Kernwelt welt;
+    for (const char* teil : {"Daten", "Texture", "Text"})
         fs::copy(spiel / teil, welt.ordner().dir().path() / teil, fs::copy_options::recursive);
-    Error_Silence = true;
-    SBA_Atlasraster_leeren();
-    SBU_Schablonen_laden(Programmpfad + "Daten\\");
-    ASSERT_FALSE(SBU_Ambiente.empty());
-    Error_Silence = false;
-    Fehler_zuruecksetzen();
 
     bhmtest::Bildpuffer puffer(kBreite, kHoehe);
     ASSERT_TRUE(puffer.bereit());
     bhmtest::Testschale schale(kBreite, kHoehe);
+    Echte_Darstellung darstellung;
     ML_Grundtexturen_laden();
-    ML_Iconpacks_laden(Programmpfad + "Daten\\");
-    ML_Packlisten_erzeugen();
+    ML_Modelliste_laden();
     EXPECT_TRUE(Fehlertext.empty()) << Fehlertext;
 
-    insel_anlegen(64);
+    RandSeed = 20261210;
+    SingelGameTYPWahl = 2;
+    SingelGameGroessenWahl = 0;
+    SingelGamerohstoffWahl = 5;
+    MG_Spiel_starten();
+    ASSERT_TRUE(SSL) << Fehlertext;
+    ASSERT_EQ(MG_Kartengroesse, 256);
     const int baum = ambiente_mit("tree");
     ASSERT_GE(baum, 0);
-    Kamera_zentrieren(32, 32);
+    // The view on the coast east of the start: the first water on the middle row.
+    int kueste = MG_Kartengroesse / 2;
+    while (kueste < MG_Kartengroesse - 1 &&
+           Karte[static_cast<std::size_t>(kueste + MG_Kartengroesse / 2 * MG_Kartengroesse)].LandType() > 0)
+        ++kueste;
+    Kamera_zentrieren(kueste, MG_Kartengroesse / 2);
 
     Bild b;
     frame(b);
@@ -103,24 +121,30 @@ TEST(Weltbild, AWorldDrawsWaterLandTreesAndStones) {
     EXPECT_TRUE(Bilddatei_speichern((ausgabe / "welt.bmp").string(), b));
 
     auto pixel = [&](std::pair<int, int> p) { return bhmtest::Pixel(b, p.first, p.second); };
-    const auto wasser = pixel(zelle_auf_schirm(20, 20));
+    const auto [wx, wy] = freie_zelle([](int level) { return level == 0; });
+    ASSERT_GE(wx, 0) << "open water on screen";
+    const auto wasser = pixel(zelle_auf_schirm(wx, wy));
     EXPECT_GT(wasser[2], wasser[0]) << "water is blue";
     EXPECT_GT(wasser[2], 120);
-    const auto land = pixel(zelle_auf_schirm(38, 30));
+    const auto [lx, ly] = freie_zelle([](int level) { return level >= 3 && level <= 5; });
+    ASSERT_GE(lx, 0) << "free building land on screen";
+    const auto land = pixel(zelle_auf_schirm(lx, ly));
     EXPECT_GT(land[1], land[0]) << "building land is green";
     EXPECT_GT(land[1], land[2]);
 
     // A tree: the frame without it differs around its cell.
     int bx = -1, by = -1;
-    for (int y = 26; y < 38 && bx < 0; ++y)
-        for (int x = 26; x < 38; ++x)
-            if (Karte[static_cast<std::size_t>(x + y * 64)].Ambiente() == baum) {
-                bx = x;
-                by = y;
-                break;
-            }
-    ASSERT_GE(bx, 0);
-    Karte[static_cast<std::size_t>(bx + by * 64)].Ambiente() = -1;
+    const int n = MG_Kartengroesse;
+    for (int c = 0; c < n * n && bx < 0; ++c) {
+        if (Karte[static_cast<std::size_t>(c)].Ambiente() != baum) continue;
+        const auto [sx, sy] = zelle_auf_schirm(c % n, c / n);
+        if (sx > 60 && sy > 80 && sx < kBreite - 60 && sy < kHoehe - 20) {
+            bx = c % n;
+            by = c / n;
+        }
+    }
+    ASSERT_GE(bx, 0) << "a tree on screen";
+    Karte[static_cast<std::size_t>(bx + by * n)].Ambiente() = -1;
     Bild ohne;
     frame(ohne);
     int anders = 0;
@@ -129,6 +153,4 @@ TEST(Weltbild, AWorldDrawsWaterLandTreesAndStones) {
         for (int x = std::max(0, tx - 30); x < std::min(kBreite, tx + 30); ++x)
             if (bhmtest::Pixel(b, x, y) != bhmtest::Pixel(ohne, x, y)) ++anders;
     EXPECT_GT(anders, 40) << "the tree covers the land around its cell";
-
-    ML_Alles_freigeben();
 }
