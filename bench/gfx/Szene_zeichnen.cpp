@@ -1,5 +1,6 @@
 // One frame of the world view: a full 1920 x 1080 view of the largest map (832 x 832
-// cells) with the game's content, drawn headless into an off-screen buffer.
+// cells, generated from a fixed seed with the game's content), drawn headless into
+// an off-screen buffer.
 //
 // BM_Szene_still draws frames without a view change (terrain from the kept chunk
 // lists); BM_Szene_ziehen moves the view every frame as a drag does, refreshing
@@ -7,7 +8,6 @@
 // chunk each frame, for comparison.
 #include <benchmark/benchmark.h>
 
-#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -16,16 +16,16 @@
 #include "common/GLKontext.h"
 #include "common/TempDir.h"
 #include "foundation/Config.h"
-#include "foundation/Gebaeudeatlas.h"
-#include "foundation/Schablonen.h"
-#include "foundation/Schablonen_Laden.h"
 #include "foundation/Seams.h"
 #include "foundation/Spielstatus.h"
 #include "render/Chunks.h"
 #include "render/Kamera.h"
 #include "render/Modelliste.h"
+#include "render/Renderdienste.h"
 #include "render/Szene.h"
+#include "platform/base/Zufall.h"
 #include "world/Karte.h"
+#include "world/Kartengenerator.h"
 
 namespace fs = std::filesystem;
 
@@ -45,6 +45,7 @@ struct Welt {
     std::string grund;
     bhmtest::TempDir dir;
     Vollbild schale;
+    Renderdienste dienste;
     std::unique_ptr<bhmtest::Bildpuffer> puffer;
 
     Welt() {
@@ -56,49 +57,24 @@ struct Welt {
             grund = "no base textures in the game folder";
             return;
         }
-        for (const char* teil : {"Daten", "Texture"})
+        for (const char* teil : {"Daten", "Texture", "Text"})
             fs::copy(spiel / teil, dir.path() / teil, fs::copy_options::recursive);
         Programmpfad = dir.folder();
         Shell_setzen(&schale);
-        SBA_Atlasraster_leeren();
-        SBU_Schablonen_laden(Programmpfad + "Daten\\");
+        Render_setzen(&dienste);
         ML_Grundtexturen_laden();
-        ML_Iconpacks_laden(Programmpfad + "Daten\\");
-        ML_Packlisten_erzeugen();
-        karte_anlegen();
+        ML_Modelliste_laden();
+        // The largest world, from a fixed seed.
+        RandSeed = 20261210;
+        SingelGameGroessenWahl = 9;
+        MG_Spiel_starten();
+        if (MG_Kartengroesse != kSeite) {
+            grund = "no world was generated";
+            return;
+        }
         puffer = std::make_unique<bhmtest::Bildpuffer>(kBreite, kHoehe);
         bereit = puffer->bereit();
         if (!bereit) grund = "no off-screen frame buffer";
-    }
-
-    // Rolling islands: levels from a sum of waves, tiles by land class, a tree or a
-    // stone on every fifth land cell.
-    static void karte_anlegen() {
-        MG_Kartengroesse = kSeite;
-        MG_Karte_anlegen(kSeite, Karte);
-        std::vector<int> baeume, steine;
-        for (std::size_t a = 0; a < SBU_Ambiente.size(); ++a) {
-            if (SBU_Ambiente[a].spezial == "tree")
-                baeume.push_back(SBU_Ambiente_Basis() + static_cast<int>(a));
-            if (SBU_Ambiente[a].spezial == "stone")
-                steine.push_back(SBU_Ambiente_Basis() + static_cast<int>(a));
-        }
-        for (int y = 0; y < kSeite; ++y)
-            for (int x = 0; x < kSeite; ++x) {
-                Kartenfeld& f = Karte[static_cast<std::size_t>(x + y * kSeite)];
-                const double h =
-                    4 * std::sin(x * 0.05) + 4 * std::cos(y * 0.07) + 3 * std::sin((x + y) * 0.02);
-                const int level = std::clamp(static_cast<int>(h), 0, 20);
-                f.LandType() = level;
-                const int klasse =
-                    level == 0 ? 0 : (level <= 2 ? 1 : (level <= 5 ? 2 : (level <= 15 ? 3 : 4)));
-                f.Textur1() = f.Textur2() = klasse;
-                f.Objekt() = -1;
-                f.Ambiente() = -1;
-                if (level >= 3 && (x * 7 + y * 3) % 5 == 0 && !baeume.empty())
-                    f.Ambiente() =
-                        (x + y) % 3 == 0 && !steine.empty() ? steine[0] : baeume[(x / 5) % baeume.size()];
-            }
     }
 
     void frame() {
