@@ -8,7 +8,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <thread>
 #include <vector>
@@ -20,6 +19,7 @@
 #include "platform/Audio.h"
 #include "platform/Fenster.h"
 #include "platform/base/System.h"
+#include "platform/base/Zahl.h"
 #include "render/Bildschirmfoto.h"
 #include "render/Renderdienste.h"
 
@@ -55,11 +55,13 @@ int main(int argc, char** argv) {
     std::string mitschnitt;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
-        if (a == "--frames" && i + 1 < argc)
-            frames_bis_ende = std::strtol(argv[++i], nullptr, 10);
-        else if (a == "--capture" && i + 1 < argc)
+        int n = 0;
+        if (a == "--frames" && i + 1 < argc && Zahl_lesen(argv[i + 1], n) && n > 0) {
+            frames_bis_ende = n;
+            ++i;
+        } else if (a == "--capture" && i + 1 < argc) {
             mitschnitt = argv[++i];
-        else {
+        } else {
             std::fprintf(stderr, "usage: %s [--frames N] [--capture FILE]\n", argv[0]);
             return 64;
         }
