@@ -129,8 +129,9 @@ void Logik_Spielerbewertung() {
         trend_setzen(s, 58, s.Geburten_Trend());
         trend_setzen(s, 61, s.Konto_Spieler());
         // 4., 5. Happiness trend against last month's average. A clan without members
-        // has no average: its trend stays and its average counts as 0.
-        if (m > 0) {
+        // has no average: its trend stays and its average counts as 0. A member count
+        // that went below 0 is still divided by, like any other.
+        if (m != 0) {
             const int schnitt = static_cast<int>(Floor_div(s.Zufriedenheit(), m));
             s.Zufriedenheit_Trend() += schnitt - s.Zufriedenheit_Vormonat();
             s.Zufriedenheit_Vormonat() = schnitt;
@@ -145,10 +146,10 @@ void Logik_Spielerbewertung() {
         int probleme = 0;
         if (s.Arbeitslose() == 0) ++probleme;
         if (LGK_Nahrung_des_Spielers(static_cast<int>(p)) < m) ++probleme;
-        if (m > 0 && Quotient_kleiner(s.Vermoegen_Vormonat(), m, 50)) ++probleme;
+        if (m != 0 && Quotient_kleiner(s.Vermoegen_Vormonat(), m, 50)) ++probleme;
         if (s.Wohnraum() < m) ++probleme;
-        if (m > 0 && Quotient_groesser(s.Alter_Summe(), m, 40)) ++probleme;
-        if (m > 0 && Quotient_kleiner(s.Zufriedenheit(), m, 26)) ++probleme;
+        if (m != 0 && Quotient_groesser(s.Alter_Summe(), m, 40)) ++probleme;
+        if (m != 0 && Quotient_kleiner(s.Zufriedenheit(), m, 26)) ++probleme;
         s.Probleme() = probleme;
         // 8. Warning level.
         if (probleme == 1) s.Warnstufe_1() = 1;

@@ -144,6 +144,22 @@ TEST(Logik, MonthlyEvaluationFlagsProblemsAndSkipsEmptyClans) {
     for (Spielerzeile& s : Spieler) s.Mitglieder() = 0;
     Logik_Spielerbewertung();
     EXPECT_EQ(Spielerbewertung_Schnitt, 0);
+
+    // A member count that went below 0 (the counters are never clamped) is divided by
+    // like any other, but never counts towards the average.
+    Spielerzeile& schief = Spieler[1];
+    schief = Spielerzeile{};
+    schief.Mitglieder() = -2;
+    schief.Arbeitslose() = 1;
+    schief.Vermoegen() = 100;
+    schief.Zufriedenheit() = 51;
+    Logik_Spielerbewertung();
+    EXPECT_EQ(schief.Zufriedenheit_Vormonat(), -26) << "Floor(51 / -2)";
+    EXPECT_EQ(schief.Zufriedenheit_Trend(), -26);
+    EXPECT_EQ(schief.Trend_Zufriedenheit_minus(), 1);
+    // Purse 100 / -2 < 50 and happiness 51 / -2 < 26; age 0 and housing 0 are fine.
+    EXPECT_EQ(schief.Probleme(), 2);
+    EXPECT_EQ(Spielerbewertung_Schnitt, 0);
 }
 
 struct Speicherzeuge : PersistenzSeam {

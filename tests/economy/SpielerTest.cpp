@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 #include <tuple>
 
@@ -83,6 +84,38 @@ TEST(Spieler, CreationIsDeterministicForOneSeed) {
     GU_Spieler_erstellen(4);
     EXPECT_EQ(Spieler, erste);
     EXPECT_EQ(GU_Warenwerte, werte);
+}
+
+TEST(Spieler, CreationDrawsColourThenEdictsThenWareValuesPerRow) {
+    Kernwelt welt;
+    SpielerfarbeR = SpielerfarbeG = SpielerfarbeB = 100;
+    SBU_Waren = {bhmtest::Ware(100)};
+    for (std::uint32_t seed : {1u, 77u, 4242u}) {
+        RandSeed = seed;
+        GU_Spieler_erstellen(2);
+        const std::uint32_t nachher = RandSeed;
+
+        // Replay: the human row draws only its ware value; each computer row draws its
+        // colour until no other row has it, then edicts 11, 21, 22, 23, 35, then its ware value.
+        RandSeed = seed;
+        EXPECT_EQ(GU_Warenwerte[0][0], Random(3) + 2);
+        std::vector<std::array<int, 3>> farben = {{100, 100, 100}, {0, 0, 0}, {0, 0, 0}};
+        for (std::size_t p = 1; p <= 2; ++p) {
+            bool doppelt = true;
+            while (doppelt) {
+                for (int& c : farben[p]) c = Random(10) * 10;
+                doppelt = false;
+                for (std::size_t q = 0; q < farben.size(); ++q)
+                    doppelt = doppelt || (q != p && farben[q] == farben[p]);
+            }
+            const Spielerzeile& s = Spieler[p];
+            EXPECT_EQ((std::array<int, 3>{s.Farbe_R(), s.Farbe_G(), s.Farbe_B()}), farben[p]) << seed;
+            for (int f : {11, 21, 22, 23, 35})
+                EXPECT_EQ(s.feld(f), Random(2)) << "edict " << f << " seed " << seed;
+            EXPECT_EQ(GU_Warenwerte[p][0], Random(3) + 2) << seed;
+        }
+        EXPECT_EQ(RandSeed, nachher) << "no other draws";
+    }
 }
 
 TEST(Spieler, HappinessBandEdges) {
