@@ -141,6 +141,15 @@ void fuenf_durchgaenge(const std::array<int, 5>& anzahl, int minimum, double f) 
     }
 }
 
+// Floor(k x f) of the real product. A damping such as N / (N - 64) - 1 is a
+// quotient whose double is off in its last bit, so k x f can fall just short of
+// a whole number it equals (3 x 1/3): within a hair of one it counts as that one.
+// The true products lie far from other whole numbers (their denominators are
+// below 1000).
+int daempfung_abziehen(int k, double f) {
+    return static_cast<int>(std::floor(static_cast<double>(k) * f + 1e-9));
+}
+
 // N / (N - 64) - 1: how strongly tall hills are lowered on the archipelago.
 double daempfung(int n) { return n > 64 ? static_cast<double>(n) / static_cast<double>(n - 64) - 1.0 : 0.0; }
 
@@ -178,7 +187,7 @@ void MG_Kegel_setzen(int anzahl, double f) {
         if (f == 0.0)
             h = std::min(h, 20);
         else if (h > 20)
-            h = 20 - static_cast<int>(std::floor(static_cast<double>(h - 20) * f));
+            h = 20 - daempfung_abziehen(h - 20, f);
         stempel.setzen(c, h);
     }
 }
