@@ -113,7 +113,7 @@ private:
 };
 
 // Floor(n / d) hills, none for a divisor that is not positive.
-int anteil(int n, int d) { return d > 0 ? n / d : 0; }
+int anteil(int n, long long d) { return d > 0 ? static_cast<int>(n / d) : 0; }
 
 // The five passes of one map type: hills per pass, their minimum, the damping.
 void fuenf_durchgaenge(const std::array<int, 5>& anzahl, int minimum, double f) {
@@ -359,7 +359,7 @@ void MG_Kartentyp_5() {
 
 void MG_Kartentyp_6() {
     const int n = seite();
-    const int g = SingelGameGroessenWahl;
+    const long long g = SingelGameGroessenWahl;  // any value the set-up holds, even far out of range
     fuenf_durchgaenge({anteil(n, 18 - g), anteil(n, 18 - g), anteil(n, 11 - g), anteil(n, 35 - g), n / 20}, 5,
                       0.0);
 }

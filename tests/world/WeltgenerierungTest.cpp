@@ -2,6 +2,7 @@
 // same world from the same seed, the four quarters, the number of computer clans.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -156,7 +157,7 @@ TEST(Weltgenerierung, AMapTypeOutOfRangeFallsBackToItsDefault) {
     // Called with bad values all the same, the generators neither divide by zero nor make anything.
     EXPECT_FALSE(MG_Kartentyp_erzeugen(-1));
     EXPECT_TRUE(Kernwelt::gemeldet());
-    for (int g : {11, 18, 35}) {
+    for (int g : {11, 18, 35, INT_MIN, INT_MAX}) {
         SingelGameGroessenWahl = g;
         MG_Kartengroesse = 256;
         MG_Karte_anlegen(256, Karte);
