@@ -93,11 +93,8 @@ TEST(Kartengenerator, StartingAGameMakesTheWorldAndHandsItToThePlayer) {
 
 TEST(Kartengenerator, AnUnknownSizeChoiceMakesA512World) {
     Kernwelt welt;
-    bhmtest::Vorrat_anlegen(Programmpfad, {2, 4, 3, 6});
-    Zeuge zeuge;
-    SingelGameTYPWahl = 3;
     SingelGameGroessenWahl = 10;
-    SingelGameKIanzahl = 1;
+    bhmtest::Vorrat_anlegen(Programmpfad, {2, 4, 3, 6});
     MG_Neue_Welt();
     EXPECT_EQ(MG_Kartengroesse, 512);
     EXPECT_EQ(Karte.size(), 512u * 512u);
