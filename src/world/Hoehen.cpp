@@ -113,7 +113,7 @@ private:
 };
 
 // Floor(n / d) hills, none for a divisor that is not positive.
-int anteil(int n, int d) { return d > 0 ? n / d : 0; }
+int anteil(int n, long long d) { return d > 0 ? static_cast<int>(n / d) : 0; }
 
 // The five passes of one map type: hills per pass, their minimum, the damping.
 void fuenf_durchgaenge(const std::array<int, 5>& anzahl, int minimum, double f) {
@@ -139,6 +139,15 @@ void fuenf_durchgaenge(const std::array<int, 5>& anzahl, int minimum, double f) 
                 break;
         }
     }
+}
+
+// Floor(k x f) of the real product. A damping such as N / (N - 64) - 1 is a
+// quotient whose double is off in its last bit, so k x f can fall just short of
+// a whole number it equals (3 x 1/3): within a hair of one it counts as that one.
+// The true products lie far from other whole numbers (their denominators are
+// below 1000).
+int daempfung_abziehen(int k, double f) {
+    return static_cast<int>(std::floor(static_cast<double>(k) * f + 1e-9));
 }
 
 // N / (N - 64) - 1: how strongly tall hills are lowered on the archipelago.
@@ -178,7 +187,7 @@ void MG_Kegel_setzen(int anzahl, double f) {
         if (f == 0.0)
             h = std::min(h, 20);
         else if (h > 20)
-            h = 20 - static_cast<int>(std::floor(static_cast<double>(h - 20) * f));
+            h = 20 - daempfung_abziehen(h - 20, f);
         stempel.setzen(c, h);
     }
 }
@@ -350,7 +359,7 @@ void MG_Kartentyp_5() {
 
 void MG_Kartentyp_6() {
     const int n = seite();
-    const int g = SingelGameGroessenWahl;
+    const long long g = SingelGameGroessenWahl;  // any value the set-up holds, even far out of range
     fuenf_durchgaenge({anteil(n, 18 - g), anteil(n, 18 - g), anteil(n, 11 - g), anteil(n, 35 - g), n / 20}, 5,
                       0.0);
 }

@@ -73,10 +73,8 @@ void MG_Einstellungen_zuruecksetzen() {
 }
 
 void MG_Einstellungen_pruefen() {
-    if (SingelGameGroessenWahl < 0 || SingelGameGroessenWahl > 9) {
-        Fehler_melden("Nicht abgefangener SingelGameGroessenWahl :" + std::to_string(SingelGameGroessenWahl));
-        SingelGameGroessenWahl = SingelGameGroessenWahl_Standard;
-    }
+    // An unknown size needs no fallback here: MG_Groesse_aus_Wahl reports it and
+    // makes the map 512 cells wide, and the hill counts guard their divisors.
     if (SingelGameTYPWahl < 0 || SingelGameTYPWahl > 7) {
         Fehler_melden("Nicht abgefangener SingelGameTYPWahl :" + std::to_string(SingelGameTYPWahl));
         SingelGameTYPWahl = SingelGameTYPWahl_Standard;

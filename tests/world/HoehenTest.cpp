@@ -114,6 +114,42 @@ TEST(Hoehen, ConesKeepClearOfTheMapEdgeAndTheirCap) {
     }
 }
 
+// Seeds the random source so that the next Random(n) gives wert.
+void naechstes_Random(int n, int wert) {
+    std::uint32_t umkehr = 134775813u;  // inverse of the factor modulo 2^32
+    for (int i = 0; i < 5; ++i) umkehr *= 2u - 134775813u * umkehr;
+    const std::uint64_t ziel =
+        ((static_cast<std::uint64_t>(wert) << 32) + static_cast<std::uint64_t>(n) - 1) /
+        static_cast<std::uint64_t>(n);
+    RandSeed = (static_cast<std::uint32_t>(ziel) - 1u) * umkehr;
+}
+
+TEST(Hoehen, TallConesAreLoweredByTheRealProductOfTheirExcessAndTheDamping) {
+    const struct {
+        int n;
+        double f;
+        int raum, hoehe;
+    } faelle[] = {
+        {256, 256 / 192.0 - 1, 22, 20},  // 2 x 1/3: nothing taken off
+        {256, 256 / 192.0 - 1, 23, 19},  // 3 x 1/3 is one whole level
+        {256, 256 / 192.0 - 1, 26, 18},
+        {384, 384 / 320.0 - 1, 25, 19},  // 5 x 0.2
+        {512, 512 / 448.0 - 1, 27, 19},  // 7 x 1/7
+        {448, 448 / 384.0 - 1, 26, 19},  // 6 x 1/6
+        {256, 0.5, 30, 15},
+        {256, 0.0, 40, 20},
+    };
+    for (const auto& f : faelle) {
+        Kernwelt welt(f.n);
+        MG_Hoehen_loeschen();
+        // A cone in the upper half whose room is set by its row: Ceil((y - 1) / 2) - 1.
+        const int c = f.n / 2 + (2 * f.raum + 2) * f.n;
+        naechstes_Random(f.n * f.n - 1, c);
+        MG_Kegel_setzen(1, f.f);
+        EXPECT_EQ(Karte[static_cast<std::size_t>(c)].LandType(), f.hoehe) << f.n << " room " << f.raum;
+    }
+}
+
 TEST(Hoehen, ClippingKeepsLowLevelsAndSplitsHighOnes) {
     Kernwelt welt(32);
     for (int c = 0; c < 32 * 32; ++c) Karte[static_cast<std::size_t>(c)].LandType() = c % 21;

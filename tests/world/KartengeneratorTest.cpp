@@ -91,6 +91,16 @@ TEST(Kartengenerator, StartingAGameMakesTheWorldAndHandsItToThePlayer) {
     for (const IU_Item& i : IU_Inseln) EXPECT_EQ(i.Anwesenheit.size(), Spieler.size());
 }
 
+TEST(Kartengenerator, AnUnknownSizeChoiceMakesA512World) {
+    Kernwelt welt;
+    SingelGameGroessenWahl = 10;
+    bhmtest::Vorrat_anlegen(Programmpfad, {2, 4, 3, 6});
+    MG_Neue_Welt();
+    EXPECT_EQ(MG_Kartengroesse, 512);
+    EXPECT_EQ(Karte.size(), 512u * 512u);
+    EXPECT_EQ(Fehlertext, "Nicht abgefangener SingelGameGroessenWahl :10");
+}
+
 TEST(Kartengenerator, GoodsOutOfOrderAreRepairedAndTheWorldMadeOnTheNextAttempt) {
     Kernwelt welt;
     bhmtest::Vorrat_anlegen(Programmpfad, {2, 4, 3, 6});
