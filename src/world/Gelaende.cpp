@@ -1,5 +1,6 @@
 #include "world/Gelaende.h"
 
+#include <algorithm>
 #include <string>
 
 #include "foundation/Fehler.h"
@@ -24,10 +25,8 @@ int uebergang(const int (&gruppe)[21], int niedrigste, int level, int k) {
     return k + 6;
 }
 
-// The tile of one triangle from the levels of its corners p, q, r; with three
-// different levels (never on a generated map) no rule applies and the triangle
-// keeps the tile it had.
-int dreieck(int p, int q, int r, int bisher) {
+// The tile of one triangle from the levels of its corners p, q, r.
+int dreieck(int p, int q, int r) {
     if (p == q && q == r) return MG_LandType0_TEX(p);
     if (p == q && p < r) return MG_LandType1_TEX(p, 0);
     if (p == r && p < q) return MG_LandType1_TEX(p, 1);
@@ -35,7 +34,8 @@ int dreieck(int p, int q, int r, int bisher) {
     if (p == q && p > r) return MG_LandType2_TEX(p, -3);
     if (p == r && p > q) return MG_LandType2_TEX(p, -2);
     if (q == r && p > q) return MG_LandType2_TEX(p, -1);
-    return bisher;
+    // Three different levels (never on a generated map): the lowest corner's tile.
+    return MG_LandType0_TEX(std::min({p, q, r}));
 }
 
 }  // namespace
@@ -69,12 +69,10 @@ void MG_Feld_Textur(int feld) {
     Kartenfeld& k = Karte[static_cast<std::size_t>(feld)];
     const bool rechts = MG_Feld_gueltig(feld + 1);
     const bool unten = MG_Feld_gueltig(feld + n);
-    k.Textur1() =
-        rechts && unten ? dreieck(level_von(feld), level_von(feld + 1), level_von(feld + n), k.Textur1()) : 0;
-    k.Textur2() =
-        rechts && unten && MG_Feld_gueltig(feld + n + 1)
-            ? dreieck(level_von(feld + 1), level_von(feld + n), level_von(feld + n + 1), k.Textur2())
-            : 0;
+    k.Textur1() = rechts && unten ? dreieck(level_von(feld), level_von(feld + 1), level_von(feld + n)) : 0;
+    k.Textur2() = rechts && unten && MG_Feld_gueltig(feld + n + 1)
+                      ? dreieck(level_von(feld + 1), level_von(feld + n), level_von(feld + n + 1))
+                      : 0;
 }
 
 void MG_Texturen_setzen() {

@@ -21,8 +21,7 @@ int MG_LandType1_TEX(int level, int k);
 // level is reported and gives k + 6.
 int MG_LandType2_TEX(int level, int k);
 // The tiles of the cell's triangles (c, c+1, c+N) and (c+1, c+N, c+N+1); a
-// triangle with a corner outside the map gets tile 0, one whose corners lie on
-// three different levels keeps its tile.
+// triangle with a corner outside the map gets tile 0.
 void MG_Feld_Textur(int feld);
 // MG_Feld_Textur for every cell in index order.
 void MG_Texturen_setzen();

@@ -44,12 +44,11 @@ TEST(Gelaende, TilesFromTheCornerLevels) {
         {16, 15, 16, 45},
         {19, 20, 19, 48},
         {20, 19, 19, 52},
-        // Three different levels: no rule, the tile stays what it was (set to 7 below).
-        {2, 3, 4, 7},
-        {6, 4, 5, 7},
+        // Three different levels: the tile of the lowest corner.
+        {2, 3, 4, 1},
+        {6, 4, 5, 2},
     };
     for (const auto& f : faelle) {
-        Karte[0].Textur1() = 7;
         EXPECT_EQ(erstes_dreieck(f.p, f.q, f.r), f.kachel) << f.p << "," << f.q << "," << f.r;
         EXPECT_FALSE(Kernwelt::gemeldet()) << f.p << "," << f.q << "," << f.r;
     }
