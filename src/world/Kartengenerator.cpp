@@ -73,8 +73,12 @@ void MG_Einstellungen_zuruecksetzen() {
 }
 
 void MG_Einstellungen_pruefen() {
-    // An unknown size needs no fallback here: MG_Groesse_aus_Wahl reports it and
-    // makes the map 512 cells wide, and the hill counts guard their divisors.
+    // An unknown size becomes choice 4, the 512-cell map the size rule falls back
+    // to, so the hill counts of map type 6 never see a raw out-of-range choice.
+    if (SingelGameGroessenWahl < 0 || SingelGameGroessenWahl > 9) {
+        Fehler_melden("Nicht abgefangener SingelGameGroessenWahl :" + std::to_string(SingelGameGroessenWahl));
+        SingelGameGroessenWahl = 4;
+    }
     if (SingelGameTYPWahl < 0 || SingelGameTYPWahl > 7) {
         Fehler_melden("Nicht abgefangener SingelGameTYPWahl :" + std::to_string(SingelGameTYPWahl));
         SingelGameTYPWahl = SingelGameTYPWahl_Standard;

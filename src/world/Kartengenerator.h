@@ -28,8 +28,8 @@ extern int KI_Insel;
 
 // Every set-up value back to its default.
 void MG_Einstellungen_zuruecksetzen();
-// A map type outside its range is reported and replaced by its default (an
-// unknown size is left to MG_Groesse_aus_Wahl, which reports it and gives 512).
+// A map type outside its range is reported and replaced by its default; a size
+// outside its range is reported and replaced by choice 4 (512 cells).
 void MG_Einstellungen_pruefen();
 
 // The start action of the set-up panel: generates the world, repairing the

@@ -142,13 +142,13 @@ TEST(Weltgenerierung, ComputerClansByBuildingLand) {
     }
 }
 
-TEST(Weltgenerierung, AMapTypeOutOfRangeFallsBackToItsDefault) {
+TEST(Weltgenerierung, SetUpValuesOutOfRangeFallBackToTheirDefaults) {
     Kernwelt welt;
     SingelGameTYPWahl = 8;
     SingelGameGroessenWahl = 12;
     MG_Einstellungen_pruefen();
     EXPECT_EQ(SingelGameTYPWahl, SingelGameTYPWahl_Standard);
-    EXPECT_EQ(SingelGameGroessenWahl, 12) << "the size is left to MG_Groesse_aus_Wahl (512)";
+    EXPECT_EQ(SingelGameGroessenWahl, 4) << "the 512-cell fallback of the size rule";
     EXPECT_EQ(Fehlertext, "Nicht abgefangener SingelGameTYPWahl :8");
     Fehler_zuruecksetzen();
     MG_Einstellungen_pruefen();
