@@ -23,7 +23,8 @@ extern std::uint8_t SBA_Markerlesen_aus;
 
 // Allocates the grid with every cell free.
 void SBA_Atlasraster_leeren();
-// A new black atlas for programmordner + name, with every cell of the grid free.
+// A new atlas for programmordner + name, filled with the transparent magenta,
+// with every cell of the grid free.
 void SBA_Atlas_anlegen(const std::string& programmordner, const std::string& name);
 // Places vorlagenordner + datei into the atlas and appends its entry; the blue
 // markers go to SBU_Markerpunkte[nummer]. When the picture cannot be read or
