@@ -6,6 +6,7 @@
 
 #include "economy/Spieler.h"
 #include "foundation/Fehler.h"
+#include "foundation/Geometrie.h"
 #include "foundation/Kernzugriff.h"
 #include "foundation/Seams.h"
 #include "foundation/Zeichenbreiten.h"
@@ -132,8 +133,17 @@ std::optional<int> Hashwert_Datei(const std::string& datei) {
 
 // --- Camera, objects, goods grid ---------------------------------------------------
 
-// Needs the person rows, which come with the population work.
-void FFU_Kamera_auf_Person() {}
+void FFU_Kamera_auf_Person() {
+    KernzugriffSeam& k = Kern();
+    const int anzahl = k.Personen_Anzahl();
+    for (int p = 0; p < anzahl; ++p) {
+        if (k.Person(p, Personfeld::Hunger) > 0 && k.Person(p, Personfeld::Alter) > 100) {
+            const int feld = k.Person(p, Personfeld::Feld);
+            Render().Kamera_zentrieren(FFU_X_von_Feld(feld), FFU_Y_von_Feld(feld));
+            return;
+        }
+    }
+}
 
 bool FFU_Objekt_eigen(int objekt) {
     const int besitzer = Kern().Objekt_Besitzer(objekt);

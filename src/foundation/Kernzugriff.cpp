@@ -26,6 +26,10 @@ T* eintrag(std::vector<T>& tabelle, int i) {
 
 int personfeld(Personfeld f) {
     switch (f) {
+        case Personfeld::Hunger:
+            return Personenzeile::Nr_Hunger;
+        case Personfeld::Alter:
+            return Personenzeile::Nr_Alter;
         case Personfeld::Geschlecht:
             return Personenzeile::Nr_Geschlecht;
         case Personfeld::Spieler:
@@ -73,6 +77,8 @@ int KernzugriffSeam::Karte_Person(int feld) {
 }
 
 bool KernzugriffSeam::MG_Ambiente_blockiert(int feld) { return ::MG_Ambiente_blockiert(feld); }
+
+int KernzugriffSeam::Personen_Anzahl() { return static_cast<int>(Personen.size()); }
 
 int KernzugriffSeam::Person(int person, Personfeld feld) {
     const Personenzeile* p = eintrag(Personen, person);

@@ -15,6 +15,8 @@
 
 // The person fields used here.
 enum class Personfeld {
+    Hunger,  // vitality; below 1 the row is free
+    Alter,
     Geschlecht,       // 1 man, 2 woman
     Spieler,          // owning clan
     Zielfeld,         // target cell of the current walk
@@ -38,7 +40,8 @@ struct KernzugriffSeam {
     // The cell holds an ambient object that blocks building.
     virtual bool MG_Ambiente_blockiert(int feld);
 
-    // Persons.
+    // Persons: rows 0 .. Personen_Anzahl() - 1.
+    virtual int Personen_Anzahl();
     virtual int Person(int person, Personfeld feld);
     virtual void Person_setzen(int person, Personfeld feld, int wert);
 

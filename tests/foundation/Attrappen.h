@@ -66,6 +66,7 @@ struct KernAttrappe : KernzugriffSeam {
     int Karte_Person(int f) override { return auf_karte(f) ? wert(person, f, -1) : -1; }
     bool MG_Ambiente_blockiert(int f) override { return ambiente.count(f) > 0; }
 
+    int Personen_Anzahl() override { return personen.empty() ? 0 : personen.rbegin()->first + 1; }
     int Person(int p, Personfeld f) override {
         auto it = personen.find(p);
         if (it == personen.end()) return -1;

@@ -8,6 +8,7 @@
 #include "common/TempDir.h"
 #include "economy/Spieler.h"
 #include "Attrappen.h"
+#include "foundation/Seams.h"
 #include "foundation/Zeichenbreiten.h"
 #include "platform/base/Text1252.h"
 
@@ -227,6 +228,30 @@ TEST(Objekte, Baubar) {
     EXPECT_EQ(fang.nehmen(), "");
     EXPECT_FALSE(FFU_Objekt_baubar(77, 0));
     EXPECT_NE(fang.nehmen().find("FFU_Objekt_baubar"), std::string::npos);
+}
+
+TEST(Kamera, AufErsteLebendePersonUeber100Schritten) {
+    using F = Personfeld;
+    struct Kamera : RenderSeam {
+        std::vector<std::pair<int, int>> ziele;
+        void Kamera_zentrieren(int x, int y) override { ziele.emplace_back(x, y); }
+    } kamera;
+    Render_setzen(&kamera);
+    KernAttrappe kern;
+    const int s = MG_Kartengroesse;
+    kern.personen[0] = {{F::Hunger, 0}, {F::Alter, 500}, {F::Feld, 1 + s}};       // free row
+    kern.personen[1] = {{F::Hunger, 40}, {F::Alter, 100}, {F::Feld, 2 + s}};      // too young
+    kern.personen[2] = {{F::Hunger, 40}, {F::Alter, 101}, {F::Feld, 7 + 3 * s}};  // the one
+    kern.personen[3] = {{F::Hunger, 40}, {F::Alter, 900}, {F::Feld, 9 + 9 * s}};
+    FFU_Kamera_auf_Person();
+    ASSERT_EQ(kamera.ziele.size(), 1u);
+    EXPECT_EQ(kamera.ziele[0], std::make_pair(7, 3));
+
+    kern.personen.erase(2);
+    kern.personen.erase(3);
+    FFU_Kamera_auf_Person();  // nobody qualifies: the camera stays
+    EXPECT_EQ(kamera.ziele.size(), 1u);
+    Render_setzen(nullptr);
 }
 
 TEST(Warenraster, ZweiteFuellungBeginntInSpalteNull) {
