@@ -29,7 +29,10 @@ constexpr std::array<Farbe, 24> kInseln = {
      {255, 255, 127}, {255, 127, 255}, {127, 255, 255}, {255, 127, 127}, {127, 255, 127}, {127, 127, 255},
      {191, 191, 63},  {191, 63, 191},  {63, 191, 191},  {191, 63, 63},   {63, 191, 63},   {63, 63, 191}}};
 
+// The terrain view knows 21 levels and shows any other as water; the clan and
+// building views only tell water (level 0, or a broken one below it) from land.
 bool wasser(int level) { return level <= 0 || level > 20; }
+bool wasserfeld(int level) { return level <= 0; }
 
 std::uint8_t prozent_zu_byte(int prozent) {
     const int p = prozent < 0 ? 0 : (prozent > 100 ? 100 : prozent);
@@ -42,7 +45,7 @@ Farbe clanansicht(const Kartenpunkt& p) {
         Spielerzeile& s = Spieler[static_cast<std::size_t>(p.Spieler)];
         return {prozent_zu_byte(s.Farbe_R()), prozent_zu_byte(s.Farbe_G()), prozent_zu_byte(s.Farbe_B())};
     }
-    return wasser(p.LandType) ? kWasser : Farbe{255, 224, 168};
+    return wasserfeld(p.LandType) ? kWasser : Farbe{255, 224, 168};
 }
 
 }  // namespace
@@ -60,7 +63,7 @@ std::array<std::uint8_t, 3> ML_Kartenfarbe(const Kartenpunkt& p, int ansicht) {
             return clanansicht(p);
         default: {
             if (p.Typ < 0 || static_cast<std::size_t>(p.Typ) >= SBU_Objekte.size())
-                return wasser(p.LandType) ? kWasser : Farbe{255, 255, 255};
+                return wasserfeld(p.LandType) ? kWasser : Farbe{255, 255, 255};
             const std::string& modus = SBU_Objekte[static_cast<std::size_t>(p.Typ)].Modus;
             if (modus == "Home") return {255, 0, 0};
             if (modus == "Produktion") return {0, 255, 0};

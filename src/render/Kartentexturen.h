@@ -13,8 +13,9 @@ inline constexpr int ML_Kartenseite = MG_Minimap_Seite;
 using Kartenpunkt = MG_Minimap_Pixel_Item;
 
 // The colour (red, green, blue) of one record in view `ansicht` (0..3). Levels
-// below 0 and above 20 count as water; a clan or building number outside its
-// table counts as none.
+// below 0 count as water everywhere, levels above 20 in the terrain view only (the
+// clan and building views show them as land); a clan or building number outside
+// its table counts as none.
 std::array<std::uint8_t, 3> ML_Kartenfarbe(const Kartenpunkt& p, int ansicht);
 // The pixels (3 bytes each, record order) of one view over the given records.
 std::vector<std::uint8_t> ML_Kartenbild(std::span<const Kartenpunkt> punkte, int ansicht);

@@ -146,6 +146,11 @@ TEST(Kartentexturen, ColoursOfTheFourViews) {
     EXPECT_EQ(farbe({-1, -1, -1, -1}, 0), wasser);
     EXPECT_EQ(farbe({-1, 21, -1, -1}, 0), wasser);
     EXPECT_EQ(farbe({-1, 20, -1, -1}, 0), (Rgb{215, 215, 215}));
+    // The clan and building views tell only level 0 (or below) from land.
+    EXPECT_EQ(farbe({-1, -1, -1, -1}, 2), wasser);
+    EXPECT_EQ(farbe({-1, -1, -1, -1}, 3), wasser);
+    EXPECT_EQ(farbe({-1, 21, -1, -1}, 2), (Rgb{255, 224, 168}));
+    EXPECT_EQ(farbe({-1, 21, -1, -1}, 3), (Rgb{255, 255, 255}));
     // Islands: 0 white, 25 like 1, 97 black.
     EXPECT_EQ(farbe({0, 3, -1, -1}, 1), (Rgb{255, 255, 255}));
     EXPECT_EQ(farbe({25, 3, -1, -1}, 1), (Rgb{0, 0, 255}));
