@@ -175,6 +175,126 @@ TEST(Bilddatei, EveryWriterRoundTripsEveryFormatItTakes) {
     EXPECT_EQ(geprueft, 21 + 16 + 31);
 }
 
+// The header fields no reader looks at (planes, resolution, DDS caps, ...) must still be those
+// of the published formats, or other programs refuse the files.
+TEST(Bilddatei, WrittenHeadersHoldThePublishedFields) {
+    auto w16 = [](const std::string& s, std::size_t i) {
+        return static_cast<std::uint32_t>(static_cast<std::uint8_t>(s[i]) |
+                                          (static_cast<std::uint8_t>(s[i + 1]) << 8));
+    };
+    auto w32 = [&](const std::string& s, std::size_t i) { return w16(s, i) | (w16(s, i + 2) << 16); };
+    auto byte = [](const std::string& s, std::size_t i) { return static_cast<std::uint8_t>(s[i]); };
+
+    // BMP: 14-byte file header, 40-byte information header.
+    struct BmpFall {
+        TglBitmapFormat format;
+        int breite, hoehe;
+        std::uint32_t versatz, bits, kompression, farben, zeile;
+    };
+    const BmpFall bmp_faelle[] = {
+        {tfBGR8, 3, 2, 54, 24, 0, 0, 12},
+        {tfRGB8, 3, 2, 54, 24, 0, 0, 12},
+        {tfR5G6B5, 2, 1, 70, 16, 3, 0, 4},
+        {tfBGRA8, 1, 1, 70, 32, 3, 0, 4},
+        {tfLuminance8, 1, 1, 54 + 1024, 8, 0, 256, 4},
+        {tfLuminance4, 3, 1, 54 + 64, 4, 0, 16, 4},
+        {tfR3G3B2, 1, 1, 54 + 1024, 8, 0, 256, 4},
+    };
+    for (const auto& f : bmp_faelle) {
+        const std::string s = Bild_schreiben(musterbild(f.format, f.breite, f.hoehe), Bilddateityp::BMP);
+        SCOPED_TRACE(Formatname(f.format));
+        ASSERT_EQ(s.size(), f.versatz + f.zeile * static_cast<std::uint32_t>(f.hoehe));
+        EXPECT_EQ(s.substr(0, 2), "BM");
+        EXPECT_EQ(w32(s, 2), s.size());
+        EXPECT_EQ(w32(s, 6), 0u);
+        EXPECT_EQ(w32(s, 10), f.versatz);
+        EXPECT_EQ(w32(s, 14), 40u);
+        EXPECT_EQ(w32(s, 18), static_cast<std::uint32_t>(f.breite));
+        EXPECT_EQ(w32(s, 22), static_cast<std::uint32_t>(f.hoehe));
+        EXPECT_EQ(w16(s, 26), 1u);  // planes
+        EXPECT_EQ(w16(s, 28), f.bits);
+        EXPECT_EQ(w32(s, 30), f.kompression);
+        EXPECT_EQ(w32(s, 34), f.zeile * static_cast<std::uint32_t>(f.hoehe));
+        EXPECT_EQ(w32(s, 38), 2835u);
+        EXPECT_EQ(w32(s, 42), 2835u);
+        EXPECT_EQ(w32(s, 46), f.farben);
+        EXPECT_EQ(w32(s, 50), 0u);
+        if (f.kompression == 3) {
+            for (int k = 0; k < 4; ++k) {
+                EXPECT_EQ(w32(s, 54 + 4 * static_cast<std::size_t>(k)),
+                          Formatbeschreibung(f.format).Maske(k));
+            }
+        }
+    }
+    // The grey ramp of a 4-bit image: entry 5 is 85, 85, 85, 0 (blue, green, red, reserved).
+    const std::string grau = Bild_schreiben(musterbild(tfLuminance4, 1, 1), Bilddateityp::BMP);
+    EXPECT_EQ(w32(grau, 54 + 4 * 5), 0x00555555u);
+
+    // TGA: 18-byte header, uncompressed, rows from the top.
+    struct TgaFall {
+        TglBitmapFormat format;
+        int typ, bits, beschreibung;
+    };
+    const TgaFall tga_faelle[] = {
+        {tfAlpha8, 3, 8, 0x28},       {tfLuminance8, 3, 8, 0x20},
+        {tfLuminance16, 3, 16, 0x20}, {tfLuminance8Alpha8, 3, 16, 0x28},
+        {tfBGR5, 2, 16, 0x20},        {tfRGB5A1, 2, 16, 0x21},
+        {tfBGRA4, 2, 16, 0x24},       {tfRGB8, 2, 24, 0x20},
+        {tfBGRA8, 2, 32, 0x28},       {tfRGB10A2, 2, 32, 0x22},
+    };
+    for (const auto& f : tga_faelle) {
+        const std::string s = Bild_schreiben(musterbild(f.format, 3, 2), Bilddateityp::TGA);
+        SCOPED_TRACE(Formatname(f.format));
+        ASSERT_EQ(s.size(), 18 + Formatbeschreibung(f.format).DataSize(3, 2));
+        EXPECT_EQ(byte(s, 0), 0);
+        EXPECT_EQ(byte(s, 1), 0);
+        EXPECT_EQ(byte(s, 2), f.typ);
+        for (std::size_t i = 3; i < 12; ++i) EXPECT_EQ(byte(s, i), 0) << i;  // colour map, origin
+        EXPECT_EQ(w16(s, 12), 3u);
+        EXPECT_EQ(w16(s, 14), 2u);
+        EXPECT_EQ(byte(s, 16), f.bits);
+        EXPECT_EQ(byte(s, 17), f.beschreibung);
+    }
+
+    // DDS: magic, 124-byte header with a 32-byte pixel format, the texture caps.
+    struct DdsFall {
+        TglBitmapFormat format;
+        int breite, hoehe;
+        std::uint32_t flags, pitch, pf_flags;
+        const char* fourcc;
+        std::uint32_t bits;
+    };
+    const DdsFall dds_faelle[] = {
+        {tfBGR8, 3, 2, 0x100F, 9, 0x40, "\0\0\0\0", 24},
+        {tfRGBA8, 3, 2, 0x100F, 12, 0x41, "\0\0\0\0", 32},
+        {tfLuminance8Alpha8, 3, 2, 0x100F, 6, 0x20001, "\0\0\0\0", 16},
+        {tfS3tcDtx1RGBA, 4, 4, 0x81007, 8, 0x4, "DXT1", 0},
+        {tfS3tcDtx5RGBA, 8, 4, 0x81007, 32, 0x4, "DXT5", 0},
+    };
+    for (const auto& f : dds_faelle) {
+        const auto& d = Formatbeschreibung(f.format);
+        const std::string s = Bild_schreiben(musterbild(f.format, f.breite, f.hoehe), Bilddateityp::DDS);
+        SCOPED_TRACE(Formatname(f.format));
+        ASSERT_EQ(s.size(), 128 + d.DataSize(f.breite, f.hoehe));
+        EXPECT_EQ(s.substr(0, 4), "DDS ");
+        EXPECT_EQ(w32(s, 4), 124u);
+        EXPECT_EQ(w32(s, 8), f.flags);
+        EXPECT_EQ(w32(s, 12), static_cast<std::uint32_t>(f.hoehe));
+        EXPECT_EQ(w32(s, 16), static_cast<std::uint32_t>(f.breite));
+        EXPECT_EQ(w32(s, 20), f.pitch);
+        EXPECT_EQ(w32(s, 24), 0u);  // depth
+        EXPECT_EQ(w32(s, 28), 0u);  // mipmaps
+        EXPECT_EQ(w32(s, 76), 32u);
+        EXPECT_EQ(w32(s, 80), f.pf_flags);
+        EXPECT_EQ(s.substr(84, 4), std::string(f.fourcc, 4));
+        EXPECT_EQ(w32(s, 88), f.bits);
+        for (int k = 0; k < 4; ++k)
+            EXPECT_EQ(w32(s, 92 + 4 * static_cast<std::size_t>(k)), d.komprimiert ? 0 : d.Maske(k));
+        EXPECT_EQ(w32(s, 108), 0x1000u);  // texture
+        EXPECT_EQ(w32(s, 112), 0u);       // no cube map
+    }
+}
+
 TEST(Bilddatei, BmpRowsArePaddedAndBottomUpUnlessTheHeightIsNegative) {
     // 3 pixels of 24 bits: 9 data bytes and 3 padding bytes a row.
     const Bytes pixel = {1,  2,  3,  4,  5,  6,  7,  8,  9,  0xEE, 0xEE, 0xEE,
