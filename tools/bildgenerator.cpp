@@ -9,16 +9,17 @@
 // so a template without a motif stops the generator with an error. Given the
 // content folder as well, template folders of the game folder that the content
 // no longer has are removed first, so that a shrunken set leaves no stale folder.
-#include <exception>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "bild_ausgabe.h"
 #include "bild_motive.h"
+#include "foundation/Textzeilen.h"
+#include "platform/base/Datei.h"
+#include "platform/base/Text1252.h"
+#include "platform/base/Zahl.h"
 
 namespace fs = std::filesystem;
 
@@ -31,56 +32,20 @@ void melden(const std::string& text) {
     ++fehler;
 }
 
-std::string lesen(const fs::path& p) {
-    std::ifstream ein(p, std::ios::binary);
-    std::stringstream s;
-    s << ein.rdbuf();
-    return s.str();
+// A text file split into lines (CR, LF or CR LF); empty when it cannot be read.
+std::vector<std::string> zeilen_von(const fs::path& p) {
+    auto inhalt = Datei_lesen(utf8_zu_1252(p.string()));
+    return inhalt ? Zeilen_teilen(*inhalt) : std::vector<std::string>{};
 }
 
-std::vector<std::string> zeilen(const std::string& text) {
-    std::vector<std::string> z;
-    std::string zeile;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r' || c == '\n') {
-            z.push_back(zeile);
-            zeile.clear();
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else {
-            zeile.push_back(c);
-        }
-    }
-    if (!zeile.empty()) z.push_back(zeile);
-    return z;
-}
-
-// Windows-1252 letters of the titles (all in the Latin-1 range) to UTF-8.
-std::string utf8(const std::string& s) {
-    std::string e;
-    for (unsigned char c : s) {
-        if (c < 0x80) {
-            e.push_back(static_cast<char>(c));
-        } else {
-            e.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            e.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
-    }
-    return e;
-}
-
-std::vector<std::string> felder(const std::string& wert) {
+// The "/"-separated fields of a value (at least one, possibly empty).
+std::vector<std::string> felder(std::string wert) {
     std::vector<std::string> f;
-    std::string teil;
-    for (char c : wert) {
-        if (c == '/') {
-            f.push_back(teil);
-            teil.clear();
-        } else {
-            teil.push_back(c);
-        }
-    }
-    f.push_back(teil);
+    do {
+        std::string teil;
+        FFU_Slashteil_entnehmen(wert, teil);
+        f.push_back(teil);
+    } while (!wert.empty());
     return f;
 }
 
@@ -153,7 +118,7 @@ int ordner_durchlaufen(const fs::path& basis, F f) {
     int n = 0;
     for (; fs::is_directory(basis / std::to_string(n)); ++n) {
         const fs::path ordner = basis / std::to_string(n);
-        f(n, ordner, zeilen(lesen(ordner / "Script.srt")));
+        f(n, ordner, zeilen_von(ordner / "Script.srt"));
     }
     return n;
 }
@@ -169,14 +134,14 @@ int main(int argc, char** argv) {
     if (argc == 3) veraltete_entfernen(daten, argv[2]);
 
     const int skills = ordner_durchlaufen(daten / "Skill", [](int, const fs::path& o, const auto& s) {
-        const std::string titel = utf8(wert(s, "Titel"));
+        const std::string titel = cp1252_zu_utf8(wert(s, "Titel"));
         auto icon = skill_icon(titel);
         if (!icon) return melden("no motif for skill " + titel);
         schreiben(o / "Icon.BMP", *icon);
     });
 
     const int waren = ordner_durchlaufen(daten / "Waren", [](int, const fs::path& o, const auto& s) {
-        const std::string titel = utf8(wert(s, "Titel"));
+        const std::string titel = cp1252_zu_utf8(wert(s, "Titel"));
         auto icon = ware_icon(titel);
         if (!icon) return melden("no motif for good " + titel);
         schreiben(o / "Icon.BMP", *icon);
@@ -185,21 +150,21 @@ int main(int argc, char** argv) {
 
     const int objekte = ordner_durchlaufen(daten / "Objekt", [](int, const fs::path& o, const auto& s) {
         Gebaeudeangaben g;
-        g.titel = utf8(wert(s, "Titel"));
+        g.titel = cp1252_zu_utf8(wert(s, "Titel"));
         const auto modus = felder(wert(s, "Modus"));
         g.modus = modus.front();
         if (g.modus == "Produktion")
             for (std::size_t i = 1; i + 1 < modus.size(); i += 2)
-                if (!modus[i].empty() && modus[i + 1] != "Holen") g.waren.push_back(utf8(modus[i]));
+                if (!modus[i].empty() && modus[i + 1] != "Holen") g.waren.push_back(cp1252_zu_utf8(modus[i]));
         const auto prozess = felder(wert(s, "Prozessanzeige"));
         if (prozess.size() >= 4) {
-            try {
-                g.prozess = std::make_pair(std::stoi(prozess[2]), std::stoi(prozess[3]));
-            } catch (const std::exception&) {
+            int a = 0, b = 0;
+            if (Zahl_lesen(prozess[2], a) && Zahl_lesen(prozess[3], b))
+                g.prozess = std::make_pair(a, b);
+            else
                 melden("bad Prozessanzeige offset in " + (o / "Script.srt").string());
-            }
         }
-        g.fuss = fussabdruck(zeilen(lesen(o / "Bauplatz.Obj")));
+        g.fuss = fussabdruck(zeilen_von(o / "Bauplatz.Obj"));
         auto bild = gebaeude_bild(g);
         if (!bild) return melden("no motif for building " + g.titel);
         schreiben(o / "Icon.BMP", gebaeude_icon(bild->bild));
@@ -215,7 +180,7 @@ int main(int argc, char** argv) {
     });
 
     const int ambiente = ordner_durchlaufen(daten / "Ambiente", [](int, const fs::path& o, const auto& s) {
-        const std::string titel = utf8(wert(s, "Titel"));
+        const std::string titel = cp1252_zu_utf8(wert(s, "Titel"));
         auto bild = ambiente_bild(titel);
         if (!bild) return melden("no motif for ambient object " + titel);
         schreiben(o / "Icon.BMP", *bild);
