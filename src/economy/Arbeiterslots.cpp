@@ -271,11 +271,11 @@ bool OB_Alle_Arbeiter_entlassen(int clan, int o) {
     return alle;
 }
 
-void OB_File_Save(const std::string& pfad) {
+bool OB_File_Save(const std::string& pfad) {
     std::vector<std::string> zeilen;
     zeilen.reserve(OB_Slots.size());
     for (const Slotreihe& r : OB_Slots) zeilen.push_back(zeile_schreiben(r));
-    Seitendatei_schreiben(pfad, zeilen, "OB_File_Save");
+    return Seitendatei_schreiben(pfad, zeilen, "OB_File_Save");
 }
 
 void OB_File_Load(const std::string& pfad) {

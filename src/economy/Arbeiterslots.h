@@ -55,5 +55,6 @@ void OB_Slot_anklicken(int o, int k);
 // Releases the workers of all open slots; false when a worker was left busy.
 bool OB_Alle_Arbeiter_entlassen(int clan, int o);
 
-void OB_File_Save(const std::string& pfad);
+// False when the file could not be written (reported).
+bool OB_File_Save(const std::string& pfad);
 void OB_File_Load(const std::string& pfad);

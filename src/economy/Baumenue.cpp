@@ -94,13 +94,13 @@ void BMU_Vorblaettern() {
 
 void BMU_Zurueckblaettern() { BMU_Seitenanfang = BMU_Seite_zurueck(); }
 
-void BMU_File_Save(const std::string& pfad) {
+bool BMU_File_Save(const std::string& pfad) {
     std::vector<std::string> zeilen;
     for (std::size_t c = 0; c < BMU_Zaehler.size(); ++c)
         for (std::size_t t = 0; t < BMU_Zaehler[c].size(); ++t)
             zeilen.push_back(FFU_Zeile_bauen({static_cast<int>(c), static_cast<int>(t),
                                               BMU_Zaehler[c][t].Gebaut, BMU_Zaehler[c][t].Gesamt}));
-    Seitendatei_schreiben(pfad, zeilen, "BMU_File_Save");
+    return Seitendatei_schreiben(pfad, zeilen, "BMU_File_Save");
 }
 
 void BMU_File_Load(const std::string& ordner) {

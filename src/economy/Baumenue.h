@@ -34,6 +34,7 @@ int BMU_Seite_zurueck();
 // The menu's forward and back buttons.
 void BMU_Vorblaettern();
 void BMU_Zurueckblaettern();
-void BMU_File_Save(const std::string& pfad);
+// False when the file could not be written (reported).
+bool BMU_File_Save(const std::string& pfad);
 // Reads "BMU.sav" in the save folder; a missing file leaves the table as it is.
 void BMU_File_Load(const std::string& ordner);

@@ -391,13 +391,13 @@ void GU_Warenwert_setzen(int clan, int ware, int wert) {
     werte[static_cast<std::size_t>(ware)] = wert;
 }
 
-void GU_Warenwerte_speichern(const std::string& pfad) {
+bool GU_Warenwerte_speichern(const std::string& pfad) {
     std::vector<std::string> zeilen;
     for (std::size_t c = 0; c < GU_Warenwerte.size(); ++c)
         for (std::size_t w = 0; w < GU_Warenwerte[c].size(); ++w)
             zeilen.push_back(
                 FFU_Zeile_bauen({static_cast<int>(c), static_cast<int>(w), GU_Warenwerte[c][w]}));
-    Seitendatei_schreiben(pfad, zeilen, "GU_Warenwerte_speichern");
+    return Seitendatei_schreiben(pfad, zeilen, "GU_Warenwerte_speichern");
 }
 
 void GU_Warenwerte_laden(const std::string& pfad) {

@@ -185,5 +185,6 @@ int GU_Warenwert(int clan, int ware);
 void GU_Warenwerte_berechnen(int clan);
 // Sets one entry, growing the table by at most one row entry (the loader).
 void GU_Warenwert_setzen(int clan, int ware, int wert);
-void GU_Warenwerte_speichern(const std::string& pfad);
+// False when the file could not be written (reported).
+bool GU_Warenwerte_speichern(const std::string& pfad);
 void GU_Warenwerte_laden(const std::string& pfad);

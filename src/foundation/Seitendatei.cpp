@@ -11,7 +11,9 @@ std::optional<std::vector<std::string>> Seitendatei_lesen(const std::string& pfa
     return zeilen;
 }
 
-void Seitendatei_schreiben(const std::string& pfad, const std::vector<std::string>& zeilen,
+bool Seitendatei_schreiben(const std::string& pfad, const std::vector<std::string>& zeilen,
                            const std::string& routine) {
-    if (!Textdatei_schreiben(pfad, zeilen)) Fehler_melden(routine + " > kann nicht schreiben: " + pfad);
+    if (Textdatei_schreiben(pfad, zeilen)) return true;
+    Fehler_melden(routine + " > kann nicht schreiben: " + pfad);
+    return false;
 }

@@ -9,8 +9,8 @@
 // cannot be read (reported with the routine's name).
 std::optional<std::vector<std::string>> Seitendatei_lesen(const std::string& pfad,
                                                           const std::string& routine);
-// Writes the lines; a failure is reported with the routine's name.
-void Seitendatei_schreiben(const std::string& pfad, const std::vector<std::string>& zeilen,
+// Writes the lines; false (reported with the routine's name) when the file could not be written.
+bool Seitendatei_schreiben(const std::string& pfad, const std::vector<std::string>& zeilen,
                            const std::string& routine);
 
 // Tables written row by row and entry by entry from 0 are read back in the same

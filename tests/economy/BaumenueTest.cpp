@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/Kernwelt.h"
+#include "economy/Arbeiterslots.h"
 #include "economy/Spieler.h"
 #include "platform/base/Datei.h"
 
@@ -80,6 +81,18 @@ TEST(Baumenue, Paging) {
     EXPECT_EQ(BMU_Seite_vor(), 26);
 }
 
+TEST(Baumenue, SideFilesThatCannotBeWrittenSayTheyFailed) {
+    Kernwelt welt;
+    Typen(2);
+    GU_Spieler_erstellen(1);
+    BMU_Tabelle_anlegen();
+    const std::string fehlt = welt.ordner().dir().folder() + "kein_ordner/";
+    EXPECT_FALSE(BMU_File_Save(fehlt + "BMU.sav"));
+    EXPECT_FALSE(GU_Warenwerte_speichern(fehlt + "GUSPA.sav"));
+    EXPECT_FALSE(OB_File_Save(fehlt + "OBMA.sav"));
+    EXPECT_TRUE(GU_Warenwerte_speichern(welt.ordner().dir().folder() + "GUSPA.sav"));
+}
+
 TEST(Baumenue, SaveFileRoundTripsAndSkipsBadLines) {
     Kernwelt welt;
     Typen(2);
@@ -88,7 +101,7 @@ TEST(Baumenue, SaveFileRoundTripsAndSkipsBadLines) {
     BMU_Zaehler_setzen(1, 2, 3, 4);
     BMU_Zaehler_setzen(0, 1, -1, 0);
     const std::string ordner = welt.ordner().dir().folder();
-    BMU_File_Save(ordner + "BMU.sav");
+    EXPECT_TRUE(BMU_File_Save(ordner + "BMU.sav"));
     const std::string text = *Datei_lesen(ordner + "BMU.sav");
     EXPECT_EQ(Zeilen_teilen(text).size(), 6u);
     EXPECT_EQ(Zeilen_teilen(text).back(), "1/2/3/4");
