@@ -33,7 +33,11 @@ bool nicht_negativ(int a, int b, const char* routine) {
     return false;
 }
 
-std::string pfad(const std::string& ordner, const char* datei) { return ordner + "\\" + datei; }
+// folder + "\" + file; a folder given with its trailing separator gets no second one.
+std::string pfad(const std::string& ordner, const char* datei) {
+    const bool trenner = !ordner.empty() && (ordner.back() == '\\' || ordner.back() == '/');
+    return ordner + (trenner ? "" : "\\") + datei;
+}
 
 // The fields of a "/"-separated row of decimal numbers; an empty row has none. False when a
 // field is not a number.

@@ -77,7 +77,7 @@ TEST(Warenstatistik, SaveLoadSaveIsIdentical) {
 
     LGK_Statistik_leeren();
     Spieler.clear();  // the clan rows come after this table while a game loads
-    LGK_File_Load(a);
+    LGK_File_Load(a + "\\");
     EXPECT_EQ(LGK_Spieler_Waren, waren);
     EXPECT_EQ(LGK_Welt_Waren, welt_summen);
     EXPECT_EQ(LGK_Spieler_Gruppen, gruppen);
