@@ -98,7 +98,7 @@ void Hafen_Liste_leeren() {
 }
 
 void Hafen_File_Load(const std::string& datei) {
-    if (!Datei_existiert(datei)) return;
+    // A missing file reads as nothing.
     const auto zeilen = Textdatei_lesen(datei);
     if (!zeilen) return;
     for (std::size_t i = 0; i < zeilen->size(); ++i) {

@@ -282,7 +282,7 @@ bool Schiff_File_Save(const std::string& datei) {
 }
 
 void Schiff_File_Load(const std::string& datei) {
-    if (!Datei_existiert(datei)) return;
+    // A missing file reads as nothing.
     const auto zeilen = Textdatei_lesen(datei);
     if (!zeilen) return;
     for (std::size_t z = 0; z < zeilen->size(); ++z) {
