@@ -109,6 +109,20 @@ TEST(KI, EveryClanRowGetsOneTurnAMonthSpreadEvenly) {
     }
 }
 
+TEST(KI, AComputerControlledHumanInPlacementModeOnlyGetsItsLevel) {
+    KIwelt welt(1);
+    SpielerID = 0;
+    Platzierungsmodus = true;
+    KIU_KI_Manager();
+    Platzierungsmodus = false;
+    EXPECT_EQ(Spieler[0].KI_Stufe(), 1);
+    ASSERT_EQ(KI_Status.size(), 2u) << "one status per clan row";
+    EXPECT_TRUE(KI_Status[0].empty());
+    Monatsschritt = 120;
+    KIU_KI_Manager();
+    EXPECT_FALSE(KI_Status[1].empty());
+}
+
 TEST(KI, AnIndexBeyondTheTableStartsAgainAtTheFirstRow) {
     KIwelt welt(1);
     KI_aktueller_Spieler = 7;
