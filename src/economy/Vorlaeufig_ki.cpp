@@ -1,0 +1,46 @@
+// stand-in until its unit lands
+#include "economy/Vorlaeufig_ki.h"
+
+std::vector<JU_Befehle> JU_Befehlsliste;
+
+void JU_Befehl_eintragen(int befehl, int spieler, int feld, int typ, int ware, int lohn, int menge) {
+    if (spieler < 0) return;
+    if (static_cast<std::size_t>(spieler) >= JU_Befehlsliste.size())
+        JU_Befehlsliste.resize(static_cast<std::size_t>(spieler) + 1);
+    JU_Befehle& l = JU_Befehlsliste[static_cast<std::size_t>(spieler)];
+    if (static_cast<int>(l.Befehle.size()) <= l.Anzahl)
+        l.Befehle.resize(static_cast<std::size_t>(l.Anzahl) + 100);
+    l.Befehle[static_cast<std::size_t>(l.Anzahl)] = {befehl, feld, typ, ware, lohn, menge};
+    ++l.Anzahl;
+}
+
+void JU_Befehl_entfernen(int spieler, int index) {
+    if (spieler < 0 || static_cast<std::size_t>(spieler) >= JU_Befehlsliste.size()) return;
+    JU_Befehle& l = JU_Befehlsliste[static_cast<std::size_t>(spieler)];
+    if (index < 0 || index >= l.Anzahl) return;
+    l.Befehle[static_cast<std::size_t>(index)] = l.Befehle[static_cast<std::size_t>(l.Anzahl - 1)];
+    l.Befehle[static_cast<std::size_t>(l.Anzahl - 1)] = Job_Befehl{};
+    --l.Anzahl;
+}
+bool JU_Schiffsauftrag(int) { return false; }
+bool JU_Schiff_beladen(int) { return false; }
+bool JU_Hafenjob_vergeben(int) { return false; }
+
+void BPU_Bauplatz_aufheben(int, int) {}
+bool BPU_Bauplatz_belegen(int, int) { return false; }
+void BPU_Baustelle_komplett_planieren(int, int, int) {}
+
+bool OM_Ware_vorhanden(int, int) { return false; }
+void OM_Ware_einlagern(int, int) {}
+void OM_Ware_auslagern(int, int) {}
+void WarenAnschaffungsauftragentfernen(int, int) {}
+
+std::vector<std::vector<int>> LGK_Spieler_Waren;
+void DiaU_Clan_loeschen(int) {}
+void ESU_Schiff_pruefen(int) {}
+
+std::vector<Hasenloch> Hase_Loecher;
+int Hase_Anzahl = 0;
+int Hase_Loch_suchen(int, int, bool) { return -1; }
+
+int Animationsphase = 0;

@@ -1,0 +1,85 @@
+#pragma once
+// stand-in until its unit lands
+//
+// Routines and tables of other units that the computer players, the ships, the
+// harbours and the person and ship drawing call. Each body does the harmless
+// minimum (false, -1, 0, nothing).
+#include <vector>
+
+// --- Order lists --------------------------------------------------------------
+
+// One order of a clan's order list: code, cell, building type, ware, wage, amount.
+struct Job_Befehl {
+    int Befehl = 0;
+    int Feld = 0;
+    int Typ = 0;
+    int Ware = 0;
+    int Lohn = 0;
+    int Menge = 0;
+};
+
+// The order list of one clan: entries 0 .. Anzahl - 1 are orders.
+struct JU_Befehle {
+    int Anzahl = 0;
+    std::vector<Job_Befehl> Befehle;
+};
+
+// Indexed by clan.
+extern std::vector<JU_Befehle> JU_Befehlsliste;
+
+void JU_Befehl_eintragen(int befehl, int spieler, int feld, int typ, int ware, int lohn, int menge);
+// Moves the last order into the given index.
+void JU_Befehl_entfernen(int spieler, int index);
+// Order sources of an idle ship; true when the ship took an order.
+bool JU_Schiffsauftrag(int schiff);
+bool JU_Schiff_beladen(int schiff);
+bool JU_Hafenjob_vergeben(int schiff);
+
+// --- Construction sites -------------------------------------------------------
+
+// Releases a planned footprint.
+void BPU_Bauplatz_aufheben(int anker, int typ);
+// Occupies the footprint; false while a person stands on it.
+bool BPU_Bauplatz_belegen(int anker, int typ);
+// Levels, occupies, creates and completes a site at once.
+void BPU_Baustelle_komplett_planieren(int anker, int typ, int clan);
+
+// --- Goods stock of objects -------------------------------------------------------
+
+bool OM_Ware_vorhanden(int ware, int objekt);
+void OM_Ware_einlagern(int ware, int objekt);
+void OM_Ware_auslagern(int ware, int objekt);
+void WarenAnschaffungsauftragentfernen(int ware, int objekt);
+
+// --- Statistics and achievements ----------------------------------------------------
+
+// Per clan, per ware the produced total.
+extern std::vector<std::vector<int>> LGK_Spieler_Waren;
+// Zeroes the clan's series of the statistics.
+void DiaU_Clan_loeschen(int clan);
+// The first-ship achievement of the clan.
+void ESU_Schiff_pruefen(int clan);
+
+// --- Rabbits ------------------------------------------------------------------------
+
+struct Hasenloch {
+    int X = 0, Y = 0;
+    int Brutzaehler = 0;
+    bool Draussen = false;
+    bool Reserviert = false;
+    int Anzahl = 0;
+    int Start = 0;
+    int Timer = 0;
+    int Schritt = 0;
+    int Position = 0;
+};
+
+extern std::vector<Hasenloch> Hase_Loecher;
+extern int Hase_Anzahl;
+// The nearest usable hole on the cell's island nearer than limit; -1 when none.
+int Hase_Loch_suchen(int feld, int limit, bool reservieren);
+
+// --- Person animation ---------------------------------------------------------------
+
+// The global animation phase 0..5.
+extern int Animationsphase;
