@@ -35,10 +35,6 @@ void OM_Ware_einlagern(int, int) {}
 void OM_Ware_auslagern(int, int) {}
 void WarenAnschaffungsauftragentfernen(int, int) {}
 
-std::vector<std::vector<int>> LGK_Spieler_Waren;
-void DiaU_Clan_loeschen(int) {}
-void ESU_Schiff_pruefen(int) {}
-
 std::vector<Hasenloch> Hase_Loecher;
 int Hase_Anzahl = 0;
 int Hase_Loch_suchen(int, int, bool) { return -1; }

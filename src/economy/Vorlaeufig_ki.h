@@ -6,6 +6,10 @@
 // minimum (false, -1, 0, nothing).
 #include <vector>
 
+#include "economy/Diagramm.h"
+#include "economy/Errungenschaften.h"
+#include "economy/Warenstatistik.h"
+
 // --- Order lists --------------------------------------------------------------
 
 // One order of a clan's order list: code, cell, building type, ware, wage, amount.
@@ -50,15 +54,6 @@ bool OM_Ware_vorhanden(int ware, int objekt);
 void OM_Ware_einlagern(int ware, int objekt);
 void OM_Ware_auslagern(int ware, int objekt);
 void WarenAnschaffungsauftragentfernen(int ware, int objekt);
-
-// --- Statistics and achievements ----------------------------------------------------
-
-// Per clan, per ware the produced total.
-extern std::vector<std::vector<int>> LGK_Spieler_Waren;
-// Zeroes the clan's series of the statistics.
-void DiaU_Clan_loeschen(int clan);
-// The first-ship achievement of the clan.
-void ESU_Schiff_pruefen(int clan);
 
 // --- Rabbits ------------------------------------------------------------------------
 
