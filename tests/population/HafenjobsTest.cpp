@@ -59,38 +59,35 @@ TEST(Hafenjobs, NeedCountsOrderedUnitsAndSurplusLeavesReservedOnesOut) {
     EXPECT_EQ(HJU_Naechster_Hafenjob(), 1);
 }
 
-TEST(Hafenjobs, DifferencesOfOneOrLessGiveNoJobAndTiesKeepTheFirstGood) {
-    Hafenwelt welt;
-    const int a = welt.hafen(2), b = welt.hafen(6);
-    W::slot(a, 0, 4, 3);
-    W::slot(b, 0, 4, 2);
-    HJU_Hafenjobs_erstellen(0);
-    EXPECT_EQ(HJU_Naechster_Hafenjob(), -1);
-    HJU_Zuruecksetzen();
-    W::slot(a, 1, 5, 6);
-    W::slot(b, 1, 5, 2);
-    W::slot(a, 2, 2, 6);
-    W::slot(b, 2, 2, 2);
-    HJU_Hafenjobs_erstellen(0);
-    EXPECT_EQ(HJU_Naechster_Hafenjob(), 2);
-}
-
-TEST(Hafenjobs, AGoodNoHarbourNeedsOrThatWouldGoToItsOwnSourceIsNoJob) {
-    Hafenwelt welt;
-    const int a = welt.hafen(2), b = welt.hafen(6);
-    W::slot(a, 0, 1, 12);
-    W::slot(b, 0, 1, 10);
-    HJU_Hafenjobs_erstellen(0);
-    EXPECT_EQ(Hafenjob_Liste.at(0).Zielhafen, -1);
-    EXPECT_EQ(HJU_Naechster_Hafenjob(), -1);
-    HJU_Zuruecksetzen();
-    // One harbour alone whose ordered count ran below 0: it would ship to itself.
-    W::slot(b, 0, -1, 0);
-    W::slot(a, 0, 1, 9, -5);
-    HJU_Hafenjobs_erstellen(0);
-    EXPECT_EQ(Hafenjob_Liste.at(0).Zielhafen, a);
-    EXPECT_EQ(Hafenjob_Liste.at(0).Quellhafen, a);
-    EXPECT_EQ(HJU_Naechster_Hafenjob(), -1);
+TEST(Hafenjobs, OnlyDifferencesAboveOneBetweenTwoHarboursMakeAJob) {
+    // Per case the goods slots {slot, ware, stock, ordered} of harbour a and of harbour b.
+    struct Slot {
+        int k, ware, bestand, bestellt;
+    };
+    struct Fall {
+        const char* name;
+        std::vector<Slot> a, b;
+        int job;
+        int zielhafen_von_ware_1;  // 0 a, 1 b, -1 none
+    };
+    const Fall faelle[] = {
+        {"difference 1", {{0, 4, 3, 0}}, {{0, 4, 2, 0}}, -1, -1},
+        {"tie: first good", {{1, 5, 6, 0}, {2, 2, 6, 0}}, {{1, 5, 2, 0}, {2, 2, 2, 0}}, 2, -1},
+        {"no harbour short of it", {{0, 1, 12, 0}}, {{0, 1, 10, 0}}, -1, -1},
+        {"it would go to its own source", {{0, 1, 9, -5}}, {}, -1, 0},
+    };
+    for (const Fall& f : faelle) {
+        Hafenwelt welt;
+        const int hafen[2] = {welt.hafen(2), welt.hafen(6)};
+        for (int h = 0; h < 2; ++h)
+            for (const Slot& s : h == 0 ? f.a : f.b) W::slot(hafen[h], s.k, s.ware, s.bestand, s.bestellt);
+        HJU_Hafenjobs_erstellen(0);
+        EXPECT_EQ(HJU_Naechster_Hafenjob(), f.job) << f.name;
+        if (f.a[0].ware == 1) {
+            const int erwartet = f.zielhafen_von_ware_1 < 0 ? -1 : hafen[f.zielhafen_von_ware_1];
+            EXPECT_EQ(Hafenjob_Liste.at(0).Zielhafen, erwartet) << f.name;
+        }
+    }
 }
 
 TEST(Hafenjobs, BadHarbourEntriesAndUnknownGoodsAreReportedAndSkipped) {
