@@ -1,5 +1,6 @@
 #include "population/Bewegung.h"
 
+#include <limits>
 #include <string>
 
 #include "economy/Spieler.h"
@@ -52,6 +53,12 @@ int naechstes_Pfadfeld(int p) {
     const std::vector<int>& zeile = PFU_Pfade[static_cast<std::size_t>(id)];
     if (schritt < 0 || static_cast<std::size_t>(schritt) >= zeile.size()) return -1;
     return zeile[static_cast<std::size_t>(schritt)];
+}
+
+// One position further along a stored path (a damaged save may hold any number).
+void Pfadschritt_weiter(int p) {
+    int& s = P(p).Pfadschritt();
+    if (s < std::numeric_limits<int>::max()) s += 1;
 }
 
 }  // namespace
@@ -134,7 +141,7 @@ void BU_Pfad_folgen(int p) {
     }
     if (person_auf_feld(c, "BU_Pfad_folgen") < 0) {
         BU_Schritt_ausfuehren(p, c);
-        P(p).Pfadschritt() += 1;
+        Pfadschritt_weiter(p);
     } else if (BU_Blockiert(p, c) == 2) {
         PFU_Path_loeschen(p);
     }
@@ -196,8 +203,8 @@ bool BU_Ausweichen(int p, int c) {
         P(q).Letztes_Feld() = c;
         P(p).Feld() = c;
         P(q).Feld() = a;
-        P(p).Pfadschritt() += 1;
-        P(q).Pfadschritt() += 1;
+        Pfadschritt_weiter(p);
+        Pfadschritt_weiter(q);
         AU_Schritt_animieren(p);
         AU_Schritt_animieren(q);
         K(c).Person() = p;

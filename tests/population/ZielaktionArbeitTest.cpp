@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/base/Text1252.h"
+#include "population/Bewegung.h"
 #include "population/Handelnwelt.h"
 #include "population/Zielaktion.h"
 #include "world/Inseln.h"
@@ -324,6 +325,38 @@ TEST(ZielaktionArbeit, AnUnknownSiteIsReported) {
     ZAU_Zielaktion_Manager(p);
     EXPECT_NE(W::meldung().find("ZAU_Baustelle_pruefen"), std::string::npos);
     EXPECT_EQ(W::P(p).AuftragID(), 502);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ZielaktionArbeit, ALumberjackWalksFellsCarriesHomeAndStores) {
+    Abbauwelt welt;
+    Abbauwelt::slot(welt.werk, 0, 1, 0, 1);
+    Spieler[0].Arbeit_Rohstoff() = 1;
+    welt.ziel = W::feld(6, 3);
+    W::K(welt.ziel).Ambiente() = 1;  // the tree
+    W::K(welt.ziel).Block() = 1;     // reserved for this order
+    const int p = welt.walker(welt.anker, welt.ziel, 100);
+    W::P(p).WarenID() = 1;
+    W::P(p).Auftragsziel2() = welt.anker;
+    W::P(p).Aktiver_Skilllevel() = 60;
+    int schritte = 0;
+    while (W::P(p).AuftragID() != 3 && schritte < 1000) {
+        BU_Person_bewegen(p);
+        ++schritte;
+    }
+    // Out: moves in steps 1, 11 and 21; each action waits out the counter of the step before
+    // (10 after a move, 50 + 1 after felling, 10 + 1 after trimming); back: three moves of 10 steps.
+    EXPECT_EQ(schritte, 21 + 10 + 51 + 11 + 30 + 10);
+    EXPECT_EQ(W::P(p).Feld(), welt.anker);
+    EXPECT_EQ(W::K(welt.ziel).Ambiente(), 2);  // the stump
+    EXPECT_EQ(W::K(welt.ziel).Block(), -1);
+    EXPECT_EQ(W::O(welt.werk).Slot_Bestand(0), 1);
+    EXPECT_EQ(W::O(welt.werk).Slot_Bestellt(0), 0);
+    EXPECT_EQ(Spieler[0].Arbeit_Rohstoff(), 0);
+    EXPECT_EQ(W::meldung(), "");
 }
 
 }  // namespace
