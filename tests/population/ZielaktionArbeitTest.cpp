@@ -107,6 +107,13 @@ TEST(ZielaktionArbeit, OreLowersTheHilltopUnlessOreIsEndless) {
         // The lowered cell is still a free hilltop and enters the resource index again.
         EXPECT_TRUE(RU_ist_eingetragen(RU_Huegel, welt.ziel));
     }
+    // Mining never turns land into water.
+    Abbauwelt welt;
+    const int p = welt.sammler(102, 4);
+    W::K(welt.ziel).LandType() = 1;
+    ZAU_Zielaktion_Manager(p);
+    EXPECT_EQ(W::K(welt.ziel).LandType(), 1);
+    EXPECT_EQ(W::P(p).AuftragID(), 103);
 }
 
 TEST(ZielaktionArbeit, AWareTheWorkplaceDoesNotListIsReported) {
