@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "economy/Objekte.h"
 #include "economy/Spieler.h"
 #include "foundation/Fehler.h"
 #include "foundation/Schablonen.h"
@@ -73,6 +74,12 @@ void Arbeit_nach_Skill(int p) {
 }
 
 }  // namespace
+
+int ZAU_Objekt_an(int feld) {
+    if (!MG_Feld_gueltig(feld)) return -1;
+    const int o = Karte[static_cast<std::size_t>(feld)].Objekt();
+    return OM_Objekt_gueltig(o) && Objekte[static_cast<std::size_t>(o)].Feld() >= 1 ? o : -1;
+}
 
 int ZAU_Arbeitsdauer(int p) {
     if (!PM_Person_gueltig(p)) return 110;

@@ -16,3 +16,5 @@ void ZAU_Wegschicken(int person);
 void ZAU_Job_suchen(int person);
 // The work time of a stage that depends on skill: 110 less the trained level.
 int ZAU_Arbeitsdauer(int person);
+// The object in use anchored at the cell, or -1.
+int ZAU_Objekt_an(int feld);

@@ -28,13 +28,6 @@ Personenzeile& P(int p) { return Personen[static_cast<std::size_t>(p)]; }
 Kartenfeld& K(int c) { return Karte[static_cast<std::size_t>(c)]; }
 Objektzeile& O(int o) { return Objekte[static_cast<std::size_t>(o)]; }
 
-// The object in use anchored at cell c, or -1.
-int objekt_an(int c) {
-    if (!MG_Feld_gueltig(c)) return -1;
-    const int o = K(c).Objekt();
-    return OM_Objekt_gueltig(o) && O(o).Feld() >= 1 ? o : -1;
-}
-
 // The person lives and stands on a cell of the map, and its target is a cell of the map.
 bool person_pruefen(int p, const char* routine) {
     if (PM_Person_lebt(p) && MG_Feld_gueltig(P(p).Feld()) && MG_Feld_gueltig(P(p).Zielfeld())) return true;
@@ -54,7 +47,7 @@ void Hoehe_senken(int c) {
 void ZAU_Zuruecksetzen() { ZAU_Klangzaehler = 0; }
 
 int ZAU_Benutzung(int p, const char* meldung) {
-    const int o = objekt_an(P(p).Auftragsziel2());
+    const int o = ZAU_Objekt_an(P(p).Auftragsziel2());
     const int typ = o >= 0 ? O(o).Typ() : -1;
     if (typ >= 0 && static_cast<std::size_t>(typ) < SBU_Objekte.size()) {
         for (const Warenslot& s : SBU_Objekte[static_cast<std::size_t>(typ)].Slots)
@@ -172,7 +165,7 @@ void ZAU_Pflanze_anbauen(int p) {
         return;
     }
     const int ziel = P(p).Zielfeld();
-    const int o = objekt_an(P(p).Auftragsziel2());
+    const int o = ZAU_Objekt_an(P(p).Auftragsziel2());
     if (o < 0) {
         // The farm is gone: the reserved field is given up and the planter goes.
         Fehler_melden("ZAU_Pflanze_anbauen > kein Gebaeude auf Feld " + std::to_string(P(p).Auftragsziel2()));
@@ -234,7 +227,7 @@ void ZAU_Auftrag_250(int p) {
 
 void ZAU_Auftrag_251(int p) {
     if (!person_pruefen(p, "ZAU_Auftrag_251")) return;
-    const int o = objekt_an(P(p).Zielfeld());
+    const int o = ZAU_Objekt_an(P(p).Zielfeld());
     if (o < 0) {
         Fehler_melden("ZAU_Auftrag_251 > kein Gebaeude auf Feld " + std::to_string(P(p).Zielfeld()));
         return;

@@ -18,16 +18,9 @@ namespace {
 Personenzeile& P(int p) { return Personen[static_cast<std::size_t>(p)]; }
 Objektzeile& O(int o) { return Objekte[static_cast<std::size_t>(o)]; }
 
-// The object in use anchored at cell c, or -1.
-int objekt_an(int c) {
-    if (!MG_Feld_gueltig(c)) return -1;
-    const int o = Karte[static_cast<std::size_t>(c)].Objekt();
-    return OM_Objekt_gueltig(o) && O(o).Feld() >= 1 ? o : -1;
-}
-
 // The building under the person; -1 (reported under the routine's name) when there is none.
 int gebaeude_der_person(int p, const char* routine) {
-    const int o = objekt_an(P(p).Feld());
+    const int o = ZAU_Objekt_an(P(p).Feld());
     if (o < 0)
         Fehler_melden(std::string(routine) + " > kein Gebaeude auf Feld " + std::to_string(P(p).Feld()) +
                       ", Person " + std::to_string(p));
@@ -52,7 +45,7 @@ int Chance_der_Ware(int ware) {
 // Eating and luxury share everything but what the good does to the person.
 void verbrauchen(int p, int ware, bool luxus) {
     if (!PM_Person_lebt(p)) return;
-    const int o = objekt_an(P(p).Feld());
+    const int o = ZAU_Objekt_an(P(p).Feld());
     if (o >= 0 && OM_Ware_vorhanden(ware, o)) {
         OM_Ware_auslagern(ware, o);
         if (luxus)
@@ -96,7 +89,7 @@ void WareauseinemObjketholen(int ware, int p, int code) {
     if (o < 0) {
         // The seller is gone: the buyer's order of the unit is withdrawn and the carrier goes.
         if (code == 200) {
-            const int ziel = objekt_an(P(p).Auftragsziel2());
+            const int ziel = ZAU_Objekt_an(P(p).Auftragsziel2());
             if (ziel >= 0) WarenAnschaffungsauftragentfernen(ware, ziel);
         }
         Auftrag_beenden(p, code);
