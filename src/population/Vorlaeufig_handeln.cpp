@@ -47,7 +47,6 @@ void PM_Skill_trainieren(int, int) {}
 
 void AU_Schritt_animieren(int) {}
 void AU_Animation_gehen(int) {}
-void AU_Animation_stehen(int) {}
 void AU_Animation_Arbeit_1(int) {}
 void AU_Animation_Arbeit_7(int) {}
 void AU_Animation_Arbeit_18(int) {}

@@ -32,7 +32,6 @@ void PM_Skill_trainieren(int ware, int person);
 // --- Person animation ------------------------------------------------------------
 void AU_Schritt_animieren(int person);
 void AU_Animation_gehen(int person);
-void AU_Animation_stehen(int person);
 void AU_Animation_Arbeit_1(int person);
 void AU_Animation_Arbeit_7(int person);
 void AU_Animation_Arbeit_18(int person);
