@@ -30,11 +30,6 @@ void BPU_Bauplatz_aufheben(int, int) {}
 bool BPU_Bauplatz_belegen(int, int) { return false; }
 void BPU_Baustelle_komplett_planieren(int, int, int) {}
 
-bool OM_Ware_vorhanden(int, int) { return false; }
-void OM_Ware_einlagern(int, int) {}
-void OM_Ware_auslagern(int, int) {}
-void WarenAnschaffungsauftragentfernen(int, int) {}
-
 std::vector<Hasenloch> Hase_Loecher;
 int Hase_Anzahl = 0;
 int Hase_Loch_suchen(int, int, bool) { return -1; }

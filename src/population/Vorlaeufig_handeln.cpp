@@ -83,8 +83,4 @@ void OM_Objekt_in_Betrieb_nehmen(int) {}
 bool BPU_Bauplatz_belegen_pruefen(int, int) { return false; }
 void BPU_Baustelle_anlegen(int, int, int) {}
 
-std::vector<Hafen_inhalte> Haefen;
-int Hafen_Ende = -1;
-void Hafen_Passagier_hinzufuegen(int, int) {}
-
 bool ELE = false;

@@ -4,6 +4,8 @@
 // jobs call. Each has a do-nothing body here until its own unit is built.
 #include <vector>
 
+#include "economy/Haefen.h"
+
 // --- Pathfinding ---------------------------------------------------------------
 // Computes and stores a detour for the person from its cell to its target, or stores nothing.
 void PFU_Path_berechnen(int person);
@@ -55,16 +57,6 @@ void OM_Objekt_in_Betrieb_nehmen(int objekt);
 // --- Site placement and creation -------------------------------------------------
 bool BPU_Bauplatz_belegen_pruefen(int anker, int typ);
 void BPU_Baustelle_anlegen(int anker, int typ, int clan);
-
-// --- Harbours --------------------------------------------------------------------
-struct Hafen_inhalte {
-    int Objekt = 0;
-    int Anzahl = 0;
-    std::vector<int> Passagiere;
-};
-extern std::vector<Hafen_inhalte> Haefen;
-extern int Hafen_Ende;
-void Hafen_Passagier_hinzufuegen(int hafen, int person);
 
 // --- Single-game set-up ------------------------------------------------------------
 // Endless ore: mining never lowers the land.
