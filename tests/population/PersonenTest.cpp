@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/Kernwelt.h"
+#include "population/Populationswelt.h"
 #include "economy/Arbeiterslots.h"
 #include "economy/Objekte.h"
 #include "economy/Spieler.h"
@@ -22,16 +23,7 @@ struct Personenwelt : Kernwelt {
 
 // A new founder of the given sex and age, counted in its clan as such.
 int Neu(int clan, int feld, int geschlecht = 1, int alter = 20) {
-    const int p = PM_Person_erzeugen(false, feld, -1, clan);
-    Personenzeile& z = Personen.at(static_cast<std::size_t>(p));
-    Spielerzeile& s = Spieler[static_cast<std::size_t>(clan)];
-    (z.Geschlecht() == 2 ? s.Frauen() : s.Maenner()) -= 1;
-    (geschlecht == 2 ? s.Frauen() : s.Maenner()) += 1;
-    z.Geschlecht() = geschlecht;
-    s.Alter_Summe() += alter - z.Alter();
-    WAlt += alter - z.Alter();
-    z.Alter() = alter;
-    return p;
+    return bhmtest::Person(clan, feld, geschlecht, alter);
 }
 
 TEST(Personen, RowsGrowByNinetyNineAndFreedRowsAreReused) {

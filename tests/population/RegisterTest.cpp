@@ -14,10 +14,14 @@ std::vector<int> Liste(const std::vector<int>& objekte, int anzahl) {
     return {objekte.begin(), objekte.begin() + anzahl};
 }
 
+// Three buildings of the type owned by clan 0.
+std::array<int, 3> Drei(int typ) {
+    return {OM_Objekt_anlegen(20, 0, typ), OM_Objekt_anlegen(30, 0, typ), OM_Objekt_anlegen(40, 0, typ)};
+}
+
 TEST(Wohnraum, RemovingMovesTheLastEntryAndAnUnlistedHouseKeepsItsRoom) {
     Populationswelt welt;
-    const int a = OM_Objekt_anlegen(20, 0, 0), b = OM_Objekt_anlegen(30, 0, 0),
-              c = OM_Objekt_anlegen(40, 0, 0);
+    const auto [a, b, c] = Drei(0);
     for (int o : {a, b, c}) WRU_Wohnraum_eintragen(0, o);
     WRU_Wohnraum_austragen(0, 1);
     EXPECT_EQ(Liste(Wohnraum_Liste[0].Objekte, Wohnraum_Liste[0].Anzahl), (std::vector<int>{a, c}));
@@ -37,8 +41,7 @@ TEST(Wohnraum, RemovingMovesTheLastEntryAndAnUnlistedHouseKeepsItsRoom) {
 
 TEST(Arbeitsamt, RemovingMovesTheLastEntryAndDuplicatesAreReported) {
     Populationswelt welt;
-    const int a = OM_Objekt_anlegen(20, 0, 1), b = OM_Objekt_anlegen(30, 0, 1),
-              c = OM_Objekt_anlegen(40, 0, 1);
+    const auto [a, b, c] = Drei(1);
     for (int o : {a, b, c}) AAU_Stelle_eintragen(0, o);
     AAU_Stelle_austragen(0, 0);
     EXPECT_EQ(Liste(ArAmAr[0].Objekte, ArAmAr[0].Anzahl), (std::vector<int>{c, b}));
