@@ -158,9 +158,9 @@ void PM_Essen_Vitalitaet(int person) {
 }
 
 void PM_Luxus_Glueck(int person, int, int objekt) {
-    if (!OM_Objekt_gueltig(objekt) || !lebende(person, "PM_Luxus_Glueck")) {
-        Fehler_melden("PM_Luxus_Glueck > unbekanntes Objekt oder Person: " + std::to_string(objekt) + "/" +
-                      std::to_string(person));
+    if (!lebende(person, "PM_Luxus_Glueck")) return;
+    if (!OM_Objekt_gueltig(objekt)) {
+        Fehler_melden("PM_Luxus_Glueck > unbekanntes Objekt: " + std::to_string(objekt));
         return;
     }
     const bool eigenes = Objekte[static_cast<std::size_t>(objekt)].Besitzer() == zeile(person).Spieler();

@@ -1,7 +1,8 @@
 #pragma once
 // A small world for the population tests: a 16 x 16 map on one island, the
 // human clan 0 and the computer clan 1 with 300 gold each and every edict off,
-// a "Home" building template with four places.
+// a "Home" building template with four places and a production template with
+// three. The game switches go back to their start values afterwards.
 #include <string>
 #include <tuple>
 
@@ -10,6 +11,7 @@
 #include "economy/Objekte.h"
 #include "economy/Spieler.h"
 #include "foundation/Seams.h"
+#include "foundation/Spielstatus.h"
 #include "population/Personen.h"
 
 namespace bhmtest {
@@ -25,6 +27,7 @@ struct Populationswelt : Kernwelt {
         }
         for (Kartenfeld& k : Karte) k.Insel() = 0;
     }
+    ~Populationswelt() { Spielstatus_zuruecksetzen(); }
 };
 
 // A founder of the given sex and age on the cell, counted in its clan as such.
