@@ -68,7 +68,7 @@ void AU_Animation_Frame() {
             ambiente_weiterschalten();
             break;
         case 1:
-            Cursorzeichen = "_";
+            Cursorzeichen.assign(1, '_');
             break;
         case 3:
             Cursor_sichtbar = !Cursor_sichtbar;
