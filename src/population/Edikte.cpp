@@ -175,24 +175,14 @@ void EDU_Zeitedikt_eintragen(int clan) {
         Fehler_melden("EDU_Zeitedikt_eintragen > unbekannter Clan: " + std::to_string(clan));
         return;
     }
-    Zeitedikt neu;
-    switch (const int wahl = Oberflaeche().IAU_Auswahl_2()) {
-        case 0:
-            neu = {true, 120};
-            break;
-        case 1:
-            neu = {true, 600};
-            break;
-        case 2:
-            neu = {true, 1200};
-            break;
-        case 3:
-            neu = {false, 0};
-            break;
-        default:
-            Fehler_melden("EDU_Zeitedikt_eintragen > unbekannte Dauer: " + std::to_string(wahl));
-            return;
+    // The window's choice 0..2 runs 120, 600 or 1200 months; 3 never runs out.
+    constexpr int Monate[] = {120, 600, 1200};
+    const int wahl = Oberflaeche().IAU_Auswahl_2();
+    if (wahl < 0 || wahl > 3) {
+        Fehler_melden("EDU_Zeitedikt_eintragen > unbekannte Dauer: " + std::to_string(wahl));
+        return;
     }
+    const Zeitedikt neu = wahl == 3 ? Zeitedikt{false, 0} : Zeitedikt{true, Monate[wahl]};
     if (Zeitedikte.size() <= static_cast<std::size_t>(clan))
         Zeitedikte.resize(static_cast<std::size_t>(clan) + 1);
     Zeitedikt_Liste& l = Zeitedikte[static_cast<std::size_t>(clan)];
