@@ -67,6 +67,8 @@ struct UiSeam {
     // A slider or message is held with the mouse, and which one.
     virtual bool MO_Slider_gezogen() { return false; }
     virtual int MO_Slider_Wert() { return -1; }
+    // The edict window's second choice: the duration of a timed edict (0..3).
+    virtual int IAU_Auswahl_2() { return 0; }
 };
 
 // Save games and the backdrop game.

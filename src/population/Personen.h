@@ -47,8 +47,11 @@ struct Personenzeile : Datenzeile<Personen_Feldanzahl> {
     // Skill slot k = 0..2 (fields 15/16, 17/18, 19/20).
     int& Skill_ID(int k) { return feld(15 + 2 * k); }
     int& Skill_Level(int k) { return feld(16 + 2 * k); }
+    int Skill_ID(int k) const { return feld(15 + 2 * k); }
+    int Skill_Level(int k) const { return feld(16 + 2 * k); }
     // Child slot k = 0..4 (fields 30..34).
     int& KindID(int k) { return feld(30 + k); }
+    int KindID(int k) const { return feld(30 + k); }
 };
 static_assert(sizeof(Personenzeile) == Personen_Feldanzahl * sizeof(int));
 

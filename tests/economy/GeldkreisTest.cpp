@@ -14,22 +14,8 @@ namespace {
 
 using bhmtest::Kernwelt;
 
-// A living member of the clan with the founders' purse, which enters circulation as it
-// does for a founder.
-int Mitglied(int clan, int feld) {
-    int p = PM_Person_erzeugen(false, feld, -1, clan);
-    Personenzeile& z = Personen[static_cast<std::size_t>(p)];
-    z.Hunger() = 150;
-    z.Spieler() = clan;
-    z.Feld() = feld;
-    z.Geschlecht() = 1;
-    z.Gold() = 100;
-    z.PfadID() = -1;
-    z.HeimID() = -1;
-    Spieler[static_cast<std::size_t>(clan)].Mitglieder() += 1;
-    SU_Geldmenge_aendern(100);
-    return p;
-}
+// A living member of the clan: a founder, whose purse of 100 enters circulation.
+int Mitglied(int clan, int feld) { return PM_Person_erzeugen(false, feld, -1, clan); }
 
 long long Summe(int (Spielerzeile::*feld)() const) {
     long long s = 0;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/Kernwelt.h"
+#include "population/Populationswelt.h"
 #include "economy/Arbeiterslots.h"
 #include "economy/Objekte.h"
 #include "economy/Spieler.h"
@@ -20,27 +21,9 @@ struct Personenwelt : Kernwelt {
     }
 };
 
-// A new person as the initialisation leaves it: alive, on its cell, counted in its clan.
+// A new founder of the given sex and age, counted in its clan as such.
 int Neu(int clan, int feld, int geschlecht = 1, int alter = 20) {
-    const int p = PM_Person_erzeugen(false, feld, -1, clan);
-    Personenzeile& z = Personen.at(static_cast<std::size_t>(p));
-    z.Hunger() = 150;
-    z.Alter() = alter;
-    z.Geschlecht() = geschlecht;
-    z.Spieler() = clan;
-    z.Feld() = feld;
-    z.PfadID() = -1;
-    z.HeimID() = -1;
-    z.Frauen_Indexplatz() = -1;
-    z.Glueck() = 100;
-    Karte[static_cast<std::size_t>(feld)].Person() = p;
-    Spielerzeile& s = Spieler[static_cast<std::size_t>(clan)];
-    s.Mitglieder() += 1;
-    s.Alter_Summe() += alter;
-    (geschlecht == 2 ? s.Frauen() : s.Maenner()) += 1;
-    WV += 1;
-    WAlt += alter;
-    return p;
+    return bhmtest::Person(clan, feld, geschlecht, alter);
 }
 
 TEST(Personen, RowsGrowByNinetyNineAndFreedRowsAreReused) {
@@ -76,7 +59,8 @@ TEST(Personen, LastLivingPersonKeepsTheIndexAndTheClanDies) {
     const Spielerzeile& s = Spieler[1];
     EXPECT_EQ(std::make_tuple(s.Mitglieder(), s.Alter_Summe(), s.Frauen(), s.Maenner()),
               std::make_tuple(0, 0, 0, 0));
-    EXPECT_EQ(std::make_tuple(s.Unzufriedene(), s.Geburten_Trend()), std::make_tuple(-2, -2));
+    EXPECT_EQ(std::make_tuple(s.Unzufriedene(), s.Zufriedene(), s.Zufriedenheit()), std::make_tuple(0, 0, 0));
+    EXPECT_EQ(s.Geburten_Trend(), -2);
     EXPECT_EQ(std::make_tuple(WV, WAlt), std::make_tuple(0, 0));
 }
 
