@@ -33,5 +33,3 @@ void BPU_Baustelle_komplett_planieren(int, int, int) {}
 std::vector<Hasenloch> Hase_Loecher;
 int Hase_Anzahl = 0;
 int Hase_Loch_suchen(int, int, bool) { return -1; }
-
-int Animationsphase = 0;

@@ -9,6 +9,7 @@
 #include "economy/Diagramm.h"
 #include "economy/Errungenschaften.h"
 #include "economy/Warenstatistik.h"
+#include "population/Animation.h"
 
 // --- Order lists --------------------------------------------------------------
 
@@ -73,8 +74,3 @@ extern std::vector<Hasenloch> Hase_Loecher;
 extern int Hase_Anzahl;
 // The nearest usable hole on the cell's island nearer than limit; -1 when none.
 int Hase_Loch_suchen(int feld, int limit, bool reservieren);
-
-// --- Person animation ---------------------------------------------------------------
-
-// The global animation phase 0..5.
-extern int Animationsphase;

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "economy/Vorlaeufig_statistik.h"
+#include "population/Animation.h"
 #include "foundation/Fehler.h"
 #include "foundation/Schablonen.h"
 

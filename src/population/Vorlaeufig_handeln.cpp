@@ -32,28 +32,6 @@ bool WU_Wachstumsauftrag_hinzufuegen(int, int, int, int, int, int) { return true
 
 bool Hase_Loch_Kaninchen_abziehen(int) { return false; }
 
-bool PM_Wartezaehler(int person, int grenze) {
-    if (!PM_Person_gueltig(person)) return false;
-    int& w = Personen[static_cast<std::size_t>(person)].Wartezaehler();
-    w += Random(5);
-    if (w <= grenze) return false;
-    w = 0;
-    return true;
-}
-void PM_Essen_Vitalitaet(int) {}
-void PM_Luxus_Glueck(int, int, int) {}
-
-void PM_Skill_trainieren(int, int) {}
-
-void AU_Schritt_animieren(int) {}
-void AU_Animation_gehen(int) {}
-void AU_Animation_Arbeit_1(int) {}
-void AU_Animation_Arbeit_7(int) {}
-void AU_Animation_Arbeit_18(int) {}
-void AU_Animation_Arbeit_20(int) {}
-void AU_Animation_Arbeit_2(int) {}
-void AU_Animation_tragen(int) {}
-
 bool JU_Person_Job_Schritt(int) { return false; }
 
 void OM_Ware_einlagern(int ware, int objekt) {

@@ -5,6 +5,9 @@
 #include <vector>
 
 #include "economy/Haefen.h"
+#include "population/Animation.h"
+#include "population/Personen_Leben.h"
+#include "population/Personen_Skills.h"
 
 // --- Pathfinding ---------------------------------------------------------------
 // Computes and stores a detour for the person from its cell to its target, or stores nothing.
@@ -21,25 +24,6 @@ bool WU_Wachstumsauftrag_hinzufuegen(int art, int zaehler, int feld, int spieler
 // --- Rabbits ---------------------------------------------------------------------
 // Takes one rabbit from the hole at the cell; false when the hole was emptied and removed.
 bool Hase_Loch_Kaninchen_abziehen(int feld);
-
-// --- Person step and life cycle ---------------------------------------------------
-// Raises the wait counter by 0..4; true (and the counter back to 0) when it then exceeds grenze.
-bool PM_Wartezaehler(int person, int grenze);
-void PM_Essen_Vitalitaet(int person);
-void PM_Luxus_Glueck(int person, int wert, int objekt);
-
-// --- Skills ----------------------------------------------------------------------
-void PM_Skill_trainieren(int ware, int person);
-
-// --- Person animation ------------------------------------------------------------
-void AU_Schritt_animieren(int person);
-void AU_Animation_gehen(int person);
-void AU_Animation_Arbeit_1(int person);
-void AU_Animation_Arbeit_7(int person);
-void AU_Animation_Arbeit_18(int person);
-void AU_Animation_Arbeit_20(int person);
-void AU_Animation_Arbeit_2(int person);
-void AU_Animation_tragen(int person);
 
 // --- Job step of idle persons ----------------------------------------------------
 bool JU_Person_Job_Schritt(int person);

@@ -1,11 +1,10 @@
 #pragma once
 // stand-in until its unit lands
 // Routines of other units that the person step, the registers and the edicts call.
-
-// Movement: the per-step walk, goal action or job step of a person.
-void BU_Person_bewegen(int person);
-// Movement: sends a person on an occupied cell to a free spot; true when it walks.
-bool BU_Freien_Platz_aufsuchen(int person);
+#include "economy/Errungenschaften.h"
+#include "economy/KI.h"
+#include "population/Bewegung.h"
+#include "population/Vorlaeufig_handeln.h"
 
 // Houses: the house's prestige relative to the best house.
 int OM_Hausneid_Verrechnen(int objekt);
@@ -19,13 +18,3 @@ bool OM_Lager_voll(int objekt);
 bool OM_Freier_Arbeiter_vorhanden(int objekt);
 // Goods stock: the staffing allows another worker.
 bool OM_Besetzung_erlaubt(int objekt);
-
-// Computer players: the clan is computer-controlled and has members.
-bool KI_Spieler_aktiv(int clan);
-
-// Achievements: member milestones of a clan; the age of a person at its birthday.
-void ESU_Mitglieder_pruefen(int clan);
-void ESU_Personen_pruefen(int person);
-
-// Growth orders: appends a record.
-bool WU_Wachstumsauftrag_hinzufuegen(int art, int zaehler, int feld, int spieler, int objekt, int ware);

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "common/Kernwelt.h"
-#include "economy/Vorlaeufig_statistik.h"
+#include "population/Animation.h"
 
 namespace {
 
