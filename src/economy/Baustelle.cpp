@@ -38,13 +38,6 @@ constexpr int Baumaterial_Slots = 4;
 
 Kartenfeld& feld_von(int c) { return Karte[static_cast<std::size_t>(c)]; }
 
-const Objekt_Item* vorlage(int typ, const char* routine) {
-    if (typ >= 0 && static_cast<std::size_t>(typ) < SBU_Objekte.size())
-        return &SBU_Objekte[static_cast<std::size_t>(typ)];
-    Fehler_melden(std::string(routine) + " > unbekannter Gebaeudetyp: " + std::to_string(typ));
-    return nullptr;
-}
-
 // The footprint cells of the type in footprint order: anchor + offset (may lie outside the map).
 std::vector<int> fussabdruck(int anker, int typ) {
     std::vector<int> zellen;
@@ -77,9 +70,6 @@ int kostenfaktor(int clan) {
     if (!GU_Clan_gueltig(clan)) return 1;
     return std::max(Spieler[static_cast<std::size_t>(clan)].Baustellen() - 1, 1);
 }
-
-// A harbour of the second kind counts and registers under the harbour template.
-int zaehltyp(int typ) { return OM_ist_Hafen2(typ) ? SBU_Hafen_ID : typ; }
 
 // Creates the object on the anchor, registers it on its island and puts it into service
 // when it needs no material. The ambient of the anchor then shows the building.
@@ -124,7 +114,7 @@ int BPU_Feld_bebaubar(int feld) {
 }
 
 int BPU_Bauplatz_pruefen(int anker, int typ) {
-    if (!vorlage(typ, "BPU_Bauplatz_pruefen")) return -1;
+    if (!OM_Vorlage(typ, "BPU_Bauplatz_pruefen")) return -1;
     int n = 0;
     for (int c : fussabdruck(anker, typ)) {
         if (BPU_Feld_bebaubar(c) == -1) return -1;
@@ -134,7 +124,7 @@ int BPU_Bauplatz_pruefen(int anker, int typ) {
 }
 
 bool BPU_Baustelle_setzen(int anker, int typ, int clan) {
-    if (!vorlage(typ, "BPU_Baustelle_setzen")) return false;
+    if (!OM_Vorlage(typ, "BPU_Baustelle_setzen")) return false;
     if (!GU_Clan_gueltig(clan)) {
         Fehler_melden("BPU_Baustelle_setzen > unbekannter Clan: " + std::to_string(clan));
         return false;
@@ -157,7 +147,7 @@ bool BPU_Baustelle_setzen(int anker, int typ, int clan) {
         Bau_Typ = -1;
     }
     if (Karte.empty()) return false;
-    BMU_Zaehler_aendern(clan, zaehltyp(typ), 0, 1);
+    BMU_Zaehler_aendern(clan, OM_Zaehltyp(typ), 0, 1);
     BPU_Bauauftraege_anlegen(anker, typ, clan, kosten);
     feld_von(anker).Ambiente() = SBU_ID_mark;
     feld_von(anker).Objekt() = -typ - 1000;
@@ -168,7 +158,7 @@ bool BPU_Baustelle_setzen(int anker, int typ, int clan) {
 }
 
 void BPU_Bauauftraege_anlegen(int anker, int typ, int clan, int kosten) {
-    if (!vorlage(typ, "BPU_Bauauftraege_anlegen")) return;
+    if (!OM_Vorlage(typ, "BPU_Bauauftraege_anlegen")) return;
     const bool schiffsbau = OM_ist_Hafen2(typ);
     if (!schiffsbau) GKU_Bau_Lohn_sichern(clan, kosten);
     for (int c : fussabdruck(anker, typ))
@@ -182,7 +172,7 @@ void BPU_Bauauftraege_anlegen(int anker, int typ, int clan, int kosten) {
 namespace {
 
 bool belegen(int anker, int typ, bool nur_eben, const char* routine) {
-    if (!vorlage(typ, routine)) return false;
+    if (!OM_Vorlage(typ, routine)) return false;
     const std::vector<int> zellen = fussabdruck(anker, typ);
     if (!alle_auf_karte(zellen, routine, anker, typ)) return false;
     for (int c : zellen) {
@@ -204,7 +194,7 @@ bool BPU_Bauplatz_belegen_pruefen(int anker, int typ) {
 }
 
 void BPU_Bauplatz_aufheben(int anker, int typ) {
-    if (!vorlage(typ, "BPU_Bauplatz_aufheben")) return;
+    if (!OM_Vorlage(typ, "BPU_Bauplatz_aufheben")) return;
     for (int c : fussabdruck(anker, typ)) {
         if (!MG_Feld_gueltig(c)) continue;
         Kartenfeld& k = feld_von(c);
@@ -217,16 +207,16 @@ void BPU_Bauplatz_aufheben(int anker, int typ) {
 }
 
 void BPU_Baustelle_anlegen(int anker, int typ, int clan) {
-    if (!vorlage(typ, "BPU_Baustelle_anlegen")) return;
+    if (!OM_Vorlage(typ, "BPU_Baustelle_anlegen")) return;
     if (!MG_Feld_gueltig(anker)) {
         Fehler_melden("BPU_Baustelle_anlegen > Ankerfeld ausserhalb der Karte: " + std::to_string(anker));
         return;
     }
-    objekt_erstellen(anker, typ, clan, zaehltyp(typ), true);
+    objekt_erstellen(anker, typ, clan, OM_Zaehltyp(typ), true);
 }
 
 void BPU_Baumaterial_eintragen(int objekt, int clan, int typ) {
-    const Objekt_Item* v = vorlage(typ, "BPU_Baumaterial_eintragen");
+    const Objekt_Item* v = OM_Vorlage(typ, "BPU_Baumaterial_eintragen");
     if (!v) return;
     if (!OM_Objekt_gueltig(objekt)) {
         Fehler_melden("BPU_Baumaterial_eintragen > unbekanntes Objekt: " + std::to_string(objekt));
@@ -259,14 +249,14 @@ void BPU_Materialauftrag_eintragen(int objekt, int ware, int menge) {
 }
 
 int BPU_Baumaterial_Menge(int typ, int k) {
-    const Objekt_Item* v = vorlage(typ, "BPU_Baumaterial_Menge");
+    const Objekt_Item* v = OM_Vorlage(typ, "BPU_Baumaterial_Menge");
     if (!v || k < 0 || k >= Baumaterial_Slots) return 0;
     const int menge = v->Baukosten[static_cast<std::size_t>(k)].Menge;
     return menge < 0 ? 1 : menge;
 }
 
 bool BPU_Kein_Baumaterial(int typ) {
-    const Objekt_Item* v = vorlage(typ, "BPU_Kein_Baumaterial");
+    const Objekt_Item* v = OM_Vorlage(typ, "BPU_Kein_Baumaterial");
     if (!v) return true;
     return std::none_of(v->Baukosten.begin(), v->Baukosten.end(),
                         [](const Waren_Menge& m) { return m.WarenID > 0; });
@@ -278,7 +268,7 @@ int BPU_Baufortschritt_Prozent(int objekt) {
         return 0;
     }
     Objektzeile& ob = Objekte[static_cast<std::size_t>(objekt)];
-    const Objekt_Item* v = vorlage(ob.Typ(), "BPU_Baufortschritt_Prozent");
+    const Objekt_Item* v = OM_Vorlage(ob.Typ(), "BPU_Baufortschritt_Prozent");
     if (!v) return 0;
     long long noetig = 0, fehlt = 0;
     for (int k = 0; k < Baumaterial_Slots; ++k) {
@@ -309,7 +299,7 @@ void BPU_Baumaterial_geliefert(int ware, int objekt, int clan, int auftrag) {
 }
 
 void BPU_Baustelle_komplett_planieren(int anker, int typ, int clan) {
-    if (!vorlage(typ, "BPU_Baustelle_komplett_planieren")) return;
+    if (!OM_Vorlage(typ, "BPU_Baustelle_komplett_planieren")) return;
     const std::vector<int> zellen = fussabdruck(anker, typ);
     if (!MG_Feld_gueltig(anker) || !alle_auf_karte(zellen, "BPU_Baustelle_komplett_planieren", anker, typ))
         return;
@@ -330,7 +320,7 @@ void BPU_Baustelle_komplett_planieren(int anker, int typ, int clan) {
 }
 
 void BPU_Truemmer_verteilen(int anker, int typ) {
-    const Objekt_Item* v = vorlage(typ, "BPU_Truemmer_verteilen");
+    const Objekt_Item* v = OM_Vorlage(typ, "BPU_Truemmer_verteilen");
     if (!v) return;
     if (!MG_Feld_gueltig(anker)) {
         Fehler_melden("BPU_Truemmer_verteilen > Ankerfeld ausserhalb der Karte: " + std::to_string(anker));

@@ -157,54 +157,50 @@ void BPU_Sichtliste_Objekte() {
     });
 }
 
-void BPU_Sichtliste_Personen() {
+namespace {
+
+// A developer overlay: both lists emptied, the start values set, and every visible land
+// cell whose kind is not -1 listed; a listed cell sets the two values to 0 and max_wert.
+template <typename Art>
+void overlay(int felderzahl, int max_wert, Art art_von) {
     beide_leeren();
-    Bau_Felderzahl = 1;
+    Bau_Felderzahl = felderzahl;
     Bau_Platzwert_max = 0;
-    sichtbare_felder([](int c, int px, int py) {
+    sichtbare_felder([&](int c, int px, int py) {
         const Kartenfeld& k = Karte[static_cast<std::size_t>(c)];
-        if (k.LandType() <= 0 || k.Person() <= -1) return;
-        const int p = k.Person();
-        const int art = PM_Person_gueltig(p) && Personen[static_cast<std::size_t>(p)].PfadID() >= 0 ? 1 : 0;
+        if (k.LandType() <= 0) return;
+        const int art = art_von(k);
+        if (art < 0) return;
         Bau_Felderzahl = 0;
-        Bau_Platzwert_max = 1;
+        Bau_Platzwert_max = max_wert;
         BPU_Sichtliste_hinzu(px, py, art, c);
+    });
+}
+
+int auftrag_von(int p) {
+    return PM_Person_gueltig(p) ? Personen[static_cast<std::size_t>(p)].AuftragID() : 0;
+}
+
+}  // namespace
+
+void BPU_Sichtliste_Personen() {
+    overlay(1, 1, [](const Kartenfeld& k) {
+        if (k.Person() <= -1) return -1;
+        const int p = k.Person();
+        return PM_Person_gueltig(p) && Personen[static_cast<std::size_t>(p)].PfadID() >= 0 ? 1 : 0;
     });
 }
 
 void BPU_Sichtliste_Belegung() {
-    beide_leeren();
-    Bau_Felderzahl = 1;
-    Bau_Platzwert_max = 0;
-    sichtbare_felder([](int c, int px, int py) {
-        const Kartenfeld& k = Karte[static_cast<std::size_t>(c)];
-        if (k.LandType() <= 0 || k.Block() <= -1) return;
-        Bau_Felderzahl = 0;
-        Bau_Platzwert_max = 2;
-        BPU_Sichtliste_hinzu(px, py, k.Block(), c);
-    });
+    overlay(1, 2, [](const Kartenfeld& k) { return k.Block() > -1 ? k.Block() : -1; });
 }
 
 void BPU_Sichtliste_Tiere() {
-    beide_leeren();
-    Bau_Felderzahl = 2;
-    Bau_Platzwert_max = 0;
-    sichtbare_felder([](int c, int px, int py) {
-        const Kartenfeld& k = Karte[static_cast<std::size_t>(c)];
-        if (k.LandType() <= 0) return;
-        int art = -1;
-        if (k.Ambiente() == SBU_ID_hole) {
-            // A hunter's reservation of a hole shows as the cell's reserved mark.
-            art = k.Block() == 1 ? 0 : 4;
-        } else if (PM_Person_gueltig(k.Person())) {
-            const int auftrag = Personen[static_cast<std::size_t>(k.Person())].AuftragID();
-            if (auftrag == 600) art = 1;
-            if (auftrag == 601) art = 2;
-        }
-        if (art < 0) return;
-        Bau_Felderzahl = 0;
-        Bau_Platzwert_max = 4;
-        BPU_Sichtliste_hinzu(px, py, art, c);
+    overlay(2, 4, [](const Kartenfeld& k) {
+        // A hunter's reservation of a hole shows as the cell's reserved mark.
+        if (k.Ambiente() == SBU_ID_hole) return k.Block() == 1 ? 0 : 4;
+        const int auftrag = auftrag_von(k.Person());
+        return auftrag == 600 ? 1 : auftrag == 601 ? 2 : -1;
     });
 }
 

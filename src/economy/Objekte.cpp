@@ -32,7 +32,25 @@ int animation_von(int typ) {
     return SBU_Animation_Tabelle[static_cast<std::size_t>(typ)];
 }
 
+// Entry i of a table; nullptr (reported with the routine's name and what was sought) when i lies outside.
+template <typename T>
+T* tabelleneintrag(std::vector<T>& tabelle, int i, const char* routine, const char* was) {
+    if (i >= 0 && static_cast<std::size_t>(i) < tabelle.size()) return &tabelle[static_cast<std::size_t>(i)];
+    Fehler_melden(std::string(routine) + " > " + was + ": " + std::to_string(i));
+    return nullptr;
+}
+
 }  // namespace
+
+Objektzeile* OM_Zeile(int o, const char* routine) {
+    return tabelleneintrag(Objekte, o, routine, "unbekanntes Objekt");
+}
+
+const Objekt_Item* OM_Vorlage(int typ, const char* routine) {
+    return tabelleneintrag(SBU_Objekte, typ, routine, "unbekannter Gebaeudetyp");
+}
+
+int OM_Zaehltyp(int typ) { return OM_ist_Hafen2(typ) ? SBU_Hafen_ID : typ; }
 
 int OM_Objekt_anlegen(int feld, int besitzer, int typ) {
     // An anchor below 1 would mark the row free again.
@@ -138,12 +156,6 @@ namespace {
 constexpr int Slot_Hoechstbestand = 10;  // a slot stores while below this
 constexpr int Slot_Grenze = 9;           // orders, reservations, "full"
 
-Objektzeile* zeile(int o, const char* routine) {
-    if (OM_Objekt_gueltig(o)) return &Objekte[static_cast<std::size_t>(o)];
-    Fehler_melden(std::string(routine) + " > unbekanntes Objekt: " + std::to_string(o));
-    return nullptr;
-}
-
 // The first slot of ware w, -1 when none.
 int erster_slot(Objektzeile& ob, int w) {
     for (int k = 0; k < Objekt_Warenslots; ++k)
@@ -166,15 +178,12 @@ bool slot_gueltig(int k, const char* routine) {
 }
 
 const Waren_Item* ware_von(int w, const char* routine) {
-    if (w >= 0 && static_cast<std::size_t>(w) < SBU_Waren.size())
-        return &SBU_Waren[static_cast<std::size_t>(w)];
-    Fehler_melden(std::string(routine) + " > unbekannte Ware: " + std::to_string(w));
-    return nullptr;
+    return tabelleneintrag(SBU_Waren, w, routine, "unbekannte Ware");
 }
 
 // Unreserved units of the first slot of ware w; nothing when the object has no such slot.
 std::optional<int> frei_im_ersten_slot(int o, int w, const char* routine) {
-    Objektzeile* ob = zeile(o, routine);
+    Objektzeile* ob = OM_Zeile(o, routine);
     if (!ob) return std::nullopt;
     const int k = erster_slot(*ob, w);
     if (k < 0) return std::nullopt;
@@ -184,7 +193,7 @@ std::optional<int> frei_im_ersten_slot(int o, int w, const char* routine) {
 }  // namespace
 
 bool OM_Warenlager_leer(int o) {
-    Objektzeile* ob = zeile(o, "OM_Warenlager_leer");
+    Objektzeile* ob = OM_Zeile(o, "OM_Warenlager_leer");
     if (!ob) return true;
     for (int k = 0; k < Objekt_Warenslots; ++k)
         if (ob->Slot_Bestand(k) > 0 || ob->Slot_Bestellt(k) > 0 || ob->Slot_Reserviert(k) > 0) return false;
@@ -192,7 +201,7 @@ bool OM_Warenlager_leer(int o) {
 }
 
 bool OM_Ware_vorhanden(int w, int o) {
-    Objektzeile* ob = zeile(o, "OM_Ware_vorhanden");
+    Objektzeile* ob = OM_Zeile(o, "OM_Ware_vorhanden");
     if (!ob) return false;
     const int k = erster_slot(*ob, w);
     return k >= 0 && ob->Slot_Bestand(k) >= 1;
@@ -211,7 +220,7 @@ bool OM_Ware_voll(int o, int w) {
 }
 
 bool OM_Lager_voll(int o) {
-    Objektzeile* ob = zeile(o, "OM_Lager_voll");
+    Objektzeile* ob = OM_Zeile(o, "OM_Lager_voll");
     if (!ob) return false;
     for (int k = 0; k < Objekt_Warenslots; ++k)
         if (ob->Slot_Ware(k) > -1 && ob->Slot_Bestand(k) < Slot_Grenze) return false;
@@ -219,13 +228,13 @@ bool OM_Lager_voll(int o) {
 }
 
 bool OM_Besetzung_erlaubt(int o) {
-    Objektzeile* ob = zeile(o, "OM_Besetzung_erlaubt");
+    Objektzeile* ob = OM_Zeile(o, "OM_Besetzung_erlaubt");
     if (!ob) return false;
     return ob->Besetzung() != 0 || !OB_Slot_besetzt(o, 0);
 }
 
 bool OM_Freier_Arbeiter_vorhanden(int o) {
-    if (!zeile(o, "OM_Freier_Arbeiter_vorhanden")) return false;
+    if (!OM_Zeile(o, "OM_Freier_Arbeiter_vorhanden")) return false;
     for (int k = 0; k <= OB_MaxSlot; ++k) {
         if (!OB_Slot_besetzt(o, k)) continue;
         const int p = OB_Arbeiter_des_Slots(o, k);
@@ -249,7 +258,7 @@ bool OM_Rezept_verfuegbar(int o, int w) {
 }
 
 void OM_Ware_einlagern(int w, int o) {
-    Objektzeile* ob = zeile(o, "OM_Ware_einlagern");
+    Objektzeile* ob = OM_Zeile(o, "OM_Ware_einlagern");
     if (!ob) return;
     const int k = slot_mit(*ob, w, [&](int s) { return ob->Slot_Bestand(s) < Slot_Hoechstbestand; });
     if (k < 0) {
@@ -262,7 +271,7 @@ void OM_Ware_einlagern(int w, int o) {
 }
 
 void OM_Ware_auslagern(int w, int o) {
-    Objektzeile* ob = zeile(o, "OM_Ware_auslagern");
+    Objektzeile* ob = OM_Zeile(o, "OM_Ware_auslagern");
     if (!ob) return;
     const int k = slot_mit(*ob, w, [&](int s) { return ob->Slot_Bestand(s) > 0; });
     if (k < 0) {
@@ -276,7 +285,7 @@ void OM_Ware_auslagern(int w, int o) {
 }
 
 void OM_Ware_reservieren(int w, int o) {
-    Objektzeile* ob = zeile(o, "OM_Ware_reservieren");
+    Objektzeile* ob = OM_Zeile(o, "OM_Ware_reservieren");
     if (!ob) return;
     const int k = slot_mit(
         *ob, w, [&](int s) { return ob->Slot_Bestand(s) > 0 && ob->Slot_Reserviert(s) < Slot_Grenze; });
@@ -288,7 +297,7 @@ void OM_Ware_reservieren(int w, int o) {
 }
 
 void OM_Ware_wird_nun_besorgt(int w, int o) {
-    Objektzeile* ob = zeile(o, "OM_Ware_wird_nun_besorgt");
+    Objektzeile* ob = OM_Zeile(o, "OM_Ware_wird_nun_besorgt");
     if (!ob) return;
     for (int k = 0; k < Objekt_Warenslots; ++k) {
         if (ob->Slot_Ware(k) != w) continue;
@@ -301,7 +310,7 @@ void OM_Ware_wird_nun_besorgt(int w, int o) {
 }
 
 void WarenAnschaffungsauftragentfernen(int w, int o) {
-    Objektzeile* ob = zeile(o, "WarenAnschaffungsauftragentfernen");
+    Objektzeile* ob = OM_Zeile(o, "WarenAnschaffungsauftragentfernen");
     if (!ob) return;
     for (int k = 0; k < Objekt_Warenslots; ++k) {
         if (ob->Slot_Ware(k) != w) continue;
@@ -315,7 +324,7 @@ void WarenAnschaffungsauftragentfernen(int w, int o) {
 
 void OM_Rezept_verbrauchen(int o, int w) {
     const Waren_Item* ware = ware_von(w, "OM_Rezept_verbrauchen");
-    if (!ware || !zeile(o, "OM_Rezept_verbrauchen")) return;
+    if (!ware || !OM_Zeile(o, "OM_Rezept_verbrauchen")) return;
     for (const Waren_Menge& n : ware->Need) {
         if (n.WarenID == -1) continue;
         for (int i = 0; i < n.Menge; ++i) {
@@ -326,7 +335,7 @@ void OM_Rezept_verbrauchen(int o, int w) {
 }
 
 void OM_Warenslot_einrichten(int o, int k, int w) {
-    Objektzeile* ob = zeile(o, "OM_Warenslot_einrichten");
+    Objektzeile* ob = OM_Zeile(o, "OM_Warenslot_einrichten");
     if (!ob || !slot_gueltig(k, "OM_Warenslot_einrichten")) return;
     const int typ = ob->Typ();
     if (typ < 0 || static_cast<std::size_t>(typ) >= SBU_Objekte.size()) {
@@ -346,7 +355,7 @@ void OM_Warenslot_einrichten(int o, int k, int w) {
 }
 
 bool OM_Warenslot_belegen(int o, int w) {
-    Objektzeile* ob = zeile(o, "OM_Warenslot_belegen");
+    Objektzeile* ob = OM_Zeile(o, "OM_Warenslot_belegen");
     if (!ob) return false;
     for (int k = 0; k < Objekt_Warenslots; ++k) {
         if (ob->Slot_Ware(k) == w) return false;
@@ -359,7 +368,7 @@ bool OM_Warenslot_belegen(int o, int w) {
 }
 
 void OM_Warenslot_leeren(int o, int k) {
-    Objektzeile* ob = zeile(o, "OM_Warenslot_leeren");
+    Objektzeile* ob = OM_Zeile(o, "OM_Warenslot_leeren");
     if (!ob || !slot_gueltig(k, "OM_Warenslot_leeren")) return;
     if (ob->Slot_Ware(k) <= -1) return;
     // A take without reservation can leave reserved below 0; the stock never goes below 0.
@@ -371,12 +380,12 @@ void OM_Warenslot_leeren(int o, int k) {
 }
 
 void OM_Warenslots_leeren(int o) {
-    if (!zeile(o, "OM_Warenslots_leeren")) return;
+    if (!OM_Zeile(o, "OM_Warenslots_leeren")) return;
     for (int k = 0; k < Objekt_Warenslots; ++k) OM_Warenslot_leeren(o, k);
 }
 
 void OM_Warenslot_freigeben(int o, int k) {
-    Objektzeile* ob = zeile(o, "OM_Warenslot_freigeben");
+    Objektzeile* ob = OM_Zeile(o, "OM_Warenslot_freigeben");
     if (!ob || !slot_gueltig(k, "OM_Warenslot_freigeben")) return;
     if (ob->Slot_Ware(k) <= -1 || ob->Slot_Bestand(k) != 0 || ob->Slot_Bestellt(k) != 0 ||
         ob->Slot_Reserviert(k) != 0)
@@ -407,7 +416,7 @@ void OM_Produktion_abliefern(int w, int o, int clan, int person, int feld) {
 
 void OM_Produkt_einbuchen(int w, int o, int clan, int feld) {
     const Waren_Item* ware = ware_von(w, "OM_Produkt_einbuchen");
-    if (!ware || !zeile(o, "OM_Produkt_einbuchen")) return;
+    if (!ware || !OM_Zeile(o, "OM_Produkt_einbuchen")) return;
     if (ware->Transport != 0) {
         for (int i = 0; i < ware->Make; ++i) OM_Ware_einlagern(w, o);
         return;

@@ -48,6 +48,14 @@ extern std::vector<Objektzeile> Objekte;
 
 inline bool OM_Objekt_gueltig(int o) { return o >= 0 && static_cast<std::size_t>(o) < Objekte.size(); }
 
+struct Objekt_Item;
+// The row of object o; nullptr (reported with the routine's name) for an unknown object.
+Objektzeile* OM_Zeile(int o, const char* routine);
+// The building template of the type; nullptr (reported with the routine's name) for an unknown type.
+const Objekt_Item* OM_Vorlage(int typ, const char* routine);
+// The type a building counts and registers under: a "Hafen2" under the harbour template.
+int OM_Zaehltyp(int typ);
+
 // Any construction material of object o is still missing (fields 50..53 above 0).
 bool OM_Baumaterial_fehlt(int o);
 // Sum of the stock of the used goods slots (ware above -1); 0 for an unknown object.

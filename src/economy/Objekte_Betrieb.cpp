@@ -27,19 +27,6 @@ namespace {
 // Furthest a wife may live from the man.
 constexpr int Heirat_Reichweite = 120;
 
-Objektzeile* zeile(int o, const char* routine) {
-    if (OM_Objekt_gueltig(o)) return &Objekte[static_cast<std::size_t>(o)];
-    Fehler_melden(std::string(routine) + " > unbekanntes Objekt: " + std::to_string(o));
-    return nullptr;
-}
-
-const Objekt_Item* vorlage(int typ, const char* routine) {
-    if (typ >= 0 && static_cast<std::size_t>(typ) < SBU_Objekte.size())
-        return &SBU_Objekte[static_cast<std::size_t>(typ)];
-    Fehler_melden(std::string(routine) + " > unbekannter Gebaeudetyp: " + std::to_string(typ));
-    return nullptr;
-}
-
 bool modus_ist(const Objekt_Item& v, std::initializer_list<const char*> arten) {
     for (const char* a : arten)
         if (v.Modus == a) return true;
@@ -50,9 +37,6 @@ int* slotmarke(int o, int k) {
     if (k < 0 || k >= Objekt_Warenslots || !OM_Objekt_gueltig(o)) return nullptr;
     return &Objekte[static_cast<std::size_t>(o)].Slot_Raeumen(k);
 }
-
-// A harbour of the second kind counts under the harbour template.
-int zaehltyp(int typ) { return OM_ist_Hafen2(typ) ? SBU_Hafen_ID : typ; }
 
 void heiraten(int frau_clan, int clan, int mann, int frau, int heim) {
     IndexU_Item_Delet(2, 0, frau);
@@ -75,11 +59,11 @@ bool OM_Slotmarke_gesetzt(int o, int k) {
 }
 
 void OM_Objekt_in_Betrieb_nehmen(int o) {
-    Objektzeile* ob = zeile(o, "OM_Objekt_in_Betrieb_nehmen");
+    Objektzeile* ob = OM_Zeile(o, "OM_Objekt_in_Betrieb_nehmen");
     if (!ob || OM_Baumaterial_fehlt(o)) return;
     const int c = ob->Besitzer();
     const int f = ob->Feld();
-    const Objekt_Item* v = vorlage(ob->Typ(), "OM_Objekt_in_Betrieb_nehmen");
+    const Objekt_Item* v = OM_Vorlage(ob->Typ(), "OM_Objekt_in_Betrieb_nehmen");
     if (!v) return;
     const int t = ob->Typ();
     const bool erster_bau = ob->Ausbau() == -1;
@@ -88,7 +72,7 @@ void OM_Objekt_in_Betrieb_nehmen(int o) {
         KI_Objekt_abmelden(o);
         GU_Wohnraum_hinzu(c, o);
         if (OM_ist_Hafen(t)) Hafen_registrieren(o);
-        BMU_Zaehler_aendern(c, zaehltyp(t), 1, 0);
+        BMU_Zaehler_aendern(c, OM_Zaehltyp(t), 1, 0);
     }
     if (ob->Zustand() == 1) {
         OM_Abriss(o);
@@ -108,7 +92,7 @@ void OM_Objekt_in_Betrieb_nehmen(int o) {
     }
     if ((home || modus_ist(*v, {"Start", "Startex"})) && v->Updatelink >= 1) {
         const int folge = v->Updatelink;
-        if (!vorlage(folge, "OM_Objekt_in_Betrieb_nehmen")) return;
+        if (!OM_Vorlage(folge, "OM_Objekt_in_Betrieb_nehmen")) return;
         BPU_Baumaterial_eintragen(o, c, folge);
         ob->Typ() = folge;
         ob->Ausbau() = 1;
@@ -116,23 +100,23 @@ void OM_Objekt_in_Betrieb_nehmen(int o) {
 }
 
 void OM_Slots_Arbeiter_einrichten(int o, int typ) {
-    Objektzeile* ob = zeile(o, "OM_Slots_Arbeiter_einrichten");
-    const Objekt_Item* v = vorlage(typ, "OM_Slots_Arbeiter_einrichten");
+    Objektzeile* ob = OM_Zeile(o, "OM_Slots_Arbeiter_einrichten");
+    const Objekt_Item* v = OM_Vorlage(typ, "OM_Slots_Arbeiter_einrichten");
     if (!ob || !v) return;
     if (modus_ist(*v, {"Produktion", "Lager", "Start", "Startex", "Hafen", "Hafen2"}))
         OB_Slots_oeffnen(v->Platz, o, ob->Besitzer());
 }
 
 void OM_Slots_Waren_einrichten(int o, int typ) {
-    const Objekt_Item* v = vorlage(typ, "OM_Slots_Waren_einrichten");
-    if (!zeile(o, "OM_Slots_Waren_einrichten") || !v) return;
+    const Objekt_Item* v = OM_Vorlage(typ, "OM_Slots_Waren_einrichten");
+    if (!OM_Zeile(o, "OM_Slots_Waren_einrichten") || !v) return;
     if (!modus_ist(*v, {"Produktion", "Lager", "Hafen", "Hafen2"})) return;
     for (int k = 0; k < Objekt_Warenslots; ++k)
         OM_Warenslot_einrichten(o, k, v->Slots[static_cast<std::size_t>(k)].WarenID);
 }
 
 bool OM_Person_in_Naehe_aufnehmen(int o, int mann) {
-    Objektzeile* ob = zeile(o, "OM_Person_in_Naehe_aufnehmen");
+    Objektzeile* ob = OM_Zeile(o, "OM_Person_in_Naehe_aufnehmen");
     if (!ob) return false;
     if (!PM_Person_gueltig(mann) || !MG_Feld_gueltig(ob->Feld()) || !GU_Clan_gueltig(ob->Besitzer())) {
         Fehler_melden("OM_Person_in_Naehe_aufnehmen > unbekannter Mann, Ankerfeld oder Besitzer: " +
@@ -181,7 +165,7 @@ bool OM_Person_in_Naehe_aufnehmen(int o, int mann) {
 }
 
 int OM_Wohnraum_vergeben(int clan, int platz, int mann, int o) {
-    Objektzeile* ob = zeile(o, "OM_Wohnraum_vergeben");
+    Objektzeile* ob = OM_Zeile(o, "OM_Wohnraum_vergeben");
     if (!ob || ob->Zaehler() < 2) return 0;
     const bool paar = OM_Person_in_Naehe_aufnehmen(o, mann);
     if (paar) {
@@ -194,9 +178,9 @@ int OM_Wohnraum_vergeben(int clan, int platz, int mann, int o) {
 }
 
 int OM_Hausneid_Verrechnen(int o) {
-    Objektzeile* ob = zeile(o, "OM_Hausneid_Verrechnen");
+    Objektzeile* ob = OM_Zeile(o, "OM_Hausneid_Verrechnen");
     if (!ob) return -Hausneid;
-    const Objekt_Item* v = vorlage(ob->Typ(), "OM_Hausneid_Verrechnen");
+    const Objekt_Item* v = OM_Vorlage(ob->Typ(), "OM_Hausneid_Verrechnen");
     if (v && v->Modus == "Home") return v->Neid - Hausneid;
     Fehler_melden("OM_Hausneid_Verrechnen -> konnte das Wohnhaus nicht Identifizieren: " +
                   (v ? v->Titel : ""));
@@ -204,7 +188,7 @@ int OM_Hausneid_Verrechnen(int o) {
 }
 
 int OM_Abriss(int objekt) {
-    Objektzeile* ob = zeile(objekt, "OM_Abriss");
+    Objektzeile* ob = OM_Zeile(objekt, "OM_Abriss");
     if (!ob) return 0;
     const int vorher = ob->Zustand();
     if (vorher == 2) return 0;
@@ -225,7 +209,7 @@ int OM_Abriss(int objekt) {
     if (!OM_Warenlager_leer(objekt)) return 0;
     OM_Warenindex_bereinigen(objekt);
     GU_Wohnraum_entfernen(objekt);
-    const int t = vorlage(typ, "OM_Abriss") ? zaehltyp(typ) : typ;
+    const int t = OM_Vorlage(typ, "OM_Abriss") ? OM_Zaehltyp(typ) : typ;
     IndexU_Item_Delet(0, t, ob->Feld());
     BMU_Zaehler_aendern(c, t, -1, -1);
     ob->Zustand() = 2;
