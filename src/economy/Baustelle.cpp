@@ -115,8 +115,11 @@ int BPU_Feld_bebaubar(int feld) {
 
 int BPU_Bauplatz_pruefen(int anker, int typ) {
     if (!OM_Vorlage(typ, "BPU_Bauplatz_pruefen")) return -1;
+    // Asked for every visible cell while the preview is built: no list is made here.
+    const int zahl = SBU_Bauplatz_Felderzahl(typ);
     int n = 0;
-    for (int c : fussabdruck(anker, typ)) {
+    for (int i = 0; i <= zahl; ++i) {
+        const int c = anker + SBU_Bauplatz_Feld_Versatz(typ, i);
         if (BPU_Feld_bebaubar(c) == -1) return -1;
         if (einzuebnen(c)) ++n;
     }

@@ -168,6 +168,7 @@ TEST(Baustelle, ReleasingAPlannedFootprint) {
 TEST(Baustelle, SiteCreationEntersOneOrderPerMaterial) {
     Bauwelt w;
     SBU_Objekte[0].Baukosten[3] = {3, -2};
+    SBU_Objekte[0].Baukosten[1] = {1, 0};  // nothing to fetch: no order that could never be used up
     ASSERT_TRUE(BPU_Baustelle_setzen(A, 0, 1));
     JU_Befehlsliste.clear();
     ASSERT_TRUE(BPU_Bauplatz_belegen_pruefen(A, 0));
@@ -181,9 +182,9 @@ TEST(Baustelle, SiteCreationEntersOneOrderPerMaterial) {
     EXPECT_EQ(befehl(a[2]), std::make_tuple(350, A, 0, 3, 0, 1)) << "a negative amount needs 1";
     Objektzeile& z = Objekte[static_cast<std::size_t>(o)];
     EXPECT_EQ(std::make_tuple(z.Baumaterial_Ware(0), z.Baumaterial_Ware(1), z.Baumaterial_Ware(2)),
-              std::make_tuple(1, -1, 2));
+              std::make_tuple(1, 1, 2));
     EXPECT_EQ(std::make_tuple(z.Baumaterial_Rest(0), z.Baumaterial_Rest(1), z.Baumaterial_Rest(2)),
-              std::make_tuple(4, -1, 2));
+              std::make_tuple(4, 0, 2));
     EXPECT_TRUE(OM_Baumaterial_fehlt(o));
     EXPECT_EQ(std::make_tuple(Bauwelt::feld(A).Block(), Bauwelt::feld(A).Ambiente()), std::make_tuple(0, 0));
     EXPECT_EQ(Spieler[1].Baustellen(), 1) << "not finished";
