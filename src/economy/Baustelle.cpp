@@ -229,7 +229,12 @@ void BPU_Baumaterial_eintragen(int objekt, int clan, int typ) {
     Objektzeile& ob = Objekte[static_cast<std::size_t>(objekt)];
     for (int k = 0; k < Baumaterial_Slots; ++k) {
         const int ware = v->Baukosten[static_cast<std::size_t>(k)].WarenID;
-        if (ware <= 0) continue;
+        if (ware <= 0) {
+            // A build-up must not find the materials of the previous type here.
+            ob.Baumaterial_Ware(k) = -1;
+            ob.Baumaterial_Rest(k) = -1;
+            continue;
+        }
         if (static_cast<std::size_t>(ware) >= SBU_Waren.size()) {
             Fehler_melden("BPU_Baumaterial_eintragen > unbekannte Ware: " + std::to_string(ware));
             continue;

@@ -61,17 +61,21 @@ TEST(Betrieb, LastMaterialPutsAProductionSiteIntoService) {
 
 TEST(Betrieb, HouseIsBuiltUpToItsFollowUp) {
     Bauwelt w;
+    SBU_Objekte[1].Baukosten[0] = {1, 2};
     const int o = baustelle(1, 1);
     Objektzeile& z = Objekte[static_cast<std::size_t>(o)];
-    // Type 1 needs no material: finished at once and turned into a site of type 2.
+    liefern(o);
+    // Type 1 is finished and turned into a site of type 2.
     EXPECT_EQ(std::make_tuple(z.Typ(), z.Ausbau()), std::make_tuple(2, 1));
     EXPECT_EQ(z.Baumaterial_Rest(1), 3);
+    EXPECT_EQ(std::make_tuple(z.Baumaterial_Ware(0), z.Baumaterial_Rest(0)), std::make_tuple(-1, -1))
+        << "the material of type 1 is gone";
     EXPECT_EQ(Spieler[1].Wohnraum(), 4);
     EXPECT_EQ(Hausneid, 5);
     EXPECT_EQ(Bauwelt::feld(A).Ambiente(), 1);
     const auto a = Bauwelt::auftraege(1);
-    ASSERT_EQ(a.size(), 2u);
-    EXPECT_EQ(std::make_tuple(a[1].Befehl, a[1].Typ, a[1].Ware, a[1].Menge), std::make_tuple(350, 1, 2, 3));
+    ASSERT_EQ(a.size(), 3u);
+    EXPECT_EQ(std::make_tuple(a[2].Befehl, a[2].Typ, a[2].Ware, a[2].Menge), std::make_tuple(350, 1, 2, 3));
     liefern(o);
     EXPECT_EQ(Bauwelt::feld(A).Ambiente(), 2);
     EXPECT_EQ(Hausneid, 8);
