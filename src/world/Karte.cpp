@@ -15,6 +15,7 @@
 #include "economy/Schutt.h"
 #include "economy/Sieg.h"
 #include "economy/Spieler.h"
+#include "economy/Warenfluss.h"
 #include "economy/Warenstatistik.h"
 #include "foundation/Gebaeudeatlas.h"
 #include "foundation/Fehler.h"
@@ -112,6 +113,7 @@ void MG_Welt_zuruecksetzen() {
     Render().Chunk_Listen_loeschen();
     SBA_Atlasraster_leeren();
     LGK_Statistik_leeren();
+    WFU_Zuruecksetzen();
     IndexU_Reset();
     SchU_Zuruecksetzen();
     // 9. Computer players.
