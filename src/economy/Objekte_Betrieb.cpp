@@ -7,6 +7,7 @@
 #include "economy/Arbeiterslots.h"
 #include "economy/Baumenue.h"
 #include "economy/Baustelle.h"
+#include "economy/Errungenschaften.h"
 #include "economy/Objekte.h"
 #include "economy/Spieler.h"
 #include "economy/Vorlaeufig_objekte.h"

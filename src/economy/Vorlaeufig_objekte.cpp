@@ -23,4 +23,3 @@ void ERU_Gebaeude_entfernt(int) {}
 void KI_Objekt_abmelden(int) {}
 void Schiff_bauen(int) {}
 void Hafen_registrieren(int) {}
-void ESU_Haus_pruefen(int, int) {}

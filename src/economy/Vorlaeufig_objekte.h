@@ -53,9 +53,8 @@ bool WU_Wachstumsauftrag_hinzufuegen(int art, int zaehler, int feld, int spieler
 void WU_Gebaeude_entfernt(int objekt);
 void ERU_Gebaeude_entfernt(int objekt);
 
-// --- Computer players, ships, harbours, achievements ------------------------------
+// --- Computer players, ships, harbours ---------------------------------------------
 
 void KI_Objekt_abmelden(int objekt);
 void Schiff_bauen(int objekt);
 void Hafen_registrieren(int objekt);
-void ESU_Haus_pruefen(int clan, int stufe);

@@ -7,6 +7,7 @@
 #include "economy/Objekte.h"
 #include "economy/Objekte_Betrieb.h"
 #include "economy/Spieler.h"
+#include "economy/Warenstatistik.h"
 #include "foundation/Warenindex.h"
 #include "population/Personen.h"
 #include "world/Karte.h"
@@ -151,10 +152,13 @@ TEST(Warenlager, SlotsAreSetUpTakenEmptiedAndFreed) {
     ASSERT_GT(IWU_Warenindex.size(), 3u);
     EXPECT_EQ(IWU_Warenindex[3][0].Anzahl, 1) << "a store slot enters the goods index";
     EXPECT_FALSE(OM_Warenslot_belegen(w.o, 3)) << "the ware already has a slot";
-    // Emptying discards the unreserved stock.
+    // Emptying discards the unreserved stock and counts it out of the goods statistics.
     w.setze(1, 3, 5, 0, 2);
+    auto bestand = [] { return LGK_Welt_Waren.size() > 3 ? LGK_Welt_Waren[3] : 0; };
+    const int vorher = bestand();
     OM_Warenslot_leeren(w.o, 1);
     EXPECT_EQ(w.slot(1), std::make_tuple(3, 2, 0, 2));
+    EXPECT_EQ(bestand(), vorher - 3);
     // A take without reservation left reserved below 0: the stock goes to 0, not below.
     w.setze(1, 3, 2, 0, -1);
     OM_Warenslots_leeren(w.o);
