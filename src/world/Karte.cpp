@@ -12,6 +12,7 @@
 #include "economy/Objekte.h"
 #include "economy/Objekte_Betrieb.h"
 #include "economy/Schiffe.h"
+#include "economy/Schutt.h"
 #include "economy/Sieg.h"
 #include "economy/Spieler.h"
 #include "economy/Warenfluss.h"
@@ -114,6 +115,7 @@ void MG_Welt_zuruecksetzen() {
     LGK_Statistik_leeren();
     WFU_Zuruecksetzen();
     IndexU_Reset();
+    SchU_Zuruecksetzen();
     // 9. Computer players.
     KI_aktueller_Spieler = 0;
     // 10. After a failed template load the packs stay for the repair run.

@@ -98,6 +98,8 @@ TEST(Szene, PlacementPreviewColouredByCost) {
     BPU_Sichtliste = {{20, 20, 3, 1}, {60, 20, 13, 2}, {100, 20, 50, 3}, {140, 20, 8, 4}};
     BPU_Sichtliste_Ende = 3;
     SX = SY = 0;
+    // The list is given here: no view change, so the frame does not recompute it.
+    Neuzeichnen = false;
     auto farbe = [](const Bild& b, int i) { return bhmtest::Pixel(b, 20 + 40 * i - 3 + 8, 20 + 11 + 8); };
     // The human clan is on no island: nothing is previewed outside the start phase.
     EXPECT_EQ(farbe(w.zeichnen(), 0), (Rgb{0, 0, 0}));

@@ -1,0 +1,371 @@
+#include "economy/Baustelle.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "economy/Baumenue.h"
+#include "economy/Bauvorschau.h"
+#include "economy/Geldkreis.h"
+#include "economy/Objekte.h"
+#include "economy/Objekte_Betrieb.h"
+#include "economy/Schutt.h"
+#include "economy/Spieler.h"
+#include "economy/Vorlaeufig_objekte.h"
+#include "foundation/Bauplaetze.h"
+#include "foundation/Fehler.h"
+#include "foundation/Ganzzahl.h"
+#include "foundation/Geometrie.h"
+#include "foundation/Info.h"
+#include "foundation/Personenindex.h"
+#include "foundation/Schablonen.h"
+#include "foundation/Spielstatus.h"
+#include "foundation/Warenindex.h"
+#include "platform/base/Zufall.h"
+#include "world/Chunks.h"
+#include "world/Gelaende.h"
+#include "world/Karte.h"
+#include "world/Ressourcen.h"
+
+namespace {
+
+// Land types a footprint may stand on, and the level sites are flattened to.
+constexpr int Bauland_min = 3, Bauland_max = 5, Bauland_eben = 4;
+// Building orders.
+constexpr int Befehl_Material = 350, Befehl_Bau = 500, Befehl_Schiffsbau = 800;
+// Construction material slots of a template.
+constexpr int Baumaterial_Slots = 4;
+
+Kartenfeld& feld_von(int c) { return Karte[static_cast<std::size_t>(c)]; }
+
+// The footprint cells of the type in footprint order: anchor + offset (may lie outside the map).
+std::vector<int> fussabdruck(int anker, int typ) {
+    std::vector<int> zellen;
+    const int n = SBU_Bauplatz_Felderzahl(typ);
+    for (int i = 0; i <= n; ++i) zellen.push_back(anker + SBU_Bauplatz_Feld_Versatz(typ, i));
+    return zellen;
+}
+
+// The cell must be levelled: not at the site level, or holding an ambient object.
+bool einzuebnen(int c) { return feld_von(c).LandType() != Bauland_eben || feld_von(c).Ambiente() != -1; }
+
+bool bauland(int c) {
+    const int h = feld_von(c).LandType();
+    return h >= Bauland_min && h <= Bauland_max;
+}
+
+// Where a footprint is planned, occupied or the object is created, every cell must be on the map.
+bool alle_auf_karte(const std::vector<int>& zellen, const char* routine, int anker, int typ) {
+    for (int c : zellen) {
+        if (MG_Feld_gueltig(c)) continue;
+        Fehler_melden(std::string(routine) + " > Bauplatz ausserhalb der Karte: " + std::to_string(anker) +
+                      "/" + std::to_string(typ));
+        return false;
+    }
+    return true;
+}
+
+// Open-site factor of the clan's price: open sites - 1, at least 1.
+int kostenfaktor(int clan) {
+    if (!GU_Clan_gueltig(clan)) return 1;
+    return std::max(Spieler[static_cast<std::size_t>(clan)].Baustellen() - 1, 1);
+}
+
+// Creates the object on the anchor, registers it on its island and puts it into service
+// when it needs no material. The ambient of the anchor then shows the building.
+void objekt_erstellen(int anker, int typ, int clan, int registriert, bool mit_material) {
+    const int objekt = OM_Objekt_anlegen(anker, clan, typ);
+    if (objekt < 0) return;
+    feld_von(anker).Objekt() = objekt;
+    if (mit_material) BPU_Baumaterial_eintragen(objekt, clan, typ);
+    IndexU_Item_Add(0, registriert, anker);
+    OM_Objekt_in_Betrieb_nehmen(objekt);
+    BPU_Sichtliste_Objekte();
+    feld_von(anker).Block() = 0;
+    feld_von(anker).Ambiente() = typ;
+}
+
+// One ambient from the list on the cell with chance 1 in `chance`; true when placed.
+bool ambiente_setzen(int c, const std::vector<int>& arten, int chance) {
+    const int l = static_cast<int>(arten.size());
+    const int r = Random(chance * l);
+    if (r > l - 1) return false;
+    const int art = arten[static_cast<std::size_t>(r)];
+    feld_von(c).Ambiente() = art;
+    const int zeile = art - SBU_Ambiente_Basis();
+    if (zeile >= 0 && static_cast<std::size_t>(zeile) < SBU_Ambiente.size() &&
+        SBU_Ambiente[static_cast<std::size_t>(zeile)].block != 0)
+        feld_von(c).Block() = 2;
+    return true;
+}
+
+}  // namespace
+
+int BPU_Feld_bebaubar(int feld) {
+    if (feld < 1 || feld > static_cast<int>(Karte.size()) - 2) return -1;
+    if (MG_Ambiente_blockiert(feld)) return -1;
+    if (feld_von(feld).Block() > -1) return -1;
+    if (!bauland(feld)) return -1;
+    for (int r = 1; r <= 6; ++r) {
+        const int n = feld + FFU_Nachbarfeld(r);
+        if (!MG_Feld_gueltig(n) || !bauland(n)) return -1;
+    }
+    return feld_von(feld).LandType();
+}
+
+int BPU_Bauplatz_pruefen(int anker, int typ) {
+    if (!OM_Vorlage(typ, "BPU_Bauplatz_pruefen")) return -1;
+    // Asked for every visible cell while the preview is built: no list is made here.
+    const int zahl = SBU_Bauplatz_Felderzahl(typ);
+    int n = 0;
+    for (int i = 0; i <= zahl; ++i) {
+        const int c = anker + SBU_Bauplatz_Feld_Versatz(typ, i);
+        if (BPU_Feld_bebaubar(c) == -1) return -1;
+        if (einzuebnen(c)) ++n;
+    }
+    return n;
+}
+
+bool BPU_Baustelle_setzen(int anker, int typ, int clan) {
+    if (!OM_Vorlage(typ, "BPU_Baustelle_setzen")) return false;
+    if (!GU_Clan_gueltig(clan)) {
+        Fehler_melden("BPU_Baustelle_setzen > unbekannter Clan: " + std::to_string(clan));
+        return false;
+    }
+    Spielerzeile& s = Spieler[static_cast<std::size_t>(clan)];
+    const std::vector<int> zellen = fussabdruck(anker, typ);
+    int n = 0;
+    for (int c : zellen)
+        if (MG_Feld_gueltig(c) && einzuebnen(c)) ++n;
+    const int kosten = n * kostenfaktor(clan);
+    if (s.Gold() <= kosten) return false;
+    if (BPU_Bauplatz_pruefen(anker, typ) == -1) {
+        GUI_Info_add(280, anker, "");
+        // Only a running placement has a preview to rebuild.
+        if (Platzierungsmodus && Bau_Typ >= 0) BPU_Baumodus_starten(Bau_Typ);
+        return false;
+    }
+    if (clan == SpielerID) {
+        Platzierungsmodus = false;
+        Bau_Typ = -1;
+    }
+    if (Karte.empty()) return false;
+    BMU_Zaehler_aendern(clan, OM_Zaehltyp(typ), 0, 1);
+    BPU_Bauauftraege_anlegen(anker, typ, clan, kosten);
+    feld_von(anker).Ambiente() = SBU_ID_mark;
+    feld_von(anker).Objekt() = -typ - 1000;
+    BPU_Sichtliste_Objekte();
+    s.Baustellen() += 1;
+    s.Baustellen_gesamt() += 1;
+    return true;
+}
+
+void BPU_Bauauftraege_anlegen(int anker, int typ, int clan, int kosten) {
+    if (!OM_Vorlage(typ, "BPU_Bauauftraege_anlegen")) return;
+    const bool schiffsbau = OM_ist_Hafen2(typ);
+    if (!schiffsbau) GKU_Bau_Lohn_sichern(clan, kosten);
+    for (int c : fussabdruck(anker, typ))
+        if (MG_Feld_gueltig(c)) feld_von(c).Block() = einzuebnen(c) ? 0 : 1;
+    if (schiffsbau)
+        JU_Befehl_eintragen(Befehl_Schiffsbau, clan, anker, typ, 0, anker, 0);
+    else
+        JU_Befehl_eintragen(Befehl_Bau, clan, anker, typ, 0, kosten, 0);
+}
+
+namespace {
+
+bool belegen(int anker, int typ, bool nur_eben, const char* routine) {
+    if (!OM_Vorlage(typ, routine)) return false;
+    const std::vector<int> zellen = fussabdruck(anker, typ);
+    if (!alle_auf_karte(zellen, routine, anker, typ)) return false;
+    for (int c : zellen) {
+        if (feld_von(c).Person() > -1) return false;
+        if (nur_eben && feld_von(c).Block() != 1) return false;
+    }
+    const int n = static_cast<int>(zellen.size());
+    for (int i = 0; i < n; ++i)
+        feld_von(zellen[static_cast<std::size_t>(i)]).Block() = SBU_Bauplatz_Feld_belegt(typ, i) == 1 ? 1 : 2;
+    return true;
+}
+
+}  // namespace
+
+bool BPU_Bauplatz_belegen(int anker, int typ) { return belegen(anker, typ, false, "BPU_Bauplatz_belegen"); }
+
+bool BPU_Bauplatz_belegen_pruefen(int anker, int typ) {
+    return belegen(anker, typ, true, "BPU_Bauplatz_belegen_pruefen");
+}
+
+void BPU_Bauplatz_aufheben(int anker, int typ) {
+    if (!OM_Vorlage(typ, "BPU_Bauplatz_aufheben")) return;
+    for (int c : fussabdruck(anker, typ)) {
+        if (!MG_Feld_gueltig(c)) continue;
+        Kartenfeld& k = feld_von(c);
+        if (k.Block() != 0 && k.Block() != 1) continue;
+        k.Block() = -1;
+        if (k.Ambiente() == SBU_ID_mark) k.Ambiente() = -1;
+    }
+    // The planning code on the anchor goes with the footprint.
+    if (MG_Feld_gueltig(anker) && feld_von(anker).Objekt() == -typ - 1000) feld_von(anker).Objekt() = -1;
+}
+
+void BPU_Baustelle_anlegen(int anker, int typ, int clan) {
+    if (!OM_Vorlage(typ, "BPU_Baustelle_anlegen")) return;
+    if (!MG_Feld_gueltig(anker)) {
+        Fehler_melden("BPU_Baustelle_anlegen > Ankerfeld ausserhalb der Karte: " + std::to_string(anker));
+        return;
+    }
+    objekt_erstellen(anker, typ, clan, OM_Zaehltyp(typ), true);
+}
+
+void BPU_Baumaterial_eintragen(int objekt, int clan, int typ) {
+    const Objekt_Item* v = OM_Vorlage(typ, "BPU_Baumaterial_eintragen");
+    if (!v) return;
+    if (!OM_Objekt_gueltig(objekt)) {
+        Fehler_melden("BPU_Baumaterial_eintragen > unbekanntes Objekt: " + std::to_string(objekt));
+        return;
+    }
+    (void)clan;  // the orders go to the object's owner
+    Objektzeile& ob = Objekte[static_cast<std::size_t>(objekt)];
+    for (int k = 0; k < Baumaterial_Slots; ++k) {
+        const int ware = v->Baukosten[static_cast<std::size_t>(k)].WarenID;
+        if (ware <= 0) {
+            // A build-up must not find the materials of the previous type here.
+            ob.Baumaterial_Ware(k) = -1;
+            ob.Baumaterial_Rest(k) = -1;
+            continue;
+        }
+        if (static_cast<std::size_t>(ware) >= SBU_Waren.size()) {
+            Fehler_melden("BPU_Baumaterial_eintragen > unbekannte Ware: " + std::to_string(ware));
+            continue;
+        }
+        const int menge = BPU_Baumaterial_Menge(typ, k);
+        // An order of no units would never be used up.
+        if (menge > 0) BPU_Materialauftrag_eintragen(objekt, ware, menge);
+        ob.Baumaterial_Ware(k) = ware;
+        ob.Baumaterial_Rest(k) = menge;
+    }
+}
+
+void BPU_Materialauftrag_eintragen(int objekt, int ware, int menge) {
+    if (!OM_Objekt_gueltig(objekt)) {
+        Fehler_melden("BPU_Materialauftrag_eintragen > unbekanntes Objekt: " + std::to_string(objekt));
+        return;
+    }
+    Objektzeile& ob = Objekte[static_cast<std::size_t>(objekt)];
+    JU_Befehl_eintragen(Befehl_Material, ob.Besitzer(), ob.Feld(), ob.Typ(), ware, 0, menge);
+}
+
+int BPU_Baumaterial_Menge(int typ, int k) {
+    const Objekt_Item* v = OM_Vorlage(typ, "BPU_Baumaterial_Menge");
+    if (!v || k < 0 || k >= Baumaterial_Slots) return 0;
+    const int menge = v->Baukosten[static_cast<std::size_t>(k)].Menge;
+    return menge < 0 ? 1 : menge;
+}
+
+bool BPU_Kein_Baumaterial(int typ) {
+    const Objekt_Item* v = OM_Vorlage(typ, "BPU_Kein_Baumaterial");
+    if (!v) return true;
+    return std::none_of(v->Baukosten.begin(), v->Baukosten.end(),
+                        [](const Waren_Menge& m) { return m.WarenID > 0; });
+}
+
+int BPU_Baufortschritt_Prozent(int objekt) {
+    if (!OM_Objekt_gueltig(objekt)) {
+        Fehler_melden("BPU_Baufortschritt_Prozent > unbekanntes Objekt: " + std::to_string(objekt));
+        return 0;
+    }
+    Objektzeile& ob = Objekte[static_cast<std::size_t>(objekt)];
+    const Objekt_Item* v = OM_Vorlage(ob.Typ(), "BPU_Baufortschritt_Prozent");
+    if (!v) return 0;
+    long long noetig = 0, fehlt = 0;
+    for (int k = 0; k < Baumaterial_Slots; ++k) {
+        if (v->Baukosten[static_cast<std::size_t>(k)].WarenID <= 0) continue;
+        noetig += BPU_Baumaterial_Menge(ob.Typ(), k);
+        fehlt += ob.Baumaterial_Rest(k);
+    }
+    if (noetig <= 0) return 100;
+    return static_cast<int>(Floor_div((noetig - fehlt) * 100, noetig));
+}
+
+void BPU_Baumaterial_geliefert(int ware, int objekt, int clan, int auftrag) {
+    if (!OM_Objekt_gueltig(objekt) || clan < 0 || static_cast<std::size_t>(clan) >= JU_Befehlsliste.size() ||
+        auftrag < 0 || auftrag >= JU_Befehlsliste[static_cast<std::size_t>(clan)].Anzahl ||
+        static_cast<std::size_t>(auftrag) >= JU_Befehlsliste[static_cast<std::size_t>(clan)].Befehle.size()) {
+        Fehler_melden("BPU_Baumaterial_geliefert > unbekanntes Objekt oder unbekannter Auftrag: " +
+                      std::to_string(objekt) + "/" + std::to_string(clan) + "/" + std::to_string(auftrag));
+        return;
+    }
+    const int menge =
+        JU_Befehlsliste[static_cast<std::size_t>(clan)].Befehle[static_cast<std::size_t>(auftrag)].Menge;
+    Objektzeile& ob = Objekte[static_cast<std::size_t>(objekt)];
+    for (int k = 0; k < Baumaterial_Slots; ++k) {
+        if (ob.Baumaterial_Ware(k) != ware) continue;
+        ob.Baumaterial_Rest(k) -= menge;
+        return;
+    }
+}
+
+void BPU_Baustelle_komplett_planieren(int anker, int typ, int clan) {
+    if (!OM_Vorlage(typ, "BPU_Baustelle_komplett_planieren")) return;
+    const std::vector<int> zellen = fussabdruck(anker, typ);
+    if (!MG_Feld_gueltig(anker) || !alle_auf_karte(zellen, "BPU_Baustelle_komplett_planieren", anker, typ))
+        return;
+    for (int c : zellen) {
+        Kartenfeld& k = feld_von(c);
+        if (k.Block() != -1 && k.Block() != 0) continue;
+        k.LandType() = Bauland_eben;
+        k.Block() = 1;
+        k.Ambiente() = -1;
+        Chunk_Feld_geaendert(c);
+    }
+    if (!BPU_Bauplatz_belegen(anker, typ)) {
+        Fehler_melden("BPU_Baustelle_komplett_planieren: " + std::to_string(anker) + "/" +
+                      std::to_string(typ) + "/" + std::to_string(clan));
+        return;
+    }
+    objekt_erstellen(anker, typ, clan, OM_ist_Hafen(typ) ? SBU_Hafen_ID : typ, false);
+}
+
+void BPU_Truemmer_verteilen(int anker, int typ) {
+    const Objekt_Item* v = OM_Vorlage(typ, "BPU_Truemmer_verteilen");
+    if (!v) return;
+    if (!MG_Feld_gueltig(anker)) {
+        Fehler_melden("BPU_Truemmer_verteilen > Ankerfeld ausserhalb der Karte: " + std::to_string(anker));
+        return;
+    }
+    const int objekt = feld_von(anker).Objekt();
+    Objektzeile* ob = OM_Objekt_gueltig(objekt) ? &Objekte[static_cast<std::size_t>(objekt)] : nullptr;
+    if (!ob)
+        Fehler_melden("BPU_Truemmer_verteilen > kein Objekt auf dem Ankerfeld: " + std::to_string(anker));
+    int steine = 0;
+    if (ob && ob->Material_geliefert() == 1) {
+        for (const Waren_Menge& m : v->Baukosten) {
+            if (m.WarenID <= 0 || static_cast<std::size_t>(m.WarenID) >= SBU_Waren.size()) continue;
+            if (SBU_Waren[static_cast<std::size_t>(m.WarenID)].Spez == "stone") steine = m.Menge;
+        }
+    }
+    for (int c : fussabdruck(anker, typ)) {
+        if (!MG_Feld_gueltig(c)) continue;
+        Kartenfeld& k = feld_von(c);
+        k.Block() = -1;
+        if (!MG_Raster_gerade(c)) continue;
+        if (k.Ambiente() == -1 && steine >= 1 && BPU_Stein_setzen(c)) --steine;
+        if (k.Ambiente() == -1) BPU_Schutt_setzen(c);
+    }
+    if (ob) ob->Material_geliefert() = 0;
+}
+
+bool BPU_Stein_setzen(int feld) {
+    if (!MG_Feld_gueltig(feld)) return false;
+    if (!ambiente_setzen(feld, SBU_Stone_IDs, 5)) return false;
+    RU_Ressource_eintragen(RU_Stein, feld);
+    return true;
+}
+
+bool BPU_Schutt_setzen(int feld) {
+    if (!MG_Feld_gueltig(feld)) return false;
+    if (!ambiente_setzen(feld, SBU_Trash_IDs, 3)) return false;
+    SchU_Schutt_hinzufuegen(feld);
+    return true;
+}
