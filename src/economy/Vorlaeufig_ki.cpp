@@ -26,10 +26,6 @@ bool JU_Schiffsauftrag(int) { return false; }
 bool JU_Schiff_beladen(int) { return false; }
 bool JU_Hafenjob_vergeben(int) { return false; }
 
-void BPU_Bauplatz_aufheben(int, int) {}
-bool BPU_Bauplatz_belegen(int, int) { return false; }
-void BPU_Baustelle_komplett_planieren(int, int, int) {}
-
 std::vector<Hasenloch> Hase_Loecher;
 int Hase_Anzahl = 0;
 int Hase_Loch_suchen(int, int, bool) { return -1; }

@@ -6,7 +6,9 @@
 // minimum (false, -1, 0, nothing).
 #include <vector>
 
+#include "economy/Baustelle.h"
 #include "economy/Diagramm.h"
+#include "economy/Objekte.h"
 #include "economy/Errungenschaften.h"
 #include "economy/Warenstatistik.h"
 #include "population/Animation.h"
@@ -39,22 +41,6 @@ void JU_Befehl_entfernen(int spieler, int index);
 bool JU_Schiffsauftrag(int schiff);
 bool JU_Schiff_beladen(int schiff);
 bool JU_Hafenjob_vergeben(int schiff);
-
-// --- Construction sites -------------------------------------------------------
-
-// Releases a planned footprint.
-void BPU_Bauplatz_aufheben(int anker, int typ);
-// Occupies the footprint; false while a person stands on it.
-bool BPU_Bauplatz_belegen(int anker, int typ);
-// Levels, occupies, creates and completes a site at once.
-void BPU_Baustelle_komplett_planieren(int anker, int typ, int clan);
-
-// --- Goods stock of objects -------------------------------------------------------
-
-bool OM_Ware_vorhanden(int ware, int objekt);
-void OM_Ware_einlagern(int ware, int objekt);
-void OM_Ware_auslagern(int ware, int objekt);
-void WarenAnschaffungsauftragentfernen(int ware, int objekt);
 
 // --- Rabbits ------------------------------------------------------------------------
 

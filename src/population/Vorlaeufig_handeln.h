@@ -4,7 +4,10 @@
 // jobs call. Each has a do-nothing body here until its own unit is built.
 #include <vector>
 
+#include "economy/Baustelle.h"
 #include "economy/Haefen.h"
+#include "economy/Objekte.h"
+#include "economy/Objekte_Betrieb.h"
 #include "population/Animation.h"
 #include "population/Personen_Leben.h"
 #include "population/Personen_Skills.h"
@@ -27,20 +30,6 @@ bool Hase_Loch_Kaninchen_abziehen(int feld);
 
 // --- Job step of idle persons ----------------------------------------------------
 bool JU_Person_Job_Schritt(int person);
-
-// --- Goods stock of objects ------------------------------------------------------
-void OM_Ware_einlagern(int ware, int objekt);
-void OM_Ware_auslagern(int ware, int objekt);
-bool OM_Ware_vorhanden(int ware, int objekt);
-void WarenAnschaffungsauftragentfernen(int ware, int objekt);
-void OM_Produktion_abliefern(int ware, int objekt, int clan, int person, int feld);
-
-// --- Putting objects into service -------------------------------------------------
-void OM_Objekt_in_Betrieb_nehmen(int objekt);
-
-// --- Site placement and creation -------------------------------------------------
-bool BPU_Bauplatz_belegen_pruefen(int anker, int typ);
-void BPU_Baustelle_anlegen(int anker, int typ, int clan);
 
 // --- Single-game set-up ------------------------------------------------------------
 // Endless ore: mining never lowers the land.

@@ -61,7 +61,7 @@ struct Bauwelt : Kernwelt {
     static std::vector<Job_Befehl> auftraege(int clan) {
         std::vector<Job_Befehl> a;
         if (static_cast<std::size_t>(clan) >= JU_Befehlsliste.size()) return a;
-        const JU_Befehlsliste_Eintrag& l = JU_Befehlsliste[static_cast<std::size_t>(clan)];
+        const JU_Befehle& l = JU_Befehlsliste[static_cast<std::size_t>(clan)];
         for (int i = 0; i < l.Anzahl; ++i) a.push_back(l.Befehle[static_cast<std::size_t>(i)]);
         return a;
     }
