@@ -1,0 +1,43 @@
+// stand-in until its unit lands
+#include "ui/Vorlaeufig_ui_aktionen.h"
+
+#include "foundation/Zeichenbreiten.h"
+
+ITP_Panel_Schalter_Item ITP_Panel_Schalter[ITP_Panel_Schalter_Anzahl];
+
+void Panelanzeigen(int) {}
+bool Objektinfo_offen = false, Schalterfenster1_offen = false, Schalterfenster2_offen = false,
+     Schalterfenster3_offen = false;
+bool Minimap_offen = false, Warenraster_offen = false, Fenster36_offen = false, Ediktfenster_offen = false;
+int IFU_Statmenu_Auswahl = 1;
+int IFU_Updateanzeige_Zaehler = 0;
+std::vector<int> IFU_Statmenu_Liste;
+void IFU_Statmenu_Liste_fuellen(const std::string&) {}
+
+int MoPosEcht_X = 0, MoPosEcht_Y = 0, MoPosFenstermitte_X = 0, MoPosFenstermitte_Y = 0;
+int Mouseoverfunktion_Nummer = 0, Mouseoverfunktion_Wert = 0;
+
+int TPU_Textbreite_Font1(const std::string& Text) {
+    int w = 0;
+    for (unsigned char c : Text) w += TPU_Zeichenbreiten_Font1[c];
+    return w;
+}
+std::string TPU_Updatestatus[10];
+
+LSU_Spielstand LSU_Spielstandliste[10];
+int LSU_Spielstand_Letzter = -1;
+void LSU_Spielstaende_auflisten() {}
+void LSU_Spielstand_loeschen(const std::string&) {}
+void LSU_Speichern_Dialog() {}
+
+void Update_pruefen(int) {}
+bool InternetGetConnectedState() { return false; }
+
+int Gewaehltes_Objekt = -1;
+int Gewaehlter_Warenslot = 0;
+bool Schalterfenster_Optionen[27] = {};
+int Minimap_Art = 0;
+bool CLT = false;
+
+Spieler_element Lobby_Spieler[8];
+bool IFU_Lobby_aktiv = false;
