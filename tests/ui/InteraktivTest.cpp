@@ -192,3 +192,31 @@ TEST(Interaktiv, KaputteSpeicherdateiWirdBisZumFehlerGelesen) {
     EXPECT_EQ(IAU_Edikte[0].Gesetze[0].Effekte.size(), 1u);
     EXPECT_EQ(IAU_Edikte[0].Gesetze[0].Count, 0);
 }
+
+// The edicts shipped with the game load completely: no fail texts, durations
+// the window can show and only effects it can name.
+TEST(Interaktiv, MitgelieferteEdikteSindVollstaendig) {
+    Uiwelt welt;
+    const std::string alt = Programmpfad;
+    Programmpfad = std::string(BHM_SOURCE_DIR) + "/content/";
+    IAU_Edikte_laden();
+    Programmpfad = alt;
+    ASSERT_GE(IAU_Edikte.size(), 2u);
+    auto ohne_fail = [](const std::string& t) { return t.find("fail") == std::string::npos && !t.empty(); };
+    for (std::size_t n = 0; n < IAU_Edikte.size(); ++n) {
+        const Edikt_Data& e = IAU_Edikte[n];
+        EXPECT_TRUE(ohne_fail(e.Titel) && ohne_fail(e.Text) && ohne_fail(e.Trigger)) << n;
+        EXPECT_GE(e.Count, 0) << n;
+        EXPECT_FALSE(e.Zeiten.empty()) << n;
+        for (int t : e.Zeiten) EXPECT_TRUE(t >= 0 && t <= 3) << n;
+        for (int g = 0; g <= e.Count; ++g) {
+            const Gesetz_Data& gesetz = e.Gesetze[static_cast<std::size_t>(g)];
+            EXPECT_TRUE(ohne_fail(gesetz.Titel) && ohne_fail(gesetz.Text)) << n << "/" << g;
+            EXPECT_FALSE(gesetz.Effekte.empty()) << n << "/" << g;
+            TPU_Edikt_Effekt_Text(static_cast<int>(n), g);
+            for (const std::string& z : TPU_Edikt_Effektzeilen)
+                EXPECT_EQ(z.find("nicht erkannt"), std::string::npos) << n << "/" << g;
+        }
+    }
+    EXPECT_FALSE(Kernwelt::gemeldet());
+}
