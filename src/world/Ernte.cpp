@@ -107,14 +107,7 @@ bool ERU_Speichern(const std::string& pfad) {
 }
 
 void ERU_Laden(const std::string& pfad) {
-    auto zeilen = Seitendatei_lesen(pfad, "ERU_Laden");
-    if (!zeilen) return;
-    for (std::size_t i = 0; i < zeilen->size(); ++i) {
-        int f[7];
-        if (!Zahlenzeile_lesen((*zeilen)[i], 7, f)) {
-            Fehler_melden("ERU_Laden > fehlerhafte Zeile " + std::to_string(i + 1) + ": " + (*zeilen)[i]);
-            continue;
-        }
+    Seitendatei_Zahlenzeilen_lesen(pfad, "ERU_Laden", 7, [](const std::vector<int>& f) {
         ERU_Ernteauftrag_hinzufuegen(f[0], f[1], f[2], f[3], f[4], f[5], f[6]);
-    }
+    });
 }

@@ -34,35 +34,41 @@ bool ist_Ambiente(int typ) {
     return typ >= b && typ < b + static_cast<int>(SBU_Ambiente.size());
 }
 
-// The record's cell when it holds an ambient stage; -1 otherwise (reported).
-int stufenfeld(const Wachstumsauftrag& a) {
-    if (MG_Feld_gueltig(a.Feld()) && ist_Ambiente(Karte[idx(a.Feld())].Ambiente())) return a.Feld();
-    if (!MG_Feld_gueltig(a.Feld()))
+// The record's cell when it holds an ambient stage; nullptr otherwise (reported off the map).
+Kartenfeld* stufenfeld(const Wachstumsauftrag& a) {
+    if (!MG_Feld_gueltig(a.Feld())) {
         Fehler_melden("WU_Farm_wachstum > Feld ausserhalb der Karte: " + std::to_string(a.Feld()));
-    return -1;
+        return nullptr;
+    }
+    Kartenfeld& k = Karte[idx(a.Feld())];
+    return ist_Ambiente(k.Ambiente()) ? &k : nullptr;
+}
+
+// The cell turns into its next stage; false at the last stage.
+bool wachsen(Kartenfeld& k) {
+    const int weiter = WU_Naechste_Stufe(k.Ambiente());
+    if (weiter < 0) return false;
+    k.Ambiente() = weiter;
+    return true;
 }
 
 void ernte(int auftrag, const Wachstumsauftrag& a) {
     ERU_Ernteauftrag_hinzufuegen(auftrag, a.Spieler(), a.Objekt(), 0, a.Ware(), a.Feld(), a.Objekt());
 }
 
+// A record whose cell was cleared meanwhile has nothing left to grow: it is done.
 bool pflanze(Wachstumsauftrag& a) {
     if (!zaehler(a, 399)) return false;
-    // A plant whose cell was cleared meanwhile has nothing left to grow.
-    const int c = stufenfeld(a);
-    if (c < 0) return true;
-    Kartenfeld& k = Karte[idx(c)];
-    const int weiter = WU_Naechste_Stufe(k.Ambiente());
-    if (weiter < 0) {
+    Kartenfeld* k = stufenfeld(a);
+    if (!k) return true;
+    if (k->Ambiente() != SBU_ID_cage && wachsen(*k)) return false;
+    if (WU_Naechste_Stufe(k->Ambiente()) < 0) {
         ernte(150, a);
         return true;
     }
-    if (k.Ambiente() != SBU_ID_cage) {
-        k.Ambiente() = weiter;
-        return false;
-    }
+    // A trap on its way to a next stage catches with one chance in two.
     if (Random(2) != 0) return false;
-    k.Ambiente() = SBU_ID_rabitcatch;
+    k->Ambiente() = SBU_ID_rabitcatch;
     ernte(650, a);
     return true;
 }
@@ -91,16 +97,11 @@ bool ruine(Wachstumsauftrag& a) {
 
 bool grab(Wachstumsauftrag& a) {
     if (!zaehler(a, 3)) return false;
-    const int c = stufenfeld(a);
-    if (c < 0) return true;
-    Kartenfeld& k = Karte[idx(c)];
-    const int weiter = WU_Naechste_Stufe(k.Ambiente());
-    if (weiter >= 0) {
-        k.Ambiente() = weiter;
-        return false;
-    }
-    k.Block() = -1;
-    k.Ambiente() = -1;
+    Kartenfeld* k = stufenfeld(a);
+    if (!k) return true;
+    if (wachsen(*k)) return false;
+    k->Block() = -1;
+    k->Ambiente() = -1;
     return true;
 }
 
@@ -210,14 +211,7 @@ bool WU_Speichern(const std::string& pfad) {
 }
 
 void WU_Laden(const std::string& pfad) {
-    auto zeilen = Seitendatei_lesen(pfad, "WU_Laden");
-    if (!zeilen) return;
-    for (std::size_t i = 0; i < zeilen->size(); ++i) {
-        int f[6];
-        if (!Zahlenzeile_lesen((*zeilen)[i], 6, f)) {
-            Fehler_melden("WU_Laden > fehlerhafte Zeile " + std::to_string(i + 1) + ": " + (*zeilen)[i]);
-            continue;
-        }
+    Seitendatei_Zahlenzeilen_lesen(pfad, "WU_Laden", 6, [](const std::vector<int>& f) {
         WU_Wachstumsauftrag_hinzufuegen(f[0], f[1], f[2], f[3], f[4], f[5]);
-    }
+    });
 }

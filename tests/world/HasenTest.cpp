@@ -18,23 +18,19 @@
 
 namespace {
 
+using bhmtest::K;
 using bhmtest::Typ;
 
 constexpr int N = 64;
 
 int F(int x, int y) { return x + y * N; }
-Kartenfeld& K(int c) { return Karte[static_cast<std::size_t>(c)]; }
 
 class Hasen : public ::testing::Test {
 protected:
     bhmtest::Kernwelt welt{N};
 
     void SetUp() override {
-        bhmtest::Stufen_setzen();
-        for (Kartenfeld& k : Karte) {
-            k.LandType() = 4;
-            k.Insel() = 0;
-        }
+        bhmtest::Stufenwelt_setzen();
         Hasen_Max = 10;
         Hasen_Init = 5;
     }

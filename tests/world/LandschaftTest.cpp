@@ -13,12 +13,12 @@
 
 namespace {
 
+using bhmtest::K;
 using bhmtest::Typ;
 
 constexpr int N = 16;
 
 int F(int x, int y) { return x + y * N; }
-Kartenfeld& K(int c) { return Karte[static_cast<std::size_t>(c)]; }
 
 struct Chunkzeuge : RenderSeam {
     std::vector<int> felder;
@@ -33,11 +33,7 @@ protected:
     Chunkzeuge zeuge;
 
     void SetUp() override {
-        bhmtest::Stufen_setzen();
-        for (Kartenfeld& k : Karte) {
-            k.LandType() = 4;
-            k.Insel() = 0;
-        }
+        bhmtest::Stufenwelt_setzen();
         Personen.assign(1, Personenzeile{});
         Personen[0].Hunger() = 100;
         Personen[0].AuftragID() = 201;

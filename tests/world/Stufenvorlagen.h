@@ -6,11 +6,15 @@
 #include <vector>
 
 #include "foundation/Schablonen.h"
+#include "world/Karte.h"
 
 namespace bhmtest {
 
 // Ambient numbers of the fixture (map object type = B + number, B = 2).
 enum Stufe : int { Saat, Halm, Reif, Falle, Fang, Loch, Grab1, Grab2, Weg0, Weg1, Weg2, Blume, Stufenzahl };
+
+// The map cell c.
+inline Kartenfeld& K(int c) { return Karte[static_cast<std::size_t>(c)]; }
 
 inline int Typ(Stufe s) { return SBU_Ambiente_Basis() + s; }
 
@@ -41,6 +45,15 @@ inline void Stufen_setzen() {
     SBU_Flower_IDs = {b + Blume};
     SBU_OnMap.assign(21, {});
     for (int l = 3; l <= 5; ++l) SBU_OnMap[static_cast<std::size_t>(l)] = {b + Blume};
+}
+
+// The stages, and the whole map level-4 building land of island 0.
+inline void Stufenwelt_setzen() {
+    Stufen_setzen();
+    for (Kartenfeld& k : Karte) {
+        k.LandType() = 4;
+        k.Insel() = 0;
+    }
 }
 
 }  // namespace bhmtest

@@ -18,6 +18,7 @@
 
 namespace {
 
+using bhmtest::K;
 using bhmtest::Typ;
 
 constexpr int N = 16;
@@ -25,18 +26,12 @@ constexpr int N = 16;
 constexpr int Hof = 5 + 5 * N, Hof_Objekt = 0;
 constexpr int Muehle = 10 + 5 * N, Muehle_Objekt = 1;
 
-Kartenfeld& K(int c) { return Karte[static_cast<std::size_t>(c)]; }
-
 class Wachstum : public ::testing::Test {
 protected:
     bhmtest::Kernwelt welt{N};
 
     void SetUp() override {
-        bhmtest::Stufen_setzen();
-        for (Kartenfeld& k : Karte) {
-            k.LandType() = 4;
-            k.Insel() = 0;
-        }
+        bhmtest::Stufenwelt_setzen();
         Objekte.assign(2, Objektzeile{});
         for (auto [feld, o] : {std::pair{Hof, Hof_Objekt}, std::pair{Muehle, Muehle_Objekt}}) {
             Objekte[static_cast<std::size_t>(o)].Feld() = feld;
