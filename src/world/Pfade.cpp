@@ -217,8 +217,11 @@ bool PFU_Feld_im_Inneren(int feld) {
 }
 
 int PFU_Freien_Pfad_suchen() {
-    const std::vector<int> leer(idx(std::max(PFU_Pathlaenge, 1)), 0);
-    if (PFU_Pfade.size() < 2) PFU_Pfade.resize(10, leer);
+    // New rows are all 0; the pool only ever grows.
+    auto wachsen = [](std::size_t zeilen) {
+        PFU_Pfade.resize(zeilen, std::vector<int>(idx(std::max(PFU_Pathlaenge, 1)), 0));
+    };
+    if (PFU_Pfade.size() < 2) wachsen(10);
     const int letzte = static_cast<int>(PFU_Pfade.size()) - 1;
     if (PFU_Naechster_freier < 0 || PFU_Naechster_freier > letzte) PFU_Naechster_freier = 0;
     for (int i = PFU_Naechster_freier; i <= letzte; ++i) {
@@ -228,7 +231,7 @@ int PFU_Freien_Pfad_suchen() {
             return i;
         }
     }
-    PFU_Pfade.resize(idx(letzte) + 10, leer);
+    wachsen(idx(letzte) + 10);
     PFU_Naechster_freier = letzte + 1;
     return letzte + 1;
 }
