@@ -272,8 +272,11 @@ void Hase_Laden(const std::string& pfad) {
                    wahrheitswert(FFU_Teil_Nr(zeile, '/', 3), draussen) &&
                    wahrheitswert(FFU_Teil_Nr(zeile, '/', 4), reserviert);
         for (int k : {0, 1, 2, 5, 6, 7, 8, 9}) gut = gut && FFU_Zahl_lesen(FFU_Teil_Nr(zeile, '/', k), f[k]);
-        // The hole lies on the map and holds a count a hole can hold.
-        gut = gut && f[0] >= 0 && f[0] < n && f[1] >= 0 && f[1] < n && f[5] >= 0 && f[5] <= Anzahl_max;
+        // The hole lies on the map, its counters in their ranges, the rabbit next to the map at most.
+        auto nahe = [n](int c) { return c >= -(n + 1) && c <= n * n + n; };
+        gut = gut && f[0] >= 0 && f[0] < n && f[1] >= 0 && f[1] < n && f[2] >= 0 && f[2] <= 1500 &&
+              f[5] >= 0 && f[5] <= Anzahl_max && f[7] >= 0 && f[7] <= 59 && nahe(f[6]) && nahe(f[8]) &&
+              nahe(f[9]);
         if (!gut) {
             Fehler_melden("Hase_Laden > fehlerhafte Zeile " + std::to_string(i + 1) + ": " + zeile);
             continue;

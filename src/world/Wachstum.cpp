@@ -1,6 +1,7 @@
 #include "world/Wachstum.h"
 
 #include <cstddef>
+#include <limits>
 
 #include "economy/Bauvorschau.h"
 #include "economy/Objekte.h"
@@ -24,7 +25,11 @@ std::size_t idx(int i) { return static_cast<std::size_t>(i); }
 
 // Counts the record on; true (and back to 0) when it passes the limit.
 bool zaehler(Wachstumsauftrag& a, int grenze) {
-    if (++a.Zaehler() <= grenze) return false;
+    // A counter read from a file may stand at or beyond the limit already.
+    if (a.Zaehler() < grenze) {
+        ++a.Zaehler();
+        return false;
+    }
     a.Zaehler() = 0;
     return true;
 }
@@ -80,7 +85,8 @@ bool ruine(Wachstumsauftrag& a) {
         Fehler_melden("WU_Farm_wachstum > unbekanntes Objekt: " + std::to_string(o));
         return true;
     }
-    Objekte[idx(o)].Zaehler() += 10;
+    int& verfall = Objekte[idx(o)].Zaehler();
+    verfall = verfall > std::numeric_limits<int>::max() - 10 ? std::numeric_limits<int>::max() : verfall + 10;
     if (Random(50) + 50 > Objekte[idx(o)].Zaehler()) return false;
     const int anker = a.Feld();
     BPU_Truemmer_verteilen(anker, Objekte[idx(o)].Typ());

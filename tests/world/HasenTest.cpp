@@ -204,7 +204,8 @@ TEST_F(Hasen, SaveLoadSaveGivesTheSameFile) {
     EXPECT_EQ(Textdatei_lesen(pfad), erste);
     // Booleans as words are read too; a hole off the map or a bad count is skipped.
     Textdatei_schreiben(pfad, {"1/2/3/True/false/4/5/6/7/8", "64/2/3/0/0/4/5/6/7/8", "1/2/3/0/0/256/5/6/7/8",
-                               "1/2/3/ja/0/4/5/6/7/8", "1/2/3/0/0/4/5/6/7"});
+                               "1/2/3/ja/0/4/5/6/7/8", "1/2/3/0/0/4/5/6/7", "1/2/3/0/0/4/5/60/7/8",
+                               "1/2/3/0/0/4/5/6/7/2147483647"});
     Hase_Loecher_loeschen();
     Hase_Laden(pfad);
     ASSERT_EQ(Hase_Anzahl, 1);

@@ -139,7 +139,11 @@ TEST_F(Wachstum, BadRecordsAreReportedAndStayWhileVanishedStagesAreDropped) {
     WU_Wachstumsauftrag_hinzufuegen(WU_Art_Pflanze, 399, 20, 0, Hof, 1);
     WU_Wachstumsauftrag_hinzufuegen(WU_Art_Grab, 3, N * N, 0, 1, -1);
     WU_Wachstumsauftrag_hinzufuegen(WU_Art_Ruine, 149, Hof, 0, 9, -1);
+    // A counter from a file far beyond its limit fires at once instead of running over.
+    K(30).Ambiente() = Typ(bhmtest::Grab2);
+    WU_Wachstumsauftrag_hinzufuegen(WU_Art_Grab, 2147483647, 30, 0, 1, -1);
     WU_Wachstum_Tick();
+    EXPECT_EQ(K(30).Ambiente(), -1);
     EXPECT_EQ(Farm_Size, 0);
     EXPECT_EQ(ernteauftraege(Hof_Objekt), 0);
 }
