@@ -37,6 +37,14 @@ void suchen(benchmark::State& state) {
         PFU_Path_berechnen(0);
         benchmark::DoNotOptimize(Personen[0].PfadID());
     }
+    // The length of the stored detour (0 when none was found).
+    int zellen = 0;
+    if (Personen[0].PfadID() >= 0)
+        for (std::size_t i = 1; i < PFU_Pfade[static_cast<std::size_t>(Personen[0].PfadID())].size() &&
+                                PFU_Pfade[static_cast<std::size_t>(Personen[0].PfadID())][i] >= 1;
+             ++i)
+            ++zellen;
+    state.counters["Umwegzellen"] = zellen;
 }
 
 // A wall of the given length, its middle on the walker's line, the target far behind.
