@@ -16,6 +16,7 @@
 #include "render/Modelliste.h"
 
 int ITF_Texturgroesse = 256;
+int ITF_Texturgroesse_max = 8192;
 std::vector<std::uint8_t> ITF_Belegung;
 Bild ITF_Atlasbild;
 std::vector<ITF_Rechteck> ITF_Texturkoordinaten;

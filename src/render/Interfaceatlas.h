@@ -51,8 +51,8 @@ extern std::unique_ptr<TglBitmap2D> ITF_Textur;
 extern std::vector<GLuint> ITF_Listen;
 extern int ITF_MousePopup;
 
-// The largest side the builder tries before it gives up.
-inline constexpr int ITF_Texturgroesse_max = 8192;
+// The largest side the builder tries; an image that does not fit even then stays empty.
+extern int ITF_Texturgroesse_max;
 // The log line of a folder that could not be built in.
 inline const std::string ITF_Fehlerzeile = "-0 ERROR Bild konnte nicht integriert werden.";
 
