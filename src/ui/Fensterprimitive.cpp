@@ -22,14 +22,25 @@ bool im_bereich(const char* routine, int nr, std::size_t groesse) {
     return false;
 }
 
-// Calls list Nr of the table after a translation to (X, Y, Z/100) and translates back.
+// Moves the origin to (X, Y, Z/100) for the lifetime of the object. The matrix is saved and
+// restored rather than translated back: depths such as 0.03 do not cancel exactly in floats.
+class Versatz {
+public:
+    Versatz(int X, int Y, int Z) {
+        glPushMatrix();
+        glTranslatef(static_cast<float>(X), static_cast<float>(Y), static_cast<float>(Z) / 100.0f);
+    }
+    ~Versatz() { glPopMatrix(); }
+    Versatz(const Versatz&) = delete;
+    Versatz& operator=(const Versatz&) = delete;
+};
+
+// Calls list Nr of the table with its origin at (X, Y, Z/100).
 template <class Tabelle>
 void quad(const char* routine, const Tabelle& listen, int X, int Y, int Z, int Nr) {
     if (!im_bereich(routine, Nr, listen.size())) return;
-    const float x = static_cast<float>(X), y = static_cast<float>(Y), z = static_cast<float>(Z) / 100.0f;
-    glTranslatef(x, y, z);
+    const Versatz versatz(X, Y, Z);
     if (const GLuint liste = listen[static_cast<std::size_t>(Nr)]; liste != 0) glCallList(liste);
-    glTranslatef(-x, -y, -z);
 }
 
 }  // namespace
@@ -57,10 +68,9 @@ void IFU_Interfaceelement_zeichnen(int X, int Y, int Z, int Nr) {
     const ITF_Rechteck& r = ITF_Texturkoordinaten[static_cast<std::size_t>(Nr)];
     const float k = 16.0f / static_cast<float>(ITF_Texturgroesse);
     const float w = static_cast<float>(Shell().Clientbreite()), h = static_cast<float>(Shell().Clienthoehe());
-    const float x = static_cast<float>(X), y = static_cast<float>(Y), z = static_cast<float>(Z) / 100.0f;
     const float s0 = static_cast<float>(r.cellX0) * k, s1 = static_cast<float>(r.cellX1) * k;
     const float t0 = static_cast<float>(r.cellY0) * k, t1 = static_cast<float>(r.cellY1) * k;
-    glTranslatef(x, y, z);
+    const Versatz versatz(X, Y, Z);
     glBegin(GL_QUADS);
     glTexCoord2f(s0, t0);
     glVertex3f(0, 0, 0);
@@ -71,7 +81,6 @@ void IFU_Interfaceelement_zeichnen(int X, int Y, int Z, int Nr) {
     glTexCoord2f(s1, t0);
     glVertex3f(w, 0, 0);
     glEnd();
-    glTranslatef(-x, -y, -z);
 }
 
 void IFU_Bonusliste_Icon(int X, int Y, int Z, int Art) {
