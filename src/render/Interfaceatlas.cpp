@@ -305,7 +305,6 @@ void ITF_Listen_erzeugen() {
     ML_Listen_loeschen(ITF_Listen);
     ITF_Listen.assign(ITF_Texturkoordinaten.size(), 0);
     ITF_MousePopup = 0;
-    const float k = static_cast<float>(kZelle) / static_cast<float>(std::max(ITF_Texturgroesse, 1));
     for (std::size_t i = 0; i < ITF_Texturkoordinaten.size(); ++i) {
         const ITF_Rechteck& r = ITF_Texturkoordinaten[i];
         if (i >= ITF_Elemente.size()) {
@@ -320,22 +319,17 @@ void ITF_Listen_erzeugen() {
         ITF_Listen[i] = liste;
         const float w = static_cast<float>((r.cellX1 - r.cellX0) * kZelle + r.offX);
         const float h = static_cast<float>((r.cellY1 - r.cellY0) * kZelle + r.offY);
-        const float s0 = static_cast<float>(r.cellX0) * k, s1 = static_cast<float>(r.cellX1) * k;
-        const float t0 = static_cast<float>(r.cellY0) * k, t1 = static_cast<float>(r.cellY1) * k;
         glNewList(liste, GL_COMPILE);
-        glBegin(GL_QUADS);
-        glTexCoord2f(s0, t0);
-        glVertex3f(0, 0, 0);
-        glTexCoord2f(s0, t1);
-        glVertex3f(0, h, 0);
-        glTexCoord2f(s1, t1);
-        glVertex3f(w, h, 0);
-        glTexCoord2f(s1, t0);
-        glVertex3f(w, 0, 0);
-        glEnd();
+        ITF_Quad(r, w, h);
         glEndList();
         if (ITF_Elemente[i].Titel == "MousePopup") ITF_MousePopup = static_cast<int>(i);
     }
+}
+
+void ITF_Quad(const ITF_Rechteck& r, float w, float h) {
+    const float k = static_cast<float>(kZelle) / static_cast<float>(std::max(ITF_Texturgroesse, 1));
+    ML_Texturquad(static_cast<float>(r.cellX0) * k, static_cast<float>(r.cellY0) * k,
+                  static_cast<float>(r.cellX1) * k, static_cast<float>(r.cellY1) * k, w, h);
 }
 
 void ITF_Interface_laden() {

@@ -65,22 +65,9 @@ void IFU_Interfaceelement_zeichnen(int X, int Y, int Z, int Nr) {
     if (!im_bereich("IFU_Interfaceelement_zeichnen", Nr, ITF_Texturkoordinaten.size()) ||
         ITF_Texturgroesse <= 0)
         return;
-    const ITF_Rechteck& r = ITF_Texturkoordinaten[static_cast<std::size_t>(Nr)];
-    const float k = 16.0f / static_cast<float>(ITF_Texturgroesse);
-    const float w = static_cast<float>(Shell().Clientbreite()), h = static_cast<float>(Shell().Clienthoehe());
-    const float s0 = static_cast<float>(r.cellX0) * k, s1 = static_cast<float>(r.cellX1) * k;
-    const float t0 = static_cast<float>(r.cellY0) * k, t1 = static_cast<float>(r.cellY1) * k;
     const Versatz versatz(X, Y, Z);
-    glBegin(GL_QUADS);
-    glTexCoord2f(s0, t0);
-    glVertex3f(0, 0, 0);
-    glTexCoord2f(s0, t1);
-    glVertex3f(0, h, 0);
-    glTexCoord2f(s1, t1);
-    glVertex3f(w, h, 0);
-    glTexCoord2f(s1, t0);
-    glVertex3f(w, 0, 0);
-    glEnd();
+    ITF_Quad(ITF_Texturkoordinaten[static_cast<std::size_t>(Nr)], static_cast<float>(Shell().Clientbreite()),
+             static_cast<float>(Shell().Clienthoehe()));
 }
 
 void IFU_Bonusliste_Icon(int X, int Y, int Z, int Art) {

@@ -46,14 +46,6 @@ public:
     }
 };
 
-struct Schale : ShellSeam {
-    Schale() { Shell_setzen(this); }
-    ~Schale() override { Shell_setzen(nullptr); }
-    int Formbreite() override { return bhmtest::Uibreite; }
-    int Clientbreite() override { return bhmtest::Uibreite; }
-    int Clienthoehe() override { return bhmtest::Uihoehe; }
-};
-
 void beginnen() { bhmtest::Fensterzustand(bhmtest::Uibreite, bhmtest::Uihoehe); }
 
 std::array<GLfloat, 16> modelview() {
@@ -77,11 +69,11 @@ TEST(Fensterprimitive, LevelBarFillsTheFirstStepsAndTellsWhetherTheValueFitted) 
         beginnen();
         glTranslatef(50, 100, 0);
         EXPECT_EQ(IFU_Stufenleiste_zeichnen(f.stufe, 20), f.passt) << f.stufe;
-        const Bild b = bhmtest::Ui_Bild();
+        const Bild b = bhmtest::Bild_lesen();
         for (int i = 0; i < 6; ++i)
-            EXPECT_EQ(bhmtest::Ui_Pixel(b, 50 + (i + 1) * 20, 100), i < f.voll ? fRot : fGruen)
+            EXPECT_EQ(bhmtest::Pixel(b, 50 + (i + 1) * 20, 100), i < f.voll ? fRot : fGruen)
                 << "Stufe " << f.stufe << ", step " << i;
-        EXPECT_EQ(bhmtest::Ui_Pixel(b, 50, 100), fSchwarz) << "the first step stands one distance right";
+        EXPECT_EQ(bhmtest::Pixel(b, 50, 100), fSchwarz) << "the first step stands one distance right";
     }
 }
 
@@ -89,7 +81,7 @@ TEST(Fensterprimitive, EveryRoutineLeavesTheMatrixAsItFoundIt) {
     GL_NOETIG();
     bhmtest::ProgrammOrdner ordner;
     Error_Silence = false;
-    Schale schale;
+    bhmtest::Uischale schale;
     Testmodelle modelle({{48, fRot}});
     ITF_Texturkoordinaten = {{0, 0, 1, 3, 0, 1}};
     ITF_Texturgroesse = 256;
@@ -130,10 +122,10 @@ TEST(Fensterprimitive, QuadsStandAtTheirPlaceAndNumbersOutsideAreReported) {
     Testmodelle modelle({{48, fRot}, {189, fGruen}, {190, fBlau}, {187, fWeiss}, {188, fRot}});
     beginnen();
     for (int art = 0; art < 5; ++art) IFU_Bonusliste_Icon(10 + 10 * art, 20, 1000, art);
-    const Bild b = bhmtest::Ui_Bild();
+    const Bild b = bhmtest::Bild_lesen();
     for (auto [art, f] :
          std::vector<std::pair<int, P>>{{0, fRot}, {1, fGruen}, {2, fBlau}, {3, fWeiss}, {4, fRot}})
-        EXPECT_EQ(bhmtest::Ui_Pixel(b, 10 + 10 * art, 20), f) << art;
+        EXPECT_EQ(bhmtest::Pixel(b, 10 + 10 * art, 20), f) << art;
     EXPECT_TRUE(Fehlertext.empty());
     IFU_Bonusliste_Icon(0, 0, 0, 5);
     EXPECT_EQ(Fehlertext, "Interfacecall > Bonusliste > Eintrag nicht gefunden. ID:5");
@@ -146,7 +138,7 @@ TEST(Fensterprimitive, QuadsStandAtTheirPlaceAndNumbersOutsideAreReported) {
     beginnen();
     IFU_Icon_zeichnen(30, 30, 1000, 189);
     IFU_Icon_zeichnen(30, 30, 980, 190);
-    EXPECT_EQ(bhmtest::Ui_Pixel(bhmtest::Ui_Bild(), 30, 30), fGruen);
+    EXPECT_EQ(bhmtest::Pixel(bhmtest::Bild_lesen(), 30, 30), fGruen);
 }
 
 TEST(Fensterprimitive, FrameBackgroundAndClearingDialogAroundTheCentre) {
@@ -156,28 +148,28 @@ TEST(Fensterprimitive, FrameBackgroundAndClearingDialogAroundTheCentre) {
         {{179, fRot}, {27, fGruen}, {180, fBlau}, {176, fWeiss}, {295, fGruen}, {296, fBlau}});
     beginnen();
     IFU_Fensterrahmen_zeichnen(170, 170);
-    Bild b = bhmtest::Ui_Bild();
-    EXPECT_EQ(bhmtest::Ui_Pixel(b, 5, 19), fRot);
-    for (int y : {32, 87, 142, 197}) EXPECT_EQ(bhmtest::Ui_Pixel(b, 33, y), fGruen) << y;
-    EXPECT_EQ(bhmtest::Ui_Pixel(b, 19, 5), fBlau);
-    EXPECT_EQ(bhmtest::Ui_Pixel(b, 307, 5), fBlau);
+    Bild b = bhmtest::Bild_lesen();
+    EXPECT_EQ(bhmtest::Pixel(b, 5, 19), fRot);
+    for (int y : {32, 87, 142, 197}) EXPECT_EQ(bhmtest::Pixel(b, 33, y), fGruen) << y;
+    EXPECT_EQ(bhmtest::Pixel(b, 19, 5), fBlau);
+    EXPECT_EQ(bhmtest::Pixel(b, 307, 5), fBlau);
 
     beginnen();
     IFU_Fensterhintergrund_zeichnen(280, 260);
-    b = bhmtest::Ui_Bild();
-    for (int y = 13; y < bhmtest::Uihoehe; y += 26) EXPECT_EQ(bhmtest::Ui_Pixel(b, 8, y), fWeiss) << y;
-    EXPECT_EQ(bhmtest::Ui_Pixel(b, 8, 26), fSchwarz);
+    b = bhmtest::Bild_lesen();
+    for (int y = 13; y < bhmtest::Uihoehe; y += 26) EXPECT_EQ(bhmtest::Pixel(b, 8, y), fWeiss) << y;
+    EXPECT_EQ(bhmtest::Pixel(b, 8, 26), fSchwarz);
 
     const int mx = IFU_Fenstermitte_X, my = IFU_Fenstermitte_Y;
     IFU_Fenstermitte_X = 160;
     IFU_Fenstermitte_Y = 100;
     beginnen();
     IFU_Icon_Leiste_zeichnen();
-    b = bhmtest::Ui_Bild();
-    EXPECT_EQ(bhmtest::Ui_Pixel(b, 112, 138), fGruen);
-    EXPECT_EQ(bhmtest::Ui_Pixel(b, 112, 190), fBlau);
+    b = bhmtest::Bild_lesen();
+    EXPECT_EQ(bhmtest::Pixel(b, 112, 138), fGruen);
+    EXPECT_EQ(bhmtest::Pixel(b, 112, 190), fBlau);
     // The frame around the centre is drawn as well: one of its bars at (centre - 137, centre - 28).
-    EXPECT_EQ(bhmtest::Ui_Pixel(b, 160 - 137, 100 - 28), fGruen);
+    EXPECT_EQ(bhmtest::Pixel(b, 160 - 137, 100 - 28), fGruen);
     IFU_Fenstermitte_X = mx;
     IFU_Fenstermitte_Y = my;
 }
@@ -185,16 +177,16 @@ TEST(Fensterprimitive, FrameBackgroundAndClearingDialogAroundTheCentre) {
 TEST(Fensterprimitive, AtlasElementCoversTheWindowFromItsCorner) {
     GL_NOETIG();
     bhmtest::ProgrammOrdner ordner;
-    Schale schale;
+    bhmtest::Uischale schale;
     ITF_Texturkoordinaten = {{0, 0, 0, 1, 0, 1}, {0, 0, 2, 4, 1, 3}};
     ITF_Texturgroesse = 256;
     beginnen();
     IFU_Interfaceelement_zeichnen(10, 20, 100, 1);
-    const Bild b = bhmtest::Ui_Bild();
-    EXPECT_EQ(bhmtest::Ui_Pixel(b, 5, 25), fSchwarz);
-    EXPECT_EQ(bhmtest::Ui_Pixel(b, 15, 15), fSchwarz);
-    EXPECT_EQ(bhmtest::Ui_Pixel(b, 10, 20), fWeiss);
-    EXPECT_EQ(bhmtest::Ui_Pixel(b, bhmtest::Uibreite - 1, bhmtest::Uihoehe - 1), fWeiss);
+    const Bild b = bhmtest::Bild_lesen();
+    EXPECT_EQ(bhmtest::Pixel(b, 5, 25), fSchwarz);
+    EXPECT_EQ(bhmtest::Pixel(b, 15, 15), fSchwarz);
+    EXPECT_EQ(bhmtest::Pixel(b, 10, 20), fWeiss);
+    EXPECT_EQ(bhmtest::Pixel(b, bhmtest::Uibreite - 1, bhmtest::Uihoehe - 1), fWeiss);
     ITF_Freigeben();
 
     IFU_Anzeigezaehler = 2;

@@ -12,14 +12,10 @@
 
 namespace {
 
-struct Textschale : ShellSeam {
+// Records the frames drawn at once.
+struct Textschale : bhmtest::Uischale {
     std::vector<bool> frames;
-    Textschale() { Shell_setzen(this); }
-    ~Textschale() override { Shell_setzen(nullptr); }
     void Grafik_Engiene(bool nurInterface) override { frames.push_back(nurInterface); }
-    int Formbreite() override { return bhmtest::Uibreite; }
-    int Clientbreite() override { return bhmtest::Uibreite; }
-    int Clienthoehe() override { return bhmtest::Uihoehe; }
 };
 
 // The overlay with a black screen and white text.
@@ -37,7 +33,7 @@ std::array<int, 4> umriss(const Bild& b) {
     std::array<int, 4> r{-1, -1, -1, -1};
     for (int y = 0; y < b.hoehe; ++y)
         for (int x = 0; x < b.breite; ++x) {
-            const auto p = bhmtest::Ui_Pixel(b, x, y);
+            const auto p = bhmtest::Pixel(b, x, y);
             if (!p[0] && !p[1] && !p[2]) continue;
             if (r[0] < 0 || x < r[0]) r[0] = x;
             if (r[1] < 0) r[1] = y;
@@ -90,7 +86,7 @@ TEST(Textausgabe, PrintingAdvancesByTheMeasuredWidth) {
     // The glyphs stand on the base line from X on.
     leeren();
     TPU_Print(40, 60, "Haus");
-    const auto r = umriss(bhmtest::Ui_Bild());
+    const auto r = umriss(bhmtest::Bild_lesen());
     ASSERT_GE(r[0], 0) << "something was drawn";
     EXPECT_GE(r[0], 40);
     EXPECT_LE(r[2], 40 + TPU_Textbreite_Font1("Haus"));
@@ -111,7 +107,7 @@ TEST(Textausgabe, EmptyTextTouchesNothingAndCentringUsesTheFloorOfHalfTheWidth) 
     GLfloat pos[4];
     glGetFloatv(GL_CURRENT_RASTER_POSITION, pos);
     EXPECT_FLOAT_EQ(pos[0], 7.0f);
-    EXPECT_EQ(umriss(bhmtest::Ui_Bild())[0], -1);
+    EXPECT_EQ(umriss(bhmtest::Bild_lesen())[0], -1);
 
     // A text of odd width starts at X - floor(w / 2).
     std::string text;
@@ -124,10 +120,10 @@ TEST(Textausgabe, EmptyTextTouchesNothingAndCentringUsesTheFloorOfHalfTheWidth) 
     const int w = TPU_Textbreite_Font1(text);
     leeren();
     TPU_Print_zentriert(160, 100, text);
-    const Bild zentriert = bhmtest::Ui_Bild();
+    const Bild zentriert = bhmtest::Bild_lesen();
     leeren();
     TPU_Print(160 - w / 2, 100, text);
-    EXPECT_EQ(zentriert.pixel, bhmtest::Ui_Bild().pixel);
+    EXPECT_EQ(zentriert.pixel, bhmtest::Bild_lesen().pixel);
 }
 
 TEST(Textausgabe, LoadingStatusScrollsAndDrawsAnInterfaceFrameEachLine) {

@@ -1,20 +1,20 @@
 #pragma once
-// The screen of the interface tests: the shared headless window, the main
-// window's fonts, and reading pixels back.
+// The screen of the interface tests: the shared headless window and the scene
+// tests' pixel helpers, a main window of that size, and the main window's fonts.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdint>
-
 #include "app/GLForm.h"
-#include "common/Bildpuffer.h"
-#include "common/GLKontext.h"
-#include "foundation/Bild.h"
-#include "render/Bildschirmfoto.h"
+#include "render/Szenenhilfe.h"
+#include "render/Testschale.h"
 
 namespace bhmtest {
 
-inline constexpr int Uibreite = 320, Uihoehe = 240;
+inline constexpr int Uibreite = Bildbreite, Uihoehe = Bildhoehe;
+
+// The client area of the test window.
+struct Uischale : Testschale {
+    Uischale() : Testschale(Uibreite, Uihoehe) {}
+};
 
 // A main window with its two fonts while the object lives; GLForm points at it.
 class Schriftform {
@@ -34,15 +34,5 @@ public:
 private:
     TGLForm form_;
 };
-
-inline Bild Ui_Bild() {
-    glReadBuffer(GL_BACK);
-    return Bildschirmfoto(Uibreite, Uihoehe);
-}
-
-inline std::array<std::uint8_t, 3> Ui_Pixel(const Bild& b, int x, int y) {
-    const std::uint8_t* p = b.Zeile(y) + 3 * x;
-    return {p[0], p[1], p[2]};
-}
 
 }  // namespace bhmtest
