@@ -351,7 +351,13 @@ void ITF_Interface_laden() {
         ITF_Elemente_laden(ordner + "ITF_SBL.sav");
         ITF_Texturgroesse = seite_lesen("ITF_Interface_laden");
     }
-    ML_Textur_laden(ITF_Textur, ordner + "ITF.bmp", true, false);
+    if (ML_Textur_laden(ITF_Textur, ordner + "ITF.bmp", true, false) &&
+        ITF_Textur->Width() != ITF_Texturgroesse) {
+        // The atlas file is what the rectangles were packed into: its side wins over the setting.
+        Fehler_melden("ITF_Interface_laden > ITF.bmp hat " + std::to_string(ITF_Textur->Width()) +
+                      " Pixel Seitenlaenge, Config.ini nennt " + std::to_string(ITF_Texturgroesse));
+        ITF_Texturgroesse = ITF_Textur->Width();
+    }
     ITF_Listen_erzeugen();
 }
 

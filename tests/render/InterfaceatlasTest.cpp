@@ -245,11 +245,17 @@ TEST(Interfaceatlas, StartUpRebuildsOrReadsBack) {
 
     // RELOAD 0 with the files there: read back, the side from Config.ini.
     Config_WriteInteger(Configdatei, "Interface", "RELOAD", 0);
-    Config_WriteInteger(Configdatei, "Interface", "Size", 512);
     a.bild(2, 16, 16);
+    Fehler_zuruecksetzen();
     ITF_Interface_laden();
     EXPECT_EQ(ITF_Elemente.size(), 2u) << "folder 2 is not built in";
-    EXPECT_EQ(ITF_Texturgroesse, 512);
+    EXPECT_EQ(ITF_Texturgroesse, 256);
+    EXPECT_TRUE(Fehlertext.empty()) << Fehlertext;
+    // A side in Config.ini that the atlas file does not have: the file's side is taken.
+    Config_WriteInteger(Configdatei, "Interface", "Size", 512);
+    ITF_Interface_laden();
+    EXPECT_EQ(ITF_Texturgroesse, 256);
+    EXPECT_EQ(Fehlertext, "ITF_Interface_laden > ITF.bmp hat 256 Pixel Seitenlaenge, Config.ini nennt 512");
 
     // RELOAD 0 and a table missing: repaired in the same start, and RELOAD stays on.
     std::filesystem::remove(a.pfad("daten/Interface/ITF_SBL.sav"));
