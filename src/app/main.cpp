@@ -22,7 +22,7 @@
 #include "platform/base/Zahl.h"
 #include "render/Bildschirmfoto.h"
 #include "render/Renderdienste.h"
-#include "ui/Aktionsdienste.h"
+#include "ui/Oberflaechendienste.h"
 
 namespace {
 
@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
     Shell_setzen(&shell);
     Renderdienste render;
     Render_setzen(&render);
-    Aktionsdienste oberflaeche;
+    Oberflaechendienste oberflaeche;
     Oberflaeche_setzen(&oberflaeche);
 
     long frames = 0;
@@ -105,8 +105,8 @@ int main(int argc, char** argv) {
     }
     render.Alles_freigeben();
     form.FormDestroy();
-    Oberflaeche_setzen(nullptr);
     Render_setzen(nullptr);
+    Oberflaeche_setzen(nullptr);
     Shell_setzen(nullptr);
     GLForm = nullptr;
     Audio_setzen(nullptr);

@@ -4,5 +4,3 @@
 Index SingelFrau_Index;
 
 void JU_Materialauftraege_streichen(int) {}
-void WU_Gebaeude_entfernt(int) {}
-void ERU_Gebaeude_entfernt(int) {}

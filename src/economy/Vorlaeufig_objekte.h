@@ -13,6 +13,8 @@
 #include "population/Personen_Leben.h"
 #include "population/Vorlaeufig_handeln.h"
 #include "population/Wohnraum.h"
+#include "world/Ernte.h"
+#include "world/Wachstum.h"
 
 // --- Order lists ------------------------------------------------------------------
 
@@ -28,8 +30,3 @@ struct Index {
 };
 // Women without a partner.
 extern Index SingelFrau_Index;
-
-// --- Growth and harvest orders -----------------------------------------------------
-
-void WU_Gebaeude_entfernt(int objekt);
-void ERU_Gebaeude_entfernt(int objekt);

@@ -6,6 +6,7 @@
 #include "foundation/Fehler.h"
 #include "foundation/Hilfen.h"
 #include "foundation/Textzeilen.h"
+#include "foundation/Zeichenbreiten.h"
 #include "platform/base/Datei.h"
 #include "platform/base/Ini.h"
 #include "platform/base/Text1252.h"

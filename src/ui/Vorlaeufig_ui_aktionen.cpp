@@ -1,8 +1,6 @@
 // stand-in until its unit lands
 #include "ui/Vorlaeufig_ui_aktionen.h"
 
-#include "foundation/Zeichenbreiten.h"
-
 ITP_Panel_Schalter_Item ITP_Panel_Schalter[ITP_Panel_Schalter_Anzahl];
 
 void Panelanzeigen(int) {}
@@ -15,13 +13,8 @@ std::vector<int> IFU_Statmenu_Liste;
 void IFU_Statmenu_Liste_fuellen(const std::string&) {}
 
 int MoPosEcht_X = 0, MoPosEcht_Y = 0, MoPosFenstermitte_X = 0, MoPosFenstermitte_Y = 0;
-int Mouseoverfunktion_Nummer = 0, Mouseoverfunktion_Wert = 0;
+int Mouseoverfunktion_Wert = 0;
 
-int TPU_Textbreite_Font1(const std::string& Text) {
-    int w = 0;
-    for (unsigned char c : Text) w += TPU_Zeichenbreiten_Font1[c];
-    return w;
-}
 std::string TPU_Updatestatus[10];
 
 LSU_Spielstand LSU_Spielstandliste[10];

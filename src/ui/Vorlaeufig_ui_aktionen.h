@@ -34,10 +34,11 @@ void IFU_Statmenu_Liste_fuellen(const std::string& Gruppe);
 
 // --- Mouse dispatcher --------------------------------------------------------------
 extern int MoPosEcht_X, MoPosEcht_Y, MoPosFenstermitte_X, MoPosFenstermitte_Y;
-extern int Mouseoverfunktion_Nummer, Mouseoverfunktion_Wert;
+// Mouseoverfunktion_Nummer has its body in world/Vorlaeufig_welt.cpp.
+extern int Mouseoverfunktion_Nummer;
+extern int Mouseoverfunktion_Wert;
 
 // --- Text output ----------------------------------------------------------------------
-int TPU_Textbreite_Font1(const std::string& Text);
 extern std::string TPU_Updatestatus[10];
 
 // --- Save games -------------------------------------------------------------------------
