@@ -218,8 +218,9 @@ void ki_lesen(const std::string& pfad, std::vector<std::vector<int>>& liste) {
     zeilen_lesen(pfad, [&](const std::string& z) {
         const std::size_t L = zeile++;
         if (!zahlen(z, werte)) return false;
+        // An empty line is a level without buildings: its row exists all the same.
+        if (liste.size() <= L) liste.resize(L + 1);
         for (std::size_t k = 0; k < werte.size(); ++k) {
-            if (liste.size() <= L) liste.resize(L + 1);
             if (liste[L].size() <= k) liste[L].resize(k + 1, 0);
             liste[L][k] += werte[k];
         }
