@@ -26,6 +26,7 @@
 
 #include "common/Kernwelt.h"
 #include "common/Schablonenvorrat.h"
+#include "common/Spielordner.h"
 #include "economy/Logik.h"
 #include "economy/Objekte.h"
 #include "economy/Sieg.h"
@@ -47,24 +48,6 @@ constexpr int kKartentyp = 2;
 constexpr int kJahre = 3;
 constexpr int kSchritte_je_Jahr = 12 * Monatsticks + 1;
 constexpr const char* kDatei = "welt_3_jahre.txt";
-
-// Copies the templates, the name lists and the two blank packs of the game
-// folder into the test's program folder; a missing pack gets a stand-in. False without content.
-bool Spielordner_kopieren(const fs::path& ziel) {
-    const fs::path spiel = BHM_GAME_DIR;
-    if (!fs::exists(spiel / "Daten" / "Objekt" / "0")) return false;
-    for (const char* teil : {"Daten", "Text"})
-        if (fs::exists(spiel / teil)) fs::copy(spiel / teil, ziel / teil, fs::copy_options::recursive);
-    for (const char* pack : {"Texture/aktiv/Iconpack.BMP", "Texture/aktiv/Personpack.bmp"})
-        if (fs::exists(spiel / pack)) {
-            fs::create_directories((ziel / pack).parent_path());
-            fs::copy_file(spiel / pack, ziel / pack);
-        } else {
-            bhmtest::Vorrat_Bild_schreiben((ziel / pack).string(),
-                                           bhmtest::Vorrat_Bild(1024, 1024, 255, 0, 255));
-        }
-    return true;
-}
 
 template <typename Item>
 std::string titel(const std::vector<Item>& tabelle, int n) {
@@ -157,7 +140,7 @@ void schreiben(const fs::path& pfad, const std::string& text) {
 // Generates the world from the fixed set-up and runs the years; the summary.
 std::string Welt_laufen_lassen() {
     bhmtest::Kernwelt welt;
-    if (!Spielordner_kopieren(welt.ordner().dir().path())) return "";
+    if (!bhmtest::Spielordner_kopieren(welt.ordner().dir().path())) return "";
     RandSeed = kSeed;
     SingelGameTYPWahl = kKartentyp;
     SingelGameGroessenWahl = 0;
