@@ -57,11 +57,8 @@ int main(int argc, char** argv) {
     Error_Silence = false;
     Errorloger = false;
     RandSeed = 1402;
-    SingelGameTYPWahl = SingelGameTYPWahl_Standard;
-    SingelGameGroessenWahl = 0;
-    SingelGamerohstoffWahl = SingelGamerohstoffWahl_Standard;
-    SingelGameKIanzahl = SingelGameKIanzahl_Standard;
-    SingelGameKILevel = SingelGameKILevel_Standard;
+    MG_Einstellungen_zuruecksetzen();
+    SingelGameGroessenWahl = 0;  // the smallest map
     MG_Spiel_starten();
     bool gut = SSL;
     for (int i = 0; gut && i < 4 * (Monatsticks + 1); ++i) {

@@ -5,7 +5,6 @@
 #include <fstream>
 #include <functional>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -48,12 +47,7 @@ struct Oberflaechenprotokoll : UiSeam {
     }
 };
 
-std::string lesen(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+std::string lesen(const fs::path& p) { return Datei_lesen(p.string()).value_or("(fehlt)"); }
 
 // Every file of the folder by name; script.ini without its time line.
 std::map<std::string, std::string> ordnerinhalt(const fs::path& ordner) {
@@ -104,11 +98,9 @@ protected:
 TEST_F(Spielstaende, AGeneratedGameSavesLoadsAndSavesAgainIdentically) {
     if (!bhmtest::Spielordner_kopieren(programm())) GTEST_SKIP() << "no game folder";
     RandSeed = 4711;
-    SingelGameTYPWahl = SingelGameTYPWahl_Standard;
+    MG_Einstellungen_zuruecksetzen();
     SingelGameGroessenWahl = 0;
-    SingelGamerohstoffWahl = SingelGamerohstoffWahl_Standard;
     SingelGameKIanzahl = 2;
-    SingelGameKILevel = SingelGameKILevel_Standard;
     MG_Spiel_starten();
     ASSERT_TRUE(SSL) << Fehlertext;
     for (int i = 0; i < 300; ++i) {
