@@ -93,7 +93,7 @@ bool LSU_Spiel_speichern(const std::string& ordner) {
         Hase_Speichern(d("H.sav")) && LSU_Hafenarray_speichern(d("HA.sav")) &&
         Schiff_File_Save(d("HS.sav")) && JU_Speichern(d("W.sav")) && WRU_Speichern(d("WRU.sav")) &&
         AAU_Speichern(d("AAU.sav")) && ERU_Speichern(d("ERU.sav")) && EDU_Speichern(d("EDU.sav")) &&
-        NGU_Speichern(voll + "\\") && SBLS_Schablonen_speichern(voll) && DiaU_speichern(d("DiaUV2.sav")) &&
+        NGU_Speichern(voll + "\\") && SBLS_Schablonen_speichern(voll) && DiaU_speichern(voll) &&
         BMU_File_Save(d("BMU.sav")) && LGK_File_Save(voll) && GU_Warenwerte_speichern(d("GUSPA.sav")) &&
         BrU_Speichern(d("BrU.sav")) && Oberflaeche().IAU_Edikte_speichern(d("IAU_Edikt.sav")) &&
         SchU_Schutt_File_Save(d("SUT.sav")) && LSU_Spieler_speichern(d("G.sav")) &&

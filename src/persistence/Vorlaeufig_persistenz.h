@@ -42,7 +42,8 @@ void Hafen_File_Load(const std::string& datei);
 bool Schiff_File_Save(const std::string& datei);
 void Schiff_File_Load(const std::string& datei);
 extern int DiaU_Min_Punkt, DiaU_Max_Punkt;
-bool DiaU_speichern(const std::string& datei);
+// Both are given the save folder; the file is "DiaUV2.sav" in it.
+bool DiaU_speichern(const std::string& ordner);
 void DiaU_laden(const std::string& ordner);
 bool LGK_File_Save(const std::string& ordner);
 void LGK_File_Load(const std::string& ordner);
