@@ -118,6 +118,8 @@ bool LSU_Speichern(const std::string& name) {
     const std::string neu_rel = "save\\~" + name + ".neu";
     const std::string neu = Programmpfad + neu_rel;
     const std::string alt = Programmpfad + "save\\~" + name + ".alt";
+    // A save cut off between its two renames left the old game under the second name.
+    if (!Ordner_existiert(ziel) && Ordner_existiert(alt)) Pfad_umbenennen(alt, ziel);
     Ordner_loeschen(neu);
     Ordner_loeschen(alt);
     bool gut = Ordner_anlegen(neu);

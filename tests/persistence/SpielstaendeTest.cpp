@@ -193,6 +193,12 @@ TEST_F(Spielstaende, AFailedSaveKeepsTheOldSave) {
     for (const auto& e : fs::directory_iterator(programm() / "save"))
         EXPECT_EQ(e.path().filename().string().find('~'), std::string::npos) << "left behind: " << e.path();
 
+    // A save cut off between its two renames: the next save puts the old game back first.
+    fs::rename(spielstand("Halt"), programm() / "save" / "~Halt.alt");
+    EXPECT_FALSE(LSU_Speichern("Halt"));
+    EXPECT_EQ(lesen(spielstand("Halt") / "P.sav"), vorher.at("P.sav"));
+    Fehler_zuruecksetzen();
+
     // A save that works replaces the old one and keeps keys it does not write.
     ui.edikte_scheitern = false;
     EXPECT_TRUE(LSU_Speichern("Halt"));
