@@ -34,7 +34,10 @@ bool buchstabe_kennen(char c, Buchstabenart& art) {
 std::string lauftext(const Kartenlauf& l, int daten) {
     std::string z(1, l.Buchstabe);
     z += std::to_string(l.Anzahl);
-    auto feld = [&](int w) { z += "/" + std::to_string(w); };
+    auto feld = [&](int w) {
+        z += '/';
+        z += std::to_string(w);
+    };
     if (daten == 1 || daten == 2) feld(l.Ambiente);
     if (daten == 3) feld(l.Person);
     if (daten == 4) feld(l.Block);

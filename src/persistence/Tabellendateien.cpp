@@ -1,6 +1,7 @@
 #include "persistence/Tabellendateien.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "economy/Objekte.h"
 #include "economy/Spieler.h"
@@ -8,6 +9,7 @@
 #include "foundation/Textzeilen.h"
 #include "persistence/Vorlaeufig_persistenz.h"
 #include "platform/base/Datei.h"
+#include "platform/base/Zahl.h"
 #include "population/Personen.h"
 #include "world/Pfade.h"
 
@@ -49,17 +51,20 @@ bool LSU_Zeilen_einlesen(const std::string& datei, std::size_t zeilen,
             gut = false;
             break;
         }
-        std::string rest = (*text)[i], teil;
+        // The fields from the front, each up to the next "/" (the last up to the end of the line).
+        const std::string_view z = (*text)[i];
+        std::size_t pos = 0;
         for (int& wert : zeile(i)) {
-            if (rest.empty()) {
+            if (pos >= z.size()) {
                 gut = false;
                 break;
             }
-            FFU_Slashteil_entnehmen(rest, teil);
-            if (!FFU_Zahl_lesen(teil, wert)) {
+            const std::size_t ende = std::min(z.find('/', pos), z.size());
+            if (!Zahl_lesen(z.substr(pos, ende - pos), wert)) {
                 gut = false;
                 break;
             }
+            pos = ende + 1;
         }
     }
     if (!gut) Fehler_melden("Loadsaveunit > LoadfromArrayFile > File konnte nicht geladen werden: " + datei);
@@ -138,7 +143,10 @@ bool LSU_Hafenarray_speichern(const std::string& datei) {
             anzahl = static_cast<int>(h.Passagiere.size());
         }
         std::string z = std::to_string(h.Objekt) + "/" + std::to_string(anzahl);
-        for (int k = 0; k < anzahl; ++k) z += "/" + std::to_string(h.Passagiere[static_cast<std::size_t>(k)]);
+        for (int k = 0; k < anzahl; ++k) {
+            z += '/';
+            z += std::to_string(h.Passagiere[static_cast<std::size_t>(k)]);
+        }
         zeilen.push_back(std::move(z));
     }
     return schreiben(datei, zeilen, "LSU_Hafenarray_speichern");
