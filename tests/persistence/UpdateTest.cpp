@@ -253,6 +253,7 @@ TEST_F(Update, AHostileOrBrokenServerEndsInServerOffline) {
     struct Fall {
         const char* name;
         std::function<void(const Gegenstelle&)> skript;
+        const char* meldung = "";  // part of the report
     };
     const std::vector<Fall> faelle = {
         {"closes after the command",
@@ -288,13 +289,28 @@ TEST_F(Update, AHostileOrBrokenServerEndsInServerOffline) {
              g.int_lesen(b);
              g.bytes_senden("nur zehn..");
          }},
+        {"drips too slowly",
+         [](const Gegenstelle& g) {
+             std::int32_t b;
+             g.int_lesen(b);
+             g.int_senden(2000);
+             g.int_lesen(b);
+             for (int i = 0; i < 12; ++i) {
+                 g.bytes_senden("x");
+                 std::this_thread::sleep_for(std::chrono::milliseconds(100));
+             }
+         },
+         "zu langsam"},
         {"size is no number", Ablauf{"1.0/1/x/0\r\nUpdater.exe/fuenf/P/1\r\n", "HALLO"}},
         {"name outside the program folder",
-         Ablauf{"1.0/0/x/0\r\na/1/P/1\r\nb/1/P/1\r\nc/1/P/1\r\n../boese.txt/5/P/1\r\n", "BOESE"}},
+         Ablauf{"1.0/0/x/0\r\na/1/P/1\r\nb/1/P/1\r\nc/1/P/1\r\n..\\boese.txt/5/P/1\r\n", "BOESE"},
+         "ausserhalb"},
         {"absolute name",
-         Ablauf{"1.0/0/x/0\r\na/1/P/1\r\nb/1/P/1\r\nc/1/P/1\r\n/tmp/boese.txt/5/P/1\r\n", "BOESE"}},
+         Ablauf{"1.0/0/x/0\r\na/1/P/1\r\nb/1/P/1\r\nc/1/P/1\r\n\\tmp\\boese.txt/5/P/1\r\n", "BOESE"},
+         "ausserhalb"},
         {"empty record 4", Ablauf{"1.0/0/x/0\r\n", "LEER"}},
-        {"compressed data that is none", Ablauf{"1.0/1/x/0\r\nUpdater.exe/5/G/1\r\n", "keine zlib-Daten"}},
+        {"compressed data that is none", Ablauf{"1.0/1/x/0\r\nUpdater.exe/5/G/1\r\n", "keine zlib-Daten"},
+         "zlib"},
         {"compressed data cut short", [] {
              std::string z = komprimiert(std::string(5000, 'k'));
              z.resize(z.size() - 3);
@@ -312,6 +328,7 @@ TEST_F(Update, AHostileOrBrokenServerEndsInServerOffline) {
         EXPECT_EQ(ui.zeilen[7], "PLEASE WAIT...") << f.name;
         EXPECT_EQ(ui.zaehler, 40) << f.name;
         EXPECT_NE(Fehlertext, "") << f.name;
+        EXPECT_NE(Fehlertext.find(f.meldung), std::string::npos) << f.name << ": " << Fehlertext;
         EXPECT_FALSE(fs::exists(programm() / "Updater.exe")) << f.name;
         EXPECT_FALSE(fs::exists(programm().parent_path() / "boese.txt")) << f.name;
         EXPECT_FALSE(fenster.beenden) << f.name;

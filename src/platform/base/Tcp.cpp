@@ -10,11 +10,18 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 
 int Verbindungsfehler = 0;
 
 namespace {
+
+std::uint64_t jetzt_ms() {
+    return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                          std::chrono::steady_clock::now().time_since_epoch())
+                                          .count());
+}
 
 // The code of a connect error that means "no server there", 0 for any other.
 int kein_server_code(int err) {
@@ -137,6 +144,10 @@ bool TCPClient::alles_empfangen(void* daten, std::size_t n) {
             fehler_ = "nicht verbunden";
             return false;
         }
+        if (frist_ != 0 && jetzt_ms() > frist_) {
+            fehler_ = "Uebertragung zu langsam";
+            return false;
+        }
         const ssize_t k = recv(sock_, p, n, 0);
         if (k < 0 && errno == EINTR) continue;
         if (k == 0) {
@@ -170,11 +181,14 @@ bool TCPClient::Integer_empfangen(std::int32_t& wert) {
 bool TCPClient::Bytes_empfangen(std::size_t n, std::string& ziel) {
     constexpr std::size_t Block = 65536;
     char puffer[Block];
-    while (n > 0) {
+    frist_ = jetzt_ms() + static_cast<std::uint64_t>(Empfangszeit_ms) + n * 1000 / Mindestrate;
+    bool gut = true;
+    while (gut && n > 0) {
         const std::size_t k = n < Block ? n : Block;
-        if (!alles_empfangen(puffer, k)) return false;
-        ziel.append(puffer, k);
+        gut = alles_empfangen(puffer, k);
+        if (gut) ziel.append(puffer, k);
         n -= k;
     }
-    return true;
+    frist_ = 0;
+    return gut;
 }

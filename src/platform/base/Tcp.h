@@ -33,8 +33,10 @@ public:
 
     bool Integer_senden(std::int32_t wert);
     bool Integer_empfangen(std::int32_t& wert);
-    // Receives exactly n bytes and appends them to ziel.
+    // Receives exactly n bytes and appends them to ziel. Besides the time-out of each
+    // receive, the whole transfer must keep up at least Mindestrate bytes a second.
     bool Bytes_empfangen(std::size_t n, std::string& ziel);
+    static constexpr std::size_t Mindestrate = 64 * 1024;
 
     // What went wrong last, for the error reporter.
     const std::string& Fehler() const { return fehler_; }
@@ -44,4 +46,6 @@ private:
     bool alles_empfangen(void* daten, std::size_t n);
     int sock_ = -1;
     std::string fehler_;
+    // Tick count by which the running transfer must be done; 0 none.
+    std::uint64_t frist_ = 0;
 };
