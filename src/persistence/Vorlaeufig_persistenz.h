@@ -1,5 +1,5 @@
-#pragma once
 // stand-in until its unit lands
+#pragma once
 //
 // Routines and globals of units that other work fills in: the save driver
 // calls them by their names. Writers answer false when their file could not be
