@@ -143,6 +143,14 @@ void LSU_Script_lesen(const std::string& ordner) {
     auto zahl = [&](const char* k, int vorgabe) { return ini::lesen_zahl(datei, Main, k, vorgabe); };
     auto wahr = [&](const char* k, bool vorgabe) { return ini::lesen_bool(datei, Main, k, vorgabe); };
     auto groesse = [](int hoechster_index) { return static_cast<std::size_t>(hoechster_index + 1); };
+    // Counters that others use as a position get their start value when the file's is out of range.
+    auto bereich = [&](const char* k, int& wert, int von, int bis, int start) {
+        wert = zahl(k, wert);
+        if (wert >= von && wert <= bis) return;
+        Fehler_melden("LSU_Script_lesen > " + std::string(k) + " ausserhalb " + std::to_string(von) + ".." +
+                      std::to_string(bis) + ": " + std::to_string(wert));
+        wert = start;
+    };
 
     Hasen_WarenID = zahl("Hasen_WarenID", 3);
     Hasen_Max = zahl("Hasen_Max", 10);
@@ -161,8 +169,8 @@ void LSU_Script_lesen(const std::string& ordner) {
     SSL = wahr("SSL", SSL);
     MSL = wahr("MSL", MSL);
     ISL = wahr("ISL", ISL);
-    AE = zahl("AE", AE);
-    Geschlecht_Zaehler = zahl("FM", Geschlecht_Zaehler);
+    bereich("AE", AE, 0, 9, 0);
+    bereich("FM", Geschlecht_Zaehler, 1, 2, 1);
     SingelGameTYPWahl = zahl("SGT", 2);
     SingelGameKILevel = zahl("SGKL", 0);
     GU = zahl("GU", GU);
@@ -170,7 +178,7 @@ void LSU_Script_lesen(const std::string& ordner) {
     SZ = zahl("SZ", SZ);
     WV = zahl("WV", 0);
     WAlt = zahl("WAlt", 0);
-    DiaU_Startpunkt = zahl("DiaU_Startpunkt", DiaU_Startpunkt);
+    bereich("DiaU_Startpunkt", DiaU_Startpunkt, 0, 64, 1);
     DiaU_Min_Punkt = zahl("DiaU_Min_Punkt", DiaU_Min_Punkt);
     DiaU_Max_Punkt = zahl("DiaU_Max_Punkt", DiaU_Max_Punkt);
     Hausneid = zahl("Hausneid", Hausneid);

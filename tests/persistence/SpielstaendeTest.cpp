@@ -11,6 +11,7 @@
 #include "common/Kernwelt.h"
 #include "common/Spielordner.h"
 #include "economy/Arbeiterslots.h"
+#include "economy/Diagramm.h"
 #include "economy/Logik.h"
 #include "economy/Objekte.h"
 #include "economy/Sieg.h"
@@ -133,6 +134,7 @@ TEST_F(Spielstaende, AGeneratedGameSavesLoadsAndSavesAgainIdentically) {
     EXPECT_EQ(SpielerID, clan);
     EXPECT_TRUE(SSL);
     EXPECT_TRUE(Neuzeichnen);
+    EXPECT_EQ(DiaU_Startpunkt, 1) << "a ring slot out of range starts again";
     EXPECT_FALSE(Ladevorgang);
     EXPECT_EQ(Personen, personen);
     EXPECT_EQ(Spieler, spieler);
@@ -271,6 +273,7 @@ TEST_F(Spielstaende, ScriptKeysAreReadWithTheirDefaultsAndPlacementMode) {
     EXPECT_EQ(ini::lesen_text(skript, "Main", "GUI_Kt", "?"), "0");
     for (const char* k : {"SBMAi", "SGT", "SGKL", "Hasen_WarenID", "ELE", "WV"})
         ASSERT_TRUE(ini::schreiben_text(skript, "Main", k, "kein Wert")) << k;
+    ASSERT_TRUE(ini::schreiben_zahl(skript, "Main", "DiaU_Startpunkt", 65));
     SBU_Start_ID = 0;
     Neuzeichnen = false;
     // This game has no image packs: each is reported and the load goes on to its end.
