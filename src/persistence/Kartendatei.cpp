@@ -124,7 +124,7 @@ std::optional<std::vector<Kartenlauf>> Map_lesen(const std::string& ordner, std:
     for (std::size_t i = 0; i < zeilen->size(); ++i) {
         const std::string& zeile = (*zeilen)[i];
         const std::string nr = " in Zeile " + std::to_string(i + 1);
-        if (zeile.empty()) return fehler("leere Zeile" + nr);
+        if (zeile.empty()) continue;  // a blank line holds no run
         const char c = zeile[0];
         Buchstabenart art{0, 0};
         Kartenlauf l;

@@ -136,7 +136,6 @@ TEST_F(Kartendatei, ABrokenFileIsReportedAndLeavesTheMapAlone) {
                                }()},
         {"more cells than the map", "A1\r\nB5\r\n"},
         {"fewer cells than the map", "A1\r\nB1\r\n"},
-        {"empty line", "A1\r\n\r\nB2\r\n"},
         {"huge run", "A3\r\nB99999999999\r\n"}};
     for (const auto& [fall, inhalt] : faelle) {
         welt.ordner().dir().write("Map.sav", inhalt);
@@ -149,6 +148,15 @@ TEST_F(Kartendatei, ABrokenFileIsReportedAndLeavesTheMapAlone) {
         for (const Kartenfeld& k : Karte) EXPECT_EQ(k.LandType(), 4) << fall;
         Fehler_zuruecksetzen();
     }
+}
+
+TEST_F(Kartendatei, BlankLinesHoldNoRun) {
+    welt.ordner().dir().write("Map.sav", "A1\r\n\r\nB2\r\n\r\n");
+    karte_setzen(std::vector<Zelle>(3, Zelle{4}));
+    Map_laden(ordner());
+    EXPECT_EQ(Karte[0].LandType(), 0);
+    EXPECT_EQ(Karte[2].LandType(), 1);
+    EXPECT_FALSE(welt.gemeldet());
 }
 
 TEST_F(Kartendatei, AMissingFileIsNoFault) {
