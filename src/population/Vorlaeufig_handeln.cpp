@@ -7,5 +7,3 @@
 #include "world/Karte.h"
 
 bool JU_Person_Job_Schritt(int) { return false; }
-
-bool ELE = false;

@@ -14,11 +14,8 @@
 #include "world/Hasen.h"
 #include "world/Landschaft.h"
 #include "world/Pfade.h"
+#include "world/Kartengenerator.h"
 #include "world/Wachstum.h"
 
 // --- Job step of idle persons ----------------------------------------------------
 bool JU_Person_Job_Schritt(int person);
-
-// --- Single-game set-up ------------------------------------------------------------
-// Endless ore: mining never lowers the land.
-extern bool ELE;
