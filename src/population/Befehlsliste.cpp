@@ -15,6 +15,8 @@ std::vector<JU_Clanliste> JU_Befehlsliste;
 
 namespace {
 
+// Highest clan number + 1 an order may name.
+constexpr int JU_Clans_max = 65536;
 // Room added to a clan's record array when it is full.
 constexpr int Wachstum = 100;
 
@@ -36,7 +38,8 @@ Job_Befehl* befehl(int spieler, int index, const char* routine) {
 }  // namespace
 
 void JU_Befehl_eintragen(int befehl, int spieler, int feld, int typ, int ware, int lohn, int menge) {
-    if (!GU_Clan_gueltig(spieler)) {
+    // The lists are loaded before the clan rows, so the clan is only checked against a bound.
+    if (spieler < 0 || spieler >= JU_Clans_max) {
         Fehler_melden("JU_Befehl_eintragen > unbekannter Clan: " + std::to_string(spieler));
         return;
     }

@@ -56,18 +56,20 @@ int ringe_ablaufen(int c0, int start, int radius, Test test) {
     const int n_seite = MG_Kartengroesse;
     const int richtungen[5] = {n_seite - 1, -1, -n_seite, 1 - n_seite, 1};
     if (start >= radius) return -1;
+    // On wide rings the index walk wraps round the map rows and may come back to the origin.
+    auto treffer = [&](int c) { return c != c0 && test(c); };
     int c = c0 + start * (1 - n_seite);
     for (int n = start + 1; n <= radius; ++n) {
         c += 1;
-        if (test(c)) return JA_Suchring = n, c;
+        if (treffer(c)) return JA_Suchring = n, c;
         for (int i = 1; i < n; ++i) {
             c += n_seite;
-            if (test(c)) return JA_Suchring = n, c;
+            if (treffer(c)) return JA_Suchring = n, c;
         }
         for (int d : richtungen)
             for (int i = 0; i < n; ++i) {
                 c += d;
-                if (test(c)) return JA_Suchring = n, c;
+                if (treffer(c)) return JA_Suchring = n, c;
             }
     }
     return -1;
