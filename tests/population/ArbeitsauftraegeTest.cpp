@@ -88,8 +88,8 @@ TEST(JU_Lieferant_suchen, StoresHarboursOwnTypePriceAndExportBan) {
         if (f.exportverbot_clan >= 0) W::S(f.exportverbot_clan).Edikt_Exportverbot() = 1;
         GU_Warenwerte[static_cast<std::size_t>(f.verkaeufer_clan)][1] = f.preis;
         EXPECT_EQ(JU_Lieferant_suchen(b, 1, f.erlaubt), f.gefunden ? W::feld(9, 5) : -1)
-            << f.kaeufer << " <- " << f.verkaeufer << " gleich " << f.gleicher_typ << " clan " << f.verkaeufer_clan
-            << " preis " << f.preis;
+            << f.kaeufer << " <- " << f.verkaeufer << " gleich " << f.gleicher_typ << " clan "
+            << f.verkaeufer_clan << " preis " << f.preis;
     }
 }
 
@@ -178,8 +178,8 @@ TEST(JU_Auftrag_Resource_A, AnExhaustedGroundIsMarkedAndAnnouncedToTheViewedClan
     struct Fall {
         int benutzung, event;
     };
-    for (const Fall& f : {Fall{Benutzung_lumberjack, 257}, Fall{Benutzung_ore, 259}, Fall{Benutzung_fishing, 260},
-                          Fall{Benutzung_sand, 259}}) {
+    for (const Fall& f : {Fall{Benutzung_lumberjack, 257}, Fall{Benutzung_ore, 259},
+                          Fall{Benutzung_fishing, 260}, Fall{Benutzung_sand, 259}}) {
         Auftragswelt welt(32, 1);
         GUI_Info_leeren();
         Werkstatt ws("Produktion", f.benutzung, W::feld(5, 5));
@@ -221,7 +221,8 @@ TEST(JU_Auftrag_Suche_B, ASandPlaceIsReservedAndItsRingKept) {
     Auftragswelt welt(32, 1);
     Werkstatt ws("Produktion", Benutzung_sand, W::feld(10, 10));
     const int sand = W::feld(12, 10);
-    for (int f : {sand, sand - 1, sand + 1, sand - 32, sand + 32, sand + 31, sand - 31}) W::K(f).LandType() = 2;
+    for (int f : {sand, sand - 1, sand + 1, sand - 32, sand + 32, sand + 31, sand - 31})
+        W::K(f).LandType() = 2;
     ASSERT_TRUE(JU_Auftrag_geben(ws.p, ws.w, 0));
     EXPECT_EQ(W::P(ws.p).Zielfeld(), sand);
     EXPECT_EQ(W::K(sand).Block(), 1);

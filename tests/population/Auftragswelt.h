@@ -22,7 +22,8 @@ namespace bhmtest {
 class Auftragswelt : public Kernwelt {
 public:
     // Goods 0..anzahl_waren-1, clans 0..clans, every clan with 100 gold and price `preis` for every good.
-    explicit Auftragswelt(int seite = 32, int clans = 1, int anzahl_waren = 6, int preis = 5) : Kernwelt(seite) {
+    explicit Auftragswelt(int seite = 32, int clans = 1, int anzahl_waren = 6, int preis = 5)
+        : Kernwelt(seite) {
         for (Kartenfeld& k : Karte) {
             k.LandType() = 4;
             k.Insel() = 0;

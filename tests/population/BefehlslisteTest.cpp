@@ -128,8 +128,11 @@ TEST(Befehlsliste, HouseMaterialGivesWayToTheFirstOtherMaterialOrder) {
     };
     const Fall faelle[] = {
         {{{JU_Material, 1, haus, 1, 0, 1}, {JU_Material, 2, werk, 1, 0, 1}}, {2, 1}},
-        {{{JU_Bauen, 1, haus, 0, 0, 0}, {JU_Material, 2, haus, 1, 0, 1}, {JU_Bauen, 3, werk, 0, 0, 0},
-          {JU_Material, 4, haus, 1, 0, 1}, {JU_Material, 5, werk, 1, 0, 1}},
+        {{{JU_Bauen, 1, haus, 0, 0, 0},
+          {JU_Material, 2, haus, 1, 0, 1},
+          {JU_Bauen, 3, werk, 0, 0, 0},
+          {JU_Material, 4, haus, 1, 0, 1},
+          {JU_Material, 5, werk, 1, 0, 1}},
          {1, 5, 3, 4, 2}},
         {{{JU_Material, 1, werk, 1, 0, 1}, {JU_Material, 2, haus, 1, 0, 1}, {JU_Material, 3, werk, 1, 0, 1}},
          {1, 2, 3}},
@@ -137,7 +140,8 @@ TEST(Befehlsliste, HouseMaterialGivesWayToTheFirstOtherMaterialOrder) {
     };
     for (const Fall& f : faelle) {
         JU_Zuruecksetzen();
-        for (const Job_Befehl& b : f.vorher) JU_Befehl_eintragen(b.Befehl, 0, b.Feld, b.Typ, b.Ware, b.Lohn, b.Menge);
+        for (const Job_Befehl& b : f.vorher)
+            JU_Befehl_eintragen(b.Befehl, 0, b.Feld, b.Typ, b.Ware, b.Lohn, b.Menge);
         JU_Materialauftraege_vorziehen(0);
         std::vector<int> felder;
         for (int i = 0; i < Auftragswelt::anzahl(0); ++i) felder.push_back(Auftragswelt::befehl(0, i).Feld);
@@ -165,7 +169,8 @@ TEST(Befehlsliste, SavingAndLoadingKeepsEveryClansOrdersInOrder) {
     for (int c = 0; c < 3; ++c) {
         ASSERT_EQ(Auftragswelt::anzahl(c), vorher[static_cast<std::size_t>(c)].Anzahl);
         for (int i = 0; i < Auftragswelt::anzahl(c); ++i)
-            EXPECT_EQ(Auftragswelt::befehl(c, i), vorher[static_cast<std::size_t>(c)].Befehle[static_cast<std::size_t>(i)]);
+            EXPECT_EQ(Auftragswelt::befehl(c, i),
+                      vorher[static_cast<std::size_t>(c)].Befehle[static_cast<std::size_t>(i)]);
     }
     ASSERT_TRUE(JU_Speichern(datei + "2"));
     EXPECT_EQ(*Textdatei_lesen(datei), *Textdatei_lesen(datei + "2"));
@@ -183,8 +188,8 @@ TEST(Befehlsliste, ABrokenLineIsReportedAndSkippedAndAMissingFileLeavesTheListsE
     EXPECT_TRUE(JU_Befehlsliste.empty());
     EXPECT_FALSE(Auftragswelt::gemeldet());
 
-    ASSERT_TRUE(Textdatei_schreiben(datei, {"500/0/20/1/0/14", "500/x/20/1/0/14/0", "350/-4/1/1/1/1/1",
-                                            "350/0/10/1/2/0/3"}));
+    ASSERT_TRUE(Textdatei_schreiben(
+        datei, {"500/0/20/1/0/14", "500/x/20/1/0/14/0", "350/-4/1/1/1/1/1", "350/0/10/1/2/0/3"}));
     JU_Laden(datei);
     EXPECT_TRUE(Auftragswelt::gemeldet());
     ASSERT_EQ(Auftragswelt::anzahl(0), 1);
