@@ -43,14 +43,25 @@ Schiff* schiff_zeile(int schiff, const char* routine) {
     return nullptr;
 }
 
-// The islands of the two cells; false (reported) when a cell lies outside the map.
-bool inseln(int a, int b, int& insel_a, int& insel_b, const char* routine) {
-    const Kartenfeld* ka = JU_Kartenfeld(a, routine);
-    const Kartenfeld* kb = JU_Kartenfeld(b, routine);
-    if (!ka || !kb) return false;
-    insel_a = ka->Insel();
-    insel_b = kb->Insel();
-    return true;
+// The order and the person who is to take it, and whether the order's cell lies on the
+// person's island; nothing (reported) when the order, the person or a cell is missing.
+Personenzeile* annehmen_vorbereiten(int spieler, int index, int person, Job_Befehl& b, bool& gleiche_insel,
+                                    const char* routine) {
+    if (!befehl_lesen(spieler, index, b, routine)) return nullptr;
+    Personenzeile* p = JU_Personenzeile(person, routine);
+    if (!p) return nullptr;
+    const Kartenfeld* ziel = JU_Kartenfeld(b.Feld, routine);
+    const Kartenfeld* hier = JU_Kartenfeld(p->Feld(), routine);
+    if (!ziel || !hier) return nullptr;
+    gleiche_insel = ziel->Insel() == hier->Insel();
+    return p;
+}
+
+// Counts the order's counter (Menge or Ware) down by one; at 0 the order is removed.
+void herunterzaehlen(int spieler, int index, int Job_Befehl::*zaehler) {
+    Job_Befehl& offen = befehl(spieler, index);
+    offen.*zaehler -= 1;
+    if (offen.*zaehler <= 0) JU_Befehl_entfernen(spieler, index);
 }
 
 // Ceiling of a / 2 for a >= 0.
@@ -60,11 +71,9 @@ int halbe_aufgerundet(int a) { return (a + 1) / 2; }
 
 bool JU_Bauauftrag_annehmen(int spieler, int index, int person) {
     Job_Befehl b;
-    if (!befehl_lesen(spieler, index, b, "JU_Bauauftrag_annehmen")) return false;
-    Personenzeile* p = JU_Personenzeile(person, "JU_Bauauftrag_annehmen");
-    if (!p) return false;
-    int ia = 0, ib = 0;
-    if (!inseln(b.Feld, p->Feld(), ia, ib, "JU_Bauauftrag_annehmen") || ia != ib) return false;
+    bool gleich = false;
+    Personenzeile* p = annehmen_vorbereiten(spieler, index, person, b, gleich, "JU_Bauauftrag_annehmen");
+    if (!p || !gleich) return false;
     GU_Arbeit_B_plus(person);
     GKU_Bau_Lohn_auszahlen(spieler, person, b.Lohn);
     const int letzte = SBU_Bauplatz_Felderzahl(b.Typ);
@@ -81,11 +90,9 @@ bool JU_Bauauftrag_annehmen(int spieler, int index, int person) {
 
 bool JU_Materialauftrag_annehmen(int spieler, int index, int person) {
     Job_Befehl b;
-    if (!befehl_lesen(spieler, index, b, "JU_Materialauftrag_annehmen")) return false;
-    Personenzeile* p = JU_Personenzeile(person, "JU_Materialauftrag_annehmen");
-    if (!p || !JU_Clanzeile(spieler, "JU_Materialauftrag_annehmen")) return false;
-    int ia = 0, ib = 0;
-    if (!inseln(b.Feld, p->Feld(), ia, ib, "JU_Materialauftrag_annehmen") || ia != ib) return false;
+    bool gleich = false;
+    Personenzeile* p = annehmen_vorbereiten(spieler, index, person, b, gleich, "JU_Materialauftrag_annehmen");
+    if (!p || !gleich || !JU_Clanzeile(spieler, "JU_Materialauftrag_annehmen")) return false;
     const int baustelle = Karte[static_cast<std::size_t>(b.Feld)].Objekt();
     if (!JU_Objektzeile(baustelle, "JU_Materialauftrag_annehmen")) return false;
     const int feld = JU_Lieferant_suchen(baustelle, b.Ware, true);
@@ -102,27 +109,21 @@ bool JU_Materialauftrag_annehmen(int spieler, int index, int person) {
     GU_Arbeit_B_plus(person);
     auftrag_setzen(*p, JU_Auftrag_Material, feld, b.Feld);
     p->WarenID() = b.Ware;
-    Job_Befehl& offen = befehl(spieler, index);
-    offen.Menge -= 1;
-    if (offen.Menge <= 0) JU_Befehl_entfernen(spieler, index);
+    herunterzaehlen(spieler, index, &Job_Befehl::Menge);
     return true;
 }
 
 bool JU_Befehl_Hafen(int spieler, int index, int person) {
     Job_Befehl b;
-    if (!befehl_lesen(spieler, index, b, "JU_Befehl_Hafen")) return false;
-    Personenzeile* p = JU_Personenzeile(person, "JU_Befehl_Hafen");
-    if (!p) return false;
-    int ia = 0, ib = 0;
-    if (!inseln(b.Feld, p->Feld(), ia, ib, "JU_Befehl_Hafen") || ia == ib) return false;
+    bool gleich = false;
+    Personenzeile* p = annehmen_vorbereiten(spieler, index, person, b, gleich, "JU_Befehl_Hafen");
+    if (!p || gleich) return false;
     if (p->PartnerID() != -1) return false;
     const int feld = Hafen_naechster_auf_Insel(p->Feld());
     if (feld == -1) return false;
     GU_Arbeitslos_plus(person);
     auftrag_setzen(*p, JU_Auftrag_Hafen_Reise, feld, b.Feld);
-    Job_Befehl& offen = befehl(spieler, index);
-    offen.Ware -= 1;
-    if (offen.Ware <= 0) JU_Befehl_entfernen(spieler, index);
+    herunterzaehlen(spieler, index, &Job_Befehl::Ware);
     return true;
 }
 
