@@ -78,6 +78,10 @@ int ringe_ablaufen(int c0, int start, int radius, Test test) {
 }  // namespace
 
 int Schneckenroutine(int c0, int modus, int clan) {
+    if (!MG_Feld_gueltig(c0)) {
+        Fehler_melden("Jobarchive > Schneckenroutine > Feld ausserhalb der Karte: " + std::to_string(c0));
+        return -1;
+    }
     const int n_seite = MG_Kartengroesse;
     int radius = 15;
     if (arbeitsradius_modus(modus)) {
@@ -100,7 +104,7 @@ int Schneckenroutine(int c0, int modus, int clan) {
         Fehler_melden("Jobarchive > Schneckenroutine > Modus unbekannt: " + std::to_string(modus));
     }
     int start = 0;
-    if (arbeitsradius_modus(modus) && MG_Feld_gueltig(c0)) {
+    if (arbeitsradius_modus(modus)) {
         const int o = feld_von(c0).Objekt();
         if (OM_Objekt_gueltig(o)) start = Objekte[static_cast<std::size_t>(o)].Zaehler() - 1;
         if (start < 0) start = 0;
@@ -151,6 +155,10 @@ bool Feldkontrolle(int feld, int c0, int modus, int radius) {
 }
 
 int JA_Bauplatz_suchen(int c0, int typ, bool unbegrenzt) {
+    if (!MG_Feld_gueltig(c0)) {
+        Fehler_melden("JA_Bauplatz_suchen > Feld ausserhalb der Karte: " + std::to_string(c0));
+        return -1;
+    }
     return ringe_ablaufen(c0, 0, MG_Kartengroesse,
                           [&](int c) { return JA_Bauplatz_Feld_pruefen(c, c0, typ, unbegrenzt); });
 }

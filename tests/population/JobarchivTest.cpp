@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "foundation/Config.h"
 #include "foundation/Geometrie.h"
 #include "population/Auftragswelt.h"
 #include "world/Kartengenerator.h"
@@ -122,9 +123,14 @@ TEST(Schneckenroutine, UnknownModesAreReported) {
     EXPECT_EQ(Schneckenroutine(c0, 5, 0), -1);
     EXPECT_EQ(Fehlertext, "Jobarchive/Feldkontrolle/Modus 5 nicht abgefangen");
     Fehler_zuruecksetzen();
-    // Far off the map no cell reaches the test, so the radius report is the last one.
-    EXPECT_EQ(Schneckenroutine(-100000, 77, 0), -1);
-    EXPECT_EQ(Fehlertext, "Jobarchive > Schneckenroutine > Modus unbekannt: 77");
+    // The radius report comes first, before every tested cell reports the missing test.
+    Errorloger = true;
+    EXPECT_EQ(Schneckenroutine(c0, 77, 0), -1);
+    Errorloger = false;
+    std::string erster;
+    Config_ReadString(Configdatei, "Errorlog", "0", erster, "");
+    EXPECT_EQ(erster, "Jobarchive > Schneckenroutine > Modus unbekannt: 77");
+    EXPECT_EQ(Fehlertext, "Jobarchive/Feldkontrolle/Modus 77 nicht abgefangen");
     Fehler_zuruecksetzen();
     const int typ = Auftragswelt::vorlage("Produktion");
     Auftragswelt::gebaeude(0, c0, typ);
@@ -133,6 +139,10 @@ TEST(Schneckenroutine, UnknownModesAreReported) {
     Fehler_zuruecksetzen();
     EXPECT_EQ(Schneckenroutine(c0, 28, 0), -1);
     EXPECT_FALSE(Auftragswelt::gemeldet()) << "mode 28 finds nothing, silently";
+    EXPECT_EQ(Schneckenroutine(-5, 30, 0), -1);
+    EXPECT_TRUE(Auftragswelt::gemeldet()) << "an origin outside the map";
+    EXPECT_EQ(JA_Bauplatz_suchen(static_cast<int>(Karte.size()), 0, true), -1);
+    EXPECT_TRUE(Auftragswelt::gemeldet());
 }
 
 TEST(Schneckenroutine, IslandSearchFindsTheChosenIsland) {
