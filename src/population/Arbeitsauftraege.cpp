@@ -33,22 +33,6 @@ Personenzeile& pers(int p) { return Personen[static_cast<std::size_t>(p)]; }
 // Gold of the clan; 0 for a clan row that does not exist.
 int gold(int clan) { return GU_Clan_gueltig(clan) ? Spieler[static_cast<std::size_t>(clan)].Gold() : 0; }
 
-bool exportverbot(int clan) {
-    return GU_Clan_gueltig(clan) && Spieler[static_cast<std::size_t>(clan)].Edikt_Exportverbot() != 0;
-}
-
-// The goods index list of the ware on the island; nothing when the index does not reach it.
-const Warenindex_Liste* index_liste(int ware, int insel) {
-    if (ware < 0 || static_cast<std::size_t>(ware) >= IWU_Warenindex.size() || insel < 0) return nullptr;
-    const auto& inseln = IWU_Warenindex[static_cast<std::size_t>(ware)];
-    return static_cast<std::size_t>(insel) < inseln.size() ? &inseln[static_cast<std::size_t>(insel)]
-                                                           : nullptr;
-}
-
-int eintraege(const Warenindex_Liste& l) {
-    return l.Anzahl < static_cast<int>(l.Eintraege.size()) ? l.Anzahl : static_cast<int>(l.Eintraege.size());
-}
-
 int eintrag_feld(const Warenindex_Eintrag& e) { return e.X + e.Y * MG_Kartengroesse; }
 
 void auftrag_setzen(int person, int code, int ziel, int zweites_ziel, int ware) {
@@ -199,18 +183,18 @@ bool JU_Auftrag_geben(int person, int w, int j) {
 int JU_Lieferant_suchen(int b, int ware, bool gleicher_typ_erlaubt) {
     if (!JU_Objektzeile(b, "JU_Lieferant_suchen")) return -1;
     const Objektzeile& kaeufer = obj(b);
-    const Warenindex_Liste* l = index_liste(ware, JU_Insel(kaeufer.Feld(), "JU_Lieferant_suchen"));
+    const Warenindex_Liste* l = JU_Warenindex_Liste(ware, JU_Insel(kaeufer.Feld(), "JU_Lieferant_suchen"));
     if (!l) return -1;
     const int o_gold = gold(kaeufer.Besitzer());
     const bool b_lager = OM_Objekt_ist_Lager(b);
     const bool b_hafen = OM_ist_Hafen(kaeufer.Typ());
     int beste = -1, beste_distanz = Lieferant_Reichweite;
-    for (int i = 0; i < eintraege(*l); ++i) {
+    for (int i = 0; i < JU_Eintraege(*l); ++i) {
         const Warenindex_Eintrag& e = l->Eintraege[static_cast<std::size_t>(i)];
         if (!JU_Objektzeile(e.Objekt, "JU_Lieferant_suchen")) continue;
         const Objektzeile& s = obj(e.Objekt);
         if (!(GU_Warenwert(s.Besitzer(), ware) < o_gold)) continue;
-        if (s.Besitzer() != kaeufer.Besitzer() && exportverbot(s.Besitzer())) continue;
+        if (s.Besitzer() != kaeufer.Besitzer() && JU_Exportverbot(s.Besitzer())) continue;
         if (e.Objekt == b || (!gleicher_typ_erlaubt && s.Typ() == kaeufer.Typ())) continue;
         const bool s_lager = OM_Objekt_ist_Lager(e.Objekt);
         const bool s_hafen = OM_ist_Hafen(s.Typ());
@@ -226,14 +210,14 @@ int JU_Lieferant_suchen(int b, int ware, bool gleicher_typ_erlaubt) {
 
 int JU_Lieferant_Distanz(int feld, int ware, int spieler) {
     if (!MG_Feld_gueltig(feld)) return -1;
-    const Warenindex_Liste* l = index_liste(ware, Karte[static_cast<std::size_t>(feld)].Insel());
+    const Warenindex_Liste* l = JU_Warenindex_Liste(ware, Karte[static_cast<std::size_t>(feld)].Insel());
     if (!l) return -1;
     int beste = -1;
-    for (int i = 0; i < eintraege(*l); ++i) {
+    for (int i = 0; i < JU_Eintraege(*l); ++i) {
         const Warenindex_Eintrag& e = l->Eintraege[static_cast<std::size_t>(i)];
         if (!OM_Objekt_gueltig(e.Objekt)) continue;
         const int besitzer = obj(e.Objekt).Besitzer();
-        if (besitzer != spieler && exportverbot(besitzer)) continue;
+        if (besitzer != spieler && JU_Exportverbot(besitzer)) continue;
         const int d = FFU_Distanz(eintrag_feld(e), feld);
         if (d < Distanz_Reichweite && (beste == -1 || d < beste) && OM_Ware_verfuegbar(e.Objekt, ware))
             beste = d;

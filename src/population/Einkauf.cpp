@@ -26,19 +26,14 @@ JA_Angebot verkaeufer_suchen(int person, const std::vector<int>& waren, int& zei
         zeiger += 1;
         if (zeiger >= anzahl || zeiger < 0) zeiger = 0;
         const int ware = waren[static_cast<std::size_t>(zeiger)];
-        if (ware < 0 || static_cast<std::size_t>(ware) >= IWU_Warenindex.size() || insel < 0 ||
-            static_cast<std::size_t>(insel) >= IWU_Warenindex[static_cast<std::size_t>(ware)].size())
-            return ergebnis;
-        const Warenindex_Liste& l =
-            IWU_Warenindex[static_cast<std::size_t>(ware)][static_cast<std::size_t>(insel)];
-        for (int i = 0; i < l.Anzahl && static_cast<std::size_t>(i) < l.Eintraege.size(); ++i) {
-            const Warenindex_Eintrag& e = l.Eintraege[static_cast<std::size_t>(i)];
+        const Warenindex_Liste* l = JU_Warenindex_Liste(ware, insel);
+        if (!l) return ergebnis;
+        for (int i = 0; i < JU_Eintraege(*l); ++i) {
+            const Warenindex_Eintrag& e = l->Eintraege[static_cast<std::size_t>(i)];
             if (!OM_Objekt_gueltig(e.Objekt)) continue;
             const int besitzer = Objekte[static_cast<std::size_t>(e.Objekt)].Besitzer();
             if (GU_Warenwert(besitzer, ware) > p->Gold()) continue;
-            if (besitzer != p->Spieler() && GU_Clan_gueltig(besitzer) &&
-                Spieler[static_cast<std::size_t>(besitzer)].Edikt_Exportverbot() != 0)
-                continue;
+            if (besitzer != p->Spieler() && JU_Exportverbot(besitzer)) continue;
             if (FFU_Distanz(e.X + e.Y * MG_Kartengroesse, p->Feld()) < Einkauf_Reichweite &&
                 OM_Ware_verfuegbar(e.Objekt, ware))
                 return {ware, e.Feld};
