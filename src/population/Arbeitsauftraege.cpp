@@ -225,6 +225,8 @@ int JU_Lieferant_Distanz(int feld, int ware, int spieler) {
     return beste;
 }
 
+int JU_Auftrag_Text(int feld, int ware, int spieler) { return JU_Lieferant_Distanz(feld, ware, spieler); }
+
 bool JU_Auftrag_Holen(int person, int w, int ware) {
     return kaufen(person, w, ware, true, "JU_Auftrag_Holen");
 }

@@ -18,6 +18,8 @@ bool JU_Auftrag_geben(int person, int w, int j);
 int JU_Lieferant_suchen(int b, int ware, bool gleicher_typ_erlaubt);
 // Distance from the cell to the nearest seller of the ware for the clan (below 121), or -1.
 int JU_Lieferant_Distanz(int feld, int ware, int spieler);
+// The same for the interface's text pages.
+int JU_Auftrag_Text(int feld, int ware, int spieler);
 
 // The orders of the slot uses; each (person, workplace, ware).
 bool JU_Auftrag_Holen(int person, int w, int ware);

@@ -274,6 +274,7 @@ TEST(JU_Lieferant_Distanz, NearestSellerBelow121) {
     EXPECT_EQ(JU_Lieferant_Distanz(c, 1, 0), 120);
     verkaeufer(1, W::feld(20, 10));
     EXPECT_EQ(JU_Lieferant_Distanz(c, 1, 0), 10);
+    EXPECT_EQ(JU_Auftrag_Text(c, 1, 0), 10);
     W::S(1).Edikt_Exportverbot() = 1;
     EXPECT_EQ(JU_Lieferant_Distanz(c, 1, 0), -1);
     EXPECT_EQ(JU_Lieferant_Distanz(c, 1, 1), 10);
