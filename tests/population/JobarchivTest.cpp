@@ -92,10 +92,24 @@ TEST(Schneckenroutine, FishingSearchResumesAtTheRingKeptInTheWorkplace) {
         Auftragswelt::K(f).LandType() = 1;
         Auftragswelt::K(f + MG_Kartengroesse).LandType() = 0;
     }
+    Bau_Testmodus = 5;
+    BPU_PFU_Indexliste.assign(Karte.size() + 1, 0);
     EXPECT_EQ(Schneckenroutine(c0, 35, 0), c0 + 1);
+    EXPECT_EQ(BPU_PFU_Indexliste[static_cast<std::size_t>(c0 + 1)], 2)
+        << "developer overlay: the place found";
+    Bau_Testmodus = 0;
     Auftragswelt::O(o).Zaehler() = 4;
+    EXPECT_EQ(Schneckenroutine(c0, 35, 0), c0 + 4);
+    EXPECT_EQ(BPU_PFU_Indexliste[static_cast<std::size_t>(c0 + 4)], 0) << "no overlay outside test mode 5";
+    Bau_Testmodus = 5;
     EXPECT_EQ(Schneckenroutine(c0, 35, 0), c0 + 4) << "rings 1..3 are skipped";
     EXPECT_EQ(JA_Suchring, 4);
+    EXPECT_EQ(BPU_PFU_Indexliste[static_cast<std::size_t>(c0 + 2)], 0) << "ring 2 is not tested";
+    EXPECT_EQ(BPU_PFU_Indexliste[static_cast<std::size_t>(c0 + 3 - 3 * MG_Kartengroesse)], 0)
+        << "nor the last cell of ring 3";
+    EXPECT_EQ(BPU_PFU_Indexliste[static_cast<std::size_t>(c0 + 4 - 3 * MG_Kartengroesse)], 1)
+        << "the walk starts with the first cell of ring 4";
+    Bau_Testmodus = 0;
     Auftragswelt::S(0).Arbeitsradius() = 4;
     EXPECT_EQ(Schneckenroutine(c0, 35, 0), -1) << "distance 4 is not below the work radius 4";
     Auftragswelt::S(0).Arbeitsradius() = 10;
