@@ -11,7 +11,7 @@
 #include "population/Bauauftraege.h"
 #include "population/Vorlaeufig_auftraege.h"
 
-std::vector<JU_Clanliste> JU_Befehlsliste;
+std::vector<JU_Befehle> JU_Befehlsliste;
 
 namespace {
 
@@ -21,14 +21,14 @@ constexpr int JU_Clans_max = 65536;
 constexpr int Wachstum = 100;
 
 // The clan's list, or nothing when the clan has no list element.
-JU_Clanliste* liste(int spieler) {
+JU_Befehle* liste(int spieler) {
     if (spieler < 0 || static_cast<std::size_t>(spieler) >= JU_Befehlsliste.size()) return nullptr;
     return &JU_Befehlsliste[static_cast<std::size_t>(spieler)];
 }
 
 // The clan's order at the index; reported with the routine's name when there is none.
 Job_Befehl* befehl(int spieler, int index, const char* routine) {
-    JU_Clanliste* l = liste(spieler);
+    JU_Befehle* l = liste(spieler);
     if (l && index >= 0 && index < l->Anzahl) return &l->Befehle[static_cast<std::size_t>(index)];
     Fehler_melden(std::string(routine) + " > kein Befehl: " + std::to_string(spieler) + "/" +
                   std::to_string(index));
@@ -45,7 +45,7 @@ void JU_Befehl_eintragen(int befehl, int spieler, int feld, int typ, int ware, i
     }
     if (static_cast<std::size_t>(spieler) >= JU_Befehlsliste.size())
         JU_Befehlsliste.resize(static_cast<std::size_t>(spieler) + 1);
-    JU_Clanliste& l = JU_Befehlsliste[static_cast<std::size_t>(spieler)];
+    JU_Befehle& l = JU_Befehlsliste[static_cast<std::size_t>(spieler)];
     if (static_cast<int>(l.Befehle.size()) - 1 < l.Anzahl)
         l.Befehle.resize(static_cast<std::size_t>(l.Anzahl + Wachstum));
     l.Befehle[static_cast<std::size_t>(l.Anzahl)] = {befehl, feld, typ, ware, lohn, menge};
@@ -54,7 +54,7 @@ void JU_Befehl_eintragen(int befehl, int spieler, int feld, int typ, int ware, i
 
 void JU_Befehl_entfernen(int spieler, int index) {
     if (!befehl(spieler, index, "JU_Befehl_entfernen")) return;
-    JU_Clanliste& l = JU_Befehlsliste[static_cast<std::size_t>(spieler)];
+    JU_Befehle& l = JU_Befehlsliste[static_cast<std::size_t>(spieler)];
     const auto letzter = static_cast<std::size_t>(l.Anzahl - 1);
     l.Befehle[static_cast<std::size_t>(index)] = l.Befehle[letzter];
     l.Befehle[letzter] = Job_Befehl{};
@@ -131,7 +131,7 @@ void JU_Materialauftraege_streichen(int objekt) {
 }
 
 void JU_Materialauftraege_vorziehen(int spieler) {
-    JU_Clanliste* l = liste(spieler);
+    JU_Befehle* l = liste(spieler);
     if (!l) return;
     int haus = -1;
     for (int i = 0; i < l->Anzahl; ++i) {
@@ -150,7 +150,7 @@ void JU_Materialauftraege_vorziehen(int spieler) {
 bool JU_Speichern(const std::string& pfad) {
     std::vector<std::string> zeilen;
     for (std::size_t c = 0; c < JU_Befehlsliste.size(); ++c) {
-        const JU_Clanliste& l = JU_Befehlsliste[c];
+        const JU_Befehle& l = JU_Befehlsliste[c];
         for (int i = 0; i < l.Anzahl; ++i) {
             const Job_Befehl& b = l.Befehle[static_cast<std::size_t>(i)];
             zeilen.push_back(

@@ -23,13 +23,13 @@ struct Job_Befehl {
 };
 
 // Only Befehle[0 .. Anzahl - 1] are orders; the rest is spare room (zero records).
-struct JU_Clanliste {
+struct JU_Befehle {
     int Anzahl = 0;
     std::vector<Job_Befehl> Befehle;
 };
 
 // Indexed by clan.
-extern std::vector<JU_Clanliste> JU_Befehlsliste;
+extern std::vector<JU_Befehle> JU_Befehlsliste;
 
 // Appends an order to the clan's list (the list of lists and the record array grow as needed).
 void JU_Befehl_eintragen(int befehl, int spieler, int feld, int typ, int ware, int lohn, int menge);

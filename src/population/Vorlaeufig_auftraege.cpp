@@ -146,7 +146,7 @@ int BPU_Bauplatz_pruefen(int, int) { return -1; }
 void BPU_Baumaterial_geliefert(int ware, int objekt, int clan, int index) {
     Objektzeile* z = zeile(objekt);
     if (!z || clan < 0 || static_cast<std::size_t>(clan) >= JU_Befehlsliste.size()) return;
-    const JU_Clanliste& l = JU_Befehlsliste[static_cast<std::size_t>(clan)];
+    const JU_Befehle& l = JU_Befehlsliste[static_cast<std::size_t>(clan)];
     if (index < 0 || index >= l.Anzahl) return;
     for (int k = 0; k < 4; ++k)
         if (z->Baumaterial_Ware(k) == ware) {
