@@ -5,15 +5,62 @@
 
 #include "economy/Logik.h"
 #include "economy/Spieler.h"
+#include "economy/Warenstatistik.h"
 #include "foundation/Fehler.h"
 #include "foundation/Ganzzahl.h"
+#include "foundation/Seams.h"
 
 bool SBMAb = false, SBGOb = false, SBLUb = false, SBLCb = false;
 int SBMAi = 100, SBGOi = 8000, SBLUi = 100;
 int GU = 0, GU2 = 0;
 
-// The goal check comes with the victory work.
-void SU_Sieg_pruefen() {}
+namespace {
+
+constexpr int kPanel_gewonnen = 62;
+constexpr int kPanel_verloren = 63;
+
+// A clan met the goal: the game is decided, won when mensch holds.
+void entschieden(bool mensch) {
+    SU_Ziele_aus();
+    Oberflaeche().Panelanzeigen(mensch ? kPanel_gewonnen : kPanel_verloren);
+}
+
+const Spielerzeile* mensch_zeile() {
+    return GU_Clan_gueltig(SpielerID) ? &Spieler[static_cast<std::size_t>(SpielerID)] : nullptr;
+}
+
+}  // namespace
+
+void SU_Sieg_pruefen() {
+    // Every clan that meets a goal opens its panel, so the last such row decides which
+    // panel stays open. A goal switched off by an earlier goal is not tested again.
+    if (SBMAb) {
+        for (std::size_t p = 0; p < Spieler.size(); ++p) {
+            const int m = Spieler[p].Mitglieder();
+            if (m > 49 && m >= SBMAi) entschieden(static_cast<int>(p) == SpielerID);
+        }
+    }
+    if (SBGOb) {
+        for (const Spielerzeile& s : Spieler) {
+            if (s.Gold_gespeichert() < SBGOi) continue;
+            const Spielerzeile* mensch = mensch_zeile();
+            entschieden(mensch && mensch->Gold_gespeichert() >= SBGOi);
+        }
+    }
+    if (SBLUb) {
+        for (std::size_t p = 0; p < Spieler.size(); ++p)
+            if (LGK_Luxus_des_Spielers(static_cast<int>(p)) >= SBLUi)
+                entschieden(static_cast<int>(p) == SpielerID);
+    }
+    if (SBLCb) {
+        const auto lebend = std::count_if(Spieler.begin(), Spieler.end(),
+                                          [](const Spielerzeile& s) { return s.Mitglieder() > 0; });
+        if (lebend == 1) {
+            const Spielerzeile* mensch = mensch_zeile();
+            entschieden(mensch && mensch->Mitglieder() >= 1);
+        }
+    }
+}
 
 void SU_Ziele_aus() { SBMAb = SBGOb = SBLUb = SBLCb = false; }
 

@@ -9,6 +9,7 @@
 // installs the real implementations at start-up and tests install recording
 // fakes. A seam installed with *_setzen stays until it is replaced; passing
 // nullptr restores the default.
+#include <cstdint>
 #include <string>
 
 // Rendering: textures, draw lists, camera.
@@ -34,6 +35,9 @@ struct RenderSeam {
     virtual void Chunk_Listen_loeschen() {}
     // The current drawing colour (text colour of the interface).
     virtual void Farbe_setzen(float /*r*/, float /*g*/, float /*b*/) {}
+    // A new statistics chart of breite x hoehe RGB pixels (3 bytes a pixel, row-major) becomes
+    // the chart texture; the buffer stays valid until the next chart and is kept by the texture.
+    virtual void ML_Diagrammtextur_erzeugen(std::uint8_t* /*pixel*/, int /*breite*/, int /*hoehe*/) {}
 };
 
 // The interface: panels, hot zones, the action executor, on-screen text.

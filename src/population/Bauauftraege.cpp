@@ -4,10 +4,13 @@
 #include <string>
 
 #include "economy/Geldkreis.h"
+#include "economy/Haefen.h"
+#include "economy/Schiffe.h"
 #include "foundation/Bauplaetze.h"
 #include "population/Arbeitsauftraege.h"
 #include "population/Auftragshilfe.h"
 #include "population/Befehlsliste.h"
+#include "population/Hafenjobs.h"
 #include "population/Personen_Leben.h"
 #include "population/Vorlaeufig_auftraege.h"
 

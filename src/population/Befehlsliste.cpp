@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <utility>
 
+#include "economy/Schiffe.h"
 #include "foundation/Fehler.h"
 #include "foundation/Seitendatei.h"
 #include "foundation/Textzeilen.h"

@@ -74,16 +74,6 @@ void OM_Ware_wird_nun_besorgt(int w, int o) {
         }
 }
 
-void WarenAnschaffungsauftragentfernen(int w, int o) {
-    Objektzeile* z = zeile(o);
-    if (!z) return;
-    for (int k = 0; k < Objekt_Warenslots; ++k)
-        if (z->Slot_Ware(k) == w && z->Slot_Bestellt(k) > 0) {
-            z->Slot_Bestellt(k) -= 1;
-            return;
-        }
-}
-
 void OM_Warenslot_leeren(int o, int k) {
     Objektzeile* z = zeile(o);
     if (z && k >= 0 && k < Objekt_Warenslots && z->Slot_Ware(k) > -1 &&
@@ -135,7 +125,6 @@ bool EDU_Arbeitsamt_Edikt(int) { return false; }
 bool EDU_Edikt_Arbeit_aktiv(int) { return false; }
 
 bool ERU_Ernteauftrag_vergeben(int) { return false; }
-int Hase_Loch_suchen(int, int, bool) { return -1; }
 
 int SchU_Naechster_Schutt(int, int) { return -1; }
 int SchU_Schutt_Index(int) { return -1; }
@@ -155,69 +144,3 @@ void BPU_Baumaterial_geliefert(int ware, int objekt, int clan, int index) {
         }
 }
 std::vector<int> BPU_PFU_Indexliste;
-
-std::vector<Schiff> Schiffe;
-int Schiff_Anzahl = 0;
-
-std::vector<Hafen_inhalte> Haefen;
-int Hafen_Ende = -1;
-
-int Hafen_naechster_auf_Insel(int feld) {
-    if (!MG_Feld_gueltig(feld)) return -1;
-    int beste = MG_Kartengroesse, ergebnis = -1;
-    for (int h = 0; h <= Hafen_Ende && static_cast<std::size_t>(h) < Haefen.size(); ++h) {
-        Objektzeile* z = zeile(Haefen[static_cast<std::size_t>(h)].Objekt);
-        if (!z || !MG_Feld_gueltig(z->Feld())) continue;
-        const int f = z->Feld();
-        if (Karte[static_cast<std::size_t>(f)].Insel() != Karte[static_cast<std::size_t>(feld)].Insel())
-            continue;
-        if (FFU_Distanz(f, feld) < beste) {
-            beste = FFU_Distanz(f, feld);
-            ergebnis = f;
-        }
-    }
-    return ergebnis;
-}
-
-std::vector<Hafenjob> Hafenjob_Liste;
-
-void HJU_Hafenjobs_erstellen(int clan) {
-    for (int h = 0; h <= Hafen_Ende && static_cast<std::size_t>(h) < Haefen.size(); ++h) {
-        const int o = Haefen[static_cast<std::size_t>(h)].Objekt;
-        Objektzeile* z = zeile(o);
-        if (!z || z->Besitzer() != clan) continue;
-        for (int s = 0; s < Objekt_Warenslots; ++s) {
-            const int w = z->Slot_Ware(s);
-            if (w <= 0) continue;
-            if (Hafenjob_Liste.size() < static_cast<std::size_t>(w))
-                Hafenjob_Liste.resize(static_cast<std::size_t>(w));
-            Hafenjob& j = Hafenjob_Liste[static_cast<std::size_t>(w - 1)];
-            if (!j.angelegt) {
-                j.Bedarf = 10;
-                j.angelegt = true;
-            }
-            if (j.Bedarf > z->Slot_Bestand(s) + z->Slot_Bestellt(s)) {
-                j.Bedarf = z->Slot_Bestand(s) + z->Slot_Bestellt(s);
-                j.Zielhafen = o;
-            }
-            if (j.Ueberschuss < z->Slot_Bestand(s) - z->Slot_Reserviert(s)) {
-                j.Ueberschuss = z->Slot_Bestand(s) - z->Slot_Reserviert(s);
-                j.Quellhafen = o;
-            }
-        }
-    }
-}
-
-int HJU_Naechster_Hafenjob() {
-    int beste = 1, ware = -1;
-    for (std::size_t i = 0; i < Hafenjob_Liste.size(); ++i) {
-        const int d = Hafenjob_Liste[i].Ueberschuss - Hafenjob_Liste[i].Bedarf;
-        if (d > beste) {
-            beste = d;
-            ware = static_cast<int>(i) + 1;
-        }
-    }
-    return ware;
-}
-
-void HJU_Zuruecksetzen() { Hafenjob_Liste.clear(); }

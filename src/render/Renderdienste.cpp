@@ -2,6 +2,10 @@
 
 #include <GL/gl.h>
 
+#include <exception>
+
+#include "foundation/Fehler.h"
+
 #include "render/Chunks.h"
 #include "render/Kamera.h"
 #include "render/Modelliste.h"
@@ -20,4 +24,17 @@ void Renderdienste::Kamera_zentrieren(int x, int y) { ::Kamera_zentrieren(x, y);
 void Renderdienste::Chunks_Feld_neu(int feld) { ::Chunks_Feld_neu(feld); }
 void Renderdienste::Chunk_Listen_loeschen() { ::Chunk_Listen_loeschen(); }
 void Renderdienste::Farbe_setzen(float r, float g, float b) { glColor3f(r, g, b); }
+void Renderdienste::ML_Diagrammtextur_erzeugen(std::uint8_t* pixel, int breite, int hoehe) {
+    // The chart keeps its pixels after the upload: the buffer belongs to the statistics.
+    ML_Diagrammtextur.reset();
+    try {
+        auto neu = TglBitmap2D::CreateFromPixels(breite, hoehe, tfRGB8, pixel);
+        neu->SetFreePixelsAfterUpload(false);
+        neu->GenTexture(true);
+        ML_Diagrammtextur = std::move(neu);
+    } catch (const std::exception& e) {
+        Fehler_melden(std::string("ML_Diagrammtextur_erzeugen > ") + e.what());
+    }
+}
+
 void Renderdienste::Alles_freigeben() { ML_Alles_freigeben(); }

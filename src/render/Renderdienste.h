@@ -17,6 +17,7 @@ struct Renderdienste : RenderSeam {
     void Chunks_Feld_neu(int feld) override;
     void Chunk_Listen_loeschen() override;
     void Farbe_setzen(float r, float g, float b) override;
+    void ML_Diagrammtextur_erzeugen(std::uint8_t* pixel, int breite, int hoehe) override;
     // Releases every texture and list (before the window and its context go).
     void Alles_freigeben();
 };

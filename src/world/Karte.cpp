@@ -14,6 +14,7 @@
 #include "economy/Schiffe.h"
 #include "economy/Sieg.h"
 #include "economy/Spieler.h"
+#include "economy/Warenfluss.h"
 #include "economy/Warenstatistik.h"
 #include "foundation/Gebaeudeatlas.h"
 #include "foundation/Fehler.h"
@@ -111,6 +112,7 @@ void MG_Welt_zuruecksetzen() {
     Render().Chunk_Listen_loeschen();
     SBA_Atlasraster_leeren();
     LGK_Statistik_leeren();
+    WFU_Zuruecksetzen();
     IndexU_Reset();
     // 9. Computer players.
     KI_aktueller_Spieler = 0;

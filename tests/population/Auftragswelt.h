@@ -7,12 +7,15 @@
 #include <vector>
 
 #include "common/Kernwelt.h"
+#include "economy/Haefen.h"
 #include "economy/Objekte.h"
+#include "economy/Schiffe.h"
 #include "economy/Spieler.h"
 #include "foundation/Schablonen.h"
 #include "foundation/Spielstatus.h"
 #include "foundation/Warenindex.h"
 #include "population/Befehlsliste.h"
+#include "population/Hafenjobs.h"
 #include "population/Personen.h"
 #include "population/Vorlaeufig_auftraege.h"
 #include "world/Karte.h"

@@ -1,0 +1,268 @@
+#include "population/Bewegung.h"
+
+#include <limits>
+#include <string>
+
+#include "economy/Spieler.h"
+#include "foundation/Fehler.h"
+#include "foundation/Geometrie.h"
+#include "platform/base/Text1252.h"
+#include "population/Jobarchiv.h"
+#include "population/Personen.h"
+#include "population/Vorlaeufig_handeln.h"
+#include "population/Zielaktion.h"
+#include "world/Karte.h"
+#include "world/Pfade.h"
+
+namespace {
+
+Personenzeile& P(int p) { return Personen[static_cast<std::size_t>(p)]; }
+Kartenfeld& K(int c) { return Karte[static_cast<std::size_t>(c)]; }
+
+// The person lives and stands on a cell of the map; otherwise reported under the routine's name.
+bool person_pruefen(int p, const char* routine) {
+    if (!PM_Person_lebt(p)) {
+        Fehler_melden(std::string(routine) + " > keine lebende Person: " + std::to_string(p));
+        return false;
+    }
+    if (!MG_Feld_gueltig(P(p).Feld())) {
+        Fehler_melden(std::string(routine) + " > Person " + std::to_string(p) +
+                      " steht auf keinem Feld: " + std::to_string(P(p).Feld()));
+        return false;
+    }
+    return true;
+}
+
+// The living person standing on the cell, or -1 (a stale entry is reported).
+int person_auf_feld(int c, const char* routine) {
+    const int q = K(c).Person();
+    if (q < 0) return -1;
+    if (!PM_Person_lebt(q)) {
+        Fehler_melden(std::string(routine) + " > Feld " + std::to_string(c) +
+                      " nennt keine lebende Person: " + std::to_string(q));
+        return -1;
+    }
+    return q;
+}
+
+// The next cell of the person's stored path, or -1 when the row or position lies outside the store.
+int naechstes_Pfadfeld(int p) {
+    const int id = P(p).PfadID();
+    const int schritt = P(p).Pfadschritt();
+    if (id < 0 || static_cast<std::size_t>(id) >= PFU_Pfade.size()) return -1;
+    const std::vector<int>& zeile = PFU_Pfade[static_cast<std::size_t>(id)];
+    if (schritt < 0 || static_cast<std::size_t>(schritt) >= zeile.size()) return -1;
+    return zeile[static_cast<std::size_t>(schritt)];
+}
+
+// One position further along a stored path (a damaged save may hold any number).
+void Pfadschritt_weiter(int p) {
+    int& s = P(p).Pfadschritt();
+    if (s < std::numeric_limits<int>::max()) s += 1;
+}
+
+}  // namespace
+
+void BU_Person_bewegen(int p) {
+    if (!person_pruefen(p, "BU_Person_bewegen")) return;
+    if (P(p).AuftragID() >= 1) {
+        if (P(p).Feld() != P(p).Zielfeld()) {
+            if (!MG_Feld_gueltig(P(p).Zielfeld())) {
+                Fehler_melden("BU_Person_bewegen > Person " + std::to_string(p) +
+                              " hat ein Ziel ausserhalb der Karte: " + std::to_string(P(p).Zielfeld()));
+                return;
+            }
+            BU_Schritt(p);
+            SLB_Trampelpfad(p);
+        } else {
+            ZAU_Zielaktion_Manager(p);
+        }
+    } else {
+        BU_Leerlauf(p);
+    }
+}
+
+bool BU_Bewegungscounter_pruefen(int p) {
+    if (!PM_Person_gueltig(p)) return false;
+    int& zaehler = P(p).Bewegungscounter();
+    if (zaehler < 0) {
+        Fehler_melden(W("Personbewegungscounter befindet sich im ungültigen Bereich"));
+        zaehler = 0;
+    }
+    if (zaehler == 0) return true;
+    zaehler -= 1;
+    return false;
+}
+
+void BU_Schritt(int p) {
+    if (!BU_Bewegungscounter_pruefen(p)) return;
+    if (P(p).PfadID() != -1)
+        BU_Pfad_folgen(p);
+    else
+        BU_Direktschritt(p);
+}
+
+void BU_Direktschritt(int p) {
+    if (!person_pruefen(p, "BU_Direktschritt")) return;
+    const int feld = P(p).Feld();
+    const int richtung = FFU_Richtung_zu_Feld(feld, P(p).Zielfeld());
+    if (richtung < 1) return;  // already there
+    const int n = feld + FFU_Nachbarfeld(richtung);
+    if (!MG_Feld_gueltig(n) || !PFU_Feld_begehbar(n)) {
+        PFU_Path_berechnen(p);
+        return;
+    }
+    if (person_auf_feld(n, "BU_Direktschritt") < 0)
+        BU_Schritt_ausfuehren(p, n);
+    else
+        BU_Blockiert(p, n);
+}
+
+void BU_Pfad_folgen(int p) {
+    if (!person_pruefen(p, "BU_Pfad_folgen")) return;
+    const int id = P(p).PfadID();
+    if (id < 0 || static_cast<std::size_t>(id) >= PFU_Pfade.size()) {
+        // A row the store does not hold (a damaged save): walk straight from here.
+        Fehler_melden("BU_Pfad_folgen > Person " + std::to_string(p) +
+                      " hat keinen gueltigen Pfad: " + std::to_string(id));
+        P(p).PfadID() = -1;
+        P(p).Pfadschritt() = 0;
+        return;
+    }
+    const int c = naechstes_Pfadfeld(p);
+    if (c < 1 || !MG_Feld_gueltig(c)) {
+        PFU_Path_loeschen(p);
+        return;
+    }
+    if (K(c).Block() == 2) {
+        PFU_Path_loeschen(p);
+        PFU_Path_berechnen(p);
+        return;
+    }
+    if (person_auf_feld(c, "BU_Pfad_folgen") < 0) {
+        BU_Schritt_ausfuehren(p, c);
+        Pfadschritt_weiter(p);
+    } else if (BU_Blockiert(p, c) == 2) {
+        PFU_Path_loeschen(p);
+    }
+}
+
+void BU_Schritt_ausfuehren(int p, int c) {
+    if (!person_pruefen(p, "BU_Schritt_ausfuehren")) return;
+    if (!MG_Feld_gueltig(c)) {
+        Fehler_melden("BU_Schritt_ausfuehren > Feld ausserhalb der Karte: " + std::to_string(c));
+        return;
+    }
+    const int alt = P(p).Feld();
+    // Only the person's own mark is taken away; a cell that already shows somebody else keeps it.
+    if (K(alt).Person() == p) K(alt).Person() = -1;
+    P(p).Letztes_Feld() = alt;
+    P(p).Feld() = c;
+    AU_Schritt_animieren(p);
+    K(c).Person() = p;
+    P(p).Bewegungscounter() = 9;
+    P(p).Wartezaehler() = 0;
+}
+
+int BU_Blockiert(int p, int c) {
+    P(p).Bewegungscounter() = 0;
+    if (P(p).Wartezaehler() == 0) BU_Nachbar_wegschicken(c);
+    if (!PM_Wartezaehler(p, 30)) return -1;
+    if (BU_Ausweichen(p, c)) return 1;
+    return P(p).Hunger() < 50 ? 2 : -1;
+}
+
+void BU_Nachbar_wegschicken(int c) {
+    if (!MG_Feld_gueltig(c)) return;
+    const int q = person_auf_feld(c, "BU_Nachbar_wegschicken");
+    if (q < 0 || P(q).AuftragID() != 0) return;
+    const int m = BU_Freies_Nachbarfeld(q);
+    if (m != -1) BU_Ziel_setzen(q, m);
+}
+
+int BU_Freies_Nachbarfeld(int q) {
+    if (!person_pruefen(q, "BU_Freies_Nachbarfeld")) return -1;
+    const int feld = P(q).Feld();
+    for (int d = 1; d <= 6; ++d) {
+        const int n = feld + FFU_Nachbarfeld(d);
+        if (MG_Feld_gueltig(n) && PFU_Feld_begehbar(n) && K(n).Person() < 0) return n;
+    }
+    return -1;
+}
+
+bool BU_Ausweichen(int p, int c) {
+    if (!person_pruefen(p, "BU_Ausweichen") || !MG_Feld_gueltig(c)) return false;
+    const int q = person_auf_feld(c, "BU_Ausweichen");
+    if (q < 0 || q == p) return false;
+    if (P(q).Bewegungscounter() != 0) return false;
+    const int a = P(p).Feld();
+    if (P(q).PfadID() < 0 || naechstes_Pfadfeld(q) == a) {
+        K(a).Person() = -1;
+        K(c).Person() = -1;
+        P(p).Letztes_Feld() = a;
+        P(q).Letztes_Feld() = c;
+        P(p).Feld() = c;
+        P(q).Feld() = a;
+        Pfadschritt_weiter(p);
+        Pfadschritt_weiter(q);
+        AU_Schritt_animieren(p);
+        AU_Schritt_animieren(q);
+        K(c).Person() = p;
+        K(a).Person() = q;
+        P(p).Bewegungscounter() = 9;
+        P(q).Bewegungscounter() = 9;
+        P(p).Wartezaehler() = 0;
+        P(q).Wartezaehler() = 0;
+        return true;
+    }
+    const int m = BU_Freies_Nachbarfeld(q);
+    if (m != -1) BU_Schritt_ausfuehren(q, m);
+    return false;
+}
+
+void BU_Leerlauf(int p) {
+    if (!PM_Person_gueltig(p) || P(p).AuftragID() != 0) return;
+    if (!PM_Wartezaehler(p, 398)) return;
+    if (JU_Person_Job_Schritt(p)) return;
+    if (BU_Umschauen(p)) return;
+    BU_Freien_Platz_aufsuchen(p);
+}
+
+bool BU_Feld_frei(int c) {
+    return MG_Feld_gueltig(c) && K(c).Block() == -1 && K(c).Ambiente() == -1 && K(c).Person() == -1;
+}
+
+bool BU_Umschauen(int p) {
+    if (!person_pruefen(p, "BU_Umschauen")) return false;
+    const int feld = P(p).Feld();
+    for (int d = 1; d <= 6; ++d) {
+        const int o = FFU_Nachbarfeld(d);
+        const int nachbar = feld + o;
+        const int gegenueber = feld - o;
+        if (!MG_Feld_gueltig(nachbar)) continue;
+        const bool bedraengt = K(nachbar).Person() >= 0 || K(nachbar).Block() > -1;
+        if (bedraengt && BU_Feld_frei(gegenueber)) {
+            BU_Ziel_setzen(p, gegenueber);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool BU_Freien_Platz_aufsuchen(int p) {
+    if (!person_pruefen(p, "BU_Freien_Platz_aufsuchen")) return false;
+    if (K(P(p).Feld()).Block() == -1) return false;
+    const int t = Schneckenroutine(P(p).Feld(), 30, P(p).Spieler());
+    if (t < 0) return false;
+    BU_Ziel_setzen(p, t);
+    return true;
+}
+
+void BU_Ziel_setzen(int p, int t) {
+    if (!PM_Person_gueltig(p)) return;
+    P(p).AuftragID() = 3;
+    P(p).Bewegungscounter() = 9;
+    P(p).Zielfeld() = t;
+    AU_Animation_gehen(p);
+    GU_Arbeitslos_plus(p);
+}

@@ -1,0 +1,20 @@
+#pragma once
+// Goal actions: a person standing on the target of its order waits out its
+// work counter and then runs the action of its order code. Orders run in
+// stages; an action advances the order to its next stage with a new pose and
+// duration, or ends it by sending the person away to look for work.
+
+// For a person with an order whose cell is its target, once per step.
+void ZAU_Zielaktion_Manager(int person);
+// Advances the order from stage code to the next, sets the work counter to dauer
+// and starts the animation of the given number.
+void Auftragweiterleitung(int person, int code, int animation, int dauer);
+// Ends an order: the person walks off to a free cell nearby (its own cell when there
+// is none) and looks for a job there.
+void ZAU_Wegschicken(int person);
+// Arrival with order 3: the person becomes idle and the job step runs at once.
+void ZAU_Job_suchen(int person);
+// The work time of a stage that depends on skill: 110 less the trained level.
+int ZAU_Arbeitsdauer(int person);
+// The object in use anchored at the cell, or -1.
+int ZAU_Objekt_an(int feld);

@@ -1,0 +1,215 @@
+#include "population/Bewegung.h"
+
+#include <gtest/gtest.h>
+
+#include "population/Handelnwelt.h"
+#include "population/Zielaktion.h"
+
+namespace {
+
+using bhmtest::Handelnwelt;
+using W = Handelnwelt;
+
+TEST(Bewegung, AWalkerMovesOneCellEveryTenStepsAndActsAfterItsCounter) {
+    Handelnwelt welt;
+    const int start = W::feld(4, 8), ziel = W::feld(7, 8);
+    const int p = W::walker(start, ziel);
+    Spieler[0].Ohne_Arbeit() = 1;
+    std::vector<int> schritte_mit_zug;
+    for (int schritt = 1; schritt <= 30; ++schritt) {
+        const int vorher = W::P(p).Feld();
+        BU_Person_bewegen(p);
+        if (W::P(p).Feld() != vorher) {
+            schritte_mit_zug.push_back(schritt);
+            EXPECT_EQ(W::P(p).Letztes_Feld(), vorher);
+            EXPECT_EQ(W::K(vorher).Person(), -1);
+            EXPECT_EQ(W::K(W::P(p).Feld()).Person(), p);
+            EXPECT_EQ(W::P(p).Bewegungscounter(), 9);
+        }
+        EXPECT_EQ(W::P(p).AuftragID(), 3) << schritt;
+    }
+    EXPECT_EQ(schritte_mit_zug, (std::vector<int>{1, 11, 21}));
+    EXPECT_EQ(W::P(p).Feld(), ziel);
+    // On the target the job search waits out the counter of the last step.
+    BU_Person_bewegen(p);
+    EXPECT_EQ(W::P(p).AuftragID(), 0);
+    EXPECT_EQ(Spieler[0].Ohne_Arbeit(), 0);
+    EXPECT_EQ(W::meldung(), "");
+}
+
+TEST(Bewegung, ANegativeCounterIsReportedAndTreatedAsZero) {
+    Handelnwelt welt;
+    const int p = W::walker(W::feld(4, 8), W::feld(6, 8));
+    W::P(p).Bewegungscounter() = -4;
+    BU_Person_bewegen(p);
+    EXPECT_NE(W::meldung().find("Personbewegungscounter"), std::string::npos);
+    EXPECT_EQ(W::P(p).Feld(), W::feld(5, 8));
+}
+
+TEST(Bewegung, AStepIntoWaterCostsTheStepAndLeavesThePersonStanding) {
+    Handelnwelt welt;
+    const int p = W::walker(W::feld(4, 8), W::feld(6, 8));
+    W::K(W::feld(5, 8)).LandType() = 0;
+    BU_Person_bewegen(p);
+    EXPECT_EQ(W::P(p).Feld(), W::feld(4, 8));
+    EXPECT_EQ(W::P(p).Bewegungscounter(), 0);
+}
+
+TEST(Bewegung, AStoredPathIsWalkedCellByCell) {
+    Handelnwelt welt;
+    const int a = W::feld(4, 8);
+    const int p = W::walker(a, W::feld(9, 8));
+    // A detour over the row above.
+    PFU_Pfade = {{1, W::feld(4, 7), W::feld(5, 7), W::feld(6, 7), 0}};
+    W::P(p).PfadID() = 0;
+    W::P(p).Pfadschritt() = 1;
+    for (int i = 0; i < 21; ++i) BU_Person_bewegen(p);
+    EXPECT_EQ(W::P(p).Feld(), W::feld(6, 7));
+    EXPECT_EQ(W::P(p).Pfadschritt(), 4);
+    EXPECT_EQ(W::K(a).Person(), -1);
+}
+
+TEST(Bewegung, APathRowOutsideTheStoreIsReportedAndDropped) {
+    Handelnwelt welt;
+    const int p = W::walker(W::feld(4, 8), W::feld(9, 8));
+    W::P(p).PfadID() = 7;
+    W::P(p).Pfadschritt() = 3;
+    BU_Person_bewegen(p);
+    EXPECT_NE(W::meldung().find("BU_Pfad_folgen"), std::string::npos);
+    EXPECT_EQ(W::P(p).PfadID(), -1);
+    EXPECT_EQ(W::P(p).Pfadschritt(), 0);
+    // The next permitted step is a straight one.
+    BU_Person_bewegen(p);
+    EXPECT_EQ(W::P(p).Feld(), W::feld(5, 8));
+}
+
+TEST(Bewegung, TwoWalkersInEachOthersWaySwapOnceOneHasWaitedLongEnough) {
+    Handelnwelt welt;
+    const int a = W::feld(5, 8), b = W::feld(6, 8);
+    const int p = W::walker(a, W::feld(8, 8));
+    const int q = W::walker(b, W::feld(3, 8));
+    int schritte = 0;
+    while (W::P(p).Feld() == a && schritte < 200) {
+        BU_Person_bewegen(p);
+        BU_Person_bewegen(q);
+        ++schritte;
+        if (W::P(p).Feld() == a) {
+            ASSERT_EQ(W::P(p).Bewegungscounter(), 0);
+            ASSERT_EQ(W::P(q).Feld(), b);
+        }
+    }
+    EXPECT_GT(schritte, 3);  // the wait counter grows by 0..4 a step and must pass 30
+    EXPECT_EQ(W::P(p).Feld(), b);
+    EXPECT_EQ(W::P(q).Feld(), a);
+    EXPECT_EQ(W::K(a).Person(), q);
+    EXPECT_EQ(W::K(b).Person(), p);
+    EXPECT_EQ(W::P(p).Letztes_Feld(), a);
+    EXPECT_EQ(W::P(q).Letztes_Feld(), b);
+    EXPECT_EQ(W::P(p).Wartezaehler(), 0);
+    EXPECT_EQ(W::P(q).Wartezaehler(), 0);
+    // The one that swapped in its own turn shows counter 9; the other already stepped once more.
+    EXPECT_TRUE(W::P(p).Bewegungscounter() == 9 || W::P(q).Bewegungscounter() == 8);
+}
+
+TEST(Bewegung, AnIdlePersonInTheWayIsSentToItsFirstFreeNeighbour) {
+    Handelnwelt welt;
+    const int p = W::walker(W::feld(5, 8), W::feld(8, 8));
+    const int q = W::person(W::feld(6, 8));
+    // Direction 1 (N - 1) of q is blocked, direction 2 holds p: direction 3 is the first free.
+    W::K(W::feld(5, 9)).Block() = 2;
+    BU_Person_bewegen(p);
+    EXPECT_EQ(W::P(p).Feld(), W::feld(5, 8));
+    EXPECT_EQ(W::P(q).AuftragID(), 3);
+    EXPECT_EQ(W::P(q).Zielfeld(), W::feld(6, 7));
+    EXPECT_EQ(W::P(q).Bewegungscounter(), 9);
+    EXPECT_EQ(Spieler[0].Ohne_Arbeit(), 1);
+}
+
+TEST(Bewegung, APathWalkerPushesAsideAPersonWhosePathLeadsElsewhere) {
+    Handelnwelt welt;
+    const int a = W::feld(5, 8), b = W::feld(6, 8);
+    const int p = W::walker(a, W::feld(9, 8));
+    const int q = W::walker(b, W::feld(6, 2), 500);
+    PFU_Pfade = {{1, b, W::feld(7, 8), 0}, {1, W::feld(6, 7), 0}};
+    W::P(p).PfadID() = 0;
+    W::P(p).Pfadschritt() = 1;
+    W::P(q).PfadID() = 1;
+    W::P(q).Pfadschritt() = 1;
+    W::P(q).Bewegungscounter() = 0;
+    int schritte = 0;
+    while (W::P(q).Feld() == b && schritte < 200) {
+        BU_Person_bewegen(p);
+        ++schritte;
+    }
+    // q stepped to its first free neighbour (direction 1) and keeps its path position.
+    EXPECT_EQ(W::P(q).Feld(), W::feld(5, 9));
+    EXPECT_EQ(W::P(q).Pfadschritt(), 1);
+    EXPECT_EQ(W::K(b).Person(), -1);
+    EXPECT_EQ(W::P(p).Feld(), a);  // the walker keeps waiting and enters next time
+    BU_Person_bewegen(p);
+    EXPECT_EQ(W::P(p).Feld(), b);
+}
+
+TEST(Bewegung, AnIdlePersonCrowdedOnOneSideStepsToTheFreeOppositeCell) {
+    Handelnwelt welt;
+    const int c = W::feld(8, 8);
+    const int p = W::person(c);
+    W::person(c + 1);  // direction 5: the opposite cell c - 1 is free
+    EXPECT_TRUE(BU_Umschauen(p));
+    EXPECT_EQ(W::P(p).AuftragID(), 3);
+    EXPECT_EQ(W::P(p).Zielfeld(), c - 1);
+
+    // A cell with an ambient object is not free to step to.
+    const int r = W::person(W::feld(3, 3));
+    for (int d : {-1, 1, -16, 16, 15, -15}) W::K(W::feld(3, 3) + d).Ambiente() = 5;
+    W::K(W::feld(3, 3) + 1).Block() = 1;
+    EXPECT_FALSE(BU_Umschauen(r));
+    EXPECT_EQ(W::P(r).AuftragID(), 0);
+}
+
+TEST(Bewegung, AnIdlePersonOnAFreeCellStaysPut) {
+    Handelnwelt welt;
+    const int p = W::person(W::feld(8, 8));
+    EXPECT_FALSE(BU_Freien_Platz_aufsuchen(p));
+    EXPECT_EQ(W::P(p).AuftragID(), 0);
+    EXPECT_TRUE(BU_Feld_frei(W::feld(2, 2)));
+    EXPECT_FALSE(BU_Feld_frei(W::feld(8, 8)));
+    EXPECT_FALSE(BU_Feld_frei(-1));
+}
+
+TEST(Bewegung, AnIdlePersonLooksAroundOnlyNowAndThen) {
+    Handelnwelt welt;
+    const int c = W::feld(8, 8);
+    const int p = W::person(c);
+    W::K(c + 1).Block() = 1;
+    int schritte = 0;
+    while (W::P(p).AuftragID() == 0 && schritte < 5000) {
+        BU_Person_bewegen(p);
+        ++schritte;
+    }
+    // The wait counter has to pass 398 at 0..4 a step: about every 200 steps.
+    EXPECT_GT(schritte, 99);
+    EXPECT_LT(schritte, 5000);
+    EXPECT_EQ(W::P(p).Zielfeld(), c - 1);
+}
+
+TEST(Bewegung, ATargetOutsideTheMapIsReportedAndNothingMoves) {
+    Handelnwelt welt;
+    const int p = W::walker(W::feld(4, 8), -5, 200);
+    BU_Person_bewegen(p);
+    EXPECT_NE(W::meldung().find("BU_Person_bewegen"), std::string::npos);
+    EXPECT_EQ(W::P(p).Feld(), W::feld(4, 8));
+}
+
+TEST(Bewegung, ALeavingPersonClearsOnlyItsOwnMarkOnTheOldCell) {
+    Handelnwelt welt;
+    const int a = W::feld(4, 8);
+    const int p = W::walker(a, W::feld(6, 8));
+    const int q = W::person(W::feld(1, 1));
+    W::K(a).Person() = q;  // an inconsistent map: the cell shows somebody else
+    BU_Schritt_ausfuehren(p, W::feld(5, 8));
+    EXPECT_EQ(W::K(a).Person(), q);
+    EXPECT_EQ(W::K(W::feld(5, 8)).Person(), p);
+}
+
+}  // namespace
