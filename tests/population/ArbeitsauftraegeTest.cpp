@@ -107,6 +107,7 @@ TEST(JU_Auftrag_Holen, BuysWhenThePriceLeavesTheOwnerTwoGold) {
     EXPECT_EQ(W::O(s).Slot_Reserviert(0), 0);
 
     W::S(0).Gold() = 22;
+    W::S(0).Arbeit_Produktion() = 0;
     const int gold_s = W::S(1).Gold();
     ASSERT_TRUE(JU_Auftrag_geben(ws.p, ws.w, 0));
     const Personenzeile& p = W::P(ws.p);
@@ -149,6 +150,7 @@ TEST(JU_Auftrag_Produktion, TakesTheRecipeAndOrdersMakeUnits) {
     W::slot(ws.w, 0, 1, 9);
     EXPECT_FALSE(JU_Auftrag_geben(ws.p, ws.w, 0)) << "the slot is full";
     W::slot(ws.w, 0, 1, 0);
+    W::S(0).Arbeit_Rohstoff() = 0;
 
     ASSERT_TRUE(JU_Auftrag_geben(ws.p, ws.w, 0));
     EXPECT_EQ(W::P(ws.p).AuftragID(), JU_Auftrag_Herstellen);

@@ -31,6 +31,7 @@ TEST(JU_Bauauftrag_annehmen, TheFirstCellStillToLevelIsTheTargetAndTheWageComesF
     const int fremd = W::person(0, W::feld(20, 5));
     EXPECT_FALSE(JU_Auftragsliste_abarbeiten(fremd)) << "another island";
     const int p = W::person(0, W::feld(8, 8));
+    W::S(0).Arbeit_Auftrag() = 0;
     ASSERT_TRUE(JU_Auftragsliste_abarbeiten(p));
     EXPECT_EQ(W::P(p).Zielfeld(), anker + 1);
     EXPECT_EQ(W::P(p).AuftragID(), JU_Auftrag_Bauen);
@@ -66,8 +67,10 @@ TEST(JU_Materialauftrag_annehmen, ThreeUnitsAreFetchedByThreePersons) {
     const int p = W::person(0, W::feld(3, 3));
     EXPECT_FALSE(JU_Auftragsliste_abarbeiten(p)) << "price = gold - 1";
     W::S(0).Gold() = 100;
+    const int traeger[3] = {p, W::person(0, W::feld(3, 5)), W::person(0, W::feld(3, 6))};
+    W::S(0).Arbeit_Auftrag() = 0;
     for (int i = 0; i < 3; ++i) {
-        const int q = i == 0 ? p : W::person(0, W::feld(3, 4 + i));
+        const int q = traeger[i];
         ASSERT_TRUE(JU_Auftragsliste_abarbeiten(q)) << i;
         EXPECT_EQ(W::P(q).AuftragID(), JU_Auftrag_Material);
         EXPECT_EQ(W::P(q).Zielfeld(), W::feld(10, 5));
@@ -99,6 +102,7 @@ TEST(JU_Befehl_Hafen, SinglePersonsOfOtherIslandsGoToTheirHarbour) {
 
     for (int i = 0; i < 2; ++i) {
         const int p = W::person(0, W::feld(6, 9 + i));
+        W::S(0).Ohne_Arbeit() = i;
         ASSERT_TRUE(JU_Auftragsliste_abarbeiten(p));
         EXPECT_EQ(W::P(p).AuftragID(), JU_Auftrag_Hafen_Reise);
         EXPECT_EQ(W::P(p).Zielfeld(), W::feld(4, 4));

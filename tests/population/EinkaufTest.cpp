@@ -25,6 +25,7 @@ TEST(JA_Luxusgut_kaufen, PaysReservesAndWalksToTheSeller) {
     GU_Warenwerte[1][1] = 4;
     const int p = W::person(0, W::feld(3, 3));
     const int gold_s = W::S(1).Gold();
+    W::S(0).Ohne_Arbeit() = 0;
     ASSERT_TRUE(JA_Luxusgut_kaufen(p));
     EXPECT_EQ(W::P(p).AuftragID(), JA_Auftrag_Luxus);
     EXPECT_EQ(W::P(p).Auftragsziel2(), 1);
