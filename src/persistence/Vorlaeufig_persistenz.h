@@ -13,6 +13,7 @@
 #include "economy/Warenstatistik.h"
 #include "population/Animation.h"
 #include "population/Arbeitsamt.h"
+#include "population/Befehlsliste.h"
 #include "population/Briefe.h"
 #include "population/Edikte.h"
 #include "population/Wohnraum.h"
@@ -20,10 +21,6 @@
 #include "world/Hasen.h"
 #include "world/Kartengenerator.h"
 #include "world/Wachstum.h"
-
-// --- Order lists ----------------------------------------------------------------
-bool JU_Speichern(const std::string& datei);
-void JU_Laden(const std::string& datei);
 
 // --- Foundation -----------------------------------------------------------------
 // Rebuilds the person and building indexes from the loaded rows.
