@@ -53,9 +53,6 @@ struct UiSeam {
     virtual void ITP_Paneltabellen_leeren() {}
     virtual void MO_UIdat_laden() {}
     virtual void IAU_Edikte_laden() {}
-    // The interactive edicts of a save game (file "IAU_Edikt.sav"); false when nothing was written.
-    virtual bool IAU_Edikte_speichern(const std::string& /*pfad*/) { return false; }
-    virtual void IAU_Edikte_laden_Save(const std::string& /*pfad*/) {}
     // Draws all on-screen text of the frame.
     virtual void Showtext() {}
     // Switches to the 2-D text overlay.

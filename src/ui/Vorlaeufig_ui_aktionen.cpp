@@ -17,20 +17,12 @@ int Mouseoverfunktion_Wert = 0;
 
 std::string TPU_Updatestatus[10];
 
-LSU_Spielstand LSU_Spielstandliste[10];
-int LSU_Spielstand_Letzter = -1;
-void LSU_Spielstaende_auflisten() {}
-void LSU_Spielstand_loeschen(const std::string&) {}
-void LSU_Speichern_Dialog() {}
-
-void Update_pruefen(int) {}
 bool InternetGetConnectedState() { return false; }
 
 int Gewaehltes_Objekt = -1;
 int Gewaehlter_Warenslot = 0;
 bool Schalterfenster_Optionen[27] = {};
 int Minimap_Art = 0;
-bool CLT = false;
 
 Spieler_element Lobby_Spieler[8];
 bool IFU_Lobby_aktiv = false;

@@ -2,9 +2,8 @@
 // stand-in until its unit lands
 //
 // Routines and globals of the panel tables, the panel switching, the mouse
-// dispatcher, the text output, the save-game list, the update client and the
-// main form that the action executor, the edicts and the window mouse handlers
-// use. Each keeps the name and signature its own unit documents.
+// dispatcher, the text output, the operating system and the main form that the action executor, the edicts
+// and the window mouse handlers use. Each keeps the name and signature its own unit documents.
 #include <string>
 #include <vector>
 
@@ -41,19 +40,7 @@ extern int Mouseoverfunktion_Wert;
 // --- Text output ----------------------------------------------------------------------
 extern std::string TPU_Updatestatus[10];
 
-// --- Save games -------------------------------------------------------------------------
-struct LSU_Spielstand {
-    std::string Name;
-    std::string Zeit;
-};
-extern LSU_Spielstand LSU_Spielstandliste[10];
-extern int LSU_Spielstand_Letzter;
-void LSU_Spielstaende_auflisten();
-void LSU_Spielstand_loeschen(const std::string& pfad);
-void LSU_Speichern_Dialog();
-
-// --- Update client ------------------------------------------------------------------------
-void Update_pruefen(int versuche);
+// --- Update check -----------------------------------------------------------------------
 // The operating system reports a connection to the internet.
 bool InternetGetConnectedState();
 
@@ -62,9 +49,6 @@ extern int Gewaehltes_Objekt;
 extern int Gewaehlter_Warenslot;
 extern bool Schalterfenster_Optionen[27];
 extern int Minimap_Art;
-extern bool CLT;
-// ELE has its body in population/Vorlaeufig_handeln.cpp.
-extern bool ELE;
 
 // --- Multiplayer set-up list ------------------------------------------------------------------
 struct Spieler_element {
@@ -75,7 +59,3 @@ struct Spieler_element {
 };
 extern Spieler_element Lobby_Spieler[8];
 extern bool IFU_Lobby_aktiv;
-
-// --- Orders -----------------------------------------------------------------------------------
-// Its body is in economy/Vorlaeufig_ki.cpp.
-void JU_Befehl_eintragen(int befehl, int spieler, int feld, int typ, int ware, int lohn, int menge);

@@ -9,6 +9,7 @@
 #include "foundation/Sound.h"
 #include "foundation/Spielstatus.h"
 #include "persistence/Spielstaende.h"
+#include "platform/base/Datei.h"
 #include "ui/Aktionen.h"
 #include "ui/Uiwelt.h"
 #include "world/Kartengenerator.h"
@@ -275,20 +276,32 @@ TEST(Aktionen, LadefeldOhneSpielstandLaedtNichts) {
     EXPECT_FALSE(Kernwelt::gemeldet());  // the default seam would report a load
 }
 
-TEST(Aktionen, SpeicherfeldUebernimmtDenNamen) {
+TEST(Aktionen, SpeicherfeldUndLoeschenMitDerListeDerSpielstaende) {
     Uiwelt welt;
+    const std::string ordner = Programmpfad + "save\\single\\Dorf";
+    ASSERT_TRUE(Ordner_anlegen(ordner));
+    LSU_Spielstaende_auflisten();
+    ASSERT_EQ(LSU_Spielstand_Letzter, 0);
+
     ITP_Panel_Schalter[ITP_Slot_Speicherpanel].Sichtbar = true;
-    LSU_Spielstandliste[2] = {"Dorf", "1.1.2026"};
-    LSU_Spielstandliste[3] = {"IRONMODUS", "1.1.2026"};
-    LSU_Spielstand_Letzter = 3;
     LSU_Speichername = "neu";
-    MOAktion(-1, 592, -1);
+    MOAktion(-1, 590, -1);
     EXPECT_EQ(LSU_Speichername, "Dorf");
-    EXPECT_EQ(LSU_Spielstand_Letzter, 2);
-    LSU_Spielstand_Letzter = 3;
-    MOAktion(-1, 593, -1);
-    EXPECT_EQ(LSU_Speichername, "Dorf");
+    EXPECT_EQ(LSU_Spielstand_Letzter, 0);
+    // The iron-mode name typed in stays.
+    LSU_Speichername = "IRONMODUS";
+    MOAktion(-1, 590, -1);
+    EXPECT_EQ(LSU_Speichername, "IRONMODUS");
+    // A slot past the list is empty.
+    MOAktion(-1, 591, -1);
+    EXPECT_EQ(LSU_Spielstand_Letzter, -1);
+
+    LSU_Spielstaende_auflisten();
+    MOAktion(-1, 641, -1);  // nothing in slot 1
+    EXPECT_TRUE(Ordner_existiert(ordner));
+    LSU_Spielstaende_auflisten();
+    MOAktion(-1, 640, -1);
+    EXPECT_FALSE(Ordner_existiert(ordner));
+    EXPECT_EQ(LSU_Spielstand_Letzter, -1);
     LSU_Speichername.clear();
-    for (LSU_Spielstand& s : LSU_Spielstandliste) s = {};
-    LSU_Spielstand_Letzter = -1;
 }
