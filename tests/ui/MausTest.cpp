@@ -19,13 +19,9 @@ namespace {
 class Maus : public ::testing::Test {
 protected:
     Oberflaeche_sauber ui;
-    void SetUp() override {
-        Spieler.assign(1, Spielerzeile{});
-        SpielerID = 0;
-        SSL = true;  // a game runs, the start building stands
-    }
+    bhmtest::Ein_Spieler mensch;
+    void SetUp() override { SSL = true; }  // a game runs, the start building stands
     void TearDown() override {
-        Spieler.clear();
         Objekte.clear();
         SBU_Objekte.clear();
         BPU_Objektliste.clear();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/ProgrammOrdner.h"
+#include "economy/Spieler.h"
 #include "foundation/Config.h"
 #include "foundation/Fehler.h"
 #include "foundation/Spielstatus.h"
@@ -87,6 +88,15 @@ private:
         LSU_Spielstand_Letzter = -1;
     }
     ProgrammOrdner ordner_;
+};
+
+// The human clan alone in row 0, removed again with the object.
+struct Ein_Spieler {
+    Ein_Spieler() {
+        Spieler.assign(1, Spielerzeile{});
+        SpielerID = 0;
+    }
+    ~Ein_Spieler() { Spieler.clear(); }
 };
 
 }  // namespace bhmtest

@@ -95,10 +95,8 @@ protected:
         fs::create_directories(ziel);
         fs::copy(quelle / "Panel", ziel / "Panel", fs::copy_options::recursive);
         fs::copy_file(quelle / "UI.dat", ziel / "UI.dat");
-        Spieler.assign(1, Spielerzeile{});
-        SpielerID = 0;
     }
-    void TearDown() override { Spieler.clear(); }
+    bhmtest::Ein_Spieler mensch;
 };
 
 TEST_F(Panelinhalt, AllePanelsLadenOhneMeldung) {

@@ -31,11 +31,7 @@ int offene_Fenster() {
 class Panelschalter : public ::testing::Test {
 protected:
     Oberflaeche_sauber ui;
-    void SetUp() override {
-        Spieler.assign(1, Spielerzeile{});
-        SpielerID = 0;
-    }
-    void TearDown() override { Spieler.clear(); }
+    bhmtest::Ein_Spieler mensch;
 };
 
 TEST_F(Panelschalter, JedeNummerLaesstHoechstensEinesOffen) {
