@@ -1,5 +1,7 @@
 #include "ui/InterfacePanel.h"
 
+#include <algorithm>
+#include <limits>
 #include <utility>
 
 #include "foundation/Config.h"
@@ -401,7 +403,8 @@ bool zeile_auswerten(const std::string& key, Felder& f, const std::string& rest,
             const int aktion = ITP_ButtonID_von_Name(i.Name);
             for (int k = 0, s = schiebestufen(i.Name); k <= s; ++k) {
                 ITP_Mausfeld m = mausfeld_vom_Icon(i, aktion, -1, k);
-                m[ITP_Maus_X] = i.X + 16 * k;
+                m[ITP_Maus_X] = static_cast<int>(std::min<long long>(static_cast<long long>(i.X) + 16 * k,
+                                                                     std::numeric_limits<int>::max()));
                 maus.push_back(m);
             }
         }
@@ -462,6 +465,14 @@ bool zeile_auswerten(const std::string& key, Felder& f, const std::string& rest,
     return true;  // an unknown key adds nothing
 }
 
+// Pixels of the cells from `von` up to `bis` (16 a cell), held within the Integer range:
+// the rectangles come from a table file.
+int zellen_in_pixel(int von, int bis) {
+    const long long p = (static_cast<long long>(bis) - von) * 16;
+    return static_cast<int>(
+        std::clamp<long long>(p, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
 }  // namespace
 
 const std::string& ITP_Slotname(int slot) {
@@ -481,13 +492,13 @@ int ITP_Align_Code(const std::string& wort) {
 int ITP_Bildbreite(int bild) {
     if (bild < 0 || static_cast<std::size_t>(bild) >= ITF_Texturkoordinaten.size()) return 0;
     const auto& r = ITF_Texturkoordinaten[static_cast<std::size_t>(bild)];
-    return (r[3] - r[2]) * 16;
+    return zellen_in_pixel(r[2], r[3]);
 }
 
 int ITP_Bildhoehe(int bild) {
     if (bild < 0 || static_cast<std::size_t>(bild) >= ITF_Texturkoordinaten.size()) return 0;
     const auto& r = ITF_Texturkoordinaten[static_cast<std::size_t>(bild)];
-    return (r[5] - r[4]) * 16;
+    return zellen_in_pixel(r[4], r[5]);
 }
 
 void ITP_Panels_laden() { ITP_Panels_einlesen(Programmpfad + "daten\\"); }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "economy/Bauvorschau.h"
@@ -148,6 +149,13 @@ Kasten meldungskasten(int i) {
 bool im_Kasten(const Kasten& k) {
     return k.links < MoPosEcht_X && MoPosEcht_X < k.rechts && k.oben < MoPosEcht_Y && MoPosEcht_Y < k.unten;
 }
+// a + b, held within the Integer range (offsets and sizes come from the panel scripts).
+int summe(int a, int b) {
+    const long long s = static_cast<long long>(a) + b;
+    return static_cast<int>(
+        std::clamp<long long>(s, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
 int meldungen() { return std::min(GUI_Infoanzahl, static_cast<int>(GUI_Infoliste.size())); }
 
 }  // namespace
@@ -200,10 +208,10 @@ bool MO_Panelelement_pruefen(int panel, int area, bool click) {
     const ITP_Mausfeld* m = feld(panel, area);
     if (!m) return false;
     const ITP_Mausfeld f = *m;  // the action may reload the panels
-    const int x1 = f[ITP_Maus_X] + MO_Align_X(panel, area);
-    const int x2 = x1 + f[ITP_Maus_W];
-    const int y1 = f[ITP_Maus_Y] + MO_Align_Y(panel, area);
-    const int y2 = y1 + f[ITP_Maus_H];
+    const int x1 = summe(f[ITP_Maus_X], MO_Align_X(panel, area));
+    const int x2 = summe(x1, f[ITP_Maus_W]);
+    const int y1 = summe(f[ITP_Maus_Y], MO_Align_Y(panel, area));
+    const int y2 = summe(y1, f[ITP_Maus_H]);
     if (!MORahmen(x1, x2, y1, y2, 1)) return false;
     MO_Popup_setzen(f[ITP_Maus_Popup]);
     if (click && MO_Aktion_ausfuehren) MO_Aktion_ausfuehren(-1, f[ITP_Maus_Aktion], f[ITP_Maus_Parameter]);

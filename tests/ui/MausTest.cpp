@@ -220,6 +220,15 @@ TEST_F(Panelmaus, Ausrichtung) {
     EXPECT_EQ(MO_Align_X(0, 9), 0);  // no such area
 }
 
+TEST_F(Panelmaus, RiesigeFlaechenLaufenNichtUeber) {
+    flaeche(0, 9, 2147483600, 2147483600, 2147483647, 2147483647, 5, -1);
+    flaeche(0, 1, -2147483647, -2147483647, 2147483647, 2147483647, 6, -1);
+    Panelanzeigen(1);
+    Oberflaeche_sauber::Maus(30, 30);
+    MO_Mouseover(true);
+    EXPECT_TRUE(Aufrufe().empty());
+}
+
 TEST_F(Panelmaus, LoeschknoepfeNurFuerGelisteteSpielstaende) {
     for (int k = 0; k < 10; ++k) flaeche(0, 1, 0, 0, 100, 100, 640 + k, -1, k);
     Panelanzeigen(31);

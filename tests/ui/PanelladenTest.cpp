@@ -90,8 +90,10 @@ TEST_F(Panelladen, SchieberGebenEineFlaecheJeStufe) {
     lesen(
         "IconCheckSlider/Schieber/Knopf/AlignLO/100/5/$MusikSlider\r\n"
         "IconCheckSlider/Schieber/Knopf/AlignLO/0/5/$LandSizeSlider\r\n"
-        "IconCheckSlider/Schieber/Knopf/AlignLO/0/5/$Anderes\r\n");
-    ASSERT_EQ(maus().size(), 11u + 10u + 1u);
+        "IconCheckSlider/Schieber/Knopf/AlignLO/0/5/$Anderes\r\n"
+        "IconCheckSlider/Schieber/Knopf/AlignLO/2147483640/5/$RedSlider\r\n");
+    ASSERT_EQ(maus().size(), 11u + 10u + 1u + 11u);
+    EXPECT_EQ(maus().back()[ITP_Maus_X], 2147483647);  // held at the Integer range
     for (int k = 0; k <= 10; ++k) {
         EXPECT_EQ(maus()[k][ITP_Maus_X], 100 + 16 * k);
         EXPECT_EQ(maus()[k][ITP_Maus_Parameter], k);
@@ -100,7 +102,7 @@ TEST_F(Panelladen, SchieberGebenEineFlaecheJeStufe) {
     }
     EXPECT_EQ(maus()[11][ITP_Maus_Aktion], -1);
     EXPECT_EQ(maus()[20][ITP_Maus_Parameter], 9);
-    ASSERT_EQ(ITP_Icons.at(0).size(), 3u);
+    ASSERT_EQ(ITP_Icons.at(0).size(), 4u);
     EXPECT_EQ(ITP_Icons[0][0].Bilder, (std::vector<int>{4, 1}));
     EXPECT_EQ(ITP_Icons[0][0].Art, ITP_IconCheckSlider);
 }
