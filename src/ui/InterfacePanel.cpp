@@ -465,12 +465,11 @@ bool zeile_auswerten(const std::string& key, Felder& f, const std::string& rest,
     return true;  // an unknown key adds nothing
 }
 
-// Pixels of the cells from `von` up to `bis` (16 a cell), held within the Integer range:
+// Pixels of the cells from `von` up to `bis` (16 a cell), held within 0 and the Integer range:
 // the rectangles come from a table file.
 int zellen_in_pixel(int von, int bis) {
     const long long p = (static_cast<long long>(bis) - von) * 16;
-    return static_cast<int>(
-        std::clamp<long long>(p, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    return static_cast<int>(std::clamp<long long>(p, 0, std::numeric_limits<int>::max()));
 }
 
 }  // namespace
