@@ -234,6 +234,8 @@ std::optional<std::string> unter_maus(char code, const std::string& text, const 
         const Objekt_Item* v = TPU_Vorlage(o, routine);
         return v ? TPU_Format(f, {v->Titel}) : std::string();
     }
+    // A planned site is a template, not a row of Objekte: it has no owner, stock or production.
+    if (MO_Objektart_unter_Maus == 1) return std::string();
     if (code == '7') {
         const char k = text.size() > 2 ? text[2] : 0;
         const std::string format = text.size() > 3 ? text.substr(3) : std::string();

@@ -8,6 +8,7 @@
 #include "economy/Objekte.h"
 #include "economy/Warenfluss.h"
 #include "foundation/Config.h"
+#include "foundation/Fehler.h"
 #include "foundation/Ganzzahl.h"
 #include "foundation/Hilfen.h"
 #include "foundation/Schablonen.h"
@@ -69,7 +70,8 @@ void zaehltext(int typ, int x, int y) {
     static constexpr const char* routine = "TPU_Baufenstertexte";
     if (SpielerID < 0 || static_cast<std::size_t>(SpielerID) >= BMU_Zaehler.size() || typ < 0 ||
         static_cast<std::size_t>(typ) >= BMU_Zaehler[SpielerID].size()) {
-        TPU_Clan(SpielerID, routine);
+        Fehler_melden(std::string(routine) + " -> Bauzaehler nicht abgefangen :" + std::to_string(SpielerID) +
+                      "/" + std::to_string(typ));
         return;
     }
     const BMU_Eintrag& z = BMU_Zaehler[SpielerID][typ];

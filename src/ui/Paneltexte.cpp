@@ -191,6 +191,8 @@ std::string produktionszeile(ITP_Text_Item& e) {
     const std::string& t2 = e.Text2;
     const char k = t2.size() > 2 ? t2[2] : 0;
     const std::string format = t2.size() > 3 ? t2.substr(3) : std::string();
+    // A planned site under the mouse is a template and has no production.
+    if (MO_Objektart_unter_Maus == 1) return {};
     std::string l;
     TPU_Produktionscode(MO_Objekt_unter_Maus, l);
     if ((k != '1' && k != '2' && k != '3') || l.empty() || l[0] != k) return {};

@@ -141,6 +141,48 @@ TEST(Dollarcodes, MaterialOfThePlacedBuilding) {
     Bau_Typ = 0;
 }
 
+TEST(Dollarcodes, ObjectUnderTheMouse) {
+    bhmtest::Textwelt welt;
+    SBU_Waren = {bhmtest::Ware(), bhmtest::Ware()};
+    SBU_Waren[1].Titel = "Lehm";
+    Objekt_Item ofen = bhmtest::Gebaeude("Produktion", 4);
+    ofen.Titel = "Ofen";
+    ofen.Slots[0].Benutzung = 2;
+    Objekt_Item hof = bhmtest::Gebaeude("Produktion");
+    hof.Titel = "Hof";
+    SBU_Objekte = {ofen, hof};
+    const int o = welt.objekt(0, 1);
+    Objekte[o].Baumaterial_Ware(1) = 1;
+    Objekte[o].Baumaterial_Rest(1) = 3;
+    Objekte[o].Slot_Ware(0) = 1;
+    Objekte[o].Slot_Bestand(0) = 5;
+    Objekte[o].Zaehler() = 250;
+    Spieler[1].Wohnraum() = 6;
+    Spieler[1].Mitglieder() = 4;
+    MO_Objekt_unter_Maus = o;
+    MO_Objektart_unter_Maus = 2;
+    EXPECT_EQ(formatiert("$t%s"), "Ofen");
+    EXPECT_EQ(formatiert("$uvon %s"), "von Moorleute");
+    EXPECT_EQ(formatiert("$2%d %s fehlen"), "3 Lehm fehlen");
+    EXPECT_EQ(formatiert("$1%d %s fehlen"), "");
+    EXPECT_EQ(formatiert("$6%d/%d"), "5/9");
+    EXPECT_EQ(formatiert("$5%d/%d Arbeiter"), "0/4 Arbeiter");
+    EXPECT_EQ(formatiert("$8%d/%d"), "6/4");
+    EXPECT_EQ(formatiert("$71%s fertig"), "25% fertig");
+    EXPECT_EQ(formatiert("$72%s"), "");
+
+    // A planned site names its template and has nothing else to show.
+    MO_Objekt_unter_Maus = 1;
+    MO_Objektart_unter_Maus = 1;
+    EXPECT_EQ(formatiert("$t%s"), "Hof");
+    EXPECT_EQ(formatiert("$u%s"), "");
+    EXPECT_EQ(formatiert("$71%s"), "");
+    MO_Objekt_unter_Maus = -1;
+    MO_Objektart_unter_Maus = 0;
+    EXPECT_EQ(formatiert("$u%s"), "");
+    EXPECT_FALSE(bhmtest::Kernwelt::gemeldet()) << "nothing under the mouse is no fault";
+}
+
 TEST(Dollarcodes, WorkerConditionsTurnTheTextRedUntilTheNextCall) {
     bhmtest::Textwelt welt;
     SBU_Objekte = {bhmtest::Gebaeude("Produktion")};
