@@ -31,30 +31,41 @@ bool TPU_Rotschrift = false;
 
 void TPU_Dollarcodes_zuruecksetzen() { TPU_Rotschrift = false; }
 
-void TPU_Produktionscode(int Objekt, std::string& Ergebnis) {
+namespace {
+
+// The kind digit, the value and "%".
+std::string code_mit_wert(char art, long long wert) {
+    std::string e(1, art);
+    e += TPU_Zahl(wert);
+    e += '%';
+    return e;
+}
+
+std::string produktionscode(int Objekt) {
     static constexpr const char* routine = "TPU_Produktionscode";
-    Ergebnis = "0";
     const Objektzeile* ob = TPU_Objekt(Objekt, routine);
-    if (!ob) return;
+    if (!ob) return std::string(1, '0');
     const Objekt_Item* vorlage = TPU_Vorlage(ob->Typ(), routine);
     const Spielerzeile* besitzer = TPU_Clan(ob->Besitzer(), routine);
-    if (!vorlage || !besitzer) return;
+    if (!vorlage || !besitzer) return std::string(1, '0');
     const long long c = ob->Zaehler();
     const int art = vorlage->Slots[0].Benutzung;
     const long long r = besitzer->Arbeitsradius();
     if (c >= 0) {
-        if (art == 2 || art == 4)
-            Ergebnis = "1" + TPU_Zahl(Ceil_div(c, 10)) + "%";
-        else if (art == 7 || art == 9)
-            Ergebnis = "2" + TPU_Zahl(64 * (Floor_div(r, 32) + 1 - c)) + "%";
-        else if (art == 11)
-            Ergebnis = "2" + TPU_Zahl(2 * (r + 1 - c)) + "%";
+        if (art == 2 || art == 4) return code_mit_wert('1', Ceil_div(c, 10));
+        if (art == 7 || art == 9) return code_mit_wert('2', 64 * (Floor_div(r, 32) + 1 - c));
+        if (art == 11) return code_mit_wert('2', 2 * (r + 1 - c));
     } else if (art == 2) {
-        Ergebnis = "1" + TPU_Zahl(Ceil_div(c, 10)) + "%";
+        return code_mit_wert('1', Ceil_div(c, 10));
     } else if (art == 7 || art == 9 || art == 11) {
-        Ergebnis = "3";
+        return std::string(1, '3');
     }
+    return std::string(1, '0');
 }
+
+}  // namespace
+
+void TPU_Produktionscode(int Objekt, std::string& Ergebnis) { Ergebnis = produktionscode(Objekt); }
 
 namespace {
 

@@ -20,7 +20,8 @@ struct Bauwelt : bhmtest::Textwelt {
         Spieler[0].Baustufe() = 1;
         for (int t = 0; t < n; ++t) {
             Objekt_Item o = bhmtest::Gebaeude("Produktion");
-            o.Titel = "T" + std::to_string(t);
+            o.Titel = "T";
+            o.Titel += std::to_string(t);
             SBU_Objekte.push_back(o);
         }
         SBU_Bauplaetze.assign(n, std::vector<Bauplatzfeld>(4));

@@ -24,8 +24,8 @@ TEST(Statistiktexte, GroupNamesAreSpreadOverTheColumn) {
         bhmtest::Textwelt welt;
         SBU_Waren = {bhmtest::Ware()};
         SBU_Waren[0].Titel = "Brot";
-        SBU_Warengruppen.assign(f.gruppen, Dia_Gruppe{});
-        for (int i = 0; i < f.gruppen; ++i) SBU_Warengruppen[i].Name = "G" + std::to_string(i);
+        const std::vector<Dia_Gruppe> alle = {{"G0", 0}, {"G1", 0}, {"G2", 0}, {"G3", 0}};
+        SBU_Warengruppen.assign(alle.begin(), alle.begin() + f.gruppen);
         Statistik_Kategorie = 2;
         Statistik_Reihe = 0;
         TPU_Statistiktexte(1, 5);
