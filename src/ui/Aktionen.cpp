@@ -31,6 +31,9 @@
 #include "platform/base/Zufall.h"
 #include "population/Befehlsliste.h"
 #include "render/Kamera.h"
+#include "ui/InterfacePanel.h"
+#include "ui/Panelschalter.h"
+#include "ui/Paneltexte.h"
 #include "ui/Vorlaeufig_ui_aktionen.h"
 #include "world/Kartengenerator.h"
 
@@ -41,8 +44,6 @@ namespace {
 const std::string kUnbekannt = "MouseOverUnit > MOAktion : Aktionnummer nicht abgefangen :";
 
 bool zwischen(int a, int von, int bis) { return a >= von && a <= bis; }
-
-bool panel_sichtbar(int slot) { return ITP_Panel_Schalter[slot].Sichtbar; }
 
 // The human's row; nullptr while there is none (menus before the first game).
 Spielerzeile* mensch() {
@@ -173,10 +174,10 @@ bool eintrag_vorhanden(int k) { return k <= LSU_Spielstand_Letzter && !LSU_Spiel
 
 void spielstand_feld(int k) {
     const bool vorhanden = eintrag_vorhanden(k);
-    if (panel_sichtbar(ITP_Slot_LadePanel)) {
+    if (ITP_Panel_sichtbar(ITP_LadePanel)) {
         LSU_Spielstand_Letzter = vorhanden ? k : -1;
         if (vorhanden) laden(LSU_Spielstandliste[k].Name, "single\\", true);
-    } else if (panel_sichtbar(ITP_Slot_Speicherpanel)) {
+    } else if (ITP_Panel_sichtbar(ITP_Speicherpanel)) {
         LSU_Spielstand_Letzter = vorhanden ? k : -1;
         if (!vorhanden) return;
         const std::string& name = LSU_Spielstandliste[k].Name;
@@ -203,7 +204,7 @@ void update_pruefen() {
     }
     Panelanzeigen(46);
     IFU_Updateanzeige_Zaehler = 250;
-    ITP_Panel_Schalter[ITP_Slot_Startbildschirm].Sichtbar = false;
+    ITP_Panel_Schalter[ITP_Startbildschirm].sichtbar = false;
     TPU_Updatestatus[0] = "Scanning for Server...";
     for (int i = 1; i < 10; ++i) TPU_Updatestatus[i].clear();
     Shell().Grafik_Engiene(false);
@@ -290,8 +291,7 @@ void minimap_klick() {
 }
 
 void forschung() {
-    if (!panel_sichtbar(ITP_Slot_SingelGameForschung) &&
-        !panel_sichtbar(ITP_Slot_SingelGameForschungAuswahl)) {
+    if (!ITP_Panel_sichtbar(ITP_SingelGameForschung) && !ITP_Panel_sichtbar(ITP_SingelGameForschungAuswahl)) {
         const Spielerzeile* s = mensch();
         Panelanzeigen(s && s->Warnstufe_1() == 1 ? 33 : 61);
     } else {
@@ -697,7 +697,7 @@ bool spielleiste(int a) {
             forschung();
             return true;
         case 664:
-            Panelanzeigen(panel_sichtbar(ITP_Slot_SingelGameLupe) ? 60 : 35);
+            Panelanzeigen(ITP_Panel_sichtbar(ITP_SingelGameLupe) ? 60 : 35);
             return true;
         case 665:
             Panelanzeigen(Fenster36_offen ? 0 : 44);

@@ -16,6 +16,7 @@
 #include "population/Edikte.h"
 #include "platform/base/Text1252.h"
 #include "ui/Interaktiv.h"
+#include "ui/Panelschalter.h"
 #include "ui/Vorlaeufig_ui_aktionen.h"
 
 namespace {

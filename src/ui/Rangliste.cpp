@@ -8,7 +8,7 @@
 #include "economy/Warenstatistik.h"
 #include "foundation/Ganzzahl.h"
 
-int TPU_Rangliste[8] = {-1, -1, -1, -1, -1, -1, -1, -1};
+std::array<int, 8> TPU_Rangliste{-1, -1, -1, -1, -1, -1, -1, -1};
 
 namespace {
 
@@ -27,7 +27,7 @@ bool schon_platziert(int clan, int bis) {
 }  // namespace
 
 void TPU_Rangliste_berechnen() {
-    std::fill(std::begin(TPU_Rangliste), std::end(TPU_Rangliste), -1);
+    TPU_Rangliste.fill(-1);
     const int plaetze = static_cast<int>(std::min<std::size_t>(Spieler.size(), 8));
     const bool kein_ziel = !SBMAb && !SBGOb && !SBLUb && !SBLCb;
     for (int p = 0; p < plaetze; ++p) {

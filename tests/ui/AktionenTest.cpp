@@ -268,7 +268,7 @@ TEST(Aktionen, SpielsteuerungUndLobby) {
 
 TEST(Aktionen, LadefeldOhneSpielstandLaedtNichts) {
     Uiwelt welt;
-    ITP_Panel_Schalter[ITP_Slot_LadePanel].Sichtbar = true;
+    ITP_Panel_Schalter[ITP_LadePanel].sichtbar = true;
     LSU_Spielstandliste[6] = {"", ""};
     LSU_Spielstand_Letzter = 9;
     MOAktion(-1, 596, -1);
@@ -283,7 +283,7 @@ TEST(Aktionen, SpeicherfeldUndLoeschenMitDerListeDerSpielstaende) {
     LSU_Spielstaende_auflisten();
     ASSERT_EQ(LSU_Spielstand_Letzter, 0);
 
-    ITP_Panel_Schalter[ITP_Slot_Speicherpanel].Sichtbar = true;
+    ITP_Panel_Schalter[ITP_Speicherpanel].sichtbar = true;
     LSU_Speichername = "neu";
     MOAktion(-1, 590, -1);
     EXPECT_EQ(LSU_Speichername, "Dorf");

@@ -11,6 +11,7 @@
 #include "population/Edikte.h"
 #include "ui/Fenstermaus.h"
 #include "ui/Interaktiv.h"
+#include "ui/Panelschalter.h"
 #include "ui/Uiwelt.h"
 
 using namespace bhmtest;

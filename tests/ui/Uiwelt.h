@@ -12,7 +12,8 @@
 #include "foundation/Sound.h"
 #include "foundation/Zeichenbreiten.h"
 #include "population/Befehlsliste.h"
-#include "ui/Aktionsdienste.h"
+#include "ui/InterfacePanel.h"
+#include "ui/Oberflaechendienste.h"
 #include "ui/Interaktiv.h"
 #include "ui/Vorlaeufig_ui_aktionen.h"
 
@@ -52,7 +53,7 @@ private:
         Gewaehltes_Objekt = -1;
         Gewaehlter_Warenslot = 0;
         std::fill(std::begin(Schalterfenster_Optionen), std::end(Schalterfenster_Optionen), false);
-        for (ITP_Panel_Schalter_Item& s : ITP_Panel_Schalter) s = {};
+        for (ITP_Schalter& s : ITP_Panel_Schalter) s.sichtbar = false;
         for (Spieler_element& e : Lobby_Spieler) e = {};
         IFU_Lobby_aktiv = false;
         ELE = CLT = false;
@@ -66,7 +67,7 @@ private:
         std::fill(std::begin(TPU_Zeichenbreiten_Font2), std::end(TPU_Zeichenbreiten_Font2), 10);
     }
 
-    Aktionsdienste dienste_;
+    Oberflaechendienste dienste_;
     int breiten1_[256] = {}, breiten2_[256] = {};
 };
 
