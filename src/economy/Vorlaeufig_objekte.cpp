@@ -1,8 +1,6 @@
 // stand-in until its unit lands
 #include "economy/Vorlaeufig_objekte.h"
 
-Index SingelFrau_Index;
-
 void JU_Materialauftraege_streichen(int) {}
 void WU_Gebaeude_entfernt(int) {}
 void ERU_Gebaeude_entfernt(int) {}

@@ -4,12 +4,11 @@
 // Routines and lists of other units that the object, construction-site and
 // rubble units call. The bodies in Vorlaeufig_objekte.cpp do the harmless
 // minimum; the owning units replace them.
-#include <vector>
-
 #include "economy/Haefen.h"
 #include "economy/KI.h"
 #include "economy/Schiffe.h"
 #include "economy/Vorlaeufig_ki.h"
+#include "foundation/Personenindex.h"
 #include "population/Personen_Leben.h"
 #include "population/Vorlaeufig_handeln.h"
 #include "population/Wohnraum.h"
@@ -18,16 +17,6 @@
 
 // Withdraws the open material orders of the object's site.
 void JU_Materialauftraege_streichen(int objekt);
-
-// --- Persons and housing ---------------------------------------------------------
-
-// A compact list of persons: slots 0..Letzter_Platz in use, -1 = free.
-struct Index {
-    int Letzter_Platz = -1;
-    std::vector<int> Eintraege;
-};
-// Women without a partner.
-extern Index SingelFrau_Index;
 
 // --- Growth and harvest orders -----------------------------------------------------
 
