@@ -65,6 +65,24 @@ Index* liste_der_art(int art) {
     }
 }
 
+// The common part of entering and removing: kind 0 counts the building on cell `item`
+// by n; for a person kind the list, nullptr when the kind or the person is unknown (reported).
+Index* liste_fuer(int art, int item, int n, const char* routine, const char* pfeil) {
+    if (art == 0) {
+        gebaeude_zaehlen(routine, item, n);
+        return nullptr;
+    }
+    Index* index = liste_der_art(art);
+    if (!index)
+        Fehler_melden(std::string(routine) + pfeil +
+                      " Extra konnte nicht erstellt werden :" + std::to_string(art));
+    else if (!PM_Person_gueltig(item))
+        Fehler_melden(std::string(routine) + " > unbekannte Person: " + std::to_string(item));
+    else
+        return index;
+    return nullptr;
+}
+
 // The idle counter of the clan for kinds 1 and 4; nullptr for kind 2 or a person
 // whose clan does not exist (reported).
 int* zaehler(int art, int person, const char* routine) {
@@ -82,19 +100,8 @@ int* zaehler(int art, int person, const char* routine) {
 }  // namespace
 
 void IndexU_Item_Add(int art, int, int item) {
-    if (art == 0) {
-        gebaeude_zaehlen("IndexU_Item_Add", item, 1);
-        return;
-    }
-    Index* index = liste_der_art(art);
-    if (!index) {
-        Fehler_melden("IndexU_Item_Add-> Extra konnte nicht erstellt werden :" + std::to_string(art));
-        return;
-    }
-    if (!PM_Person_gueltig(item)) {
-        Fehler_melden("IndexU_Item_Add > unbekannte Person: " + std::to_string(item));
-        return;
-    }
+    Index* index = liste_fuer(art, item, 1, "IndexU_Item_Add", "->");
+    if (!index) return;
     int* z = nullptr;
     if (art != 2) {
         z = zaehler(art, item, "IndexU_Item_Add");
@@ -112,19 +119,8 @@ void IndexU_Item_Add(int art, int, int item) {
 }
 
 void IndexU_Item_Delet(int art, int, int item) {
-    if (art == 0) {
-        gebaeude_zaehlen("IndexU_Item_Delet", item, -1);
-        return;
-    }
-    Index* index = liste_der_art(art);
-    if (!index) {
-        Fehler_melden("IndexU_Item_Delet -> Extra konnte nicht erstellt werden :" + std::to_string(art));
-        return;
-    }
-    if (!PM_Person_gueltig(item)) {
-        Fehler_melden("IndexU_Item_Delet > unbekannte Person: " + std::to_string(item));
-        return;
-    }
+    Index* index = liste_fuer(art, item, -1, "IndexU_Item_Delet", " ->");
+    if (!index) return;
     if (!Index_delet(*index, item, art == 2 ? Feld_Frau : Feld_Arbeiter)) return;
     if (int* z = zaehler(art, item, "IndexU_Item_Delet")) *z -= 1;
 }
