@@ -6,15 +6,18 @@
 // are needed: every skill and good gets Icon.BMP, every good Frame.BMP, every
 // building building.bmp (with its marker pixels) and Icon.BMP, every ambient
 // object Icon.BMP (with its anchor). The motif is chosen by the template's title,
-// so a template without a motif stops the generator with an error. Given the
+// so a template without a motif stops the generator with an error. The interface
+// images go to Interface/<n> with Icon.BMP and a Script.srt naming the image. Given the
 // content folder as well, template folders of the game folder that the content
 // no longer has are removed first, so that a shrunken set leaves no stale folder.
 #include <filesystem>
 #include <iostream>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "bild_ausgabe.h"
+#include "bild_interface.h"
 #include "bild_motive.h"
 #include "foundation/Textzeilen.h"
 #include "platform/base/Datei.h"
@@ -113,6 +116,27 @@ void veraltete_entfernen(const fs::path& spiel, const fs::path& inhalt) {
     }
 }
 
+// Interface/<n>: the picture and its title; numbered folders beyond the set are removed.
+int interface_schreiben(const fs::path& ordner) {
+    const auto bilder = interfacebilder();
+    std::set<std::string> titel;
+    for (std::size_t n = 0; n < bilder.size(); ++n) {
+        const fs::path o = ordner / std::to_string(n);
+        if (!titel.insert(bilder[n].titel).second) melden("interface title twice: " + bilder[n].titel);
+        std::error_code ec;
+        fs::create_directories(o, ec);
+        schreiben(o / "Icon.BMP", bilder[n].bild);
+        if (!Textdatei_schreiben(utf8_zu_1252((o / "Script.srt").string()), {"Titel/" + bilder[n].titel}))
+            melden("cannot write " + (o / "Script.srt").string());
+    }
+    for (std::size_t n = bilder.size(); fs::is_directory(ordner / std::to_string(n)); ++n) {
+        std::error_code ec;
+        fs::remove_all(ordner / std::to_string(n), ec);
+        if (ec) melden("cannot remove " + (ordner / std::to_string(n)).string());
+    }
+    return static_cast<int>(bilder.size());
+}
+
 template <typename F>
 int ordner_durchlaufen(const fs::path& basis, F f) {
     int n = 0;
@@ -186,8 +210,11 @@ int main(int argc, char** argv) {
         schreiben(o / "Icon.BMP", *bild);
     });
 
+    const int interface = interface_schreiben(daten / "Interface");
+
     std::cout << "bildgenerator: " << skills << " skills, " << waren << " goods, " << objekte
-              << " buildings, " << ambiente << " ambient objects drawn\n";
+              << " buildings, " << ambiente << " ambient objects, "
+              << interface << " interface images drawn\n";
     if (skills == 0 || waren == 0 || objekte == 0 || ambiente == 0) melden("a template kind has no folder");
     return fehler == 0 ? 0 : 1;
 }

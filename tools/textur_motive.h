@@ -2,7 +2,7 @@
 // the two person packs.
 #pragma once
 
-#include "bild_leinwand.h"
+#include "bild_schmuck.h"
 
 // The terrain sheet (512 x 512): every tile shape of both triangle tables samples
 // the land classes its corners stand for.
@@ -13,8 +13,3 @@ Leinwand interfacepack_bild();
 // white and grey, `ueberzug` everything else (skin, hair, shoes, tools, rabbits).
 // A pixel is opaque in at most one of the two.
 void personenpacks_zeichnen(Leinwand& koerper, Leinwand& ueberzug);
-
-// Deterministic noise in 0..1 for a point and a seed.
-double rauschen(int x, int y, unsigned saat);
-// Smooth noise in 0..1 over a lattice of `raster` pixels.
-double glattes_rauschen(double x, double y, int raster, unsigned saat);

@@ -18,15 +18,6 @@
 
 namespace {
 
-std::uint32_t mischen32(std::uint32_t h) {
-    h ^= h >> 16;
-    h *= 0x7feb352dU;
-    h ^= h >> 15;
-    h *= 0x846ca68bU;
-    h ^= h >> 16;
-    return h;
-}
-
 bool schreiben(const std::filesystem::path& ordner, const std::string& name, const Leinwand& l) {
     const std::string pfad = (ordner / name).string();
     if (bild_schreiben(pfad, l.breite(), l.hoehe(), l.rgb_daten())) return true;
@@ -35,22 +26,6 @@ bool schreiben(const std::filesystem::path& ordner, const std::string& name, con
 }
 
 }  // namespace
-
-double rauschen(int x, int y, unsigned saat) {
-    const std::uint32_t h = mischen32(static_cast<std::uint32_t>(x) * 0x9E3779B1U ^
-                                      mischen32(static_cast<std::uint32_t>(y) + saat * 0x85EBCA77U));
-    return static_cast<double>(h & 0xFFFFFF) / static_cast<double>(0xFFFFFF);
-}
-
-double glattes_rauschen(double x, double y, int raster, unsigned saat) {
-    const double gx = x / raster, gy = y / raster;
-    const int x0 = static_cast<int>(std::floor(gx)), y0 = static_cast<int>(std::floor(gy));
-    const double fx = gx - x0, fy = gy - y0;
-    const double sx = fx * fx * (3 - 2 * fx), sy = fy * fy * (3 - 2 * fy);
-    const double a = rauschen(x0, y0, saat), b = rauschen(x0 + 1, y0, saat);
-    const double c = rauschen(x0, y0 + 1, saat), d = rauschen(x0 + 1, y0 + 1, saat);
-    return (a + (b - a) * sx) * (1 - sy) + (c + (d - c) * sx) * sy;
-}
 
 int main(int argc, char** argv) {
     if (argc != 2) {

@@ -22,6 +22,7 @@
 #include "platform/base/Zahl.h"
 #include "render/Bildschirmfoto.h"
 #include "render/Renderdienste.h"
+#include "ui/Oberflaechendienste.h"
 
 namespace {
 
@@ -75,6 +76,8 @@ int main(int argc, char** argv) {
     Shell_setzen(&shell);
     Renderdienste render;
     Render_setzen(&render);
+    Oberflaechendienste oberflaeche;
+    Oberflaeche_setzen(&oberflaeche);
 
     long frames = 0;
     form.vor_dem_Tauschen = [&] {
@@ -103,6 +106,7 @@ int main(int argc, char** argv) {
     render.Alles_freigeben();
     form.FormDestroy();
     Render_setzen(nullptr);
+    Oberflaeche_setzen(nullptr);
     Shell_setzen(nullptr);
     GLForm = nullptr;
     Audio_setzen(nullptr);

@@ -25,7 +25,3 @@ void JU_Befehl_entfernen(int spieler, int index) {
 bool JU_Schiffsauftrag(int) { return false; }
 bool JU_Schiff_beladen(int) { return false; }
 bool JU_Hafenjob_vergeben(int) { return false; }
-
-std::vector<Hasenloch> Hase_Loecher;
-int Hase_Anzahl = 0;
-int Hase_Loch_suchen(int, int, bool) { return -1; }

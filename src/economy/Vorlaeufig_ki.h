@@ -12,6 +12,7 @@
 #include "economy/Errungenschaften.h"
 #include "economy/Warenstatistik.h"
 #include "population/Animation.h"
+#include "world/Hasen.h"
 
 // --- Order lists --------------------------------------------------------------
 
@@ -41,22 +42,3 @@ void JU_Befehl_entfernen(int spieler, int index);
 bool JU_Schiffsauftrag(int schiff);
 bool JU_Schiff_beladen(int schiff);
 bool JU_Hafenjob_vergeben(int schiff);
-
-// --- Rabbits ------------------------------------------------------------------------
-
-struct Hasenloch {
-    int X = 0, Y = 0;
-    int Brutzaehler = 0;
-    bool Draussen = false;
-    bool Reserviert = false;
-    int Anzahl = 0;
-    int Start = 0;
-    int Timer = 0;
-    int Schritt = 0;
-    int Position = 0;
-};
-
-extern std::vector<Hasenloch> Hase_Loecher;
-extern int Hase_Anzahl;
-// The nearest usable hole on the cell's island nearer than limit; -1 when none.
-int Hase_Loch_suchen(int feld, int limit, bool reservieren);

@@ -2,5 +2,3 @@
 #include "economy/Vorlaeufig_objekte.h"
 
 void JU_Materialauftraege_streichen(int) {}
-void WU_Gebaeude_entfernt(int) {}
-void ERU_Gebaeude_entfernt(int) {}

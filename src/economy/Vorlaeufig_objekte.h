@@ -12,13 +12,10 @@
 #include "population/Personen_Leben.h"
 #include "population/Vorlaeufig_handeln.h"
 #include "population/Wohnraum.h"
+#include "world/Ernte.h"
+#include "world/Wachstum.h"
 
 // --- Order lists ------------------------------------------------------------------
 
 // Withdraws the open material orders of the object's site.
 void JU_Materialauftraege_streichen(int objekt);
-
-// --- Growth and harvest orders -----------------------------------------------------
-
-void WU_Gebaeude_entfernt(int objekt);
-void ERU_Gebaeude_entfernt(int objekt);

@@ -1,6 +1,7 @@
 #pragma once
 // A unit's side file in a save game: one record per line, written and read by
 // the unit that owns the list.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +13,12 @@ std::optional<std::vector<std::string>> Seitendatei_lesen(const std::string& pfa
 // Writes the lines; false (reported with the routine's name) when the file could not be written.
 bool Seitendatei_schreiben(const std::string& pfad, const std::vector<std::string>& zeilen,
                            const std::string& routine);
+
+// Reads a side file of rows of exactly `anzahl` decimal Integers joined by "/":
+// each good row is handed to uebernehmen, a bad one is reported with the
+// routine's name and its line number and skipped. Nothing when the file does not exist.
+void Seitendatei_Zahlenzeilen_lesen(const std::string& pfad, const std::string& routine, int anzahl,
+                                    const std::function<void(const std::vector<int>&)>& uebernehmen);
 
 // Tables written row by row and entry by entry from 0 are read back in the same
 // order: entry `eintrag` of row `zeile` is an existing entry or the next one.

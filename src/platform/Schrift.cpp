@@ -32,6 +32,8 @@ std::string schriftdatei(const std::string& name) {
         FcPatternDestroy(treffer);
     }
     FcPatternDestroy(muster);
+    // The face is read once at start-up: fontconfig's configuration is not needed afterwards.
+    FcFini();
     return datei;
 }
 

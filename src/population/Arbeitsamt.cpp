@@ -9,7 +9,12 @@
 #include "foundation/Personenindex.h"
 #include "population/Clanregister.h"
 #include "population/Personen.h"
-#include "population/Vorlaeufig_personen.h"
+#include "economy/Errungenschaften.h"
+#include "economy/KI.h"
+#include "economy/Objekte.h"
+#include "economy/Objekte_Betrieb.h"
+#include "population/Bewegung.h"
+#include "population/Vorlaeufig_handeln.h"
 
 std::vector<Such_Item> ArAmAr;
 

@@ -10,7 +10,12 @@
 #include "platform/base/Zufall.h"
 #include "population/Arbeitsamt.h"
 #include "population/Personen.h"
-#include "population/Vorlaeufig_personen.h"
+#include "economy/Errungenschaften.h"
+#include "economy/KI.h"
+#include "economy/Objekte.h"
+#include "economy/Objekte_Betrieb.h"
+#include "population/Bewegung.h"
+#include "population/Vorlaeufig_handeln.h"
 
 std::vector<Edikt_Sammlung> Edikte;
 std::vector<Zeitedikt_Liste> Zeitedikte;

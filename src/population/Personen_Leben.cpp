@@ -20,7 +20,12 @@
 #include "population/Arbeitsamt.h"
 #include "population/Edikte.h"
 #include "population/Personen.h"
-#include "population/Vorlaeufig_personen.h"
+#include "economy/Errungenschaften.h"
+#include "economy/KI.h"
+#include "economy/Objekte.h"
+#include "economy/Objekte_Betrieb.h"
+#include "population/Bewegung.h"
+#include "population/Vorlaeufig_handeln.h"
 #include "world/Karte.h"
 
 namespace {

@@ -11,22 +11,10 @@
 #include "population/Animation.h"
 #include "population/Personen_Leben.h"
 #include "population/Personen_Skills.h"
-
-// --- Pathfinding ---------------------------------------------------------------
-// Computes and stores a detour for the person from its cell to its target, or stores nothing.
-void PFU_Path_berechnen(int person);
-// Land (level 1 or more) whose Karte.Block is below 2.
-bool PFU_Feld_begehbar(int feld);
-
-// --- Footpaths -------------------------------------------------------------------
-void SLB_Trampelpfad(int person);
-
-// --- Growth orders ---------------------------------------------------------------
-bool WU_Wachstumsauftrag_hinzufuegen(int art, int zaehler, int feld, int spieler, int objekt, int ware);
-
-// --- Rabbits ---------------------------------------------------------------------
-// Takes one rabbit from the hole at the cell; false when the hole was emptied and removed.
-bool Hase_Loch_Kaninchen_abziehen(int feld);
+#include "world/Hasen.h"
+#include "world/Landschaft.h"
+#include "world/Pfade.h"
+#include "world/Wachstum.h"
 
 // --- Job step of idle persons ----------------------------------------------------
 bool JU_Person_Job_Schritt(int person);

@@ -2,7 +2,12 @@
 
 #include "population/Clanregister.h"
 #include "population/Personen.h"
-#include "population/Vorlaeufig_personen.h"
+#include "economy/Errungenschaften.h"
+#include "economy/KI.h"
+#include "economy/Objekte.h"
+#include "economy/Objekte_Betrieb.h"
+#include "population/Bewegung.h"
+#include "population/Vorlaeufig_handeln.h"
 
 std::vector<Raum_Item> Wohnraum_Liste;
 

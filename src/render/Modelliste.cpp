@@ -112,16 +112,7 @@ void iconlisten_erzeugen(int c, std::size_t anzahl, std::vector<GLuint>& listen)
             const float cf = static_cast<float>(c);
             listen[k] = neue_liste();
             glNewList(listen[k], GL_COMPILE);
-            glBegin(GL_QUADS);
-            glTexCoord2f(s0, t0);
-            glVertex3f(0, 0, 0);
-            glTexCoord2f(s0, t1);
-            glVertex3f(0, cf, 0);
-            glTexCoord2f(s1, t1);
-            glVertex3f(cf, cf, 0);
-            glTexCoord2f(s1, t0);
-            glVertex3f(cf, 0, 0);
-            glEnd();
+            ML_Texturquad(s0, t0, s1, t1, cf, cf);
             glEndList();
         }
     } catch (const Keine_Liste&) {
@@ -259,6 +250,19 @@ void ML_Packlisten_loeschen() {
 void ML_Kartentexturen_freigeben() {
     ML_Diagrammtextur.reset();
     for (auto& t : ML_Kartentexturen) t.reset();
+}
+
+void ML_Texturquad(float s0, float t0, float s1, float t1, float w, float h) {
+    glBegin(GL_QUADS);
+    glTexCoord2f(s0, t0);
+    glVertex3f(0, 0, 0);
+    glTexCoord2f(s0, t1);
+    glVertex3f(0, h, 0);
+    glTexCoord2f(s1, t1);
+    glVertex3f(w, h, 0);
+    glTexCoord2f(s1, t0);
+    glVertex3f(w, 0, 0);
+    glEnd();
 }
 
 void ML_Listen_loeschen(std::vector<GLuint>& listen) {

@@ -71,6 +71,9 @@ void ML_Alles_freigeben();
 bool ML_Binden(const TglBitmap2D* textur, const char* name);
 // Binds texture 0 and disables texturing.
 void ML_Loesen();
+// One textured quad of w x h pixels with its top-left corner at the origin, texture
+// coordinates (s0, t0) at the top left to (s1, t1) at the bottom right (y down).
+void ML_Texturquad(float s0, float t0, float s1, float t1, float w, float h);
 // Calls list k of the array when it exists; false otherwise.
 bool ML_Liste_rufen(const std::vector<GLuint>& listen, int k);
 template <std::size_t N>

@@ -7,12 +7,14 @@
 #include "foundation/Fehler.h"
 
 #include "render/Chunks.h"
+#include "render/Interfaceatlas.h"
 #include "render/Kamera.h"
 #include "render/Modelliste.h"
 #include "render/Szene.h"
 
 void Renderdienste::ML_Grundtexturen_laden() { ::ML_Grundtexturen_laden(); }
 void Renderdienste::ML_Modelliste_laden() { ::ML_Modelliste_laden(); }
+void Renderdienste::ITF_Interface_laden() { ::ITF_Interface_laden(); }
 void Renderdienste::ML_Iconpacks_laden(const std::string& ordner) { ::ML_Iconpacks_laden(ordner); }
 void Renderdienste::ML_Iconpacks_freigeben() { ::ML_Iconpacks_freigeben(); }
 void Renderdienste::ML_Packlisten_erzeugen() { ::ML_Packlisten_erzeugen(); }
@@ -37,4 +39,7 @@ void Renderdienste::ML_Diagrammtextur_erzeugen(std::uint8_t* pixel, int breite, 
     }
 }
 
-void Renderdienste::Alles_freigeben() { ML_Alles_freigeben(); }
+void Renderdienste::Alles_freigeben() {
+    ML_Alles_freigeben();
+    ITF_Freigeben();
+}

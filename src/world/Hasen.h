@@ -1,13 +1,49 @@
 #pragma once
 // Rabbits: the holes on the map, their rabbits and the hunt.
+//
+// Each hole holds up to Hasen_Max rabbits and shows one rabbit outside while
+// no person is near; the rabbit outside breeds, and a full hole now and then
+// founds a new one nearby. Hunters and traps take rabbits out; a hole whose
+// last rabbit is taken disappears.
+#include <string>
+#include <vector>
+
+// One hole; its fields in this order are also the fields of a line of the save file.
+struct Hasenloch {
+    int X = 0, Y = 0;         // column and row of the hole
+    int Brutzaehler = 0;      // +1 per step while the rabbit is outside; above 1500 one more rabbit
+    bool Draussen = false;    // a rabbit is outside
+    bool Reserviert = false;  // a hunter has reserved the hole
+    int Anzahl = 0;           // rabbits in the hole (0..255)
+    int Start = 0;            // cell the outside rabbit comes from (drawing)
+    int Timer = 0;            // steps to wait: 9 between moves outside, 59 between tries to come out
+    int Schritt = 0;          // cell of the rabbit's current move
+    int Position = 0;         // the outside rabbit's cell
+};
+
+// The first Hase_Anzahl records are the holes.
+extern std::vector<Hasenloch> Hase_Loecher;
+extern int Hase_Anzahl;
+// Most rabbits in one hole, rabbits in a new hole (Daten\Mod.ini, saved with the game).
+extern int Hasen_Max, Hasen_Init;
 
 // The good that hunting yields: set by the building template whose slot uses
 // "Kaninchenabbau"; -1 while no template names one.
 extern int Hasen_WarenID;
 
+// One step of all holes.
 void Hase_Tick();
+// The nearest hole on the cell's island that is neither reserved nor in use,
+// nearer than grenze; reserves it when asked. Its cell, or -1.
+int Hase_Loch_suchen(int feld, int grenze, bool reservieren);
+// Takes one rabbit from the hole at the cell; false when that was the last one
+// and the hole was removed (its map cell is left to the caller).
+bool Hase_Loch_Kaninchen_abziehen(int feld);
 void Hase_Loecher_loeschen();
 // Creates a hole at the cell; its rabbit starts outside at herkunft.
 void Hase_Loch_anlegen(int feld, int herkunft);
 // Reads the rabbit limits from Daten\Mod.ini.
 void Hase_Mod_ini_lesen();
+// The side file "H.sav"; false when it could not be written.
+bool Hase_Speichern(const std::string& pfad);
+void Hase_Laden(const std::string& pfad);

@@ -37,6 +37,7 @@
 #include "world/Forschung.h"
 #include "world/Hasen.h"
 #include "world/Inseln.h"
+#include "world/Landschaft.h"
 #include "world/Pfade.h"
 #include "world/Ressourcen.h"
 #include "world/Wachstum.h"
@@ -134,4 +135,5 @@ void MG_Welt_zuruecksetzen() {
     Spielgeschwindigkeit = 0;
     // The resource index is rebuilt with every map.
     RU_Index_leeren();
+    SLB_Zuruecksetzen();
 }

@@ -1,10 +1,262 @@
 #include "world/Pfade.h"
 
-// The path search and its store come with the pathfinding work.
+#include <algorithm>
+#include <cstddef>
+#include <string>
+
+#include "economy/Objekte.h"
+#include "foundation/Fehler.h"
+#include "foundation/Geometrie.h"
+#include "foundation/Spielstatus.h"
+#include "population/Personen.h"
+#include "world/Karte.h"
+#include "world/Vorlaeufig_welt.h"
+
 std::vector<std::vector<int>> PFU_Pfade;
 int PFU_Naechster_freier = 0;
 int PFU_Pathlaenge = 0;
 
-void PFU_Init() {}
-void PFU_Freigeben() {}
-void PFU_Path_loeschen(int) {}
+std::vector<int> PFU_Linie;
+std::vector<int> PFU_Sonde_L, PFU_Sonde_R;
+int PFU_Sonde_L_Feld = 0, PFU_Sonde_L_Richtung = 0, PFU_Sonde_R_Feld = 0, PFU_Sonde_R_Richtung = 0;
+
+namespace {
+
+std::size_t idx(int i) { return static_cast<std::size_t>(i); }
+
+// Walks the straight line from feld to ziel the way the walker would, calling
+// besuchen (cell, position on the line) for each interior cell; the walk stops
+// at the target or where the line leaves the interior.
+template <typename F>
+void linie_gehen(int feld, int ziel, F besuchen) {
+    for (int zaehler = 0;; ++zaehler) {
+        if (!PFU_Feld_im_Inneren(feld)) return;
+        besuchen(feld, zaehler);
+        if (feld == ziel) return;
+        feld = PFU_Nachbarfeld(feld, FFU_Richtung_zu_Feld(feld, ziel));
+    }
+}
+
+// Zeroes a probe list from its first entry up to its first 0.
+void sonde_leeren(std::vector<int>& liste) {
+    for (int& c : liste) {
+        if (c == 0) return;
+        c = 0;
+    }
+}
+
+// One step of a probe: from its start direction it turns by dreh (+1 left-hand,
+// -1 right-hand) until a walkable neighbour comes. 1 when that cell lies on the
+// line beyond its first cell, 0 otherwise (also when boxed in), -1 when the list is full.
+int sonde_schritt(std::vector<int>& liste, int& feld, int& richtung, int k, int dreh) {
+    if (k > PFU_Pathlaenge - 1) return -1;
+    for (int j = 0; j < 6; ++j) {
+        const int e = FFU_Richtung_normieren(richtung + dreh * j);
+        const int c = PFU_Nachbarfeld(feld, e);
+        if (c < 0 || !PFU_Feld_begehbar(c)) continue;
+        liste[idx(k)] = c;
+        richtung = FFU_Richtung_normieren(e - dreh);
+        feld = c;
+        return PFU_Linie[idx(c)] > 1 ? 1 : 0;
+    }
+    return 0;
+}
+
+bool bereit() {
+    const int n = MG_Kartengroesse;
+    return n > 0 && PFU_Pathlaenge == 4 * n && PFU_Linie.size() == idx(n) * idx(n) &&
+           PFU_Sonde_L.size() == idx(PFU_Pathlaenge) && PFU_Sonde_R.size() == idx(PFU_Pathlaenge) &&
+           Karte.size() == PFU_Linie.size();
+}
+
+void kein_pfad(int person, int links, int rechts, int start, int ziel) {
+    Fehler_melden("Kein Path gefunden. PersonID:" + std::to_string(person) + " L[" + std::to_string(links) +
+                  "] R[" + std::to_string(rechts) + "]");
+    // The developer overlay shows the line that was not reached.
+    const std::size_t zellen = idx(MG_Kartengroesse) * idx(MG_Kartengroesse);
+    if (BPU_PFU_Indexliste.size() < zellen) BPU_PFU_Indexliste.resize(zellen, 0);
+    linie_gehen(start, ziel, [](int c, int) {
+        BPU_PFU_Indexliste[idx(c)] = std::max(BPU_PFU_Indexliste[idx(c)], PFU_Linie[idx(c)]);
+    });
+}
+
+// Both probes from the walker's cell; stores the path of the first to meet the line.
+void sonden(int person, int start, int ziel) {
+    const int d = FFU_Richtung_zu_Feld(start, ziel);
+    PFU_Sonde_L_Feld = PFU_Sonde_R_Feld = start;
+    PFU_Sonde_L_Richtung = PFU_Sonde_R_Richtung = d;
+    int links = 0, rechts = 0;
+    for (int k = 0; links == 0 && rechts == 0; ++k) {
+        links = sonde_schritt(PFU_Sonde_L, PFU_Sonde_L_Feld, PFU_Sonde_L_Richtung, k, 1);
+        rechts = sonde_schritt(PFU_Sonde_R, PFU_Sonde_R_Feld, PFU_Sonde_R_Richtung, k, -1);
+    }
+    const std::vector<int>& weg = rechts == 1 ? PFU_Sonde_R : PFU_Sonde_L;
+    // A row holds the flag and one cell less than a probe list: a probe that met
+    // the line on its very last step has no room and counts as exhausted.
+    if (links == -1 || rechts == -1 || weg.back() != 0) {
+        kein_pfad(person, links, rechts, start, ziel);
+        return;
+    }
+    Personenzeile& p = Personen[idx(person)];
+    // A person holds one row: a detour found anew replaces the one it still holds.
+    if (p.PfadID() >= 0) PFU_Pfad_freigeben(p.PfadID());
+    const int r = PFU_Freien_Pfad_suchen();
+    std::vector<int>& zeile = PFU_Pfade[idx(r)];
+    if (zeile.size() < idx(PFU_Pathlaenge)) zeile.resize(idx(PFU_Pathlaenge), 0);
+    zeile[0] = 1;
+    std::size_t i = 0;
+    for (; i < weg.size() && weg[i] != 0; ++i) zeile[i + 1] = weg[i];
+    zeile[i + 1] = 0;
+    p.Pfadschritt() = 1;
+    p.PfadID() = r;
+}
+
+}  // namespace
+
+void PFU_Init() {
+    const int n = MG_Kartengroesse;
+    if (n < 1 || n > MG_Kartengroesse_max) {
+        Fehler_melden("PFU_Init > unmoegliche Kartengroesse: " + std::to_string(n));
+        return;
+    }
+    PFU_Linie.assign(idx(n) * idx(n), 0);
+    PFU_Pathlaenge = 4 * n;
+    PFU_Sonde_L.assign(idx(PFU_Pathlaenge), 0);
+    PFU_Sonde_R.assign(idx(PFU_Pathlaenge), 0);
+}
+
+void PFU_Freigeben() {
+    PFU_Linie.clear();
+    PFU_Linie.shrink_to_fit();
+    PFU_Sonde_L.clear();
+    PFU_Sonde_L.shrink_to_fit();
+    PFU_Sonde_R.clear();
+    PFU_Sonde_R.shrink_to_fit();
+}
+
+void PFU_Path_berechnen(int person) {
+    if (!PM_Person_gueltig(person)) {
+        Fehler_melden("PFU_Path_berechnen > unbekannte Person: " + std::to_string(person));
+        return;
+    }
+    if (!bereit()) {
+        Fehler_melden("PFU_Path_berechnen > Pfadrechner ist nicht fuer diese Karte angelegt.");
+        return;
+    }
+    const Personenzeile& p = Personen[idx(person)];
+    const int start = p.Feld(), ziel = p.Zielfeld();
+    if (!MG_Feld_gueltig(start) || !MG_Feld_gueltig(ziel)) {
+        Fehler_melden("PFU_Path_berechnen > Feld ausserhalb der Karte. PersonID:" + std::to_string(person));
+        return;
+    }
+    if (start == ziel || !PFU_Ziel_erreichbar(start, ziel)) return;
+    linie_gehen(start, ziel, [](int c, int zaehler) { PFU_Linie[idx(c)] = zaehler; });
+    sonden(person, start, ziel);
+    linie_gehen(start, ziel, [](int c, int) { PFU_Linie[idx(c)] = 0; });
+    sonde_leeren(PFU_Sonde_L);
+    sonde_leeren(PFU_Sonde_R);
+}
+
+void PFU_Path_loeschen(int person) {
+    if (!PM_Person_gueltig(person)) {
+        Fehler_melden("PFU_Path_loeschen > unbekannte Person: " + std::to_string(person));
+        return;
+    }
+    Personenzeile& p = Personen[idx(person)];
+    PFU_Pfad_freigeben(p.PfadID());
+    p.PfadID() = -1;
+    p.Pfadschritt() = 0;
+}
+
+bool PFU_Feld_begehbar(int feld) {
+    if (!MG_Feld_gueltig(feld)) return false;
+    const Kartenfeld& k = Karte[idx(feld)];
+    return k.LandType() >= 1 && k.Block() < 2;
+}
+
+bool PFU_Ziel_erreichbar(int start, int ziel) {
+    if (!MG_Feld_gueltig(start) || !MG_Feld_gueltig(ziel)) {
+        Fehler_melden("PFU_Ziel_erreichbar > Feld ausserhalb der Karte: " + std::to_string(start) + " / " +
+                      std::to_string(ziel));
+        return false;
+    }
+    const Kartenfeld& z = Karte[idx(ziel)];
+    if (z.Block() != 2) {
+        if (Karte[idx(start)].Insel() == z.Insel()) return true;
+        Fehler_melden(
+            "PFU_Ziel_erreichbar: Das Ziel des Pathrechners befindet sich auf einen anderen Kontinent! Es "
+            "kann "
+            "keinen Path geben.");
+        return false;
+    }
+    const int q = Karte[idx(start)].Person();
+    const bool da = PM_Person_gueltig(q);
+    if (da && Personen[idx(q)].AuftragID() == 3) {
+        // Looking for a free spot: the walk ends where the walker stands.
+        Personen[idx(q)].Zielfeld() = Personen[idx(q)].Feld();
+        return false;
+    }
+    Fehler_melden("PersonID:" + std::to_string(q));
+    Fehler_melden("Auftrag :" + std::to_string(da ? Personen[idx(q)].AuftragID() : -1));
+    Fehler_melden("gesperrt Objekt  :" + std::to_string(z.Objekt()));
+    if (z.Objekt() > -1) {
+        const int typ = OM_Objekt_gueltig(z.Objekt()) ? Objekte[idx(z.Objekt())].Typ() : -1;
+        Fehler_melden("Bauplan:" + std::to_string(typ));
+    }
+    Fehler_melden("gesperrt Ambiente:" + std::to_string(z.Ambiente()));
+    Fehler_melden("PFU_Ziel_erreichbar: Das Ziel des Pathrechners ist gespeert! Es kann keinen Path geben.");
+    Pause = true;
+    return false;
+}
+
+bool PFU_Feld_im_Inneren(int feld) {
+    const int n = MG_Kartengroesse;
+    if (n < 1 || feld <= n || feld >= n * n - n) return false;
+    const int x = feld % n;
+    return x != 0 && x != n - 1;
+}
+
+int PFU_Freien_Pfad_suchen() {
+    // New rows are all 0; the pool only ever grows.
+    auto wachsen = [](std::size_t zeilen) {
+        PFU_Pfade.resize(zeilen, std::vector<int>(idx(std::max(PFU_Pathlaenge, 1)), 0));
+    };
+    if (PFU_Pfade.size() < 2) wachsen(10);
+    const int letzte = static_cast<int>(PFU_Pfade.size()) - 1;
+    if (PFU_Naechster_freier < 0 || PFU_Naechster_freier > letzte) PFU_Naechster_freier = 0;
+    for (int i = PFU_Naechster_freier; i <= letzte; ++i) {
+        const std::vector<int>& zeile = PFU_Pfade[idx(i)];
+        if (zeile.empty() || zeile[0] < 1) {
+            PFU_Naechster_freier = i;
+            return i;
+        }
+    }
+    wachsen(idx(letzte) + 10);
+    PFU_Naechster_freier = letzte + 1;
+    return letzte + 1;
+}
+
+void PFU_Pfad_freigeben(int r) {
+    if (r == -1 || PFU_Pfade.empty()) return;
+    if (r < 0 || idx(r) >= PFU_Pfade.size()) {
+        Fehler_melden("PFU_Pfad_freigeben > unbekannter Pfad: " + std::to_string(r));
+        return;
+    }
+    if (r < PFU_Naechster_freier) PFU_Naechster_freier = r;
+    for (int& e : PFU_Pfade[idx(r)]) {
+        if (e < 1) return;
+        e = 0;
+    }
+}
+
+int PFU_Nachbarfeld(int feld, int richtung) {
+    const int n = MG_Kartengroesse;
+    if (!MG_Feld_gueltig(feld) || richtung < 1 || richtung > 6) return -1;
+    // Column and row steps of directions 1..6.
+    static constexpr int dx[7] = {0, -1, -1, 0, 1, 1, 0};
+    static constexpr int dy[7] = {0, 1, 0, -1, -1, 0, 1};
+    const int x = feld % n + dx[richtung];
+    const int y = feld / n + dy[richtung];
+    if (x < 0 || y < 0 || x >= n || y >= n) return -1;
+    return x + y * n;
+}

@@ -14,6 +14,7 @@
 #include "platform/base/Zufall.h"
 #include "world/Karte.h"
 #include "world/Kartengenerator.h"
+#include "world/Pfade.h"
 
 namespace bhmtest {
 
@@ -25,6 +26,7 @@ public:
         aufraeumen();
         MG_Kartengroesse = seite;
         MG_Karte_anlegen(seite, Karte);
+        PFU_Init();  // the path store for this map, as a new world has it
         RandSeed = 12345;
     }
     ~Kernwelt() { aufraeumen(); }

@@ -161,6 +161,7 @@ TEST_F(Errungenschaften, OldMemberAtABirthday) {
     int p = PM_Person_erzeugen(false, 5, -1, 0);
     Personen[static_cast<std::size_t>(p)].Spieler() = 0;
     Personen[static_cast<std::size_t>(p)].Alter() = 94;
+    ESU_Flags.fill(false);  // the clan's first member has earned its own milestone
     ESU_Personen_pruefen(p);
     EXPECT_EQ(gesetzt(), nur({}));
     Personen[static_cast<std::size_t>(p)].Alter() = 95;

@@ -24,8 +24,7 @@
 #include <string>
 #include <vector>
 
-#include "common/Kernwelt.h"
-#include "common/Schablonenvorrat.h"
+#include "common/Inhaltswelt.h"
 #include "economy/Logik.h"
 #include "economy/Objekte.h"
 #include "economy/Sieg.h"
@@ -45,26 +44,7 @@ namespace {
 constexpr std::uint32_t kSeed = 20261210u;
 constexpr int kKartentyp = 2;
 constexpr int kJahre = 3;
-constexpr int kSchritte_je_Jahr = 12 * Monatsticks + 1;
 constexpr const char* kDatei = "welt_3_jahre.txt";
-
-// Copies the templates, the name lists and the two blank packs of the game
-// folder into the test's program folder; a missing pack gets a stand-in. False without content.
-bool Spielordner_kopieren(const fs::path& ziel) {
-    const fs::path spiel = BHM_GAME_DIR;
-    if (!fs::exists(spiel / "Daten" / "Objekt" / "0")) return false;
-    for (const char* teil : {"Daten", "Text"})
-        if (fs::exists(spiel / teil)) fs::copy(spiel / teil, ziel / teil, fs::copy_options::recursive);
-    for (const char* pack : {"Texture/aktiv/Iconpack.BMP", "Texture/aktiv/Personpack.bmp"})
-        if (fs::exists(spiel / pack)) {
-            fs::create_directories((ziel / pack).parent_path());
-            fs::copy_file(spiel / pack, ziel / pack);
-        } else {
-            bhmtest::Vorrat_Bild_schreiben((ziel / pack).string(),
-                                           bhmtest::Vorrat_Bild(1024, 1024, 255, 0, 255));
-        }
-    return true;
-}
 
 template <typename Item>
 std::string titel(const std::vector<Item>& tabelle, int n) {
@@ -157,20 +137,10 @@ void schreiben(const fs::path& pfad, const std::string& text) {
 // Generates the world from the fixed set-up and runs the years; the summary.
 std::string Welt_laufen_lassen() {
     bhmtest::Kernwelt welt;
-    if (!Spielordner_kopieren(welt.ordner().dir().path())) return "";
-    RandSeed = kSeed;
-    SingelGameTYPWahl = kKartentyp;
-    SingelGameGroessenWahl = 0;
-    SingelGamerohstoffWahl = SingelGamerohstoffWahl_Standard;
-    SingelGameKIanzahl = SingelGameKIanzahl_Standard;
-    SingelGameKILevel = SingelGameKILevel_Standard;
-    MG_Spiel_starten();
+    if (!bhmtest::Inhaltswelt_starten(welt, kSeed, kKartentyp)) return "";
     EXPECT_TRUE(SSL) << Fehlertext;
     EXPECT_EQ(Fehlertext, "") << "generating the world reported a fault";
-    for (int i = 0; i < kJahre * kSchritte_je_Jahr; ++i) {
-        Logik_Zeitschritt();
-        Logik_Simulationsschritt();
-    }
+    for (int i = 0; i < kJahre * bhmtest::Schritte_je_Jahr; ++i) bhmtest::Simulationsschritt();
     EXPECT_EQ(SZ, kJahre);
     EXPECT_EQ(Fehlertext, "") << "the years reported a fault";
     return Zusammenfassung();

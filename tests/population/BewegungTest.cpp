@@ -212,4 +212,28 @@ TEST(Bewegung, ALeavingPersonClearsOnlyItsOwnMarkOnTheOldCell) {
     EXPECT_EQ(W::K(W::feld(5, 8)).Person(), p);
 }
 
+TEST(Bewegung, APathWalkerSwapsWithAPersonWithoutPathOrWhosePathLeadsOntoItsCell) {
+    for (bool q_mit_pfad : {false, true}) {
+        Handelnwelt welt;
+        const int a = W::feld(5, 8), b = W::feld(6, 8);
+        const int p = W::walker(a, W::feld(9, 8));
+        const int q = W::walker(b, W::feld(2, 8), 200);
+        PFU_Pfade = {{1, b, W::feld(7, 8), 0}, {1, a, W::feld(4, 8), 0}};
+        W::P(p).PfadID() = 0;
+        W::P(p).Pfadschritt() = 1;
+        W::P(q).PfadID() = q_mit_pfad ? 1 : -1;
+        W::P(q).Pfadschritt() = q_mit_pfad ? 1 : 0;
+        for (int i = 0; i < 200 && W::P(p).Feld() == a; ++i) BU_Person_bewegen(p);
+        EXPECT_EQ(W::P(p).Feld(), b) << q_mit_pfad;
+        EXPECT_EQ(W::P(q).Feld(), a) << q_mit_pfad;
+        EXPECT_EQ(W::K(a).Person(), q) << q_mit_pfad;
+        EXPECT_EQ(W::K(b).Person(), p) << q_mit_pfad;
+        // Both path positions move on, whether a row is held or not.
+        EXPECT_EQ(W::P(p).Pfadschritt(), 2) << q_mit_pfad;
+        EXPECT_EQ(W::P(q).Pfadschritt(), q_mit_pfad ? 2 : 1) << q_mit_pfad;
+        EXPECT_EQ(W::P(p).Bewegungscounter(), 9) << q_mit_pfad;
+        EXPECT_EQ(W::P(q).Bewegungscounter(), 9) << q_mit_pfad;
+    }
+}
+
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/Kernwelt.h"
+#include "economy/Arbeiterslots.h"
 #include "economy/Objekte.h"
 #include "economy/Spieler.h"
 #include "foundation/Fehler.h"
@@ -88,6 +89,7 @@ struct Handelnwelt : Kernwelt {
         z.Material_geliefert() = 0;
         Objekte.push_back(z);
         const int o = static_cast<int>(Objekte.size()) - 1;
+        OB_Objekt_anlegen(o);  // its twelve closed worker slots
         K(c).Objekt() = o;
         return o;
     }

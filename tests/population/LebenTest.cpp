@@ -203,7 +203,10 @@ TEST(Leben, TheStepAnimatesEveryLivingPerson) {
     P(b).Hunger() = 0;
     Monatsschritt = 7;
     PM_Personen_Tick();
-    EXPECT_EQ(std::make_tuple(P(a).AnimationID(), P(b).AnimationID()), std::make_tuple(141, 140));
+    // The living person moved (its pose may change there) and was animated; the dead one
+    // keeps its frame.
+    EXPECT_NE(P(a).AnimationID(), 140);
+    EXPECT_EQ(P(b).AnimationID(), 140);
 }
 
 TEST(Leben, MarriageMovesAForeignWifeIntoTheHusbandsClanAndHome) {

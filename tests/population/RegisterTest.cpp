@@ -81,6 +81,7 @@ TEST(Arbeitsamt, WorkersAreFoundBelowDistance120AndPlacedUpTo120) {
 TEST(Arbeitsamt, AStaleEntryIsReportedRemovedAndPlacesNobody) {
     Populationswelt welt;
     const int werk = OM_Objekt_anlegen(20, 0, 1);
+    Objekte[static_cast<std::size_t>(werk)].Slot_Ware(0) = 1;  // a store with room
     const int p = Person(0, 21);
     AAU_Stelle_eintragen(0, werk);
     const int gold = Spieler[0].Gold();
@@ -94,6 +95,7 @@ TEST(Arbeitsamt, PlacementOnRequestCostsTheClanOneGoldAndNeedsTwo) {
     for (int gold : {2, 1}) {
         Populationswelt welt;
         const int werk = OM_Objekt_anlegen(20, 0, 1);
+        Objekte[static_cast<std::size_t>(werk)].Slot_Ware(0) = 1;  // a store with room
         OB_Slots_oeffnen(3, werk, 0);
         const int p = Person(0, 21);
         P(p).AuftragID() = 0;

@@ -1,0 +1,6 @@
+// stand-in until its unit lands
+#include "world/Vorlaeufig_welt.h"
+
+int Mouseoverfunktion_Nummer = 0;
+
+void JU_Pflanze_Auftrag_beenden(int, int, int) {}

@@ -1,0 +1,447 @@
+// The interface images: windows and bars (parchment in wooden frames), buttons,
+// check boxes, slider parts, level steps, the main bar's buttons in two states,
+// achievement coins, window icons (trends, warnings, worker slots, lamps, map
+// types, research colours), the ranking frames, the message-stream icons and the
+// title picture. Pictograms are drawn on a 32-pixel grid.
+#include "bild_interface.h"
+
+#include <cmath>
+#include <functional>
+
+#include "bild_motive.h"
+#include "bild_schmuck.h"
+
+namespace {
+
+constexpr Farbe kDunkel = pal::umriss;
+constexpr Farbe kAn = pal::gold_hell;
+
+// Adds one image drawn by `malen` on a canvas of b x h.
+struct Liste {
+    std::vector<Interfacebild> bilder;
+    void neu(const std::string& titel, int b, int h, const std::function<void(Leinwand&)>& malen) {
+        Leinwand l(b, h);
+        malen(l);
+        bilder.push_back({titel, std::move(l)});
+    }
+};
+
+// --- Pictograms on a 32 x 32 field at (ox, oy) ---------------------------------
+
+void haus(Leinwand& l, int ox, int oy, Farbe f) {
+    l.vieleck({{ox + 6, oy + 16}, {ox + 16, oy + 6}, {ox + 26, oy + 16}}, f);
+    l.rechteck(ox + 9, oy + 16, 14, 10, f);
+    l.rechteck(ox + 14, oy + 19, 4, 7, pal::holz_dunkel);
+}
+
+void hammer(Leinwand& l, int ox, int oy, Farbe f) {
+    for (int d = 0; d < 3; ++d) l.linie(ox + 9 + d, oy + 25, ox + 20 + d, oy + 12, pal::holz);
+    l.vieleck({{ox + 14, oy + 9}, {ox + 21, oy + 5}, {ox + 27, oy + 13}, {ox + 21, oy + 17}}, f);
+}
+
+void pfeil(Leinwand& l, int ox, int oy, int richtung, Farbe f) {
+    // richtung: 0 left, 1 right, 2 up, 3 down
+    std::vector<std::pair<int, int>> p = {{8, 16}, {17, 7}, {17, 12}, {25, 12}, {25, 20}, {17, 20}, {17, 25}};
+    for (auto& [x, y] : p) {
+        if (richtung == 1) x = 32 - x;
+        if (richtung >= 2) std::swap(x, y);
+        if (richtung == 3) y = 32 - y;
+        x += ox;
+        y += oy;
+    }
+    l.vieleck(p, f);
+}
+
+void person(Leinwand& l, int ox, int oy, Farbe kleid, bool rock) {
+    l.kreis(ox + 16, oy + 9, 4, pal::fleisch);
+    if (rock)
+        l.vieleck({{ox + 12, oy + 14}, {ox + 20, oy + 14}, {ox + 24, oy + 27}, {ox + 8, oy + 27}}, kleid);
+    else
+        l.rechteck(ox + 11, oy + 14, 10, 13, kleid);
+    l.rahmen(ox + 11, oy + 14, 10, 2, schattieren(kleid, 0.6));
+}
+
+// The pictogram of a name; false when there is none.
+bool piktogramm(Leinwand& l, int ox, int oy, const std::string& art, Farbe f) {
+    if (art == "karte") {
+        l.rechteck(ox + 6, oy + 7, 20, 18, pal::wasser);
+        l.ellipse(ox + 14, oy + 15, 6, 5, pal::gras);
+        l.ellipse(ox + 21, oy + 20, 3, 2, pal::sand);
+        l.rahmen(ox + 6, oy + 7, 20, 18, f);
+    } else if (art == "bau") {
+        hammer(l, ox, oy, f);
+    } else if (art == "statistik") {
+        l.rechteck(ox + 7, oy + 18, 4, 8, f);
+        l.rechteck(ox + 14, oy + 12, 4, 14, f);
+        l.rechteck(ox + 21, oy + 7, 4, 19, f);
+        l.linie(ox + 5, oy + 26, ox + 27, oy + 26, f);
+    } else if (art == "forschung") {
+        l.rechteck(ox + 13, oy + 6, 6, 8, pal::glas);
+        l.vieleck({{ox + 13, oy + 13}, {ox + 19, oy + 13}, {ox + 25, oy + 26}, {ox + 7, oy + 26}}, pal::glas);
+        l.vieleck({{ox + 10, oy + 20}, {ox + 22, oy + 20}, {ox + 25, oy + 26}, {ox + 7, oy + 26}},
+                  pal::violett);
+        l.linie(ox + 12, oy + 6, ox + 20, oy + 6, f);
+    } else if (art == "lupe") {
+        l.kreis(ox + 13, oy + 13, 7, f);
+        l.kreis(ox + 13, oy + 13, 5, pal::glas_hell);
+        for (int d = 0; d < 3; ++d) l.linie(ox + 18 + d, oy + 18, ox + 25 + d, oy + 25, f);
+    } else if (art == "brief") {
+        l.rechteck(ox + 6, oy + 9, 20, 14, pal::leinen);
+        l.rahmen(ox + 6, oy + 9, 20, 14, f);
+        l.linie(ox + 6, oy + 9, ox + 16, oy + 17, f);
+        l.linie(ox + 26, oy + 9, ox + 16, oy + 17, f);
+        l.kreis(ox + 16, oy + 18, 2, pal::rot);
+    } else if (art == "pause") {
+        l.rechteck(ox + 10, oy + 8, 4, 16, f);
+        l.rechteck(ox + 18, oy + 8, 4, 16, f);
+    } else if (art.rfind("tempo", 0) == 0) {
+        // tempo05: one small triangle, then one, two, three, four.
+        const int n = art == "tempo05"  ? 1
+                      : art == "tempo1" ? 1
+                      : art == "tempo2" ? 2
+                      : art == "tempo4" ? 3
+                                        : 4;
+        const int h = art == "tempo05" ? 5 : 8, breite = 24 / n;
+        for (int i = 0; i < n; ++i) {
+            const int x = ox + 4 + i * breite + (breite - std::min(breite, 10)) / 2;
+            l.vieleck({{x, oy + 16 - h}, {x + std::min(breite, 10), oy + 16}, {x, oy + 16 + h}}, f);
+        }
+    } else if (art == "menue") {
+        for (int i = 0; i < 3; ++i) l.rechteck(ox + 8, oy + 9 + 6 * i, 16, 3, f);
+    } else if (art == "plus") {
+        l.rechteck(ox + 8, oy + 14, 16, 4, f);
+        l.rechteck(ox + 14, oy + 8, 4, 16, f);
+    } else if (art == "minus") {
+        l.rechteck(ox + 8, oy + 14, 16, 4, f);
+    } else if (art == "kreuz") {
+        for (int d = -1; d <= 1; ++d) {
+            l.linie(ox + 9 + d, oy + 9, ox + 23 + d, oy + 23, f);
+            l.linie(ox + 23 + d, oy + 9, ox + 9 + d, oy + 23, f);
+        }
+    } else if (art == "links" || art == "rechts" || art == "hoch" || art == "runter") {
+        pfeil(l, ox, oy, art == "links" ? 0 : art == "rechts" ? 1 : art == "hoch" ? 2 : 3, f);
+    } else if (art == "haus") {
+        haus(l, ox, oy, f);
+    } else if (art == "mann" || art == "frau") {
+        person(l, ox, oy, art == "mann" ? pal::blau : pal::beere, art == "frau");
+    } else if (art == "uhr") {
+        l.kreis(ox + 16, oy + 16, 10, f);
+        l.kreis(ox + 16, oy + 16, 8, pal::weiss);
+        l.linie(ox + 16, oy + 16, ox + 16, oy + 10, f);
+        l.linie(ox + 16, oy + 16, ox + 21, oy + 16, f);
+    } else if (art == "schloss") {
+        l.rechteck(ox + 9, oy + 15, 14, 11, pal::eisen);
+        l.ellipse(ox + 16, oy + 14, 5, 6, f);
+        l.ellipse(ox + 16, oy + 14, 3, 4, pal::leinen);
+        l.rechteck(ox + 9, oy + 15, 14, 11, pal::eisen);
+        l.rechteck(ox + 15, oy + 18, 2, 5, f);
+    } else if (art == "baum") {
+        l.rechteck(ox + 14, oy + 18, 4, 9, pal::rinde);
+        l.kreis(ox + 16, oy + 13, 8, pal::laub);
+    } else if (art == "berg") {
+        l.vieleck({{ox + 4, oy + 26}, {ox + 14, oy + 8}, {ox + 22, oy + 18}, {ox + 28, oy + 26}}, pal::stein);
+        l.vieleck({{ox + 11, oy + 13}, {ox + 14, oy + 8}, {ox + 17, oy + 13}}, pal::weiss);
+    } else if (art == "fisch") {
+        l.ellipse(ox + 14, oy + 16, 9, 5, pal::wasser);
+        l.vieleck({{ox + 22, oy + 16}, {ox + 28, oy + 10}, {ox + 28, oy + 22}}, pal::wasser);
+        l.punkt(ox + 9, oy + 15, f);
+    } else if (art == "stein") {
+        l.ellipse(ox + 16, oy + 19, 10, 7, pal::stein);
+        l.ellipse(ox + 13, oy + 17, 4, 3, pal::stein_hell);
+    } else if (art == "schiff") {
+        l.vieleck({{ox + 5, oy + 20}, {ox + 27, oy + 20}, {ox + 23, oy + 26}, {ox + 9, oy + 26}}, pal::holz);
+        l.rechteck(ox + 15, oy + 6, 2, 14, pal::holz_dunkel);
+        l.vieleck({{ox + 17, oy + 7}, {ox + 26, oy + 17}, {ox + 17, oy + 17}}, pal::leinen);
+    } else if (art == "hase") {
+        l.ellipse(ox + 16, oy + 20, 8, 6, pal::stein_hell);
+        l.ellipse(ox + 12, oy + 10, 2, 6, pal::stein_hell);
+        l.ellipse(ox + 18, oy + 10, 2, 6, pal::stein_hell);
+        l.punkt(ox + 13, oy + 18, f);
+    } else if (art == "grab") {
+        l.ellipse(ox + 16, oy + 25, 11, 3, pal::erde);
+        l.rechteck(ox + 15, oy + 6, 3, 18, f);
+        l.rechteck(ox + 10, oy + 11, 13, 3, f);
+    } else if (art == "geburt") {
+        l.ellipse(ox + 16, oy + 21, 10, 5, pal::holz_hell);
+        l.kreis(ox + 16, oy + 13, 5, pal::fleisch);
+        l.kreis(ox + 24, oy + 8, 3, pal::rot);
+    } else if (art == "diskette") {
+        l.rechteck(ox + 7, oy + 7, 18, 18, pal::blau);
+        l.rechteck(ox + 11, oy + 7, 10, 6, pal::eisen_hell);
+        l.rechteck(ox + 10, oy + 17, 12, 8, pal::weiss);
+    } else if (art == "rolle") {
+        l.rechteck(ox + 9, oy + 7, 14, 18, pal::leinen);
+        l.ellipse(ox + 16, oy + 7, 8, 2, pal::holz);
+        l.ellipse(ox + 16, oy + 25, 8, 2, pal::holz);
+        for (int i = 0; i < 3; ++i) l.linie(ox + 11, oy + 12 + 4 * i, ox + 21, oy + 12 + 4 * i, f);
+    } else if (art == "fahne") {
+        l.rechteck(ox + 9, oy + 5, 2, 22, pal::holz_dunkel);
+        l.vieleck({{ox + 11, oy + 6}, {ox + 25, oy + 10}, {ox + 11, oy + 15}}, f);
+    } else if (art == "warnung") {
+        l.vieleck({{ox + 16, oy + 5}, {ox + 28, oy + 26}, {ox + 4, oy + 26}}, f);
+        l.rechteck(ox + 15, oy + 11, 3, 9, kDunkel);
+        l.rechteck(ox + 15, oy + 22, 3, 2, kDunkel);
+    } else if (art == "blitz") {
+        l.vieleck({{ox + 18, oy + 4},
+                   {ox + 9, oy + 18},
+                   {ox + 15, oy + 18},
+                   {ox + 13, oy + 28},
+                   {ox + 23, oy + 13},
+                   {ox + 17, oy + 13}},
+                  f);
+    } else if (art == "seuche") {
+        l.ellipse(ox + 16, oy + 20, 8, 6, pal::stein_hell);
+        for (int i = 0; i < 4; ++i) l.kreis(ox + 11 + 3 * i, oy + 10 + (i % 2) * 4, 2, pal::laub_hell);
+    } else if (art == "muell") {
+        l.rechteck(ox + 10, oy + 11, 12, 15, pal::eisen);
+        l.rechteck(ox + 8, oy + 8, 16, 3, f);
+        l.rechteck(ox + 14, oy + 6, 4, 2, f);
+        for (int i = 0; i < 3; ++i) l.linie(ox + 12 + 4 * i, oy + 13, ox + 12 + 4 * i, oy + 24, f);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// --- Whole images ---------------------------------------------------------------
+
+// A square button of 32 pixels with a pictogram, dark (aus) or lit (an).
+void bildknopf(Leinwand& l, const std::string& art, bool an) {
+    knopf(l, {0, 0, 32, 32}, an);
+    if (an) l.rahmen(1, 1, 30, 30, kAn);
+    piktogramm(l, 0, 0, art, an ? kAn : kDunkel);
+}
+
+// A round plate of 32 pixels with a pictogram (message icons).
+void plakette(Leinwand& l, const std::string& art, Farbe rand) {
+    l.kreis(16, 16, 15, rand);
+    l.kreis(16, 16, 13, pal::schild);
+    piktogramm(l, 0, 0, art, kDunkel);
+}
+
+// A small round lamp or gem of 16 pixels.
+void lampe(Leinwand& l, Farbe f) {
+    l.kreis(8, 8, 7, kDunkel);
+    l.kreis(8, 8, 6, f);
+    l.kreis(6, 6, 2, schattieren(f, 1.4));
+}
+
+// A thumbnail of a map type: islands on water, `art` 0..7 chooses the layout.
+void kartenbild(Leinwand& l, int art) {
+    l.rechteck(0, 0, 64, 64, pal::wasser);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            if (rauschen(x, y, 70 + static_cast<unsigned>(art)) > 0.97) l.punkt(x, y, pal::wasser_hell);
+    struct Insel {
+        int x, y, rx, ry;
+    };
+    static const std::vector<std::vector<Insel>> lagen = {
+        {{32, 32, 22, 20}},
+        {{20, 22, 12, 10}, {44, 42, 12, 11}},
+        {{18, 18, 9, 8}, {46, 20, 9, 9}, {32, 46, 10, 9}},
+        {{18, 18, 9, 8}, {46, 18, 9, 8}, {18, 46, 9, 8}, {46, 46, 9, 8}},
+        {{32, 32, 26, 24}, {32, 32, 8, 7}},
+        {{14, 32, 8, 20}, {50, 32, 8, 20}},
+        {{32, 14, 24, 7}, {32, 34, 18, 6}, {32, 52, 24, 7}},
+        {{12, 12, 6, 5}, {32, 14, 6, 6}, {52, 12, 6, 5}, {20, 34, 7, 6}, {44, 34, 7, 6}, {32, 52, 8, 6}},
+    };
+    const auto& lage = lagen[static_cast<std::size_t>(art) % lagen.size()];
+    for (std::size_t i = 0; i < lage.size(); ++i) {
+        const Insel& s = lage[i];
+        // Type 4 is a lake inside a continent.
+        const bool see = art == 4 && i == 1;
+        l.ellipse(s.x, s.y, s.rx + (see ? 0 : 2), s.ry + (see ? 0 : 2), see ? pal::wasser : pal::sand);
+        if (!see) l.ellipse(s.x, s.y, s.rx, s.ry, pal::gras);
+        if (!see && s.rx > 8) l.ellipse(s.x - s.rx / 3, s.y - s.ry / 3, s.rx / 3, s.ry / 3, pal::gras_dunkel);
+    }
+    l.rahmen(0, 0, 64, 64, kRahmen);
+    l.rahmen(1, 1, 62, 62, kRahmenHell);
+}
+
+// The ranking frame for n clans: a heading strip and one row per place.
+void rangrahmen(Leinwand& l, int n) {
+    const int h = l.hoehe();
+    tafel(l, {0, 0, 176, h});
+    for (int i = 0; i < n; ++i) {
+        const int y = 24 + 20 * i;
+        l.rechteck(10, y, 156, 18, i % 2 ? kPergament : kPergamentDunkel);
+        l.rahmen(10, y, 16, 18, kRahmen);
+    }
+}
+
+// The title picture: sky, sea and an island with hills; stretched over the window.
+void titelbild(Leinwand& l) {
+    const int b = l.breite(), h = l.hoehe();
+    for (int y = 0; y < h; ++y) {
+        const double t = static_cast<double>(y) / h;
+        const Farbe himmel = mischen(rgb(120, 164, 214), rgb(226, 214, 176), t * 1.6 > 1 ? 1 : t * 1.6);
+        for (int x = 0; x < b; ++x)
+            l.punkt(x, y, y < h * 5 / 8 ? himmel : mischen(pal::wasser, pal::blau, t - 0.5));
+    }
+    for (int y = h * 5 / 8; y < h; y += 3)
+        for (int x = 0; x < b; ++x)
+            if (rauschen(x, y, 91) > 0.9) l.punkt(x, y, pal::wasser_hell);
+    l.ellipse(b / 2, h * 5 / 8 + 2, b / 3, h / 8, pal::sand);
+    l.ellipse(b / 2 - b / 10, h * 5 / 8 - 4, b / 5, h / 6, pal::gras);
+    l.ellipse(b / 2 + b / 8, h * 5 / 8 - 2, b / 6, h / 8, pal::gras_dunkel);
+    for (int i = 0; i < 7; ++i) {
+        const int x = b / 2 - b / 4 + i * b / 14, y = h * 5 / 8 - 6 - (i % 3) * 4;
+        l.rechteck(x, y, 2, 6, pal::rinde);
+        l.kreis(x + 1, y - 3, 4, i % 2 ? pal::nadel : pal::laub);
+    }
+    haus(l, b / 2 + b / 10 - 16, h * 5 / 8 - 28, pal::ziegel);
+    l.ellipse(b / 5, h / 6, 14, 4, pal::weiss);
+    l.ellipse(b * 3 / 4, h / 4, 18, 5, pal::weiss);
+}
+
+}  // namespace
+
+std::vector<Interfacebild> interfacebilder() {
+    Liste li;
+    // 0: the empty image (a panel's unknown image name draws number 0).
+    li.neu("Leer", 16, 16, [](Leinwand&) {});
+
+    // Windows, bars, the tooltip frame.
+    li.neu("Fenster", 320, 384, [](Leinwand& l) { tafel(l, {0, 0, 320, 384}); });
+    li.neu("FensterKlein", 256, 160, [](Leinwand& l) { tafel(l, {0, 0, 256, 160}); });
+    li.neu("MousePopup", 288, 128, [](Leinwand& l) { tafel(l, {0, 0, 288, 128}); });
+    li.neu("Leiste", 512, 48, [](Leinwand& l) { tafel(l, {0, 0, 512, 48}); });
+    li.neu("Banner", 256, 64, [](Leinwand& l) {
+        l.vieleck({{0, 16}, {24, 16}, {24, 56}, {0, 56}, {10, 36}}, kRahmen);
+        l.vieleck({{255, 16}, {232, 16}, {232, 56}, {255, 56}, {246, 36}}, kRahmen);
+        tafel(l, {16, 4, 224, 48});
+    });
+    li.neu("Trenner", 256, 16, [](Leinwand& l) {
+        l.rechteck(8, 7, 240, 2, kRahmen);
+        l.linie(8, 9, 247, 9, kRahmenHell);
+        for (int x : {4, 128, 251}) l.kreis(x, 8, 3, pal::gold);
+    });
+    li.neu("Titelbild", 256, 128, titelbild);
+
+    // Buttons.
+    for (auto [titel, b, hell] :
+         {std::tuple{"Knopf", 192, false}, std::tuple{"KnopfHell", 192, true},
+          std::tuple{"KnopfKlein", 96, false}, std::tuple{"KnopfKleinHell", 96, true}})
+        li.neu(titel, b, 32, [b = b, hell = hell](Leinwand& l) { knopf(l, {0, 0, b, 32}, hell); });
+    for (auto [titel, art] :
+         {std::pair{"Plus", "plus"}, std::pair{"Minus", "minus"}, std::pair{"Schliessen", "kreuz"},
+          std::pair{"PfeilLinks", "links"}, std::pair{"PfeilRechts", "rechts"},
+          std::pair{"Papierkorb", "muell"}, std::pair{"Speicherstand", "rolle"}})
+        li.neu(titel, 32, 32, [art = std::string(art)](Leinwand& l) { bildknopf(l, art, false); });
+
+    // Check box, slider, level steps, colour fields.
+    li.neu("CheckboxAus", 32, 32, [](Leinwand& l) { kaestchen(l, {0, 0, 32, 32}, false); });
+    li.neu("CheckboxAn", 32, 32, [](Leinwand& l) { kaestchen(l, {0, 0, 32, 32}, true); });
+    li.neu("SliderSchiene", 16, 16, [](Leinwand& l) {
+        l.rechteck(0, 6, 16, 4, kRahmen);
+        l.linie(0, 6, 15, 6, kRahmenHell);
+        l.rechteck(7, 4, 2, 8, kDunkel);
+    });
+    li.neu("SliderKnopf", 16, 16, [](Leinwand& l) { regler(l, {0, 0, 16, 16}); });
+    li.neu("StufeVoll", 16, 16, [](Leinwand& l) {
+        l.rechteck(2, 2, 12, 12, kDunkel);
+        l.rechteck(3, 3, 10, 10, pal::gras);
+        l.linie(3, 3, 12, 3, pal::laub_hell);
+    });
+    li.neu("StufeLeer", 16, 16, [](Leinwand& l) {
+        l.rechteck(2, 2, 12, 12, kDunkel);
+        l.rechteck(3, 3, 10, 10, kPergamentDunkel);
+    });
+    li.neu("Farbfeld", 32, 32, [](Leinwand& l) {
+        l.rechteck(0, 0, 32, 32, kDunkel);
+        l.rechteck(2, 2, 28, 28, rgb(250, 250, 250));
+    });
+    li.neu("Rangfarbe", 16, 16, [](Leinwand& l) {
+        l.rechteck(0, 0, 16, 16, kDunkel);
+        l.rechteck(2, 2, 12, 12, rgb(250, 250, 250));
+    });
+
+    // The main bar: every button dark and lit.
+    for (auto [name, art] :
+         {std::pair{"Karte", "karte"}, std::pair{"Bau", "bau"}, std::pair{"Statistik", "statistik"},
+          std::pair{"Forschung", "forschung"}, std::pair{"Lupe", "lupe"}, std::pair{"Nachricht", "brief"},
+          std::pair{"Pause", "pause"}, std::pair{"Tempo05", "tempo05"}, std::pair{"Tempo1", "tempo1"},
+          std::pair{"Tempo2", "tempo2"}, std::pair{"Tempo4", "tempo4"}, std::pair{"Tempo8", "tempo8"},
+          std::pair{"Menue", "menue"}})
+        for (bool an : {false, true})
+            li.neu(std::string(name) + (an ? "An" : "Aus"), 32, 32,
+                   [art = std::string(art), an](Leinwand& l) { bildknopf(l, art, an); });
+
+    // Achievement coins: reached (gold) and not yet reached (matt) per category.
+    int emblem = 0;
+    for (const char* name : {"Mitglieder", "Waren", "Luxus", "Gold", "Haus", "Clan"}) {
+        for (bool matt : {false, true})
+            li.neu(std::string("Muenze") + name + (matt ? "Matt" : ""), 32, 32, [emblem, matt](Leinwand& l) {
+                muenze(l, {0, 0, 32, 32}, emblem, matt);
+            });
+        ++emblem;
+    }
+
+    // Window icons.
+    for (auto [titel, art, farbe] :
+         {std::tuple{"TrendHoch", "hoch", pal::gras_dunkel}, std::tuple{"TrendRunter", "runter", pal::rot},
+          std::tuple{"TrendGleich", "rechts", pal::holz_dunkel}})
+        li.neu(titel, 16, 16, [art = std::string(art), farbe = farbe](Leinwand& l) {
+            Leinwand gross(32, 32);
+            piktogramm(gross, 0, 0, art, farbe);
+            l.einsetzen_skaliert(gross, 0, 0, 16, 16);
+        });
+    for (auto [titel, farbe] : {std::pair{"Warnung1", pal::gold}, std::pair{"Warnung2", pal::feuer},
+                                std::pair{"Warnung3", pal::rot}})
+        li.neu(titel, 32, 32, [farbe = farbe](Leinwand& l) { piktogramm(l, 0, 0, "warnung", farbe); });
+    li.neu("PauseAnzeige", 64, 32, [](Leinwand& l) {
+        tafel(l, {0, 0, 64, 32});
+        piktogramm(l, 16, 0, "pause", pal::rot);
+    });
+    li.neu("Baumodus", 32, 32, [](Leinwand& l) { plakette(l, "bau", kRahmen); });
+    li.neu("BaumodusZuTeuer", 32, 32, [](Leinwand& l) {
+        plakette(l, "bau", kRahmen);
+        piktogramm(l, 0, 0, "kreuz", pal::rot);
+    });
+    for (auto [titel, farbe] :
+         {std::pair{"ForschungLila", pal::violett}, std::pair{"ForschungBlau", pal::blau},
+          std::pair{"ForschungGruen", pal::gras}, std::pair{"ForschungGelb", pal::gold},
+          std::pair{"ForschungWeiss", pal::weiss}})
+        li.neu(titel, 16, 16, [farbe = farbe](Leinwand& l) { lampe(l, farbe); });
+    for (auto [titel, farbe] : {std::pair{"LampeGelb", pal::gold}, std::pair{"LampeRot", pal::rot},
+                                std::pair{"LampeGruen", pal::laub_hell}})
+        li.neu(titel, 16, 16, [farbe = farbe](Leinwand& l) { lampe(l, farbe); });
+    for (auto [titel, art] :
+         {std::pair{"SlotMann", "mann"}, std::pair{"SlotFrau", "frau"}, std::pair{"SlotFrei", ""},
+          std::pair{"SlotZeit", "uhr"}, std::pair{"SlotGesperrt", "schloss"}})
+        li.neu(titel, 32, 32, [art = std::string(art)](Leinwand& l) {
+            l.rechteck(1, 1, 30, 30, kPergament);
+            l.rahmen(1, 1, 30, 30, kRahmen);
+            l.rahmen(2, 2, 28, 28, kRahmenHell);
+            piktogramm(l, 0, 0, art, kDunkel);
+        });
+    for (int k = 0; k < 8; ++k)
+        li.neu("Karte" + std::to_string(k), 64, 64, [k](Leinwand& l) { kartenbild(l, k); });
+    for (int n = 4; n <= 8; ++n)
+        li.neu("Rangliste" + std::to_string(n), 176, (32 + 20 * n + 15) / 16 * 16,
+               [n](Leinwand& l) { rangrahmen(l, n); });
+
+    // The message stream, one plate per kind of message.
+    for (auto [titel, art, rand] : {
+             std::tuple{"InfoGeladen", "rolle", pal::blau},
+             std::tuple{"InfoGespeichert", "diskette", pal::blau},
+             std::tuple{"InfoAutosave", "diskette", pal::stein_dunkel},
+             std::tuple{"InfoClanTod", "fahne", pal::kohle},
+             std::tuple{"InfoTod", "grab", pal::kohle},
+             std::tuple{"InfoGeburt", "geburt", pal::gras},
+             std::tuple{"InfoAbwanderung", "links", pal::feuer},
+             std::tuple{"InfoEinwanderung", "rechts", pal::gras},
+             std::tuple{"InfoObjekt", "haus", pal::gras},
+             std::tuple{"InfoKaninchentod", "hase", pal::kohle},
+             std::tuple{"InfoBaum", "baum", pal::feuer},
+             std::tuple{"InfoBerg", "berg", pal::feuer},
+             std::tuple{"InfoFisch", "fisch", pal::feuer},
+             std::tuple{"InfoStein", "stein", pal::feuer},
+             std::tuple{"InfoSchiff", "schiff", pal::gras},
+             std::tuple{"InfoFehler", "blitz", pal::rot},
+             std::tuple{"InfoSeuche", "seuche", pal::rot},
+             std::tuple{"InfoClanNeu", "fahne", pal::gras},
+         })
+        li.neu(titel, 32, 32, [art = std::string(art), rand = rand](Leinwand& l) { plakette(l, art, rand); });
+    return std::move(li.bilder);
+}

@@ -1,0 +1,17 @@
+// The interface images of the script panels: one picture and one title per
+// folder Daten/Interface/<n>, n being the position in the list. The panel
+// scripts find an image by its title.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "bild_leinwand.h"
+
+struct Interfacebild {
+    std::string titel;
+    Leinwand bild;
+};
+
+// Every interface image in folder order; deterministic. Sides are multiples of 16.
+std::vector<Interfacebild> interfacebilder();
