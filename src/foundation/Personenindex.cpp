@@ -1,7 +1,10 @@
 #include "foundation/Personenindex.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "economy/Objekte.h"
 #include "economy/Spieler.h"
@@ -208,8 +211,16 @@ void IndexU_Index_neu_aufbauen() {
 }
 
 void IndexU_Personen_neu_eintragen() {
-    // Slot numbers loaded with the rows name slots of lists that no longer exist.
-    for (Personenzeile& p : Personen) {
+    IndexU_Reset();
+    // Per list the persons to enter with the slot they were loaded with.
+    std::vector<std::pair<int, int>> eintraege[3];
+    for (int i = 0; i <= Personen_hoechster_Index && PM_Person_gueltig(i); ++i) {
+        Personenzeile& p = zeile(i);
+        if (p.Hunger() < 1) continue;
+        if (p.AuftragID() == 0)
+            eintraege[p.ArbeitsplatzID() < 0 ? 0 : 1].emplace_back(p.Arbeiter_Indexplatz(), i);
+        if (p.Geschlecht() == 2 && p.HeimID() < 0 && p.PartnerID() < 0)
+            eintraege[2].emplace_back(p.Frauen_Indexplatz(), i);
         p.Arbeiter_Indexplatz() = -1;
         p.Frauen_Indexplatz() = -1;
     }
@@ -217,10 +228,16 @@ void IndexU_Personen_neu_eintragen() {
         s.Arbeitslose() = 0;
         s.Arbeitslose_Fach() = 0;
     }
-    for (int i = 0; i <= Personen_hoechster_Index && PM_Person_gueltig(i); ++i) {
-        const Personenzeile& p = zeile(i);
-        if (p.Hunger() < 1) continue;
-        if (p.AuftragID() == 0) IndexU_Item_Add(p.ArbeitsplatzID() < 0 ? 1 : 4, 0, i);
-        if (p.Geschlecht() == 2 && p.HeimID() < 0 && p.PartnerID() < 0) IndexU_Item_Add(2, 0, i);
+    constexpr int arten[3] = {1, 4, 2};
+    for (int k = 0; k < 3; ++k) {
+        // When the loaded slots number the persons 0..n-1 without a gap, the list gets its
+        // saved order back, so a loaded game goes on as it was saved; otherwise row order.
+        std::vector<std::pair<int, int>> sortiert = eintraege[k];
+        std::sort(sortiert.begin(), sortiert.end());
+        bool lueckenlos = true;
+        for (std::size_t i = 0; i < sortiert.size() && lueckenlos; ++i)
+            lueckenlos = sortiert[i].first == static_cast<int>(i);
+        for (const auto& [platz, person] : lueckenlos ? sortiert : eintraege[k])
+            IndexU_Item_Add(arten[k], 0, person);
     }
 }

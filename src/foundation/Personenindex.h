@@ -53,6 +53,8 @@ void IndexU_Reset();
 // After loading: the lists and the clans' idle counters from the person rows, the
 // island building counts from the objects in use.
 void IndexU_Index_neu_aufbauen();
-// The person part of the rebuild: clears every row's slot fields and the clans' idle
-// counters, then enters every living idle person and every single woman without a home.
+// The person part of the rebuild: empties the three lists, recounts the clans' idle
+// counters and enters every living idle person and every single woman without a home.
+// A list whose loaded slot numbers run 0..n-1 gets that order back, any other is filled
+// in row order; the slot fields of the living persons left out become -1.
 void IndexU_Personen_neu_eintragen();

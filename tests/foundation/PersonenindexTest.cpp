@@ -244,13 +244,27 @@ TEST(Personenindex, RebuildAfterLoading) {
     pruefe_felder(SingelFrau_Index, 38);
     EXPECT_EQ(std::make_tuple(w.P(2).Arbeiter_Indexplatz(), w.P(3).Frauen_Indexplatz(),
                               w.P(5).Arbeiter_Indexplatz()),
-              std::make_tuple(-1, -1, -1))
-        << "persons left out keep no loaded slot";
+              std::make_tuple(-1, -1, 3))
+        << "living persons left out keep no loaded slot; a free row is not touched";
     EXPECT_EQ(std::make_tuple(Spieler[1].Arbeitslose(), Spieler[1].Arbeitslose_Fach(),
                               Spieler[2].Arbeitslose(), Spieler[2].Arbeitslose_Fach()),
               std::make_tuple(3, 2, 1, 0));
     EXPECT_EQ(IU_Inseln[0].Anwesenheit[1], 3) << "every building but the ruin";
     EXPECT_TRUE(w.meldung().empty());
+
+    // Slots saved with the rows that number a list without a gap give it back its order.
+    const int gesichert[][2] = {{0, 3}, {3, 0}, {4, 2}, {6, 1}};
+    for (const auto& [person, platz] : gesichert) w.P(person).Arbeiter_Indexplatz() = platz;
+    w.P(2).Frauen_Indexplatz() = 7;  // a gap: the single women come in row order
+    IndexU_Personen_neu_eintragen();
+    EXPECT_EQ(belegt(Arbeiter_Index), (std::vector<int>{3, 6, 4, 0}));
+    EXPECT_EQ(belegt(SpArbeiter_Index), (std::vector<int>{1, 7}));
+    EXPECT_EQ(belegt(SingelFrau_Index), (std::vector<int>{1, 2, 6}));
+    pruefe_felder(Arbeiter_Index, 37);
+    pruefe_felder(SingelFrau_Index, 38);
+    EXPECT_EQ(
+        std::make_tuple(Spieler[1].Arbeitslose(), Spieler[1].Arbeitslose_Fach(), Spieler[2].Arbeitslose()),
+        std::make_tuple(3, 2, 1));
 
     // A person left out can be entered later and a listed one removed, without reports.
     IndexU_Item_Delet(1, 0, 3);
