@@ -52,6 +52,11 @@ TEST(Kopflos, StartsDrawsAndClosesCleanly) {
     EXPECT_NE(config.find("Spielername="), std::string::npos);
     EXPECT_NE(config.find("SpielerfarbeR=100"), std::string::npos);
 
+    // The start-up loaded every panel of the game: the log names each by its number.
+    std::string panels = dir.read("Daten/Panel_Interface_Log.Txt");
+    EXPECT_NE(panels.find("ID:0=Startbildschirm\r\n"), std::string::npos) << panels;
+    EXPECT_EQ(panels.find("ERROR"), std::string::npos) << panels;
+
     Bild b = mitschnitt_lesen(dir.path() / "frame.bmp");
     ASSERT_EQ(b.breite, 1280) << "the minimum client width";
     ASSERT_EQ(b.hoehe, 700);
