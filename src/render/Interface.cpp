@@ -105,6 +105,20 @@ void nachrichtenstrom(const ITP_Icon_Item& e, int x, int y) {
     }
 }
 
+// The origin of an element along one axis: the codes 1..9 run left, middle, right (x) within
+// top, middle, bottom (y); any other code gives 0.
+int ausrichtung(int panel, int element, const char* routine, bool x) {
+    const ITP_Icon_Item* e = element_von(panel, element, routine);
+    if (!e || e->Align < 1 || e->Align > 9) return 0;
+    int w = 0, h = 0;
+    bildgroesse(*e, w, h);
+    const int stufe = x ? (e->Align - 1) % 3 : (e->Align - 1) / 3;
+    if (stufe == 0) return 0;
+    if (x) return stufe == 1 ? IFU_Fenstermitte_X - w / 2 : Shell().Formbreite() - w;
+    const int unten = Shell().Clienthoehe() - seitenrahmen() - (Vollbild ? 0 : 5);
+    return stufe == 1 ? IFU_Fenstermitte_Y - h / 2 : unten - h;
+}
+
 void element_zeichnen(int p, int i) {
     const ITP_Icon_Item& e = ITP_Icons[static_cast<std::size_t>(p)][static_cast<std::size_t>(i)];
     if (e.Art == 8) {
@@ -157,42 +171,11 @@ void element_zeichnen(int p, int i) {
 }  // namespace
 
 int Draw_Ausrichtung_X(int panel, int element) {
-    const ITP_Icon_Item* e = element_von(panel, element, "Draw_Ausrichtung_X");
-    if (!e) return 0;
-    int w = 0, h = 0;
-    bildgroesse(*e, w, h);
-    switch (e->Align) {
-        case 2:
-        case 5:
-        case 8:
-            return IFU_Fenstermitte_X - w / 2;
-        case 3:
-        case 6:
-        case 9:
-            return Shell().Formbreite() - w;
-        default:
-            return 0;
-    }
+    return ausrichtung(panel, element, "Draw_Ausrichtung_X", true);
 }
 
 int Draw_Ausrichtung_Y(int panel, int element) {
-    const ITP_Icon_Item* e = element_von(panel, element, "Draw_Ausrichtung_Y");
-    if (!e) return 0;
-    int w = 0, h = 0;
-    bildgroesse(*e, w, h);
-    const int unten = Shell().Clienthoehe() - seitenrahmen() - (Vollbild ? 0 : 5);
-    switch (e->Align) {
-        case 4:
-        case 5:
-        case 6:
-            return IFU_Fenstermitte_Y - h / 2;
-        case 7:
-        case 8:
-        case 9:
-            return unten - h;
-        default:
-            return 0;
-    }
+    return ausrichtung(panel, element, "Draw_Ausrichtung_Y", false);
 }
 
 void Draw_Panelelemente() {

@@ -29,6 +29,28 @@ void schlichtes_fenster() { IFU_Fensterhintergrund_zeichnen(IFU_Fenstermitte_X, 
 
 }  // namespace
 
+IFU_Packbindung::IFU_Packbindung(const TglBitmap2D* pack, const char* name) {
+    ML_Loesen();
+    gebunden_ = ML_Binden(pack, name);
+}
+
+IFU_Packbindung::~IFU_Packbindung() {
+    if (gebunden_) ML_Loesen();
+    ML_Binden(ML_Interfacepack.get(), "ML_Interfacepack");
+}
+
+void IFU_Texturviereck(int X, int Y, float Z, const std::array<std::array<float, 4>, 4>& ecken) {
+    glPushMatrix();
+    glTranslatef(static_cast<float>(X), static_cast<float>(Y), Z);
+    glBegin(GL_QUADS);
+    for (const auto& [s, t, x, y] : ecken) {
+        glTexCoord2f(s, t);
+        glVertex3f(x, y, 0);
+    }
+    glEnd();
+    glPopMatrix();
+}
+
 void IFU_Checkbox_Panel1() { schalterfenster(1, 103); }
 void IFU_Checkbox_Panel2() { schalterfenster(2, 121); }
 void IFU_Checkbox_Panel3() { schalterfenster(3, 139); }
@@ -53,40 +75,27 @@ void IFU_Warenraster_Zellen() {
 void IFU_Fenster28() {
     const int cx = IFU_Fenstermitte_X, cy = IFU_Fenstermitte_Y;
     IFU_Icon_zeichnen(cx - 220, cy - 224, kTiefe, 165);
-    ML_Loesen();
-    if (ML_Binden(ML_Iconpack.get(), "ML_Iconpack")) {
-        IFU_Warenraster_Zellen();
-        ML_Loesen();
+    {
+        const IFU_Packbindung icons(ML_Iconpack.get(), "ML_Iconpack");
+        if (icons.gebunden()) IFU_Warenraster_Zellen();
     }
-    ML_Binden(ML_Interfacepack.get(), "ML_Interfacepack");
     IFU_Fensterhintergrund_zeichnen(cx, cy);
 }
 
 void IFU_Minimap() {
     const int cx = IFU_Fenstermitte_X, cy = IFU_Fenstermitte_Y;
     for (int k = 0; k < 4; ++k) IFU_Icon_zeichnen(cx - 240 + 70 * k, cy - 220, kTiefe, 97 + k);
-    ML_Loesen();
     if (Minimap_Art < 0 || Minimap_Art >= static_cast<int>(ML_Kartentexturen.size())) {
         Fehler_melden("IFU_Minimap > Minimap_Art nicht abgefangen : " + std::to_string(Minimap_Art));
-    } else if (ML_Binden(ML_Kartentexturen[static_cast<std::size_t>(Minimap_Art)].get(),
-                         "ML_Kartentexturen")) {
-        glPushMatrix();
-        glTranslatef(static_cast<float>(cx - 126), static_cast<float>(cy - 36), 9.9f);
+    } else {
+        // A parallelogram sheared 128 pixels to the left over its height, as the map rows are.
+        const IFU_Packbindung karte(ML_Kartentexturen[static_cast<std::size_t>(Minimap_Art)].get(),
+                                    "ML_Kartentexturen");
         glColor4f(1, 1, 1, 1);
-        glBegin(GL_QUADS);
-        glTexCoord2f(1, 0);
-        glVertex3f(256, 256, 0);
-        glTexCoord2f(1, 1);
-        glVertex3f(384, 0, 0);
-        glTexCoord2f(0, 1);
-        glVertex3f(0, 0, 0);
-        glTexCoord2f(0, 0);
-        glVertex3f(-128, 256, 0);
-        glEnd();
-        glPopMatrix();
-        ML_Loesen();
+        if (karte.gebunden())
+            IFU_Texturviereck(cx - 126, cy - 36, 9.9f,
+                              {{{1, 0, 256, 256}, {1, 1, 384, 0}, {0, 1, 0, 0}, {0, 0, -128, 256}}});
     }
-    ML_Binden(ML_Interfacepack.get(), "ML_Interfacepack");
     IFU_Fensterhintergrund_zeichnen(cx, cy);
 }
 

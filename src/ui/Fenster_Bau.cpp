@@ -20,6 +20,7 @@
 #include "platform/base/Text1252.h"
 #include "population/Personen.h"
 #include "render/Modelliste.h"
+#include "ui/Fenster.h"
 #include "ui/Fensterprimitive.h"
 #include "ui/Vorlaeufig_ui_fenster.h"
 #include "world/Vorlaeufig_welt.h"
@@ -32,25 +33,6 @@ namespace {
 constexpr int kTiefe = 1000;
 constexpr int kSpalten = 6, kZeilen = 4;
 constexpr int kHoverfunktion_Baufenster = 26;
-
-// Unbinds the interface models, binds the pack for the lifetime of the object, then binds
-// the interface models again.
-class Packbindung {
-public:
-    Packbindung(const TglBitmap2D* pack, const char* name) {
-        ML_Loesen();
-        gebunden_ = ML_Binden(pack, name);
-    }
-    ~Packbindung() {
-        if (gebunden_) ML_Loesen();
-        ML_Binden(ML_Interfacepack.get(), "ML_Interfacepack");
-    }
-    Packbindung(const Packbindung&) = delete;
-    Packbindung& operator=(const Packbindung&) = delete;
-
-private:
-    bool gebunden_ = false;
-};
 
 // The building types of the page's cells (row by row), -1 for an empty cell.
 std::array<int, kSpalten * kZeilen> bauseite() {
@@ -123,7 +105,7 @@ void IFU_Baufenster_Panel() {
     const int cx = IFU_Fenstermitte_X, cy = IFU_Fenstermitte_Y;
     const auto typen = bauseite();
     {
-        const Packbindung bauicons(ML_Bauiconpack.get(), "ML_Bauiconpack");
+        const IFU_Packbindung bauicons(ML_Bauiconpack.get(), "ML_Bauiconpack");
         bauzellen(typen, [&](int c, int r, int typ, bool) {
             IFU_Icon_zeichnen_Set4(cx - 244 + 84 * c, cy - 156 + 80 * r, kTiefe, typ);
         });
@@ -165,7 +147,7 @@ void IFU_Statmenu() {
         // With a single group shown it stands at the top.
         const int d = n > 1 ? 469 / (n - 1) : 0;
         for (int i = 1; i <= n; ++i) IFU_Icon_zeichnen(cx + 300, cy - 247 + (i - 1) * d, 999, 181);
-        const Packbindung icons(ML_Iconpack.get(), "ML_Iconpack");
+        const IFU_Packbindung icons(ML_Iconpack.get(), "ML_Iconpack");
         for (int i = 1; i <= n; ++i)
             IFU_Icon_zeichnen_Set5(cx + 271, cy - 250 + (i - 1) * d, kTiefe,
                                    SBU_Warengruppen[static_cast<std::size_t>(i)].WarenID);
@@ -185,23 +167,13 @@ void IFU_Statmenu() {
     }
 
     {
-        const Packbindung diagramm(ML_Diagrammtextur.get(), "ML_Diagrammtextur");
-        if (ML_Diagrammtextur && ML_Diagrammtextur->ID() != 0) {
+        const IFU_Packbindung diagramm(ML_Diagrammtextur.get(), "ML_Diagrammtextur");
+        if (diagramm.gebunden()) {
             glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
             glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-            glPushMatrix();
-            glTranslatef(static_cast<float>(cx - 250), static_cast<float>(cy + 18), 9.9f);
-            glBegin(GL_QUADS);
-            glTexCoord2f(0, 1);
-            glVertex3f(0, 0, 0);
-            glTexCoord2f(0, 0);
-            glVertex3f(0, 200, 0);
-            glTexCoord2f(1, 0);
-            glVertex3f(500, 200, 0);
-            glTexCoord2f(1, 1);
-            glVertex3f(500, 0, 0);
-            glEnd();
-            glPopMatrix();
+            // The image's first row is at the bottom.
+            IFU_Texturviereck(cx - 250, cy + 18, 9.9f,
+                              {{{0, 1, 0, 0}, {0, 0, 0, 200}, {1, 0, 500, 200}, {1, 1, 500, 0}}});
         }
     }
     IFU_Fensterhintergrund_zeichnen(cx, cy);
@@ -228,7 +200,7 @@ void IFU_Objektinfo_Panel() {
     const bool eigen = FFU_Objekt_eigen(o);
     if (eigen) arbeiterslots(o, cx, cy);
     {
-        const Packbindung icons(ML_Iconpack.get(), "ML_Iconpack");
+        const IFU_Packbindung icons(ML_Iconpack.get(), "ML_Iconpack");
         if (eigen) IFU_Baumaterial_zeichnen(cx, cy);
         for (int k = 0; k < Objekt_Warenslots; ++k)
             if (z.Slot_Ware(k) > -1 && !OM_Slotmarke_gesetzt(o, k))

@@ -242,12 +242,7 @@ namespace {
 void farblose_liste(int nr) {
     const GLuint l = glGenLists(1);
     glNewList(l, GL_COMPILE);
-    glBegin(GL_QUADS);
-    glVertex3f(0, 0, 0);
-    glVertex3f(0, 2, 0);
-    glVertex3f(2, 2, 0);
-    glVertex3f(2, 0, 0);
-    glEnd();
+    bhmtest::Viereck();
     glEndList();
     glDeleteLists(ITF_Listen[static_cast<std::size_t>(nr)], 1);
     ITF_Listen[static_cast<std::size_t>(nr)] = l;
@@ -264,8 +259,8 @@ TEST(Interface, PanelElementsByKind) {
     GL_NOETIG();
     bhmtest::Kernwelt welt;
     Oberflaeche_zuruecksetzen zurueck;
-    bhmtest::Grossbild bild;
-    bhmtest::Codelisten listen;
+    bhmtest::Fensterbuehne buehne;
+    auto& bild = buehne.bild;
     Spieler.assign(2, Spielerzeile{});
     Spieler[1].feld(1) = 100;
     SpielerID = 0;
@@ -327,8 +322,8 @@ TEST(Interface, FullWindowPictureAndNoPanel) {
     GL_NOETIG();
     bhmtest::Kernwelt welt;
     Oberflaeche_zuruecksetzen zurueck;
-    bhmtest::Grossbild bild;
-    bhmtest::Codelisten listen;
+    bhmtest::Fensterbuehne buehne;
+    auto& bild = buehne.bild;
     ITF_Texturkoordinaten = {{0, 0, 0, 1, 0, 1}};
     panel({element(8, {0}, 50, 50, "", 5)});
     Draw_Panelelemente();
@@ -352,8 +347,8 @@ TEST(Interface, AtlasBoundForThePanelThenWindowsAndTheUpdateCountdown) {
     GL_NOETIG();
     bhmtest::Kernwelt welt;
     Oberflaeche_zuruecksetzen zurueck;
-    bhmtest::Grossbild bild;
-    bhmtest::Codelisten listen;
+    bhmtest::Fensterbuehne buehne;
+    auto& bild = buehne.bild;
     Panelaufzeichner ui;
     // An atlas of one colour and an image list without a colour of its own.
     ITF_Textur = bhmtest::Einfarbig(0, 160, 0);

@@ -28,8 +28,8 @@ bool hat_hintergrund(const Bild& b, int mx = cx, int my = cy) { return Was(b, mx
 TEST(Fenster, ToggleWindowsShowSetOptionsWithTheFirstModelOfTheirPair) {
     GL_NOETIG();
     bhmtest::ProgrammOrdner ordner;
-    bhmtest::Grossbild bild;
-    bhmtest::Codelisten listen;
+    bhmtest::Fensterbuehne buehne;
+    auto& bild = buehne.bild;
     struct Fall {
         void (*zeichnen)();
         int fenster, basis;
@@ -97,8 +97,8 @@ TEST(Fenster, MinimapDrawsTabsAndTheMapOfItsKindAsAParallelogram) {
     GL_NOETIG();
     bhmtest::ProgrammOrdner ordner;
     Error_Silence = false;
-    bhmtest::Grossbild bild;
-    bhmtest::Codelisten listen;
+    bhmtest::Fensterbuehne buehne;
+    auto& bild = buehne.bild;
     ML_Kartentexturen[0] = bhmtest::Einfarbig(200, 0, 0);
     ML_Kartentexturen[2] = bhmtest::Einfarbig(0, 0, 230);
     Minimap_Art = 2;
@@ -132,8 +132,8 @@ TEST(Fenster, MinimapDrawsTabsAndTheMapOfItsKindAsAParallelogram) {
 TEST(Fenster, LobbyAndPlainWindowsStandOnTheBackground) {
     GL_NOETIG();
     bhmtest::ProgrammOrdner ordner;
-    bhmtest::Grossbild bild;
-    bhmtest::Codelisten listen;
+    bhmtest::Fensterbuehne buehne;
+    auto& bild = buehne.bild;
     IFU_Fenster29();
     Bild b = bild.lesen();
     for (auto [x, y] : {std::pair{cx - 263, cy + 195}, {cx + 97, cy + 195}, {cx + 97, cy + 167}})

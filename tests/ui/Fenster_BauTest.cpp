@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "common/GLKontext.h"
 #include "common/Kernwelt.h"
 #include "economy/Arbeiterslots.h"
@@ -43,6 +45,9 @@ void menschenclan(int m = 0) {
 }
 
 struct Fensterzustand_zuruecksetzen {
+    Fensterzustand_zuruecksetzen() = default;
+    Fensterzustand_zuruecksetzen(const Fensterzustand_zuruecksetzen&) = delete;
+    Fensterzustand_zuruecksetzen& operator=(const Fensterzustand_zuruecksetzen&) = delete;
     ~Fensterzustand_zuruecksetzen() {
         BMU_Seitenanfang = 0;
         Mouseoverfunktion_Nummer = 0;
@@ -56,14 +61,30 @@ struct Fensterzustand_zuruecksetzen {
     }
 };
 
+// A clean world, the large frame with coded lists and the human clan in row 0.
+class Fensterprobe : public ::testing::Test {
+protected:
+    void SetUp() override {
+        GL_NOETIG();
+        welt_.emplace();
+        buehne_.emplace();
+        menschenclan();
+    }
+    bhmtest::Grossbild& bild() { return buehne_->bild; }
+
+private:
+    std::optional<bhmtest::Kernwelt> welt_;
+    Fensterzustand_zuruecksetzen zurueck_;
+    std::optional<bhmtest::Fensterbuehne> buehne_;
+};
+using Baufenster = Fensterprobe;
+using Statistikgrafik = Fensterprobe;
+using Objektinfo = Fensterprobe;
+
 }  // namespace
 
-TEST(Baufenster, CellsHoldTheOfferedTypesFromThePageStart) {
-    GL_NOETIG();
-    bhmtest::Kernwelt welt;
-    Fensterzustand_zuruecksetzen zurueck;
-    bhmtest::Grossbild bild;
-    bhmtest::Codelisten listen;
+TEST_F(Baufenster, CellsHoldTheOfferedTypesFromThePageStart) {
+    auto& bild = this->bild();
     bauvorlagen(9, {2});
     menschenclan();
     BMU_Seitenanfang = 0;
@@ -81,12 +102,8 @@ TEST(Baufenster, CellsHoldTheOfferedTypesFromThePageStart) {
     EXPECT_EQ(Was(b, cx - 272, cy - 80 - 273 + 3 * 26), M(176)) << "background 80 pixels higher";
 }
 
-TEST(Baufenster, TheHoverBoxCoversTheCellsBelowAndRightOfTheHoveredOne) {
-    GL_NOETIG();
-    bhmtest::Kernwelt welt;
-    Fensterzustand_zuruecksetzen zurueck;
-    bhmtest::Grossbild bild;
-    bhmtest::Codelisten listen;
+TEST_F(Baufenster, TheHoverBoxCoversTheCellsBelowAndRightOfTheHoveredOne) {
+    auto& bild = this->bild();
     bauvorlagen(40);
     menschenclan();
     BMU_Seitenanfang = 2;
@@ -112,12 +129,8 @@ TEST(Baufenster, TheHoverBoxCoversTheCellsBelowAndRightOfTheHoveredOne) {
     EXPECT_EQ(Was(b, cx + 110, cy - 221), M(92)) << "a page after";
 }
 
-TEST(Baufenster, MemberStepsShowTheRestOfTwentyFive) {
-    GL_NOETIG();
-    bhmtest::Kernwelt welt;
-    Fensterzustand_zuruecksetzen zurueck;
-    bhmtest::Grossbild bild;
-    bhmtest::Codelisten listen;
+TEST_F(Baufenster, MemberStepsShowTheRestOfTwentyFive) {
+    auto& bild = this->bild();
     bauvorlagen(1);
     for (auto [m, rest] : {std::pair{26, 1}, {25, 25}, {0, 25}, {51, 1}, {30, 5}}) {
         menschenclan(m);
@@ -150,12 +163,8 @@ TEST(Statistikmenue, ListTakesTheGroupsGoodsUpToTwentySeven) {
     EXPECT_TRUE(IFU_Statmenu_Liste.empty());
 }
 
-TEST(Statistikmenue, CategoriesGroupsGoodsAndTheChart) {
-    GL_NOETIG();
-    bhmtest::Kernwelt welt;
-    Fensterzustand_zuruecksetzen zurueck;
-    bhmtest::Grossbild bild;
-    bhmtest::Codelisten listen;
+TEST_F(Statistikgrafik, CategoriesGroupsGoodsAndTheChart) {
+    auto& bild = this->bild();
     // The chart: first image row red, second blue; the first row shows at the bottom.
     const std::uint8_t px[] = {200, 0, 0, 200, 0, 0, 0, 0, 200, 0, 0, 200};
     ML_Diagrammtextur = TglBitmap2D::CreateFromPixels(2, 2, tfRGB8, const_cast<std::uint8_t*>(px));
@@ -236,12 +245,8 @@ void objekt(int besitzer = 0, const std::string& modus = "Produktion") {
 
 }  // namespace
 
-TEST(Objektinfo, WorkerSlotsGoodsSlotsAndMaterials) {
-    GL_NOETIG();
-    bhmtest::Kernwelt welt;
-    Fensterzustand_zuruecksetzen zurueck;
-    bhmtest::Grossbild bild;
-    bhmtest::Codelisten listen;
+TEST_F(Objektinfo, WorkerSlotsGoodsSlotsAndMaterials) {
+    auto& bild = this->bild();
     menschenclan(3);
     objekt();
     Personen.assign(4, Personenzeile{});
@@ -295,13 +300,8 @@ TEST(Objektinfo, WorkerSlotsGoodsSlotsAndMaterials) {
     EXPECT_EQ(Was(b, cx - 120, cy + 42), Wa(3));
 }
 
-TEST(Objektinfo, HarbourButtonsOnlyWhenBuilt) {
-    GL_NOETIG();
-    bhmtest::Kernwelt welt;
-    Fensterzustand_zuruecksetzen zurueck;
-    bhmtest::Grossbild bild;
-    bhmtest::Codelisten listen;
-    menschenclan();
+TEST_F(Objektinfo, HarbourButtonsOnlyWhenBuilt) {
+    auto& bild = this->bild();
     objekt(0, "Hafen");
     IFU_Objektinfo_Panel();
     Bild b = bild.lesen();
@@ -315,13 +315,8 @@ TEST(Objektinfo, HarbourButtonsOnlyWhenBuilt) {
     EXPECT_EQ(Was(b, cx - 80, cy + 90), Nichts);
 }
 
-TEST(Objektinfo, ClosesItselfWhenItsObjectIsGone) {
-    GL_NOETIG();
-    bhmtest::Kernwelt welt;
-    Fensterzustand_zuruecksetzen zurueck;
-    bhmtest::Grossbild bild;
-    bhmtest::Codelisten listen;
-    menschenclan();
+TEST_F(Objektinfo, ClosesItselfWhenItsObjectIsGone) {
+    auto& bild = this->bild();
     for (int fall = 0; fall < 3; ++fall) {
         objekt();
         if (fall == 0) Objekte[0].Feld() = 0;  // deleted

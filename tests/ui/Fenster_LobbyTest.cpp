@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "common/GLKontext.h"
 #include "common/ProgrammOrdner.h"
 #include "economy/Spieler.h"
@@ -21,6 +23,9 @@ namespace {
 constexpr int cx = 400, cy = 300;
 
 struct Lobby_zuruecksetzen {
+    Lobby_zuruecksetzen() = default;
+    Lobby_zuruecksetzen(const Lobby_zuruecksetzen&) = delete;
+    Lobby_zuruecksetzen& operator=(const Lobby_zuruecksetzen&) = delete;
     ~Lobby_zuruecksetzen() {
         Lobby_Spieler = {};
         IFU_Lobby_aktiv = false;
@@ -31,13 +36,28 @@ struct Lobby_zuruecksetzen {
     }
 };
 
+// Reports shown, the large frame with coded lists, the set-up and edict state put back afterwards.
+class Fensterprobe : public ::testing::Test {
+protected:
+    void SetUp() override {
+        GL_NOETIG();
+        Error_Silence = false;
+        buehne_.emplace();
+    }
+    bhmtest::Grossbild& bild() { return buehne_->bild; }
+
+private:
+    bhmtest::ProgrammOrdner ordner_;
+    Lobby_zuruecksetzen zurueck_;
+    std::optional<bhmtest::Fensterbuehne> buehne_;
+};
+using Ediktfenster = Fensterprobe;
+using Lobbyfenster = Fensterprobe;
+
 }  // namespace
 
-TEST(Ediktfenster, FrameSplitsIntoFourAndThreeUnitPieces) {
-    GL_NOETIG();
-    bhmtest::ProgrammOrdner ordner;
-    bhmtest::Grossbild bild;
-    bhmtest::Codelisten listen;
+TEST_F(Ediktfenster, FrameSplitsIntoFourAndThreeUnitPieces) {
+    auto& bild = this->bild();
     struct Fall {
         int hoehe;
         std::vector<int> vier_y, drei_y;
@@ -63,13 +83,8 @@ TEST(Ediktfenster, FrameSplitsIntoFourAndThreeUnitPieces) {
     }
 }
 
-TEST(Ediktfenster, LawsDurationsButtonsAndTheFourFrames) {
-    GL_NOETIG();
-    bhmtest::ProgrammOrdner ordner;
-    Error_Silence = false;
-    Lobby_zuruecksetzen zurueck;
-    bhmtest::Grossbild bild;
-    bhmtest::Codelisten listen;
+TEST_F(Ediktfenster, LawsDurationsButtonsAndTheFourFrames) {
+    auto& bild = this->bild();
     Edikt_Data e;
     e.Count = 2;
     e.Timestep = 2;
@@ -105,13 +120,8 @@ TEST(Ediktfenster, LawsDurationsButtonsAndTheFourFrames) {
     EXPECT_EQ(Was(b, cx - 220, cy - 115), Nichts);
 }
 
-TEST(Lobbyfenster, RowsShowButtonsOnlyWhileTheListIsEdited) {
-    GL_NOETIG();
-    bhmtest::ProgrammOrdner ordner;
-    Error_Silence = false;
-    Lobby_zuruecksetzen zurueck;
-    bhmtest::Grossbild bild;
-    bhmtest::Codelisten listen;
+TEST_F(Lobbyfenster, RowsShowButtonsOnlyWhileTheListIsEdited) {
+    auto& bild = this->bild();
     for (int k : {0, 1, 2, 4}) Lobby_Spieler[static_cast<std::size_t>(k)].Aktiv = true;
     Lobby_Spieler[1].Bonus1 = 3;
     Lobby_Spieler[1].Bonus2 = 4;
@@ -146,13 +156,8 @@ TEST(Lobbyfenster, RowsShowButtonsOnlyWhileTheListIsEdited) {
     EXPECT_TRUE(Fehlertext.empty());
 }
 
-TEST(Lobbyfenster, SettingsBarsAndTheirReports) {
-    GL_NOETIG();
-    bhmtest::ProgrammOrdner ordner;
-    Error_Silence = false;
-    Lobby_zuruecksetzen zurueck;
-    bhmtest::Grossbild bild;
-    bhmtest::Codelisten listen;
+TEST_F(Lobbyfenster, SettingsBarsAndTheirReports) {
+    auto& bild = this->bild();
     struct Fall {
         int groesse, rohstoff, ki;
         std::string meldung;

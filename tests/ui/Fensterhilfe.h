@@ -50,6 +50,9 @@ inline Treffer Bi(int nr) { return {Satz::Bauicon, nr}; }
 inline Treffer Ge(int nr) { return {Satz::Gebaeude, nr}; }
 inline const Treffer Nichts{};
 
+// A 2 x 2 square at the origin in the current colour (counter-clockwise on the y-down screen).
+inline void Viereck() { glRectf(0, 2, 2, 0); }
+
 // A texture of one colour, w x h pixels.
 inline std::unique_ptr<TglBitmap2D> Einfarbig(std::uint8_t r, std::uint8_t g, std::uint8_t b, int w = 4,
                                               int h = 4) {
@@ -97,12 +100,7 @@ private:
         glNewList(l, GL_COMPILE);
         glColor3ub(static_cast<GLubyte>(nr & 0xFF), static_cast<GLubyte>(1 + (nr >> 8)),
                    static_cast<GLubyte>(satz));
-        glBegin(GL_QUADS);
-        glVertex3f(0, 0, 0);
-        glVertex3f(0, 2, 0);
-        glVertex3f(2, 2, 0);
-        glVertex3f(2, 0, 0);
-        glEnd();
+        Viereck();
         glColor3ub(255, 255, 255);
         glEndList();
         return l;
@@ -139,6 +137,12 @@ private:
     Bildpuffer puffer_;
     Testschale schale_;
     int mx_ = 0, my_ = 0;
+};
+
+// The large frame with coded lists: what every window test draws into.
+struct Fensterbuehne {
+    Grossbild bild;
+    Codelisten listen;
 };
 
 // Which coded list painted the pixel (x, y) (y down).
