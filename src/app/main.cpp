@@ -16,6 +16,7 @@
 #include "foundation/AudioModul.h"
 #include "foundation/Bilddatei.h"
 #include "foundation/Seams.h"
+#include "persistence/Spielstaende.h"
 #include "platform/Audio.h"
 #include "platform/Fenster.h"
 #include "platform/base/System.h"
@@ -34,6 +35,7 @@ struct FensterShell : ShellSeam {
     void FormResize() override { form.FormResize(); }
     void Warten(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
     void Meldung(const std::string& text) override { plattform::Meldung("Brandenhofmark", text); }
+    void Programm_beenden() override { plattform::Schliessen_anfordern(); }
     int Formbreite() override {
         int b = form.ClientWidth, h = form.ClientHeight;
         if (plattform::Fenster_vorhanden()) plattform::Fenstergroesse(b, h);
@@ -78,6 +80,8 @@ int main(int argc, char** argv) {
     Render_setzen(&render);
     Oberflaechendienste oberflaeche;
     Oberflaeche_setzen(&oberflaeche);
+    LSU_Persistenzdienst persistenz;
+    Persistenz_setzen(&persistenz);
 
     long frames = 0;
     form.vor_dem_Tauschen = [&] {
@@ -105,6 +109,7 @@ int main(int argc, char** argv) {
     }
     render.Alles_freigeben();
     form.FormDestroy();
+    Persistenz_setzen(nullptr);
     Render_setzen(nullptr);
     Oberflaeche_setzen(nullptr);
     Shell_setzen(nullptr);

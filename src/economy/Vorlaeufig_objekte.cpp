@@ -2,5 +2,3 @@
 #include "economy/Vorlaeufig_objekte.h"
 
 Index SingelFrau_Index;
-
-void JU_Materialauftraege_streichen(int) {}

@@ -9,17 +9,26 @@
 #include "economy/Haefen.h"
 #include "economy/KI.h"
 #include "economy/Schiffe.h"
-#include "economy/Vorlaeufig_ki.h"
+#include "economy/Baustelle.h"
+#include "economy/Diagramm.h"
+#include "economy/Errungenschaften.h"
+#include "economy/Objekte.h"
+#include "economy/Warenstatistik.h"
+#include "population/Animation.h"
+#include "population/Bauauftraege.h"
+#include "population/Befehlsliste.h"
+#include "world/Hasen.h"
+#include "population/Befehlsliste.h"
 #include "population/Personen_Leben.h"
-#include "population/Vorlaeufig_handeln.h"
+#include "economy/Objekte_Betrieb.h"
+#include "population/Jobschritt.h"
+#include "population/Personen_Skills.h"
+#include "world/Kartengenerator.h"
+#include "world/Landschaft.h"
+#include "world/Pfade.h"
 #include "population/Wohnraum.h"
 #include "world/Ernte.h"
 #include "world/Wachstum.h"
-
-// --- Order lists ------------------------------------------------------------------
-
-// Withdraws the open material orders of the object's site.
-void JU_Materialauftraege_streichen(int objekt);
 
 // --- Persons and housing ---------------------------------------------------------
 

@@ -69,6 +69,12 @@ struct UiSeam {
     virtual int MO_Slider_Wert() { return -1; }
     // The edict window's second choice: the duration of a timed edict (0..3).
     virtual int IAU_Auswahl_2() { return 0; }
+    // The interactive edicts of a saved game: written (false when the file could not be) and read.
+    virtual bool IAU_Edikte_speichern(const std::string& /*pfad*/) { return true; }
+    virtual void IAU_Edikte_laden_Save(const std::string& /*pfad*/) {}
+    // Status line 0..9 of the update panel, and the frames the panel stays open.
+    virtual void TPU_Updatestatus_setzen(int /*zeile*/, const std::string& /*text*/) {}
+    virtual void IFU_Updateanzeige_Zaehler_setzen(int /*frames*/) {}
 };
 
 // Save games and the backdrop game.
@@ -100,6 +106,8 @@ struct ShellSeam {
     virtual int Clientbreite() { return 1280; }
     // Height of the client area in pixels.
     virtual int Clienthoehe() { return 700; }
+    // Asks the program to end once the frame in progress is done.
+    virtual void Programm_beenden() {}
 };
 
 RenderSeam& Render();

@@ -33,6 +33,20 @@ int Bauplatz_Vorlage;
 int Bau_Felderzahl;
 int Bau_Platzwert_max;
 
+bool Objektinfo_offen;
+bool Schalterfenster1_offen, Schalterfenster2_offen, Schalterfenster3_offen;
+bool Minimap_offen;
+bool Warenraster_offen;
+bool Fenster30_offen, Fenster36_offen, Fenster40_offen, Fenster41_offen, Fenster42_offen;
+bool Ediktfenster_offen;
+
+int MoPosEcht_X, MoPosEcht_Y;
+int MoPosFenstermitte_X, MoPosFenstermitte_Y;
+int Mouseoverfunktion_Nummer, Mouseoverfunktion_Wert;
+int Sichtliste_Art_unter_Maus, Sichtliste_Index_unter_Maus;
+int Gewaehltes_Objekt;
+int Gewaehlter_Warenslot;
+
 bool Spiel_laeuft() { return KSL || SSL || MSL || ISL; }
 
 void Anzeige_zuruecksetzen() {
@@ -72,6 +86,18 @@ void Spielstatus_zuruecksetzen() {
     Bauplatz_Vorlage = 4;
     Bau_Felderzahl = 0;
     Bau_Platzwert_max = 0;
+    Objektinfo_offen = false;
+    Schalterfenster1_offen = Schalterfenster2_offen = Schalterfenster3_offen = false;
+    Minimap_offen = false;
+    Warenraster_offen = false;
+    Fenster30_offen = Fenster36_offen = Fenster40_offen = Fenster41_offen = Fenster42_offen = false;
+    Ediktfenster_offen = false;
+    MoPosEcht_X = MoPosEcht_Y = 0;
+    MoPosFenstermitte_X = MoPosFenstermitte_Y = 0;
+    Mouseoverfunktion_Nummer = Mouseoverfunktion_Wert = 0;
+    Sichtliste_Art_unter_Maus = Sichtliste_Index_unter_Maus = 0;
+    Gewaehltes_Objekt = -1;
+    Gewaehlter_Warenslot = 0;
 }
 
 namespace {

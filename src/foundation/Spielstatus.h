@@ -51,6 +51,26 @@ extern int Bauplatz_Vorlage;
 extern int Bau_Felderzahl;
 extern int Bau_Platzwert_max;
 
+// The in-game windows; only the panel switching opens and closes them.
+extern bool Objektinfo_offen;
+extern bool Schalterfenster1_offen, Schalterfenster2_offen, Schalterfenster3_offen;
+extern bool Minimap_offen;
+extern bool Warenraster_offen;
+extern bool Fenster30_offen, Fenster36_offen, Fenster40_offen, Fenster41_offen, Fenster42_offen;
+extern bool Ediktfenster_offen;
+
+// Mouse and tooltip state of the current pass of the mouse dispatcher.
+// The mouse in client pixels, and relative to the window centre.
+extern int MoPosEcht_X, MoPosEcht_Y;
+extern int MoPosFenstermitte_X, MoPosFenstermitte_Y;
+// The tooltip the frame shows (0 none) and its value.
+extern int Mouseoverfunktion_Nummer, Mouseoverfunktion_Wert;
+// The placement preview entry under the mouse: its site cost and its cell.
+extern int Sichtliste_Art_unter_Maus, Sichtliste_Index_unter_Maus;
+// The object of the info window (-1 none) and its goods slot chosen for clearing.
+extern int Gewaehltes_Objekt;
+extern int Gewaehlter_Warenslot;
+
 bool Spiel_laeuft();
 // The display filters, the ranking switch and the visible range back to their start values.
 void Anzeige_zuruecksetzen();

@@ -1,4 +1,278 @@
 #include "persistence/Spielstaende.h"
 
+#include "economy/Arbeiterslots.h"
+#include "economy/Baumenue.h"
+#include "economy/Diagramm.h"
+#include "economy/Logik.h"
+#include "economy/Objekte.h"
+#include "economy/Spieler.h"
+#include "foundation/Config.h"
+#include "foundation/Fehler.h"
+#include "foundation/Gebaeudeatlas.h"
+#include "foundation/Iconpacks.h"
+#include "foundation/Info.h"
+#include "foundation/Namen.h"
+#include "foundation/Schablonen.h"
+#include "foundation/Spielstatus.h"
+#include "foundation/Warenindex.h"
+#include "persistence/Kartendatei.h"
+#include "persistence/Schablonendateien.h"
+#include "persistence/Spielstand_Skript.h"
+#include "persistence/Tabellendateien.h"
+#include "persistence/Vorlaeufig_persistenz.h"
+#include "platform/base/Datei.h"
+#include "platform/base/Text1252.h"
+#include "population/Edikte.h"
+#include "population/Personen.h"
+#include "world/Gelaende.h"
+#include "world/Inseln.h"
+#include "world/Karte.h"
+#include "world/Pfade.h"
+#include "world/Ressourcen.h"
+
+std::array<LSU_Spielstand, LSU_Spielstaende_max> LSU_Spielstandliste;
+int LSU_Spielstand_Letzter = -1;
 std::string LSU_Speichername;
 std::string LSU_Letzter_Speichername;
+
+namespace {
+
+// The three icon packs and the building atlas a saved game carries.
+const char* const Packs[] = {"Iconpack.BMP", "Skillpack.BMP", "Bauiconpack.BMP"};
+const char* const Atlas = "Gebaeudepack.BMP";
+
+// A save name must be one folder name.
+bool name_gueltig(const std::string& name) {
+    if (name.empty() || name == "." || name == "..") return false;
+    for (char c : name)
+        if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 32) return false;
+    return true;
+}
+
+void status(const std::string& text) { Oberflaeche().TPU_Ladestatus_add(text); }
+
+// Copies every file of the folder `von` into `nach`; false when one could not be copied.
+bool dateien_kopieren(const std::string& von, const std::string& nach) {
+    for (const std::string& name : Ordner_eintraege(von)) {
+        const std::string quelle = von + "\\" + name;
+        if (Datei_existiert(quelle) && !Datei_kopieren(quelle, nach + "\\" + name)) return false;
+    }
+    return true;
+}
+
+// Copies the packs between the folders (both ending with a separator). A pack missing in
+// the source is reported and skipped; false when an existing pack could not be copied.
+bool packs_kopieren(const std::string& von, const std::string& nach, const std::string& routine) {
+    bool gut = true;
+    for (const char* name : Packs) {
+        if (!Datei_existiert(von + name)) {
+            Fehler_melden(routine + " > Bildpaket fehlt: " + von + name);
+            continue;
+        }
+        gut = SBI_Pack_kopieren(von, nach, name) && gut;
+    }
+    if (!Datei_existiert(von + Atlas))
+        Fehler_melden(routine + " > Bildpaket fehlt: " + von + Atlas);
+    else
+        gut = SBA_Atlas_kopieren(von, nach, Atlas) && gut;
+    if (!gut) Fehler_melden(routine + " > Bildpakete konnten nicht kopiert werden: " + nach);
+    return gut;
+}
+
+void autosave_schalter_setzen() {
+    AutosaveCheck = KSL ? true : Config_ReadBool(Configdatei, "Allgemein", "AutosaveCheck", true);
+}
+
+}  // namespace
+
+bool LSU_Spiel_speichern(const std::string& ordner) {
+    const std::string voll = Programmpfad + ordner;
+    auto d = [&](const char* name) { return voll + "\\" + name; };
+    const bool gut =
+        LSU_Karte_speichern(d("Map.sav")) && LSU_Personen_speichern(d("P.sav")) && WU_Speichern(d("F.sav")) &&
+        Hase_Speichern(d("H.sav")) && LSU_Hafenarray_speichern(d("HA.sav")) &&
+        Schiff_File_Save(d("HS.sav")) && JU_Speichern(d("W.sav")) && WRU_Speichern(d("WRU.sav")) &&
+        AAU_Speichern(d("AAU.sav")) && ERU_Speichern(d("ERU.sav")) && EDU_Speichern(d("EDU.sav")) &&
+        NGU_Speichern(voll + "\\") && SBLS_Schablonen_speichern(voll) && DiaU_speichern(voll) &&
+        BMU_File_Save(d("BMU.sav")) && LGK_File_Save(voll) && GU_Warenwerte_speichern(d("GUSPA.sav")) &&
+        BrU_Speichern(d("BrU.sav")) && Oberflaeche().IAU_Edikte_speichern(d("IAU_Edikt.sav")) &&
+        SchU_Schutt_File_Save(d("SUT.sav")) && LSU_Spieler_speichern(d("G.sav")) &&
+        LSU_Objekte_speichern(d("OB.sav")) && OB_File_Save(d("OBMA.sav")) &&
+        LSU_Patharray_speichern(d("Pat.sav")) && LSU_Script_schreiben(d("script.ini")) &&
+        packs_kopieren(Programmpfad + "Daten\\", voll + "\\", "LSU_Spiel_speichern");
+    if (!gut) Fehler_melden("LSU_Spiel_speichern > Spielstand unvollstaendig: " + voll);
+    return gut;
+}
+
+bool LSU_Speichern(const std::string& name) {
+    Autosave_Zaehler = 0;
+    for (const char* ordner : {"save\\", "save\\Kampagne\\", "save\\single\\", "save\\multi\\"})
+        if (!Ordner_existiert(Programmpfad + ordner)) Ordner_anlegen(Programmpfad + ordner);
+    if (!Spiel_laeuft()) return false;
+    if (!name_gueltig(name)) {
+        Fehler_melden("LSU_Speichern > kein gueltiger Name fuer einen Spielstand: " + name);
+        return false;
+    }
+    // The new save is built beside the old one and takes its place at the end.
+    const std::string ziel = Programmpfad + "save\\single\\" + name;
+    const std::string neu_rel = "save\\~" + name + ".neu";
+    const std::string neu = Programmpfad + neu_rel;
+    const std::string alt = Programmpfad + "save\\~" + name + ".alt";
+    // A save cut off between its two renames left the old game under the second name.
+    if (!Ordner_existiert(ziel) && Ordner_existiert(alt)) Pfad_umbenennen(alt, ziel);
+    Ordner_loeschen(neu);
+    Ordner_loeschen(alt);
+    bool gut = Ordner_anlegen(neu);
+    // Files of the old save that this save does not write stay, as do other keys of its script.ini.
+    if (gut && Ordner_existiert(ziel)) gut = dateien_kopieren(ziel, neu);
+    gut = gut && LSU_Spiel_speichern(neu_rel);
+    if (gut) {
+        const bool hatte_alten = Ordner_existiert(ziel);
+        gut = (!hatte_alten || Pfad_umbenennen(ziel, alt)) && Pfad_umbenennen(neu, ziel);
+        if (!gut && hatte_alten && !Ordner_existiert(ziel)) Pfad_umbenennen(alt, ziel);
+    }
+    Ordner_loeschen(neu);
+    Ordner_loeschen(alt);
+    if (!gut) Fehler_melden("LSU_Speichern > Spiel nicht gespeichert, der alte Spielstand bleibt: " + ziel);
+    return gut;
+}
+
+void LSU_Karte_aufbauen() {
+    for (std::size_t c = 0; c < Karte.size(); ++c) MG_Feld_Textur(static_cast<int>(c));
+    IU_Inseln_erzeugen();
+    IU_Spielerfelder_anlegen();
+}
+
+void LSU_Einheiten_laden(const std::string& pfad) {
+    auto d = [&](const char* name) { return pfad + "\\" + name; };
+    status("Lade Personen");
+    LoadfromArrayFile(Personen, d("P.sav"));
+    status("Lade Kaninchen");
+    Hase_Laden(d("H.sav"));
+    Hafen_File_Load(d("HA.sav"));
+    Schiff_File_Load(d("HS.sav"));
+    status(W("Lade Bauernhöfe und Förster"));
+    WU_Laden(d("F.sav"));
+    status(W("Lade Arbeitsaufträge"));
+    JU_Laden(d("W.sav"));
+    WRU_Laden(d("WRU.sav"));
+    AAU_Laden(d("AAU.sav"));
+    ERU_Laden(d("ERU.sav"));
+    EDU_Laden(d("EDU.sav"));
+    NGU_Laden(pfad + "\\");
+    LGK_File_Load(pfad);
+    status(W("Lade Gebäude"));
+    LoadfromArrayFile(Objekte, d("Ob.sav"));
+    status("Lade Mitspieler");
+    LoadfromArrayFile(Spieler, d("G.sav"));
+    status("Lade Pathfinder");
+    LSU_Patharray_Load(d("Pat.sav"));
+}
+
+bool LSU_Laden(const std::string& name, const std::string& ordner) {
+    Ladevorgang = true;
+    Oberflaeche().TPU_Ladestatus_leeren();
+    Oberflaeche().Panelanzeigen(64);
+    const std::string pfad = Programmpfad + "save\\" + ordner + name;
+    const std::string skript = pfad + "\\script.ini";
+    bool geladen = false;
+    LSU_Groessen groessen;
+    std::optional<std::vector<Kartenlauf>> karte;
+    bool karte_kaputt = false;
+    // Everything that decides whether the game can be built is checked before the running
+    // game is given up.
+    bool lesbar = name_gueltig(name) && Ordner_existiert(pfad) && Datei_existiert(skript) &&
+                  LSU_Script_pruefen(skript, groessen);
+    if (lesbar) {
+        karte = Map_lesen(pfad, static_cast<std::size_t>(groessen.MA) + 1, karte_kaputt);
+        lesbar = !karte_kaputt;
+    }
+    if (!lesbar) {
+        Fehler_melden("Savegame konnte nicht geladen werden: " + pfad);
+    } else {
+        status("Lade " + ordner + name);
+        MG_Welt_zuruecksetzen();
+        LSU_Script_lesen(pfad);
+        status("Lade Spielkarte");
+        if (karte) Map_anwenden(*karte);
+        status("Erstelle Wirtschaftsbereiche und Sectoren");
+        LSU_Karte_aufbauen();
+        LSU_Einheiten_laden(pfad);
+        OB_File_Load(pfad + "\\OBMA.sav");
+        status(W("Lade Baumenü"));
+        BMU_File_Load(pfad);
+        status("Erwecke Personen");
+        PM_Hoechsten_Index_bestimmen();
+        status("Schicke Personen zur Arbeiten");
+        PFU_Init();
+        IU_Spieler_Inseln_nach_Laden();
+        SBLS_Schablonen_laden(pfad);
+        // The start building of the loaded templates, not of the game before.
+        if (Platzierungsmodus) Bau_Typ = SBU_Start_ID;
+        SchU_Schutt_File_Load(pfad + "\\SUT.sav");
+        IndexU_Index_neu_aufbauen();
+        status("Lade Interface");
+        Render().ML_Iconpacks_laden(pfad + "\\");
+        Render().ML_Packlisten_erzeugen();
+        packs_kopieren(pfad + "\\", Programmpfad + "Daten\\", "LSU_Laden");
+        IWU_Index_aufbauen();
+        status("Lade Diagramme");
+        DiaU_Init();
+        DiaU_laden(pfad);
+        GU_Warenwerte_laden(pfad + "\\GUSPA.sav");
+        BrU_Laden(pfad + "\\BrU.sav");
+        Oberflaeche().IAU_Edikte_laden_Save(pfad + "\\IAU_Edikt.sav");
+        EDU_Edikte_initialisieren();
+        RU_Ressourcen_erfassen();
+        Neuzeichnen = true;
+        geladen = true;
+    }
+    Ladevorgang = false;
+    autosave_schalter_setzen();
+    return geladen;
+}
+
+void LSU_Hintergrund_laden() {
+    SSL = KSL = MSL = ISL = false;
+    Oberflaeche().Panelanzeigen(0);
+    LSU_Laden("KAP0", "Kampagne\\");
+    Oberflaeche().Panelanzeigen(1);
+}
+
+void LSU_Speichern_Dialog() {
+    if (!KSL && LSU_Speichername == "IRONMODUS") return;
+    Speichervorgang = true;
+    Oberflaeche().Panelanzeigen(60);
+    LSU_Letzter_Speichername = LSU_Speichername;
+    // Only a game that was written is announced as saved.
+    if (LSU_Speichern(KSL ? "IRONMODUS" : LSU_Speichername))
+        GUI_Info_add(246, -1, "Gespeichert als" + LSU_Speichername);
+    Speichervorgang = false;
+}
+
+void LSU_Spielstaende_auflisten() {
+    const std::string ordner = Programmpfad + "save\\single\\";
+    if (!Ordner_existiert(ordner)) return;
+    LSU_Spielstand_Letzter = -1;
+    for (const std::string& name : Ordner_eintraege(ordner)) {
+        if (LSU_Spielstand_Letzter == LSU_Spielstaende_max - 1) break;
+        if (!Ordner_existiert(ordner + name)) continue;
+        LSU_Spielstand& e = LSU_Spielstandliste[static_cast<std::size_t>(++LSU_Spielstand_Letzter)];
+        e.Name = name;
+        Config_ReadString("save\\single\\" + name + "\\script.ini", "Main", "Time", e.Zeit, "Not Found");
+    }
+    for (int i = LSU_Spielstand_Letzter + 1; i < LSU_Spielstaende_max; ++i)
+        LSU_Spielstandliste[static_cast<std::size_t>(i)].Name.clear();
+}
+
+void LSU_Spielstand_loeschen(const std::string& pfad) {
+    if (Ordner_existiert(pfad)) LSU_Ordner_loeschen(pfad);
+}
+
+bool LSU_Ordner_loeschen(const std::string& pfad) { return Ordner_loeschen(pfad) && !Ordner_existiert(pfad); }
+
+void LSU_Persistenzdienst::LSU_Hintergrund_laden() { ::LSU_Hintergrund_laden(); }
+bool LSU_Persistenzdienst::LSU_Speichern(const std::string& name) { return ::LSU_Speichern(name); }
+bool LSU_Persistenzdienst::LSU_Laden(const std::string& name, const std::string& ordner) {
+    return ::LSU_Laden(name, ordner);
+}

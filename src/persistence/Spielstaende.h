@@ -1,8 +1,56 @@
 #pragma once
-// Save games.
+// Save games: a game is a folder of text files below save\single\ (the
+// campaign folder save\Kampagne\ holds games of the same layout that are only
+// read). This unit writes and reads the folder through each unit's own file
+// routines, keeps the list of saved games for the load and save panels, and
+// loads the backdrop game at start-up.
+//
+// A save is written into a fresh folder first and takes the place of the old
+// one only when every file was written, so a failed save keeps the old game.
+#include <array>
 #include <string>
 
+#include "foundation/Seams.h"
+
+struct LSU_Spielstand {
+    std::string Name;  // the folder name
+    std::string Zeit;  // "Time" of its script.ini
+};
+
+inline constexpr int LSU_Spielstaende_max = 10;
+extern std::array<LSU_Spielstand, LSU_Spielstaende_max> LSU_Spielstandliste;
+// The last filled entry, -1 none.
+extern int LSU_Spielstand_Letzter;
 // The name typed in the save panel.
 extern std::string LSU_Speichername;
-// The name the next quick save is written under.
+// The name last loaded from the list or the campaign, or last saved through the dialog.
 extern std::string LSU_Letzter_Speichername;
+
+// Saves the running game as save\single\<name>; false when nothing was saved (no game runs,
+// a name that is not a folder name, or a file could not be written: the old save is kept).
+bool LSU_Speichern(const std::string& name);
+// Writes every file of the game into the folder (relative to the program folder);
+// false as soon as one could not be written (reported).
+bool LSU_Spiel_speichern(const std::string& ordner);
+// Loads save\<ordner><name>; false when nothing was loaded and the running game is as it was.
+bool LSU_Laden(const std::string& name, const std::string& ordner);
+// Steps of the load, given the full save-folder path without a trailing separator.
+void LSU_Einheiten_laden(const std::string& pfad);
+void LSU_Karte_aufbauen();
+// The backdrop game "KAP0" of the campaign folder behind the main menu.
+void LSU_Hintergrund_laden();
+// Saves under the name typed in the save dialog.
+void LSU_Speichern_Dialog();
+// Refills LSU_Spielstandliste with the first ten folders of save\single\.
+void LSU_Spielstaende_auflisten();
+// Deletes a saved game's folder, given as the full path.
+void LSU_Spielstand_loeschen(const std::string& pfad);
+// Deletes a folder with everything in it; true on success.
+bool LSU_Ordner_loeschen(const std::string& pfad);
+
+// The save games as the shell and the frame loop reach them.
+struct LSU_Persistenzdienst : PersistenzSeam {
+    void LSU_Hintergrund_laden() override;
+    bool LSU_Speichern(const std::string& name) override;
+    bool LSU_Laden(const std::string& name, const std::string& ordner) override;
+};

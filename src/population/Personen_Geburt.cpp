@@ -26,7 +26,16 @@
 #include "economy/Objekte.h"
 #include "economy/Objekte_Betrieb.h"
 #include "population/Bewegung.h"
-#include "population/Vorlaeufig_handeln.h"
+#include "economy/Baustelle.h"
+#include "economy/Haefen.h"
+#include "population/Animation.h"
+#include "population/Jobschritt.h"
+#include "population/Personen_Skills.h"
+#include "world/Hasen.h"
+#include "world/Kartengenerator.h"
+#include "world/Landschaft.h"
+#include "world/Pfade.h"
+#include "world/Wachstum.h"
 #include "world/Karte.h"
 
 namespace {

@@ -7,7 +7,15 @@
 #include <string>
 
 #include "economy/Spieler.h"
-#include "economy/Vorlaeufig_ki.h"
+#include "economy/Baustelle.h"
+#include "economy/Diagramm.h"
+#include "economy/Errungenschaften.h"
+#include "economy/Objekte.h"
+#include "economy/Warenstatistik.h"
+#include "population/Animation.h"
+#include "population/Bauauftraege.h"
+#include "population/Befehlsliste.h"
+#include "world/Hasen.h"
 #include "foundation/Fehler.h"
 #include "foundation/Geometrie.h"
 #include "foundation/Seams.h"

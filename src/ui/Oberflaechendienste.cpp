@@ -1,7 +1,26 @@
 #include "ui/Oberflaechendienste.h"
 
+#include "ui/InterfacePanel.h"
+#include "ui/MouseOver.h"
+#include "ui/Panelschalter.h"
 #include "ui/Textausgabe.h"
+#include "ui/Vorlaeufig_ui_panels.h"
 
+bool Oberflaechendienste::MO_Mouseover(bool klick) { return ::MO_Mouseover(klick); }
+// The seam passes the action first; the executor takes the info number first.
+void Oberflaechendienste::MOAktion(int aktion, int info, int parameter) {
+    ::MOAktion(info, aktion, parameter);
+}
+void Oberflaechendienste::Panelanzeigen(int panel) { ::Panelanzeigen(panel); }
+void Oberflaechendienste::ITP_Panels_laden() { ::ITP_Panels_laden(); }
+void Oberflaechendienste::ITP_Paneltabellen_leeren() { ::ITP_Paneltabellen_leeren(); }
+void Oberflaechendienste::MO_UIdat_laden() { ::MO_UIdat_laden(); }
+void Oberflaechendienste::IAU_Edikte_laden() { ::IAU_Edikte_laden(); }
+void Oberflaechendienste::Showtext() { ::Showtext(); }
 void Oberflaechendienste::TPU_2D_Modus() { ::TPU_2D_Modus(); }
 void Oberflaechendienste::TPU_Ladestatus_add(const std::string& text) { ::TPU_Ladestatus_add(text); }
 void Oberflaechendienste::TPU_Ladestatus_leeren() { ::TPU_Ladestatus_leeren(); }
+bool Oberflaechendienste::Ingamemenue_sichtbar() { return ITP_Panel_sichtbar(ITP_InGameMain); }
+bool Oberflaechendienste::Speicherpanel_sichtbar() { return ITP_Panel_sichtbar(ITP_Speicherpanel); }
+// The player types the name on the options panel.
+bool Oberflaechendienste::Spielernamepanel_sichtbar() { return ITP_Panel_sichtbar(ITP_OptionsPanel); }

@@ -32,6 +32,8 @@ int SingelGameTYPWahl = SingelGameTYPWahl_Standard;
 int SingelGameGroessenWahl = SingelGameGroessenWahl_Standard;
 int SingelGamerohstoffWahl = SingelGamerohstoffWahl_Standard;
 int SingelGameKIanzahl = SingelGameKIanzahl_Standard;
+bool ELE = false;
+bool CLT = false;
 int SingelGameKILevel = SingelGameKILevel_Standard;
 int KI_Insel = -1;
 
@@ -69,6 +71,8 @@ void MG_Einstellungen_zuruecksetzen() {
     SingelGamerohstoffWahl = SingelGamerohstoffWahl_Standard;
     SingelGameKIanzahl = SingelGameKIanzahl_Standard;
     SingelGameKILevel = SingelGameKILevel_Standard;
+    ELE = false;
+    CLT = false;
     KI_Insel = -1;
 }
 

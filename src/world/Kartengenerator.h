@@ -12,6 +12,8 @@ extern int SingelGameTYPWahl;       // map type 0..7
 extern int SingelGameGroessenWahl;  // size 0..9: side 256 + 64 x choice
 extern int SingelGamerohstoffWahl;  // plant density 0..9
 extern int SingelGameKIanzahl;      // computer-clan density 0..6
+extern bool ELE;                    // endless ore: mining never lowers the land
+extern bool CLT;                    // clan division
 extern int SingelGameKILevel;       // highest level of the computer clans 1..6 (6: no cap)
 
 inline constexpr int SingelGameTYPWahl_Standard = 2;

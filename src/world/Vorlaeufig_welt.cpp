@@ -2,5 +2,3 @@
 #include "world/Vorlaeufig_welt.h"
 
 int Mouseoverfunktion_Nummer = 0;
-
-void JU_Pflanze_Auftrag_beenden(int, int, int) {}

@@ -7,9 +7,7 @@
 #include "economy/Baustelle.h"
 #include "economy/Bauvorschau.h"
 #include "economy/Objekte.h"
-
-// Construction orders: clean-up when a plant of a growth order disappears.
-void JU_Pflanze_Auftrag_beenden(int ware, int pflanzenfeld, int gebaeudefeld);
+#include "population/Bauauftraege.h"
 
 // The interface's hover function of the frame.
 extern int Mouseoverfunktion_Nummer;

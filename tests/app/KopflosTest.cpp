@@ -28,10 +28,8 @@ Bild mitschnitt_lesen(const fs::path& p) {
 // code is leak-checked by the unit tests.
 const std::string kein_leckbericht = "ASAN_OPTIONS=detect_leaks=0";
 
-TEST(Kopflos, StartsDrawsAndClosesCleanly) {
-    bhmtest::TempDir dir;
-    fs::copy(BHM_GAME_DIR, dir.path(), fs::copy_options::recursive);
-    ASSERT_FALSE(fs::exists(dir.path() / "Config.ini"));
+// Runs the game for four frames in the folder and captures the last one as frame.bmp.
+void vier_frames(const bhmtest::TempDir& dir) {
     std::string befehl = "cd '" + dir.path().string() +
                          "' && SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy " + kein_leckbericht +
                          " ./brandenhofmark --frames 4 "
@@ -39,11 +37,25 @@ TEST(Kopflos, StartsDrawsAndClosesCleanly) {
     int status = std::system(befehl.c_str());
     ASSERT_TRUE(WIFEXITED(status)) << dir.read("log.txt");
     EXPECT_EQ(WEXITSTATUS(status), 0) << dir.read("log.txt");
+}
+
+TEST(Kopflos, StartsDrawsAndClosesCleanly) {
+    bhmtest::TempDir dir;
+    fs::copy(BHM_GAME_DIR, dir.path(), fs::copy_options::recursive);
+    ASSERT_FALSE(fs::exists(dir.path() / "Config.ini"));
+    // Without the backdrop game nothing stands behind the menu.
+    fs::remove_all(dir.path() / "save");
+    vier_frames(dir);
 
     std::string config = dir.read("Config.ini");
     EXPECT_NE(config.find("[Allgemein]"), std::string::npos);
     EXPECT_NE(config.find("Spielername="), std::string::npos);
     EXPECT_NE(config.find("SpielerfarbeR=100"), std::string::npos);
+
+    // The start-up loaded every panel of the game: the log names each by its number.
+    std::string panels = dir.read("Daten/Panel_Interface_Log.Txt");
+    EXPECT_NE(panels.find("ID:0=Startbildschirm\r\n"), std::string::npos) << panels;
+    EXPECT_EQ(panels.find("ERROR"), std::string::npos) << panels;
 
     Bild b = mitschnitt_lesen(dir.path() / "frame.bmp");
     ASSERT_EQ(b.breite, 1280) << "the minimum client width";
@@ -52,6 +64,21 @@ TEST(Kopflos, StartsDrawsAndClosesCleanly) {
     EXPECT_EQ(mitte[0], 0);
     EXPECT_EQ(mitte[1], 0);
     EXPECT_EQ(mitte[2], 0) << "the clear colour is black";
+}
+
+TEST(Kopflos, TheBackdropGameStandsBehindTheMenu) {
+    bhmtest::TempDir dir;
+    fs::copy(BHM_GAME_DIR, dir.path(), fs::copy_options::recursive);
+    if (!fs::exists(dir.path() / "save" / "Kampagne" / "KAP0" / "script.ini"))
+        GTEST_SKIP() << "no backdrop game";
+    fs::remove(dir.path() / "Daten" / "Gebaeudepack.BMP");
+    vier_frames(dir);
+    Bild b = mitschnitt_lesen(dir.path() / "frame.bmp");
+    ASSERT_EQ(b.breite, 1280);
+    const std::uint8_t* mitte = b.Zeile(b.hoehe / 2) + 3 * (b.breite / 2);
+    EXPECT_NE(mitte[0] + mitte[1] + mitte[2], 0) << "the loaded world is drawn around the centre";
+    // The loaded game's packs are the game's packs now.
+    EXPECT_TRUE(fs::exists(dir.path() / "Daten" / "Gebaeudepack.BMP"));
 }
 
 TEST(Kopflos, NoOpenGlMeansAClearMessageAndAFailureStatus) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "population/Befehlsliste.h"
+
 #include <tuple>
 
 #include "economy/Arbeiterslots.h"
@@ -116,15 +118,16 @@ TEST(Betrieb, DemolishingASite) {
     Bauwelt w;
     const int o = baustelle(0, 0);
     Objektzeile& z = Objekte[static_cast<std::size_t>(o)];
-    EXPECT_EQ(OM_Abriss(o), 0);
-    EXPECT_EQ(z.Zustand(), 1);
-    EXPECT_EQ(Spieler[0].Baustellen(), 1);
-    // The material under way arrives: the site is finished and at once emptied into a ruin.
-    liefern(o);
+    // Striking the open material orders counts their material as supplied: the site is
+    // finished and, demolition being requested, at once emptied into a ruin.
+    EXPECT_EQ(OM_Abriss(o), 1);
     EXPECT_EQ(z.Zustand(), 2);
     EXPECT_EQ(Spieler[0].Baustellen(), 0);
     EXPECT_EQ(OB_Anzahl_freie_Slots(o), 0);
     EXPECT_EQ(BMU_Zaehler[0][0], (BMU_Eintrag{0, 0}));
+    for (const JU_Befehle& liste : JU_Befehlsliste)
+        for (int i = 0; i < liste.Anzahl; ++i)
+            EXPECT_NE(liste.Befehle[static_cast<std::size_t>(i)].Befehl, 350) << "a material order is left";
 }
 
 TEST(Betrieb, HouseWithInhabitantsIsNotDemolished) {

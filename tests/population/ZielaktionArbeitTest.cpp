@@ -314,6 +314,9 @@ TEST(ZielaktionArbeit, AFootprintWithOnlyFreeCellsIsMarkedAndCheckedAgainLater) 
     const int p = welt.bauer(502, welt.anker);
     W::K(welt.anker + 1).Block() = -1;
     W::K(welt.anker + 2).Block() = -1;
+    // The builder's cell is an island of its own: no free spot to step aside to.
+    for (Kartenfeld& k : Karte) k.Insel() = 1;
+    W::K(welt.anker).Insel() = 0;
     ZAU_Zielaktion_Manager(p);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(W::K(welt.anker + i).Block(), 0);
     // The site cannot be taken yet: no free spot found, so the builder waits where it stands.

@@ -88,6 +88,9 @@ TEST(Zielaktion, APersonSentAwayWithoutAFreeCellLooksForAJobWhereItStands) {
     const int c = W::feld(5, 5);
     const int p = W::walker(c, c, 152);
     Spieler[0].Ohne_Arbeit() = 0;
+    // The person's cell is an island of its own: no free cell to be sent to.
+    for (Kartenfeld& k : Karte) k.Insel() = 1;
+    W::K(c).Insel() = 0;
     ZAU_Wegschicken(p);
     EXPECT_EQ(W::P(p).AuftragID(), 3);
     EXPECT_EQ(W::P(p).Zielfeld(), c);

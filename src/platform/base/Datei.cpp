@@ -129,6 +129,12 @@ bool Ordner_loeschen(const std::string& pfad) {
     return !ec;
 }
 
+bool Pfad_umbenennen(const std::string& von, const std::string& nach) {
+    std::error_code ec;
+    fs::rename(Pfad_aufloesen(von), Pfad_aufloesen(nach), ec);
+    return !ec;
+}
+
 std::vector<std::string> Ordner_eintraege(const std::string& pfad) {
     std::vector<std::string> namen;
     DIR* d = opendir(Pfad_aufloesen(pfad).c_str());

@@ -30,6 +30,9 @@ bool Datei_loeschen(const std::string& pfad);
 bool Datei_kopieren(const std::string& quelle, const std::string& ziel);
 // Deletes a folder and everything in it; false on failure.
 bool Ordner_loeschen(const std::string& pfad);
+// Renames a file or folder in one step (the destination must not be a folder that holds
+// anything); false on failure.
+bool Pfad_umbenennen(const std::string& von, const std::string& nach);
 // Names (Windows-1252) of the entries of a folder, in the order the file system returns them.
 std::vector<std::string> Ordner_eintraege(const std::string& pfad);
 

@@ -1,0 +1,35 @@
+#pragma once
+// Work orders by ware use: the one order a worker gets for one goods slot of
+// its workplace - fetch the ware from another building, produce it, plant it,
+// hunt it, gather it from the landscape or clear rubble - and the supplier
+// search the fetching orders share.
+
+// Order codes given here.
+inline constexpr int JU_Auftrag_Sammeln = 100;
+inline constexpr int JU_Auftrag_Pflanzen = 140;
+inline constexpr int JU_Auftrag_Tragen = 200;
+inline constexpr int JU_Auftrag_Herstellen = 250;
+inline constexpr int JU_Auftrag_Falle = 600;
+
+// One order for goods slot j of workplace w; true when the person got one.
+bool JU_Auftrag_geben(int person, int w, int j);
+// The anchor cell of the nearest building on the buyer's island that sells one
+// unit of the ware to the buyer, or -1.
+int JU_Lieferant_suchen(int b, int ware, bool gleicher_typ_erlaubt);
+// Distance from the cell to the nearest seller of the ware for the clan (below 121), or -1.
+int JU_Lieferant_Distanz(int feld, int ware, int spieler);
+// The same for the interface's text pages.
+int JU_Auftrag_Text(int feld, int ware, int spieler);
+
+// The orders of the slot uses; each (person, workplace, ware).
+bool JU_Auftrag_Holen(int person, int w, int ware);
+bool JU_Auftrag_Hafen(int person, int w, int ware);
+bool JU_Auftrag_Produktion(int person, int w, int ware);
+bool JU_Auftrag_Anbau(int person, int w, int ware);
+bool JU_Auftrag_Jagd(int person, int w, int ware);
+bool JU_Auftrag_Schutt(int person, int w, int ware);
+bool JU_Auftrag_Resource_A(int person, int w, int ware);
+bool JU_Auftrag_Resource_B(int person, int w, int ware);
+bool JU_Auftrag_Stein(int person, int w, int ware);
+bool JU_Auftrag_Suche_A(int person, int w, int ware);
+bool JU_Auftrag_Suche_B(int person, int w, int ware);

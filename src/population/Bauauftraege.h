@@ -1,0 +1,20 @@
+#pragma once
+// Construction, material and harbour orders: what a person or an idle ship
+// takes from its clan's order list, the loads for idle ships, and the clean-up
+// of a vanished plant's order.
+
+// Order codes a person gets here.
+inline constexpr int JU_Auftrag_Material = 350;
+inline constexpr int JU_Auftrag_Bauen = 500;
+inline constexpr int JU_Auftrag_Hafen_Reise = 850;
+
+// The person takes the clan's order at the index; false leaves everything as it was.
+bool JU_Bauauftrag_annehmen(int spieler, int index, int person);
+bool JU_Materialauftrag_annehmen(int spieler, int index, int person);
+bool JU_Befehl_Hafen(int spieler, int index, int person);
+// A passenger waiting at one of the ship's clan's harbours boards the idle ship.
+bool JU_Schiff_beladen(int schiff);
+// A goods load between two harbours of the ship's clan.
+bool JU_Hafenjob_vergeben(int schiff);
+// The plant of a growth order disappeared: its cell is freed and the building's order cancelled.
+void JU_Pflanze_Auftrag_beenden(int ware, int pflanzenfeld, int gebaeudefeld);

@@ -1,0 +1,348 @@
+// The update client against a local fake update server.
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/time.h>
+#include <unistd.h>
+#include <zlib.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+#include <thread>
+
+#include "common/ProgrammOrdner.h"
+#include "foundation/Config.h"
+#include "foundation/Fehler.h"
+#include "foundation/Hilfen.h"
+#include "foundation/Seams.h"
+#include "persistence/Update.h"
+#include "platform/base/Tcp.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The server side of one connection.
+struct Gegenstelle {
+    int fd;
+    bool int_lesen(std::int32_t& w) const {
+        std::uint32_t n = 0;
+        std::size_t gelesen = 0;
+        while (gelesen < 4) {
+            const ssize_t k = recv(fd, reinterpret_cast<char*>(&n) + gelesen, 4 - gelesen, 0);
+            if (k <= 0) return false;
+            gelesen += static_cast<std::size_t>(k);
+        }
+        w = static_cast<std::int32_t>(ntohl(n));
+        return true;
+    }
+    void int_senden(std::int32_t w) const {
+        const std::uint32_t n = htonl(static_cast<std::uint32_t>(w));
+        send(fd, &n, 4, MSG_NOSIGNAL);
+    }
+    void bytes_senden(const std::string& b) const { send(fd, b.data(), b.size(), MSG_NOSIGNAL); }
+    // One transfer; false when the client did not answer the length with the same length.
+    bool datei_senden(const std::string& b) const {
+        int_senden(static_cast<std::int32_t>(b.size()));
+        std::int32_t echo = -9;
+        if (!int_lesen(echo) || echo != static_cast<std::int32_t>(b.size())) return false;
+        bytes_senden(b);
+        return true;
+    }
+    // True when the client closes without sending anything more.
+    bool nichts_mehr() const {
+        char c;
+        return recv(fd, &c, 1, 0) == 0;
+    }
+};
+
+// Listens on a free local port and runs the script for the one connection it accepts.
+class Fakeserver {
+public:
+    explicit Fakeserver(std::function<void(const Gegenstelle&)> skript) {
+        lausch_ = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        bind(lausch_, reinterpret_cast<sockaddr*>(&a), sizeof a);
+        listen(lausch_, 1);
+        socklen_t l = sizeof a;
+        getsockname(lausch_, reinterpret_cast<sockaddr*>(&a), &l);
+        port = ntohs(a.sin_port);
+        faden_ = std::thread([this, skript] {
+            pollfd p{lausch_, POLLIN, 0};
+            if (poll(&p, 1, 5000) <= 0) return;
+            const int fd = accept(lausch_, nullptr, nullptr);
+            timeval tv{3, 0};
+            setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
+            skript(Gegenstelle{fd});
+            close(fd);
+        });
+    }
+    ~Fakeserver() {
+        faden_.join();
+        close(lausch_);
+    }
+    int port = 0;
+
+private:
+    int lausch_ = -1;
+    std::thread faden_;
+};
+
+struct Updateanzeige : UiSeam {
+    std::map<int, std::string> zeilen;
+    int zaehler = 250;
+    void TPU_Updatestatus_setzen(int zeile, const std::string& text) override { zeilen[zeile] = text; }
+    void IFU_Updateanzeige_Zaehler_setzen(int n) override { zaehler = n; }
+};
+
+struct Fensterprotokoll : ShellSeam {
+    int frames = 0;
+    bool beenden = false;
+    void Grafik_Engiene(bool) override { ++frames; }
+    void Programm_beenden() override { beenden = true; }
+};
+
+std::string komprimiert(const std::string& text) {
+    uLongf n = compressBound(text.size());
+    std::string aus(n, '\0');
+    compress(reinterpret_cast<Bytef*>(aus.data()), &n, reinterpret_cast<const Bytef*>(text.data()),
+             text.size());
+    aus.resize(n);
+    return aus;
+}
+
+class Update : public ::testing::Test {
+protected:
+    bhmtest::ProgrammOrdner ordner;
+    Updateanzeige ui;
+    Fensterprotokoll fenster;
+    void SetUp() override {
+        Error_Silence = false;
+        Errorloger = false;
+        Oberflaeche_setzen(&ui);
+        Shell_setzen(&fenster);
+        Server = "127.0.0.1";
+        Version = "1.0";
+        IFV_Empfangszeit_ms = 500;
+        IFV_Dateiliste.clear();
+    }
+    void TearDown() override {
+        Oberflaeche_setzen(nullptr);
+        Shell_setzen(nullptr);
+        IFV_Port = 8096;
+        IFV_Empfangszeit_ms = 10000;
+        IFV_Dateiliste.clear();
+    }
+    fs::path programm() const { return ordner.dir().path(); }
+    std::string updater() const { return ordner.dir().read("Updater.exe"); }
+    void pruefen(Fakeserver& s) {
+        IFV_Port = s.port;
+        Update_pruefen(10);
+    }
+};
+
+// The usual server: the command, the list, the client's size and index, then the file when asked.
+struct Ablauf {
+    std::string liste;
+    std::string datei;
+    bool datei_senden = true;
+    std::int32_t befehl = 0, groesse = 0, index = 0;
+    bool echo_gut = false, danach_still = false;
+    void operator()(const Gegenstelle& g) {
+        if (!g.int_lesen(befehl)) return;
+        echo_gut = g.datei_senden(liste);
+        if (!g.int_lesen(groesse) || !g.int_lesen(index)) return;
+        if (datei_senden) echo_gut = g.datei_senden(datei) && echo_gut;
+        danach_still = g.nichts_mehr();
+    }
+};
+
+TEST_F(Update, AMissingUpdaterIsFetchedAndAnEqualVersionNeedsNoRestart) {
+    Ablauf ablauf{"1.0/2/x/0\r\nReadme.txt/4/P/1\r\nUpdater.exe/5/P/123\r\n", "HALLO"};
+    {
+        Fakeserver s(std::ref(ablauf));
+        pruefen(s);
+    }
+    EXPECT_EQ(ablauf.befehl, 10);
+    EXPECT_EQ(ablauf.groesse, -1);
+    EXPECT_EQ(ablauf.index, 2);
+    EXPECT_TRUE(ablauf.echo_gut) << "the client answers each length with the same length";
+    EXPECT_TRUE(ablauf.danach_still);
+    EXPECT_EQ(updater(), "HALLO");
+    EXPECT_FALSE(fs::exists(programm() / "Temp.tmp"));
+    EXPECT_EQ(ui.zeilen[2], "Load Patch");
+    EXPECT_EQ(ui.zeilen[3], "Check Updater.exe");
+    EXPECT_EQ(ui.zeilen[4], "Load new Updater.exe");
+    EXPECT_EQ(ui.zeilen[5], "Client is OK");
+    EXPECT_EQ(ui.zeilen[7], "PLEASE WAIT...");
+    EXPECT_EQ(ui.zaehler, 10);
+    EXPECT_EQ(fenster.frames, 3);
+    EXPECT_FALSE(fenster.beenden);
+    EXPECT_EQ(Fehlertext, "");
+    ASSERT_GE(IFV_Dateiliste.size(), 6u);
+    EXPECT_EQ(IFV_Dateiliste[1].Name, "Readme.txt");
+    EXPECT_EQ(IFV_Dateiliste[4].Name, "");
+}
+
+TEST_F(Update, ACurrentUpdaterIsNotFetchedAndANewVersionStartsIt) {
+    // A program that starts and ends at once.
+    fs::copy_file("/bin/true", programm() / "Updater.exe");
+    const auto groesse = static_cast<std::int32_t>(fs::file_size(programm() / "Updater.exe"));
+    const int hash = *Hashwert_Datei(Programmpfad + "Updater.exe");
+    Ablauf ablauf{
+        "2.5/1/x/0\r\nUpdater.exe/" + std::to_string(groesse) + "/P/" + std::to_string(hash) + "\r\n", "",
+        false};
+    {
+        Fakeserver s(std::ref(ablauf));
+        pruefen(s);
+    }
+    EXPECT_EQ(ablauf.groesse, groesse);
+    EXPECT_EQ(ablauf.index, 1);
+    EXPECT_TRUE(ablauf.danach_still) << "nothing is received after the two Integers";
+    EXPECT_EQ(ui.zeilen[4], "Updater.exe is OK");
+    EXPECT_EQ(ui.zeilen[5], "2.5");
+    EXPECT_EQ(ui.zeilen[6], "1.0");
+    EXPECT_TRUE(fenster.beenden);
+    EXPECT_EQ(Fehlertext, "");
+}
+
+TEST_F(Update, ACompressedUpdaterIsInflatedAndAnUnstartableOneIsReported) {
+    ordner.dir().write("Updater.exe", "ALT");
+    Ablauf ablauf{"9.9/0/x/0\r\n", komprimiert(std::string(20000, 'u'))};
+    // No "Updater.exe" line: record 4 is used, which the short list leaves empty.
+    IFV_Dateiliste.clear();
+    ablauf.liste = "9.9/3/x/0\r\na/1/P/1\r\nb/1/P/1\r\nc/1/P/1\r\nUpdater.exe/1/G/5\r\n";
+    {
+        Fakeserver s(std::ref(ablauf));
+        pruefen(s);
+    }
+    EXPECT_EQ(ablauf.index, 4);
+    EXPECT_EQ(updater(), std::string(20000, 'u'));
+    EXPECT_FALSE(fenster.beenden);
+    EXPECT_EQ(Fehlertext, "Die Updater.exe konnte nicht automatisch gestartet werden.");
+}
+
+TEST_F(Update, NoServerMeansServerNotFound) {
+    int s = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a);
+    socklen_t l = sizeof a;
+    getsockname(s, reinterpret_cast<sockaddr*>(&a), &l);
+    close(s);  // nobody listens there now
+    IFV_Port = ntohs(a.sin_port);
+    Update_pruefen(10);
+    EXPECT_EQ(Verbindungsfehler, Tcp_abgewiesen);
+    EXPECT_EQ(ui.zeilen[1], "Server not found!");
+    EXPECT_EQ(ui.zeilen[7], "PLEASE WAIT... ABORT");
+    EXPECT_EQ(ui.zaehler, 40);
+    EXPECT_EQ(fenster.frames, 1);
+}
+
+TEST_F(Update, AHostileOrBrokenServerEndsInServerOffline) {
+    struct Fall {
+        const char* name;
+        std::function<void(const Gegenstelle&)> skript;
+        const char* meldung = "";  // part of the report
+    };
+    const std::vector<Fall> faelle = {
+        {"closes after the command",
+         [](const Gegenstelle& g) {
+             std::int32_t b;
+             g.int_lesen(b);
+         }},
+        {"says nothing",
+         [](const Gegenstelle& g) {
+             std::int32_t b;
+             g.int_lesen(b);
+             std::this_thread::sleep_for(std::chrono::milliseconds(900));
+         }},
+        {"negative length",
+         [](const Gegenstelle& g) {
+             std::int32_t b;
+             g.int_lesen(b);
+             g.int_senden(-5);
+             g.nichts_mehr();
+         }},
+        {"length beyond the limit",
+         [](const Gegenstelle& g) {
+             std::int32_t b;
+             g.int_lesen(b);
+             g.int_senden(IFV_Groesse_max + 1);
+             g.nichts_mehr();
+         }},
+        {"transfer cut short",
+         [](const Gegenstelle& g) {
+             std::int32_t b;
+             g.int_lesen(b);
+             g.int_senden(100);
+             g.int_lesen(b);
+             g.bytes_senden("nur zehn..");
+         }},
+        {"drips too slowly",
+         [](const Gegenstelle& g) {
+             std::int32_t b;
+             g.int_lesen(b);
+             g.int_senden(2000);
+             g.int_lesen(b);
+             for (int i = 0; i < 12; ++i) {
+                 g.bytes_senden("x");
+                 std::this_thread::sleep_for(std::chrono::milliseconds(100));
+             }
+         },
+         "zu langsam"},
+        {"size is no number", Ablauf{"1.0/1/x/0\r\nUpdater.exe/fuenf/P/1\r\n", "HALLO"}},
+        {"name outside the program folder",
+         Ablauf{"1.0/0/x/0\r\na/1/P/1\r\nb/1/P/1\r\nc/1/P/1\r\n..\\boese.txt/5/P/1\r\n", "BOESE"},
+         "ausserhalb"},
+        {"absolute name",
+         Ablauf{"1.0/0/x/0\r\na/1/P/1\r\nb/1/P/1\r\nc/1/P/1\r\n\\tmp\\boese.txt/5/P/1\r\n", "BOESE"},
+         "ausserhalb"},
+        {"empty record 4", Ablauf{"1.0/0/x/0\r\n", "LEER"}},
+        {"compressed data that is none", Ablauf{"1.0/1/x/0\r\nUpdater.exe/5/G/1\r\n", "keine zlib-Daten"},
+         "zlib"},
+        {"compressed data cut short", [] {
+             std::string z = komprimiert(std::string(5000, 'k'));
+             z.resize(z.size() - 3);
+             return Ablauf{"1.0/1/x/0\r\nUpdater.exe/5/G/1\r\n", z};
+         }()}};
+    for (const Fall& f : faelle) {
+        ui.zeilen.clear();
+        ui.zaehler = 250;
+        Fehler_zuruecksetzen();
+        {
+            Fakeserver s(f.skript);
+            pruefen(s);
+        }
+        EXPECT_EQ(ui.zeilen[6], "Server Offline") << f.name;
+        EXPECT_EQ(ui.zeilen[7], "PLEASE WAIT...") << f.name;
+        EXPECT_EQ(ui.zaehler, 40) << f.name;
+        EXPECT_NE(Fehlertext, "") << f.name;
+        EXPECT_NE(Fehlertext.find(f.meldung), std::string::npos) << f.name << ": " << Fehlertext;
+        EXPECT_FALSE(fs::exists(programm() / "Updater.exe")) << f.name;
+        EXPECT_FALSE(fs::exists(programm().parent_path() / "boese.txt")) << f.name;
+        EXPECT_FALSE(fenster.beenden) << f.name;
+    }
+    EXPECT_FALSE(fs::exists("/tmp/boese.txt"));
+}
+
+TEST(UpdateFelder, FieldsOfALineAreCountedFromZero) {
+    EXPECT_EQ(IFV_Feld_lesen("a/bc/d", 0), "a");
+    EXPECT_EQ(IFV_Feld_lesen("a/bc/d", 1), "bc");
+    EXPECT_EQ(IFV_Feld_lesen("a/bc/d", 2), "d");
+    EXPECT_EQ(IFV_Feld_lesen("a/bc/d", 3), "");
+    EXPECT_EQ(IFV_Feld_lesen("a//d", 1), "");
+    EXPECT_EQ(IFV_Feld_lesen("", 0), "");
+}
+
+}  // namespace

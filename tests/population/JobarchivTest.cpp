@@ -1,0 +1,193 @@
+#include "population/Jobarchiv.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "foundation/Config.h"
+#include "foundation/Geometrie.h"
+#include "population/Auftragswelt.h"
+#include "world/Kartengenerator.h"
+
+namespace {
+
+using bhmtest::Auftragswelt;
+
+// Marks the cell as holding a person, so mode 37 finds it.
+void besetzen(int f) { Karte[static_cast<std::size_t>(f)].Person() = 1; }
+
+TEST(Schneckenroutine, RingOneIsWalkedInItsFixedOrder) {
+    Auftragswelt welt;
+    const int n = MG_Kartengroesse;
+    const int c0 = Auftragswelt::feld(10, 10);
+    const int ring1[6] = {c0 + 1, c0 + n, c0 + n - 1, c0 - 1, c0 - n, c0 + 1 - n};
+    for (int f : ring1) besetzen(f);
+    for (int i = 0; i < 6; ++i) {
+        JA_Suchring = 0;
+        EXPECT_EQ(Schneckenroutine(c0, 37, 0), ring1[i]) << i;
+        EXPECT_EQ(JA_Suchring, 1);
+        Karte[static_cast<std::size_t>(ring1[i])].Person() = -1;
+    }
+    EXPECT_EQ(Schneckenroutine(c0, 37, 0), -1);
+    besetzen(c0);
+    EXPECT_EQ(Schneckenroutine(c0, 37, 0), -1) << "the origin itself is never returned";
+    besetzen(c0 + 3);
+    EXPECT_EQ(Schneckenroutine(c0, 37, 0), c0 + 3);
+    EXPECT_EQ(JA_Suchring, 3);
+    Karte[static_cast<std::size_t>(c0 + 3)].Person() = -1;
+    besetzen(c0 + 4);
+    EXPECT_EQ(Schneckenroutine(c0, 37, 0), -1) << "mode 37 looks three rings out";
+}
+
+TEST(Schneckenroutine, EveryCellOfARingIsVisitedOnceAtItsRingDistance) {
+    Auftragswelt welt(64);
+    const int c0 = Auftragswelt::feld(30, 30);
+    // Mode 39 finds high ground; raise one cell at a time and see it found on the right ring.
+    for (int ring = 1; ring <= 4; ++ring)
+        for (int dx = -ring; dx <= ring; ++dx)
+            for (int dy = -ring; dy <= ring; ++dy) {
+                // Hexagonal ring distance with the neighbours (-1,+1) and (+1,-1).
+                const int hex = (std::abs(dx) + std::abs(dy) + std::abs(dx + dy)) / 2;
+                if (hex != ring) continue;
+                const int f = c0 + dx + dy * MG_Kartengroesse;
+                Karte[static_cast<std::size_t>(f)].LandType() = 6;
+                EXPECT_EQ(Schneckenroutine(c0, 39, 0), f) << dx << "/" << dy;
+                EXPECT_EQ(JA_Suchring, ring);
+                Karte[static_cast<std::size_t>(f)].LandType() = 4;
+            }
+}
+
+TEST(Schneckenroutine, PlantingPlaceNextToTheOriginIsTheRightNeighbour) {
+    Auftragswelt welt;
+    const int c0 = Auftragswelt::feld(10, 10);
+    JA_Suchring = 0;
+    EXPECT_EQ(Schneckenroutine(c0, 0, 0), c0 + 1);
+    EXPECT_EQ(JA_Suchring, 1);
+}
+
+TEST(Schneckenroutine, FreeCellSearchStopsAtRingTwentyFive) {
+    Auftragswelt welt(64);
+    const int c0 = Auftragswelt::feld(32, 32);
+    for (Kartenfeld& k : Karte) k.Insel() = 1;
+    Auftragswelt::K(c0).Insel() = 0;
+    Auftragswelt::K(c0 + 26).Insel() = 0;
+    JA_Suchring = 7;
+    EXPECT_EQ(Schneckenroutine(c0, 30, 0), -1) << "ring 26 is never tested";
+    EXPECT_EQ(JA_Suchring, 7) << "a failed search keeps the last ring";
+
+    Auftragswelt::K(c0 + 25).Insel() = 0;
+    EXPECT_EQ(Schneckenroutine(c0, 30, 0), c0 + 25);
+    EXPECT_EQ(JA_Suchring, 25);
+    Auftragswelt::K(c0 + 25).Block() = 1;
+    EXPECT_EQ(Schneckenroutine(c0, 30, 0), -1) << "a reserved cell is not free";
+}
+
+TEST(Schneckenroutine, FishingSearchResumesAtTheRingKeptInTheWorkplace) {
+    Auftragswelt welt;
+    const int c0 = Auftragswelt::feld(15, 15);
+    const int typ = Auftragswelt::vorlage("Produktion");
+    const int o = Auftragswelt::gebaeude(0, c0, typ);
+    // Two fishing places: on ring 1 (c0 + 1) and on ring 4 (c0 + 4), each with water at c - 1 + N... (c + N).
+    for (int f : {c0 + 1, c0 + 4}) {
+        Auftragswelt::K(f).LandType() = 1;
+        Auftragswelt::K(f + MG_Kartengroesse).LandType() = 0;
+    }
+    Bau_Testmodus = 5;
+    BPU_PFU_Indexliste.assign(Karte.size() + 1, 0);
+    EXPECT_EQ(Schneckenroutine(c0, 35, 0), c0 + 1);
+    EXPECT_EQ(BPU_PFU_Indexliste[static_cast<std::size_t>(c0 + 1)], 2)
+        << "developer overlay: the place found";
+    Bau_Testmodus = 0;
+    Auftragswelt::O(o).Zaehler() = 4;
+    EXPECT_EQ(Schneckenroutine(c0, 35, 0), c0 + 4);
+    EXPECT_EQ(BPU_PFU_Indexliste[static_cast<std::size_t>(c0 + 4)], 0) << "no overlay outside test mode 5";
+    Bau_Testmodus = 5;
+    EXPECT_EQ(Schneckenroutine(c0, 35, 0), c0 + 4) << "rings 1..3 are skipped";
+    EXPECT_EQ(JA_Suchring, 4);
+    EXPECT_EQ(BPU_PFU_Indexliste[static_cast<std::size_t>(c0 + 2)], 0) << "ring 2 is not tested";
+    EXPECT_EQ(BPU_PFU_Indexliste[static_cast<std::size_t>(c0 + 3 - 3 * MG_Kartengroesse)], 0)
+        << "nor the last cell of ring 3";
+    EXPECT_EQ(BPU_PFU_Indexliste[static_cast<std::size_t>(c0 + 4 - 3 * MG_Kartengroesse)], 1)
+        << "the walk starts with the first cell of ring 4";
+    Bau_Testmodus = 0;
+    Auftragswelt::S(0).Arbeitsradius() = 4;
+    EXPECT_EQ(Schneckenroutine(c0, 35, 0), -1) << "distance 4 is not below the work radius 4";
+    Auftragswelt::S(0).Arbeitsradius() = 10;
+    Auftragswelt::O(o).Zaehler() = 50;
+    EXPECT_EQ(Schneckenroutine(c0, 35, 0), -1) << "a ring kept beyond the radius searches nothing";
+    EXPECT_FALSE(Auftragswelt::gemeldet());
+}
+
+TEST(Schneckenroutine, TestsOfCoastAndSandNearTheMapBorderStayInsideTheMap) {
+    Auftragswelt welt(16);
+    for (Kartenfeld& k : Karte) k.LandType() = 2;
+    const int c0 = Auftragswelt::feld(1, 0);
+    const int typ = Auftragswelt::vorlage("Produktion");
+    Auftragswelt::gebaeude(0, c0, typ);
+    // Sand next to nothing higher: the first passing cell of ring 1.
+    EXPECT_EQ(Schneckenroutine(c0, 41, 0), c0 + 1);
+    for (Kartenfeld& k : Karte) k.LandType() = 1;
+    EXPECT_EQ(Schneckenroutine(Auftragswelt::feld(8, 15), 40, 0), -1) << "no water anywhere";
+    EXPECT_EQ(Schneckenroutine(Auftragswelt::feld(8, 0), 35, 0), -1);
+}
+
+TEST(Schneckenroutine, UnknownModesAreReported) {
+    Auftragswelt welt;
+    const int c0 = Auftragswelt::feld(10, 10);
+    EXPECT_EQ(Schneckenroutine(c0, 5, 0), -1);
+    EXPECT_EQ(Fehlertext, "Jobarchive/Feldkontrolle/Modus 5 nicht abgefangen");
+    Fehler_zuruecksetzen();
+    // The radius report comes first, before every tested cell reports the missing test.
+    Errorloger = true;
+    EXPECT_EQ(Schneckenroutine(c0, 77, 0), -1);
+    Errorloger = false;
+    std::string erster;
+    Config_ReadString(Configdatei, "Errorlog", "0", erster, "");
+    EXPECT_EQ(erster, "Jobarchive > Schneckenroutine > Modus unbekannt: 77");
+    EXPECT_EQ(Fehlertext, "Jobarchive/Feldkontrolle/Modus 77 nicht abgefangen");
+    Fehler_zuruecksetzen();
+    const int typ = Auftragswelt::vorlage("Produktion");
+    Auftragswelt::gebaeude(0, c0, typ);
+    EXPECT_EQ(Schneckenroutine(c0, 38, 0), -1);
+    EXPECT_EQ(Fehlertext, "Jobarchive/Feldkontrolle/Modus 38 nicht abgefangen");
+    Fehler_zuruecksetzen();
+    EXPECT_EQ(Schneckenroutine(c0, 28, 0), -1);
+    EXPECT_FALSE(Auftragswelt::gemeldet()) << "mode 28 finds nothing, silently";
+    EXPECT_EQ(Schneckenroutine(-5, 30, 0), -1);
+    EXPECT_TRUE(Auftragswelt::gemeldet()) << "an origin outside the map";
+    EXPECT_EQ(JA_Bauplatz_suchen(static_cast<int>(Karte.size()), 0, true), -1);
+    EXPECT_TRUE(Auftragswelt::gemeldet());
+}
+
+TEST(Schneckenroutine, IslandSearchFindsTheChosenIsland) {
+    Auftragswelt welt;
+    for (Kartenfeld& k : Karte) k.Insel() = 1;
+    const int ziel = Auftragswelt::feld(20, 3);
+    Auftragswelt::K(ziel).Insel() = 2;
+    KI_Insel = 2;
+    EXPECT_EQ(Schneckenroutine(Auftragswelt::feld(5, 28), 33, 0), ziel);
+}
+
+TEST(JA_Bauplatz_suchen, OnlyBuildingLandWithinReachIsTested) {
+    Auftragswelt welt(128);
+    // A template without footprint: no spot passes, so every tested cell gets its value.
+    const int typ = Auftragswelt::vorlage("Produktion");
+    for (Kartenfeld& k : Karte) k.Bauplatzwert() = 77;
+    const int c0 = Auftragswelt::feld(2, 2);
+    const int nah = Auftragswelt::feld(60, 59);   // distance 115
+    const int fern = Auftragswelt::feld(70, 70);  // distance 136, ring 68
+    const int berg = Auftragswelt::feld(3, 3);
+    Auftragswelt::K(berg).LandType() = 6;
+    EXPECT_EQ(JA_Bauplatz_suchen(c0, typ, false), -1);
+    EXPECT_NE(Auftragswelt::K(nah).Bauplatzwert(), 77);
+    EXPECT_EQ(Auftragswelt::K(fern).Bauplatzwert(), 77) << "distance 120 or more is passed over";
+    EXPECT_EQ(Auftragswelt::K(berg).Bauplatzwert(), 77) << "no building land";
+    EXPECT_EQ(Auftragswelt::K(c0).Bauplatzwert(), 77) << "the origin";
+
+    EXPECT_EQ(JA_Bauplatz_suchen(c0, typ, true), -1);
+    EXPECT_NE(Auftragswelt::K(fern).Bauplatzwert(), 77) << "unlimited";
+    EXPECT_FALSE(JA_Bauplatz_Feld_pruefen(1, c0, typ, true)) << "cells below 2 are never spots";
+    EXPECT_FALSE(JA_Bauplatz_Feld_pruefen(128 * 128 - 1, c0, typ, true));
+}
+
+}  // namespace

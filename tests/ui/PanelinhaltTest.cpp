@@ -1,0 +1,184 @@
+// The panels and hot zones the game ships: every panel loads without a report,
+// every well-known panel is there, every name and image is known.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "economy/Spieler.h"
+#include "platform/base/Datei.h"
+#include "foundation/Textzeilen.h"
+#include "platform/base/Text1252.h"
+#include "ui/Panelhilfe.h"
+
+using bhmtest::Oberflaeche_sauber;
+
+namespace {
+
+// The interface images the scripts name by title (image 0 is the blank 16 x 16 image).
+const char* const kBilder[] = {
+    "Leer",
+    "Ampel gelb",
+    "Ampel grün",
+    "Ampel rot",
+    "Baumodus",
+    "Baumodus knapp",
+    "Farbfeld",
+    "Farbpunkt",
+    "Fenster klein",
+    "Fensterrahmen",
+    "Forschung Lila",
+    "Forschung blau",
+    "Forschung gelb",
+    "Forschung grün",
+    "Forschung weiss",
+    "Frau",
+    "Haken an",
+    "Haken aus",
+    "Hintergrund",
+    "Knopf",
+    "Knopf breit",
+    "Knopf breit an",
+    "Knopf klein",
+    "Knopf klein an",
+    "Knopf schmal",
+    "Mann",
+    "Meldung Clan",
+    "Meldung Fehler",
+    "Meldung Geburt",
+    "Meldung Gebäude",
+    "Meldung Hase",
+    "Meldung Laden",
+    "Meldung Rohstoff",
+    "Meldung Schiff",
+    "Meldung Speichern",
+    "Meldung Tod",
+    "Meldung Wanderung",
+    "Münze",
+    "Münze aus",
+    "Papierkorb",
+    "Pause",
+    "Pfeil gleich",
+    "Pfeil hoch",
+    "Pfeil links",
+    "Pfeil rechts",
+    "Pfeil runter",
+    "Rangliste",
+    "Reiter",
+    "Sanduhr",
+    "Schieber Knopf",
+    "Schieber Leiste",
+    "Schloss",
+    "Slot",
+    "Slot frei",
+    "Spielleiste",
+    "Spielstand",
+    "Spielstand an",
+    "Symbol Mitglieder",
+    "Symbol Waren",
+    "Symbol Zufriedenheit",
+    "Warnung",
+};
+
+class Panelinhalt : public ::testing::Test {
+protected:
+    Oberflaeche_sauber ui;
+    std::string daten = Programmpfad + "daten\\";
+
+    void SetUp() override {
+        int i = 0;
+        for (const char* b : kBilder) Oberflaeche_sauber::Bild(i++, utf8_zu_1252(b), 2, 2);
+        Oberflaeche_sauber::Bild(0, "Leer", 1, 1);
+        namespace fs = std::filesystem;
+        const fs::path quelle = fs::path(BHM_SOURCE_DIR) / "content" / "Daten";
+        const fs::path ziel = Pfad_aufloesen(daten);
+        fs::create_directories(ziel);
+        fs::copy(quelle / "Panel", ziel / "Panel", fs::copy_options::recursive);
+        fs::copy_file(quelle / "UI.dat", ziel / "UI.dat");
+    }
+    bhmtest::Ein_Spieler mensch;
+};
+
+TEST_F(Panelinhalt, AllePanelsLadenOhneMeldung) {
+    ITP_Panels_einlesen(daten);
+    EXPECT_EQ(Fehlertext, "");
+    const auto log = Textdatei_lesen(daten + "Panel_Interface_Log.Txt");
+    ASSERT_TRUE(log);
+    const std::set<std::string> zeilen(log->begin() + 1, log->end());
+    std::set<int> ids;
+    for (int s = 0; s < ITP_Schalter_Anzahl; ++s) {
+        if (s == ITP_Unbenannt) continue;
+        const int id = ITP_Panel_Schalter[static_cast<std::size_t>(s)].ID;
+        EXPECT_TRUE(zeilen.count("ID:" + std::to_string(id) + "=" + ITP_Slotname(s))) << ITP_Slotname(s);
+        ids.insert(id);
+    }
+    EXPECT_EQ(ids.size(), 32u);
+    EXPECT_EQ(log->size(), 33u);
+    EXPECT_EQ(ITP_Icons.size(), 32u);
+
+    // Every picture was found by its title (window icons keep their empty first image).
+    for (std::size_t p = 0; p < ITP_Icons.size(); ++p)
+        for (const ITP_Icon_Item& i : ITP_Icons[p]) {
+            if (i.Art == ITP_IconInfoStreamCall) continue;
+            const std::size_t erstes = i.Art == ITP_IconIF || i.Art == ITP_IconIFWare ? 1 : 0;
+            for (std::size_t b = erstes; b < i.Bilder.size(); ++b)
+                EXPECT_NE(i.Bilder[b], 0) << "Panel " << p << " " << i.Name;
+        }
+    // Every click area does something: an action or a popup; only the set-up sliders show without acting.
+    const auto einzelspiel = static_cast<std::size_t>(ITP_Panel_Schalter[ITP_Einzelspieler].ID);
+    for (std::size_t p = 0; p < ITP_Mausfelder.size(); ++p)
+        for (const ITP_Mausfeld& m : ITP_Mausfelder[p])
+            EXPECT_TRUE(m[ITP_Maus_Aktion] != -1 || m[ITP_Maus_Popup] != -1 || p == einzelspiel)
+                << "Panel " << p << " bei " << m[ITP_Maus_X] << "," << m[ITP_Maus_Y];
+}
+
+TEST_F(Panelinhalt, AlleElementnamenHabenEineAktion) {
+    for (int n = 0;; ++n) {
+        const auto zeilen = Textdatei_lesen(daten + "Panel\\" + std::to_string(n) + "\\Script.srt");
+        if (!zeilen) break;
+        for (const std::string& z : *zeilen) {
+            std::string rest = z, key;
+            FFU_Slashteil_entnehmen(rest, key);
+            int feld = key == "IconKlick"                      ? 4
+                       : key == "IconKlickText"                ? 9
+                       : key == "Klick" || key == "KlickPopup" ? 5
+                                                               : -1;
+            if (feld < 0) continue;
+            const std::string name = FFU_Teil_Nr(rest, '/', feld);
+            EXPECT_NE(ITP_ButtonID_von_Name(name), -1) << "Panel " << n << ": " << z;
+        }
+    }
+}
+
+TEST_F(Panelinhalt, JedesPanelDasGeoeffnetWirdHatInhalt) {
+    ITP_Panels_einlesen(daten);
+    for (int n : {1, 3, 5, 6, 14, 20, 31, 32, 33, 35, 45, 46, 47, 52, 53, 58, 59, 60, 61, 62, 63, 64}) {
+        Panelanzeigen(n);
+        const int p = ITP_aktives_Panel_ID();
+        ASSERT_GE(p, 0) << n;
+        ASSERT_LT(static_cast<std::size_t>(p), ITP_Texte.size()) << n;
+        EXPECT_FALSE(ITP_Icons[static_cast<std::size_t>(p)].empty() &&
+                     ITP_Texte[static_cast<std::size_t>(p)].empty())
+            << n;
+    }
+    EXPECT_EQ(Fehlertext, "");
+}
+
+TEST_F(Panelinhalt, HotzonenSindGueltig) {
+    MO_UIdat_laden();
+    ASSERT_FALSE(MO_Zonen.empty());
+    for (std::size_t b = 0; b < MO_Zonen.size(); ++b) {
+        if (MO_Zonen[b].empty()) continue;
+        MOBedingung(static_cast<int>(b));
+        for (const MO_Zone& z : MO_Zonen[b]) {
+            EXPECT_LT(z[MO_Zone_X1], z[MO_Zone_X2]);
+            EXPECT_LT(z[MO_Zone_Y1], z[MO_Zone_Y2]);
+            MORahmen(z[MO_Zone_X1], z[MO_Zone_X2], z[MO_Zone_Y1], z[MO_Zone_Y2], z[MO_Zone_Rahmen]);
+            MOInfo(z[MO_Zone_Info]);
+            EXPECT_GE(z[MO_Zone_Aktion], 0);
+        }
+    }
+    EXPECT_EQ(Fehlertext, "");
+}
+
+}  // namespace

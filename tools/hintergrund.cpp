@@ -1,0 +1,82 @@
+// Makes the campaign's backdrop game "KAP0": a world from a fixed seed and set-up,
+// played for a few months and written by the game's own save writer into
+// save/Kampagne/KAP0 of the game folder.
+//
+//   hintergrund <game folder>
+//
+// The world is made in a scratch copy of the folder's content, since making a world
+// writes the packs of its templates.
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "economy/Logik.h"
+#include "foundation/Config.h"
+#include "foundation/Fehler.h"
+#include "foundation/Seams.h"
+#include "foundation/Spielstatus.h"
+#include "persistence/Spielstaende.h"
+#include "platform/base/Datei.h"
+#include "platform/base/Text1252.h"
+#include "platform/base/Zufall.h"
+#include "render/Kamera.h"
+#include "world/Kartengenerator.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Making the world centres the camera on the player's start; the saved view keeps it.
+struct Kameradienst : RenderSeam {
+    void Kamera_zentrieren(int x, int y) override { ::Kamera_zentrieren(x, y); }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <game folder>\n", argv[0]);
+        return 64;
+    }
+    const fs::path spiel = argv[1];
+    std::string vorlage = (fs::temp_directory_path() / "bhm_hintergrund_XXXXXX").string();
+    if (!mkdtemp(vorlage.data())) {
+        std::perror("mkdtemp");
+        return 1;
+    }
+    const fs::path arbeit = vorlage;
+    std::error_code ec;
+    for (const char* teil : {"Daten", "Text", "Texture"})
+        fs::copy(spiel / teil, arbeit / teil, fs::copy_options::recursive, ec);
+
+    Kameradienst kamera;
+    Render_setzen(&kamera);
+    Programmpfad = arbeit.string() + "/";
+    Error_Silence = false;
+    Errorloger = false;
+    RandSeed = 1402;
+    MG_Einstellungen_zuruecksetzen();
+    SingelGameGroessenWahl = 0;  // the smallest map
+    MG_Spiel_starten();
+    bool gut = SSL;
+    for (int i = 0; gut && i < 4 * (Monatsticks + 1); ++i) {
+        Logik_Zeitschritt();
+        Logik_Simulationsschritt();
+    }
+    const std::string ordner = "save\\Kampagne\\KAP0";
+    gut = gut && Ordner_anlegen(Programmpfad + ordner) && LSU_Spiel_speichern(ordner);
+    if (gut) {
+        fs::remove_all(spiel / "save" / "Kampagne" / "KAP0", ec);
+        fs::create_directories(spiel / "save" / "Kampagne", ec);
+        fs::copy(arbeit / "save" / "Kampagne" / "KAP0", spiel / "save" / "Kampagne" / "KAP0",
+                 fs::copy_options::recursive, ec);
+        gut = !ec;
+    }
+    if (!Fehlertext.empty()) std::fprintf(stderr, "hintergrund: %s\n", cp1252_zu_utf8(Fehlertext).c_str());
+    fs::remove_all(arbeit, ec);
+    Render_setzen(nullptr);
+    if (!gut) std::fprintf(stderr, "hintergrund: the backdrop game could not be made\n");
+    return gut ? 0 : 1;
+}
