@@ -21,6 +21,8 @@
 #include "ui/Fenster_Bau.h"
 #include "ui/Fenster_Lobby.h"
 #include "ui/Fensterprimitive.h"
+#include "ui/InterfacePanel.h"
+#include "ui/Panelschalter.h"
 #include "ui/Vorlaeufig_ui_fenster.h"
 
 namespace {
@@ -194,9 +196,8 @@ void Draw_Interface() {
     Draw_Panelelemente();
     if (atlas) ITF_Textur->UnbindTexture(true);
 
-    if (ITP_Panel_Schalter[ITP_Schalter_UpdatePanel].Sichtbar ||
-        ITP_Panel_Schalter[ITP_Schalter_UpdatePanelfehler].Sichtbar) {
-        if (--IFU_Updateanzeige_Zaehler < 1) Oberflaeche().Panelanzeigen(1);
+    if (ITP_Panel_sichtbar(ITP_UpdatePanel) || ITP_Panel_sichtbar(ITP_UpdatePanelfehler)) {
+        if (--IFU_Updateanzeige_Zaehler < 1) Panelanzeigen(1);
     }
 
     ML_Binden(ML_Interfacepack.get(), "ML_Interfacepack");

@@ -20,7 +20,8 @@
 #include "population/Animation.h"
 #include "population/Briefe.h"
 #include "population/Personen.h"
-#include "population/Vorlaeufig_handeln.h"
+#include "persistence/Spielstaende.h"
+#include "ui/InterfacePanel.h"
 #include "ui/Vorlaeufig_ui_fenster.h"
 #include "world/Kartengenerator.h"
 
@@ -30,8 +31,6 @@ using Zustand = std::function<int()>;
 using Tabelle = std::unordered_map<std::string, Zustand>;
 
 int als_int(bool b) { return b ? 1 : 0; }
-
-bool schalter_sichtbar(int slot) { return ITP_Panel_Schalter[static_cast<std::size_t>(slot)].Sichtbar; }
 
 // The human player's row, nullptr while there is none.
 const Spielerzeile* spieler() {
@@ -79,10 +78,10 @@ const Tabelle& checkboxen() {
         flag("$MainBauButtom", Baufenster_offen);
         flag("$MainStatistikButtom", Statistikmenue_offen);
         t["$MainForschungButtom"] = [] {
-            return als_int(schalter_sichtbar(ITP_Schalter_SingelGameForschung) ||
-                           schalter_sichtbar(ITP_Schalter_SingelGameForschungAuswahl));
+            return als_int(ITP_Panel_sichtbar(ITP_SingelGameForschung) ||
+                           ITP_Panel_sichtbar(ITP_SingelGameForschungAuswahl));
         };
-        t["$MainLupeButtom"] = [] { return als_int(schalter_sichtbar(ITP_Schalter_SingelGameLupe)); };
+        t["$MainLupeButtom"] = [] { return als_int(ITP_Panel_sichtbar(ITP_SingelGameLupe)); };
         t["$MainNachrichtButtom"] = [] {
             return als_int(Fenster36_offen || (hat_briefe() && Cursor_sichtbar));
         };

@@ -22,11 +22,10 @@
 #include "render/Modelliste.h"
 #include "ui/Fenster.h"
 #include "ui/Fensterprimitive.h"
+#include "ui/Panelschalter.h"
 #include "ui/Vorlaeufig_ui_fenster.h"
-#include "world/Vorlaeufig_welt.h"
 
 std::vector<int> IFU_Statmenu_Liste;
-int IFU_Statmenu_Auswahl = 1;
 
 namespace {
 

@@ -6,9 +6,8 @@
 #include <string>
 #include <vector>
 
-// The goods templates shown in the statistics menu (at most 27) and the entry selected.
+// The goods templates shown in the statistics menu (at most 27).
 extern std::vector<int> IFU_Statmenu_Liste;
-extern int IFU_Statmenu_Auswahl;
 inline constexpr std::size_t IFU_Statmenu_Liste_Max = 27;
 
 // The goods templates of the group, in template order.

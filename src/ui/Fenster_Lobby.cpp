@@ -9,6 +9,7 @@
 #include "foundation/Spielstatus.h"
 #include "platform/base/Text1252.h"
 #include "ui/Fensterprimitive.h"
+#include "ui/Panelschalter.h"
 #include "ui/Vorlaeufig_ui_fenster.h"
 #include "world/Kartengenerator.h"
 

@@ -20,10 +20,6 @@ void Showtext();
 // --- Action executor ------------------------------------------------------------------
 void MOAktion(int info, int aktion, int parameter);
 
-// --- Statistics menu ------------------------------------------------------------------
-// Fills the statistics list with the goods of the group.
-void IFU_Statmenu_Liste_fuellen(const std::string& gruppe);
-
 // --- Interactive edicts -----------------------------------------------------------------
 struct Edikt_Data {
     std::string Titel;

@@ -20,6 +20,8 @@
 #include "population/Personen.h"
 #include "render/Interfacezustaende.h"
 #include "ui/Fensterhilfe.h"
+#include "ui/InterfacePanel.h"
+#include "ui/Panelschalter.h"
 #include "ui/Vorlaeufig_ui_fenster.h"
 #include "world/Kartengenerator.h"
 
@@ -33,6 +35,7 @@ namespace {
 struct Oberflaeche_zuruecksetzen {
     ~Oberflaeche_zuruecksetzen() {
         ITP_Icons.clear();
+        IFU_Panelschalter_zuruecksetzen();
         ITP_Panel_Schalter = {};
         TPU_Rangliste.fill(-1);
         LSU_Spielstand_Letzter = -1;
@@ -49,13 +52,6 @@ struct Oberflaeche_zuruecksetzen {
     }
 };
 
-struct Panelaufzeichner : UiSeam {
-    std::vector<int> panels;
-    Panelaufzeichner() { Oberflaeche_setzen(this); }
-    ~Panelaufzeichner() override { Oberflaeche_setzen(nullptr); }
-    void Panelanzeigen(int p) override { panels.push_back(p); }
-};
-
 // A main window of an 800 x 600 client area whose outer width is given.
 struct Rahmenschale : ShellSeam {
     int form;
@@ -69,7 +65,7 @@ struct Rahmenschale : ShellSeam {
 // Panel 0 shown (as the in-game bar) with the given elements.
 void panel(std::vector<ITP_Icon_Item> elemente) {
     ITP_Icons = {std::move(elemente)};
-    ITP_Panel_Schalter[2] = {true, 0};
+    ITP_Panel_Schalter[ITP_InGameMain] = {true, 0};
 }
 
 ITP_Icon_Item element(int art, std::vector<int> bilder, int x, int y, std::string name = "", int align = 1) {
@@ -131,7 +127,7 @@ TEST(Interfacezustaende, NamesGiveTheStateOfTheirSetting) {
     EXPECT_EQ(Draw_Checkbox_Zustand("$MainNachrichtButtom"), 0) << "letters blink with the cursor";
     Cursor_sichtbar = true;
     EXPECT_EQ(Draw_Checkbox_Zustand("$MainNachrichtButtom"), 1);
-    ITP_Panel_Schalter[27].Sichtbar = true;
+    ITP_Panel_Schalter[ITP_SingelGameForschungAuswahl].sichtbar = true;
     EXPECT_EQ(Draw_Checkbox_Zustand("$MainForschungButtom"), 1);
 
     LSU_Spielstand_Letzter = 2;
@@ -349,21 +345,21 @@ TEST(Interface, AtlasBoundForThePanelThenWindowsAndTheUpdateCountdown) {
     Oberflaeche_zuruecksetzen zurueck;
     bhmtest::Fensterbuehne buehne;
     auto& bild = buehne.bild;
-    Panelaufzeichner ui;
     // An atlas of one colour and an image list without a colour of its own.
     ITF_Textur = bhmtest::Einfarbig(0, 160, 0);
     farblose_liste(0);
     panel({element(0, {0}, 20, 20)});
-    ITP_Panel_Schalter[21] = {true, 0};  // the update panel
+    ITP_Panel_Schalter[ITP_UpdatePanel] = {true, 0};
     IFU_Updateanzeige_Zaehler = 2;
     Objektinfo_offen = true;  // with no object: the window closes itself
     Draw_Interface();
     EXPECT_EQ(farbe(bild.lesen(), 20, 20), (std::array<int, 3>{0, 160, 0}));
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D)) << "texturing is off after the pass";
     EXPECT_EQ(IFU_Updateanzeige_Zaehler, 1);
-    EXPECT_TRUE(ui.panels.empty());
+    EXPECT_TRUE(ITP_Panel_sichtbar(ITP_UpdatePanel));
     EXPECT_FALSE(Objektinfo_offen);
     Draw_Interface();
     EXPECT_EQ(IFU_Updateanzeige_Zaehler, 0);
-    EXPECT_EQ(ui.panels, std::vector<int>{1}) << "the update panel closes itself";
+    EXPECT_FALSE(ITP_Panel_sichtbar(ITP_UpdatePanel)) << "the update panel closes itself";
+    EXPECT_TRUE(ITP_Panel_sichtbar(ITP_Startbildschirm)) << "and the start screen opens";
 }

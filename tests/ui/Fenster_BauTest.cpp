@@ -18,7 +18,6 @@
 #include "render/Szenenhilfe.h"
 #include "ui/Fensterhilfe.h"
 #include "ui/Vorlaeufig_ui_fenster.h"
-#include "world/Vorlaeufig_welt.h"
 
 using bhmtest::Bi;
 using bhmtest::M;
