@@ -23,7 +23,9 @@
 #include "ui/Fensterprimitive.h"
 #include "ui/InterfacePanel.h"
 #include "ui/Panelschalter.h"
-#include "ui/Vorlaeufig_ui_fenster.h"
+#include "ui/Interaktiv.h"
+#include "ui/Rangliste.h"
+#include "ui/Vorlaeufig_ui_aktionen.h"
 
 namespace {
 

@@ -22,7 +22,9 @@
 #include "population/Personen.h"
 #include "persistence/Spielstaende.h"
 #include "ui/InterfacePanel.h"
-#include "ui/Vorlaeufig_ui_fenster.h"
+#include "ui/Interaktiv.h"
+#include "ui/Rangliste.h"
+#include "ui/Vorlaeufig_ui_aktionen.h"
 #include "world/Kartengenerator.h"
 
 namespace {

@@ -9,7 +9,9 @@
 #include "foundation/Spielstatus.h"
 #include "render/Modelliste.h"
 #include "ui/Fensterprimitive.h"
-#include "ui/Vorlaeufig_ui_fenster.h"
+#include "ui/Interaktiv.h"
+#include "ui/Rangliste.h"
+#include "ui/Vorlaeufig_ui_aktionen.h"
 
 namespace {
 

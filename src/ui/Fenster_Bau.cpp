@@ -23,7 +23,9 @@
 #include "ui/Fenster.h"
 #include "ui/Fensterprimitive.h"
 #include "ui/Panelschalter.h"
-#include "ui/Vorlaeufig_ui_fenster.h"
+#include "ui/Interaktiv.h"
+#include "ui/Rangliste.h"
+#include "ui/Vorlaeufig_ui_aktionen.h"
 
 std::vector<int> IFU_Statmenu_Liste;
 

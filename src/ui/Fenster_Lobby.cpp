@@ -10,7 +10,9 @@
 #include "platform/base/Text1252.h"
 #include "ui/Fensterprimitive.h"
 #include "ui/Panelschalter.h"
-#include "ui/Vorlaeufig_ui_fenster.h"
+#include "ui/Interaktiv.h"
+#include "ui/Rangliste.h"
+#include "ui/Vorlaeufig_ui_aktionen.h"
 #include "world/Kartengenerator.h"
 
 std::array<Spieler_element, 8> Lobby_Spieler;

@@ -2,18 +2,3 @@
 #include "ui/Vorlaeufig_ui_panels.h"
 
 void Showtext() {}
-
-void MOAktion(int, int, int) {}
-
-std::vector<Edikt_Data> IAU_Edikte;
-int IAU_Aktuelles_Edikt = 0;
-int IAU_Auswahl_1 = 0;
-int IAU_Auswahl_2 = 0;
-void IAU_Text_umbrechen(const std::string&, int) {}
-void IAU_Edikte_laden() {}
-
-bool MO_Warenraster_waehlen(bool) { return false; }
-bool MO_Statmenu_Waren_waehlen(bool) { return false; }
-bool MO_Statmenu_Gruppe_waehlen(bool) { return false; }
-bool MO_Baumenue_waehlen(bool) { return false; }
-bool IFU_Edikt_Intraktiv_Mouse_over(bool) { return false; }

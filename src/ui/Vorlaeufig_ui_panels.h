@@ -12,35 +12,16 @@
 #include "population/Briefe.h"
 #include "render/Interfaceatlas.h"
 #include "ui/Textausgabe.h"
+#include "ui/Vorlaeufig_ui_texte.h"
 #include "world/Kartengenerator.h"
 
 // --- Text overlay -------------------------------------------------------------------
 void Showtext();
 
-// --- Action executor ------------------------------------------------------------------
-void MOAktion(int info, int aktion, int parameter);
+// --- Statistics menu ------------------------------------------------------------------
+#include "ui/Fenster_Bau.h"
 
-// --- Interactive edicts -----------------------------------------------------------------
-struct Edikt_Data {
-    std::string Titel;
-    std::string Text;
-    std::string Trigger;
-    int Count = -1;
-    int Timestep = -1;
-    std::vector<int> Zeiten;
-};
-extern std::vector<Edikt_Data> IAU_Edikte;
-extern int IAU_Aktuelles_Edikt;
-extern int IAU_Auswahl_1;
-extern int IAU_Auswahl_2;
-void IAU_Text_umbrechen(const std::string& text, int maxBreite);
-void IAU_Edikte_laden();
-
-// --- Mouse handlers of the in-game windows --------------------------------------------------
-// Each tests its window's boxes, sets the tooltip and on a click carries out the
-// choice; true when the mouse was over one of them.
-bool MO_Warenraster_waehlen(bool click);
-bool MO_Statmenu_Waren_waehlen(bool click);
-bool MO_Statmenu_Gruppe_waehlen(bool click);
-bool MO_Baumenue_waehlen(bool click);
-bool IFU_Edikt_Intraktiv_Mouse_over(bool click);
+// --- Action executor, interactive edicts and window mouse handlers: their own units ----
+#include "ui/Aktionen.h"
+#include "ui/Fenstermaus.h"
+#include "ui/Interaktiv.h"

@@ -180,9 +180,14 @@ struct Heiratswelt : Bauwelt {
         z.Glueck() = 50;
         z.HeimID() = -1;
     }
+    // The index as listed (a -1 entry stands for a slot the search has to skip); each
+    // listed woman knows her slot.
     static void frauen(std::initializer_list<int> liste) {
         SingelFrau_Index.Eintraege.assign(liste.begin(), liste.end());
         SingelFrau_Index.Letzter_Platz = static_cast<int>(liste.size()) - 1;
+        for (int i = 0; i < SingelFrau_Index.Letzter_Platz + 1; ++i)
+            if (const int f = SingelFrau_Index.Eintraege[static_cast<std::size_t>(i)]; f >= 0)
+                Personen[static_cast<std::size_t>(f)].Frauen_Indexplatz() = i;
     }
 };
 
@@ -198,6 +203,10 @@ TEST(Betrieb, ForeignIdleWomanMarriesAndWalksToTheHouse) {
         std::make_tuple(Personen[4].AuftragID(), Personen[4].Zielfeld(), Personen[4].Bewegungscounter()),
         std::make_tuple(3, A, 9));
     EXPECT_EQ(Personen[2].AuftragID(), 7);
+    EXPECT_EQ(std::make_tuple(SingelFrau_Index.Letzter_Platz, SingelFrau_Index.Eintraege[0],
+                              Personen[2].Frauen_Indexplatz(), Personen[4].Frauen_Indexplatz()),
+              std::make_tuple(0, 2, 0, -1))
+        << "the wife left the single women's index";
     EXPECT_EQ(Objekte[static_cast<std::size_t>(w.o)].Zaehler(), 2);
     // Room 2 is left for one more couple; then the house is full.
     Objekte[static_cast<std::size_t>(w.o)].Zaehler() = 1;
@@ -209,11 +218,12 @@ TEST(Betrieb, WomenOfProtectedClansOrOtherIslandsStay) {
         const char* name;
         int nur_eigene, schutz, insel;
         bool heirat;
+        int glueck;  // the woman's happiness afterwards (50 before)
     } faelle[] = {
-        {"foreign clan, free", 0, 0, 0, true},
-        {"foreign clan protects its members", 0, 1, 0, false},
-        {"own members only", 1, 0, 0, false},
-        {"another island", 0, 0, 1, false},
+        {"foreign clan, free", 0, 0, 0, true, 50},
+        {"foreign clan protects its members", 0, 1, 0, false, 49},
+        {"own members only", 1, 0, 0, false, 50},
+        {"another island", 0, 0, 1, false, 50},
     };
     for (const auto& f : faelle) {
         Heiratswelt w;
@@ -224,6 +234,7 @@ TEST(Betrieb, WomenOfProtectedClansOrOtherIslandsStay) {
         w.frauen({2});
         EXPECT_EQ(OM_Wohnraum_vergeben(0, 0, 1, w.o), f.heirat ? 1 : 2) << f.name;
         EXPECT_EQ(Personen[1].HeimID() == w.o, f.heirat) << f.name;
+        EXPECT_EQ(Personen[2].Glueck(), f.glueck) << f.name;
     }
     // A woman of the house owner's own clan is married under every rule.
     Heiratswelt w;
@@ -233,6 +244,8 @@ TEST(Betrieb, WomenOfProtectedClansOrOtherIslandsStay) {
     w.frauen({-1, 2});
     EXPECT_TRUE(OM_Person_in_Naehe_aufnehmen(w.o, 1));
     EXPECT_EQ(Personen[2].AuftragID(), 0) << "she does not walk";
+    EXPECT_EQ(Personen[2].Frauen_Indexplatz(), -1);
+    EXPECT_FALSE(bhmtest::Kernwelt::gemeldet());
 }
 
 }  // namespace

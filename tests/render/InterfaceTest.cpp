@@ -17,12 +17,15 @@
 #include "platform/base/Text1252.h"
 #include "population/Animation.h"
 #include "population/Briefe.h"
+#include "persistence/Spielstaende.h"
 #include "population/Personen.h"
 #include "render/Interfacezustaende.h"
 #include "ui/Fensterhilfe.h"
 #include "ui/InterfacePanel.h"
 #include "ui/Panelschalter.h"
-#include "ui/Vorlaeufig_ui_fenster.h"
+#include "ui/Interaktiv.h"
+#include "ui/Rangliste.h"
+#include "ui/Vorlaeufig_ui_aktionen.h"
 #include "world/Kartengenerator.h"
 
 using bhmtest::A;

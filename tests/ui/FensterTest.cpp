@@ -10,7 +10,9 @@
 #include "foundation/Hilfen.h"
 #include "render/Textur.h"
 #include "ui/Fensterhilfe.h"
-#include "ui/Vorlaeufig_ui_fenster.h"
+#include "ui/Interaktiv.h"
+#include "ui/Rangliste.h"
+#include "ui/Vorlaeufig_ui_aktionen.h"
 
 using bhmtest::M;
 using bhmtest::Wa;
@@ -36,7 +38,7 @@ TEST(Fenster, ToggleWindowsShowSetOptionsWithTheFirstModelOfTheirPair) {
     };
     for (const Fall& f : {Fall{IFU_Checkbox_Panel1, 1, 103}, Fall{IFU_Checkbox_Panel2, 2, 121},
                           Fall{IFU_Checkbox_Panel3, 3, 139}}) {
-        Schalterfenster_Optionen.fill(false);
+        std::fill(std::begin(Schalterfenster_Optionen), std::end(Schalterfenster_Optionen), false);
         // Option 3k + (w - 1) for k = 0 and k = 4 (the middle cell).
         Schalterfenster_Optionen[static_cast<std::size_t>(f.fenster - 1)] = true;
         Schalterfenster_Optionen[static_cast<std::size_t>(12 + f.fenster - 1)] = true;
@@ -52,7 +54,7 @@ TEST(Fenster, ToggleWindowsShowSetOptionsWithTheFirstModelOfTheirPair) {
         EXPECT_EQ(Was(b, cx - 165, cy - 151), M(179)) << "the frame";
         EXPECT_FALSE(hat_hintergrund(b)) << "no background";
     }
-    Schalterfenster_Optionen.fill(false);
+    std::fill(std::begin(Schalterfenster_Optionen), std::end(Schalterfenster_Optionen), false);
 }
 
 TEST(Fenster, GoodsGridSpreadsItsColumnsOver400Pixels) {

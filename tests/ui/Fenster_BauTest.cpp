@@ -17,7 +17,9 @@
 #include "platform/base/Text1252.h"
 #include "render/Szenenhilfe.h"
 #include "ui/Fensterhilfe.h"
-#include "ui/Vorlaeufig_ui_fenster.h"
+#include "ui/Interaktiv.h"
+#include "ui/Rangliste.h"
+#include "ui/Vorlaeufig_ui_aktionen.h"
 
 using bhmtest::Bi;
 using bhmtest::M;

@@ -11,7 +11,9 @@
 #include "foundation/Fehler.h"
 #include "platform/base/Text1252.h"
 #include "ui/Fensterhilfe.h"
-#include "ui/Vorlaeufig_ui_fenster.h"
+#include "ui/Interaktiv.h"
+#include "ui/Rangliste.h"
+#include "ui/Vorlaeufig_ui_aktionen.h"
 #include "world/Kartengenerator.h"
 
 using bhmtest::M;
