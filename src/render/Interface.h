@@ -1,4 +1,17 @@
 #pragma once
-// The interface images of a frame: the shown panel's elements and the open
-// in-game windows.
+// The interface images of a frame: the shown panel's elements from the interface
+// atlas, then the open in-game windows.
+//
+// Every picture element of a panel has a kind, an alignment code (1..9: left,
+// middle, right edge by top, middle, bottom edge of the window) and offsets;
+// its place follows from the alignment and the size of its first image, its
+// look from its kind and, for the kinds that show a state, from its "$" name
+// (render/Interfacezustaende.h).
+
+// The interface pass of one frame.
 void Draw_Interface();
+// The picture elements of the visible panel (the atlas texture bound by the caller).
+void Draw_Panelelemente();
+// Where element `element` of panel `panel` is aligned, in window pixels (before its offsets).
+int Draw_Ausrichtung_X(int panel, int element);
+int Draw_Ausrichtung_Y(int panel, int element);

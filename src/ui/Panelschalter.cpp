@@ -11,6 +11,7 @@
 #include "foundation/Schablonen.h"
 #include "foundation/Spielstatus.h"
 #include "render/Kartentexturen.h"
+#include "ui/Fenster_Bau.h"
 #include "ui/InterfacePanel.h"
 #include "ui/MouseOver_Panel.h"
 #include "ui/Vorlaeufig_ui_panels.h"

@@ -2,5 +2,3 @@
 #include "ui/Vorlaeufig_ui_panels.h"
 
 void Showtext() {}
-
-void IFU_Statmenu_Liste_fuellen(const std::string&) {}

@@ -19,8 +19,7 @@
 void Showtext();
 
 // --- Statistics menu ------------------------------------------------------------------
-// Fills the statistics list with the goods of the group.
-void IFU_Statmenu_Liste_fuellen(const std::string& gruppe);
+#include "ui/Fenster_Bau.h"
 
 // --- Action executor, interactive edicts and window mouse handlers: their own units ----
 #include "ui/Aktionen.h"

@@ -1,0 +1,219 @@
+#include "ui/Fenster_Bau.h"
+
+#include <GL/gl.h>
+
+#include <array>
+#include <string>
+
+#include "economy/Arbeiterslots.h"
+#include "economy/Baumenue.h"
+#include "economy/Logik.h"
+#include "economy/Objekte.h"
+#include "economy/Objekte_Betrieb.h"
+#include "economy/Spieler.h"
+#include "foundation/Fehler.h"
+#include "foundation/Ganzzahl.h"
+#include "foundation/Hilfen.h"
+#include "foundation/Schablonen.h"
+#include "foundation/Warenindex.h"
+#include "foundation/Spielstatus.h"
+#include "platform/base/Text1252.h"
+#include "population/Personen.h"
+#include "render/Modelliste.h"
+#include "ui/Fenster.h"
+#include "ui/Fensterprimitive.h"
+#include "ui/Panelschalter.h"
+#include "ui/Interaktiv.h"
+#include "ui/Rangliste.h"
+#include "ui/Vorlaeufig_ui_aktionen.h"
+
+std::vector<int> IFU_Statmenu_Liste;
+
+namespace {
+
+constexpr int kTiefe = 1000;
+constexpr int kSpalten = 6, kZeilen = 4;
+constexpr int kHoverfunktion_Baufenster = 26;
+
+// The building types of the page's cells (row by row), -1 for an empty cell.
+std::array<int, kSpalten * kZeilen> bauseite() {
+    std::array<int, kSpalten * kZeilen> typen;
+    typen.fill(-1);
+    const int letzter = static_cast<int>(SBU_Objekte.size()) - 1;
+    int t = BMU_Seitenanfang;
+    for (int& zelle : typen) {
+        while (t <= letzter && (t < 0 || !FFU_Objekt_baubar(t, SpielerID))) ++t;
+        if (t > letzter) break;
+        zelle = t++;
+    }
+    return typen;
+}
+
+// Walks the drawn cells of the page with the hover rule: zeichnen(c, r, typ, hover).
+template <class F>
+void bauzellen(const std::array<int, kSpalten * kZeilen>& typen, F zeichnen) {
+    int hc = kSpalten, hr = kZeilen;
+    const bool hover_aktiv = Mouseoverfunktion_Nummer == kHoverfunktion_Baufenster;
+    for (int r = 0; r < kZeilen; ++r)
+        for (int c = 0; c < kSpalten; ++c) {
+            const int typ = typen[static_cast<std::size_t>(r * kSpalten + c)];
+            if (typ < 0) return;
+            if (hover_aktiv && typ == Mouseoverfunktion_Wert) {
+                hc = c;
+                hr = r;
+                zeichnen(c, r, typ, true);
+            } else if (!hover_aktiv || c < hc || c > hc + 4 || r < hr || r > hr + 2) {
+                zeichnen(c, r, typ, false);
+            }
+        }
+}
+
+void arbeiterslots(int o, int cx, int cy) {
+    for (int s = 0; s <= OB_Max_Slot(); ++s) {
+        if (!OB_Slot_offen(o, s)) continue;
+        int modell = 48;
+        if (IFU_Anzeigezaehler > 0) {
+            modell = 51;
+        } else if (OB_Slot_hat_Arbeiter(o, s)) {
+            if (OB_Slot_Entlassung_vorgemerkt(o, s)) {
+                modell = 51;
+            } else {
+                const int p = OB_Arbeiter_des_Slots(o, s);
+                const int g = p >= 0 && static_cast<std::size_t>(p) < Personen.size()
+                                  ? Personen[static_cast<std::size_t>(p)].Geschlecht()
+                                  : 0;
+                if (g != 1 && g != 2) {
+                    Fehler_melden(
+                        W("Beim öffnen konnte nicht abgefragt werden, welches geschlecht die Person hat."));
+                    continue;
+                }
+                modell = g == 1 ? 49 : 50;
+            }
+        }
+        IFU_Icon_zeichnen(cx - 120 + 40 * s, cy, kTiefe, modell);
+    }
+}
+
+}  // namespace
+
+void IFU_Statmenu_Liste_fuellen(const std::string& Gruppe) {
+    IFU_Statmenu_Liste.clear();
+    for (std::size_t i = 0; i < SBU_Waren.size() && IFU_Statmenu_Liste.size() < IFU_Statmenu_Liste_Max; ++i)
+        if (SBU_Waren[i].Group == Gruppe) IFU_Statmenu_Liste.push_back(static_cast<int>(i));
+}
+
+void IFU_Baufenster_Panel() {
+    const int cx = IFU_Fenstermitte_X, cy = IFU_Fenstermitte_Y;
+    const auto typen = bauseite();
+    {
+        const IFU_Packbindung bauicons(ML_Bauiconpack.get(), "ML_Bauiconpack");
+        bauzellen(typen, [&](int c, int r, int typ, bool) {
+            IFU_Icon_zeichnen_Set4(cx - 244 + 84 * c, cy - 156 + 80 * r, kTiefe, typ);
+        });
+    }
+    bauzellen(typen, [&](int c, int r, int, bool hover) {
+        const int x = cx - 253 + 84 * c, y = cy - 165 + 80 * r;
+        if (!hover) {
+            IFU_Icon_zeichnen(x, y, kTiefe, 89);
+            return;
+        }
+        IFU_Icon_zeichnen(x, y, kTiefe, 292);
+        for (int dy : {-101, -69, -37, -5}) IFU_Icon_zeichnen(x, cy + dy + 80 * r, kTiefe, 293);
+        IFU_Icon_zeichnen(x, cy + 11 + 80 * r, kTiefe, 294);
+    });
+
+    const int m = GU_Clan_gueltig(SpielerID) ? Spieler[static_cast<std::size_t>(SpielerID)].Mitglieder() : 0;
+    const int rest = m - 25 * static_cast<int>(Floor_div(m - 1, 25));
+    for (int q = 0; q <= 2; ++q)
+        for (int j = 0; j < rest; ++j) {
+            glPushMatrix();
+            glTranslatef(static_cast<float>(cx - 270 + 5 * q + 17 * j), static_cast<float>(cy - 246), 9.9f);
+            IFU_Stufenleiste_zeichnen(0, 17);
+            glPopMatrix();
+        }
+
+    if (BMU_Seitenanfang > 1) IFU_Icon_zeichnen(cx - 120, cy - 221, kTiefe, 93);
+    if (static_cast<int>(SBU_Objekte.size()) - 1 > BMU_Seitenanfang + 24)
+        IFU_Icon_zeichnen(cx + 110, cy - 221, kTiefe, 92);
+    IFU_Fensterhintergrund_zeichnen(cx, cy - 80);
+}
+
+void IFU_Statmenu() {
+    const int cx = IFU_Fenstermitte_X, cy = IFU_Fenstermitte_Y;
+    IFU_Icon_zeichnen(cx - 135, cy - 215, kTiefe, 207);
+    IFU_Icon_zeichnen(cx - 15, cy - 215, kTiefe, 206);
+    IFU_Icon_zeichnen(cx + 105, cy - 215, kTiefe, 205);
+    if (Statistik_Kategorie == 1 || Statistik_Kategorie == 2) {
+        const int n = static_cast<int>(SBU_Warengruppen.size()) - 1;
+        // With a single group shown it stands at the top.
+        const int d = n > 1 ? 469 / (n - 1) : 0;
+        for (int i = 1; i <= n; ++i) IFU_Icon_zeichnen(cx + 300, cy - 247 + (i - 1) * d, 999, 181);
+        const IFU_Packbindung icons(ML_Iconpack.get(), "ML_Iconpack");
+        for (int i = 1; i <= n; ++i)
+            IFU_Icon_zeichnen_Set5(cx + 271, cy - 250 + (i - 1) * d, kTiefe,
+                                   SBU_Warengruppen[static_cast<std::size_t>(i)].WarenID);
+        for (std::size_t j = 0; j < IFU_Statmenu_Liste.size(); ++j)
+            IFU_Icon_zeichnen_Set5(cx - 198 + 32 * static_cast<int>(j), cy - 146, kTiefe,
+                                   IFU_Statmenu_Liste[j]);
+    } else if (Statistik_Kategorie == 3) {
+        static constexpr int oben[] = {225, 50, 49, 222, 223, 224, 226, 227, 228, 229, 221, 211, 237};
+        static constexpr int unten[] = {238, 239, 233, 212, 208, 209, 230, 231, 232, 210, 234, 235, 236};
+        for (int k = 0; k < 13; ++k) {
+            IFU_Icon_zeichnen(cx - 198 + 32 * k, cy - 146, kTiefe, oben[k]);
+            IFU_Icon_zeichnen(cx - 198 + 32 * k, cy - 94, kTiefe, unten[k]);
+        }
+    } else {
+        Fehler_melden("IFU_Statmenu_mi_atr konnten nicht gelesen werden: " +
+                      std::to_string(Statistik_Kategorie));
+    }
+
+    {
+        const IFU_Packbindung diagramm(ML_Diagrammtextur.get(), "ML_Diagrammtextur");
+        if (diagramm.gebunden()) {
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+            // The image's first row is at the bottom.
+            IFU_Texturviereck(cx - 250, cy + 18, 9.9f,
+                              {{{0, 1, 0, 0}, {0, 0, 0, 200}, {1, 0, 500, 200}, {1, 1, 500, 0}}});
+        }
+    }
+    IFU_Fensterhintergrund_zeichnen(cx, cy);
+}
+
+void IFU_Baumaterial_zeichnen(int X, int Y) {
+    const int o = Gewaehltes_Objekt;
+    if (!OM_Objekt_gueltig(o)) return;
+    Objektzeile& z = Objekte[static_cast<std::size_t>(o)];
+    for (int k = 0; k < 4; ++k)
+        if (z.Baumaterial_Rest(k) > 0)
+            IFU_Icon_zeichnen_Set5(X - 100 + 50 * k, Y - 35, kTiefe, z.Baumaterial_Ware(k));
+}
+
+void IFU_Objektinfo_Panel() {
+    const int cx = IFU_Fenstermitte_X, cy = IFU_Fenstermitte_Y;
+    const int o = Gewaehltes_Objekt;
+    // The window closes itself when its object is gone.
+    if (!OM_Objekt_gueltig(o) || Objekte[static_cast<std::size_t>(o)].Feld() <= 0) {
+        Objektinfo_offen = false;
+        return;
+    }
+    Objektzeile& z = Objekte[static_cast<std::size_t>(o)];
+    const bool eigen = FFU_Objekt_eigen(o);
+    if (eigen) arbeiterslots(o, cx, cy);
+    {
+        const IFU_Packbindung icons(ML_Iconpack.get(), "ML_Iconpack");
+        if (eigen) IFU_Baumaterial_zeichnen(cx, cy);
+        for (int k = 0; k < Objekt_Warenslots; ++k)
+            if (z.Slot_Ware(k) > -1 && !OM_Slotmarke_gesetzt(o, k))
+                IFU_Icon_zeichnen_Set5(cx - 120 + 40 * k, cy + 42, kTiefe, z.Slot_Ware(k));
+    }
+    for (int k = 0; k < Objekt_Warenslots; ++k)
+        if (z.Slot_Ware(k) > -1 && OM_Slotmarke_gesetzt(o, k))
+            IFU_Icon_zeichnen(cx - 120 + 40 * k, cy + 42, kTiefe, 51);
+    if (!OM_Baumaterial_fehlt(o) && OM_ist_Hafen(z.Typ())) {
+        IFU_Icon_zeichnen(cx - 80, cy + 90, kTiefe, 243);
+        IFU_Icon_zeichnen(cx, cy + 90, kTiefe, 242);
+        IFU_Icon_zeichnen(cx + 103, cy + 100, kTiefe, 192);
+    }
+    IFU_Fensterrahmen_zeichnen(cx, cy);
+}

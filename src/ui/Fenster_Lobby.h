@@ -1,0 +1,33 @@
+#pragma once
+// The multiplayer set-up window (up to eight clans with their colours and
+// start bonuses, and the map-size, resources and computer-level settings as
+// six-step level bars) and the interactive edict window (the laws of one
+// edict as a radio list, its duration options and a stack of four frames).
+#include <array>
+#include <string>
+
+// One clan of the set-up list: colour in percent, name, whether the row holds a clan,
+// and its two start bonus kinds (0..4).
+struct Spieler_element {
+    int Rot = 0;
+    int Gruen = 0;
+    int Blau = 0;
+    std::string Name;
+    bool Aktiv = false;
+    int Bonus1 = 0;
+    int Bonus2 = 0;
+};
+// Entry k is list row k + 1.
+extern std::array<Spieler_element, 8> Lobby_Spieler;
+// Set while the list of clans is being edited: rows show add, remove and choice buttons.
+extern bool IFU_Lobby_aktiv;
+
+// The edict frames: heights in 16-pixel units and the top offset above the window centre.
+inline constexpr std::array<int, 4> IFU_Ediktrahmen_Hoehen = {13, 19, 6, 6};
+inline constexpr int IFU_Ediktrahmen_Oben = 360;
+
+void IFU_SingelGame_Panel();
+// The edict window for edict number Edikt.
+void IFU_Edikt_Intraktiv_Panel_call(int Edikt);
+// One edict frame with its top at Y, centred on X; Hoehe in 16-pixel units without top and bottom.
+void IFU_Ediktrahmen_zeichnen(int X, int Y, int Hoehe);

@@ -1,0 +1,189 @@
+// Multiplayer set-up window and interactive edict window around the centre (400, 300).
+#include "ui/Fenster_Lobby.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "common/GLKontext.h"
+#include "common/ProgrammOrdner.h"
+#include "economy/Spieler.h"
+#include "foundation/Fehler.h"
+#include "platform/base/Text1252.h"
+#include "ui/Fensterhilfe.h"
+#include "ui/Interaktiv.h"
+#include "ui/Rangliste.h"
+#include "ui/Vorlaeufig_ui_aktionen.h"
+#include "world/Kartengenerator.h"
+
+using bhmtest::M;
+using bhmtest::Nichts;
+using bhmtest::Was;
+
+namespace {
+
+constexpr int cx = 400, cy = 300;
+
+struct Lobby_zuruecksetzen {
+    Lobby_zuruecksetzen() = default;
+    Lobby_zuruecksetzen(const Lobby_zuruecksetzen&) = delete;
+    Lobby_zuruecksetzen& operator=(const Lobby_zuruecksetzen&) = delete;
+    ~Lobby_zuruecksetzen() {
+        Lobby_Spieler = {};
+        IFU_Lobby_aktiv = false;
+        IAU_Edikte.clear();
+        IAU_Auswahl_1 = IAU_Auswahl_2 = 0;
+        SpielerID = 0;
+        MG_Einstellungen_zuruecksetzen();
+    }
+};
+
+// Reports shown, the large frame with coded lists, the set-up and edict state put back afterwards.
+class Fensterprobe : public ::testing::Test {
+protected:
+    void SetUp() override {
+        GL_NOETIG();
+        Error_Silence = false;
+        buehne_.emplace();
+    }
+    bhmtest::Grossbild& bild() { return buehne_->bild; }
+
+private:
+    bhmtest::ProgrammOrdner ordner_;
+    Lobby_zuruecksetzen zurueck_;
+    std::optional<bhmtest::Fensterbuehne> buehne_;
+};
+using Ediktfenster = Fensterprobe;
+using Lobbyfenster = Fensterprobe;
+
+}  // namespace
+
+TEST_F(Ediktfenster, FrameSplitsIntoFourAndThreeUnitPieces) {
+    auto& bild = this->bild();
+    struct Fall {
+        int hoehe;
+        std::vector<int> vier_y, drei_y;
+        int unten_y;
+    };
+    const int Y = 50;
+    for (const Fall& f : {Fall{0, {}, {}, Y + 48}, Fall{-2, {}, {}, Y + 48},
+                          Fall{7, {Y + 48}, {Y + 112}, Y + 160}, Fall{5, {Y + 48, Y + 112}, {}, Y + 176},
+                          Fall{13, {Y + 48}, {Y + 112, Y + 160, Y + 208}, Y + 256}}) {
+        bild.loeschen();
+        IFU_Ediktrahmen_zeichnen(cx, Y, f.hoehe);
+        const Bild b = bild.lesen();
+        EXPECT_EQ(Was(b, cx - 256, Y), M(297)) << f.hoehe;
+        EXPECT_EQ(Was(b, cx, Y), M(298)) << f.hoehe;
+        std::vector<int> vier, drei;
+        for (auto [x, y] : bhmtest::Orte(b, M(301))) vier.push_back(y);
+        for (auto [x, y] : bhmtest::Orte(b, M(299))) drei.push_back(y);
+        EXPECT_EQ(vier, f.vier_y) << f.hoehe;
+        EXPECT_EQ(drei, f.drei_y) << f.hoehe;
+        EXPECT_EQ(bhmtest::Orte(b, M(302)).size(), f.vier_y.size()) << "right pieces";
+        EXPECT_EQ(Was(b, cx - 256, f.unten_y), M(303)) << f.hoehe;
+        EXPECT_EQ(Was(b, cx, f.unten_y), M(304)) << f.hoehe;
+    }
+}
+
+TEST_F(Ediktfenster, LawsDurationsButtonsAndTheFourFrames) {
+    auto& bild = this->bild();
+    Edikt_Data e;
+    e.Count = 2;
+    e.Timestep = 2;
+    e.Zeiten = {0, 4, 3};
+    IAU_Edikte = {Edikt_Data{}, e};
+    IAU_Auswahl_1 = 1;
+    IAU_Auswahl_2 = 3;
+    IFU_Edikt_Intraktiv_Panel_call(1);
+    Bild b = bild.lesen();
+    for (int i = 0; i <= 2; ++i) {
+        EXPECT_EQ(Was(b, cx - 220, cy - 115 + 40 * i), M(i == 1 ? 306 : 305)) << "law " << i;
+        EXPECT_EQ(Was(b, cx - 250, cy - 115 + 40 * i), M(307)) << "law " << i;
+    }
+    EXPECT_EQ(Was(b, cx - 220, cy - 115 + 120), Nichts);
+    EXPECT_EQ(Was(b, cx - 225, cy + 177), M(305));
+    EXPECT_EQ(Was(b, cx - 100, cy + 177), Nichts);
+    EXPECT_EQ(Was(b, cx + 155, cy + 177), M(306)) << "the chosen duration";
+    EXPECT_EQ(Fehlertext,
+              W("IFU_Edikt_Intraktiv_Panel_call -> Zeitkomponente(1) -> hat ungültigen Timestep(4)"));
+    // Frame tops: 360 above the centre, then 16 x 13 + 2, 16 x 32 + 4 (below the frame at 600 rows).
+    EXPECT_EQ(Was(b, cx - 256, cy - 360 + 16 * 13 + 2), M(297));
+    EXPECT_EQ(Was(b, cx, cy - 360 + 16 * 13 + 2), M(298));
+    // Frame 2 has height 19 - 6 = 13: one 4-unit and three 3-unit pieces, bottom at +256.
+    EXPECT_EQ(Was(b, cx - 256, cy - 360 + 210 + 256), M(303));
+
+    // An edict number outside the table is reported; the fixed parts are still drawn.
+    bild.loeschen();
+    IFU_Edikt_Intraktiv_Panel_call(5);
+    b = bild.lesen();
+    EXPECT_EQ(Fehlertext, "IFU_Edikt_Intraktiv_Panel_call -> Edikt nicht abgefangen : 5");
+    EXPECT_EQ(Was(b, cx - 230, cy + 270), M(311));
+    EXPECT_EQ(Was(b, cx + 166, cy + 270), M(310));
+    EXPECT_EQ(Was(b, cx - 220, cy - 115), Nichts);
+}
+
+TEST_F(Lobbyfenster, RowsShowButtonsOnlyWhileTheListIsEdited) {
+    auto& bild = this->bild();
+    for (int k : {0, 1, 2, 4}) Lobby_Spieler[static_cast<std::size_t>(k)].Aktiv = true;
+    Lobby_Spieler[1].Bonus1 = 3;
+    Lobby_Spieler[1].Bonus2 = 4;
+    SpielerID = 1;
+    SingelGameGroessenWahl = 2;
+    SingelGamerohstoffWahl = 0;
+    SingelGameKILevel = 6;
+    for (bool aktiv : {false, true}) {
+        IFU_Lobby_aktiv = aktiv;
+        bild.loeschen();
+        IFU_SingelGame_Panel();
+        const Bild b = bild.lesen();
+        for (int n = 1; n <= 8; ++n) {
+            const int d = 26 * (n - 1);
+            const bool belegt = n == 1 || n == 2 || n == 3 || n == 5;
+            EXPECT_EQ(Was(b, cx, cy - 198 + d), belegt ? M(204) : Nichts) << n;
+            EXPECT_EQ(Was(b, cx + 40, cy - 193 + d), belegt && aktiv && n > 1 ? M(94) : Nichts) << n;
+            if (n > 2) {
+                EXPECT_EQ(Was(b, cx - 260, cy - 141 + 26 * (n - 3)), !aktiv   ? Nichts
+                                                                     : belegt ? M(94)
+                                                                              : M(95))
+                    << n;
+            }
+        }
+        // The viewed clan's row (2): two choosers with their bonus markers.
+        EXPECT_EQ(Was(b, cx + 99, cy - 193 + 26), M(93));
+        EXPECT_EQ(Was(b, cx + 118, cy - 197 + 26), M(187));
+        EXPECT_EQ(Was(b, cx + 227, cy - 193 + 26), M(92));
+        EXPECT_EQ(Was(b, cx + 198, cy - 197 + 26), M(188));
+        EXPECT_EQ(Was(b, cx + 99, cy - 193), Nichts) << "row 1 is not the viewed clan";
+    }
+    EXPECT_TRUE(Fehlertext.empty());
+}
+
+TEST_F(Lobbyfenster, SettingsBarsAndTheirReports) {
+    auto& bild = this->bild();
+    struct Fall {
+        int groesse, rohstoff, ki;
+        std::string meldung;
+    };
+    for (const Fall& f :
+         {Fall{2, 4, 3, ""},
+          Fall{7, 0, 1, "SingelGameGroessenWahl konnte nicht als Trackbar dargestellt werden :7"},
+          Fall{0, 6, 1, "SingelGamerohstoffWahl konnte nichtals Trackbar dargestellt werden :6"},
+          Fall{0, 0, 9, "SingelGameKILevel konnte nicht als Trackbar dargestellt werden :9"}}) {
+        Fehler_zuruecksetzen();
+        SingelGameGroessenWahl = f.groesse;
+        SingelGamerohstoffWahl = f.rohstoff;
+        SingelGameKILevel = f.ki;
+        bild.loeschen();
+        IFU_SingelGame_Panel();
+        const Bild b = bild.lesen();
+        EXPECT_EQ(Fehlertext, f.meldung);
+        for (int i = 0; i < 6; ++i) {
+            EXPECT_EQ(Was(b, cx - 190 + 15 * (i + 1), cy + 94), M(i < f.groesse ? 177 : 178))
+                << "size step " << i;
+            EXPECT_EQ(Was(b, cx + 45 + 15 * (i + 1), cy + 67), M(i < f.rohstoff + 1 ? 177 : 178)) << i;
+            EXPECT_EQ(Was(b, cx + 33 + 7 * (i + 1), cy + 120), M(i < f.ki ? 177 : 178)) << i;
+        }
+        EXPECT_EQ(Was(b, cx - 217, cy + 196), M(181));
+        EXPECT_EQ(Was(b, cx - 272, cy - 247), M(176));
+    }
+}
