@@ -4,6 +4,7 @@
 #include "ui/MouseOver.h"
 #include "ui/Panelschalter.h"
 #include "ui/Textausgabe.h"
+#include "ui/Textoverlay.h"
 #include "ui/Vorlaeufig_ui_panels.h"
 
 bool Oberflaechendienste::MO_Mouseover(bool klick) { return ::MO_Mouseover(klick); }

@@ -1,8 +1,6 @@
 // stand-in until its unit lands
 #include "ui/Vorlaeufig_ui_panels.h"
 
-void Showtext() {}
-
 void MOAktion(int, int, int) {}
 
 void IFU_Statmenu_Liste_fuellen(const std::string&) {}

@@ -14,9 +14,6 @@
 #include "ui/Textausgabe.h"
 #include "world/Kartengenerator.h"
 
-// --- Text overlay -------------------------------------------------------------------
-void Showtext();
-
 // --- Action executor ------------------------------------------------------------------
 void MOAktion(int info, int aktion, int parameter);
 
