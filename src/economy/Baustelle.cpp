@@ -150,6 +150,11 @@ bool BPU_Baustelle_setzen(int anker, int typ, int clan) {
         Bau_Typ = -1;
     }
     if (Karte.empty()) return false;
+    // A template without footprint cells never tested the anchor itself.
+    if (!MG_Feld_gueltig(anker)) {
+        Fehler_melden("BPU_Baustelle_setzen > Ankerfeld ausserhalb der Karte: " + std::to_string(anker));
+        return false;
+    }
     BMU_Zaehler_aendern(clan, OM_Zaehltyp(typ), 0, 1);
     BPU_Bauauftraege_anlegen(anker, typ, clan, kosten);
     feld_von(anker).Ambiente() = SBU_ID_mark;
@@ -308,9 +313,13 @@ void BPU_Baumaterial_geliefert(int ware, int objekt, int clan, int auftrag) {
 
 void BPU_Baustelle_komplett_planieren(int anker, int typ, int clan) {
     if (!OM_Vorlage(typ, "BPU_Baustelle_komplett_planieren")) return;
-    const std::vector<int> zellen = fussabdruck(anker, typ);
-    if (!MG_Feld_gueltig(anker) || !alle_auf_karte(zellen, "BPU_Baustelle_komplett_planieren", anker, typ))
+    if (!MG_Feld_gueltig(anker)) {
+        Fehler_melden("BPU_Baustelle_komplett_planieren > Ankerfeld ausserhalb der Karte: " +
+                      std::to_string(anker));
         return;
+    }
+    const std::vector<int> zellen = fussabdruck(anker, typ);
+    if (!alle_auf_karte(zellen, "BPU_Baustelle_komplett_planieren", anker, typ)) return;
     for (int c : zellen) {
         Kartenfeld& k = feld_von(c);
         if (k.Block() != -1 && k.Block() != 0) continue;

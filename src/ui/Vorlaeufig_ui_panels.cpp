@@ -5,7 +5,6 @@ void MOAktion(int, int, int) {}
 
 void IFU_Statmenu_Liste_fuellen(const std::string&) {}
 
-std::vector<Edikt_Data> IAU_Edikte;
 int IAU_Aktuelles_Edikt = 0;
 int IAU_Auswahl_1 = 0;
 int IAU_Auswahl_2 = 0;

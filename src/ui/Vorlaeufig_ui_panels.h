@@ -12,6 +12,7 @@
 #include "population/Briefe.h"
 #include "render/Interfaceatlas.h"
 #include "ui/Textausgabe.h"
+#include "ui/Vorlaeufig_ui_texte.h"
 #include "world/Kartengenerator.h"
 
 // --- Action executor ------------------------------------------------------------------
@@ -22,15 +23,6 @@ void MOAktion(int info, int aktion, int parameter);
 void IFU_Statmenu_Liste_fuellen(const std::string& gruppe);
 
 // --- Interactive edicts -----------------------------------------------------------------
-struct Edikt_Data {
-    std::string Titel;
-    std::string Text;
-    std::string Trigger;
-    int Count = -1;
-    int Timestep = -1;
-    std::vector<int> Zeiten;
-};
-extern std::vector<Edikt_Data> IAU_Edikte;
 extern int IAU_Aktuelles_Edikt;
 extern int IAU_Auswahl_1;
 extern int IAU_Auswahl_2;

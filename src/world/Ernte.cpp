@@ -9,7 +9,11 @@
 #include "foundation/Textzeilen.h"
 #include "population/Personen.h"
 #include "world/Karte.h"
-#include "world/Vorlaeufig_welt.h"
+#include "economy/Baustelle.h"
+#include "economy/Bauvorschau.h"
+#include "economy/Objekte.h"
+#include "foundation/Spielstatus.h"
+#include "population/Bauauftraege.h"
 
 std::vector<Ernteliste> ERU_Ernteauftraege;
 

@@ -10,7 +10,11 @@
 #include "foundation/Spielstatus.h"
 #include "population/Personen.h"
 #include "world/Karte.h"
-#include "world/Vorlaeufig_welt.h"
+#include "economy/Baustelle.h"
+#include "economy/Bauvorschau.h"
+#include "economy/Objekte.h"
+#include "foundation/Spielstatus.h"
+#include "population/Bauauftraege.h"
 
 std::vector<std::vector<int>> PFU_Pfade;
 int PFU_Naechster_freier = 0;

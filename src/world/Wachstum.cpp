@@ -14,7 +14,11 @@
 #include "world/Ernte.h"
 #include "world/Hasen.h"
 #include "world/Karte.h"
-#include "world/Vorlaeufig_welt.h"
+#include "economy/Baustelle.h"
+#include "economy/Bauvorschau.h"
+#include "economy/Objekte.h"
+#include "foundation/Spielstatus.h"
+#include "population/Bauauftraege.h"
 
 std::vector<Wachstumsauftrag> Farmarray;
 int Farm_Size = 0;

@@ -121,6 +121,11 @@ TEST(Baustelle, RefusedSitesChangeNothing) {
         EXPECT_FALSE(BPU_Baustelle_setzen(A, 9, 0));
         EXPECT_FALSE(BPU_Baustelle_setzen(A, 0, 7));
         EXPECT_TRUE(Kernwelt::gemeldet());
+        // A template without footprint cells tests no cell: its anchor must still lie on the map.
+        SBU_Bauplaetze[4].clear();
+        EXPECT_FALSE(BPU_Baustelle_setzen(-40, 4, 0));
+        EXPECT_TRUE(Kernwelt::gemeldet());
+        EXPECT_EQ(Spieler[0].Baustellen(), 0);
     }
 }
 

@@ -209,11 +209,12 @@ TEST(Betrieb, WomenOfProtectedClansOrOtherIslandsStay) {
         const char* name;
         int nur_eigene, schutz, insel;
         bool heirat;
+        int glueck;  // the woman's happiness afterwards (50 before)
     } faelle[] = {
-        {"foreign clan, free", 0, 0, 0, true},
-        {"foreign clan protects its members", 0, 1, 0, false},
-        {"own members only", 1, 0, 0, false},
-        {"another island", 0, 0, 1, false},
+        {"foreign clan, free", 0, 0, 0, true, 50},
+        {"foreign clan protects its members", 0, 1, 0, false, 49},
+        {"own members only", 1, 0, 0, false, 50},
+        {"another island", 0, 0, 1, false, 50},
     };
     for (const auto& f : faelle) {
         Heiratswelt w;
@@ -224,6 +225,7 @@ TEST(Betrieb, WomenOfProtectedClansOrOtherIslandsStay) {
         w.frauen({2});
         EXPECT_EQ(OM_Wohnraum_vergeben(0, 0, 1, w.o), f.heirat ? 1 : 2) << f.name;
         EXPECT_EQ(Personen[1].HeimID() == w.o, f.heirat) << f.name;
+        EXPECT_EQ(Personen[2].Glueck(), f.glueck) << f.name;
     }
     // A woman of the house owner's own clan is married under every rule.
     Heiratswelt w;

@@ -14,7 +14,11 @@
 #include "world/Hasen.h"
 #include "world/Karte.h"
 #include "world/Stufenvorlagen.h"
-#include "world/Vorlaeufig_welt.h"
+#include "economy/Baustelle.h"
+#include "economy/Bauvorschau.h"
+#include "economy/Objekte.h"
+#include "foundation/Spielstatus.h"
+#include "population/Bauauftraege.h"
 
 namespace {
 

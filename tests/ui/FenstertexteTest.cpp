@@ -1,0 +1,226 @@
+// Texts of the build window, the object info window and the goods info box.
+#include "ui/Fenstertexte.h"
+
+#include <gtest/gtest.h>
+
+#include "economy/Baumenue.h"
+#include "economy/Warenfluss.h"
+#include "foundation/Config.h"
+#include "platform/base/Text1252.h"
+#include "ui/Textschreiberhilfe.h"
+#include "ui/Vorlaeufig_ui_texte.h"
+
+namespace {
+
+using bhmtest::Gedruckt;
+
+// n buildable types, titled "T0".., each with a footprint of four cells.
+struct Bauwelt : bhmtest::Textwelt {
+    explicit Bauwelt(int n) {
+        Spieler[0].Baustufe() = 1;
+        for (int t = 0; t < n; ++t) {
+            Objekt_Item o = bhmtest::Gebaeude("Produktion");
+            o.Titel = "T";
+            o.Titel += std::to_string(t);
+            SBU_Objekte.push_back(o);
+        }
+        SBU_Bauplaetze.assign(n, std::vector<Bauplatzfeld>(4));
+        BMU_Zaehler.assign(2, std::vector<BMU_Eintrag>(n));
+        BMU_Seitenanfang = 0;
+    }
+    ~Bauwelt() {
+        BMU_Zaehler.clear();
+        BMU_Seitenanfang = 0;
+        Mouseoverfunktion_Nummer = 0;
+        Mouseoverfunktion_Wert = 0;
+        WFU_Zuruecksetzen();
+    }
+};
+
+}  // namespace
+
+TEST(Fenstertexte, BuildWindowMembersToTheNextLevelAndPage) {
+    struct Fall {
+        int mitglieder, seitenanfang;
+        std::string noch, seite;
+    };
+    const std::vector<Fall> faelle = {
+        {25, 0, "1", "Seite 1"}, {26, 24, "25", "Seite 2"}, {0, 47, "1", "Seite 2"}};
+    for (const auto& f : faelle) {
+        Bauwelt welt(3);
+        Spieler[0].Mitglieder() = f.mitglieder;
+        BMU_Seitenanfang = f.seitenanfang;
+        TPU_Baufenstertexte(0, 0, 0);
+        EXPECT_NE(welt.senke.finde(f.noch + W(" Mitglieder bis zur nächsten Gebäudestufe ")), nullptr)
+            << f.mitglieder;
+        const Gedruckt* s = welt.senke.finde(f.seite);
+        ASSERT_NE(s, nullptr) << f.seitenanfang;
+        EXPECT_EQ(*s, (Gedruckt{'C', 400, 300 - 204, f.seite}));
+    }
+}
+
+TEST(Fenstertexte, BuildWindowCountsSkipUnbuildableTypes) {
+    Bauwelt welt(4);
+    SBU_Objekte[1].Modus = "Start";  // never offered
+    BMU_Zaehler[0][2] = {3, 5};
+    TPU_Baufenstertexte(2, 1, 0);
+    const std::vector<Gedruckt> erwartet = {
+        {'C', 402, 301 - 283, W("Baumenü")},
+        {'C', 402 - 210, 301 - 95, "0/0"},
+        {'C', 402 - 210 + 84, 301 - 95, "3/5"},
+        {'C', 402 - 210 + 168, 301 - 95, "0/0"},
+    };
+    ASSERT_GE(welt.senke.zeilen.size(), 4u);
+    EXPECT_EQ(std::vector<Gedruckt>(welt.senke.zeilen.begin(), welt.senke.zeilen.begin() + 4), erwartet);
+}
+
+TEST(Fenstertexte, HoverBoxInTheLastColumnHidesTheCountsBelowIt) {
+    Bauwelt welt(24);
+    SBU_Waren = {bhmtest::Ware(), bhmtest::Ware()};
+    SBU_Waren[1].Titel = "Stein";
+    SBU_Objekte[5].Baukosten[0] = {1, 6};
+    SBU_Objekte[5].Baukosten[2] = {-1, 0};
+    Mouseoverfunktion_Nummer = 26;
+    Mouseoverfunktion_Wert = 5;  // row 0, column 5
+    TPU_Baufenstertexte(0, 0, 4);
+    const int X = 400 - 240 + 84 * 5, Y = 300 - 150;
+    EXPECT_NE(welt.senke.finde("T5"), nullptr);
+    EXPECT_EQ(*welt.senke.finde("T5"), (Gedruckt{'P', X + 100, Y + 10, "T5"}));
+    EXPECT_EQ(*welt.senke.finde("Max. Planierkosten: 3Gold"),
+              (Gedruckt{'2', X + 100, Y + 26, "Max. Planierkosten: 3Gold"}));
+    EXPECT_EQ(*welt.senke.finde("Baumaterial: 6*Stein"),
+              (Gedruckt{'2', X + 100, Y + 42, "Baumaterial: 6*Stein"}));
+    // 24 types: rows 0..3 each six counts; the hovered cell's count comes first of
+    // its own; the cells in column 5 of rows 1 and 2 lie under the box.
+    int zaehltexte = 0;
+    for (const auto& z : welt.senke.zeilen)
+        if (z.text == "0/0") {
+            ++zaehltexte;
+            const int spalte = (z.x - (400 - 210)) / 84, zeile = (z.y - (300 - 95)) / 80;
+            EXPECT_FALSE(spalte == 5 && (zeile == 1 || zeile == 2)) << spalte << "/" << zeile;
+        }
+    EXPECT_EQ(zaehltexte, 22);
+    // The last pass draws the diagram between white and black.
+    ASSERT_GE(welt.senke.farben.size(), 2u);
+    EXPECT_EQ(welt.senke.farben[0], (std::array<float, 3>{1, 1, 1}));
+    EXPECT_EQ(welt.senke.farben[1], (std::array<float, 3>{0, 0, 0}));
+}
+
+TEST(Fenstertexte, ObjectInfoOfForeignAndUnfinishedBuildings) {
+    bhmtest::Textwelt welt;
+    SBU_Objekte = {bhmtest::Gebaeude("Home")};
+    const int fremd = welt.objekt(0, 1);
+    Objekte[fremd].Baumaterial_Rest(0) = 2;
+    TPU_Objektinfotexte(fremd, 0, 0, 0);
+    EXPECT_TRUE(welt.senke.zeilen.empty()) << "an unfinished building of another clan shows nothing";
+
+    Objekte[fremd].Baumaterial_Rest(0) = 0;
+    TPU_Objektinfotexte(fremd, 0, 0, 0);
+    const std::vector<Gedruckt> fremde = {{'P', 270, 184, "Besitzer: Moorleute"},
+                                          {'P', 270, 238, W("Dieses Gebäude gehört nicht dir,")},
+                                          {'P', 270, 265, "Du darfst den Inhalt nicht sehen."}};
+    EXPECT_EQ(welt.senke.zeilen, fremde);
+
+    welt.senke.leeren();
+    const int eigen = welt.objekt(0, 0);
+    Objekte[eigen].Baumaterial_Rest(0) = 9;
+    Objekte[eigen].Baumaterial_Rest(2) = 10;
+    TPU_Objektinfotexte(eigen, 0, 0, 0);
+    const std::vector<Gedruckt> bau = {{'P', 290, 211, W("Baumaterial zum Aufbau benötigt!")},
+                                       {'C', 350, 237, "Home"},
+                                       {'P', 320, 293, "9"},
+                                       {'P', 410, 293, "10"}};
+    EXPECT_EQ(welt.senke.zeilen, bau) << "a rest of 10 starts 10 pixels further left";
+}
+
+TEST(Fenstertexte, ObjectInfoOfOwnBuildings) {
+    bhmtest::Textwelt welt;
+    Objekt_Item haus = bhmtest::Gebaeude("Home");
+    haus.Text = std::string(45, 'a') + " " + std::string(10, 'b');
+    SBU_Objekte = {haus};
+    const int o = welt.objekt(0, 0);
+    Objekte[o].Zaehler() = 1;
+    Objekte[o].Slot_Ware(0) = 2;
+    Objekte[o].Slot_Bestand(0) = 4;
+    Objekte[o].Slot_Ware(1) = 0;
+    Objekte[o].Slot_Bestand(1) = 6;
+    Objekte[o].Slot_Raeumen(1) = 1;
+    TPU_Objektinfotexte(o, 0, 0, 0);
+    EXPECT_NE(welt.senke.finde("Dieses Wohnhaus ist voll."), nullptr) << "Floor(0.5) = 0";
+    EXPECT_EQ(*welt.senke.finde(std::string(40, 'a')), (Gedruckt{'2', 270, 211, std::string(40, 'a')}));
+    EXPECT_NE(welt.senke.finde("aaaaa bbbbbbbbbb"), nullptr);
+    EXPECT_EQ(*welt.senke.finde("4"), (Gedruckt{'P', 299, 368, "4"}));
+    EXPECT_EQ(welt.senke.finde("6"), nullptr) << "a slot marked for clearing shows no stock";
+
+    welt.senke.leeren();
+    Objekte[o].Zaehler() = 4;
+    Programmvariableanzeigen = true;
+    TPU_Objektinfotexte(o, 0, 0, 0);
+    Programmvariableanzeigen = false;
+    EXPECT_NE(welt.senke.finde(W("Freier Wohnraum übrig. (") + "2)"), nullptr);
+    EXPECT_EQ(*welt.senke.finde("4-0-0"), (Gedruckt{'P', 299, 368, "4-0-0"}));
+    EXPECT_EQ(*welt.senke.finde("6-0-0"), (Gedruckt{'P', 339, 358, "6-0-0"}));
+}
+
+TEST(Fenstertexte, ProductionLines) {
+    bhmtest::Textwelt welt;
+    Spieler[0].Arbeitsradius() = 70;
+    struct Fall {
+        int zaehler, art;
+        std::string zeile;
+    };
+    const std::vector<Fall> faelle = {
+        {455, 2, "Interne Produktion: 46%"},
+        {0, 4, "Interne Produktion: 0%"},
+        {1, 7, W("Effektivität: 128%")},
+        {10, 11, W("Effektivität: 122%")},
+        {-15, 2, "Interne Produktion: -1%"},
+        {-1, 7, W("Kein freier Baum verfügbar!")},
+        {-1, 9, W("Berggelände ist nicht verfügbar!")},
+        {-1, 11, "Keinen sauberen Sand gefunden!"},
+        {-1, 4, ""},
+        {3, 6, ""},
+    };
+    for (const auto& f : faelle) {
+        std::string zeile = "alt";
+        TPU_Produktionszeile(f.zaehler, f.art, 0, zeile);
+        EXPECT_EQ(zeile, f.zeile) << f.zaehler << "/" << f.art;
+    }
+    EXPECT_TRUE(welt.senke.farben.empty());
+    std::string zeile;
+    TPU_Produktionszeile(-1, 7, 4, zeile);
+    ASSERT_EQ(welt.senke.farben.size(), 1u);
+    EXPECT_EQ(welt.senke.farben[0], (std::array<float, 3>{0.5f, 0, 0})) << "dark red in the last pass";
+}
+
+TEST(Fenstertexte, LineBreaksAndGoodsInfo) {
+    struct Fall {
+        std::string text;
+        int von, bis, erwartet;
+    };
+    const std::vector<Fall> faelle = {
+        {"ab cd ef", 5, 0, 3}, {"ab cd ef", 20, 0, 8}, {"ab cd ef", 4, 8, 8},
+        {"abcdef", 4, 0, 4},   {"ab cd ef", 2, 4, 2},  {"", 40, 0, 0},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(TPU_Umbruchstelle(f.text, " ", f.von, f.bis), f.erwartet)
+            << f.text << " " << f.von << " " << f.bis;
+
+    bhmtest::Textwelt welt;
+    SBU_Waren = {bhmtest::Ware()};
+    SBU_Waren[0].Titel = "Lehm";
+    SBU_Waren[0].Text = std::string(170, 'x');
+    TPU_Wareninfo(100, 50, 1, 2, 0);
+    const std::vector<Gedruckt> erwartet = {{'P', 62, 71, "Lehm"},
+                                            {'2', 22, 97, std::string(40, 'x')},
+                                            {'2', 22, 113, std::string(40, 'x')},
+                                            {'2', 22, 129, std::string(40, 'x')},
+                                            {'2', 22, 145, std::string(40, 'x')}};
+    EXPECT_EQ(welt.senke.zeilen, erwartet) << "no blanks: cut hard after 40, 80, 120 and 160";
+
+    // Every character is 10 pixels wide here.
+    EXPECT_EQ(TPU_Textanfang_kuerzen("abc", 31), 0) << "fits";
+    EXPECT_EQ(TPU_Textanfang_kuerzen("abc", 30), 2) << "from the second character: 20 pixels";
+    EXPECT_EQ(TPU_Textanfang_kuerzen("abc", 1), 4) << "only the empty tail";
+    EXPECT_EQ(TPU_Textanfang_kuerzen("abc", 0), 4) << "no tail fits";
+}
