@@ -19,6 +19,7 @@
 #include "population/Personen.h"
 #include "render/Modelliste.h"
 #include "ui/MouseOver.h"
+#include "ui/Statistiktexte.h"
 #include "ui/Textsenke.h"
 #include "ui/Vorlaeufig_ui_overlay.h"
 #include "world/Hasen.h"

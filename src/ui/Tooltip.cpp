@@ -21,6 +21,8 @@
 #include "render/Textur.h"
 #include "ui/Fensterprimitive.h"
 #include "ui/InterfacePanel.h"
+#include "ui/Dollarcodes.h"
+#include "ui/Fenstertexte.h"
 #include "ui/Textsenke.h"
 #include "ui/Vorlaeufig_ui_overlay.h"
 

@@ -9,21 +9,6 @@
 
 #include "economy/Vorlaeufig_objekte.h"  // Index, SingelFrau_Index
 
-// --- Texts of the script panels and dollar codes -------------------------------------
-void TPU_Paneltexte();
-void TPU_Dollarcode_formatieren(const std::string& Text, std::string& Ergebnis);
-
-// --- Window texts -------------------------------------------------------------------
-void TPU_Statistiktexte(int dx, int dy);
-void TPU_Edikt_Intraktiv_Panel_Text(int dx, int dy, int Edikt);
-void TPU_Inseluebersicht();
-void TPU_Baufenstertexte(int dx, int dy, int Durchgang);
-void TPU_Objektinfotexte(int Objekt, int dy, int dx, int Durchgang);
-void TPU_Wareninfo(int x, int y, int dy, int dx, int Ware);
-// The smallest n from which (1-based; 0 and 1 both the whole text) Text fits into
-// Breite pixels of font 1; the length + 1 when not even the empty tail fits.
-int TPU_Textanfang_kuerzen(const std::string& Text, int Breite);
-
 // --- Interactive edicts ---------------------------------------------------------------
 // Defined with the edict stand-in of the panels.
 extern int IAU_Aktuelles_Edikt;

@@ -333,11 +333,16 @@ TEST_F(Tooltip, BadRowsAreReportedNotRead) {
     EXPECT_TRUE(zeichnen(82, 16).empty());
     EXPECT_NE(Fehlertext.find("Warenslot nicht abgefangen"), std::string::npos);
     Gewaehltes_Objekt = welt.objekt(0, 0);
+    SBU_Waren.assign(3, Waren_Item{});
+    SBU_Waren[2].Titel = "Brot";
+    Objekte[0].Slot_Ware(1) = 2;
     Objekte[0].Slot_Bestand(1) = 7;
     Objekte[0].Slot_Reserviert(1) = 2;
     const auto z = zeichnen(82, 20);
-    ASSERT_EQ(z.size(), 1u);
-    EXPECT_EQ(z[0].text, W("Von 7 Bestand sind 2 für Abholung reserviert."));
+    ASSERT_EQ(z.size(), 6u) << "the goods info at the anchor, then the stock line";
+    EXPECT_EQ(z[0], (Gedruckt{'P', 260, 220, "Brot"}));
+    EXPECT_EQ(z[5], (Gedruckt{'2', 220, 310, W("Von 7 Bestand sind 2 für Abholung reserviert.")}));
+    EXPECT_EQ(zeichnen(99, 2)[0], (Gedruckt{'P', 260, 220, "Brot"}));
     EXPECT_TRUE(zeichnen(82, 54).empty()) << "field 54 + 3 lies beyond the row";
     Gewaehltes_Objekt = -1;
 }
