@@ -2,7 +2,7 @@
 #include "ui/Vorlaeufig_ui_overlay.h"
 
 std::vector<std::string> TPU_Edikt_Effektzeilen;
-void TPU_Edikt_Effekt_Text(int, int) { TPU_Edikt_Effektzeilen.clear(); }
+void TPU_Edikt_Effekt_Text(int, int) {}
 
 int Minimap_Art = 0;
 std::array<Spieler_element, 8> Lobby_Spieler;

@@ -17,9 +17,11 @@
 #include "ui/Debugseiten.h"
 #include "ui/InterfacePanel.h"
 #include "ui/Panelschalter.h"
+#include "ui/Textausgabe.h"
 #include "ui/Textschreiberhilfe.h"
 #include "ui/Tooltip.h"
 #include "ui/UiHilfe.h"
+#include "render/Modelliste.h"
 #include "ui/Vorlaeufig_ui_overlay.h"
 #include "world/Hasen.h"
 #include "world/Inseln.h"
@@ -484,3 +486,72 @@ TEST(OverlayBild, WindowTextIsBlackWithALightOutline) {
 }
 
 }  // namespace
+
+namespace {
+
+// The tooltip tile (interface model 28) replaced by a 4 x 4 green quad at its origin.
+class Testkachel {
+public:
+    Testkachel() {
+        liste_ = glGenLists(1);
+        glNewList(liste_, GL_COMPILE);
+        glColor3ub(0, 255, 0);
+        glBegin(GL_QUADS);
+        glVertex3f(0, 0, 0);
+        glVertex3f(0, 4, 0);
+        glVertex3f(4, 4, 0);
+        glVertex3f(4, 0, 0);
+        glEnd();
+        glEndList();
+        ML_Interfacemodelle[28] = liste_;
+    }
+    ~Testkachel() {
+        ML_Interfacemodelle[28] = 0;
+        glDeleteLists(liste_, 1);
+    }
+    Testkachel(const Testkachel&) = delete;
+    Testkachel& operator=(const Testkachel&) = delete;
+
+private:
+    GLuint liste_ = 0;
+};
+
+bool gruen(const Bild& b, int x, int y) { return bhmtest::Pixel(b, x + 1, y + 1)[1] == 255; }
+
+}  // namespace
+
+TEST(OverlayBild, TooltipTilesAndTheLengthenedEdictBackground) {
+    GL_NOETIG();
+    bhmtest::Uischale schale;
+    Testkachel kachel;
+    bhmtest::Textaufzeichnung senke;
+    TPU_Senke_einsetzen einsetzen(senke);
+    MoPosEcht_X = 150;
+    MoPosEcht_Y = 20;
+    auto zeichnen = [](int n) {
+        bhmtest::Bild_beginnen();
+        glClearColor(0, 0, 0, 0);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        TPU_2D_Modus();
+        Mouseoverfunktion_Nummer = n;
+        TPU_Tooltip();
+        Mouseoverfunktion_Nummer = 0;
+        return bhmtest::Bild_lesen();
+    };
+    Bild b = zeichnen(5);
+    // Anchor (120, 20), the window being 320 wide: tiles at (30, 23), (30, 53), (30, 83).
+    EXPECT_TRUE(gruen(b, 30, 23));
+    EXPECT_TRUE(gruen(b, 30, 53));
+    EXPECT_TRUE(gruen(b, 30, 83));
+    EXPECT_FALSE(gruen(b, 30, 99));
+    EXPECT_EQ(bhmtest::Gezeichnet(b), 3 * 16);
+
+    TPU_Edikt_Effektzeilen = {"Kopf", "1", "2", "3", "4", "5", "6", "7", "8"};
+    b = zeichnen(103);
+    for (int y : {99, 115, 131}) EXPECT_TRUE(gruen(b, 30, y)) << y;
+    EXPECT_EQ(bhmtest::Gezeichnet(b), 6 * 16) << "three extra tiles for lines 6..8";
+    ASSERT_EQ(senke.zeilen.size(), 9u);
+    EXPECT_EQ(senke.zeilen[0], (Gedruckt{'C', 165, 40, "Kopf"}));
+    EXPECT_EQ(senke.zeilen[8], (Gedruckt{'2', 40, 178, "8"}));
+    TPU_Edikt_Effektzeilen.clear();
+}
