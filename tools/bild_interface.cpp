@@ -2,7 +2,9 @@
 // check boxes, slider parts, level steps, the main bar's buttons in two states,
 // achievement coins, window icons (trends, warnings, worker slots, lamps, map
 // types, research colours), the ranking frames, the message-stream icons and the
-// title picture. Pictograms are drawn on a 32-pixel grid.
+// title picture, then the panels' full-size frames, light buttons, tabs, bar
+// symbols, banners and 64-pixel message plates. Pictograms are drawn on a
+// 32-pixel grid.
 #include "bild_interface.h"
 
 #include <cmath>
@@ -219,11 +221,12 @@ void plakette(Leinwand& l, const std::string& art, Farbe rand) {
     piktogramm(l, 0, 0, art, kDunkel);
 }
 
-// A small round lamp or gem of 16 pixels.
+// A round lamp or gem filling a square canvas of 16 or 32 pixels.
 void lampe(Leinwand& l, Farbe f) {
-    l.kreis(8, 8, 7, kDunkel);
-    l.kreis(8, 8, 6, f);
-    l.kreis(6, 6, 2, schattieren(f, 1.4));
+    const int k = l.breite() / 16;
+    l.kreis(8 * k, 8 * k, 6 * k + 1, kDunkel);
+    l.kreis(8 * k, 8 * k, 5 * k + 1, f);
+    l.kreis(6 * k, 6 * k, 2 * k, schattieren(f, 1.4));
 }
 
 // A thumbnail of a map type: islands on water, `art` 0..7 chooses the layout.
@@ -292,6 +295,82 @@ void titelbild(Leinwand& l) {
     haus(l, b / 2 + b / 10 - 16, h * 5 / 8 - 28, pal::ziegel);
     l.ellipse(b / 5, h / 6, 14, 4, pal::weiss);
     l.ellipse(b * 3 / 4, h / 4, 18, 5, pal::weiss);
+}
+
+// A light bevelled button (black panel text stays readable on it); `an` for the lit state.
+void hellknopf(Leinwand& l, Rechteck r, bool an) {
+    const Farbe grund = an ? mischen(kPergament, pal::gold_hell, 0.55) : kPergament;
+    l.rechteck(r.x, r.y, r.b, r.h, grund);
+    l.rahmen(r.x, r.y, r.b, r.h, kRahmen);
+    l.linie(r.x + 1, r.y + 1, r.x + r.b - 2, r.y + 1, schattieren(grund, 1.08));
+    l.linie(r.x + 1, r.y + 1, r.x + 1, r.y + r.h - 2, schattieren(grund, 1.08));
+    l.linie(r.x + 1, r.y + r.h - 2, r.x + r.b - 2, r.y + r.h - 2, schattieren(grund, 0.8));
+    l.linie(r.x + r.b - 2, r.y + 1, r.x + r.b - 2, r.y + r.h - 2, schattieren(grund, 0.8));
+    if (an) l.rahmen(r.x + 2, r.y + 2, r.b - 4, r.h - 4, pal::gold);
+}
+
+// A tab of a tabbed page: parchment with a wooden edge, open at the bottom.
+void reiter(Leinwand& l) {
+    const int b = l.breite(), h = l.hoehe();
+    l.vieleck({{0, h}, {0, 6}, {6, 0}, {b - 7, 0}, {b - 1, 6}, {b - 1, h}}, kRahmen);
+    l.vieleck({{2, h}, {2, 7}, {7, 2}, {b - 8, 2}, {b - 3, 7}, {b - 3, h}}, kPergament);
+    l.linie(7, 3, b - 8, 3, schattieren(kPergament, 1.08));
+}
+
+// A flask of 32 pixels filled with a research colour.
+void kolben(Leinwand& l, Farbe f) {
+    l.rechteck(13, 4, 6, 9, pal::glas);
+    l.vieleck({{13, 12}, {19, 12}, {27, 28}, {5, 28}}, pal::glas);
+    l.vieleck({{10, 18}, {22, 18}, {27, 28}, {5, 28}}, f);
+    l.linie(12, 4, 20, 4, kDunkel);
+    l.linie(13, 12, 5, 28, kDunkel);
+    l.linie(19, 12, 27, 28, kDunkel);
+    l.linie(5, 28, 27, 28, kDunkel);
+}
+
+// The symbols of the main bar (members, goods, contentment), 32 pixels.
+void bar_symbol(Leinwand& l, const std::string& art) {
+    if (art == "mitglieder") {
+        person(l, -5, 1, pal::blau, false);
+        person(l, 5, 2, pal::beere, true);
+    } else if (art == "waren") {
+        l.rechteck(5, 11, 22, 16, pal::holz);
+        l.rahmen(5, 11, 22, 16, kDunkel);
+        l.linie(5, 11, 26, 26, pal::holz_dunkel);
+        l.linie(26, 11, 5, 26, pal::holz_dunkel);
+        l.ellipse(16, 9, 7, 5, pal::leinen);
+        l.rechteck(14, 3, 4, 3, pal::stroh_dunkel);
+    } else {
+        l.kreis(16, 16, 13, kDunkel);
+        l.kreis(16, 16, 11, pal::gold_hell);
+        l.kreis(12, 13, 1, kDunkel);
+        l.kreis(20, 13, 1, kDunkel);
+        for (int x = -6; x <= 6; ++x) l.punkt(16 + x, 19 + (36 - x * x) / 12, kDunkel);
+    }
+}
+
+// A message plate of 64 pixels: the 32-pixel pictogram drawn at 48 pixels.
+void meldung(Leinwand& l, const std::string& art, Farbe rand) {
+    l.kreis(32, 32, 31, rand);
+    l.kreis(32, 32, 27, pal::schild);
+    Leinwand klein(32, 32);
+    if (art == "wanderung") {
+        pfeil(klein, 0, -6, 0, kDunkel);
+        pfeil(klein, 0, 6, 1, kDunkel);
+    } else {
+        piktogramm(klein, 0, 0, art, kDunkel);
+    }
+    l.einsetzen_skaliert(klein, 8, 8, 48, 48);
+}
+
+// The ranking of the main bar: a heading and eight rows of 22 pixels.
+void rangliste_gross(Leinwand& l) {
+    tafel(l, {0, 0, l.breite(), l.hoehe()});
+    for (int i = 0; i < 8; ++i) {
+        const int y = 28 + 22 * i;
+        l.rechteck(10, y, l.breite() - 20, 20, i % 2 ? kPergament : kPergamentDunkel);
+        l.rahmen(14, y + 1, 20, 18, kRahmen);
+    }
 }
 
 }  // namespace
@@ -443,5 +522,48 @@ std::vector<Interfacebild> interfacebilder() {
              std::tuple{"InfoClanNeu", "fahne", pal::gras},
          })
         li.neu(titel, 32, 32, [art = std::string(art), rand = rand](Leinwand& l) { plakette(l, art, rand); });
+    // Images of the panels added later, at the end so that the numbers above stay.
+    li.neu("Fensterrahmen", 512, 448, [](Leinwand& l) { tafel(l, {0, 0, 512, 448}); });
+    li.neu("Fenster klein", 448, 416, [](Leinwand& l) { tafel(l, {0, 0, 448, 416}); });
+    li.neu("Spielleiste", 640, 48, [](Leinwand& l) { tafel(l, {0, 0, 640, 48}); });
+    for (auto [titel, b, an] : {std::tuple{"Knopf lang", 224, false}, std::tuple{"Knopf schmal", 160, false},
+                                std::tuple{"Knopf breit", 96, false}, std::tuple{"Knopf breit an", 96, true},
+                                std::tuple{"Knopf klein", 32, false}, std::tuple{"Knopf klein an", 32, true}})
+        li.neu(titel, b, 32, [b = b, an = an](Leinwand& l) { hellknopf(l, {0, 0, b, 32}, an); });
+    li.neu("Reiter", 80, 32, reiter);
+    for (auto [titel, art] :
+         {std::pair{"Symbol Mitglieder", "mitglieder"}, std::pair{"Symbol Waren", "waren"},
+          std::pair{"Symbol Zufriedenheit", "zufriedenheit"}})
+        li.neu(titel, 32, 32, [art = std::string(art)](Leinwand& l) { bar_symbol(l, art); });
+    li.neu("Baumodus Hinweis", 320, 32, [](Leinwand& l) { tafel(l, {0, 0, 320, 32}); });
+    li.neu("Baumodus knapp", 320, 32, [](Leinwand& l) {
+        tafel(l, {0, 0, 320, 32});
+        l.rahmen(5, 5, 310, 22, pal::rot);
+    });
+    li.neu("Rangliste", 224, 224, rangliste_gross);
+    li.neu("Spielstand", 384, 32, [](Leinwand& l) { hellknopf(l, {0, 0, 384, 32}, false); });
+    li.neu("Spielstand an", 384, 32, [](Leinwand& l) { hellknopf(l, {0, 0, 384, 32}, true); });
+    for (auto [titel, farbe] : {std::pair{"Ampel grün", pal::laub_hell}, std::pair{"Ampel gelb", pal::gold},
+                                std::pair{"Ampel rot", pal::rot}})
+        li.neu(titel, 32, 32, [farbe = farbe](Leinwand& l) { lampe(l, farbe); });
+    for (auto [titel, farbe] :
+         {std::pair{"Forschung Lila", pal::violett}, std::pair{"Forschung blau", pal::blau},
+          std::pair{"Forschung grün", pal::gras}, std::pair{"Forschung gelb", pal::gold},
+          std::pair{"Forschung weiss", pal::weiss}})
+        li.neu(titel, 32, 32, [farbe = farbe](Leinwand& l) { kolben(l, farbe); });
+    for (auto [titel, art, rand] : {
+             std::tuple{"Meldung Clan", "fahne", pal::gras},
+             std::tuple{"Meldung Fehler", "blitz", pal::rot},
+             std::tuple{"Meldung Geburt", "geburt", pal::gras},
+             std::tuple{"Meldung Gebäude", "haus", pal::gras},
+             std::tuple{"Meldung Hase", "hase", pal::kohle},
+             std::tuple{"Meldung Laden", "rolle", pal::blau},
+             std::tuple{"Meldung Rohstoff", "berg", pal::feuer},
+             std::tuple{"Meldung Schiff", "schiff", pal::gras},
+             std::tuple{"Meldung Speichern", "diskette", pal::blau},
+             std::tuple{"Meldung Tod", "grab", pal::kohle},
+             std::tuple{"Meldung Wanderung", "wanderung", pal::feuer},
+         })
+        li.neu(titel, 64, 64, [art = std::string(art), rand = rand](Leinwand& l) { meldung(l, art, rand); });
     return std::move(li.bilder);
 }

@@ -1,6 +1,7 @@
 // The interface images of the script panels: one picture and one title per
 // folder Daten/Interface/<n>, n being the position in the list. The panel
-// scripts find an image by its title.
+// scripts find an image by its title. Titles are UTF-8 here and written to
+// Script.srt in Windows-1252. New images go at the end: numbers never move.
 #pragma once
 
 #include <string>

@@ -126,7 +126,8 @@ int interface_schreiben(const fs::path& ordner) {
         std::error_code ec;
         fs::create_directories(o, ec);
         schreiben(o / "Icon.BMP", bilder[n].bild);
-        if (!Textdatei_schreiben(utf8_zu_1252((o / "Script.srt").string()), {"Titel/" + bilder[n].titel}))
+        if (!Textdatei_schreiben(utf8_zu_1252((o / "Script.srt").string()),
+                                 {utf8_zu_1252("Titel/" + bilder[n].titel)}))
             melden("cannot write " + (o / "Script.srt").string());
     }
     for (std::size_t n = bilder.size(); fs::is_directory(ordner / std::to_string(n)); ++n) {

@@ -1,4 +1,2 @@
 // stand-in until its unit lands
 #include "economy/Vorlaeufig_objekte.h"
-
-Index SingelFrau_Index;

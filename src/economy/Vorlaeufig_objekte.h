@@ -4,8 +4,6 @@
 // Routines and lists of other units that the object, construction-site and
 // rubble units call. The bodies in Vorlaeufig_objekte.cpp do the harmless
 // minimum; the owning units replace them.
-#include <vector>
-
 #include "economy/Haefen.h"
 #include "economy/KI.h"
 #include "economy/Schiffe.h"
@@ -14,6 +12,7 @@
 #include "economy/Errungenschaften.h"
 #include "economy/Objekte.h"
 #include "economy/Warenstatistik.h"
+#include "foundation/Personenindex.h"
 #include "population/Animation.h"
 #include "population/Bauauftraege.h"
 #include "population/Befehlsliste.h"
@@ -29,13 +28,3 @@
 #include "population/Wohnraum.h"
 #include "world/Ernte.h"
 #include "world/Wachstum.h"
-
-// --- Persons and housing ---------------------------------------------------------
-
-// A compact list of persons: slots 0..Letzter_Platz in use, -1 = free.
-struct Index {
-    int Letzter_Platz = -1;
-    std::vector<int> Eintraege;
-};
-// Women without a partner.
-extern Index SingelFrau_Index;

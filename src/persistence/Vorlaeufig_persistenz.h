@@ -11,6 +11,7 @@
 #include "economy/Schiffe.h"
 #include "economy/Schutt.h"
 #include "economy/Warenstatistik.h"
+#include "foundation/Personenindex.h"
 #include "population/Animation.h"
 #include "population/Arbeitsamt.h"
 #include "population/Befehlsliste.h"
@@ -21,7 +22,3 @@
 #include "world/Hasen.h"
 #include "world/Kartengenerator.h"
 #include "world/Wachstum.h"
-
-// --- Foundation -----------------------------------------------------------------
-// Rebuilds the person and building indexes from the loaded rows.
-void IndexU_Index_neu_aufbauen();

@@ -21,7 +21,7 @@
 #include "ui/MouseOver.h"
 #include "ui/Statistiktexte.h"
 #include "ui/Textsenke.h"
-#include "ui/Vorlaeufig_ui_overlay.h"
+#include "foundation/Personenindex.h"
 #include "world/Hasen.h"
 #include "world/Inseln.h"
 #include "world/Karte.h"

@@ -18,6 +18,11 @@ void Oberflaechendienste::ITP_Paneltabellen_leeren() { ::ITP_Paneltabellen_leere
 void Oberflaechendienste::MO_UIdat_laden() { ::MO_UIdat_laden(); }
 void Oberflaechendienste::IAU_Edikte_laden() { ::IAU_Edikte_laden(); }
 void Oberflaechendienste::Showtext() { ::Showtext(); }
+int Oberflaechendienste::IAU_Auswahl_2() { return ::IAU_Auswahl_2; }
+bool Oberflaechendienste::IAU_Edikte_speichern(const std::string& pfad) {
+    return ::IAU_Edikte_speichern(pfad);
+}
+void Oberflaechendienste::IAU_Edikte_laden_Save(const std::string& pfad) { ::IAU_Edikte_laden_Save(pfad); }
 void Oberflaechendienste::TPU_2D_Modus() { ::TPU_2D_Modus(); }
 void Oberflaechendienste::TPU_Ladestatus_add(const std::string& text) { ::TPU_Ladestatus_add(text); }
 void Oberflaechendienste::TPU_Ladestatus_leeren() { ::TPU_Ladestatus_leeren(); }

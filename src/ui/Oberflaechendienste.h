@@ -12,6 +12,9 @@ struct Oberflaechendienste : UiSeam {
     void MO_UIdat_laden() override;
     void IAU_Edikte_laden() override;
     void Showtext() override;
+    int IAU_Auswahl_2() override;
+    bool IAU_Edikte_speichern(const std::string& pfad) override;
+    void IAU_Edikte_laden_Save(const std::string& pfad) override;
     void TPU_2D_Modus() override;
     void TPU_Ladestatus_add(const std::string& text) override;
     void TPU_Ladestatus_leeren() override;

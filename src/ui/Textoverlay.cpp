@@ -23,7 +23,8 @@
 #include "ui/Statistiktexte.h"
 #include "ui/Textsenke.h"
 #include "ui/Tooltip.h"
-#include "ui/Vorlaeufig_ui_overlay.h"
+#include "ui/Interaktiv.h"
+#include "ui/Vorlaeufig_ui_aktionen.h"
 
 namespace {
 

@@ -24,7 +24,7 @@
 #include "ui/Dollarcodes.h"
 #include "ui/Fenstertexte.h"
 #include "ui/Textsenke.h"
-#include "ui/Vorlaeufig_ui_overlay.h"
+#include "ui/Interaktiv.h"
 
 namespace {
 

@@ -15,25 +15,11 @@
 #include "ui/Vorlaeufig_ui_texte.h"
 #include "world/Kartengenerator.h"
 
-// --- Action executor ------------------------------------------------------------------
-void MOAktion(int info, int aktion, int parameter);
-
 // --- Statistics menu ------------------------------------------------------------------
 // Fills the statistics list with the goods of the group.
 void IFU_Statmenu_Liste_fuellen(const std::string& gruppe);
 
-// --- Interactive edicts -----------------------------------------------------------------
-extern int IAU_Aktuelles_Edikt;
-extern int IAU_Auswahl_1;
-extern int IAU_Auswahl_2;
-void IAU_Text_umbrechen(const std::string& text, int maxBreite);
-void IAU_Edikte_laden();
-
-// --- Mouse handlers of the in-game windows --------------------------------------------------
-// Each tests its window's boxes, sets the tooltip and on a click carries out the
-// choice; true when the mouse was over one of them.
-bool MO_Warenraster_waehlen(bool click);
-bool MO_Statmenu_Waren_waehlen(bool click);
-bool MO_Statmenu_Gruppe_waehlen(bool click);
-bool MO_Baumenue_waehlen(bool click);
-bool IFU_Edikt_Intraktiv_Mouse_over(bool click);
+// --- Action executor, interactive edicts and window mouse handlers: their own units ----
+#include "ui/Aktionen.h"
+#include "ui/Fenstermaus.h"
+#include "ui/Interaktiv.h"

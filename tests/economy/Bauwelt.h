@@ -14,6 +14,7 @@
 #include "common/Kernwelt.h"
 #include "economy/Spieler.h"
 #include "economy/Vorlaeufig_objekte.h"
+#include "foundation/Personenindex.h"
 #include "foundation/Schablonen.h"
 #include "world/Karte.h"
 

@@ -180,9 +180,14 @@ struct Heiratswelt : Bauwelt {
         z.Glueck() = 50;
         z.HeimID() = -1;
     }
+    // The index as listed (a -1 entry stands for a slot the search has to skip); each
+    // listed woman knows her slot.
     static void frauen(std::initializer_list<int> liste) {
         SingelFrau_Index.Eintraege.assign(liste.begin(), liste.end());
         SingelFrau_Index.Letzter_Platz = static_cast<int>(liste.size()) - 1;
+        for (int i = 0; i < SingelFrau_Index.Letzter_Platz + 1; ++i)
+            if (const int f = SingelFrau_Index.Eintraege[static_cast<std::size_t>(i)]; f >= 0)
+                Personen[static_cast<std::size_t>(f)].Frauen_Indexplatz() = i;
     }
 };
 
@@ -198,6 +203,10 @@ TEST(Betrieb, ForeignIdleWomanMarriesAndWalksToTheHouse) {
         std::make_tuple(Personen[4].AuftragID(), Personen[4].Zielfeld(), Personen[4].Bewegungscounter()),
         std::make_tuple(3, A, 9));
     EXPECT_EQ(Personen[2].AuftragID(), 7);
+    EXPECT_EQ(std::make_tuple(SingelFrau_Index.Letzter_Platz, SingelFrau_Index.Eintraege[0],
+                              Personen[2].Frauen_Indexplatz(), Personen[4].Frauen_Indexplatz()),
+              std::make_tuple(0, 2, 0, -1))
+        << "the wife left the single women's index";
     EXPECT_EQ(Objekte[static_cast<std::size_t>(w.o)].Zaehler(), 2);
     // Room 2 is left for one more couple; then the house is full.
     Objekte[static_cast<std::size_t>(w.o)].Zaehler() = 1;
@@ -235,6 +244,8 @@ TEST(Betrieb, WomenOfProtectedClansOrOtherIslandsStay) {
     w.frauen({-1, 2});
     EXPECT_TRUE(OM_Person_in_Naehe_aufnehmen(w.o, 1));
     EXPECT_EQ(Personen[2].AuftragID(), 0) << "she does not walk";
+    EXPECT_EQ(Personen[2].Frauen_Indexplatz(), -1);
+    EXPECT_FALSE(bhmtest::Kernwelt::gemeldet());
 }
 
 }  // namespace

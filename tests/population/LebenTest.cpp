@@ -3,6 +3,7 @@
 #include "economy/Logik.h"
 #include "economy/Objekte_Betrieb.h"
 #include "foundation/Info.h"
+#include "foundation/Personenindex.h"
 #include "population/Arbeitsamt.h"
 #include "population/Personen_Leben.h"
 #include "population/Populationswelt.h"
@@ -246,10 +247,16 @@ TEST(Leben, DismissalFreesTheSlotAndReopensTheBuildingAtTheEmploymentOffice) {
     ASSERT_TRUE(AAU_Stelle_besetzen(b, 0));
     EXPECT_EQ(AAU_Position_von_Objekt(0, werk), -1) << "both posts are filled";
     P(a).AuftragID() = 0;
+    IndexU_Item_Add(4, 0, a);  // idle at last: listed as idle with a workplace
     PM_Person_entlassen(a);
     EXPECT_EQ(P(a).ArbeitsplatzID(), -1);
     EXPECT_EQ(OB_Slots[0][0], (OB_Slot{0, -1}));
     EXPECT_EQ(AAU_Position_von_Objekt(0, werk), 0);
+    EXPECT_EQ(
+        std::make_tuple(Arbeiter_Index.Letzter_Platz, SpArbeiter_Index.Letzter_Platz,
+                        P(a).Arbeiter_Indexplatz(), Spieler[0].Arbeitslose(), Spieler[0].Arbeitslose_Fach()),
+        std::make_tuple(0, -1, 0, 1, 0))
+        << "the idle person moved to the list of those without a workplace";
     EXPECT_FALSE(Kernwelt::gemeldet());
 
     // Still working: reported and dismissed all the same.

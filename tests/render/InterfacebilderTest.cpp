@@ -41,7 +41,8 @@ TEST(Interfacebilder, TheGeneratedImagesPackIntoOneAtlas) {
              fs::copy_options::recursive);
     ITF_Interface_erzeugen(Programmpfad + "daten\\");
     EXPECT_TRUE(Fehlertext.empty()) << Fehlertext;
-    EXPECT_LE(ITF_Texturgroesse, 1024);
+    // The panels' full-size window frames and bars take more than 1024 x 1024 pixels.
+    EXPECT_LE(ITF_Texturgroesse, 2048);
     ASSERT_GT(ITF_Elemente.size(), 100u);
     EXPECT_EQ(ITF_Elemente[0].Titel, "Leer");
     EXPECT_EQ(ITF_Texturkoordinaten.size(), ITF_Elemente.size());

@@ -92,7 +92,7 @@ TEST(Statistiktexte, EdictWindow) {
     Edikt_Data e;
     e.Titel = "Steuer";
     e.Count = 1;
-    e.Gesetze = {{"Hoch", "", -1}, {"Niedrig", "", -1}};
+    e.Gesetze = {{"Hoch", "", -1, {}}, {"Niedrig", "", -1, {}}};
     e.Timestep = 1;
     e.Zeiten = {0, 3};
     IAU_Edikte = {e};

@@ -22,7 +22,8 @@
 #include "ui/Tooltip.h"
 #include "ui/UiHilfe.h"
 #include "render/Modelliste.h"
-#include "ui/Vorlaeufig_ui_overlay.h"
+#include "ui/Interaktiv.h"
+#include "ui/Vorlaeufig_ui_aktionen.h"
 #include "world/Hasen.h"
 #include "world/Inseln.h"
 
@@ -546,12 +547,18 @@ TEST(OverlayBild, TooltipTilesAndTheLengthenedEdictBackground) {
     EXPECT_FALSE(gruen(b, 30, 99));
     EXPECT_EQ(bhmtest::Gezeichnet(b), 3 * 16);
 
-    TPU_Edikt_Effektzeilen = {"Kopf", "1", "2", "3", "4", "5", "6", "7", "8"};
+    // Heading, seven text lines and the empty line before the (no) effects: h = 8.
+    IAU_Edikte.assign(1, Edikt_Data{});
+    IAU_Edikte[0].Gesetze.push_back({"Kopf", "1#2#3#4#5#6#7", -1, {}});
+    IAU_Aktuelles_Edikt = 0;
+    Mouseoverfunktion_Wert = 0;
     b = zeichnen(103);
     for (int y : {99, 115, 131}) EXPECT_TRUE(gruen(b, 30, y)) << y;
     EXPECT_EQ(bhmtest::Gezeichnet(b), 6 * 16) << "three extra tiles for lines 6..8";
     ASSERT_EQ(senke.zeilen.size(), 9u);
-    EXPECT_EQ(senke.zeilen[0], (Gedruckt{'C', 165, 40, "Kopf"}));
-    EXPECT_EQ(senke.zeilen[8], (Gedruckt{'2', 40, 178, "8"}));
-    TPU_Edikt_Effektzeilen.clear();
+    EXPECT_EQ(senke.zeilen[0].x, 165);
+    EXPECT_EQ(senke.zeilen[0].y, 40);
+    EXPECT_EQ(senke.zeilen[0].text.rfind("Kopf", 0), 0u);
+    EXPECT_EQ(senke.zeilen[8], (Gedruckt{'2', 40, 178, ""}));
+    IAU_Zuruecksetzen();
 }
