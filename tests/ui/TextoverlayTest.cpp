@@ -490,33 +490,7 @@ TEST(OverlayBild, WindowTextIsBlackWithALightOutline) {
 
 namespace {
 
-// The tooltip tile (interface model 28) replaced by a 4 x 4 green quad at its origin.
-class Testkachel {
-public:
-    Testkachel() {
-        liste_ = glGenLists(1);
-        glNewList(liste_, GL_COMPILE);
-        glColor3ub(0, 255, 0);
-        glBegin(GL_QUADS);
-        glVertex3f(0, 0, 0);
-        glVertex3f(0, 4, 0);
-        glVertex3f(4, 4, 0);
-        glVertex3f(4, 0, 0);
-        glEnd();
-        glEndList();
-        ML_Interfacemodelle[28] = liste_;
-    }
-    ~Testkachel() {
-        ML_Interfacemodelle[28] = 0;
-        glDeleteLists(liste_, 1);
-    }
-    Testkachel(const Testkachel&) = delete;
-    Testkachel& operator=(const Testkachel&) = delete;
-
-private:
-    GLuint liste_ = 0;
-};
-
+// The quad at (x, y) covers pixels x..x+1, y..y+1.
 bool gruen(const Bild& b, int x, int y) { return bhmtest::Pixel(b, x + 1, y + 1)[1] == 255; }
 
 }  // namespace
@@ -524,7 +498,8 @@ bool gruen(const Bild& b, int x, int y) { return bhmtest::Pixel(b, x + 1, y + 1)
 TEST(OverlayBild, TooltipTilesAndTheLengthenedEdictBackground) {
     GL_NOETIG();
     bhmtest::Uischale schale;
-    Testkachel kachel;
+    // The tooltip tile, interface model 28, as a green 2 x 2 quad.
+    bhmtest::Testmodelle kachel({{28, {0, 255, 0}}});
     bhmtest::Textaufzeichnung senke;
     TPU_Senke_einsetzen einsetzen(senke);
     MoPosEcht_X = 150;
@@ -545,7 +520,7 @@ TEST(OverlayBild, TooltipTilesAndTheLengthenedEdictBackground) {
     EXPECT_TRUE(gruen(b, 30, 53));
     EXPECT_TRUE(gruen(b, 30, 83));
     EXPECT_FALSE(gruen(b, 30, 99));
-    EXPECT_EQ(bhmtest::Gezeichnet(b), 3 * 16);
+    EXPECT_EQ(bhmtest::Gezeichnet(b), 3 * 4);
 
     // Heading, seven text lines and the empty line before the (no) effects: h = 8.
     IAU_Edikte.assign(1, Edikt_Data{});
@@ -554,7 +529,7 @@ TEST(OverlayBild, TooltipTilesAndTheLengthenedEdictBackground) {
     Mouseoverfunktion_Wert = 0;
     b = zeichnen(103);
     for (int y : {99, 115, 131}) EXPECT_TRUE(gruen(b, 30, y)) << y;
-    EXPECT_EQ(bhmtest::Gezeichnet(b), 6 * 16) << "three extra tiles for lines 6..8";
+    EXPECT_EQ(bhmtest::Gezeichnet(b), 6 * 4) << "three extra tiles for lines 6..8";
     ASSERT_EQ(senke.zeilen.size(), 9u);
     EXPECT_EQ(senke.zeilen[0].x, 165);
     EXPECT_EQ(senke.zeilen[0].y, 40);
