@@ -36,6 +36,8 @@ int Bau_Platzwert_max;
 bool Objektinfo_offen;
 bool Schalterfenster1_offen, Schalterfenster2_offen, Schalterfenster3_offen;
 bool Minimap_offen;
+int Minimap_Art;
+bool Schalterfenster_Optionen[27];
 bool Warenraster_offen;
 bool Fenster30_offen, Fenster36_offen, Fenster40_offen, Fenster41_offen, Fenster42_offen;
 bool Ediktfenster_offen;
@@ -89,6 +91,8 @@ void Spielstatus_zuruecksetzen() {
     Objektinfo_offen = false;
     Schalterfenster1_offen = Schalterfenster2_offen = Schalterfenster3_offen = false;
     Minimap_offen = false;
+    Minimap_Art = 0;
+    for (bool& b : Schalterfenster_Optionen) b = false;
     Warenraster_offen = false;
     Fenster30_offen = Fenster36_offen = Fenster40_offen = Fenster41_offen = Fenster42_offen = false;
     Ediktfenster_offen = false;

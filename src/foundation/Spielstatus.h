@@ -55,6 +55,10 @@ extern int Bau_Platzwert_max;
 extern bool Objektinfo_offen;
 extern bool Schalterfenster1_offen, Schalterfenster2_offen, Schalterfenster3_offen;
 extern bool Minimap_offen;
+// What the minimap shows (0..3).
+extern int Minimap_Art;
+// The check boxes of the three toggle windows; entry 3i + c is row i of window c.
+extern bool Schalterfenster_Optionen[27];
 extern bool Warenraster_offen;
 extern bool Fenster30_offen, Fenster36_offen, Fenster40_offen, Fenster41_offen, Fenster42_offen;
 extern bool Ediktfenster_offen;

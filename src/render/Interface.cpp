@@ -25,7 +25,7 @@
 #include "ui/Panelschalter.h"
 #include "ui/Interaktiv.h"
 #include "ui/Rangliste.h"
-#include "ui/Vorlaeufig_ui_aktionen.h"
+#include "platform/base/System.h"
 
 namespace {
 

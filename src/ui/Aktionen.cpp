@@ -34,7 +34,9 @@
 #include "ui/InterfacePanel.h"
 #include "ui/Panelschalter.h"
 #include "ui/Paneltexte.h"
-#include "ui/Vorlaeufig_ui_aktionen.h"
+#include "platform/base/System.h"
+#include "ui/Fenster_Bau.h"
+#include "ui/Fenster_Lobby.h"
 #include "world/Kartengenerator.h"
 
 extern char** environ;

@@ -24,7 +24,11 @@
 #include "ui/Textdaten.h"
 #include "ui/Textformat.h"
 #include "ui/Textsenke.h"
-#include "ui/Vorlaeufig_ui_texte.h"
+#include "population/Arbeitsauftraege.h"
+#include "ui/InterfacePanel.h"
+#include "ui/MouseOver_Panel.h"
+#include "ui/Interaktiv.h"
+#include "ui/Rangliste.h"
 #include "world/Hasen.h"
 
 bool TPU_Rotschrift = false;

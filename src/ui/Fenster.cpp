@@ -11,7 +11,9 @@
 #include "ui/Fensterprimitive.h"
 #include "ui/Interaktiv.h"
 #include "ui/Rangliste.h"
-#include "ui/Vorlaeufig_ui_aktionen.h"
+#include "platform/base/System.h"
+#include "ui/Fenster_Bau.h"
+#include "ui/Fenster_Lobby.h"
 
 namespace {
 

@@ -25,7 +25,8 @@
 #include "ui/Panelschalter.h"
 #include "ui/Interaktiv.h"
 #include "ui/Rangliste.h"
-#include "ui/Vorlaeufig_ui_aktionen.h"
+#include "platform/base/System.h"
+#include "ui/Fenster_Lobby.h"
 
 std::vector<int> IFU_Statmenu_Liste;
 

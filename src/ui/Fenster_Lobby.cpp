@@ -12,7 +12,8 @@
 #include "ui/Panelschalter.h"
 #include "ui/Interaktiv.h"
 #include "ui/Rangliste.h"
-#include "ui/Vorlaeufig_ui_aktionen.h"
+#include "platform/base/System.h"
+#include "ui/Fenster_Bau.h"
 #include "world/Kartengenerator.h"
 
 std::array<Spieler_element, 8> Lobby_Spieler;

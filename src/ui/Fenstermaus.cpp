@@ -17,7 +17,9 @@
 #include "platform/base/Text1252.h"
 #include "ui/Interaktiv.h"
 #include "ui/Panelschalter.h"
-#include "ui/Vorlaeufig_ui_aktionen.h"
+#include "platform/base/System.h"
+#include "ui/Fenster_Bau.h"
+#include "ui/Fenster_Lobby.h"
 
 namespace {
 

@@ -18,7 +18,12 @@
 #include "platform/base/Text1252.h"
 #include "ui/Textdaten.h"
 #include "ui/Textsenke.h"
-#include "ui/Vorlaeufig_ui_texte.h"
+#include "persistence/Spielstaende.h"
+#include "population/Arbeitsauftraege.h"
+#include "ui/InterfacePanel.h"
+#include "ui/MouseOver_Panel.h"
+#include "ui/Interaktiv.h"
+#include "ui/Rangliste.h"
 
 int TPU_Umbruchstelle(const std::string& Text, const std::string& Zeichen, int Von, int Bis) {
     const int laenge = static_cast<int>(Text.size());

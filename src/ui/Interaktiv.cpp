@@ -11,7 +11,10 @@
 #include "platform/base/Ini.h"
 #include "platform/base/Text1252.h"
 #include "platform/base/Zahl.h"
-#include "ui/Vorlaeufig_ui_aktionen.h"
+#include "platform/base/System.h"
+#include "ui/Fenster_Bau.h"
+#include "ui/Fenster_Lobby.h"
+#include "foundation/Spielstatus.h"
 
 std::vector<Edikt_Data> IAU_Edikte;
 int IAU_Aktuelles_Edikt = 0;

@@ -10,7 +10,19 @@
 #include "foundation/Zeichenbreiten.h"
 #include "platform/base/Datei.h"
 #include "platform/base/Text1252.h"
-#include "ui/Vorlaeufig_ui_panels.h"
+#include "persistence/Spielstaende.h"
+#include "population/Briefe.h"
+#include "render/Interfaceatlas.h"
+#include "ui/Textausgabe.h"
+#include "ui/Rangliste.h"
+#include "ui/MouseOver_Panel.h"
+#include "world/Kartengenerator.h"
+#include "ui/Fenster_Bau.h"
+#include "ui/Aktionen.h"
+#include "ui/Fenstermaus.h"
+#include "ui/Interaktiv.h"
+#include "ui/Textoverlay.h"
+#include "foundation/Spielstatus.h"
 
 std::vector<ITP_Icon_R> ITP_Icons;
 std::vector<ITP_Text_R> ITP_Texte;

@@ -4,7 +4,18 @@
 #include "ui/MouseOver.h"
 #include "ui/Panelschalter.h"
 #include "ui/Textausgabe.h"
-#include "ui/Vorlaeufig_ui_panels.h"
+#include "ui/Textoverlay.h"
+#include "persistence/Spielstaende.h"
+#include "population/Briefe.h"
+#include "render/Interfaceatlas.h"
+#include "ui/Rangliste.h"
+#include "ui/MouseOver_Panel.h"
+#include "world/Kartengenerator.h"
+#include "ui/Fenster_Bau.h"
+#include "ui/Aktionen.h"
+#include "ui/Fenstermaus.h"
+#include "ui/Interaktiv.h"
+#include "foundation/Spielstatus.h"
 
 bool Oberflaechendienste::MO_Mouseover(bool klick) { return ::MO_Mouseover(klick); }
 // The seam passes the action first; the executor takes the info number first.

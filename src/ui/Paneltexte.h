@@ -5,7 +5,13 @@
 #include <array>
 #include <string>
 
-#include "ui/Vorlaeufig_ui_texte.h"
+#include "foundation/Spielstatus.h"
+#include "persistence/Spielstaende.h"
+#include "population/Arbeitsauftraege.h"
+#include "ui/InterfacePanel.h"
+#include "ui/MouseOver_Panel.h"
+#include "ui/Interaktiv.h"
+#include "ui/Rangliste.h"
 
 // The status lines of the update client.
 extern std::array<std::string, 10> TPU_Updatestatus;

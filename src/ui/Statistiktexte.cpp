@@ -14,7 +14,12 @@
 #include "platform/base/Text1252.h"
 #include "ui/Textdaten.h"
 #include "ui/Textsenke.h"
-#include "ui/Vorlaeufig_ui_texte.h"
+#include "persistence/Spielstaende.h"
+#include "population/Arbeitsauftraege.h"
+#include "ui/InterfacePanel.h"
+#include "ui/MouseOver_Panel.h"
+#include "ui/Interaktiv.h"
+#include "ui/Rangliste.h"
 #include "world/Inseln.h"
 
 namespace {

@@ -25,7 +25,9 @@
 #include "ui/Panelschalter.h"
 #include "ui/Interaktiv.h"
 #include "ui/Rangliste.h"
-#include "ui/Vorlaeufig_ui_aktionen.h"
+#include "platform/base/System.h"
+#include "ui/Fenster_Bau.h"
+#include "ui/Fenster_Lobby.h"
 #include "world/Kartengenerator.h"
 
 using bhmtest::A;

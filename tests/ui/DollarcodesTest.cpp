@@ -11,7 +11,12 @@
 #include "population/Personen.h"
 #include "ui/Textformat.h"
 #include "ui/Textschreiberhilfe.h"
-#include "ui/Vorlaeufig_ui_texte.h"
+#include "persistence/Spielstaende.h"
+#include "population/Arbeitsauftraege.h"
+#include "ui/InterfacePanel.h"
+#include "ui/MouseOver_Panel.h"
+#include "ui/Interaktiv.h"
+#include "ui/Rangliste.h"
 
 namespace {
 

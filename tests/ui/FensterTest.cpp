@@ -12,7 +12,10 @@
 #include "ui/Fensterhilfe.h"
 #include "ui/Interaktiv.h"
 #include "ui/Rangliste.h"
-#include "ui/Vorlaeufig_ui_aktionen.h"
+#include "platform/base/System.h"
+#include "ui/Fenster_Bau.h"
+#include "ui/Fenster_Lobby.h"
+#include "foundation/Spielstatus.h"
 
 using bhmtest::M;
 using bhmtest::Wa;

@@ -19,7 +19,9 @@
 #include "ui/Fensterhilfe.h"
 #include "ui/Interaktiv.h"
 #include "ui/Rangliste.h"
-#include "ui/Vorlaeufig_ui_aktionen.h"
+#include "platform/base/System.h"
+#include "ui/Fenster_Lobby.h"
+#include "foundation/Spielstatus.h"
 
 using bhmtest::Bi;
 using bhmtest::M;

@@ -13,7 +13,9 @@
 #include "ui/Fensterhilfe.h"
 #include "ui/Interaktiv.h"
 #include "ui/Rangliste.h"
-#include "ui/Vorlaeufig_ui_aktionen.h"
+#include "platform/base/System.h"
+#include "ui/Fenster_Bau.h"
+#include "foundation/Spielstatus.h"
 #include "world/Kartengenerator.h"
 
 using bhmtest::M;

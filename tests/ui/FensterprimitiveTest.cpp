@@ -20,31 +20,7 @@ namespace {
 using P = std::array<std::uint8_t, 3>;
 constexpr P fSchwarz{0, 0, 0}, fRot{255, 0, 0}, fGruen{0, 255, 0}, fBlau{0, 0, 255}, fWeiss{255, 255, 255};
 
-// Interface models replaced by 2 x 2 quads of one colour at the origin.
-class Testmodelle {
-public:
-    explicit Testmodelle(const std::map<int, P>& farben) {
-        for (auto [nr, f] : farben) {
-            const GLuint l = glGenLists(1);
-            glNewList(l, GL_COMPILE);
-            glColor3ub(f[0], f[1], f[2]);
-            glBegin(GL_QUADS);
-            glVertex3f(0, 0, 0);
-            glVertex3f(0, 2, 0);
-            glVertex3f(2, 2, 0);
-            glVertex3f(2, 0, 0);
-            glEnd();
-            glEndList();
-            ML_Interfacemodelle[static_cast<std::size_t>(nr)] = l;
-        }
-    }
-    ~Testmodelle() {
-        for (GLuint& l : ML_Interfacemodelle) {
-            if (l != 0) glDeleteLists(l, 1);
-            l = 0;
-        }
-    }
-};
+using bhmtest::Testmodelle;
 
 void beginnen() { bhmtest::Fensterzustand(bhmtest::Uibreite, bhmtest::Uihoehe); }
 

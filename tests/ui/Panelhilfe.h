@@ -15,7 +15,17 @@
 #include "ui/MouseOver.h"
 #include "ui/MouseOver_Panel.h"
 #include "ui/Panelschalter.h"
-#include "ui/Vorlaeufig_ui_panels.h"
+#include "persistence/Spielstaende.h"
+#include "population/Briefe.h"
+#include "render/Interfaceatlas.h"
+#include "ui/Textausgabe.h"
+#include "ui/Rangliste.h"
+#include "world/Kartengenerator.h"
+#include "ui/Fenster_Bau.h"
+#include "ui/Aktionen.h"
+#include "ui/Fenstermaus.h"
+#include "ui/Interaktiv.h"
+#include "ui/Textoverlay.h"
 
 namespace bhmtest {
 

@@ -9,7 +9,13 @@
 #include "foundation/Hilfen.h"
 #include "platform/base/Text1252.h"
 #include "ui/Textschreiberhilfe.h"
-#include "ui/Vorlaeufig_ui_texte.h"
+#include "foundation/Spielstatus.h"
+#include "persistence/Spielstaende.h"
+#include "population/Arbeitsauftraege.h"
+#include "ui/InterfacePanel.h"
+#include "ui/MouseOver_Panel.h"
+#include "ui/Interaktiv.h"
+#include "ui/Rangliste.h"
 #include "world/Inseln.h"
 
 using bhmtest::Gedruckt;

@@ -3,7 +3,12 @@
 // tests' pixel helpers, a main window of that size, and the main window's fonts.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdint>
+#include <map>
+
 #include "app/GLForm.h"
+#include "render/Modelliste.h"
 #include "render/Szenenhilfe.h"
 #include "render/Testschale.h"
 
@@ -33,6 +38,32 @@ public:
 
 private:
     TGLForm form_;
+};
+
+// Interface models replaced by 2 x 2 quads of one colour at the origin.
+class Testmodelle {
+public:
+    explicit Testmodelle(const std::map<int, std::array<std::uint8_t, 3>>& farben) {
+        for (auto [nr, f] : farben) {
+            const GLuint l = glGenLists(1);
+            glNewList(l, GL_COMPILE);
+            glColor3ub(f[0], f[1], f[2]);
+            glBegin(GL_QUADS);
+            glVertex3f(0, 0, 0);
+            glVertex3f(0, 2, 0);
+            glVertex3f(2, 2, 0);
+            glVertex3f(2, 0, 0);
+            glEnd();
+            glEndList();
+            ML_Interfacemodelle[static_cast<std::size_t>(nr)] = l;
+        }
+    }
+    ~Testmodelle() {
+        for (GLuint& l : ML_Interfacemodelle) {
+            if (l != 0) glDeleteLists(l, 1);
+            l = 0;
+        }
+    }
 };
 
 }  // namespace bhmtest

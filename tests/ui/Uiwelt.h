@@ -15,7 +15,10 @@
 #include "ui/InterfacePanel.h"
 #include "ui/Oberflaechendienste.h"
 #include "ui/Interaktiv.h"
-#include "ui/Vorlaeufig_ui_aktionen.h"
+#include "platform/base/System.h"
+#include "ui/Fenster_Bau.h"
+#include "ui/Fenster_Lobby.h"
+#include "foundation/Spielstatus.h"
 
 namespace bhmtest {
 

@@ -1,5 +1,7 @@
 #include "platform/base/System.h"
 
+#include <ifaddrs.h>
+#include <net/if.h>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -27,4 +29,14 @@ std::string Programmordner() {
     auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec) return "./";
     return utf8_zu_1252(exe.parent_path().string()) + "/";
+}
+
+bool InternetGetConnectedState() {
+    ifaddrs* liste = nullptr;
+    if (getifaddrs(&liste) != 0) return false;
+    bool verbunden = false;
+    for (const ifaddrs* a = liste; a && !verbunden; a = a->ifa_next)
+        verbunden = a->ifa_addr && (a->ifa_flags & IFF_UP) && !(a->ifa_flags & IFF_LOOPBACK);
+    freeifaddrs(liste);
+    return verbunden;
 }

@@ -9,3 +9,6 @@ std::string Windows_Benutzername();
 std::uint32_t Tickzaehler();
 // The folder of the running executable, with a trailing "/".
 std::string Programmordner();
+// True when a network interface other than the loopback is up and has an
+// address: the machine may reach the internet.
+bool InternetGetConnectedState();

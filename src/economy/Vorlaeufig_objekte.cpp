@@ -1,2 +1,0 @@
-// stand-in until its unit lands
-#include "economy/Vorlaeufig_objekte.h"

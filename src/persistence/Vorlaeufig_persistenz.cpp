@@ -1,2 +1,0 @@
-// stand-in until its unit lands
-#include "persistence/Vorlaeufig_persistenz.h"

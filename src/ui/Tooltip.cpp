@@ -1,0 +1,304 @@
+#include "ui/Tooltip.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <initializer_list>
+#include <string>
+
+#include "economy/Objekte.h"
+#include "economy/Spieler.h"
+#include "economy/Warenstatistik.h"
+#include "foundation/Fehler.h"
+#include "foundation/Namen.h"
+#include "foundation/Seams.h"
+#include "foundation/Spielstatus.h"
+#include "foundation/Statustexte.h"
+#include "platform/base/Text1252.h"
+#include "population/Personen.h"
+#include "render/Interfaceatlas.h"
+#include "render/Modelliste.h"
+#include "render/Textur.h"
+#include "ui/Fensterprimitive.h"
+#include "ui/InterfacePanel.h"
+#include "ui/Dollarcodes.h"
+#include "ui/Fenstertexte.h"
+#include "ui/Textsenke.h"
+#include "ui/Interaktiv.h"
+
+namespace {
+
+constexpr int kKachel = 28;
+
+bool kachelhintergrund(int n) {
+    return (n >= 1 && n <= 25) || (n >= 28 && n <= 80) || n == 82 || n == 83 || (n >= 85 && n <= 105);
+}
+
+// The popup tooltips of the placement list and the special click areas need the game bar.
+bool popup_sichtbar(int n) {
+    if (n == 106) return true;
+    if (n != 27 && n != 81 && n != 84) return false;
+    return ITP_Panel_sichtbar(ITP_SingelGameAktiv) || ITP_Panel_sichtbar(ITP_SingelGameTutorial);
+}
+
+void kachel(int X, int Y) {
+    if (ML_Interfacepack) ML_Interfacepack->BindTexture(true);
+    IFU_Icon_zeichnen(X, Y, 100, kKachel);
+    if (ML_Interfacepack) ML_Interfacepack->UnbindTexture(true);
+}
+
+void popup_hintergrund(int X, int Y) {
+    glEnable(GL_ALPHA_TEST);
+    glAlphaFunc(GL_EQUAL, 1.0f);
+    if (ITF_Textur) ITF_Textur->BindTexture(true);
+    IFU_Icon_zeichnen_Set2(X - 90, Y + 3, 100, ITF_MousePopup);
+    if (ITF_Textur) ITF_Textur->UnbindTexture(true);
+    glDisable(GL_ALPHA_TEST);
+}
+
+// Heading centred, then the six wrapped body lines; each string formatted by its dollar code.
+void popuptext(int X, int Y) {
+    const int i = Mouseoverfunktion_Wert;
+    if (i < 0 || static_cast<std::size_t>(i) >= ITP_PopUps.size()) return;
+    const ITP_Popup& p = ITP_PopUps[static_cast<std::size_t>(i)];
+    TPU_Textsenke& s = TPU_Senke();
+    std::string t;
+    TPU_Dollarcode_formatieren(p[0], t);
+    s.Print_zentriert(X + 45, Y + 23, t);
+    for (int k = 0; k < 6; ++k) {
+        TPU_Dollarcode_formatieren(p[static_cast<std::size_t>(2 + k)], t);
+        s.Print2(X - 80, Y + 39 + 16 * k, t);
+    }
+}
+
+void hilfetext(int X, int Y, const std::string& titel, std::initializer_list<std::string> zeilen) {
+    TPU_Textsenke& s = TPU_Senke();
+    s.Print_zentriert(X + 45, Y + 20, titel);
+    int y = Y + 46;
+    for (const std::string& z : zeilen) {
+        s.Print2(X - 80, y, z);
+        y += 16;
+    }
+}
+
+std::string auftragstext(const Personenzeile& p, int person) {
+    std::string t;
+    FFU_JobInteger_zu_Berufname(p.AuftragID(), person, t);
+    return t;
+}
+
+void arbeiterkarte(int X, int Y, int person) {
+    TPU_Textsenke& s = TPU_Senke();
+    const Personenzeile& p = Personen[static_cast<std::size_t>(person)];
+    s.Print_zentriert(X + 45, Y + 20, NGU_Personenname(person));
+    if (p.AuftragID() == 0) {
+        s.Farbe(0.5f, 0, 0);
+        s.Print2(X - 80, Y + 46, "Jetzt: " + auftragstext(p, person));
+        const int clan = p.Spieler();
+        if (!GU_Clan_gueltig(clan))
+            Fehler_melden("Showtext->Mouseoverfunktion: Clan nicht abgefangen = " + std::to_string(clan));
+        std::string grund;
+        if (GU_Clan_gueltig(clan) && Spieler[static_cast<std::size_t>(clan)].Gold() < 10)
+            grund = "Du hast die Person nicht auszahlen";
+        else if (p.Glueck() == 0)
+            grund = "STREIK, Mitglied ist unzufrieden";
+        else
+            grund = "Kein Material gefunden";
+        s.Print2(X - 80, Y + 62, grund);
+        s.Farbe(0, 0, 0);
+    } else {
+        s.Print2(X - 80, Y + 46, "Jetzt: " + auftragstext(p, person));
+        s.Print2(X - 80, Y + 62, std::to_string(p.Gold()) + W(" Goldstücke"));
+        s.Print2(X - 80, Y + 78, std::to_string(p.Alter()) + " Jahre alt");
+    }
+    s.Print2(X - 80, Y + 94, std::to_string(p.Glueck()) + "% Zufriedenheit");
+}
+
+void familienkarte(int X, int Y, int person) {
+    TPU_Textsenke& s = TPU_Senke();
+    const Personenzeile& p = Personen[static_cast<std::size_t>(person)];
+    auto zeile = [&](int y, bool gut, const std::string& text) {
+        if (gut)
+            s.Farbe(0, 0.5f, 0);
+        else
+            s.Farbe(0.5f, 0, 0);
+        s.Print2(X - 80, y, text);
+    };
+    s.Farbe(0, 0, 0);
+    s.Print2(X - 20, Y + 18, "Zuwachs-Bedingung:");
+
+    const int clan = p.Spieler();
+    const int mitglieder = GU_Clan_gueltig(clan) ? Spieler[static_cast<std::size_t>(clan)].Mitglieder() : 0;
+    const bool nahrung = GU_Clan_gueltig(clan) && LGK_Nahrung_des_Spielers(clan) > mitglieder;
+    zeile(Y + 32, nahrung, nahrung ? "Nahrung ist ausreichend." : "Clan braucht mehr Nahrung.");
+
+    const int partner = p.PartnerID();
+    zeile(Y + 94, partner > -1, partner > -1 ? "Partner lebt." : "Partner ist tot.");
+    if (partner > -1) {
+        // A partner row that does not exist has no money.
+        const bool geld = PM_Person_gueltig(partner) && p.Gold() > 49 &&
+                          Personen[static_cast<std::size_t>(partner)].Gold() > 49;
+        zeile(Y + 46, geld,
+              geld ? W("Familie kann Kinder ernähren.") : W("Familie hat nicht genug Geld für Essen."));
+    }
+
+    if (p.Geschlecht() == 2) {
+        if (p.Alter() < 15)
+            zeile(Y + 62, false, "Frau ist zu jung.");
+        else if (p.Alter() > 49)
+            zeile(Y + 62, false, "Frau ist zu alt.");
+        else
+            zeile(Y + 62, true, "Frau ist im richtigen Alter.");
+        bool kinderplatz = false;
+        for (int k = 0; k < 5; ++k) kinderplatz = kinderplatz || p.KindID(k) == -1;
+        zeile(Y + 78, kinderplatz, kinderplatz ? "Mitglied will Kinder." : W("Bloß keine Kinder mehr."));
+        const bool zeit = p.AuftragID() == 0;
+        zeile(Y + 110, zeit,
+              zeit ? W("Hat Zeit für Kinder.") : auftragstext(p, person) + " Kinder? Keine Zeit!");
+    } else {
+        zeile(Y + 62, true, "Mann im richtigen Alter.");
+    }
+    s.Farbe(0, 0, 0);
+}
+
+void edikteffekt(int X, int Y) {
+    TPU_Edikt_Effekt_Text(IAU_Aktuelles_Edikt, Mouseoverfunktion_Wert);
+    const int h = static_cast<int>(TPU_Edikt_Effektzeilen.size()) - 1;
+    TPU_Textsenke& s = TPU_Senke();
+    if (h > 5) {
+        s.Farbe(1, 1, 1);
+        if (ML_Interfacepack) ML_Interfacepack->BindTexture(true);
+        for (int k = 6; k <= h; ++k) IFU_Icon_zeichnen(X - 90, Y + 63 + 16 * (k - 5), 100, kKachel);
+        if (ML_Interfacepack) ML_Interfacepack->UnbindTexture(true);
+        s.Farbe(0, 0, 0);
+    }
+    if (h < 0) return;
+    s.Print_zentriert(X + 45, Y + 20, TPU_Edikt_Effektzeilen[0]);
+    for (int k = 1; k <= h; ++k)
+        s.Print2(X - 80, Y + 30 + 16 * k, TPU_Edikt_Effektzeilen[static_cast<std::size_t>(k)]);
+}
+
+void warenslot(int X, int Y) {
+    const int w = Mouseoverfunktion_Wert;
+    if (!OM_Objekt_gueltig(Gewaehltes_Objekt) || w < 16 || w + 3 >= Objektfeld_Anzahl) {
+        Fehler_melden("Showtext->Mouseoverfunktion: Warenslot nicht abgefangen = " +
+                      std::to_string(Gewaehltes_Objekt) + "/" + std::to_string(w));
+        return;
+    }
+    const Objektzeile& o = Objekte[static_cast<std::size_t>(Gewaehltes_Objekt)];
+    TPU_Wareninfo(X, Y, 0, 0, o.feld(w));
+    TPU_Senke().Print2(X - 80, Y + 110,
+                       "Von " + std::to_string(o.feld(w + 1)) + " Bestand sind " +
+                           std::to_string(o.feld(w + 3)) + W(" für Abholung reserviert."));
+}
+
+bool person_pruefen(int person) {
+    if (PM_Person_gueltig(person)) return true;
+    Fehler_melden("Showtext->Mouseoverfunktion: Person nicht abgefangen = " + std::to_string(person));
+    return false;
+}
+
+}  // namespace
+
+void TPU_Tooltip_Anker(int x, int y, int breite, int hoehe, int& X, int& Y) {
+    X = std::max(x, 90);
+    Y = std::max(y, 20);
+    X = std::min(X, breite - 200);
+    if (Y > hoehe - 150) Y -= 150;
+}
+
+void TPU_Tooltip() {
+    const int N = Mouseoverfunktion_Nummer;
+    if (N == 0) return;
+    int X = 0, Y = 0;
+    TPU_Tooltip_Anker(MoPosEcht_X, MoPosEcht_Y, Shell().Formbreite(), Shell().Clienthoehe(), X, Y);
+    MoPosFenstermitte_X = X;
+    MoPosFenstermitte_Y = Y;
+
+    TPU_Textsenke& s = TPU_Senke();
+    s.Farbe(1, 1, 1);
+    const bool popup = popup_sichtbar(N);
+    if (kachelhintergrund(N)) {
+        for (int k = 0; k < 3; ++k) kachel(X - 90, Y + 3 + 30 * k);
+    } else if (popup) {
+        popup_hintergrund(X, Y);
+    } else if (N != 26 && N != 27 && N != 81 && N != 84) {
+        Fehler_melden("Showtext->Mouseoverfunktion: Hintergrundbild nicht abgefangen = " + std::to_string(N));
+    }
+
+    s.Farbe(0, 0, 0);
+    switch (N) {
+        case 20:
+            s.Print_zentriert(X + 45, Y + 20, "FeldID[" + std::to_string(Sichtliste_Index_unter_Maus) + "]");
+            s.Print_zentriert(X + 45, Y + 46, "Signal[" + std::to_string(Sichtliste_Art_unter_Maus) + "]");
+            break;
+        case 27:
+        case 81:
+        case 84:
+        case 106:
+            if (popup) popuptext(X, Y);
+            break;
+        case 82:
+            warenslot(X, Y);
+            break;
+        case 83:
+            s.Print(X - 40, Y + 20, "Arbeitsplatz");
+            s.Print2(X - 40, Y + 46, "Dieser Arbeitsplatz ist nicht besetzt.");
+            s.Print2(X - 40, Y + 62, "Wenn du mit der linken Taste auf den");
+            s.Print2(X - 40, Y + 78, W("Arbeitsplatz drückst, kannst du eins"));
+            s.Print2(X - 40, Y + 94, "deiner Mitglieder fest einstellen.");
+            s.Print2(X - 40, Y + 110, W("Genauso schmeißt du ihn wieder raus."));
+            break;
+        case 87:
+            s.Print(X - 40, Y + 20, "Mousover-Funktionstest");
+            s.Print2(X - 80, Y + 46, "Wenn du mich siehst, hat der Programmierer");
+            s.Print2(X - 80, Y + 62, "schei... gebaut. Sag bitte Bescheid wo du");
+            s.Print2(X - 80, Y + 78, "mich gefunden hast. Hier die Werte :");
+            s.Print2(X - 80, Y + 94, "moposX " + std::to_string(X));
+            s.Print2(X - 80, Y + 110, "moposY " + std::to_string(Y));
+            break;
+        case 95:
+            if (person_pruefen(Mouseoverfunktion_Wert)) arbeiterkarte(X, Y, Mouseoverfunktion_Wert);
+            break;
+        case 96:
+            if (person_pruefen(Mouseoverfunktion_Wert)) familienkarte(X, Y, Mouseoverfunktion_Wert);
+            break;
+        case 99:
+            TPU_Wareninfo(X, Y, 0, 0, Mouseoverfunktion_Wert);
+            break;
+        case 101:
+            hilfetext(X, Y, "Neuen Hafen errichten",
+                      {"Eins deiner Schiffe wird in", "einer anderen Region gelandet",
+                       "und dort zu einen Hafen umgebaut.", "Bedenke dabei das dieses Schiff",
+                       "dabei verloren geht."});
+            break;
+        case 102:
+            hilfetext(
+                X, Y, "Mitglieder bestellen",
+                {"Auf allen verbundenen Inseln werden", "die Singels angesprochen, ob sie nicht",
+                 W("in dieser Region für den Clan arbeiten"), W("möchten. Die Zahl gibt an wieviele noch"),
+                 "kommen sollen. Sie ist auf 10 begrenzt"});
+            break;
+        case 103:
+            edikteffekt(X, Y);
+            break;
+        case 104:
+            hilfetext(X, Y, "Hilfe",
+                      {"Wenn du die Aufforderung ignorierst,", "bekommen alle deine Mitglieder jeden Monat",
+                       W("für JEDE offene Forderung -1 zufriedenheit."),
+                       "Es kann sinnvoll sein ein wengig zu warten.", "Es Bringt dich aber nicht vorran."});
+            break;
+        case 105:
+            hilfetext(
+                X, Y, "So soll es sein",
+                {W("Mit der Bestätigung wird deine Entscheidung"),
+                 W("zum Gesetz. Überlege dir gut, ob es wirklich"), "die besste Wahl ist. Du kannst deine",
+                 "Entscheidung manchmal auch zeitlich begrenzen,", "um her raus zu finden wie sie wirkt."});
+            break;
+        default:
+            if ((N >= 28 && N <= 52) || N == 80 || N == 97 || N == 98 || N < 0 || N > 106)
+                s.Print(X - 80, Y + 20, "INFOPANELAKTIV INHALT UNBEKANNT " + std::to_string(N));
+            break;
+    }
+    s.Farbe(1, 1, 1);
+}

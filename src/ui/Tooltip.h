@@ -1,0 +1,12 @@
+#pragma once
+// The tooltip of the frame: the request the mouse dispatcher left in
+// Mouseoverfunktion_Nummer / Mouseoverfunktion_Wert, drawn near the mouse as a
+// background and black text. A step of the text overlay, run after its outline
+// passes.
+
+// Draws the requested tooltip; nothing while the number is 0.
+void TPU_Tooltip();
+// The anchor of a tooltip for the mouse at (x, y) in a window of the given
+// outer size: at least (90, 20), at most 200 from the right edge, and moved
+// 150 up within 150 of the bottom.
+void TPU_Tooltip_Anker(int x, int y, int breite, int hoehe, int& X, int& Y);

@@ -1,4 +1,0 @@
-// stand-in until its unit lands
-#include "ui/Vorlaeufig_ui_panels.h"
-
-void Showtext() {}

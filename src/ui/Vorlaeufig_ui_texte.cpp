@@ -1,2 +1,0 @@
-// stand-in until its unit lands
-#include "ui/Vorlaeufig_ui_texte.h"
