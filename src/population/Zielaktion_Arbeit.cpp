@@ -129,12 +129,10 @@ void ZAU_Resource_abbau_Ertrag(int p, int /*code*/, int /*ware*/) {
     switch (use) {
         case Benutzung_stone:
         case Benutzung_lumberjack: {
-            // The felled or broken stage follows when the ambient template names one.
-            const int a = K(ziel).Ambiente() - SBU_Ambiente_Basis();
-            if (K(ziel).Ambiente() >= 0 && a >= 0 && static_cast<std::size_t>(a) < SBU_Ambiente.size()) {
-                const int link = SBU_Ambiente[static_cast<std::size_t>(a)].link;
-                if (link >= 1) K(ziel).Ambiente() = link;
-            }
+            // The felled or broken stage follows when the ambient template names one; the
+            // end of a chain (stored below every ambient type) leaves the cell as it is.
+            const int folge = WU_Naechste_Stufe(K(ziel).Ambiente());
+            if (folge >= 0) K(ziel).Ambiente() = folge;
             break;
         }
         case Benutzung_ore: {

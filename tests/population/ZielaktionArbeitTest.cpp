@@ -92,6 +92,23 @@ TEST(ZielaktionArbeit, TheYieldChangesTheCellByTheWaresUse) {
     }
 }
 
+// The loader stores a chain's end (-1 in the file) as B - 1, the last building number:
+// felling or breaking the last stage must leave it, not turn the cell into that number.
+TEST(ZielaktionArbeit, TheLastStageOfAChainStaysWhenFelled) {
+    Abbauwelt welt;
+    SBU_Objekte.resize(3, SBU_Objekte[0]);
+    const int B = 3;
+    SBU_Ambiente[0].link = B + 1;
+    SBU_Ambiente[1].link = B - 1;
+    for (int ware : {1, 2}) {
+        W::K(welt.ziel).Ambiente() = B + 0;
+        ZAU_Zielaktion_Manager(welt.sammler(102, ware));
+        EXPECT_EQ(W::K(welt.ziel).Ambiente(), B + 1) << ware;
+        ZAU_Zielaktion_Manager(welt.sammler(102, ware));
+        EXPECT_EQ(W::K(welt.ziel).Ambiente(), B + 1) << ware;
+    }
+}
+
 TEST(ZielaktionArbeit, OreLowersTheHilltopUnlessOreIsEndless) {
     for (bool endlos : {false, true}) {
         Abbauwelt welt;
