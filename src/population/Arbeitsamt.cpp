@@ -44,13 +44,19 @@ bool objekt_in_betrieb(int o) {
 
 void AAU_Zuruecksetzen() { ArAmAr.clear(); }
 
-void AAU_Stelle_eintragen(int clan, int objekt) {
-    // A duplicate is reported and entered all the same.
+namespace {
+
+// A duplicate is reported and entered all the same.
+void eintragen(int clan, int objekt, bool geladen) {
     if (OM_Objekt_gueltig(objekt) && AAU_Position_von_Objekt(clan, objekt) >= 0)
         Fehler_melden("ObjektBauplan[" + std::to_string(Objekte[static_cast<std::size_t>(objekt)].Typ()) +
                       "]");
-    cr::Anhaengen(ArAmAr, clan, objekt, -1, "AAU_Stelle_eintragen");
+    cr::Anhaengen(ArAmAr, clan, objekt, -1, geladen ? "AAU_Laden" : "AAU_Stelle_eintragen", geladen);
 }
+
+}  // namespace
+
+void AAU_Stelle_eintragen(int clan, int objekt) { eintragen(clan, objekt, false); }
 
 void AAU_Stelle_austragen(int clan, int position) {
     cr::Austragen(ArAmAr, clan, position, -1, "AAU_Stelle_austragen");
@@ -140,4 +146,6 @@ bool AAU_Arbeitsamt_vermitteln(int person) {
 
 bool AAU_Speichern(const std::string& pfad) { return cr::Speichern(ArAmAr, pfad, "AAU_Speichern"); }
 
-void AAU_Laden(const std::string& pfad) { cr::Laden(pfad, "AAU_Laden", AAU_Stelle_eintragen); }
+void AAU_Laden(const std::string& pfad) {
+    cr::Laden(pfad, "AAU_Laden", [](int clan, int objekt) { eintragen(clan, objekt, true); });
+}

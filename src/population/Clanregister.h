@@ -16,6 +16,11 @@
 namespace clanregister {
 
 inline constexpr std::size_t Wachstumsschritt = 100;
+// Clans a side file may name. The registers are read before the clan and object rows,
+// so a loaded entry can only be checked against these bounds.
+inline constexpr int Clans_max = 65536;
+
+inline bool Ladbar(int clan, int objekt) { return clan >= 0 && clan < Clans_max && objekt >= 0; }
 
 // The island of a cell; -2 for a cell outside the map, never equal to a cell's island.
 inline int Insel(int feld) {
@@ -30,10 +35,12 @@ Item* Liste(std::vector<Item>& register_, int clan) {
 }
 
 // Appends the object to the clan's list, creating and growing it; false (reported) for a
-// clan or object that does not exist.
+// clan or object that does not exist. An entry read from a side file (geladen) is only
+// checked against the bounds, as its rows are not read yet.
 template <class Item>
-bool Anhaengen(std::vector<Item>& register_, int clan, int objekt, int leer, const std::string& routine) {
-    if (!GU_Clan_gueltig(clan) || !OM_Objekt_gueltig(objekt)) {
+bool Anhaengen(std::vector<Item>& register_, int clan, int objekt, int leer, const std::string& routine,
+               bool geladen = false) {
+    if (geladen ? !Ladbar(clan, objekt) : !GU_Clan_gueltig(clan) || !OM_Objekt_gueltig(objekt)) {
         Fehler_melden(routine + " > unbekannter Clan oder unbekanntes Objekt: " + std::to_string(clan) + "/" +
                       std::to_string(objekt));
         return false;
@@ -84,6 +91,7 @@ bool Speichern(const std::vector<Item>& register_, const std::string& pfad, cons
 }
 
 // Hands each good line to eintragen(clan, object); bad lines are reported and skipped.
+// The clan and object rows are read after this file, so only the bounds are checked here.
 template <class Eintragen>
 void Laden(const std::string& pfad, const std::string& routine, Eintragen eintragen) {
     auto zeilen = Seitendatei_lesen(pfad, routine);
@@ -91,7 +99,7 @@ void Laden(const std::string& pfad, const std::string& routine, Eintragen eintra
     for (std::size_t i = 0; i < zeilen->size(); ++i) {
         const std::string& zeile = (*zeilen)[i];
         int f[2];
-        if (!Zahlenzeile_lesen(zeile, 2, f) || !OM_Objekt_gueltig(f[0]) || !GU_Clan_gueltig(f[1])) {
+        if (!Zahlenzeile_lesen(zeile, 2, f) || !Ladbar(f[1], f[0])) {
             Fehler_melden(routine + " > fehlerhafte Zeile " + std::to_string(i + 1) + ": " + zeile);
             continue;
         }

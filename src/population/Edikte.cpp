@@ -9,6 +9,7 @@
 #include "foundation/Textzeilen.h"
 #include "platform/base/Zufall.h"
 #include "population/Arbeitsamt.h"
+#include "population/Clanregister.h"
 #include "population/Personen.h"
 #include "economy/Errungenschaften.h"
 #include "economy/KI.h"
@@ -92,7 +93,8 @@ void EDU_Laden(const std::string& pfad) {
     for (std::size_t i = 0; i < zeilen->size(); ++i) {
         const std::string& zeile = (*zeilen)[i];
         int f[3];
-        if (!GU_Clan_gueltig(static_cast<int>(i)) || !Zahlenzeile_lesen(zeile, 3, f)) {
+        // The clan rows are read after this file: only the bound is checked.
+        if (i >= static_cast<std::size_t>(clanregister::Clans_max) || !Zahlenzeile_lesen(zeile, 3, f)) {
             Fehler_melden("EDU_Laden > fehlerhafte Zeile " + std::to_string(i + 1) + ": " + zeile);
             continue;
         }

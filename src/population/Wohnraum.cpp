@@ -64,4 +64,8 @@ void WRU_Wohnung_suchen(int person) {
 
 bool WRU_Speichern(const std::string& pfad) { return cr::Speichern(Wohnraum_Liste, pfad, "WRU_Speichern"); }
 
-void WRU_Laden(const std::string& pfad) { cr::Laden(pfad, "WRU_Laden", WRU_Wohnraum_eintragen); }
+void WRU_Laden(const std::string& pfad) {
+    cr::Laden(pfad, "WRU_Laden", [](int clan, int objekt) {
+        cr::Anhaengen(Wohnraum_Liste, clan, objekt, 0, "WRU_Laden", true);
+    });
+}

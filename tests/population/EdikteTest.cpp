@@ -118,9 +118,9 @@ TEST(Edikte, SideFileRoundTripsAndBadLinesAreReported) {
     EDU_Zuruecksetzen();
     EDU_Laden(dir.folder() + "EDU.sav");
     EXPECT_TRUE(Kernwelt::gemeldet());
-    EXPECT_EQ(Edikte, (std::vector<Edikt_Sammlung>{{0, 0, 0}, {0, 1, 0}}));
+    EXPECT_EQ(Edikte, (std::vector<Edikt_Sammlung>{{0, 0, 0}, {0, 1, 0}, {0, 0, 0}}));
     EDU_Laden(dir.folder() + "fehlt.sav");
-    EXPECT_EQ(Edikte.size(), 2u);
+    EXPECT_EQ(Edikte.size(), 3u);
 }
 
 }  // namespace

@@ -130,7 +130,7 @@ TEST(Register, SideFilesRoundTripAndBadLinesAreReported) {
     EXPECT_EQ(std::make_tuple(ArAmAr.size(), ArAmAr[1].Anzahl, ArAmAr[1].Objekte[0]),
               std::make_tuple(2u, 1, a));
 
-    dir.write("WRU.sav", "0/0\r\nx/1\r\n0/7\r\n900/0\r\n1/1\r\n");
+    dir.write("WRU.sav", "0/0\r\nx/1\r\n0/70000\r\n-4/0\r\n1/1\r\n");
     WRU_Zuruecksetzen();
     WRU_Laden(wru);
     EXPECT_TRUE(Kernwelt::gemeldet());
@@ -138,6 +138,34 @@ TEST(Register, SideFilesRoundTripAndBadLinesAreReported) {
     WRU_Zuruecksetzen();
     WRU_Laden((dir.folder() + "fehlt.sav"));
     EXPECT_TRUE(Wohnraum_Liste.empty());
+}
+
+// A loaded game reads the registers before its clan and object rows.
+TEST(Register, SideFilesAreReadBeforeTheClanAndObjectRows) {
+    Populationswelt welt;
+    TempDir dir;
+    dir.write("WRU.sav", "5/0\r\n7/2\r\n-1/0\r\n3/-1\r\n");
+    dir.write("AAU.sav", "6/1\r\n");
+    dir.write("EDU.sav", "1/3/0\r\n2/1/0\r\n0/2/0\r\n");
+    const auto spieler = Spieler;
+    const auto objekte = Objekte;
+    Spieler.clear();
+    Objekte.clear();
+    WRU_Zuruecksetzen();
+    AAU_Zuruecksetzen();
+    EDU_Zuruecksetzen();
+    WRU_Laden(dir.folder() + "WRU.sav");
+    AAU_Laden(dir.folder() + "AAU.sav");
+    EDU_Laden(dir.folder() + "EDU.sav");
+    Spieler = spieler;
+    Objekte = objekte;
+    ASSERT_EQ(Wohnraum_Liste.size(), 3u);
+    EXPECT_EQ(Liste(Wohnraum_Liste[0].Objekte, Wohnraum_Liste[0].Anzahl), (std::vector<int>{5}));
+    EXPECT_EQ(Liste(Wohnraum_Liste[2].Objekte, Wohnraum_Liste[2].Anzahl), (std::vector<int>{7}));
+    ASSERT_EQ(ArAmAr.size(), 2u);
+    EXPECT_EQ(Liste(ArAmAr[1].Objekte, ArAmAr[1].Anzahl), (std::vector<int>{6}));
+    EXPECT_EQ(Edikte, (std::vector<Edikt_Sammlung>{{1, 3, 0}, {2, 1, 0}, {0, 2, 0}}));
+    EXPECT_TRUE(Kernwelt::gemeldet()) << "the negative indexes";
 }
 
 }  // namespace
