@@ -70,8 +70,9 @@ bool vegetation(int c) {
     Kartenfeld& k = Karte[idx(c)];
     const int land = k.LandType();
     if (k.Block() != -1 || !Blumenjahr() || !MG_Raster_gerade(c)) return false;
-    if (land < 0 || idx(land) >= SBU_OnMap.size() || SBU_OnMap[idx(land)].empty()) return false;
-    if (SBU_Flower_IDs.empty()) return false;
+    // A level without a list draws nothing; a level whose list is empty still
+    // draws its flower, which then does not fit.
+    if (land < 0 || idx(land) >= SBU_OnMap.size() || SBU_Flower_IDs.empty()) return false;
     const int blume = SBU_Flower_IDs[idx(Random(static_cast<int>(SBU_Flower_IDs.size())))];
     if (!auf_Karte_erlaubt(blume, land)) return false;
     k.Ambiente() = blume;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "common/Kernwelt.h"
@@ -9,6 +10,7 @@
 #include "foundation/Seams.h"
 #include "population/Personen.h"
 #include "world/Karte.h"
+#include "platform/base/Zufall.h"
 #include "world/Stufenvorlagen.h"
 
 namespace {
@@ -130,6 +132,28 @@ TEST_F(Landschaft, FlowersComeUpInYearsEndingInZeroOrOneAndWitherAwayFromPaths) 
     bearbeiten(F(4, 8), 200);
     EXPECT_EQ(K(F(8, 8)).Ambiente(), -1);
     EXPECT_EQ(K(F(4, 8)).Ambiente(), Typ(bhmtest::Blume)) << "a flower beside a path stays";
+}
+
+// A level with an empty flower list still draws the flower before it finds
+// that none fits: the random sequence stays the same whatever the lists hold.
+TEST_F(Landschaft, AnEmptyPlantListStillDrawsTheFlower) {
+    SZ = 10;
+    const int stufen = static_cast<int>(SBU_Way_IDs.size());
+    const int blumen = static_cast<int>(SBU_Flower_IDs.size());
+    for (int level : {4, 7}) {
+        K(F(10, 6)).LandType() = level;
+        if (level == 7) ASSERT_TRUE(SBU_OnMap[7].empty());
+        for (std::uint32_t s = 1; s <= 40; ++s) {
+            RandSeed = s;
+            if (Random(stufen) == 1) Random(blumen);
+            const std::uint32_t erwartet = RandSeed;
+            K(F(10, 6)).Ambiente() = -1;
+            RandSeed = s;
+            SLB_Feld_bearbeiten(F(10, 6));
+            EXPECT_EQ(RandSeed, erwartet) << "level " << level << ", seed " << s;
+        }
+    }
+    EXPECT_EQ(K(F(10, 6)).Ambiente(), -1);
 }
 
 TEST_F(Landschaft, LevelFiveIsSmoothedWhereItsNeighboursAverageAboveFourAndAHalf) {
