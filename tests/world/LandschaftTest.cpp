@@ -142,7 +142,9 @@ TEST_F(Landschaft, AnEmptyPlantListStillDrawsTheFlower) {
     const int blumen = static_cast<int>(SBU_Flower_IDs.size());
     for (int level : {4, 7}) {
         K(F(10, 6)).LandType() = level;
-        if (level == 7) ASSERT_TRUE(SBU_OnMap[7].empty());
+        if (level == 7) {
+            ASSERT_TRUE(SBU_OnMap[7].empty());
+        }
         for (std::uint32_t s = 1; s <= 40; ++s) {
             RandSeed = s;
             if (Random(stufen) == 1) Random(blumen);
