@@ -16,22 +16,10 @@ namespace {
 const std::string Kassenloch = " > Geldkreisloch endeckt!";
 const std::string Beutelloch = " > Der Person soll gerade mehr Geld abgezogen werden als sie besitzt !";
 
-Spielerzeile* clan_zeile(int clan, const char* routine) {
-    if (GU_Clan_gueltig(clan)) return &Spieler[static_cast<std::size_t>(clan)];
-    Fehler_melden(std::string(routine) + " > unbekannter Clan: " + std::to_string(clan));
-    return nullptr;
-}
-
-Personenzeile* person_zeile(int person, const char* routine) {
-    if (PM_Person_gueltig(person)) return &Personen[static_cast<std::size_t>(person)];
-    Fehler_melden(std::string(routine) + " > unbekannte Person: " + std::to_string(person));
-    return nullptr;
-}
-
 }  // namespace
 
 void GKU_Goldmine_Ertrag(int clan) {
-    Spielerzeile* s = clan_zeile(clan, "GKU_Goldmine_Ertrag");
+    Spielerzeile* s = GU_Zeile(clan, "GKU_Goldmine_Ertrag");
     if (!s) return;
     s->Konto_Clan() += GKU_Goldmine_Menge;
     s->Gold() += GKU_Goldmine_Menge;
@@ -40,7 +28,7 @@ void GKU_Goldmine_Ertrag(int clan) {
 }
 
 void GKU_Nachlass_an_Spieler(int clan, int betrag) {
-    Spielerzeile* s = clan_zeile(clan, "GKU_Nachlass_an_Spieler");
+    Spielerzeile* s = GU_Zeile(clan, "GKU_Nachlass_an_Spieler");
     if (!s) return;
     s->Gold() += betrag;
     s->Konto_Clan() += betrag;
@@ -48,8 +36,8 @@ void GKU_Nachlass_an_Spieler(int clan, int betrag) {
 }
 
 void GKU_ED_von_Person_zu_Spieler(int clan, int person, int betrag) {
-    Spielerzeile* s = clan_zeile(clan, "GKU_ED_von_Person_zu_Spieler");
-    Personenzeile* p = person_zeile(person, "GKU_ED_von_Person_zu_Spieler");
+    Spielerzeile* s = GU_Zeile(clan, "GKU_ED_von_Person_zu_Spieler");
+    Personenzeile* p = PM_Zeile(person, "GKU_ED_von_Person_zu_Spieler");
     if (!s || !p) return;
     s->Konto_Edikt() += betrag;
     s->Gold() += betrag;
@@ -59,7 +47,7 @@ void GKU_ED_von_Person_zu_Spieler(int clan, int person, int betrag) {
 }
 
 void GKU_Bau_Lohn_sichern(int clan, int betrag) {
-    Spielerzeile* s = clan_zeile(clan, "GKU_Bau_Lohn_sichern");
+    Spielerzeile* s = GU_Zeile(clan, "GKU_Bau_Lohn_sichern");
     if (!s) return;
     if (betrag > s->Gold()) Fehler_melden("GKU_Bau_Lohn_sichern" + Kassenloch);
     s->Konto_Clan() -= betrag;
@@ -69,16 +57,16 @@ void GKU_Bau_Lohn_sichern(int clan, int betrag) {
 }
 
 void GKU_Bau_Lohn_auszahlen(int clan, int person, int betrag) {
-    Spielerzeile* s = clan_zeile(clan, "GKU_Bau_Lohn_auszahlen");
-    Personenzeile* p = person_zeile(person, "GKU_Bau_Lohn_auszahlen");
+    Spielerzeile* s = GU_Zeile(clan, "GKU_Bau_Lohn_auszahlen");
+    Personenzeile* p = PM_Zeile(person, "GKU_Bau_Lohn_auszahlen");
     if (!s || !p) return;
     s->Baulohn_reserviert() -= betrag;
     p->Gold() += betrag;
 }
 
 void GKU_ED_von_Spieler_zu_Person(int clan, int person, int betrag) {
-    Spielerzeile* s = clan_zeile(clan, "GKU_ED_von_Spieler_zu_Person");
-    Personenzeile* p = person_zeile(person, "GKU_ED_von_Spieler_zu_Person");
+    Spielerzeile* s = GU_Zeile(clan, "GKU_ED_von_Spieler_zu_Person");
+    Personenzeile* p = PM_Zeile(person, "GKU_ED_von_Spieler_zu_Person");
     if (!s || !p) return;
     if (betrag > s->Gold()) Fehler_melden("GKU_ED_von_Spieler_zu_Person" + Kassenloch);
     s->Konto_Edikt() -= betrag;
@@ -88,8 +76,8 @@ void GKU_ED_von_Spieler_zu_Person(int clan, int person, int betrag) {
 }
 
 void GKU_von_Spieler_zu_Spieler(int zahler, int empfaenger, int betrag) {
-    Spielerzeile* a = clan_zeile(zahler, "GKU_von_Spieler_zu_Spieler");
-    Spielerzeile* b = clan_zeile(empfaenger, "GKU_von_Spieler_zu_Spieler");
+    Spielerzeile* a = GU_Zeile(zahler, "GKU_von_Spieler_zu_Spieler");
+    Spielerzeile* b = GU_Zeile(empfaenger, "GKU_von_Spieler_zu_Spieler");
     if (!a || !b) return;
     if (betrag > a->Gold()) Fehler_melden("GKU_von_Spieler_zu_Spieler" + Kassenloch);
     a->Konto_Spieler() -= betrag;
@@ -102,8 +90,8 @@ void GKU_von_Spieler_zu_Spieler(int zahler, int empfaenger, int betrag) {
 }
 
 void GKU_von_Person_zu_Spieler(int person, int clan, int betrag) {
-    Personenzeile* p = person_zeile(person, "GKU_von_Person_zu_Spieler");
-    Spielerzeile* s = clan_zeile(clan, "GKU_von_Person_zu_Spieler");
+    Personenzeile* p = PM_Zeile(person, "GKU_von_Person_zu_Spieler");
+    Spielerzeile* s = GU_Zeile(clan, "GKU_von_Person_zu_Spieler");
     if (!s || !p) return;
     if (p->Spieler() == clan)
         s->Konto_Clan() += betrag;
@@ -117,8 +105,8 @@ void GKU_von_Person_zu_Spieler(int person, int clan, int betrag) {
 }
 
 void GKU_Lohn_von_Spieler_zu_Person(int person, int clan) {
-    Personenzeile* p = person_zeile(person, "GKU_Lohn_von_Spieler_zu_Person");
-    Spielerzeile* s = clan_zeile(clan, "GKU_Lohn_von_Spieler_zu_Person");
+    Personenzeile* p = PM_Zeile(person, "GKU_Lohn_von_Spieler_zu_Person");
+    Spielerzeile* s = GU_Zeile(clan, "GKU_Lohn_von_Spieler_zu_Person");
     if (!s || !p) return;
     if (s->Gold() < 0) Fehler_melden("GKU_von_Spieler_zu_Spieler" + Kassenloch);
     s->Konto_Clan() -= GKU_Lohn;
@@ -128,8 +116,8 @@ void GKU_Lohn_von_Spieler_zu_Person(int person, int clan) {
 }
 
 void GKU_ED_Abgabe_von_Person(int person, int clan) {
-    Personenzeile* p = person_zeile(person, "GKU_ED_Abgabe_von_Person");
-    Spielerzeile* s = clan_zeile(clan, "GKU_ED_Abgabe_von_Person");
+    Personenzeile* p = PM_Zeile(person, "GKU_ED_Abgabe_von_Person");
+    Spielerzeile* s = GU_Zeile(clan, "GKU_ED_Abgabe_von_Person");
     if (!s || !p) return;
     s->Konto_Edikt() += 1;
     s->Gold() += 1;
@@ -138,7 +126,7 @@ void GKU_ED_Abgabe_von_Person(int person, int clan) {
 }
 
 void GKU_Geld_verteilen(int betrag, int zahler) {
-    if (!clan_zeile(zahler, "GKU_Geld_verteilen")) return;
+    if (!GU_Zeile(zahler, "GKU_Geld_verteilen")) return;
     // Members and clans that take a share: every clan that is not wound up.
     std::int64_t mitglieder = 0, clans = 0;
     for (const Spielerzeile& s : Spieler) {

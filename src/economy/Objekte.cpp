@@ -1,5 +1,7 @@
 #include "economy/Objekte.h"
 
+#include "foundation/Tabelleneintrag.h"
+
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -51,22 +53,14 @@ int animation_von(int typ) {
     return SBU_Animation_Tabelle[static_cast<std::size_t>(typ)];
 }
 
-// Entry i of a table; nullptr (reported with the routine's name and what was sought) when i lies outside.
-template <typename T>
-T* tabelleneintrag(std::vector<T>& tabelle, int i, const char* routine, const char* was) {
-    if (i >= 0 && static_cast<std::size_t>(i) < tabelle.size()) return &tabelle[static_cast<std::size_t>(i)];
-    Fehler_melden(std::string(routine) + " > " + was + ": " + std::to_string(i));
-    return nullptr;
-}
-
 }  // namespace
 
 Objektzeile* OM_Zeile(int o, const char* routine) {
-    return tabelleneintrag(Objekte, o, routine, "unbekanntes Objekt");
+    return Tabelleneintrag(Objekte, o, routine, "unbekanntes Objekt");
 }
 
 const Objekt_Item* OM_Vorlage(int typ, const char* routine) {
-    return tabelleneintrag(SBU_Objekte, typ, routine, "unbekannter Gebaeudetyp");
+    return Tabelleneintrag(SBU_Objekte, typ, routine, "unbekannter Gebaeudetyp");
 }
 
 int OM_Zaehltyp(int typ) { return OM_ist_Hafen2(typ) ? SBU_Hafen_ID : typ; }
@@ -197,7 +191,7 @@ bool slot_gueltig(int k, const char* routine) {
 }
 
 const Waren_Item* ware_von(int w, const char* routine) {
-    return tabelleneintrag(SBU_Waren, w, routine, "unbekannte Ware");
+    return Tabelleneintrag(SBU_Waren, w, routine, "unbekannte Ware");
 }
 
 // Unreserved units of the first slot of ware w; nothing when the object has no such slot.

@@ -36,19 +36,13 @@ namespace {
 // More computer clans than this could never all find a colour of their own.
 constexpr int KI_Clans_max = 500;
 
-Spielerzeile* clan_zeile(int clan, const char* routine) {
-    if (GU_Clan_gueltig(clan)) return &Spieler[static_cast<std::size_t>(clan)];
-    Fehler_melden(std::string(routine) + " > unbekannter Clan: " + std::to_string(clan));
-    return nullptr;
-}
-
 // The clan row of a living person's clan.
 Spielerzeile* clan_der_person(int person, const char* routine) {
     if (!PM_Person_gueltig(person)) {
         Fehler_melden(std::string(routine) + " > unbekannte Person: " + std::to_string(person));
         return nullptr;
     }
-    return clan_zeile(Personen[static_cast<std::size_t>(person)].Spieler(), routine);
+    return GU_Zeile(Personen[static_cast<std::size_t>(person)].Spieler(), routine);
 }
 
 // Idle register kind of a person: 1 without a workplace, 4 with one.
@@ -77,7 +71,7 @@ void GU_Spieler_erstellen(int n) {
 }
 
 void GU_Spieler_init(int p, bool computer) {
-    Spielerzeile* z = clan_zeile(p, "GU_Spieler_init");
+    Spielerzeile* z = GU_Zeile(p, "GU_Spieler_init");
     if (!z) return;
     Spielerzeile& s = *z;
     // 1. Colour: a computer clan draws multiples of 10 until no other row has it.
@@ -159,7 +153,7 @@ bool GU_Farbe_einmalig(int p) {
 }
 
 void GU_KI_umschalten(int clan) {
-    if (Spielerzeile* s = clan_zeile(clan, "GU_KI_umschalten")) s->Steuerung() = s->Steuerung() != 0 ? 0 : 1;
+    if (Spielerzeile* s = GU_Zeile(clan, "GU_KI_umschalten")) s->Steuerung() = s->Steuerung() != 0 ? 0 : 1;
 }
 
 void GU_Spieler_wechseln(bool aufwaerts) {
@@ -173,7 +167,7 @@ void GU_Spieler_wechseln(bool aufwaerts) {
 }
 
 void GU_Clan_leer_pruefen(int clan) {
-    Spielerzeile* s = clan_zeile(clan, "GU_Clan_leer_pruefen");
+    Spielerzeile* s = GU_Zeile(clan, "GU_Clan_leer_pruefen");
     // A clan that has already died out is not buried twice.
     if (!s || s->Mitglieder() != 0 || s->Steuerung() < 0) return;
     if (clan != SpielerID) {
@@ -186,7 +180,7 @@ void GU_Clan_leer_pruefen(int clan) {
 }
 
 void GU_Clan_Tod(int clan) {
-    Spielerzeile* s = clan_zeile(clan, "GU_Clan_Tod");
+    Spielerzeile* s = GU_Zeile(clan, "GU_Clan_Tod");
     if (!s || s->Steuerung() < 0) return;
     s->Steuerung() = -1;
     const int heimat = s->Heimatfeld();
@@ -205,7 +199,7 @@ int Spieler_Startphase(int clan) {
 // --- Counters -------------------------------------------------------------------
 
 void GU_Zufriedenheit_aendern(int clan, int wert, bool hinzu) {
-    Spielerzeile* s = clan_zeile(clan, "GU_Zufriedenheit_aendern");
+    Spielerzeile* s = GU_Zeile(clan, "GU_Zufriedenheit_aendern");
     if (!s) return;
     const int d = hinzu ? 1 : -1;
     if (wert > 74)
@@ -274,8 +268,8 @@ void GU_Arbeit_C_zu_Arbeitslos(int person) {
 }
 
 void GU_Zaehler_uebertragen(int von, int nach, int feld) {
-    Spielerzeile* a = clan_zeile(von, "GU_Zaehler_uebertragen");
-    Spielerzeile* b = clan_zeile(nach, "GU_Zaehler_uebertragen");
+    Spielerzeile* a = GU_Zeile(von, "GU_Zaehler_uebertragen");
+    Spielerzeile* b = GU_Zeile(nach, "GU_Zaehler_uebertragen");
     if (!a || !b) return;
     if (!Spielerzeile::gueltiges_Feld(feld)) {
         Fehler_melden("GU_Zaehler_uebertragen > unbekanntes Feld: " + std::to_string(feld));
@@ -287,7 +281,7 @@ void GU_Zaehler_uebertragen(int von, int nach, int feld) {
 
 void GU_Wohnraum_hinzu(int clan, int objekt) {
     if (!OM_Objekt_ist_Home(objekt)) return;
-    Spielerzeile* s = clan_zeile(clan, "GU_Wohnraum_hinzu");
+    Spielerzeile* s = GU_Zeile(clan, "GU_Wohnraum_hinzu");
     if (!s) return;
     Objektzeile& o = Objekte[static_cast<std::size_t>(objekt)];
     const int platz = SBU_Objekte[static_cast<std::size_t>(o.Typ())].Platz;
@@ -299,14 +293,14 @@ void GU_Wohnraum_hinzu(int clan, int objekt) {
 void GU_Wohnraum_entfernen(int objekt) {
     if (!OM_Objekt_ist_Home(objekt)) return;
     Objektzeile& o = Objekte[static_cast<std::size_t>(objekt)];
-    Spielerzeile* s = clan_zeile(o.Besitzer(), "GU_Wohnraum_entfernen");
+    Spielerzeile* s = GU_Zeile(o.Besitzer(), "GU_Wohnraum_entfernen");
     if (!s) return;
     s->Wohnraum() -= SBU_Objekte[static_cast<std::size_t>(o.Typ())].Platz;
     if (o.Zaehler() > 0) WRU_Wohnraum_von_Objekt_austragen(objekt);
 }
 
 void GU_Baustelle_fertig(int clan) {
-    Spielerzeile* s = clan_zeile(clan, "GU_Baustelle_fertig");
+    Spielerzeile* s = GU_Zeile(clan, "GU_Baustelle_fertig");
     if (!s) return;
     s->Baustellen() -= 1;
     // The site price depends on the open-site count: refresh the preview.
@@ -314,7 +308,7 @@ void GU_Baustelle_fertig(int clan) {
 }
 
 void GU_Ware_hinzu(int ware, int clan) {
-    if (!clan_zeile(clan, "GU_Ware_hinzu")) return;
+    if (!GU_Zeile(clan, "GU_Ware_hinzu")) return;
     if (!ware_gueltig(ware)) {
         Fehler_melden("GU_Ware_hinzu > unbekannte Ware: " + std::to_string(ware));
         return;
@@ -327,7 +321,7 @@ void GU_Ware_hinzu(int ware, int clan) {
 }
 
 void GU_Ware_entfernen(int ware, int clan) {
-    if (!clan_zeile(clan, "GU_Ware_entfernen")) return;
+    if (!GU_Zeile(clan, "GU_Ware_entfernen")) return;
     if (!ware_gueltig(ware)) {
         Fehler_melden("GU_Ware_entfernen > unbekannte Ware: " + std::to_string(ware));
         return;
@@ -349,7 +343,7 @@ int GU_Warenwert(int clan, int ware) {
 }
 
 void GU_Warenwerte_berechnen(int clan) {
-    if (!clan_zeile(clan, "GU_Warenwerte_berechnen")) return;
+    if (!GU_Zeile(clan, "GU_Warenwerte_berechnen")) return;
     if (GU_Warenwerte.size() <= static_cast<std::size_t>(clan))
         GU_Warenwerte.resize(static_cast<std::size_t>(clan) + 1);
     std::vector<int>& werte = GU_Warenwerte[static_cast<std::size_t>(clan)];

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "foundation/Datenzeile.h"
+#include "foundation/Tabelleneintrag.h"
 
 inline constexpr int Spielerfeld_Anzahl = 163;
 
@@ -132,6 +133,10 @@ extern std::vector<std::vector<int>> GU_Warenwerte;
 
 // True when clan is a row of Spieler.
 inline bool GU_Clan_gueltig(int clan) { return clan >= 0 && static_cast<std::size_t>(clan) < Spieler.size(); }
+// Row of clan c; nullptr (reported with the routine's name) for a row that does not exist.
+inline Spielerzeile* GU_Zeile(int c, const char* routine) {
+    return Tabelleneintrag(Spieler, c, routine, "unbekannter Clan");
+}
 
 // --- The clan record ------------------------------------------------------------
 

@@ -19,16 +19,9 @@ namespace {
 constexpr int Gehen_Mann = 60, Gehen_Frau = 130;
 constexpr int Stehen = 150;
 
-Personenzeile* person_zeile(int person, const char* routine) {
-    if (PM_Person_gueltig(person)) return &Personen[static_cast<std::size_t>(person)];
-    Fehler_melden(std::string(routine) + " > unbekannte Person: " + std::to_string(person));
-    return nullptr;
-}
-
 // Sets the man's or the woman's group.
 void pose(int person, int mann, int frau, const char* routine) {
-    if (Personenzeile* p = person_zeile(person, routine))
-        p->AnimationID() = p->Geschlecht() == 1 ? mann : frau;
+    if (Personenzeile* p = PM_Zeile(person, routine)) p->AnimationID() = p->Geschlecht() == 1 ? mann : frau;
 }
 
 // Every animated ambient type shows the next frame of its chain.
@@ -85,7 +78,7 @@ void AU_Animation_Frame() {
 }
 
 void AU_Person_animieren(int person) {
-    Personenzeile* p = person_zeile(person, "AU_Person_animieren");
+    Personenzeile* p = PM_Zeile(person, "AU_Person_animieren");
     if (!p) return;
     const int f = p->AnimationID();
     if (f % 10 != 9 || f < 0) {
@@ -136,7 +129,7 @@ void AU_Person_animieren(int person) {
 }
 
 void AU_Schritt_animieren(int person) {
-    Personenzeile* p = person_zeile(person, "AU_Schritt_animieren");
+    Personenzeile* p = PM_Zeile(person, "AU_Schritt_animieren");
     if (!p) return;
     const int n = MG_Kartengroesse;
     const int d = p->Letztes_Feld() - p->Feld();
@@ -162,7 +155,7 @@ void AU_Schritt_animieren(int person) {
 }
 
 void AU_Animation_gehen(int person) {
-    if (Personenzeile* p = person_zeile(person, "AU_Animation_gehen"))
+    if (Personenzeile* p = PM_Zeile(person, "AU_Animation_gehen"))
         p->AnimationID() = (p->Geschlecht() == 1 ? Gehen_Mann : Gehen_Frau) + Random(10);
 }
 
@@ -174,7 +167,7 @@ void AU_Animation_Arbeit_20(int person) { pose(person, 260, 320, "AU_Animation_A
 void AU_Animation_Arbeit_2(int person) { pose(person, 360, 370, "AU_Animation_Arbeit_2"); }
 
 void AU_Animation_tragen(int person) {
-    Personenzeile* p = person_zeile(person, "AU_Animation_tragen");
+    Personenzeile* p = PM_Zeile(person, "AU_Animation_tragen");
     if (!p) return;
     const int n = MG_Kartengroesse;
     const int c = p->Feld();

@@ -55,8 +55,8 @@ void auftrag_setzen(int person, int code, int ziel, int zweites_ziel, int ware) 
 
 // The worker and its workplace exist; the workplace's owner is a clan.
 bool pruefen(int person, int w, const char* routine) {
-    if (!JU_Personenzeile(person, routine) || !JU_Objektzeile(w, routine)) return false;
-    return JU_Clanzeile(obj(w).Besitzer(), routine) != nullptr;
+    if (!PM_Zeile(person, routine) || !OM_Zeile(w, routine)) return false;
+    return GU_Zeile(obj(w).Besitzer(), routine) != nullptr;
 }
 
 // Buys one unit for the workplace (fetch and harbour orders).
@@ -68,7 +68,7 @@ bool kaufen(int person, int w, int ware, bool mangel_fuehren, const char* routin
         return false;
     }
     const int s = Karte[static_cast<std::size_t>(feld)].Objekt();
-    if (!JU_Objektzeile(s, routine)) return false;
+    if (!OM_Zeile(s, routine)) return false;
     const int besitzer = obj(w).Besitzer();
     const int verkaeufer = obj(s).Besitzer();
     const int preis = GU_Warenwert(verkaeufer, ware);
@@ -124,7 +124,7 @@ bool ressource(int person, int w, int ware, int art, int event, const char* rout
 }  // namespace
 
 bool JU_Auftrag_geben(int person, int w, int j) {
-    if (!JU_Objektzeile(w, "JU_Auftrag_geben") || j < 0 || j >= Objekt_Warenslots) return false;
+    if (!OM_Zeile(w, "JU_Auftrag_geben") || j < 0 || j >= Objekt_Warenslots) return false;
     Objektzeile& o = obj(w);
     const int ware = o.Slot_Ware(j);
     if (ware <= 0) return false;
@@ -190,7 +190,7 @@ bool JU_Auftrag_geben(int person, int w, int j) {
 }
 
 int JU_Lieferant_suchen(int b, int ware, bool gleicher_typ_erlaubt) {
-    if (!JU_Objektzeile(b, "JU_Lieferant_suchen")) return -1;
+    if (!OM_Zeile(b, "JU_Lieferant_suchen")) return -1;
     const Objektzeile& kaeufer = obj(b);
     const Warenindex_Liste* l = JU_Warenindex_Liste(ware, JU_Insel(kaeufer.Feld(), "JU_Lieferant_suchen"));
     if (!l) return -1;
@@ -200,7 +200,7 @@ int JU_Lieferant_suchen(int b, int ware, bool gleicher_typ_erlaubt) {
     int beste = -1, beste_distanz = Lieferant_Reichweite;
     for (int i = 0; i < JU_Eintraege(*l); ++i) {
         const Warenindex_Eintrag& e = l->Eintraege[static_cast<std::size_t>(i)];
-        if (!JU_Objektzeile(e.Objekt, "JU_Lieferant_suchen")) continue;
+        if (!OM_Zeile(e.Objekt, "JU_Lieferant_suchen")) continue;
         const Objektzeile& s = obj(e.Objekt);
         if (!(GU_Warenwert(s.Besitzer(), ware) < o_gold)) continue;
         if (s.Besitzer() != kaeufer.Besitzer() && JU_Exportverbot(s.Besitzer())) continue;
@@ -293,7 +293,7 @@ bool JU_Auftrag_Schutt(int person, int w, int ware) {
     const int feld =
         SchU_Naechster_Schutt(obj(w).Feld(), Spieler[static_cast<std::size_t>(besitzer)].Arbeitsradius());
     if (feld < 0) return JU_Auftrag_Holen(person, w, ware);
-    if (!JU_Kartenfeld(feld, "JU_Auftrag_Schutt")) return false;
+    if (!MG_Zeile(feld, "JU_Auftrag_Schutt")) return false;
     Karte[static_cast<std::size_t>(feld)].Block() = 1;
     const int index = SchU_Schutt_Index(feld);
     if (index >= 0) SchU_Schutt_entfernen(index);

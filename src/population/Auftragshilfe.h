@@ -11,33 +11,9 @@
 #include "population/Personen.h"
 #include "world/Karte.h"
 
-inline Personenzeile* JU_Personenzeile(int person, const char* routine) {
-    if (PM_Person_gueltig(person)) return &Personen[static_cast<std::size_t>(person)];
-    Fehler_melden(std::string(routine) + " > unbekannte Person: " + std::to_string(person));
-    return nullptr;
-}
-
-inline Objektzeile* JU_Objektzeile(int objekt, const char* routine) {
-    if (OM_Objekt_gueltig(objekt)) return &Objekte[static_cast<std::size_t>(objekt)];
-    Fehler_melden(std::string(routine) + " > unbekanntes Objekt: " + std::to_string(objekt));
-    return nullptr;
-}
-
-inline Spielerzeile* JU_Clanzeile(int clan, const char* routine) {
-    if (GU_Clan_gueltig(clan)) return &Spieler[static_cast<std::size_t>(clan)];
-    Fehler_melden(std::string(routine) + " > unbekannter Clan: " + std::to_string(clan));
-    return nullptr;
-}
-
-inline Kartenfeld* JU_Kartenfeld(int feld, const char* routine) {
-    if (MG_Feld_gueltig(feld)) return &Karte[static_cast<std::size_t>(feld)];
-    Fehler_melden(std::string(routine) + " > unbekanntes Feld: " + std::to_string(feld));
-    return nullptr;
-}
-
 // Island of a cell; -2 (reported) for a cell outside the map, so it never equals a real island.
 inline int JU_Insel(int feld, const char* routine) {
-    const Kartenfeld* k = JU_Kartenfeld(feld, routine);
+    const Kartenfeld* k = MG_Zeile(feld, routine);
     return k ? k->Insel() : -2;
 }
 

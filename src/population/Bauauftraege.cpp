@@ -60,10 +60,10 @@ Schiff* schiff_zeile(int schiff, const char* routine) {
 Personenzeile* annehmen_vorbereiten(int spieler, int index, int person, Job_Befehl& b, bool& gleiche_insel,
                                     const char* routine) {
     if (!befehl_lesen(spieler, index, b, routine)) return nullptr;
-    Personenzeile* p = JU_Personenzeile(person, routine);
+    Personenzeile* p = PM_Zeile(person, routine);
     if (!p) return nullptr;
-    const Kartenfeld* ziel = JU_Kartenfeld(b.Feld, routine);
-    const Kartenfeld* hier = JU_Kartenfeld(p->Feld(), routine);
+    const Kartenfeld* ziel = MG_Zeile(b.Feld, routine);
+    const Kartenfeld* hier = MG_Zeile(p->Feld(), routine);
     if (!ziel || !hier) return nullptr;
     gleiche_insel = ziel->Insel() == hier->Insel();
     return p;
@@ -104,13 +104,13 @@ bool JU_Materialauftrag_annehmen(int spieler, int index, int person) {
     Job_Befehl b;
     bool gleich = false;
     Personenzeile* p = annehmen_vorbereiten(spieler, index, person, b, gleich, "JU_Materialauftrag_annehmen");
-    if (!p || !gleich || !JU_Clanzeile(spieler, "JU_Materialauftrag_annehmen")) return false;
+    if (!p || !gleich || !GU_Zeile(spieler, "JU_Materialauftrag_annehmen")) return false;
     const int baustelle = Karte[static_cast<std::size_t>(b.Feld)].Objekt();
-    if (!JU_Objektzeile(baustelle, "JU_Materialauftrag_annehmen")) return false;
+    if (!OM_Zeile(baustelle, "JU_Materialauftrag_annehmen")) return false;
     const int feld = JU_Lieferant_suchen(baustelle, b.Ware, true);
     if (feld == -1) return false;
     const int s = Karte[static_cast<std::size_t>(feld)].Objekt();
-    if (!JU_Objektzeile(s, "JU_Materialauftrag_annehmen")) return false;
+    if (!OM_Zeile(s, "JU_Materialauftrag_annehmen")) return false;
     const int verkaeufer = Objekte[static_cast<std::size_t>(s)].Besitzer();
     const int preis = GU_Warenwert(verkaeufer, b.Ware);
     if (!(preis < Spieler[static_cast<std::size_t>(spieler)].Gold() - 1)) return false;
@@ -149,7 +149,7 @@ bool JU_Schiff_beladen(int schiff) {
             continue;
         for (int i = 0; i < hafen.Anzahl && static_cast<std::size_t>(i) < hafen.Passagiere.size(); ++i) {
             const int q = hafen.Passagiere[static_cast<std::size_t>(i)];
-            Personenzeile* p = JU_Personenzeile(q, "JU_Schiff_beladen");
+            Personenzeile* p = PM_Zeile(q, "JU_Schiff_beladen");
             if (!p || p->WarenID() != 0) continue;
             p->WarenID() = 1;
             s->Ziel = p->Feld();
@@ -189,12 +189,12 @@ bool JU_Hafenjob_vergeben(int schiff) {
 }
 
 void JU_Pflanze_Auftrag_beenden(int ware, int pflanzenfeld, int gebaeudefeld) {
-    Kartenfeld* k = JU_Kartenfeld(pflanzenfeld, "JU_Pflanze_Auftrag_beenden");
+    Kartenfeld* k = MG_Zeile(pflanzenfeld, "JU_Pflanze_Auftrag_beenden");
     if (k) {
         k->Block() = -1;
         k->Ambiente() = -1;
     }
-    const Kartenfeld* g = JU_Kartenfeld(gebaeudefeld, "JU_Pflanze_Auftrag_beenden");
-    if (g && JU_Objektzeile(g->Objekt(), "JU_Pflanze_Auftrag_beenden"))
+    const Kartenfeld* g = MG_Zeile(gebaeudefeld, "JU_Pflanze_Auftrag_beenden");
+    if (g && OM_Zeile(g->Objekt(), "JU_Pflanze_Auftrag_beenden"))
         WarenAnschaffungsauftragentfernen(ware, g->Objekt());
 }

@@ -75,7 +75,7 @@ void JU_Befehl_entfernen(int spieler, int index) {
 void JU_Zuruecksetzen() { JU_Befehlsliste.clear(); }
 
 bool JU_Auftragsliste_abarbeiten(int person) {
-    const Personenzeile* p = JU_Personenzeile(person, "JU_Auftragsliste_abarbeiten");
+    const Personenzeile* p = PM_Zeile(person, "JU_Auftragsliste_abarbeiten");
     if (!p) return false;
     const int spieler = p->Spieler();
     for (int i = 0; liste(spieler) && i < liste(spieler)->Anzahl; ++i)
@@ -126,7 +126,7 @@ bool JA_Schiffsauftrag_suchen(int spieler, int index, int schiff) {
 }
 
 void JU_Materialauftraege_streichen(int objekt) {
-    const Objektzeile* o = JU_Objektzeile(objekt, "JU_Materialauftraege_streichen");
+    const Objektzeile* o = OM_Zeile(objekt, "JU_Materialauftraege_streichen");
     if (!o) return;
     const int spieler = o->Besitzer();
     int i = 0;

@@ -28,7 +28,7 @@ constexpr int Einkauf_Reichweite = 100;
 // The search over one list of wares with its rotating cursor.
 JA_Angebot verkaeufer_suchen(int person, const std::vector<int>& waren, int& zeiger, const char* routine) {
     JA_Angebot ergebnis;
-    const Personenzeile* p = JU_Personenzeile(person, routine);
+    const Personenzeile* p = PM_Zeile(person, routine);
     if (!p || !MG_Feld_gueltig(p->Feld())) return ergebnis;
     const int insel = Karte[static_cast<std::size_t>(p->Feld())].Insel();
     const int anzahl = static_cast<int>(waren.size());
@@ -53,10 +53,10 @@ JA_Angebot verkaeufer_suchen(int person, const std::vector<int>& waren, int& zei
 }
 
 bool kaufen(int person, const JA_Angebot& angebot, int auftrag, const char* routine) {
-    Personenzeile* p = JU_Personenzeile(person, routine);
+    Personenzeile* p = PM_Zeile(person, routine);
     if (!p || p->Gold() <= 0 || angebot.Feld == -1) return false;
-    const Kartenfeld* k = JU_Kartenfeld(angebot.Feld, routine);
-    if (!k || !JU_Objektzeile(k->Objekt(), routine)) return false;
+    const Kartenfeld* k = MG_Zeile(angebot.Feld, routine);
+    if (!k || !OM_Zeile(k->Objekt(), routine)) return false;
     const int s = k->Objekt();
     const int besitzer = Objekte[static_cast<std::size_t>(s)].Besitzer();
     const int preis = GU_Warenwert(besitzer, angebot.Ware);

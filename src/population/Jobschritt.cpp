@@ -37,7 +37,7 @@ bool platzierung_haelt(const Personenzeile& p) {
 int arbeitsplatz(int person, const char* routine) {
     const int w = Personen[static_cast<std::size_t>(person)].ArbeitsplatzID();
     if (w < 0) return -1;
-    return JU_Objektzeile(w, routine) ? w : -1;
+    return OM_Zeile(w, routine) ? w : -1;
 }
 
 const std::string& spez(int ware) {
@@ -54,7 +54,7 @@ bool JU_hat_Arbeitsplatz(int person) {
 }
 
 bool JU_Person_Job_Schritt(int person) {
-    if (!JU_Personenzeile(person, "JU_Person_Job_Schritt")) return false;
+    if (!PM_Zeile(person, "JU_Person_Job_Schritt")) return false;
     auto p = [person]() -> Personenzeile& { return Personen[static_cast<std::size_t>(person)]; };
 
     // 1. Dismissal, 2. demolition help.
@@ -94,7 +94,7 @@ bool JU_Person_Job_Schritt(int person) {
 }
 
 bool JU_Arbeit_am_Arbeitsplatz(int person) {
-    if (!JU_Personenzeile(person, "JU_Arbeit_am_Arbeitsplatz")) return false;
+    if (!PM_Zeile(person, "JU_Arbeit_am_Arbeitsplatz")) return false;
     const int w = arbeitsplatz(person, "JU_Arbeit_am_Arbeitsplatz");
     if (w < 0) return false;
     auto o = [w]() -> Objektzeile& { return Objekte[static_cast<std::size_t>(w)]; };
@@ -118,7 +118,7 @@ bool JU_Arbeit_am_Arbeitsplatz(int person) {
         const int make = SBU_Waren[static_cast<std::size_t>(ware)].Make;
         if (o().Slot_Bestand(j) + o().Slot_Bestellt(j) + (make - 1) >= 9) continue;
         if (spez(ware) == "ship") {
-            const Spielerzeile* besitzer = JU_Clanzeile(o().Besitzer(), "JU_Arbeit_am_Arbeitsplatz");
+            const Spielerzeile* besitzer = GU_Zeile(o().Besitzer(), "JU_Arbeit_am_Arbeitsplatz");
             if (!besitzer || besitzer->Flugschiffe() >= besitzer->Flugschiffe_Max()) return false;
         }
         if (spez(ware) == "tech" &&

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "foundation/Datenzeile.h"
+#include "foundation/Tabelleneintrag.h"
 
 inline constexpr int Personen_Feldanzahl = 43;
 // Founders per clan.
@@ -66,6 +67,10 @@ extern int Geschlecht_Zaehler;
 extern int WV, WAlt;
 
 inline bool PM_Person_gueltig(int p) { return p >= 0 && static_cast<std::size_t>(p) < Personen.size(); }
+// Row of person p; nullptr (reported with the routine's name) for a row that does not exist.
+inline Personenzeile* PM_Zeile(int p, const char* routine) {
+    return Tabelleneintrag(Personen, p, routine, "unbekannte Person");
+}
 inline bool PM_Person_lebt(int p) {
     return PM_Person_gueltig(p) && Personen[static_cast<std::size_t>(p)].Hunger() >= 1;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "foundation/Datenzeile.h"
+#include "foundation/Tabelleneintrag.h"
 
 inline constexpr int Kartenfeld_Anzahl = 9;
 
@@ -30,6 +31,10 @@ inline constexpr int MG_Kartengroesse_max = 832;
 
 // True when c is a cell of Karte.
 inline bool MG_Feld_gueltig(int c) { return c >= 0 && static_cast<std::size_t>(c) < Karte.size(); }
+// Cell c; nullptr (reported with the routine's name) for a cell off the map.
+inline Kartenfeld* MG_Zeile(int c, const char* routine) {
+    return Tabelleneintrag(Karte, c, routine, "unbekanntes Feld");
+}
 
 // Side for the size choice 0..9 (256 + 64 x choice); any other choice gives 512 and a report.
 int MG_Groesse_aus_Wahl(int wahl);
