@@ -106,18 +106,10 @@ bool BMU_File_Save(const std::string& pfad) {
 void BMU_File_Load(const std::string& ordner) {
     const bool trenner = !ordner.empty() && (ordner.back() == '\\' || ordner.back() == '/');
     const std::string pfad = ordner + (trenner ? "" : "\\") + "BMU.sav";
-    auto zeilen = Seitendatei_lesen(pfad, "BMU_File_Load");
-    if (!zeilen) return;
-    for (std::size_t i = 0; i < zeilen->size(); ++i) {
-        const std::string& zeile = (*zeilen)[i];
-        int f[4];
+    Seitendatei_Zahlenzeilen_lesen(pfad, "BMU_File_Load", 4, [](const std::vector<int>& f) {
         // The types of a clan come in order from 0.
-        const bool gut = Zahlenzeile_lesen(zeile, 4, f) && GU_Clan_gueltig(f[0]) &&
-                         Seitendatei_folgt(BMU_Zaehler, f[0], f[1]);
-        if (!gut) {
-            Fehler_melden("BMU_File_Load > fehlerhafte Zeile " + std::to_string(i + 1) + ": " + zeile);
-            continue;
-        }
+        if (!GU_Clan_gueltig(f[0]) || !Seitendatei_folgt(BMU_Zaehler, f[0], f[1])) return false;
         BMU_Zaehler_setzen(f[0], f[1], f[2], f[3]);
-    }
+        return true;
+    });
 }

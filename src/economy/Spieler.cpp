@@ -395,17 +395,10 @@ bool GU_Warenwerte_speichern(const std::string& pfad) {
 }
 
 void GU_Warenwerte_laden(const std::string& pfad) {
-    auto zeilen = Seitendatei_lesen(pfad, "GU_Warenwerte_laden");
-    if (!zeilen) return;
-    for (std::size_t i = 0; i < zeilen->size(); ++i) {
-        const std::string& zeile = (*zeilen)[i];
-        int f[3];
-        const bool gut = Zahlenzeile_lesen(zeile, 3, f) && GU_Clan_gueltig(f[0]) && ware_gueltig(f[1]) &&
-                         Seitendatei_folgt(GU_Warenwerte, f[0], f[1]);
-        if (!gut) {
-            Fehler_melden("GU_Warenwerte_laden > fehlerhafte Zeile " + std::to_string(i + 1) + ": " + zeile);
-            continue;
-        }
+    Seitendatei_Zahlenzeilen_lesen(pfad, "GU_Warenwerte_laden", 3, [](const std::vector<int>& f) {
+        if (!GU_Clan_gueltig(f[0]) || !ware_gueltig(f[1]) || !Seitendatei_folgt(GU_Warenwerte, f[0], f[1]))
+            return false;
         GU_Warenwert_setzen(f[0], f[1], f[2]);
-    }
+        return true;
+    });
 }

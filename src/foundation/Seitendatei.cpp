@@ -20,15 +20,12 @@ bool Seitendatei_schreiben(const std::string& pfad, const std::vector<std::strin
 }
 
 void Seitendatei_Zahlenzeilen_lesen(const std::string& pfad, const std::string& routine, int anzahl,
-                                    const std::function<void(const std::vector<int>&)>& uebernehmen) {
+                                    const std::function<bool(const std::vector<int>&)>& uebernehmen) {
     auto zeilen = Seitendatei_lesen(pfad, routine);
     if (!zeilen || anzahl < 1) return;
     std::vector<int> werte(static_cast<std::size_t>(anzahl));
     for (std::size_t i = 0; i < zeilen->size(); ++i) {
-        if (!Zahlenzeile_lesen((*zeilen)[i], anzahl, werte.data())) {
+        if (!Zahlenzeile_lesen((*zeilen)[i], anzahl, werte.data()) || !uebernehmen(werte))
             Fehler_melden(routine + " > fehlerhafte Zeile " + std::to_string(i + 1) + ": " + (*zeilen)[i]);
-            continue;
-        }
-        uebernehmen(werte);
     }
 }

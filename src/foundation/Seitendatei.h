@@ -15,10 +15,11 @@ bool Seitendatei_schreiben(const std::string& pfad, const std::vector<std::strin
                            const std::string& routine);
 
 // Reads a side file of rows of exactly `anzahl` decimal Integers joined by "/":
-// each good row is handed to uebernehmen, a bad one is reported with the
+// each row is handed to uebernehmen; a row that is not such numbers, or that
+// uebernehmen refuses (false: a value out of range), is reported with the
 // routine's name and its line number and skipped. Nothing when the file does not exist.
 void Seitendatei_Zahlenzeilen_lesen(const std::string& pfad, const std::string& routine, int anzahl,
-                                    const std::function<void(const std::vector<int>&)>& uebernehmen);
+                                    const std::function<bool(const std::vector<int>&)>& uebernehmen);
 
 // Tables written row by row and entry by entry from 0 are read back in the same
 // order: entry `eintrag` of row `zeile` is an existing entry or the next one.

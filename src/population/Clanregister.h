@@ -94,17 +94,11 @@ bool Speichern(const std::vector<Item>& register_, const std::string& pfad, cons
 // The clan and object rows are read after this file, so only the bounds are checked here.
 template <class Eintragen>
 void Laden(const std::string& pfad, const std::string& routine, Eintragen eintragen) {
-    auto zeilen = Seitendatei_lesen(pfad, routine);
-    if (!zeilen) return;
-    for (std::size_t i = 0; i < zeilen->size(); ++i) {
-        const std::string& zeile = (*zeilen)[i];
-        int f[2];
-        if (!Zahlenzeile_lesen(zeile, 2, f) || !Ladbar(f[1], f[0])) {
-            Fehler_melden(routine + " > fehlerhafte Zeile " + std::to_string(i + 1) + ": " + zeile);
-            continue;
-        }
+    Seitendatei_Zahlenzeilen_lesen(pfad, routine, 2, [&](const std::vector<int>& f) {
+        if (!Ladbar(f[1], f[0])) return false;
         eintragen(f[1], f[0]);
-    }
+        return true;
+    });
 }
 
 }  // namespace clanregister

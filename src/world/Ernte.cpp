@@ -113,5 +113,6 @@ bool ERU_Speichern(const std::string& pfad) {
 void ERU_Laden(const std::string& pfad) {
     Seitendatei_Zahlenzeilen_lesen(pfad, "ERU_Laden", 7, [](const std::vector<int>& f) {
         ERU_Ernteauftrag_hinzufuegen(f[0], f[1], f[2], f[3], f[4], f[5], f[6]);
+        return true;
     });
 }

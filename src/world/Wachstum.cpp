@@ -223,5 +223,6 @@ bool WU_Speichern(const std::string& pfad) {
 void WU_Laden(const std::string& pfad) {
     Seitendatei_Zahlenzeilen_lesen(pfad, "WU_Laden", 6, [](const std::vector<int>& f) {
         WU_Wachstumsauftrag_hinzufuegen(f[0], f[1], f[2], f[3], f[4], f[5]);
+        return true;
     });
 }
