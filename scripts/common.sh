@@ -35,6 +35,8 @@ build() {
   local flavour="$1"; shift
   local dir="$ROOT/build/$flavour"
   local args=(-G Ninja -S "$ROOT" -B "$dir")
+  # Rebuilds after switching branches are much faster with a compiler cache, where there is one.
+  if command -v ccache >/dev/null; then args+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache); fi
   case "$flavour" in
     release) args+=(-DCMAKE_BUILD_TYPE=Release -DBHM_SANITIZE=OFF) ;;
     debug)   args+=(-DCMAKE_BUILD_TYPE=Debug -DBHM_SANITIZE=ON -DBHM_BENCH=OFF) ;;
