@@ -15,6 +15,7 @@ std::string Spielername;
 int SpielerfarbeR, SpielerfarbeG, SpielerfarbeB;
 bool MausinverterX, MausinverterY;
 bool AutosaveCheck;
+bool AutosaveEinstellung = true;
 int Autosave_time;
 bool Vollbild;
 bool VSync;
@@ -56,7 +57,7 @@ void Config_zuruecksetzen() {
     SpielerfarbeG = 0;
     SpielerfarbeB = 0;
     MausinverterX = MausinverterY = false;
-    AutosaveCheck = true;
+    AutosaveCheck = AutosaveEinstellung = true;
     Autosave_time = 12000;
     Vollbild = false;
     VSync = true;
@@ -104,7 +105,7 @@ void Config_laden() {
 
     MausinverterX = Config_ReadBool(Configdatei, kAllgemein, "MausinverterX", false);
     MausinverterY = Config_ReadBool(Configdatei, kAllgemein, "MausinverterY", false);
-    AutosaveCheck = Config_ReadBool(Configdatei, kAllgemein, "AutosaveCheck", true);
+    AutosaveCheck = AutosaveEinstellung = Config_ReadBool(Configdatei, kAllgemein, "AutosaveCheck", true);
     Autosave_time = Config_ReadInteger(Configdatei, kAllgemein, "Autosave_time", 12000);
     Vollbild = Config_ReadBool(Configdatei, kAllgemein, "Vollbild", false);
     VSync = Config_ReadBool(Configdatei, kAllgemein, "VSync", true);
@@ -122,7 +123,7 @@ void Config_speichern() {
     Config_WriteInteger(Configdatei, kAllgemein, "SpielerfarbeB", SpielerfarbeB);
     Config_WriteBool(Configdatei, kAllgemein, "MausinverterX", MausinverterX);
     Config_WriteBool(Configdatei, kAllgemein, "MausinverterY", MausinverterY);
-    Config_WriteBool(Configdatei, kAllgemein, "AutosaveCheck", AutosaveCheck);
+    Config_WriteBool(Configdatei, kAllgemein, "AutosaveCheck", AutosaveEinstellung);
     Config_WriteInteger(Configdatei, kAllgemein, "Autosave_time", Autosave_time);
     Config_WriteBool(Configdatei, kAllgemein, "Vollbild", Vollbild);
     Config_WriteBool(Configdatei, kAllgemein, "Musik", Musik);

@@ -18,6 +18,10 @@ struct LSU_Spielstand {
 };
 
 inline constexpr int LSU_Spielstaende_max = 10;
+// The one save of iron mode.
+inline constexpr const char* LSU_Ironmodus = "IRONMODUS";
+// True for the iron-mode name in any letter case: the file system finds that folder too.
+bool LSU_Ironname(const std::string& name);
 extern std::array<LSU_Spielstand, LSU_Spielstaende_max> LSU_Spielstandliste;
 // The last filled entry, -1 none.
 extern int LSU_Spielstand_Letzter;

@@ -160,12 +160,13 @@ void laden(const std::string& name, const std::string& ordner, bool meldung) {
     Speichervorgang = true;
     zeitgeber(false);
     Panelanzeigen(0);
-    LSU_Letzter_Speichername = name;
-    Persistenz().LSU_Laden(name, ordner);
+    const bool geladen = Persistenz().LSU_Laden(name, ordner);
+    if (geladen) LSU_Letzter_Speichername = name;
     if (!Spiel_laeuft()) {
         Panelanzeigen(1);
     } else {
-        if (meldung) GUI_Info_add(247, -1, "");
+        // A failed load leaves the running game, which is not announced as loaded.
+        if (meldung && geladen) GUI_Info_add(247, -1, "");
         Panelanzeigen(60);
     }
     Speichervorgang = false;
@@ -183,7 +184,7 @@ void spielstand_feld(int k) {
         LSU_Spielstand_Letzter = vorhanden ? k : -1;
         if (!vorhanden) return;
         const std::string& name = LSU_Spielstandliste[k].Name;
-        if (LSU_Speichername != "IRONMODUS" && name != "IRONMODUS") LSU_Speichername = name;
+        if (!LSU_Ironname(LSU_Speichername) && !LSU_Ironname(name)) LSU_Speichername = name;
         LSU_Spielstaende_auflisten();
     }
 }
@@ -196,7 +197,7 @@ void spielstand_loeschen(int k) {
     LSU_Spielstaende_auflisten();
 }
 
-void kampagne_starten() { laden("IRONMODUS", "Kampagne\\", false); }
+void kampagne_starten() { laden(LSU_Ironmodus, "Kampagne\\", false); }
 
 void update_pruefen() {
     if (!InternetGetConnectedState()) {
@@ -238,7 +239,7 @@ void neustart() {
 }
 
 void vorgaben() {
-    MausinverterX = MausinverterY = AutosaveCheck = Vollbild = false;
+    MausinverterX = MausinverterY = AutosaveCheck = AutosaveEinstellung = Vollbild = false;
     VSync = Error_Silence = true;
     Config_Fenster_schreiben(Configdatei, false, 1280, 700, 100, 50);
     if (GLForm) {
@@ -507,7 +508,7 @@ bool menue_und_optionen(int a, int p) {
             neustart();
             return true;
         case 157:
-            AutosaveCheck = !AutosaveCheck;
+            AutosaveCheck = AutosaveEinstellung = !AutosaveCheck;
             Config_speichern();
             return true;
         case 158:

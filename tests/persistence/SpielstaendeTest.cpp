@@ -211,7 +211,7 @@ TEST_F(Spielstaende, AFailedSaveKeepsTheOldSave) {
 
 TEST_F(Spielstaende, ANameThatIsNotOneFolderIsRefused) {
     kleines_spiel();
-    for (const char* name : {"", ".", "..", "../weg", "a/b", "a\\b", "x\ny"}) {
+    for (const char* name : {"", " ", "   ", ".", "..", "../weg", "a/b", "a\\b", "x\ny"}) {
         EXPECT_FALSE(LSU_Speichern(name)) << name;
         EXPECT_TRUE(welt.gemeldet()) << name;
     }
@@ -235,6 +235,10 @@ TEST_F(Spielstaende, AnUnloadableSaveLeavesTheRunningGameAsItWas) {
         {"negative clan table", [&] { ini::schreiben_zahl(skript, "Main", "GA", -5); }},
         {"huge person table", [&] { ini::schreiben_zahl(skript, "Main", "PA", 2000000000); }},
         {"huge path pool", [&] { ini::schreiben_zahl(skript, "Main", "PatA", 2000000000); }},
+        {"more persons than the map holds", [&] { ini::schreiben_zahl(skript, "Main", "PA", 1016); }},
+        {"more objects than the map holds", [&] { ini::schreiben_zahl(skript, "Main", "OA", 1016); }},
+        {"more paths than persons", [&] { ini::schreiben_zahl(skript, "Main", "PatA", 1003); }},
+        {"more harbours than objects", [&] { ini::schreiben_zahl(skript, "Main", "HA", 1002); }},
         {"player outside the clans", [&] { ini::schreiben_zahl(skript, "Main", "SpielerID", 2); }},
         {"broken map", [&] { std::ofstream(spielstand("Gut") / "Map.sav") << "A1\r\nBzz\r\n"; }},
         {"truncated map", [&] { std::ofstream(spielstand("Gut") / "Map.sav") << "A4\r\nB3\r\n"; }}};
@@ -345,6 +349,47 @@ TEST_F(Spielstaende, TheDialogSavesUnderTheTypedNameAndRefusesTheIronName) {
     LSU_Speichername.clear();
     LSU_Letzter_Speichername.clear();
     GUI_Info_zuruecksetzen();
+}
+
+// Outside iron mode the iron-mode name is refused in any letter case: the file system would
+// find the iron-mode folder under each of them.
+TEST_F(Spielstaende, TheIronNameIsRefusedInAnyCase) {
+    kleines_spiel();
+    KSL = true;
+    ASSERT_TRUE(LSU_Speichern("IRONMODUS"));
+    const std::string iron = lesen(spielstand("IRONMODUS") / "G.sav");
+    KSL = false;
+    Spieler[1].Gold() = 7;
+    GUI_Info_zuruecksetzen();
+    for (const char* name : {"IRONMODUS", "ironmodus", "IronModus"}) {
+        LSU_Speichername = name;
+        LSU_Speichern_Dialog();
+        EXPECT_EQ(lesen(spielstand("IRONMODUS") / "G.sav"), iron) << name;
+        EXPECT_EQ(GUI_Infoanzahl, 0) << name;
+    }
+    EXPECT_FALSE(LSU_Ironname("IRONMODUS2"));
+    LSU_Speichername.clear();
+    LSU_Letzter_Speichername.clear();
+}
+
+// Iron mode holds the autosave on while it runs; the player's own setting stays what the
+// options and Config.ini show, and comes back with the next game outside iron mode.
+TEST_F(Spielstaende, IronModeKeepsThePlayersAutosaveSetting) {
+    kleines_spiel();
+    ASSERT_TRUE(LSU_Speichern("Frei"));
+    KSL = true;
+    ASSERT_TRUE(LSU_Speichern("IRONMODUS"));
+    ASSERT_TRUE(ini::schreiben_bool(Programmpfad + "Config.ini", "Allgemein", "AutosaveCheck", false));
+    Config_laden();
+    ASSERT_FALSE(AutosaveCheck);
+    ASSERT_TRUE(LSU_Laden("IRONMODUS", "single\\"));
+    EXPECT_TRUE(AutosaveCheck);
+    EXPECT_FALSE(AutosaveEinstellung);
+    Config_speichern();
+    EXPECT_FALSE(ini::lesen_bool(Programmpfad + "Config.ini", "Allgemein", "AutosaveCheck", true));
+    ASSERT_TRUE(LSU_Laden("Frei", "single\\"));
+    EXPECT_FALSE(AutosaveCheck);
+    Config_zuruecksetzen();
 }
 
 TEST_F(Spielstaende, TheBackdropLoadClearsTheGameFlagsAndEndsInTheMainMenu) {

@@ -276,6 +276,46 @@ TEST(Aktionen, LadefeldOhneSpielstandLaedtNichts) {
     EXPECT_FALSE(Kernwelt::gemeldet());  // the default seam would report a load
 }
 
+// A click on a save of the load panel announces "loaded" only when the load worked; a failed
+// load leaves the running game on screen, or the menu when none runs.
+TEST(Aktionen, LadefeldMeldetGeladenNurNachErfolg) {
+    struct Laden : PersistenzSeam {
+        bool gelingt = false;
+        bool spiel_danach = true;
+        bool LSU_Laden(const std::string&, const std::string&) override {
+            SSL = spiel_danach;
+            return gelingt;
+        }
+    } laden;
+    struct Fall {
+        bool gelingt, spiel_danach;
+        int infos;
+        const char* letzter_name;
+    };
+    const Fall faelle[] = {{true, true, 1, "Dorf"}, {false, true, 0, "vorher"}, {false, false, 0, "vorher"}};
+    for (const Fall& f : faelle) {
+        Uiwelt welt;
+        Persistenz_setzen(&laden);
+        laden.gelingt = f.gelingt;
+        laden.spiel_danach = f.spiel_danach;
+        SSL = true;
+        GUI_Au = true;
+        GUI_Info_zuruecksetzen();
+        LSU_Letzter_Speichername = "vorher";
+        LSU_Spielstandliste[0] = {"Dorf", ""};
+        LSU_Spielstand_Letzter = 0;
+        ITP_Panel_Schalter[ITP_LadePanel].sichtbar = true;
+        MOAktion(-1, 590, -1);
+        EXPECT_EQ(GUI_Infoanzahl, f.infos) << f.gelingt << f.spiel_danach;
+        EXPECT_EQ(LSU_Letzter_Speichername, f.letzter_name);
+        EXPECT_FALSE(Speichervorgang);
+        Persistenz_setzen(nullptr);
+        GUI_Info_zuruecksetzen();
+        LSU_Letzter_Speichername.clear();
+        LSU_Spielstandliste[0] = {};
+    }
+}
+
 TEST(Aktionen, SpeicherfeldUndLoeschenMitDerListeDerSpielstaende) {
     Uiwelt welt;
     const std::string ordner = Programmpfad + "save\\single\\Dorf";
