@@ -275,6 +275,7 @@ bool aufbauen(const std::string& name, const std::string& ordner, const std::str
     Oberflaeche().IAU_Edikte_laden_Save(pfad + "\\IAU_Edikt.sav");
     EDU_Edikte_initialisieren();
     RU_Ressourcen_erfassen();
+    LSU_Script_Stand_lesen(pfad);
     Neuzeichnen = true;
     return true;
 }

@@ -1,5 +1,6 @@
 #include "persistence/Spielstand_Skript.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <ctime>
 #include <utility>
@@ -16,6 +17,8 @@
 #include "foundation/Spielstatus.h"
 #include "economy/Haefen.h"
 #include "economy/KI.h"
+#include "population/Jobarchiv.h"
+#include "world/Landschaft.h"
 #include "economy/Schiffe.h"
 #include "economy/Schutt.h"
 #include "economy/Warenstatistik.h"
@@ -120,6 +123,13 @@ bool LSU_Script_schreiben(const std::string& datei) {
     wahr("Monatsflag", Monatsflag);
     zahl("KI_Spieler", KI_aktueller_Spieler);
     zahl("Zufall", static_cast<int>(RandSeed));
+    zahl("Landschaft_Scan", SLB_Scanposition);
+    zahl("Personen_hoechster", Personen_hoechster_Index);
+    zahl("Personen_Suchstart", Personen_Suchstart);
+    zahl("Pfad_Suchstart", PFU_Naechster_freier);
+    zahl("Nahrung_Zeiger", SBU_Food_Zeiger);
+    zahl("Luxus_Zeiger", SBU_Luxury_Zeiger);
+    zahl("Suchring", JA_Suchring);
     if (!gut) Fehler_melden("LSU_Spiel_speichern > kann nicht schreiben: " + datei);
     return gut;
 }
@@ -223,4 +233,27 @@ void LSU_Script_lesen(const std::string& ordner) {
     bereich("KI_Spieler", KI_aktueller_Spieler, 0, g.GA, 0);
     if (ini::vorhanden(datei, Main, "Zufall"))
         RandSeed = static_cast<std::uint32_t>(zahl("Zufall", static_cast<int>(RandSeed)));
+}
+
+void LSU_Script_Stand_lesen(const std::string& ordner) {
+    const std::string datei = ordner + "\\script.ini";
+    // A cursor missing or out of range keeps the value the load gave it.
+    auto cursor = [&](const char* k, int& wert, int von, int bis) {
+        if (!ini::vorhanden(datei, Main, k)) return;
+        const int w = ini::lesen_zahl(datei, Main, k, wert);
+        if (w >= von && w <= bis)
+            wert = w;
+        else
+            Fehler_melden("LSU_Script_lesen > " + std::string(k) + " ausserhalb " + std::to_string(von) +
+                          ".." + std::to_string(bis) + ": " + std::to_string(w));
+    };
+    const int personen = hoechster(Personen.size());
+    cursor("Landschaft_Scan", SLB_Scanposition, 0, std::max(0, hoechster(Karte.size())));
+    cursor("Personen_hoechster", Personen_hoechster_Index, std::min(Personen_hoechster_Index, personen),
+           personen);
+    cursor("Personen_Suchstart", Personen_Suchstart, 0, std::max(0, personen));
+    cursor("Pfad_Suchstart", PFU_Naechster_freier, 0, std::max(0, hoechster(PFU_Pfade.size())));
+    cursor("Nahrung_Zeiger", SBU_Food_Zeiger, 0, std::max(0, hoechster(SBU_Food_Waren.size())));
+    cursor("Luxus_Zeiger", SBU_Luxury_Zeiger, 0, std::max(0, hoechster(SBU_Luxury_Waren.size())));
+    cursor("Suchring", JA_Suchring, 0, MG_Kartengroesse);
 }

@@ -1,6 +1,7 @@
 // Save games: the folder writer, the loader, the list of saved games and the dialog.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -29,6 +30,9 @@
 #include "population/Personen.h"
 #include "world/Karte.h"
 #include "world/Kartengenerator.h"
+#include "world/Landschaft.h"
+#include "world/Pfade.h"
+#include "economy/KI.h"
 
 namespace fs = std::filesystem;
 
@@ -167,6 +171,98 @@ TEST_F(Spielstaende, AGeneratedGameSavesLoadsAndSavesAgainIdentically) {
         Logik_Simulationsschritt();
     }
     EXPECT_EQ(Fehlertext, "");
+}
+
+// A loaded game goes on as the saved one would have: the rows, the calendar, the computer
+// clans' round and the random source are those of the moment of saving, and over the next
+// month the month's events come at the same steps as in the game that ran on.
+TEST_F(Spielstaende, ALoadedGameGoesOnAsTheSavedOne) {
+    if (!bhmtest::Spielordner_kopieren(programm())) GTEST_SKIP() << "no game folder";
+    RandSeed = 4711;
+    MG_Einstellungen_zuruecksetzen();
+    SingelGameGroessenWahl = 0;
+    SingelGameKIanzahl = 3;
+    MG_Spiel_starten();
+    ASSERT_TRUE(SSL) << Fehlertext;
+    // Per step: month step, year step, years, month flag, whose computer turn comes next,
+    // and whether the victory check ran.
+    using Kalender = std::array<int, 6>;
+    auto monat = [] {
+        std::vector<Kalender> k;
+        for (int i = 0; i < Monatsticks + 1; ++i) {
+            Logik_Zeitschritt();
+            Logik_Simulationsschritt();
+            k.push_back(
+                {Monatsschritt, Jahresschritt, SZ, Monatsflag, KI_aktueller_Spieler, Monatsschritt == 75});
+        }
+        return k;
+    };
+    // Rows as the game uses them; the cached building value of a cell is worked out anew.
+    struct Stand {
+        std::vector<Personenzeile> p;
+        std::vector<Spielerzeile> s;
+        std::vector<Objektzeile> o;
+        std::vector<Kartenfeld> k;
+        std::array<int, 9> werte;
+        bool operator==(const Stand&) const = default;
+    };
+    auto stand = [] {
+        Stand x{Personen,
+                Spieler,
+                Objekte,
+                Karte,
+                {static_cast<int>(RandSeed), Monatsschritt, Jahresschritt, Monatsflag, SZ,
+                 KI_aktueller_Spieler, SLB_Scanposition, Personen_Suchstart, PFU_Naechster_freier}};
+        for (Kartenfeld& k : x.k) k.Bauplatzwert() = -1;
+        return x;
+    };
+    for (int i = 0; i < 12; ++i) monat();
+    for (int i = 0; i < 48; ++i) {
+        Logik_Zeitschritt();
+        Logik_Simulationsschritt();
+    }
+    ASSERT_GT(SZ, 0);
+    ASSERT_TRUE(LSU_Speichern("Lauf"));
+    const Stand gespeichert = stand();
+    const std::vector<Kalender> weiter = monat();
+
+    ASSERT_TRUE(LSU_Laden("Lauf", "single\\"));
+    EXPECT_TRUE(stand() == gespeichert);
+    EXPECT_EQ(monat(), weiter);
+}
+
+// A game saved before the calendar and the cursors were kept starts its calendar again.
+TEST_F(Spielstaende, AnOlderSaveStartsTheCalendarAgain) {
+    kleines_spiel();
+    Monatsschritt = 40;
+    Jahresschritt = 700;
+    KI_aktueller_Spieler = 1;
+    RandSeed = 99;
+    ASSERT_TRUE(LSU_Speichern("Alt"));
+    const std::string skript = (spielstand("Alt") / "script.ini").string();
+    EXPECT_EQ(ini::lesen_zahl(skript, "Main", "Jahresschritt", -1), 700);
+    std::string text = lesen(skript);
+    for (const char* k : {"Monatsschritt", "Jahresschritt", "Monatsflag", "KI_Spieler", "Zufall",
+                          "Landschaft_Scan", "Personen_hoechster", "Personen_Suchstart", "Pfad_Suchstart",
+                          "Nahrung_Zeiger", "Luxus_Zeiger", "Suchring"}) {
+        const auto a = text.find(std::string("\n") + k + "=");
+        ASSERT_NE(a, std::string::npos) << k;
+        text.erase(a + 1, text.find('\n', a + 1) - a);
+    }
+    std::ofstream(Pfad_aufloesen(skript), std::ios::binary) << text;
+    RandSeed = 5;
+    ASSERT_TRUE(LSU_Laden("Alt", "single\\"));
+    EXPECT_EQ(Monatsschritt, 0);
+    EXPECT_EQ(Jahresschritt, 0);
+    EXPECT_EQ(KI_aktueller_Spieler, 0);
+    EXPECT_EQ(RandSeed, 5u);
+
+    // Values out of range start again.
+    ASSERT_TRUE(ini::schreiben_zahl(skript, "Main", "Monatsschritt", 500));
+    ASSERT_TRUE(ini::schreiben_zahl(skript, "Main", "KI_Spieler", 9));
+    ASSERT_TRUE(LSU_Laden("Alt", "single\\"));
+    EXPECT_EQ(Monatsschritt, 0);
+    EXPECT_EQ(KI_aktueller_Spieler, 0);
 }
 
 TEST_F(Spielstaende, WithoutAGameOnlyTheFoldersAreMade) {
