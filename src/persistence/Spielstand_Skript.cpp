@@ -15,6 +15,7 @@
 #include "foundation/Info.h"
 #include "foundation/Schablonen.h"
 #include "foundation/Spielstatus.h"
+#include "foundation/Textzeilen.h"
 #include "economy/Haefen.h"
 #include "economy/KI.h"
 #include "population/Jobarchiv.h"
@@ -174,7 +175,14 @@ void LSU_Script_lesen(const std::string& ordner) {
     const std::string datei = ordner + "\\script.ini";
     LSU_Groessen g;
     if (!LSU_Script_pruefen(datei, g)) return;
-    auto zahl = [&](const char* k, int vorgabe) { return ini::lesen_zahl(datei, Main, k, vorgabe); };
+    // A value beyond what a game reaches is reported and takes the default.
+    auto zahl = [&](const char* k, int vorgabe) {
+        const int w = ini::lesen_zahl(datei, Main, k, vorgabe);
+        if (w >= -FFU_Spielstandwert_max && w <= FFU_Spielstandwert_max) return w;
+        Fehler_melden("LSU_Script_lesen > " + std::string(k) +
+                      " ausserhalb des Wertebereichs: " + std::to_string(w));
+        return vorgabe;
+    };
     auto wahr = [&](const char* k, bool vorgabe) { return ini::lesen_bool(datei, Main, k, vorgabe); };
     auto groesse = [](int hoechster_index) { return static_cast<std::size_t>(hoechster_index + 1); };
     // Counters that others use as a position get their start value when the file's is out of range.
@@ -232,7 +240,8 @@ void LSU_Script_lesen(const std::string& ordner) {
     Monatsflag = wahr("Monatsflag", Monatsflag);
     bereich("KI_Spieler", KI_aktueller_Spieler, 0, g.GA, 0);
     if (ini::vorhanden(datei, Main, "Zufall"))
-        RandSeed = static_cast<std::uint32_t>(zahl("Zufall", static_cast<int>(RandSeed)));
+        RandSeed =
+            static_cast<std::uint32_t>(ini::lesen_zahl(datei, Main, "Zufall", static_cast<int>(RandSeed)));
 }
 
 void LSU_Script_Stand_lesen(const std::string& ordner) {

@@ -1,6 +1,7 @@
 // Save games: the folder writer, the loader, the list of saved games and the dialog.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
@@ -81,6 +82,26 @@ protected:
         for (auto& e : LSU_Spielstandliste) e = {};
     }
 
+    // A generated game of the built content with the computer clans, run for some steps;
+    // false (the test skips) without content.
+    static void schritte(int n) {
+        for (int i = 0; i < n; ++i) {
+            Logik_Zeitschritt();
+            Logik_Simulationsschritt();
+        }
+    }
+    bool erzeugtes_spiel(int computerclans, int n) {
+        if (!bhmtest::Spielordner_kopieren(programm())) return false;
+        RandSeed = 4711;
+        MG_Einstellungen_zuruecksetzen();
+        SingelGameGroessenWahl = 0;
+        SingelGameKIanzahl = computerclans;
+        MG_Spiel_starten();
+        EXPECT_TRUE(SSL) << Fehlertext;
+        schritte(n);
+        return true;
+    }
+
     // A small running game: one clan row, a few persons and objects, a 4 x 4 map.
     void kleines_spiel() {
         SSL = true;
@@ -101,17 +122,7 @@ protected:
 };
 
 TEST_F(Spielstaende, AGeneratedGameSavesLoadsAndSavesAgainIdentically) {
-    if (!bhmtest::Spielordner_kopieren(programm())) GTEST_SKIP() << "no game folder";
-    RandSeed = 4711;
-    MG_Einstellungen_zuruecksetzen();
-    SingelGameGroessenWahl = 0;
-    SingelGameKIanzahl = 2;
-    MG_Spiel_starten();
-    ASSERT_TRUE(SSL) << Fehlertext;
-    for (int i = 0; i < 300; ++i) {
-        Logik_Zeitschritt();
-        Logik_Simulationsschritt();
-    }
+    if (!erzeugtes_spiel(2, 300)) GTEST_SKIP() << "no game folder";
     Fehler_zuruecksetzen();
     ASSERT_TRUE(LSU_Speichern("Probe"));
     EXPECT_EQ(Fehlertext, "");
@@ -124,10 +135,7 @@ TEST_F(Spielstaende, AGeneratedGameSavesLoadsAndSavesAgainIdentically) {
     const int seite = MG_Kartengroesse, gu = GU, clan = SpielerID;
 
     // Something else happens before the load.
-    for (int i = 0; i < 200; ++i) {
-        Logik_Zeitschritt();
-        Logik_Simulationsschritt();
-    }
+    schritte(200);
     ui.panels.clear();
     ASSERT_TRUE(LSU_Laden("Probe", "single\\"));
     EXPECT_EQ(Fehlertext, "");
@@ -166,10 +174,7 @@ TEST_F(Spielstaende, AGeneratedGameSavesLoadsAndSavesAgainIdentically) {
         EXPECT_TRUE(zwei.at(name) == text) << name << " differs after save, load, save";
     }
     // The loaded game goes on.
-    for (int i = 0; i < 200; ++i) {
-        Logik_Zeitschritt();
-        Logik_Simulationsschritt();
-    }
+    schritte(200);
     EXPECT_EQ(Fehlertext, "");
 }
 
@@ -177,13 +182,7 @@ TEST_F(Spielstaende, AGeneratedGameSavesLoadsAndSavesAgainIdentically) {
 // clans' round and the random source are those of the moment of saving, and over the next
 // month the month's events come at the same steps as in the game that ran on.
 TEST_F(Spielstaende, ALoadedGameGoesOnAsTheSavedOne) {
-    if (!bhmtest::Spielordner_kopieren(programm())) GTEST_SKIP() << "no game folder";
-    RandSeed = 4711;
-    MG_Einstellungen_zuruecksetzen();
-    SingelGameGroessenWahl = 0;
-    SingelGameKIanzahl = 3;
-    MG_Spiel_starten();
-    ASSERT_TRUE(SSL) << Fehlertext;
+    if (!erzeugtes_spiel(3, 0)) GTEST_SKIP() << "no game folder";
     // Per step: month step, year step, years, month flag, whose computer turn comes next,
     // and whether the victory check ran.
     using Kalender = std::array<int, 6>;
@@ -217,10 +216,7 @@ TEST_F(Spielstaende, ALoadedGameGoesOnAsTheSavedOne) {
         return x;
     };
     for (int i = 0; i < 12; ++i) monat();
-    for (int i = 0; i < 48; ++i) {
-        Logik_Zeitschritt();
-        Logik_Simulationsschritt();
-    }
+    schritte(48);
     ASSERT_GT(SZ, 0);
     ASSERT_TRUE(LSU_Speichern("Lauf"));
     const Stand gespeichert = stand();
@@ -263,6 +259,72 @@ TEST_F(Spielstaende, AnOlderSaveStartsTheCalendarAgain) {
     ASSERT_TRUE(LSU_Laden("Alt", "single\\"));
     EXPECT_EQ(Monatsschritt, 0);
     EXPECT_EQ(KI_aktueller_Spieler, 0);
+}
+
+// Values at the ends of the Integer range, numbers too long for it and folders where files
+// belong: the game loads with reports (or without the unreadable file) and runs on without
+// overflowing anywhere (the sanitizer build aborts on an overflow).
+TEST_F(Spielstaende, ExtremeValuesAndFoldersInASaveLoadWithReportsAndRunOn) {
+    if (!erzeugtes_spiel(2, 400)) GTEST_SKIP() << "no game folder";
+    ASSERT_TRUE(LSU_Speichern("Gut"));
+    const fs::path gut = spielstand("Gut");
+    // Every field of line `zeile` of the file (from 0) becomes `wert`; every line when zeile < 0.
+    auto zeile_setzen = [&](const char* datei, int zeile, const std::string& wert) {
+        const fs::path p = spielstand("Kaputt") / datei;
+        auto zeilen = *Textdatei_lesen(p.string());
+        if (zeilen.empty()) zeilen.emplace_back("0");
+        for (std::size_t i = 0; i < zeilen.size(); ++i) {
+            if (zeile >= 0 && i != static_cast<std::size_t>(zeile)) continue;
+            std::string neu;
+            for (std::size_t k = 0;
+                 k <= static_cast<std::size_t>(std::count(zeilen[i].begin(), zeilen[i].end(), '/')); ++k)
+                neu += (k ? "/" : "") + wert;
+            zeilen[i] = neu;
+        }
+        ASSERT_TRUE(Textdatei_schreiben(p.string(), zeilen)) << datei;
+    };
+    auto ordner_statt_datei = [&](const char* datei) {
+        fs::remove(spielstand("Kaputt") / datei);
+        fs::create_directories(spielstand("Kaputt") / datei);
+    };
+    const std::string skript = (spielstand("Kaputt") / "script.ini").string();
+    struct Fall {
+        const char* name;
+        std::function<void()> verderben;
+        bool gemeldet;
+    };
+    const std::string max = "2147483647", min = "-2147483648", lang = "99999999999999999999";
+    const std::vector<Fall> faelle = {
+        {"clans at the top", [&] { zeile_setzen("G.sav", -1, max); }, true},
+        {"persons at the bottom", [&] { zeile_setzen("P.sav", -1, min); }, true},
+        {"objects at the top", [&] { zeile_setzen("OB.sav", -1, max); }, true},
+        {"statistics series too long", [&] { zeile_setzen("DiaUV2.sav", 4, lang); }, true},
+        {"goods statistics", [&] { zeile_setzen("LGKSWA.sav", -1, max); }, true},
+        {"world goods statistics", [&] { zeile_setzen("LGKWWA.sav", -1, min); }, true},
+        {"group statistics", [&] { zeile_setzen("LGKSWG.sav", -1, max); }, true},
+        {"envy of a house", [&] { zeile_setzen("SBUO.sav", 12, max); }, true},
+        {"goods make", [&] { zeile_setzen("SBUW.sav", 19, max); }, true},
+        {"house envy and scroll offsets",
+         [&] {
+             ini::schreiben_text(skript, "Main", "Hausneid", max);
+             ini::schreiben_text(skript, "Main", "SX", min);
+             ini::schreiben_text(skript, "Main", "GU", max);
+         },
+         true},
+        {"harbours a folder", [&] { ordner_statt_datei("HA.sav"); }, false},
+        {"ships a folder", [&] { ordner_statt_datei("HS.sav"); }, false},
+    };
+    for (const Fall& f : faelle) {
+        fs::remove_all(spielstand("Kaputt"));
+        fs::copy(gut, spielstand("Kaputt"));
+        f.verderben();
+        Fehler_zuruecksetzen();
+        ASSERT_TRUE(LSU_Laden("Kaputt", "single\\")) << f.name;
+        if (f.gemeldet) EXPECT_TRUE(welt.gemeldet()) << f.name;
+        EXPECT_TRUE(Spiel_laeuft()) << f.name;
+        EXPECT_FALSE(Ladevorgang) << f.name;
+        schritte(150);
+    }
 }
 
 TEST_F(Spielstaende, WithoutAGameOnlyTheFoldersAreMade) {
