@@ -1,5 +1,8 @@
 #include "persistence/Spielstaende.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "economy/Arbeiterslots.h"
 #include "economy/Baumenue.h"
 #include "economy/Diagramm.h"
@@ -45,6 +48,8 @@
 
 std::array<LSU_Spielstand, LSU_Spielstaende_max> LSU_Spielstandliste;
 int LSU_Spielstand_Letzter = -1;
+std::vector<LSU_Spielstand> LSU_Spielstaende_alle;
+int LSU_Spielstand_Seite = 0;
 std::string LSU_Speichername;
 std::string LSU_Letzter_Speichername;
 
@@ -301,19 +306,51 @@ void LSU_Speichern_Dialog() {
     Speichervorgang = false;
 }
 
+namespace {
+
+// Shows the page from LSU_Spielstand_Seite on, kept between the first and the last page.
+void seite_zeigen() {
+    const int anzahl = static_cast<int>(LSU_Spielstaende_alle.size());
+    const int letzte_seite = anzahl == 0 ? 0 : (anzahl - 1) / LSU_Spielstaende_max * LSU_Spielstaende_max;
+    LSU_Spielstand_Seite =
+        std::clamp(LSU_Spielstand_Seite / LSU_Spielstaende_max * LSU_Spielstaende_max, 0, letzte_seite);
+    LSU_Spielstand_Letzter = -1;
+    for (int i = LSU_Spielstand_Seite; i < anzahl && LSU_Spielstand_Letzter < LSU_Spielstaende_max - 1; ++i)
+        LSU_Spielstandliste[static_cast<std::size_t>(++LSU_Spielstand_Letzter)] =
+            LSU_Spielstaende_alle[static_cast<std::size_t>(i)];
+    for (int i = LSU_Spielstand_Letzter + 1; i < LSU_Spielstaende_max; ++i)
+        LSU_Spielstandliste[static_cast<std::size_t>(i)].Name.clear();
+}
+
+}  // namespace
+
 void LSU_Spielstaende_auflisten() {
     const std::string ordner = Programmpfad + "save\\single\\";
     if (!Ordner_existiert(ordner)) return;
-    LSU_Spielstand_Letzter = -1;
+    struct Eintrag {
+        LSU_Spielstand stand;
+        std::int64_t zeit;
+    };
+    std::vector<Eintrag> gefunden;
     for (const std::string& name : Ordner_eintraege(ordner)) {
-        if (LSU_Spielstand_Letzter == LSU_Spielstaende_max - 1) break;
         if (!Ordner_existiert(ordner + name)) continue;
-        LSU_Spielstand& e = LSU_Spielstandliste[static_cast<std::size_t>(++LSU_Spielstand_Letzter)];
-        e.Name = name;
-        Config_ReadString("save\\single\\" + name + "\\script.ini", "Main", "Time", e.Zeit, "Not Found");
+        Eintrag e{{name, {}}, Pfad_aenderungszeit(ordner + name + "\\script.ini")};
+        if (e.zeit < 0) e.zeit = Pfad_aenderungszeit(ordner + name);
+        Config_ReadString("save\\single\\" + name + "\\script.ini", "Main", "Time", e.stand.Zeit,
+                          "Not Found");
+        gefunden.push_back(std::move(e));
     }
-    for (int i = LSU_Spielstand_Letzter + 1; i < LSU_Spielstaende_max; ++i)
-        LSU_Spielstandliste[static_cast<std::size_t>(i)].Name.clear();
+    std::sort(gefunden.begin(), gefunden.end(), [](const Eintrag& a, const Eintrag& b) {
+        return a.zeit != b.zeit ? a.zeit > b.zeit : a.stand.Name < b.stand.Name;
+    });
+    LSU_Spielstaende_alle.clear();
+    for (Eintrag& e : gefunden) LSU_Spielstaende_alle.push_back(std::move(e.stand));
+    seite_zeigen();
+}
+
+void LSU_Spielstaende_blaettern(int richtung) {
+    LSU_Spielstand_Seite += (richtung > 0 ? 1 : -1) * LSU_Spielstaende_max;
+    seite_zeigen();
 }
 
 bool LSU_Ironname(const std::string& name) { return cp1252_gleich_ohne_fall(name, LSU_Ironmodus); }

@@ -439,6 +439,7 @@ bool menue_und_optionen(int a, int p) {
         case 4:
         case 11:
             Panelanzeigen(31);
+            LSU_Spielstand_Seite = 0;
             LSU_Spielstaende_auflisten();
             return true;
         case 5:
@@ -456,6 +457,7 @@ bool menue_und_optionen(int a, int p) {
         case 10:
             LSU_Speichername = LSU_Letzter_Speichername;
             Panelanzeigen(32);
+            LSU_Spielstand_Seite = 0;
             LSU_Spielstaende_auflisten();
             return true;
         case 15:
@@ -759,6 +761,9 @@ void MOAktion(int info, int aktion, int parameter) {
     const int a = aktion;
     if (zwischen(a, 590, 599)) {
         spielstand_feld(a - 590);
+    } else if (a == 631 || a == 632) {
+        // The page of saved games before or after the one shown.
+        LSU_Spielstaende_blaettern(a == 631 ? -1 : 1);
     } else if (zwischen(a, 640, 649)) {
         spielstand_loeschen(a - 640);
     } else if (zwischen(a, 609, 614)) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -320,7 +321,9 @@ TEST_F(Spielstaende, ExtremeValuesAndFoldersInASaveLoadWithReportsAndRunOn) {
         f.verderben();
         Fehler_zuruecksetzen();
         ASSERT_TRUE(LSU_Laden("Kaputt", "single\\")) << f.name;
-        if (f.gemeldet) EXPECT_TRUE(welt.gemeldet()) << f.name;
+        if (f.gemeldet) {
+            EXPECT_TRUE(welt.gemeldet()) << f.name;
+        }
         EXPECT_TRUE(Spiel_laeuft()) << f.name;
         EXPECT_FALSE(Ladevorgang) << f.name;
         schritte(150);
@@ -472,12 +475,58 @@ TEST_F(Spielstaende, TheListHoldsTheFirstTenFolders) {
         EXPECT_EQ(e.Zeit, e.Name == "A" ? "01.02.2026 10:11:12" : "Not Found") << e.Name;
     }
     EXPECT_EQ(LSU_Spielstandliste[2].Name, "");
-    for (int i = 0; i < 11; ++i) fs::create_directories(spielstand("S" + std::to_string(i)));
+    for (int i = 0; i < 11; ++i) fs::create_directories(spielstand("S").string() + std::to_string(i));
     LSU_Spielstaende_auflisten();
     EXPECT_EQ(LSU_Spielstand_Letzter, 9);
     LSU_Spielstand_loeschen((spielstand("A")).string());
     EXPECT_FALSE(fs::exists(spielstand("A")));
     EXPECT_TRUE(LSU_Ordner_loeschen((spielstand("B")).string()));
+}
+
+// The list shows the newest saves first (by their script.ini, else the folder; equally new ones
+// by name) and pages through all of them, ten at a time.
+TEST_F(Spielstaende, TheListIsNewestFirstAndPagesThroughEverySave) {
+    const auto jetzt = fs::file_time_type::clock::now();
+    std::vector<std::string> erwartet;
+    for (int i = 0; i < 23; ++i) {
+        const std::string name = std::string(1, static_cast<char>('a' + i)) + "spiel";
+        fs::create_directories(spielstand(name));
+        // Every third save has no script.ini: its folder's time counts.
+        const fs::path p = i % 3 == 0 ? spielstand(name) : spielstand(name) / "script.ini";
+        if (i % 3 != 0)
+            welt.ordner().dir().write("save/single/" + name + "/script.ini", "[Main]\r\nTime=t\r\n");
+        // Saves 20..22 are equally old; the others grow newer with i.
+        fs::last_write_time(p, jetzt - std::chrono::hours(i >= 20 ? 100 : 50 - i));
+    }
+    for (int i = 19; i >= 0; --i) erwartet.push_back(std::string(1, static_cast<char>('a' + i)) + "spiel");
+    for (const char* n : {"uspiel", "vspiel", "wspiel"}) erwartet.push_back(n);
+    auto seite = [] {
+        std::vector<std::string> namen;
+        for (int i = 0; i <= LSU_Spielstand_Letzter; ++i)
+            namen.push_back(LSU_Spielstandliste[static_cast<std::size_t>(i)].Name);
+        return namen;
+    };
+    auto erwartete_seite = [&](int von, int bis) {
+        return std::vector<std::string>(erwartet.begin() + von, erwartet.begin() + bis);
+    };
+    LSU_Spielstand_Seite = 0;
+    LSU_Spielstaende_auflisten();
+    ASSERT_EQ(LSU_Spielstaende_alle.size(), 23u);
+    EXPECT_EQ(seite(), erwartete_seite(0, 10));
+    LSU_Spielstaende_blaettern(-1);
+    EXPECT_EQ(seite(), erwartete_seite(0, 10)) << "no page before the first";
+    LSU_Spielstaende_blaettern(1);
+    EXPECT_EQ(seite(), erwartete_seite(10, 20));
+    LSU_Spielstaende_blaettern(1);
+    EXPECT_EQ(seite(), erwartete_seite(20, 23));
+    EXPECT_EQ(LSU_Spielstand_Letzter, 2);
+    EXPECT_EQ(LSU_Spielstandliste[3].Name, "");
+    LSU_Spielstaende_blaettern(1);
+    EXPECT_EQ(LSU_Spielstand_Seite, 20) << "no page after the last";
+    // Deleting the last saves of the last page shows the page before.
+    for (int i = 20; i < 23; ++i) fs::remove_all(spielstand(erwartet[static_cast<std::size_t>(i)]));
+    LSU_Spielstaende_auflisten();
+    EXPECT_EQ(seite(), erwartete_seite(10, 20));
 }
 
 TEST_F(Spielstaende, TheDialogSavesUnderTheTypedNameAndRefusesTheIronName) {

@@ -37,7 +37,7 @@ std::set<int> unbekannte_nummern() {
     bereich(431, 549);
     bereich(557, 559);
     bereich(561, 589);
-    bereich(631, 639);
+    bereich(633, 639);
     bereich(677, 679);
     return s;
 }
@@ -314,6 +314,29 @@ TEST(Aktionen, LadefeldMeldetGeladenNurNachErfolg) {
         LSU_Letzter_Speichername.clear();
         LSU_Spielstandliste[0] = {};
     }
+}
+
+// The arrows of the load and save panels page through the saves; opening a panel shows the
+// newest again.
+TEST(Aktionen, PfeileBlaetternDurchDieSpielstaende) {
+    Uiwelt welt;
+    for (int i = 0; i < 12; ++i)
+        ASSERT_TRUE(Ordner_anlegen(Programmpfad + "save\\single\\S" + std::to_string(i)));
+    MOAktion(-1, 4, -1);
+    EXPECT_EQ(LSU_Spielstand_Letzter, 9);
+    MOAktion(-1, 632, -1);
+    EXPECT_EQ(LSU_Spielstand_Seite, 10);
+    EXPECT_EQ(LSU_Spielstand_Letzter, 1);
+    MOAktion(-1, 632, -1);
+    EXPECT_EQ(LSU_Spielstand_Seite, 10);
+    MOAktion(-1, 631, -1);
+    EXPECT_EQ(LSU_Spielstand_Seite, 0);
+    MOAktion(-1, 632, -1);
+    MOAktion(-1, 10, -1);
+    EXPECT_EQ(LSU_Spielstand_Seite, 0);
+    EXPECT_EQ(LSU_Spielstand_Letzter, 9);
+    EXPECT_FALSE(Kernwelt::gemeldet());
+    LSU_Speichername.clear();
 }
 
 TEST(Aktionen, SpeicherfeldUndLoeschenMitDerListeDerSpielstaende) {
