@@ -8,6 +8,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -606,6 +607,29 @@ TEST_F(Spielstaende, TheBackdropLoadClearsTheGameFlagsAndEndsInTheMainMenu) {
     EXPECT_FALSE(SSL || KSL || MSL || ISL);
     EXPECT_EQ(ui.panels, (std::vector<int>{0, 64, 1}));
     EXPECT_TRUE(welt.gemeldet()) << "no backdrop game in an empty program folder";
+    // The menu stands before an empty world, not the game before.
+    EXPECT_TRUE(Personen.empty());
+    EXPECT_TRUE(Spieler.empty());
+    EXPECT_FALSE(Platzierungsmodus);
+}
+
+// A load that breaks off after the running game was given up leaves no half game behind:
+// an empty world, no game running, the load flag down.
+TEST_F(Spielstaende, ALoadThatBreaksOffLeavesAnEmptyWorld) {
+    struct Abbruch : Oberflaechenprotokoll {
+        void IAU_Edikte_laden_Save(const std::string&) override { throw std::runtime_error("kaputt"); }
+    } abbruch;
+    kleines_spiel();
+    ASSERT_TRUE(LSU_Speichern("Halb"));
+    Oberflaeche_setzen(&abbruch);
+    EXPECT_FALSE(LSU_Laden("Halb", "single\\"));
+    Oberflaeche_setzen(&ui);
+    EXPECT_NE(Fehlertext.find("LSU_Laden > abgebrochen (kaputt)"), std::string::npos) << Fehlertext;
+    EXPECT_FALSE(Spiel_laeuft());
+    EXPECT_FALSE(Ladevorgang);
+    EXPECT_TRUE(Personen.empty());
+    EXPECT_TRUE(Spieler.empty());
+    EXPECT_TRUE(Objekte.empty());
 }
 
 }  // namespace
