@@ -61,8 +61,8 @@ int Frame_Schrittzahl() {
 
 // --- Start-up --------------------------------------------------------------
 
-void TGLForm::FormCreate() {
-    Programmpfad = Programmordner();
+void TGLForm::FormCreate(const std::string& programmordner) {
+    Programmpfad = programmordner;
     Config_Fenster_einrichten();
     Randomize();
     Starttimer.setzen(true);

@@ -84,4 +84,17 @@ void Ereignisse_verarbeiten(Ereignisempfaenger& empfaenger, int warten_ms);
 // Posts a close request as if the player closed the window.
 void Schliessen_anfordern();
 
+// Scripted input: each call queues what the devices would send, for the next
+// Ereignisse_verarbeiten to hand on (end-to-end tests play the program this way).
+// The pointer moves as SDL moves it, so the cursor position follows too.
+void Eingabe_Maus_bewegen(int x, int y);
+void Eingabe_Maustaste(Maustaste taste, bool gedrueckt);
+// Wheel notches, positive away from the player.
+void Eingabe_Mausrad(int rasten);
+// A key by its virtual key code (VK_… or 'A'..'Z', '0'..'9'); a letter or digit also types
+// its character (lower case), as a keyboard does.
+void Eingabe_Taste(int vk);
+// Typed text in Windows-1252.
+void Eingabe_Text(const std::string& text);
+
 }  // namespace plattform
