@@ -13,6 +13,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -29,6 +30,7 @@
 #include "render/Bildschirmfoto.h"
 #include "ui/InterfacePanel.h"
 #include "ui/MouseOver_Panel.h"
+#include "world/Karte.h"
 
 namespace bhmtest {
 
@@ -156,6 +158,22 @@ public:
             bewegen({a.x + (b.x - a.x) * i / schritte, a.y + (b.y - a.y) * i / schritte});
         plattform::Eingabe_Maustaste(plattform::Maustaste::Rechts, false);
         frames(1);
+    }
+    // Drags the map (right button) until the cell stands near the middle of the client area.
+    void zeigen(int feld) {
+        const int seite = MG_Kartengroesse;
+        if (seite <= 0 || !MG_Feld_gueltig(feld)) return;
+        const int x = feld % seite, y = feld / seite;
+        const int zoom = Zoomstufe > 0 ? Zoomstufe : 20;
+        for (int runde = 0; runde < 20; ++runde) {
+            const int sx = (20 * x + 10 * y + SX) * zoom / 20;
+            const int sy = (-10 * y - 7 * Karte[static_cast<std::size_t>(feld)].LandType() + SY) * zoom / 20;
+            const int dx = std::clamp(programm_.form.ClientWidth / 2 - sx, -900, 900);
+            const int dy = std::clamp(programm_.form.ClientHeight / 2 - sy, -500, 500);
+            if (std::abs(dx) < 40 && std::abs(dy) < 40) return;
+            const Punkt m{programm_.form.ClientWidth / 2, programm_.form.ClientHeight / 2};
+            rechts_ziehen({m.x - dx / 2, m.y - dy / 2}, {m.x + dx / 2 - (dx & 1), m.y + dy / 2 - (dy & 1)});
+        }
     }
     void rad(int rasten) {
         plattform::Eingabe_Mausrad(rasten);

@@ -1,13 +1,22 @@
 // The player's walk from the start screen through a new game and back out.
 #include "app/Rundgang.h"
 
+#include <map>
+#include <sstream>
+
 #include "economy/Bauvorschau.h"
+#include "economy/Logik.h"
+#include "economy/Objekte.h"
 #include "economy/Spieler.h"
 #include "foundation/Config.h"
-#include "platform/Fenster.h"
+#include "foundation/Schablonen.h"
+#include "population/Briefe.h"
+#include "ui/Interaktiv.h"
+#include "world/Karte.h"
 
 namespace {
 
+using bhmtest::Punkt;
 using bhmtest::Rechteck;
 using bhmtest::Rundgang;
 using bhmtest::Unterschied;
@@ -16,34 +25,70 @@ bool enthaelt(const std::string& text, const std::string& teil) {
     return text.find(teil) != std::string::npos;
 }
 
+// The client area below the top bar and above the bottom buttons, where the map shows.
+bool auf_der_Karte(Punkt p) { return 120 < p.x && p.x < 1160 && 140 < p.y && p.y < 560; }
+
+// A highlighted cell of the placement preview near the middle of the map view.
+std::optional<Punkt> markierter_Platz() {
+    std::optional<Punkt> bester;
+    long long abstand = 0;
+    for (int i = 0; i <= BPU_Sichtliste_Ende && i < static_cast<int>(BPU_Sichtliste.size()); ++i) {
+        const BPU_Eintrag& e = BPU_Sichtliste[static_cast<std::size_t>(i)];
+        Punkt p{e.x + SX + 5, e.y + SY + 18};
+        if (!auf_der_Karte(p)) continue;
+        long long d = (p.x - 640LL) * (p.x - 640) + (p.y - 350LL) * (p.y - 350);
+        if (!bester || d < abstand) {
+            bester = p;
+            abstand = d;
+        }
+    }
+    return bester;
+}
+
+// Where the object stands on the map view, when it is drawn there.
+std::optional<Punkt> objekt_auf_dem_Schirm(int o) {
+    for (int i = 0; i <= BPU_Objektliste_Ende && i < static_cast<int>(BPU_Objektliste.size()); ++i) {
+        const BPU_Eintrag& e = BPU_Objektliste[static_cast<std::size_t>(i)];
+        if (e.Index != o) continue;
+        Punkt p{e.x + SX + 10, e.y + SY + 17};
+        if (auf_der_Karte(p)) return p;
+    }
+    return std::nullopt;
+}
+
 TEST(Rundgang, VomStartbildschirmInsSpielUndHinaus) {
     Rundgang g("spiel");
+    // Where the pointer rests between stops: on the map, clear of bars and windows.
+    const Punkt ruhe{1250, 300};
     // A player who switched the update check off: the walk needs no server.
     g.ordner().write("Config.ini", "[Allgemein]\r\nAutoUpdate=0\r\n");
     ASSERT_TRUE(g.starten());
     g.frames(2);
-    Bild start = g.foto("startbildschirm");
+    g.foto("startbildschirm");
     ASSERT_TRUE(ITP_Panel_sichtbar(ITP_Startbildschirm));
 
     // Options: tick a box, move the volume knob.
     g.klicken("$OptionsPanel");
     ASSERT_TRUE(ITP_Panel_sichtbar(ITP_OptionsPanel));
-    const Rechteck box = g.feld_da("$MouseInvertX");
-    const Rechteck schiene = g.feld_da("$MusikSlider", 0);
-    Bild vorher = g.foto("optionen");
-    g.klicken(box.mitte());
-    g.klicken(g.feld_da("$MusikSlider", 7).mitte());
-    g.bewegen({10, 10});
-    Bild nachher = g.foto("optionen-geaendert");
-    EXPECT_GT(Unterschied(vorher, nachher, box), box.breite() * box.hoehe() / 8)
-        << "a ticked box differs from an unticked one";
-    Rechteck schiene_ganz{schiene.links, schiene.oben, g.feld_da("$MusikSlider", 10).rechts, schiene.unten};
-    Rechteck knopf_alt = schiene_ganz, knopf_neu = g.feld_da("$MusikSlider", 7);
-    (void)knopf_alt;
-    EXPECT_GT(Unterschied(vorher, nachher, knopf_neu), 0) << "the knob stands at the new step";
-    EXPECT_TRUE(enthaelt(g.ordner().read("Config.ini"), "MausinverterX=1")) << g.ordner().read("Config.ini");
+    {
+        const Rechteck box = g.feld_da("$Autosave");
+        const Rechteck knopf_alt = g.feld_da("$MusikSlider", 2), knopf_neu = g.feld_da("$MusikSlider", 7);
+        Bild vorher = g.foto("optionen");
+        g.klicken(box.mitte());
+        g.klicken(knopf_neu.mitte());
+        g.bewegen({10, 10});
+        Bild nachher = g.foto("optionen-geaendert");
+        EXPECT_GT(Unterschied(vorher, nachher, box), box.breite() * box.hoehe() / 8)
+            << "a ticked box differs from an unticked one";
+        EXPECT_GT(Unterschied(vorher, nachher, knopf_neu), knopf_neu.breite() * knopf_neu.hoehe() / 8)
+            << "the knob stands at the new step";
+        EXPECT_GT(Unterschied(vorher, nachher, knopf_alt), knopf_alt.breite() * knopf_alt.hoehe() / 8)
+            << "the knob left its old step";
+        EXPECT_TRUE(enthaelt(g.ordner().read("Config.ini"), "AutosaveCheck=0"))
+            << g.ordner().read("Config.ini");
+    }
 
-    // Set-up of a single game.
+    // Set-up of a single game: the smallest map, then start.
     g.klicken("$MainMenueButtom");
     ASSERT_TRUE(ITP_Panel_sichtbar(ITP_Startbildschirm));
     g.klicken("$SingelGamePanel");
@@ -51,10 +96,177 @@ TEST(Rundgang, VomStartbildschirmInsSpielUndHinaus) {
     for (int i = 0; i < 5; ++i) g.klicken("$LandSizeMinus");
     g.foto("einzelspiel");
     g.klicken("$SingelGameStart");
-    g.frames(3);
-    g.foto("neues-spiel");
+    g.frames(2);
     ASSERT_TRUE(ITP_Panel_sichtbar(ITP_SingelGameTutorial));
-    ASSERT_TRUE(Platzierungsmodus);
+    ASSERT_TRUE(Platzierungsmodus) << "a new game starts with placing the start building";
+    EXPECT_FALSE(Pause) << "a new game runs";
+
+    // The start building on a highlighted cell.
+    {
+        auto platz = markierter_Platz();
+        ASSERT_TRUE(platz) << "no highlighted cell on the map view";
+        Bild vorher = g.foto("startgebaeude-waehlen");
+        g.klicken(*platz);
+        g.frames(2);
+        Bild nachher = g.foto("startgebaeude");
+        EXPECT_EQ(Spieler_Startphase(SpielerID), 0) << "the start building stands";
+        EXPECT_TRUE(ITP_Panel_sichtbar(ITP_SingelGameAktiv));
+        Rechteck um{platz->x - 30, platz->y - 40, platz->x + 30, platz->y + 20};
+        EXPECT_GT(Unterschied(vorher, nachher, um), 200) << "the building is drawn where it was placed";
+    }
+
+    // The build window (key B), a building from it, placed on a highlighted cell.
+    {
+        const int baustellen = Spieler[static_cast<std::size_t>(SpielerID)].Baustellen();
+        Bild vorher = g.foto("leiste");
+        g.taste('B');
+        ASSERT_TRUE(Baufenster_offen);
+        Bild fenster = g.foto("baufenster");
+        Rechteck erstes{IFU_Fenstermitte_X - 253, IFU_Fenstermitte_Y - 165, IFU_Fenstermitte_X - 173,
+                        IFU_Fenstermitte_Y - 85};
+        EXPECT_GT(Unterschied(vorher, fenster, erstes), 800) << "the build window shows its first building";
+        g.klicken(erstes.mitte());
+        ASSERT_TRUE(Platzierungsmodus) << "choosing a building starts placing it";
+        const int typ = Bau_Typ;
+        g.frames(1);
+        auto platz = markierter_Platz();
+        ASSERT_TRUE(platz) << "no highlighted cell for "
+                           << "building type " << typ;
+        g.klicken(*platz);
+        g.frames(1);
+        g.foto("baustelle");
+        EXPECT_FALSE(Platzierungsmodus);
+        EXPECT_EQ(Spieler[static_cast<std::size_t>(SpielerID)].Baustellen(), baustellen + 1)
+            << "a site was placed";
+    }
+
+    // Top speed: the button lights up; the world goes on until the clans have built.
+    {
+        const Rechteck knopf = g.feld_da("$MainPlay8Buttom");
+        g.bewegen(ruhe);
+        Bild vorher = g.foto("tempo-normal");
+        g.klicken(knopf.mitte());
+        g.bewegen(ruhe);
+        Bild nachher = g.foto("tempo-hoch");
+        EXPECT_EQ(Spielgeschwindigkeit, 8);
+        EXPECT_GT(Unterschied(vorher, nachher, knopf), knopf.breite() * knopf.hoehe() / 8)
+            << "a lit button differs from an unlit one";
+        g.frames(300);
+        g.bewegen(ruhe);
+        g.foto("nach-einer-weile");
+    }
+
+    // The wheel zooms in and out again.
+    {
+        const int zoom = Zoomstufe;
+        g.bewegen({640, 350});
+        g.rad(1);
+        EXPECT_GT(Zoomstufe, zoom);
+        g.rad(-1);
+        EXPECT_EQ(Zoomstufe, zoom);
+    }
+
+    // A building of every kind that stands on the map: a click shows it.
+    {
+        std::map<int, int> je_typ;  // building type -> one finished object of it
+        for (int o = 0; o < static_cast<int>(Objekte.size()); ++o) {
+            const Objektzeile& r = Objekte[static_cast<std::size_t>(o)];
+            if (r.Feld() >= 1 && r.Zustand() == 0 && (!OM_Baumaterial_fehlt(o) || r.Ausbau() != -1))
+                je_typ.emplace(r.Typ(), o);
+        }
+        EXPECT_GE(je_typ.size(), 3u) << "the clans have built a few kinds of building";
+        std::ostringstream ohne_feld, ohne_anzeige;
+        for (auto [typ, o] : je_typ) {
+            g.zeigen(Objekte[static_cast<std::size_t>(o)].Feld());
+            auto p = objekt_auf_dem_Schirm(o);
+            if (!p) {
+                ohne_feld << ' ' << typ;
+                continue;
+            }
+            g.klicken(*p);
+            if (Gewaehltes_Objekt == o && (Objektinfo_offen || ITP_Panel_sichtbar(ITP_ObjektProduktionPanel)))
+                g.foto("gebaeude-" + std::to_string(typ));
+            else
+                ohne_anzeige << ' ' << typ;
+            g.rechtsklicken(ruhe);
+        }
+        EXPECT_EQ(ohne_feld.str(), "") << "building types without a clickable cell on the map";
+        EXPECT_EQ(ohne_anzeige.str(), "") << "building types whose click shows nothing";
+        g.zeigen(Spieler[static_cast<std::size_t>(SpielerID)].Startfeld());
+    }
+
+    // Statistics (key G).
+    Bild leiste = g.foto("leiste-wieder");
+    g.taste('G');
+    EXPECT_TRUE(Statistikmenue_offen);
+    Bild statistik = g.foto("statistik");
+    EXPECT_GT(Unterschied(leiste, statistik,
+                          {IFU_Fenstermitte_X - 200, IFU_Fenstermitte_Y - 150, IFU_Fenstermitte_X + 200,
+                           IFU_Fenstermitte_Y + 150}),
+              40000)
+        << "the statistics window is drawn";
+
+    // The founding letter: it lies in the letter column; a click opens its edict, confirming it
+    // takes the letter away.
+    {
+        ASSERT_GE(BrU_Brief_Anzahl_sichtbar(SpielerID), 1) << "the founding letter arrived";
+        const Rechteck stapel{g.form().ClientWidth - 84, 21, g.form().ClientWidth - 20, 94};
+        EXPECT_GT(Unterschied(leiste, g.foto("statistik"), stapel), 0);
+        g.klicken(stapel.mitte());
+        EXPECT_TRUE(Ediktfenster_offen) << "a click on the letter opens the edict window";
+        EXPECT_EQ(IAU_Aktuelles_Edikt, 0) << "the edict of the founding letter";
+        Bild edikt = g.foto("edikt");
+        const int briefe = BrU_Brief_Anzahl_sichtbar(SpielerID);
+        g.klicken(Punkt{IFU_Fenstermitte_X + 198, IFU_Fenstermitte_Y + 302});
+        EXPECT_EQ(BrU_Brief_Anzahl_sichtbar(SpielerID), briefe > 1 ? briefe - 1 : -1)
+            << "the enacted letter is gone";
+        EXPECT_FALSE(Ediktfenster_offen);
+        g.foto("edikt-erlassen");
+        g.rechtsklicken(ruhe);
+    }
+
+    // The toggle windows of the standing edicts.
+    for (int aktion : {232, 233, 234}) {
+        EXPECT_TRUE(ITP_Panel_sichtbar(ITP_SingelGameAktiv));
+        auto oeffner = g.feld(aktion);
+        if (!oeffner) {
+            ADD_FAILURE() << "nothing on the bar opens the toggle window of action " << aktion;
+            continue;
+        }
+        g.klicken(oeffner->mitte());
+        const bool offen[] = {Schalterfenster1_offen, Schalterfenster2_offen, Schalterfenster3_offen};
+        EXPECT_TRUE(offen[aktion - 232]) << aktion;
+        g.foto("schalter-" + std::to_string(aktion - 231));
+        g.rechtsklicken(ruhe);
+    }
+
+    // Quick save (F5) and quick load (F6).
+    {
+        g.taste(plattform::VK_F5);
+        EXPECT_TRUE(
+            std::filesystem::exists(g.ordner().path() / "save" / "single" / "Quicksave" / "script.ini"))
+            << "the quick save folder is written";
+        const int jahr = SZ;
+        g.frames(20);
+        g.taste(plattform::VK_F6);
+        EXPECT_EQ(SZ, jahr) << "the quick save's year is back";
+        EXPECT_TRUE(Spiel_laeuft());
+        EXPECT_TRUE(ITP_Panel_sichtbar(ITP_SingelGameAktiv));
+        g.bewegen(ruhe);
+        g.foto("schnellgeladen");
+    }
+
+    // The game menu (Esc), back to the start screen, quit.
+    g.taste(plattform::VK_ESCAPE);
+    ASSERT_TRUE(ITP_Panel_sichtbar(ITP_InGameMain));
+    g.foto("spielmenue");
+    g.klicken("$Hauptmenue");
+    ASSERT_TRUE(ITP_Panel_sichtbar(ITP_Startbildschirm));
+    EXPECT_FALSE(Spiel_laeuft());
+    g.foto("zurueck");
+    g.klicken("$Close");
+    g.frames(2);
+    EXPECT_TRUE(g.beendet()) << "Beenden ends the program";
 }
 
 }  // namespace
