@@ -29,7 +29,9 @@
 #include "platform/Maus.h"
 #include "render/Bildschirmfoto.h"
 #include "ui/InterfacePanel.h"
+#include "ui/MouseOver.h"
 #include "ui/MouseOver_Panel.h"
+#include "economy/Bauvorschau.h"
 #include "world/Karte.h"
 
 namespace bhmtest {
@@ -79,6 +81,38 @@ inline int Farbvielfalt(const Bild& b, const Rechteck& r, int bis = 64) {
             }
         }
     return static_cast<int>(farben.size());
+}
+
+// What a player sees of the map: the client area below the top bar and above the
+// bottom buttons.
+inline bool auf_der_Karte(Punkt p) { return 120 < p.x && p.x < 1160 && 140 < p.y && p.y < 560; }
+
+// A highlighted cell of the placement preview near the middle of the map view.
+inline std::optional<Punkt> markierter_Platz(const std::function<bool(int feld)>& passt = {}) {
+    std::optional<Punkt> bester;
+    long long abstand = 0;
+    for (int i = 0; i <= BPU_Sichtliste_Ende && i < static_cast<int>(BPU_Sichtliste.size()); ++i) {
+        const BPU_Eintrag& e = BPU_Sichtliste[static_cast<std::size_t>(i)];
+        Punkt p{e.x + SX + 5, e.y + SY + 18};
+        if (!auf_der_Karte(p) || (passt && !passt(e.Index))) continue;
+        long long d = (p.x - 640LL) * (p.x - 640) + (p.y - 350LL) * (p.y - 350);
+        if (!bester || d < abstand) {
+            bester = p;
+            abstand = d;
+        }
+    }
+    return bester;
+}
+
+// Where the object stands on the map view, when it is drawn there.
+inline std::optional<Punkt> objekt_auf_dem_Schirm(int o) {
+    for (int i = 0; i <= BPU_Objektliste_Ende && i < static_cast<int>(BPU_Objektliste.size()); ++i) {
+        const BPU_Eintrag& e = BPU_Objektliste[static_cast<std::size_t>(i)];
+        if (e.Index != o) continue;
+        Punkt p{e.x + SX + 10, e.y + SY + 17};
+        if (auf_der_Karte(p)) return p;
+    }
+    return std::nullopt;
 }
 
 class Rundgang {
@@ -224,6 +258,26 @@ public:
     }
     // Clicks the middle of the shown panel's area of that name.
     void klicken(const std::string& dollarname, int nter = 0) { klicken(feld_da(dollarname, nter).mitte()); }
+
+    // The hot zone of Daten\\UI.dat that runs `aktion` and is active now, in client pixels.
+    std::optional<Rechteck> zone(int aktion) const {
+        for (std::size_t b = 0; b < MO_Zonen.size(); ++b) {
+            if (!MOBedingung(static_cast<int>(b))) continue;
+            for (const MO_Zone& z : MO_Zonen[b]) {
+                if (z[MO_Zone_Aktion] != aktion) continue;
+                int dx = 0, dy = 0;
+                if (z[MO_Zone_Rahmen] == 2) {
+                    dx = IFU_Fenstermitte_X;
+                    dy = IFU_Fenstermitte_Y;
+                } else if (z[MO_Zone_Rahmen] != 1) {
+                    continue;
+                }
+                return Rechteck{z[MO_Zone_X1] + dx, z[MO_Zone_Y1] + dy, z[MO_Zone_X2] + dx,
+                                z[MO_Zone_Y2] + dy};
+            }
+        }
+        return std::nullopt;
+    }
 
     // Draws one more frame and captures it; it is kept as NN-name.bmp for review.
     Bild foto(const std::string& name) {

@@ -16,44 +16,10 @@
 
 namespace {
 
-using bhmtest::Punkt;
-using bhmtest::Rechteck;
-using bhmtest::Rundgang;
-using bhmtest::Unterschied;
+using namespace bhmtest;
 
 bool enthaelt(const std::string& text, const std::string& teil) {
     return text.find(teil) != std::string::npos;
-}
-
-// The client area below the top bar and above the bottom buttons, where the map shows.
-bool auf_der_Karte(Punkt p) { return 120 < p.x && p.x < 1160 && 140 < p.y && p.y < 560; }
-
-// A highlighted cell of the placement preview near the middle of the map view.
-std::optional<Punkt> markierter_Platz() {
-    std::optional<Punkt> bester;
-    long long abstand = 0;
-    for (int i = 0; i <= BPU_Sichtliste_Ende && i < static_cast<int>(BPU_Sichtliste.size()); ++i) {
-        const BPU_Eintrag& e = BPU_Sichtliste[static_cast<std::size_t>(i)];
-        Punkt p{e.x + SX + 5, e.y + SY + 18};
-        if (!auf_der_Karte(p)) continue;
-        long long d = (p.x - 640LL) * (p.x - 640) + (p.y - 350LL) * (p.y - 350);
-        if (!bester || d < abstand) {
-            bester = p;
-            abstand = d;
-        }
-    }
-    return bester;
-}
-
-// Where the object stands on the map view, when it is drawn there.
-std::optional<Punkt> objekt_auf_dem_Schirm(int o) {
-    for (int i = 0; i <= BPU_Objektliste_Ende && i < static_cast<int>(BPU_Objektliste.size()); ++i) {
-        const BPU_Eintrag& e = BPU_Objektliste[static_cast<std::size_t>(i)];
-        if (e.Index != o) continue;
-        Punkt p{e.x + SX + 10, e.y + SY + 17};
-        if (auf_der_Karte(p)) return p;
-    }
-    return std::nullopt;
 }
 
 TEST(Rundgang, VomStartbildschirmInsSpielUndHinaus) {
