@@ -95,9 +95,11 @@ void sonden(int person, int start, int ziel) {
         rechts = sonde_schritt(PFU_Sonde_R, PFU_Sonde_R_Feld, PFU_Sonde_R_Richtung, k, -1);
     }
     const std::vector<int>& weg = rechts == 1 ? PFU_Sonde_R : PFU_Sonde_L;
-    // A row holds the flag and one cell less than a probe list: a probe that met
-    // the line on its very last step has no room and counts as exhausted.
-    if (links == -1 || rechts == -1 || weg.back() != 0) {
+    // A row holds the flag, the cells and the end mark in as many entries as a probe
+    // list has cells: a probe that met the line on one of its last two steps has no
+    // room and counts as exhausted.
+    const auto laenge = static_cast<std::size_t>(std::find(weg.begin(), weg.end(), 0) - weg.begin());
+    if (links == -1 || rechts == -1 || laenge + 2 > idx(PFU_Pathlaenge)) {
         kein_pfad(person, links, rechts, start, ziel);
         return;
     }
@@ -108,9 +110,8 @@ void sonden(int person, int start, int ziel) {
     std::vector<int>& zeile = PFU_Pfade[idx(r)];
     if (zeile.size() < idx(PFU_Pathlaenge)) zeile.resize(idx(PFU_Pathlaenge), 0);
     zeile[0] = 1;
-    std::size_t i = 0;
-    for (; i < weg.size() && weg[i] != 0; ++i) zeile[i + 1] = weg[i];
-    zeile[i + 1] = 0;
+    for (std::size_t i = 0; i < laenge; ++i) zeile[i + 1] = weg[i];
+    zeile[laenge + 1] = 0;
     p.Pfadschritt() = 1;
     p.PfadID() = r;
 }

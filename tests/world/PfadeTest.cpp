@@ -189,6 +189,64 @@ TEST_F(Pfade, UnreachableTargets) {
     EXPECT_EQ(Personen[0].Zielfeld(), F(12, 9));
 }
 
+// A one-cell-wide corridor from the walker at (1, 1), the only open ground, that
+// meets the straight line down column 1 at its end: both probes follow it cell for
+// cell, so the detour is exactly the corridor. Rows 1, 3, 5, ... run alternately
+// right and left, linked by single cells; `breite` sets the first row's end and
+// `umweg` starts the corridor through the top row, one cell longer.
+std::vector<int> gang(int breite, bool umweg) {
+    std::vector<int> c;
+    auto reihe = [&](int y, int von, int bis) {
+        for (int x = von; von <= bis ? x <= bis : x >= bis; x += von <= bis ? 1 : -1) c.push_back(F(x, y));
+    };
+    if (umweg) c.insert(c.end(), {F(2, 0), F(3, 0), F(4, 0), F(4, 1)});
+    reihe(1, umweg ? 5 : 2, breite);
+    c.push_back(F(breite, 2));
+    reihe(3, breite - 1, 3);
+    c.push_back(F(2, 4));
+    reihe(5, 2, 14);
+    c.push_back(F(14, 6));
+    reihe(7, 13, 3);
+    c.push_back(F(2, 8));
+    reihe(9, 2, 14);
+    c.push_back(F(14, 10));
+    reihe(11, 13, 2);
+    c.push_back(F(1, 12));
+    return c;
+}
+
+TEST_F(Pfade, ADetourThatDoesNotFitARowFailsInsteadOfWritingPastIt) {
+    // A row holds the flag, the cells and an end mark in 4N entries: 4N - 2 cells fit.
+    struct Fall {
+        int breite;
+        bool umweg;
+        std::size_t laenge;
+    };
+    const Fall faelle[] = {{5, true, 4 * N - 2}, {6, false, 4 * N - 1}, {6, true, 4 * N}};
+    for (const Fall& f : faelle) {
+        SetUp();
+        for (Kartenfeld& k : Karte) k.Block() = 2;
+        const std::vector<int> weg = gang(f.breite, f.umweg);
+        ASSERT_EQ(weg.size(), f.laenge);
+        SCOPED_TRACE(weg.size());
+        for (int c : weg) Karte[static_cast<std::size_t>(c)].Block() = -1;
+        Karte[static_cast<std::size_t>(F(1, 1))].Block() = -1;
+        schicken(0, F(1, 1), weg.back());
+        PFU_Path_berechnen(0);
+        if (weg.size() <= static_cast<std::size_t>(4 * N - 2)) {
+            EXPECT_EQ(pfad(0), weg);
+            EXPECT_FALSE(bhmtest::Kernwelt::gemeldet());
+        } else {
+            EXPECT_EQ(Personen[0].PfadID(), -1);
+            EXPECT_EQ(Fehlertext.rfind("Kein Path gefunden. PersonID:0", 0), 0u) << Fehlertext;
+            bhmtest::Kernwelt::gemeldet();
+        }
+        for (const std::vector<int>& zeile : PFU_Pfade)
+            EXPECT_EQ(zeile.size(), static_cast<std::size_t>(4 * N));
+        EXPECT_TRUE(alles_null(PFU_Linie) && alles_null(PFU_Sonde_L) && alles_null(PFU_Sonde_R));
+    }
+}
+
 TEST_F(Pfade, ThePoolGrowsByNineAndReusesTheLowestReleasedRow) {
     std::vector<int> zeilen;
     for (int i = 0; i < 12; ++i) {
