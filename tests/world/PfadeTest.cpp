@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "common/Kernwelt.h"
+#include "economy/Spieler.h"
+#include "foundation/Config.h"
 #include "foundation/Fehler.h"
 #include "foundation/Geometrie.h"
 #include "foundation/Spielstatus.h"
@@ -165,7 +167,7 @@ TEST_F(Pfade, ABoxedInWalkerFindsNoPathAndTheOverlayShowsTheLineUpToTheBorder) {
 TEST_F(Pfade, UnreachableTargets) {
     // Another island: reported, nothing stored, the game goes on.
     Karte[static_cast<std::size_t>(F(12, 8))].Insel() = 1;
-    EXPECT_FALSE(PFU_Ziel_erreichbar(F(3, 8), F(12, 8)));
+    EXPECT_FALSE(PFU_Ziel_erreichbar(0, F(3, 8), F(12, 8)));
     EXPECT_NE(Fehlertext.find("anderen Kontinent"), std::string::npos);
     EXPECT_FALSE(Pause);
     bhmtest::Kernwelt::gemeldet();
@@ -174,19 +176,58 @@ TEST_F(Pfade, UnreachableTargets) {
     sperren(12, 9);
     schicken(1, F(3, 9), F(12, 9));
     Personen[1].AuftragID() = 3;
-    EXPECT_FALSE(PFU_Ziel_erreichbar(F(3, 9), F(12, 9)));
+    EXPECT_FALSE(PFU_Ziel_erreichbar(1, F(3, 9), F(12, 9)));
     EXPECT_EQ(Personen[1].Zielfeld(), F(3, 9));
     EXPECT_FALSE(bhmtest::Kernwelt::gemeldet());
     EXPECT_FALSE(Pause);
+}
 
-    // Any other order: reported, and the game pauses.
-    schicken(0, F(3, 10), F(12, 9));
-    PFU_Path_berechnen(0);
-    EXPECT_EQ(Fehlertext,
-              "PFU_Ziel_erreichbar: Das Ziel des Pathrechners ist gespeert! Es kann keinen Path geben.");
-    EXPECT_TRUE(Pause);
-    EXPECT_EQ(Personen[0].PfadID(), -1);
-    EXPECT_EQ(Personen[0].Zielfeld(), F(12, 9));
+TEST_F(Pfade, AWorkerWithABlockedTargetIsToldOnceAndGivesTheOrderUp) {
+    Spieler.assign(1, Spielerzeile{});
+    sperren(12, 9);
+    for (bool entwickler : {false, true}) {
+        SCOPED_TRACE(entwickler);
+        Programmvariableanzeigen = entwickler;
+        Pause = false;
+        Spieler[0].Arbeit_Rohstoff() = 1;
+        Spieler[0].Ohne_Arbeit() = 0;
+        PFU_Gemeldete_Ziele.clear();
+        // The start cell shows somebody else, who looks for a free spot: the walker
+        // itself is judged, not whoever the cell shows.
+        schicken(1, F(3, 10), F(7, 7));
+        Personen[1].AuftragID() = 3;
+        Personen[0].AuftragID() = 100;
+        schicken(0, F(3, 10), F(12, 9));
+        PFU_Path_berechnen(0);
+        EXPECT_EQ(Fehlertext,
+                  "PFU_Ziel_erreichbar: Das Ziel des Pathrechners ist gespeert! Es kann keinen Path geben.");
+        bhmtest::Kernwelt::gemeldet();
+        EXPECT_EQ(Pause, entwickler) << "only the developer view stops the game";
+        EXPECT_EQ(Personen[1].Zielfeld(), F(7, 7));
+        // The walker gives up: its count goes back to the errands and it walks off.
+        EXPECT_EQ(Personen[0].AuftragID(), 3);
+        EXPECT_NE(Personen[0].Zielfeld(), F(12, 9));
+        EXPECT_EQ(Spieler[0].Arbeit_Rohstoff(), 0);
+        EXPECT_EQ(Spieler[0].Ohne_Arbeit(), 1);
+        EXPECT_EQ(Personen[0].PfadID(), -1);
+
+        // Sent to the same cell again: given up again, but not told again.
+        Pause = false;
+        Personen[0].AuftragID() = 100;
+        schicken(0, F(3, 10), F(12, 9));
+        PFU_Path_berechnen(0);
+        EXPECT_FALSE(bhmtest::Kernwelt::gemeldet());
+        EXPECT_FALSE(Pause);
+        EXPECT_EQ(Personen[0].AuftragID(), 3);
+        // Another blocked target is told.
+        sperren(12, 11);
+        Personen[0].AuftragID() = 100;
+        schicken(0, F(3, 10), F(12, 11));
+        PFU_Path_berechnen(0);
+        EXPECT_TRUE(bhmtest::Kernwelt::gemeldet());
+        Karte[static_cast<std::size_t>(F(12, 11))].Block() = -1;
+    }
+    Programmvariableanzeigen = false;
 }
 
 // A one-cell-wide corridor from the walker at (1, 1), the only open ground, that
