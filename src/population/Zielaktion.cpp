@@ -241,7 +241,7 @@ void ZAU_Wegschicken(int p) {
     if (!PM_Person_gueltig(p)) return;
     Auftragweiterleitung(p, 2, 8, 9);
     const int t = Schneckenroutine(P(p).Feld(), 30, P(p).Spieler());
-    P(p).Zielfeld() = t < 0 ? P(p).Feld() : t;
+    PM_Ziel_setzen(p, t < 0 ? P(p).Feld() : t);
 }
 
 void ZAU_Auftrag_aufgeben(int p) {

@@ -119,7 +119,7 @@ void ZAU_Resource_abbau_Teil3(int p, int code, int ware) {
     K(P(p).Zielfeld()).Block() = -1;
     ZAU_Resource_abbau_Ertrag(p, code, ware);
     Auftragweiterleitung(p, 102, 8, 9);
-    P(p).Zielfeld() = P(p).Auftragsziel2();
+    PM_Ziel_setzen(p, P(p).Auftragsziel2());
 }
 
 void ZAU_Resource_abbau_Ertrag(int p, int /*code*/, int /*ware*/) {
@@ -161,7 +161,9 @@ void ZAU_Resource_abbau_Ertrag(int p, int /*code*/, int /*ware*/) {
 void ZAU_Pflanze_Vorbereitung(int p) {
     if (!PM_Person_gueltig(p)) return;
     Auftragweiterleitung(p, 140, 8, 9);
-    std::swap(P(p).Zielfeld(), P(p).Auftragsziel2());
+    const int feld = P(p).Auftragsziel2();
+    P(p).Auftragsziel2() = P(p).Zielfeld();
+    PM_Ziel_setzen(p, feld);
 }
 
 void ZAU_Pflanze_anbauen(int p) {
@@ -199,7 +201,7 @@ void ZAU_Arbeit_Teil2(int p, int code) {
     K(ziel).Block() = -1;
     K(ziel).Ambiente() = -1;
     Auftragweiterleitung(p, code, 8, 9);
-    P(p).Zielfeld() = P(p).Auftragsziel2();
+    PM_Ziel_setzen(p, P(p).Auftragsziel2());
 }
 
 void ZAU_Wachstum_Auftrag(int p) {
@@ -222,7 +224,7 @@ void ZAU_Jagen(int p) {
         K(ziel).Block() = -1;
     }
     Auftragweiterleitung(p, 151, 8, 9);
-    P(p).Zielfeld() = P(p).Auftragsziel2();
+    PM_Ziel_setzen(p, P(p).Auftragsziel2());
 }
 
 // --- Production -------------------------------------------------------------------------
@@ -288,7 +290,7 @@ void ZAU_Baustelle_pruefen(int p) {
         if (!MG_Feld_gueltig(c)) continue;
         if (K(c).Block() == 0) {
             P(p).AuftragID() = 500;
-            P(p).Zielfeld() = c;
+            PM_Ziel_setzen(p, c);
             return;
         }
         if (K(c).Block() == -1) K(c).Block() = 0;
@@ -302,9 +304,9 @@ void ZAU_Baustelle_pruefen(int p) {
     // Somebody (perhaps the builder itself) stands on the footprint: step aside and check again.
     const int t = Schneckenroutine(P(p).Feld(), 30, P(p).Spieler());
     if (t < 0) {
-        P(p).Zielfeld() = P(p).Feld();
+        PM_Ziel_setzen(p, P(p).Feld());
         P(p).Bewegungscounter() = 9;
     } else {
-        P(p).Zielfeld() = t;
+        PM_Ziel_setzen(p, t);
     }
 }

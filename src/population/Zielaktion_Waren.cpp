@@ -104,7 +104,7 @@ void WareauseinemObjketholen(int ware, int p, int code) {
     }
     OM_Ware_auslagern(ware, o);
     Auftragweiterleitung(p, code, 8, 9);
-    P(p).Zielfeld() = P(p).Auftragsziel2();
+    PM_Ziel_setzen(p, P(p).Auftragsziel2());
 }
 
 void ZAU_Baumaterial_zu_Objekt_bringen(int ware, int p) {

@@ -72,7 +72,7 @@ bool ERU_Ernteauftrag_vergeben(int person) {
     }
     p.AuftragID() = a.Auftrag;
     GU_Arbeit_C_plus(person);
-    p.Zielfeld() = a.Feld;
+    PM_Ziel_setzen(person, a.Feld);
     p.Bewegungscounter() = 9;
     p.Auftragsziel2() = a.Gebaeude2;
     p.WarenID() = a.Ware;

@@ -202,7 +202,7 @@ bool PFU_Ziel_erreichbar(int person, int start, int ziel) {
     Personenzeile& q = Personen[idx(person)];
     // Looking for a free spot: the walk ends where the walker stands.
     if (q.AuftragID() == 3) {
-        q.Zielfeld() = q.Feld();
+        PM_Ziel_setzen(person, q.Feld());
         return false;
     }
     // Told once per walker and target; only the developer view stops the game for it.
