@@ -84,5 +84,5 @@ void PM_Person_loeschen(int person);
 void PM_Ziel_setzen(int person, int feld);
 // Recomputes Personen_hoechster_Index (and the search start) from the top down.
 void PM_Hoechsten_Index_bestimmen();
-// No rows, search start 0, highest index -1, world totals 0 (world reset).
+// No rows, search start 0, highest index -1, world totals 0, the next person a man (world reset).
 void PM_Personen_leeren();
