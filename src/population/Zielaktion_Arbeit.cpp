@@ -215,13 +215,12 @@ void ZAU_Wachstum_Auftrag(int p) {
 
 void ZAU_Jagen(int p) {
     if (!person_pruefen(p, "ZAU_Jagen")) return;
-    const int ziel = P(p).Zielfeld();
-    if (Hase_Loch_Kaninchen_abziehen(ziel)) {
-        K(ziel).Ambiente() = SBU_ID_hole;
-        K(ziel).Block() = 2;
-    } else {
-        K(ziel).Ambiente() = -1;
-        K(ziel).Block() = -1;
+    if (Hase_Fang_abschliessen(P(p).Zielfeld()) == Hase_Abzug::Kein_Loch) {
+        // Nothing caught: the building's order of the unit is withdrawn and the hunter goes.
+        const int o = ZAU_Objekt_an(P(p).Auftragsziel2());
+        if (o >= 0) WarenAnschaffungsauftragentfernen(P(p).WarenID(), o);
+        ZAU_Auftrag_aufgeben(p);
+        return;
     }
     Auftragweiterleitung(p, 151, 8, 9);
     PM_Ziel_setzen(p, P(p).Auftragsziel2());

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "world/Hasen.h"
+
 #include "platform/base/Text1252.h"
 #include "population/Bewegung.h"
 #include "population/Handelnwelt.h"
@@ -201,18 +203,35 @@ TEST(ZielaktionArbeit, ClearingHuntingAndTrappingLeaveTheCellAndGoBack) {
     EXPECT_EQ(W::P(p).AuftragID(), 152);
     EXPECT_EQ(W::P(p).Zielfeld(), welt.anker);
 
-    // A rabbit is taken: the cell keeps its hole or, after the last one, is cleared; the catch goes home.
+    // A rabbit is taken: the cell keeps its hole while others remain; the catch goes home.
     SBU_ID_hole = 41;
+    Hase_Loch_anlegen(welt.ziel, welt.ziel);
+    Hase_Loecher[0].Anzahl = 2;
     W::P(p).Zielfeld() = welt.ziel;
     W::P(p).AuftragID() = 651;
     W::P(p).Bewegungscounter() = 0;
     W::K(welt.ziel).Block() = 1;
     ZAU_Zielaktion_Manager(p);
-    const bool loch = W::K(welt.ziel).Ambiente() == 41;
-    EXPECT_EQ(W::K(welt.ziel).Block(), loch ? 2 : -1);
-    EXPECT_EQ(W::K(welt.ziel).Ambiente(), loch ? 41 : -1);
+    EXPECT_EQ(W::K(welt.ziel).Block(), 2);
+    EXPECT_EQ(W::K(welt.ziel).Ambiente(), 41);
+    EXPECT_EQ(Hase_Loecher[0].Anzahl, 1);
     EXPECT_EQ(W::P(p).AuftragID(), 152);
     EXPECT_EQ(W::P(p).Zielfeld(), welt.anker);
+
+    // No hole at the cell any more: nothing is carried home, the cell is free land and the
+    // hunter goes without an order.
+    Hase_Loecher_loeschen();
+    Spieler[0].Arbeit_Rohstoff() = 1;
+    W::P(p).Zielfeld() = welt.ziel;
+    W::P(p).AuftragID() = 651;
+    W::P(p).Bewegungscounter() = 0;
+    W::K(welt.ziel).Block() = 1;
+    ZAU_Zielaktion_Manager(p);
+    EXPECT_EQ(W::meldung(), "Hase_Loch_Kaninchen_abziehen konnte nicht bearbeitet werden.");
+    EXPECT_EQ(W::K(welt.ziel).Block(), -1);
+    EXPECT_EQ(W::K(welt.ziel).Ambiente(), -1);
+    EXPECT_EQ(W::P(p).AuftragID(), 3);
+    EXPECT_EQ(Spieler[0].Arbeit_Rohstoff(), 0);
 
     // A trap is set and the trapper is free again.
     Spieler[0].Arbeit_Rohstoff() = 1;
