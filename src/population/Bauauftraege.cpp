@@ -133,7 +133,8 @@ bool JU_Befehl_Hafen(int spieler, int index, int person) {
     Personenzeile* p = annehmen_vorbereiten(spieler, index, person, b, gleich, "JU_Befehl_Hafen");
     if (!p || gleich) return false;
     if (p->PartnerID() != -1) return false;
-    const int feld = Hafen_naechster_auf_Insel(p->Feld());
+    // Ships take passengers only from their owner's harbours: the settler goes to one of its own clan.
+    const int feld = Hafen_naechster_auf_Insel(p->Feld(), spieler);
     if (feld == -1) return false;
     GU_Arbeitslos_plus(person);
     auftrag_setzen(person, JU_Auftrag_Hafen_Reise, feld, b.Feld);
