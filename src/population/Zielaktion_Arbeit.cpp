@@ -53,6 +53,14 @@ void Hoehe_senken(int c) {
     IU_Landklasse_zaehlen(c, 1);
 }
 
+// The stage cannot go on (its workplace is gone or does not know the ware): the cell
+// the person holds for the work is freed and the order given up, so the report that
+// said why comes once and the person is free for other work.
+void abbrechen(int p, int reserviert) {
+    if (MG_Feld_gueltig(reserviert) && K(reserviert).Block() == 1) K(reserviert).Block() = -1;
+    ZAU_Auftrag_aufgeben(p);
+}
+
 }  // namespace
 
 void ZAU_Zuruecksetzen() { ZAU_Klangzaehler = 0; }
@@ -73,7 +81,10 @@ int ZAU_Benutzung(int p, const char* meldung) {
 void ZAU_Resource_abbau_Teil1(int p) {
     if (!person_pruefen(p, "ZAU_Resource_abbau_Teil1")) return;
     const int use = ZAU_Benutzung(p, "ZAU_Resource_abbau_Teil1 -> Auftrag 100 -> WarenID nicht erkannt.");
-    if (use < 0) return;
+    if (use < 0) {
+        abbrechen(p, P(p).Zielfeld());
+        return;
+    }
     switch (use) {
         case Benutzung_stone:
         case Benutzung_lumberjack:
@@ -89,6 +100,7 @@ void ZAU_Resource_abbau_Teil1(int p) {
             break;
         default:
             Fehler_melden("ZAU_Resource_abbau_Teil1 -> Auftrag 100 -> USE nicht erkannt.");
+            abbrechen(p, P(p).Zielfeld());
             break;
     }
 }
@@ -96,7 +108,10 @@ void ZAU_Resource_abbau_Teil1(int p) {
 void ZAU_Resource_abbau_Teil2(int p) {
     if (!person_pruefen(p, "ZAU_Resource_abbau_Teil2")) return;
     const int use = ZAU_Benutzung(p, "ZAU_Resource_abbau_Teil2 -> Auftrag 101 -> WarenID nicht erkannt.");
-    if (use < 0) return;
+    if (use < 0) {
+        abbrechen(p, P(p).Zielfeld());
+        return;
+    }
     switch (use) {
         case Benutzung_stone:
         case Benutzung_lumberjack:
@@ -110,6 +125,7 @@ void ZAU_Resource_abbau_Teil2(int p) {
             break;
         default:
             Fehler_melden("ZAU_Resource_abbau_Teil2 -> Auftrag 101 -> USE nicht erkannt.");
+            abbrechen(p, P(p).Zielfeld());
             break;
     }
 }
@@ -171,18 +187,17 @@ void ZAU_Pflanze_anbauen(int p) {
     const int ware = P(p).WarenID();
     const int grow =
         (ware >= 0 && static_cast<std::size_t>(ware) < SBU_Waren.size()) ? SBU_Waren[ware].Grow : 0;
+    const int ziel = P(p).Zielfeld();
     if (grow < 1 || static_cast<std::size_t>(grow) >= SBU_Ambiente.size()) {
         Fehler_melden(W("ZAU_Pflanze_anbauen WarenID hat keine gültige Ambiente: ") + std::to_string(ware));
+        abbrechen(p, ziel);
         return;
     }
-    const int ziel = P(p).Zielfeld();
     const int o = ZAU_Objekt_an(P(p).Auftragsziel2());
     if (o < 0) {
         // The farm is gone: the reserved field is given up and the planter goes.
         Fehler_melden("ZAU_Pflanze_anbauen > kein Gebaeude auf Feld " + std::to_string(P(p).Auftragsziel2()));
-        K(ziel).Block() = -1;
-        GU_Arbeit_C_zu_Arbeitslos(p);
-        ZAU_Wegschicken(p);
+        abbrechen(p, ziel);
         return;
     }
     PM_Skill_trainieren(ware, p);
@@ -239,7 +254,12 @@ void ZAU_Auftrag_251(int p) {
     if (!person_pruefen(p, "ZAU_Auftrag_251")) return;
     const int o = ZAU_Objekt_an(P(p).Zielfeld());
     if (o < 0) {
+        // The workshop is gone: the worker comes out as soon as its door cell is clear, and goes.
+        const int feld = P(p).Feld();
+        if (K(feld).Person() != -1 && K(feld).Person() != p) return;
         Fehler_melden("ZAU_Auftrag_251 > kein Gebaeude auf Feld " + std::to_string(P(p).Zielfeld()));
+        K(feld).Person() = p;
+        ZAU_Auftrag_aufgeben(p);
         return;
     }
     if (O(o).Zaehler() < 1000) {
