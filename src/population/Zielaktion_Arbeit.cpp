@@ -200,6 +200,13 @@ void ZAU_Pflanze_anbauen(int p) {
         abbrechen(p, ziel);
         return;
     }
+    // The field may have changed hands since it was chosen (a ruin cleared around it drops
+    // rubble that a collector then holds, a site marks it for levelling): only a field that is
+    // still empty land is sown; the other holder keeps it.
+    if (K(ziel).Ambiente() != -1 || (K(ziel).Block() != 1 && K(ziel).Block() != -1)) {
+        ZAU_Auftrag_aufgeben(p);
+        return;
+    }
     PM_Skill_trainieren(ware, p);
     K(ziel).Ambiente() = SBU_Ambiente_Basis() + grow;
     WU_Wachstumsauftrag_hinzufuegen(1, 0, ziel, O(o).Besitzer(), O(o).Feld(), ware);

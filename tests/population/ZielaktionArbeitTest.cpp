@@ -10,6 +10,7 @@
 #include "population/Zielaktion.h"
 #include "world/Inseln.h"
 #include "world/Ressourcen.h"
+#include "world/Wachstum.h"
 
 namespace {
 
@@ -224,6 +225,34 @@ TEST(ZielaktionArbeit, APlanterWhoCannotSowGivesTheFieldUpAndGoes) {
         EXPECT_EQ(Spieler[0].Arbeit_Rohstoff(), 0);
         for (int i = 0; i < 30; ++i) BU_Person_bewegen(p);
         EXPECT_EQ(W::meldung(), "") << "told once";
+    }
+}
+
+TEST(ZielaktionArbeit, APlanterSowsOnlyAFieldThatNobodyElseHoldsMeanwhile) {
+    // The field was chosen free; since then a ruin cleared around it dropped rubble that a
+    // collector now holds, or a site marked it, or something blocks it.
+    struct Fall {
+        const char* name;
+        int ambiente, block;
+    };
+    const Fall faelle[] = {{"rubble held by its collector", 0, 1},
+                           {"marked for levelling", -1, 0},
+                           {"blocked", -1, 2},
+                           {"a stump", 1, 2}};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Abbauwelt welt;
+        SBU_Waren[1].Grow = 1;
+        Spieler[0].Arbeit_Rohstoff() = 1;
+        const int p = welt.sammler(141, 1);
+        W::K(welt.ziel).Ambiente() = f.ambiente;
+        W::K(welt.ziel).Block() = f.block;
+        ZAU_Zielaktion_Manager(p);
+        EXPECT_EQ(W::K(welt.ziel).Ambiente(), f.ambiente) << "nothing sown over it";
+        EXPECT_EQ(W::K(welt.ziel).Block(), f.block) << "the other holder keeps the cell";
+        EXPECT_EQ(Farm_Size, 0);
+        EXPECT_EQ(W::P(p).AuftragID(), 3);
+        EXPECT_EQ(Spieler[0].Arbeit_Rohstoff(), 0);
     }
 }
 
