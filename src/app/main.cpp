@@ -17,6 +17,7 @@
 #include "foundation/Bilddatei.h"
 #include "foundation/Seams.h"
 #include "persistence/Spielstaende.h"
+#include "persistence/Update.h"
 #include "platform/Audio.h"
 #include "platform/Fenster.h"
 #include "platform/base/System.h"
@@ -107,6 +108,7 @@ int main(int argc, char** argv) {
             if (++frames == frames_bis_ende) plattform::Schliessen_anfordern();
         }
     }
+    Update_abbrechen();
     render.Alles_freigeben();
     form.FormDestroy();
     Persistenz_setzen(nullptr);
