@@ -15,6 +15,7 @@
 #include "app/GLForm.h"
 #include "foundation/AudioModul.h"
 #include "foundation/Bilddatei.h"
+#include "foundation/Fehler.h"
 #include "foundation/Seams.h"
 #include "persistence/Spielstaende.h"
 #include "persistence/Update.h"
@@ -109,6 +110,7 @@ int main(int argc, char** argv) {
         }
     }
     Update_abbrechen();
+    Fehler_Protokoll_abschliessen();
     render.Alles_freigeben();
     form.FormDestroy();
     Persistenz_setzen(nullptr);

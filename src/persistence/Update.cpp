@@ -23,7 +23,7 @@
 std::vector<IFV_Datei> IFV_Dateiliste;
 int IFV_Port = 8096;
 int IFV_Verbindungszeit_ms = 5000;
-int IFV_Frist_ms = 8000;
+int IFV_Frist_ms = 6000;
 
 namespace {
 
@@ -79,7 +79,7 @@ std::thread Faden;
 std::size_t Gezeigt = 0;  // steps of the running check already shown
 
 // A grace beyond the deadline for the thread to notice it before the frame loop gives it up.
-constexpr int kNachfrist_ms = 1000;
+constexpr int kNachfrist_ms = 500;
 
 int als_integer(std::int64_t n) {
     return static_cast<int>(

@@ -157,7 +157,7 @@ protected:
         Oberflaeche_setzen(nullptr);
         Shell_setzen(nullptr);
         IFV_Port = 8096;
-        IFV_Frist_ms = 8000;
+        IFV_Frist_ms = 6000;
         IFV_Dateiliste.clear();
     }
     fs::path programm() const { return ordner.dir().path(); }
@@ -402,7 +402,7 @@ TEST_F(Update, TheWindowGoesOnWhileTheServerIsSilentAndClosingEndsTheCheck) {
             getrennt = g.nichts_mehr();
         });
         IFV_Port = s.port;
-        IFV_Frist_ms = 8000;
+        IFV_Frist_ms = 6000;
         ASSERT_TRUE(Update_pruefen(10));
         // The caller has control back while the exchange waits for the server.
         EXPECT_TRUE(Update_laeuft());
