@@ -86,7 +86,10 @@ bool TCPClient::Verbinden() {
     const int r = getaddrinfo(Host.c_str(), port.c_str(), &hinweis, &liste);
     if (r != 0) {
         fehler_ = "Host nicht gefunden: " + Host + " (" + gai_strerror(r) + ")";
-        return false;
+        // A name that leads nowhere is as unreachable as a host that does not answer.
+        if (r != EAI_NONAME && r != EAI_AGAIN && r != EAI_FAIL && r != EAI_NODATA) return false;
+        kein_server_ = Tcp_nicht_erreichbar;
+        return true;
     }
     int letzter = 0;
     bool abgebrochen = false;

@@ -35,7 +35,7 @@ public:
     TCPClient& operator=(const TCPClient&) = delete;
     ~TCPClient() { Trennen(); }
 
-    // Connects to Host:Port. A time-out, refusal or unreachable host stores its code in
+    // Connects to Host:Port. A time-out, refusal, unreachable host or unknown host name stores its code in
     // Kein_Server() and answers true without a connection; any other failure answers
     // false (the reason in Fehler()).
     bool Verbinden();
