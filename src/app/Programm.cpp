@@ -5,8 +5,10 @@
 #include <thread>
 
 #include "foundation/AudioModul.h"
+#include "foundation/Fehler.h"
 #include "foundation/Seams.h"
 #include "persistence/Spielstaende.h"
+#include "persistence/Update.h"
 #include "platform/Audio.h"
 #include "platform/Fenster.h"
 #include "platform/base/System.h"
@@ -87,6 +89,8 @@ void Programm::ausfuehren() {
 void Programm::beenden() {
     if (beendet_) return;
     beendet_ = true;
+    Update_abbrechen();
+    Fehler_Protokoll_abschliessen();
     dienste_->render.Alles_freigeben();
     form.FormDestroy();
 }
