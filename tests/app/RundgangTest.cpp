@@ -161,7 +161,19 @@ TEST(Rundgang, VomStartbildschirmInsSpielUndHinaus) {
         g.zeigen(Spieler[static_cast<std::size_t>(SpielerID)].Startfeld());
     }
 
-    // Statistics (key G).
+    // Pause: the world stands still for the next stops, and its button lights up.
+    {
+        const Rechteck knopf = g.feld_da("$MainPauseButtom");
+        Bild vorher = g.foto("vor-der-pause");
+        g.klicken(knopf.mitte());
+        g.bewegen(ruhe);
+        EXPECT_TRUE(Pause);
+        EXPECT_GT(Unterschied(vorher, g.foto("pause"), knopf), knopf.breite() * knopf.hoehe() / 8)
+            << "the pause button lights up";
+    }
+
+    // Statistics (key G); the pile of letters stands at the top right beside it.
+    const Rechteck stapel{g.form().ClientWidth - 84, 21, g.form().ClientWidth - 20, 94};
     Bild leiste = g.foto("leiste-wieder");
     g.taste('G');
     EXPECT_TRUE(Statistikmenue_offen);
@@ -172,16 +184,13 @@ TEST(Rundgang, VomStartbildschirmInsSpielUndHinaus) {
               40000)
         << "the statistics window is drawn";
 
-    // The founding letter: it lies in the letter column; a click opens its edict, confirming it
-    // takes the letter away.
+    // The founding letter: a click on the pile opens its edict; enacting it takes the letter away.
     {
         ASSERT_GE(BrU_Brief_Anzahl_sichtbar(SpielerID), 1) << "the founding letter arrived";
-        const Rechteck stapel{g.form().ClientWidth - 84, 21, g.form().ClientWidth - 20, 94};
-        EXPECT_GT(Unterschied(leiste, g.foto("statistik"), stapel), 0);
         g.klicken(stapel.mitte());
         EXPECT_TRUE(Ediktfenster_offen) << "a click on the letter opens the edict window";
         EXPECT_EQ(IAU_Aktuelles_Edikt, 0) << "the edict of the founding letter";
-        Bild edikt = g.foto("edikt");
+        g.foto("edikt");
         const int briefe = BrU_Brief_Anzahl_sichtbar(SpielerID);
         g.klicken(Punkt{IFU_Fenstermitte_X + 198, IFU_Fenstermitte_Y + 302});
         EXPECT_EQ(BrU_Brief_Anzahl_sichtbar(SpielerID), briefe > 1 ? briefe - 1 : -1)
@@ -189,22 +198,41 @@ TEST(Rundgang, VomStartbildschirmInsSpielUndHinaus) {
         EXPECT_FALSE(Ediktfenster_offen);
         g.foto("edikt-erlassen");
         g.rechtsklicken(ruhe);
-    }
-
-    // The toggle windows of the standing edicts.
-    for (int aktion : {232, 233, 234}) {
-        EXPECT_TRUE(ITP_Panel_sichtbar(ITP_SingelGameAktiv));
-        auto oeffner = g.feld(aktion);
-        if (!oeffner) {
-            ADD_FAILURE() << "nothing on the bar opens the toggle window of action " << aktion;
-            continue;
-        }
-        g.klicken(oeffner->mitte());
-        const bool offen[] = {Schalterfenster1_offen, Schalterfenster2_offen, Schalterfenster3_offen};
-        EXPECT_TRUE(offen[aktion - 232]) << aktion;
-        g.foto("schalter-" + std::to_string(aktion - 231));
+        g.taste('G');
+        Bild ohne_brief = g.foto("statistik-ohne-brief");
+        EXPECT_GT(Unterschied(statistik, ohne_brief, stapel), stapel.breite() * stapel.hoehe() / 4)
+            << "the pile of letters is drawn while a letter lies there";
         g.rechtsklicken(ruhe);
     }
+
+    // The three windows of standing edicts, each opened from what the screen offers at the time:
+    // the bar, or the window open before.
+    for (int aktion : {232, 233, 234}) {
+        auto oeffner = [&] {
+            auto f = g.feld(aktion);
+            return f ? f : g.zone(aktion);
+        };
+        auto o = oeffner();
+        if (!o) {
+            g.rechtsklicken(ruhe);
+            o = oeffner();
+        }
+        if (!o) {
+            ADD_FAILURE() << "nothing opens the window of standing edicts of action " << aktion;
+            continue;
+        }
+        Bild vorher = g.foto("vor-schalter-" + std::to_string(aktion - 231));
+        g.klicken(o->mitte());
+        const bool offen[] = {Schalterfenster1_offen, Schalterfenster2_offen, Schalterfenster3_offen};
+        EXPECT_TRUE(offen[aktion - 232]) << aktion;
+        g.bewegen(ruhe);
+        EXPECT_GT(Unterschied(vorher, g.foto("schalter-" + std::to_string(aktion - 231)),
+                              {IFU_Fenstermitte_X - 150, IFU_Fenstermitte_Y - 100, IFU_Fenstermitte_X + 150,
+                               IFU_Fenstermitte_Y + 100}),
+                  2000)
+            << "the window of action " << aktion << " is drawn";
+    }
+    g.rechtsklicken(ruhe);
 
     // Quick save (F5) and quick load (F6).
     {
@@ -212,10 +240,14 @@ TEST(Rundgang, VomStartbildschirmInsSpielUndHinaus) {
         EXPECT_TRUE(
             std::filesystem::exists(g.ordner().path() / "save" / "single" / "Quicksave" / "script.ini"))
             << "the quick save folder is written";
-        const int jahr = SZ;
+        const int jahr = SZ, gold = Spieler[static_cast<std::size_t>(SpielerID)].Gold();
+        g.klicken(g.feld_da("$MainPauseButtom").mitte());
+        EXPECT_FALSE(Pause);
         g.frames(20);
         g.taste(plattform::VK_F6);
         EXPECT_EQ(SZ, jahr) << "the quick save's year is back";
+        EXPECT_EQ(Spieler[static_cast<std::size_t>(SpielerID)].Gold(), gold)
+            << "the quick save's treasury is back";
         EXPECT_TRUE(Spiel_laeuft());
         EXPECT_TRUE(ITP_Panel_sichtbar(ITP_SingelGameAktiv));
         g.bewegen(ruhe);
