@@ -11,6 +11,8 @@
 #include "economy/Schutt.h"
 #include "foundation/Info.h"
 #include "foundation/Spielstatus.h"
+#include "population/Befehlsliste.h"
+#include "population/Personen.h"
 #include "world/Gelaende.h"
 #include "world/Ressourcen.h"
 
@@ -223,6 +225,42 @@ TEST(Baustelle, SiteCreationEntersOneOrderPerMaterial) {
     EXPECT_FALSE(Kernwelt::gemeldet());
     BPU_Baumaterial_geliefert(1, o, 1, 5);
     EXPECT_TRUE(Kernwelt::gemeldet());
+}
+
+TEST(Baustelle, MaterialThatNobodyBringsAnyMoreIsOrderedAgain) {
+    Bauwelt w;
+    // Type 0 needs 4 of ware 1 and 2 of ware 2.
+    ASSERT_TRUE(BPU_Baustelle_setzen(A, 0, 1));
+    JU_Befehlsliste.clear();
+    ASSERT_TRUE(BPU_Bauplatz_belegen_pruefen(A, 0));
+    BPU_Baustelle_anlegen(A, 0, 1);
+    const int o = Bauwelt::feld(A).Objekt();
+    ASSERT_TRUE(OM_Objekt_gueltig(o));
+    ASSERT_EQ(Bauwelt::auftraege(1).size(), 2u);
+    // Three units of ware 1 were taken: one carrier is on his way, two are gone with
+    // their orders; both units of ware 2 were taken by a carrier who is gone.
+    JU_Befehlsliste[1].Befehle[0].Menge = 1;
+    JU_Befehl_entfernen(1, 1);
+    const int traeger = PM_Person_erzeugen(false, 40, -1, 1);
+    ASSERT_GE(traeger, 0);
+    Personenzeile& t = Personen[static_cast<std::size_t>(traeger)];
+    t.AuftragID() = 351;
+    t.Auftragsziel2() = A;
+    t.WarenID() = 1;
+    BPU_Baumaterial_nachbestellen();
+    auto a = Bauwelt::auftraege(1);
+    ASSERT_EQ(a.size(), 3u);
+    EXPECT_EQ(befehl(a[0]), std::make_tuple(350, A, 0, 1, 0, 1));
+    EXPECT_EQ(befehl(a[1]), std::make_tuple(350, A, 0, 1, 0, 2)) << "4 missing, 1 ordered, 1 carried";
+    EXPECT_EQ(befehl(a[2]), std::make_tuple(350, A, 0, 2, 0, 2));
+    BPU_Baumaterial_nachbestellen();
+    EXPECT_EQ(Bauwelt::auftraege(1).size(), 3u) << "nothing is ordered twice";
+    // A site being demolished orders nothing.
+    JU_Befehlsliste[1] = {};
+    Objekte[static_cast<std::size_t>(o)].Zustand() = 1;
+    BPU_Baumaterial_nachbestellen();
+    EXPECT_TRUE(Bauwelt::auftraege(1).empty());
+    EXPECT_FALSE(Kernwelt::gemeldet());
 }
 
 TEST(Baustelle, ProgressOfTenUnits) {
