@@ -24,6 +24,16 @@ constexpr int A = Bauwelt::Anker;
 
 auto befehl(const Job_Befehl& b) { return std::make_tuple(b.Befehl, b.Feld, b.Typ, b.Ware, b.Lohn, b.Menge); }
 
+// A site of the type placed at A for the clan and created on its levelled footprint,
+// with only the orders of its creation in the list; its object.
+int angelegte_baustelle(int typ, int clan) {
+    EXPECT_TRUE(BPU_Baustelle_setzen(A, typ, clan));
+    JU_Befehlsliste.clear();
+    EXPECT_TRUE(BPU_Bauplatz_belegen_pruefen(A, typ));
+    BPU_Baustelle_anlegen(A, typ, clan);
+    return Bauwelt::feld(A).Objekt();
+}
+
 TEST(Baustelle, CellTest) {
     {
         Bauwelt w;
@@ -193,11 +203,7 @@ TEST(Baustelle, SiteCreationEntersOneOrderPerMaterial) {
     Bauwelt w;
     SBU_Objekte[0].Baukosten[3] = {3, -2};
     SBU_Objekte[0].Baukosten[1] = {1, 0};  // nothing to fetch: no order that could never be used up
-    ASSERT_TRUE(BPU_Baustelle_setzen(A, 0, 1));
-    JU_Befehlsliste.clear();
-    ASSERT_TRUE(BPU_Bauplatz_belegen_pruefen(A, 0));
-    BPU_Baustelle_anlegen(A, 0, 1);
-    const int o = Bauwelt::feld(A).Objekt();
+    const int o = angelegte_baustelle(0, 1);
     ASSERT_TRUE(OM_Objekt_gueltig(o));
     const auto a = Bauwelt::auftraege(1);
     ASSERT_EQ(a.size(), 3u);
@@ -230,11 +236,7 @@ TEST(Baustelle, SiteCreationEntersOneOrderPerMaterial) {
 TEST(Baustelle, MaterialThatNobodyBringsAnyMoreIsOrderedAgain) {
     Bauwelt w;
     // Type 0 needs 4 of ware 1 and 2 of ware 2.
-    ASSERT_TRUE(BPU_Baustelle_setzen(A, 0, 1));
-    JU_Befehlsliste.clear();
-    ASSERT_TRUE(BPU_Bauplatz_belegen_pruefen(A, 0));
-    BPU_Baustelle_anlegen(A, 0, 1);
-    const int o = Bauwelt::feld(A).Objekt();
+    const int o = angelegte_baustelle(0, 1);
     ASSERT_TRUE(OM_Objekt_gueltig(o));
     ASSERT_EQ(Bauwelt::auftraege(1).size(), 2u);
     // Three units of ware 1 were taken: one carrier is on his way, two are gone with
@@ -278,10 +280,7 @@ TEST(Baustelle, ProgressOfTenUnits) {
 
 TEST(Baustelle, SiteWithoutMaterialIsFinishedAtOnce) {
     Bauwelt w;
-    ASSERT_TRUE(BPU_Baustelle_setzen(A, 4, 0));
-    JU_Befehlsliste.clear();
-    ASSERT_TRUE(BPU_Bauplatz_belegen_pruefen(A, 4));
-    BPU_Baustelle_anlegen(A, 4, 0);
+    angelegte_baustelle(4, 0);
     EXPECT_TRUE(Bauwelt::auftraege(0).empty());
     EXPECT_EQ(Spieler[0].Baustellen(), 0);
     EXPECT_EQ(BMU_Zaehler[0][4], (BMU_Eintrag{1, 1}));
