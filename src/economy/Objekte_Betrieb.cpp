@@ -169,7 +169,7 @@ bool OM_Person_in_Naehe_aufnehmen(int o, int mann) {
             if (frau.AuftragID() != 0) continue;
             heiraten(d, c, mann, w, o);
             frau.AuftragID() = 3;
-            frau.Zielfeld() = ob->Feld();
+            PM_Ziel_setzen(w, ob->Feld());
             frau.Bewegungscounter() = 9;
             GU_Arbeitslos_plus(w);
             return true;
