@@ -9,7 +9,7 @@
 #include "foundation/Fehler.h"
 #include "foundation/Info.h"
 #include "foundation/Namen.h"
-#include "foundation/Personenindex.h"
+#include "population/Personenindex.h"
 #include "foundation/Schablonen.h"
 #include "population/Personen_Geburt.h"
 #include "population/Personen_Leben.h"
