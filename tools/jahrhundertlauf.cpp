@@ -5,8 +5,9 @@
 // bad arguments or no world).
 //
 //     jahrhundertlauf [--seed N] [--seite 256..832] [--kartentyp 0..7] [--jahre N]
-//                     [--alle N] [--mensch] [--streng]
+//                     [--alle N] [--mensch] [--streng] [--personen CLAN]
 //
+// --personen CLAN lists every person of the clan at each report.
 // --streng also fails the run (exit code 1) on any error report and when the world
 // has no more persons at the end than at the start.
 //
@@ -28,6 +29,7 @@
 #include "common/Spielordner.h"
 #include "economy/Arbeiterslots.h"
 #include "economy/Baustelle.h"
+#include "economy/KI.h"
 #include "economy/Logik.h"
 #include "economy/Objekte.h"
 #include "economy/Sieg.h"
@@ -59,6 +61,7 @@ struct Optionen {
     int alle = 5;
     bool mensch = false;
     bool streng = false;
+    int personen_von = -1;  // clan whose persons are listed at each report
 };
 
 // Age bands of the member counts.
@@ -310,7 +313,23 @@ void Zeile(const char* name, const Stand& s, const Clanzahlen& z, bool arten) {
     std::printf("\n");
 }
 
-void Bericht(int jahr, Laufzahlen& l) {
+void Personen_zeigen(int clan) {
+    for (std::size_t i = 0; i < Personen.size(); ++i) {
+        const Personenzeile& p = Personen[i];
+        if (p.Hunger() <= 0 || p.Spieler() != clan) continue;
+        const int w = p.ArbeitsplatzID(), h = p.HeimID();
+        std::printf(
+            "    Person %zu: %s %d J, Vitalitaet %d, Glueck %d, Gold %d, Auftrag %d, Arbeit %s, Heim %s, "
+            "Partner %d\n",
+            i, p.Geschlecht() == 2 ? "Frau" : "Mann", p.Alter(), p.Hunger(), p.Glueck(), p.Gold(),
+            p.AuftragID(),
+            OM_Objekt_gueltig(w) ? kurz(Objekte[static_cast<std::size_t>(w)].Typ()).c_str() : "-",
+            OM_Objekt_gueltig(h) ? kurz(Objekte[static_cast<std::size_t>(h)].Typ()).c_str() : "-",
+            p.PartnerID());
+    }
+}
+
+void Bericht(int jahr, Laufzahlen& l, int personen_von) {
     const std::vector<Stand> st = Staende(l);
     double median, p99, max;
     perzentile(l.schrittzeiten, median, p99, max);
@@ -331,9 +350,12 @@ void Bericht(int jahr, Laufzahlen& l) {
         char name[32];
         std::snprintf(name, sizeof name, "Clan%zu", c);
         Zeile(name, st[c], l.clan[c], true);
+        if (c < KI_Status.size() && !KI_Status[c].empty() && Spieler[c].Mitglieder() > 0)
+            std::printf("          KI: %s\n", utf8(KI_Status[c]).c_str());
     }
     Zeile("Summe", summe, gesamt, true);
     for (const auto& [text, n] : l.meldungen) std::printf("  Meldung %dx: %s\n", n, utf8(text).c_str());
+    if (personen_von >= 0) Personen_zeigen(personen_von);
     std::fflush(stdout);
     for (Clanzahlen& z : l.clan) z = {};
     l.geschaffen = l.verfallen = 0;
@@ -366,6 +388,8 @@ bool Optionen_lesen(int argc, char** argv, Optionen& o) {
             o.mensch = true;
         else if (a == "--streng")
             o.streng = true;
+        else if (a == "--personen")
+            gut = zahl(0, 10000, o.personen_von);
         else
             gut = false;
         if (!gut) {
@@ -383,7 +407,7 @@ int main(int argc, char** argv) {
     if (!Optionen_lesen(argc, argv, opt)) {
         std::fprintf(stderr,
                      "Aufruf: jahrhundertlauf [--seed N] [--seite 256..832] [--kartentyp 0..7] [--jahre N] "
-                     "[--alle N] [--mensch] [--streng]\n");
+                     "[--alle N] [--mensch] [--streng] [--personen CLAN]\n");
         return 2;
     }
     std::error_code ec;
@@ -505,7 +529,7 @@ int main(int argc, char** argv) {
                 }
             }
         }
-        if (jahr % opt.alle == 0 || jahr == opt.jahre) Bericht(jahr, l);
+        if (jahr % opt.alle == 0 || jahr == opt.jahre) Bericht(jahr, l, opt.personen_von);
     }
     double median, p99, max;
     perzentile(l.alle_zeiten, median, p99, max);
