@@ -9,7 +9,8 @@
 //
 // --personen CLAN lists every person of the clan at each report.
 // --streng also fails the run (exit code 1) on any error report and when the world
-// has no more persons at the end than at the start.
+// has no more persons at the end than at the start; with --mensch also when the
+// human clan had no child or has no more members than its founders.
 //
 // --mensch also starts the human clan the way a player does: the start building
 // placed by the same routines as the placement click, then the first buildings the
@@ -110,7 +111,8 @@ struct Laufzahlen {
     std::map<std::string, int> meldungen;
     long long geldfehler = 0, zaehlerfehler = 0;
     std::vector<int> hoechste_stufe;
-    std::vector<int> baustelle_seit;  // per object: step since which it is a site, -1 none
+    std::vector<long long> geburten_gesamt;  // per clan over the whole run
+    std::vector<int> baustelle_seit;         // per object: step since which it is a site, -1 none
 };
 
 long long Schritt_nr = 0;
@@ -464,6 +466,7 @@ int main(int argc, char** argv) {
     const int personen_am_anfang = lebende_personen();
     l.clan.assign(Spieler.size(), {});
     l.hoechste_stufe.assign(Spieler.size(), 0);
+    l.geburten_gesamt.assign(Spieler.size(), 0);
     std::vector<Zeilenbild> bild;
     long long gesamt_vorher = GU + Gespeichert();
     int geldfehler_gezeigt = 0, zaehlerfehler_gezeigt = 0;
@@ -506,8 +509,10 @@ int main(int argc, char** argv) {
                     ++z.tode;
                     z.tode_jung += b.alter < 50;
                 }
-                if (lebt && !dieselbe && p.MutterID() >= 0 && GU_Clan_gueltig(p.Spieler()))
+                if (lebt && !dieselbe && p.MutterID() >= 0 && GU_Clan_gueltig(p.Spieler())) {
                     ++l.clan[static_cast<std::size_t>(p.Spieler())].geburten;
+                    ++l.geburten_gesamt[static_cast<std::size_t>(p.Spieler())];
+                }
                 b = {lebt, p.Spieler(), p.Alter(), p.Geburtstag(), p.Vorname(), p.MutterID()};
             }
             // Construction sites and their age.
@@ -541,6 +546,13 @@ int main(int argc, char** argv) {
         std::printf("Personen am Anfang %d, am Ende %d; Fehlermeldungen: %zu verschiedene\n",
                     personen_am_anfang, personen_am_ende, l.meldungen.size());
         gut = gut && l.meldungen.empty() && personen_am_ende > personen_am_anfang;
+        if (mensch.aktiv) {
+            // The human clan lived through the years (so it ate), had children and grew.
+            const int mitglieder = Spieler[static_cast<std::size_t>(SpielerID)].Mitglieder();
+            const long long geburten = l.geburten_gesamt[static_cast<std::size_t>(SpielerID)];
+            std::printf("Menschenclan: %d Mitglieder am Ende, %lld Geburten\n", mitglieder, geburten);
+            gut = gut && geburten > 0 && mitglieder > Startpersonen_Anzahl;
+        }
     }
     return gut ? 0 : 1;
 }
