@@ -219,9 +219,10 @@ WAREN = [
 #
 # Changes to the goods above, with their reasons:
 WAREN_WIRTSCHAFT = {
-    # The mint's ore: two lumps per dig, so a hill lasts twice as long, and no
-    # dig is lost; the mint needs one lump per ten gold.
-    "Golderz": dict(make=2, chance=100),
+    # The mint's ore: no dig is lost (was 70 in 100), and the mint needs one lump
+    # per ten gold (was two). (A gathered good keeps Make 1: a gathering order
+    # books one unit.)
+    "Golderz": dict(chance=100),
     "Gold": dict(need=[("Golderz", 1)]),
 }
 for _w in WAREN:
@@ -431,9 +432,10 @@ OBJEKTE_WIRTSCHAFT = {
     "Luftschiffwerft": dict(platz=2),
     "Großschmiede": dict(platz=2),
     # Gold from the first level (was level 5, which few clans reach): the mine
-    # and the mint cost wood, boards and stone only (were tools and iron).
-    "Goldmine": dict(platz=2, ki=1, kosten=[("Bretter", 4), ("Holz", 4), ("Stein", 4)]),
-    "Münzpräge": dict(ki=1, kosten=[("Stein", 6), ("Bretter", 4), ("Holz", 4)]),
+    # and the mint cost wood and stone only (were boards, tools and iron), so a
+    # young clan can build them before its first sawmill.
+    "Goldmine": dict(platz=2, ki=1, kosten=[("Holz", 5), ("Stein", 4)]),
+    "Münzpräge": dict(ki=1, kosten=[("Holz", 5), ("Stein", 6)]),
     # Charcoal, sand and the rubble collector feed only later levels (were level
     # 2): iron and glass need them from level 3 and 4 on.
     "Köhlerei": dict(platz=1, ki=3),
