@@ -152,7 +152,6 @@ void PM_Hoechsten_Index_bestimmen() {
 
 void PM_Personen_leeren() {
     Personen.clear();
-    Geschlecht_Zaehler = 1;
     Personen_Suchstart = 0;
     Personen_hoechster_Index = -1;
     WV = WAlt = 0;
