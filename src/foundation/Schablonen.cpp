@@ -1,5 +1,9 @@
 #include "foundation/Schablonen.h"
 
+#include <algorithm>
+
+#include "foundation/Fehler.h"
+
 std::vector<Skill_Item> SBU_Skills;
 std::vector<Waren_Item> SBU_Waren;
 std::vector<Objekt_Item> SBU_Objekte;
@@ -71,3 +75,16 @@ void SBU_Alles_zuruecksetzen() {
         *id = 0;
     SBU_Food_Zeiger = SBU_Luxury_Zeiger = 0;
 }
+
+bool SBU_Modus_ist(int typ, std::initializer_list<std::string_view> arten, const char* routine) {
+    if (typ < 0 || static_cast<std::size_t>(typ) >= SBU_Objekte.size()) {
+        Fehler_melden(std::string(routine) + " > Gebaeudetyp unbekannt: " + std::to_string(typ));
+        return false;
+    }
+    const std::string& m = SBU_Objekte[static_cast<std::size_t>(typ)].Modus;
+    return std::find(arten.begin(), arten.end(), m) != arten.end();
+}
+
+bool OM_ist_Hafen(int typ) { return SBU_Modus_ist(typ, {"Hafen", "Hafen2"}, "OM_ist_Hafen"); }
+bool OM_ist_Hafen2(int typ) { return SBU_Modus_ist(typ, {"Hafen2"}, "OM_ist_Hafen2"); }
+bool OM_ist_Home(int typ) { return SBU_Modus_ist(typ, {"Home"}, "OM_ist_Home"); }

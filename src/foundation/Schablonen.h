@@ -8,7 +8,9 @@
 // loader (and the template save files) write these tables; everybody reads.
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct Skill_Item {
@@ -191,3 +193,10 @@ int SBU_Naechste_Transportware(int n);
 void SBU_Schablonen_leeren();
 // Everything back to the start of a run, keyword types and cursors included.
 void SBU_Alles_zuruecksetzen();
+
+// Kind of a building template (its Modus is one of arten); an unknown type is
+// reported under the routine's name and false.
+bool SBU_Modus_ist(int typ, std::initializer_list<std::string_view> arten, const char* routine);
+bool OM_ist_Hafen(int typ);  // "Hafen" or "Hafen2"
+bool OM_ist_Hafen2(int typ);
+bool OM_ist_Home(int typ);

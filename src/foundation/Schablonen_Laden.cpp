@@ -13,7 +13,6 @@
 #include "foundation/Schablonen.h"
 #include "foundation/Schablonen_Parser.h"
 #include "foundation/Seams.h"
-#include "foundation/Warenindex.h"
 #include "platform/base/Datei.h"
 #include "platform/base/Text1252.h"
 

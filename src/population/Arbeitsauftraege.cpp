@@ -8,7 +8,7 @@
 #include "foundation/Geometrie.h"
 #include "foundation/Info.h"
 #include "foundation/Schablonen.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "population/Auftragshilfe.h"
 #include "population/Jobarchiv.h"
 #include "population/Personen_Leben.h"

@@ -7,7 +7,7 @@
 #include "economy/Geldkreis.h"
 #include "foundation/Geometrie.h"
 #include "foundation/Schablonen.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "population/Auftragshilfe.h"
 #include "economy/Baustelle.h"
 #include "economy/Bauvorschau.h"

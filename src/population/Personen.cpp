@@ -9,7 +9,7 @@
 #include "foundation/Fehler.h"
 #include "foundation/Info.h"
 #include "foundation/Namen.h"
-#include "foundation/Personenindex.h"
+#include "population/Personenindex.h"
 #include "foundation/Schablonen.h"
 #include "population/Personen_Geburt.h"
 #include "population/Personen_Leben.h"
@@ -152,8 +152,10 @@ void PM_Hoechsten_Index_bestimmen() {
 
 void PM_Personen_leeren() {
     Personen.clear();
-    Geschlecht_Zaehler = 1;
     Personen_Suchstart = 0;
     Personen_hoechster_Index = -1;
     WV = WAlt = 0;
+    // The first person of a new world is a man whatever the last game left, so the
+    // same seed and set-up give the same world (a loaded game reads its own value).
+    Geschlecht_Zaehler = 1;
 }

@@ -13,7 +13,7 @@
 #include "foundation/Ganzzahl.h"
 #include "foundation/Info.h"
 #include "foundation/Namen.h"
-#include "foundation/Personenindex.h"
+#include "population/Personenindex.h"
 #include "foundation/Seams.h"
 #include "platform/base/Zufall.h"
 #include "population/Briefe.h"

@@ -24,7 +24,7 @@
 #include "foundation/Seams.h"
 #include "foundation/Sound.h"
 #include "foundation/Spielstatus.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "persistence/Spielstaende.h"
 #include "persistence/Update.h"
 #include "platform/Fenster.h"

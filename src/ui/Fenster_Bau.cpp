@@ -15,7 +15,7 @@
 #include "foundation/Ganzzahl.h"
 #include "foundation/Hilfen.h"
 #include "foundation/Schablonen.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "foundation/Spielstatus.h"
 #include "platform/base/Text1252.h"
 #include "population/Personen.h"

@@ -13,7 +13,7 @@
 #include "foundation/Hilfen.h"
 #include "foundation/Schablonen.h"
 #include "foundation/Spielstatus.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "foundation/Zeichenbreiten.h"
 #include "platform/base/Text1252.h"
 #include "ui/Textdaten.h"

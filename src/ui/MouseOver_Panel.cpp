@@ -14,7 +14,7 @@
 #include "foundation/Namen.h"
 #include "foundation/Seams.h"
 #include "foundation/Spielstatus.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "population/Personen_Geburt.h"
 #include "ui/InterfacePanel.h"
 #include "ui/MouseOver.h"

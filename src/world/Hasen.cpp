@@ -13,7 +13,7 @@
 #include "foundation/Schablonen.h"
 #include "foundation/Seitendatei.h"
 #include "foundation/Textzeilen.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "platform/base/Text1252.h"
 #include "platform/base/Zufall.h"
 #include "population/Jobarchiv.h"

@@ -12,7 +12,7 @@
 #include "economy/Bauwelt.h"
 #include "economy/Objekte.h"
 #include "foundation/Info.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "population/Personen.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "foundation/Gebaeudeatlas.h"
 #include "foundation/Schablonen.h"
 #include "foundation/Seams.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "platform/base/Ini.h"
 #include "world/Hasen.h"
 #include "world/Karte.h"

@@ -308,6 +308,19 @@ TEST_F(Panelmaus, MeldungenGleitenUnterDerMausWeg) {
     EXPECT_FALSE(MO_Info_unter_Maus);
 }
 
+TEST_F(Panelmaus, EineErrungenschaftZeigtIhrenTextBeimDrueberfahren) {
+    flaeche(0, 1, 0, 0, 0, 0, 705, 1);  // the births' explanation is not the one
+    flaeche(0, 1, 0, 0, 0, 0, 718, 2);  // the achievements' explanation
+    Panelanzeigen(60);
+    GUI_Infoliste.assign(1, GUI_Info{GUI_Event_Errungenschaft, 0, -1, "Geschafft"});
+    GUI_Infoanzahl = 1;
+    Oberflaeche_sauber::Maus(1100, 650);
+    MO_Mouseover(false);
+    EXPECT_TRUE(MO_Info_unter_Maus);
+    EXPECT_EQ(Mouseoverfunktion_Nummer, 84);
+    EXPECT_EQ(Mouseoverfunktion_Wert, 2);
+}
+
 TEST_F(Panelmaus, BauplatzZuTeuerZeigtNichts) {
     flaeche(0, 1, 0, 0, 0, 0, 666, 1);
     Panelanzeigen(60);

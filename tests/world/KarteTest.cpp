@@ -78,6 +78,7 @@ TEST(Karte, WorldResetEmptiesTheTablesAndKeepsPacksForARepair) {
     OM_Objekt_anlegen(30, 0, 0);
     Personen.resize(100);
     Personen_hoechster_Index = 3;
+    Geschlecht_Zaehler = 2;
     Spielgeschwindigkeit = 8;
     DiaU_Startpunkt = 7;
     Fil_Gst = true;
@@ -89,6 +90,7 @@ TEST(Karte, WorldResetEmptiesTheTablesAndKeepsPacksForARepair) {
     EXPECT_EQ(BMU_Seitenanfang, 1);
     EXPECT_EQ(Personen_hoechster_Index, -1);
     EXPECT_EQ(Personen_Suchstart, 0);
+    EXPECT_EQ(Geschlecht_Zaehler, 1) << "the next world's persons alternate from the start again";
     EXPECT_EQ(Spielgeschwindigkeit, 0);
     EXPECT_EQ(DiaU_Startpunkt, 1);
     EXPECT_FALSE(Fil_Gst);

@@ -1,4 +1,4 @@
-#include "foundation/Personenindex.h"
+#include "population/Personenindex.h"
 
 #include <gtest/gtest.h>
 
