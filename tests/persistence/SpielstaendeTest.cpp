@@ -27,6 +27,7 @@
 #include "platform/base/Ini.h"
 #include "platform/base/Zufall.h"
 #include "population/Personen.h"
+#include "world/Hasen.h"
 #include "world/Karte.h"
 #include "world/Kartengenerator.h"
 
@@ -295,6 +296,27 @@ TEST_F(Spielstaende, ScriptKeysAreReadWithTheirDefaultsAndPlacementMode) {
     EXPECT_EQ(Personen[1].Hunger(), 40);
     EXPECT_EQ(Karte[5].Person(), 1);
     EXPECT_EQ(Karte[0].Block(), 2);
+}
+
+TEST_F(Spielstaende, RabbitLimitsFromTheScriptAreBroughtIntoRange) {
+    // Beyond 255 a hole could breed a count that its own save line cannot hold again.
+    struct Fall {
+        int max, init;
+        int erwartet_max, erwartet_init;
+    };
+    for (const Fall f : {Fall{300, 400, 255, 255}, Fall{0, 0, 1, 1}, Fall{20, 7, 20, 7}}) {
+        SCOPED_TRACE(std::to_string(f.max) + "/" + std::to_string(f.init));
+        kleines_spiel();
+        ASSERT_TRUE(LSU_Speichern("Hasen"));
+        const std::string skript = (spielstand("Hasen") / "script.ini").string();
+        ASSERT_TRUE(ini::schreiben_zahl(skript, "Main", "Hasen_Max", f.max));
+        ASSERT_TRUE(ini::schreiben_zahl(skript, "Main", "Hasen_Init", f.init));
+        Fehler_zuruecksetzen();
+        ASSERT_TRUE(LSU_Laden("Hasen", "single\\"));
+        EXPECT_EQ(Hasen_Max, f.erwartet_max);
+        EXPECT_EQ(Hasen_Init, f.erwartet_init);
+        fs::remove_all(spielstand("Hasen"));
+    }
 }
 
 TEST_F(Spielstaende, TheListHoldsTheFirstTenFolders) {
