@@ -316,29 +316,15 @@ void rangrahmen(Leinwand& l, int n) {
     }
 }
 
-// The title picture: sky, sea and an island with hills; stretched over the window.
+// The title picture, stretched over the whole window behind the menus: a wooden frame
+// with gold corners round the edge, open in the middle so that the backdrop game shows.
 void titelbild(Leinwand& l) {
     const int b = l.breite(), h = l.hoehe();
-    for (int y = 0; y < h; ++y) {
-        const double t = static_cast<double>(y) / h;
-        const Farbe himmel = mischen(rgb(120, 164, 214), rgb(226, 214, 176), t * 1.6 > 1 ? 1 : t * 1.6);
-        for (int x = 0; x < b; ++x)
-            l.punkt(x, y, y < h * 5 / 8 ? himmel : mischen(pal::wasser, pal::blau, t - 0.5));
-    }
-    for (int y = h * 5 / 8; y < h; y += 3)
-        for (int x = 0; x < b; ++x)
-            if (rauschen(x, y, 91) > 0.9) l.punkt(x, y, pal::wasser_hell);
-    l.ellipse(b / 2, h * 5 / 8 + 2, b / 3, h / 8, pal::sand);
-    l.ellipse(b / 2 - b / 10, h * 5 / 8 - 4, b / 5, h / 6, pal::gras);
-    l.ellipse(b / 2 + b / 8, h * 5 / 8 - 2, b / 6, h / 8, pal::gras_dunkel);
-    for (int i = 0; i < 7; ++i) {
-        const int x = b / 2 - b / 4 + i * b / 14, y = h * 5 / 8 - 6 - (i % 3) * 4;
-        l.rechteck(x, y, 2, 6, pal::rinde);
-        l.kreis(x + 1, y - 3, 4, i % 2 ? pal::nadel : pal::laub);
-    }
-    haus(l, b / 2 + b / 10 - 16, h * 5 / 8 - 28, pal::ziegel);
-    l.ellipse(b / 5, h / 6, 14, 4, pal::weiss);
-    l.ellipse(b * 3 / 4, h / 4, 18, 5, pal::weiss);
+    l.rahmen(0, 0, b, h, kRahmen);
+    l.rahmen(1, 1, b - 2, h - 2, kRahmenHell);
+    l.rahmen(2, 2, b - 4, h - 4, kRahmen);
+    for (auto [x, y] : {std::pair{0, 0}, std::pair{b - 4, 0}, std::pair{0, h - 4}, std::pair{b - 4, h - 4}})
+        l.rechteck(x, y, 4, 4, pal::gold);
 }
 
 // A light bevelled button (black panel text stays readable on it); `an` for the lit state.
