@@ -249,6 +249,9 @@ void LSU_Hintergrund_laden() {
     SSL = KSL = MSL = ISL = false;
     Oberflaeche().Panelanzeigen(0);
     LSU_Laden("KAP0", "Kampagne\\");
+    // The backdrop is only looked at: a clan of it still in its start phase gets no
+    // placement preview over the menu.
+    Platzierungsmodus = false;
     Oberflaeche().Panelanzeigen(1);
 }
 

@@ -194,6 +194,9 @@ void Draw_Panelelemente() {
 }
 
 void Draw_Interface() {
+    // Every element of the interface stands at one depth: a later one must cover an earlier one,
+    // so this pass tests less-or-equal. The world keeps its strictly-less rule.
+    glDepthFunc(GL_LEQUAL);
     const bool atlas = ML_Binden(ITF_Textur.get(), "ITF_Textur");
     Draw_Panelelemente();
     if (atlas) ITF_Textur->UnbindTexture(true);
@@ -221,4 +224,5 @@ void Draw_Interface() {
     if (IFU_Iconleiste_aktiv) IFU_Icon_Leiste_zeichnen();
     if (IFU_Anzeigezaehler > 0) IFU_Anzeigezaehler_runter();
     ML_Loesen();
+    glDepthFunc(GL_LESS);
 }

@@ -377,6 +377,16 @@ TEST_F(Spielstaende, TheBackdropLoadClearsTheGameFlagsAndEndsInTheMainMenu) {
     EXPECT_FALSE(SSL || KSL || MSL || ISL);
     EXPECT_EQ(ui.panels, (std::vector<int>{0, 64, 1}));
     EXPECT_TRUE(welt.gemeldet()) << "no backdrop game in an empty program folder";
+
+    // A backdrop whose human clan is still placing its start building shows no preview.
+    kleines_spiel();
+    Spieler[1].Startphase() = 1;
+    ASSERT_TRUE(LSU_Speichern("KAP0"));
+    fs::create_directories(programm() / "save" / "Kampagne");
+    fs::rename(spielstand("KAP0"), programm() / "save" / "Kampagne" / "KAP0");
+    LSU_Hintergrund_laden();
+    EXPECT_EQ(Spieler_Startphase(SpielerID), 1) << "the backdrop was loaded";
+    EXPECT_FALSE(Platzierungsmodus);
 }
 
 }  // namespace
