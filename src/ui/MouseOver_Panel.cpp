@@ -253,6 +253,11 @@ bool MO_Panel_Mouseover(bool click) {
         }
         return true;
     }
+    // The pile of letters lies over the map: what is under it is not picked; the bar's own
+    // elements still win over it.
+    const int brief =
+        spielleiste() && !Platzierungsmodus ? BrU_Brief_lesen(SpielerID, MoPosEcht_X, MoPosEcht_Y) : -1;
+    if (brief >= 0) MO_Objekt_gueltig = MO_Info_unter_Maus = false;
     bool getroffen = false;
     for (int a = 0; a < feldanzahl(p); ++a) {
         if (MO_Panelelement_pruefen(p, a, click)) getroffen = true;
@@ -292,6 +297,10 @@ bool MO_Panel_Mouseover(bool click) {
                 Mouseoverfunktion_Wert = popup;
             }
         }
+    }
+    if (brief >= 0 && !getroffen && click) {
+        IAU_Aktuelles_Edikt = brief;
+        Panelanzeigen(44);
     }
     return true;
 }
