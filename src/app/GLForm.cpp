@@ -20,6 +20,7 @@
 #include "foundation/Spielstatus.h"
 #include "foundation/Zeichenbreiten.h"
 #include "persistence/Spielstaende.h"
+#include "persistence/Update.h"
 #include "platform/Schrift.h"
 #include "platform/base/System.h"
 #include "platform/base/Zufall.h"
@@ -206,6 +207,7 @@ void TGLForm::eventtimertimer() {
     GUI_Info_Tick();
     AU_Animation_Frame();
     Logik_Autosave();
+    Update_Tick();
     for (int i = Frame_Schrittzahl(); i > 0; --i) {
         Logik_Zeitschritt();
         Logik_Simulationsschritt();

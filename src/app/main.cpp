@@ -15,8 +15,10 @@
 #include "app/GLForm.h"
 #include "foundation/AudioModul.h"
 #include "foundation/Bilddatei.h"
+#include "foundation/Fehler.h"
 #include "foundation/Seams.h"
 #include "persistence/Spielstaende.h"
+#include "persistence/Update.h"
 #include "platform/Audio.h"
 #include "platform/Fenster.h"
 #include "platform/base/System.h"
@@ -107,6 +109,8 @@ int main(int argc, char** argv) {
             if (++frames == frames_bis_ende) plattform::Schliessen_anfordern();
         }
     }
+    Update_abbrechen();
+    Fehler_Protokoll_abschliessen();
     render.Alles_freigeben();
     form.FormDestroy();
     Persistenz_setzen(nullptr);

@@ -159,8 +159,9 @@ bool BPU_Baustelle_setzen(int anker, int typ, int clan) {
     if (s.Gold() <= kosten) return false;
     if (BPU_Bauplatz_pruefen(anker, typ) == -1) {
         GUI_Info_add(280, anker, "");
-        // Only a running placement has a preview to rebuild.
-        if (Platzierungsmodus && Bau_Typ >= 0) BPU_Baumodus_starten(Bau_Typ);
+        // Only the human's own refused click rebuilds the preview of his running placement;
+        // a computer clan's refusal leaves it alone.
+        if (clan == SpielerID && Platzierungsmodus && Bau_Typ >= 0) BPU_Baumodus_starten(Bau_Typ);
         return false;
     }
     if (clan == SpielerID) {

@@ -259,7 +259,7 @@ void Schiff_Passagier_absetzen(int i) {
     }
     Personenzeile& p = Personen[static_cast<std::size_t>(s.Ladung)];
     p.AuftragID() = Auftrag_gelandet;
-    p.Zielfeld() = s.Feld;
+    PM_Ziel_setzen(s.Ladung, s.Feld);
     p.Feld() = s.Feld;
     p.Hunger() = Hunger_nach_Reise;
 }

@@ -1,7 +1,6 @@
 #include "foundation/Hilfen.h"
 
 #include <charconv>
-#include <fstream>
 #include <limits>
 
 #include "economy/Spieler.h"
@@ -109,26 +108,23 @@ bool FFU_Datei_kopieren(const std::string& quelle, const std::string& ziel) {
 
 std::int64_t FFU_Dateigroesse(const std::string& datei) { return Datei_groesse(datei); }
 
-std::optional<int> Hashwert_Datei(const std::string& datei) {
+int Hashwert_Daten(std::string_view daten) {
     constexpr int kGrenze = 2147418100;
-    constexpr std::size_t kBlock = 100000;
-    std::ifstream in(Pfad_aufloesen(datei), std::ios::binary);
-    if (!in) return std::nullopt;
-    std::vector<char> block(kBlock);
     int h = -1;
     int gewicht = 0;
-    while (in) {
-        in.read(block.data(), static_cast<std::streamsize>(kBlock));
-        const std::streamsize n = in.gcount();
-        for (std::streamsize i = 0; i < n; ++i) {
-            if (++gewicht > 256) gewicht = 1;
-            // At most 2147418100 + 255 * 256: no overflow.
-            h += static_cast<unsigned char>(block[static_cast<std::size_t>(i)]) * gewicht;
-            if (h > kGrenze) h -= kGrenze;
-        }
+    for (const char c : daten) {
+        if (++gewicht > 256) gewicht = 1;
+        // At most 2147418100 + 255 * 256: no overflow.
+        h += static_cast<unsigned char>(c) * gewicht;
+        if (h > kGrenze) h -= kGrenze;
     }
-    if (in.bad()) return std::nullopt;
     return h;
+}
+
+std::optional<int> Hashwert_Datei(const std::string& datei) {
+    const auto daten = Datei_lesen(datei);
+    if (!daten) return std::nullopt;
+    return Hashwert_Daten(*daten);
 }
 
 // --- Camera, objects, goods grid ---------------------------------------------------

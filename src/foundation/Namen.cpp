@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <optional>
+#include <set>
+#include <utility>
 
 #include "foundation/Config.h"
 #include "foundation/Fehler.h"
@@ -78,9 +80,17 @@ void NGU_Listen_freigeben() {
 
 void NGU_Namenlisten_laden() {
     const std::string ordner = Programmpfad + "Text\\";
-    liste_laden(ordner + "DENamenClan.txt", NGU_Clanliste);
-    liste_laden(ordner + "DENamenFrau.txt", NGU_Frauenliste);
-    liste_laden(ordner + "DENamenMann.txt", NGU_Maennerliste);
+    // A list left without names is told once a run (every new world loads the lists again).
+    static std::set<std::string> gemeldet;
+    for (auto [datei, liste] :
+         {std::pair{"DENamenClan.txt", &NGU_Clanliste}, std::pair{"DENamenFrau.txt", &NGU_Frauenliste},
+          std::pair{"DENamenMann.txt", &NGU_Maennerliste}}) {
+        const std::string pfad = ordner + datei;
+        liste_laden(pfad, *liste);
+        if (liste->empty() && gemeldet.insert(pfad).second)
+            Fehler_melden("NGU_Namenlisten_laden > keine Namen in " + pfad +
+                          " (fehlt oder ist leer); es gelten Ersatznamen");
+    }
 }
 
 void NGU_Zuruecksetzen() {

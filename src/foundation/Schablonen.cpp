@@ -23,6 +23,7 @@ std::vector<std::vector<Markerpunkt>> SBU_Markerpunkte;
 std::vector<Slot_Ware_vor_objekt> SBU_Warenanzeige;
 std::vector<Prozess_Ani_vor_Objekt> SBU_Prozessanzeige;
 std::vector<int> SBU_Fehlwaren;
+std::vector<SBU_Fehlrohstoff> SBU_Fehlrohstoffe;
 std::vector<std::vector<Bauplatzfeld>> SBU_Bauplaetze;
 std::vector<Atlaseintrag> SBA_Atlastabelle;
 
@@ -60,6 +61,7 @@ void SBU_Alles_zuruecksetzen() {
     SBU_Schablonen_leeren();
     SBU_Way_IDs.clear();
     SBU_Fehlwaren.clear();
+    SBU_Fehlrohstoffe.clear();
     for (int* id :
          {&SBU_ID_hole,      &SBU_ID_mark,      &SBU_ID_place,     &SBU_ID_rabitcatch, &SBU_ID_cage,
           &SBU_ID_dead,      &SBU_ID_lackof,    &SBU_ID_prostop,   &SBU_ID_flag,       &SBU_ID_flagsmall,

@@ -170,6 +170,12 @@ extern std::vector<Slot_Ware_vor_objekt> SBU_Warenanzeige;
 extern std::vector<Prozess_Ani_vor_Objekt> SBU_Prozessanzeige;
 // Goods whose Need names a good that is not found; stops the load after the goods.
 extern std::vector<int> SBU_Fehlwaren;
+// Each good of SBU_Fehlwaren with the material name it did not find, in the order found.
+struct SBU_Fehlrohstoff {
+    int WarenID;
+    std::string Name;
+};
+extern std::vector<SBU_Fehlrohstoff> SBU_Fehlrohstoffe;
 // Per ObjektID the footprint cells in reading order.
 extern std::vector<std::vector<Bauplatzfeld>> SBU_Bauplaetze;
 // Atlas entries in placement order: entry k is the picture of map object type k.

@@ -281,6 +281,7 @@ void SBU_Schablonen_laden(const std::string& basis) {
 
     status("...lade Waren...");
     SBU_Fehlwaren.clear();
+    SBU_Fehlrohstoffe.clear();
     n = art_laden(basis, "Waren", "Waren_Log.Txt",
                   W("Der letzte erstellte Spielstand besaß folgende Waren kombination."), SBU_Ware_laden);
     status(std::to_string(n - 1) + " Waren geladen.");

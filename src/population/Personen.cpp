@@ -133,6 +133,13 @@ void PM_Person_loeschen(int person) {
     if (person == Personen_hoechster_Index) PM_Hoechsten_Index_bestimmen();
 }
 
+void PM_Ziel_setzen(int person, int feld) {
+    Personenzeile* p = PM_Zeile(person, "PM_Ziel_setzen");
+    if (!p) return;
+    if (p->PfadID() >= 0 && p->Zielfeld() != feld) PFU_Path_loeschen(person);
+    p->Zielfeld() = feld;
+}
+
 void PM_Hoechsten_Index_bestimmen() {
     int i = std::min(Personen_hoechster_Index, static_cast<int>(Personen.size()) - 1);
     for (; i >= 0; --i) {
@@ -145,6 +152,7 @@ void PM_Hoechsten_Index_bestimmen() {
 
 void PM_Personen_leeren() {
     Personen.clear();
+    Geschlecht_Zaehler = 1;
     Personen_Suchstart = 0;
     Personen_hoechster_Index = -1;
     WV = WAlt = 0;

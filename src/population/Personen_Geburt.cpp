@@ -247,7 +247,7 @@ void PM_Person_initialisieren(int feld, int person, int mutter, int clan, bool k
     s.Alter_Summe() += p.Alter();
     s.Mitglieder() += 1;
     s.Ohne_Arbeit() += 1;
-    ESU_Mitglieder_pruefen(clan);
+    ESU_Mitglieder_pruefen(clan, !kind);
     BMU_Stufe_aktualisieren(clan);
     WV += 1;
     WAlt += p.Alter();

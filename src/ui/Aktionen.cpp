@@ -231,6 +231,7 @@ void spielstand_loeschen(int k) {
 void kampagne_starten() { laden("IRONMODUS", "Kampagne\\", false); }
 
 void update_pruefen() {
+    if (Update_laeuft()) return;  // the running check shows its own lines
     if (!InternetGetConnectedState()) {
         Fehler_melden("Es wurde keine Internetverbindung erkannt.");
         Panelanzeigen(45);

@@ -216,6 +216,7 @@ const std::vector<std::pair<std::string, int>>& knopfnamen() {
             {"$ERRORInfoSteam", 715},
             {"$KaninchenseucheInfoSteam", 716},
             {"$ClanNeuInfoSteam", 717},
+            {"$ErrungenschaftInfoSteam", 718},
         };
         for (int k = 0; k <= 11; ++k) t.emplace_back("$ObjektSlot" + std::to_string(k), 262 + k);
         for (int k = 0; k <= 9; ++k) {

@@ -107,6 +107,8 @@ int meldungsereignis(int aktion) {
             return 281;
         case 717:
             return 2;
+        case 718:
+            return GUI_Event_Errungenschaft;
         default:
             return -1000;
     }

@@ -44,7 +44,7 @@ void einzelspiel_vorgaben() {
     SBMAb = false;
     SBMAi = 100;
     SBGOb = false;
-    SBGOi = 8000;
+    SBGOi = SBGOi_Vorgabe;
     SBLUb = false;
     SBLUi = 100;
     SBLCb = false;

@@ -141,6 +141,23 @@ TEST(Baustelle, ComputerPlacementAndShipSites) {
     EXPECT_EQ(BMU_Zaehler[1][4], (BMU_Eintrag{0, 1})) << "counted under the harbour template";
 }
 
+TEST(Baustelle, OnlyTheHumansRefusedClickRebuildsHisPreview) {
+    for (int clan : {1, 0}) {
+        Bauwelt w;
+        Bauwelt::feld(A + 2).LandType() = 2;  // the footprint of type 0 does not fit at A
+        Platzierungsmodus = true;
+        Bau_Typ = 2;
+        const BPU_Eintrag merker{-7, -7, -7, -7};
+        BPU_Sichtliste = {merker};
+        BPU_Sichtliste_Ende = 0;
+        EXPECT_FALSE(BPU_Baustelle_setzen(A, 0, clan));
+        EXPECT_TRUE(Platzierungsmodus);
+        EXPECT_EQ(Bau_Typ, 2);
+        const bool unberuehrt = BPU_Sichtliste_Ende == 0 && BPU_Sichtliste[0].x == -7;
+        EXPECT_EQ(unberuehrt, clan != SpielerID) << "clan " << clan;
+    }
+}
+
 TEST(Baustelle, OccupyingTheFootprint) {
     Bauwelt w;
     ASSERT_TRUE(BPU_Baustelle_setzen(A, 0, 0));

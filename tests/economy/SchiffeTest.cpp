@@ -84,6 +84,8 @@ TEST(Haefen, NearestHarbourOnlyOnTheSameIsland) {
     EXPECT_EQ(Hafen_naechster_auf_Insel(zelle(17, 3)), zelle(10, 3));
     EXPECT_EQ(Hafen_naechster_auf_Insel(zelle(7, 3)), zelle(10, 3)) << "a tie goes to the lower index";
     EXPECT_EQ(Hafen_naechster_auf_Insel(zelle(25, 3)), zelle(20, 3)) << "whatever its owner";
+    EXPECT_EQ(Hafen_naechster_auf_Insel(zelle(25, 3), 0), zelle(20, 3));
+    EXPECT_EQ(Hafen_naechster_auf_Insel(zelle(5, 3), 0), -1) << "the clan has no harbour on this island";
     Karte[zelle(25, 30)].Insel() = 7;
     EXPECT_EQ(Hafen_naechster_auf_Insel(zelle(25, 30)), -1);
     EXPECT_EQ(Hafen_naechster_auf_Insel(-3), -1);

@@ -6,7 +6,9 @@
 
 #include "Attrappen.h"
 #include "common/TempDir.h"
+#include "foundation/Config.h"
 #include "platform/base/Datei.h"
+#include "platform/base/Ini.h"
 #include "platform/base/Text1252.h"
 #include "platform/base/Zufall.h"
 
@@ -190,6 +192,32 @@ TEST_F(Namen, NamenlistenAusDemProgrammordner) {
     EXPECT_EQ(NGU_Clanliste, (std::vector<std::string>{"Eichenhof", "Moorbach"}));
     EXPECT_EQ(NGU_Maennerliste, (std::vector<std::string>{"Albrecht", "Bodo"}));
     EXPECT_EQ(NGU_Frauenliste, std::vector<std::string>{"bleibt"});
+}
+
+// A list left without names (file missing, or only empty lines) is told once, however often
+// new worlds load the lists again; the names then fall back to a stand-in.
+TEST_F(Namen, NamenlistenOhneNamenWerdenEinmalGemeldet) {
+    bhmtest::TempDir dir;
+    const std::string gemerkt = Programmpfad;
+    Programmpfad = dir.folder();
+    dir.write("Text/DENamenClan.txt", "\r\n\r\n");
+    dir.write("Text/DENamenMann.txt", "Albrecht\r\n");
+    Errorloger = true;
+    NGU_Zuruecksetzen();
+    NGU_Namenlisten_laden();
+    EXPECT_NE(fang.nehmen().find("DENamenFrau.txt"), std::string::npos);
+    NGU_Zuruecksetzen();
+    NGU_Namenlisten_laden();
+    EXPECT_EQ(fang.nehmen(), "") << "told once a run";
+    std::vector<std::string> log;
+    for (int i = 0; i < 3; ++i)
+        log.push_back(ini::lesen_text(Programmpfad + Configdatei, "Errorlog", std::to_string(i), ""));
+    Programmpfad = gemerkt;
+    EXPECT_NE(log[0].find("DENamenClan.txt"), std::string::npos) << log[0];
+    EXPECT_NE(log[1].find("DENamenFrau.txt"), std::string::npos) << log[1];
+    EXPECT_EQ(log[2], "");
+    EXPECT_EQ(NGU_Maennerliste, std::vector<std::string>{"Albrecht"});
+    EXPECT_EQ(NGU_Clanname(0), "Unbekannt");
 }
 
 // The lists the game ships: enough names, no name twice, Windows-1252 letters only.

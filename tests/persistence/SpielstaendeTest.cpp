@@ -271,7 +271,7 @@ TEST_F(Spielstaende, ScriptKeysAreReadWithTheirDefaultsAndPlacementMode) {
     ASSERT_TRUE(LSU_Speichern("Keys"));
     const std::string skript = (spielstand("Keys") / "script.ini").string();
     EXPECT_EQ(ini::lesen_text(skript, "Main", "GUI_Kt", "?"), "0");
-    for (const char* k : {"SBMAi", "SGT", "SGKL", "Hasen_WarenID", "ELE", "WV"})
+    for (const char* k : {"SBMAi", "SBGOi", "SGT", "SGKL", "Hasen_WarenID", "ELE", "WV"})
         ASSERT_TRUE(ini::schreiben_text(skript, "Main", k, "kein Wert")) << k;
     ASSERT_TRUE(ini::schreiben_zahl(skript, "Main", "DiaU_Startpunkt", 65));
     SBU_Start_ID = 0;
@@ -282,7 +282,8 @@ TEST_F(Spielstaende, ScriptKeysAreReadWithTheirDefaultsAndPlacementMode) {
     EXPECT_TRUE(Neuzeichnen);
     EXPECT_EQ(SBMAi, 100);
     EXPECT_EQ(SingelGameTYPWahl, 2);
-    EXPECT_EQ(SingelGameKILevel, 0);
+    EXPECT_EQ(SBGOi, 8000) << "the same goal as a new set-up";
+    EXPECT_EQ(SingelGameKILevel, 1) << "computer clans of an older save still build";
     EXPECT_EQ(WV, 0);
     EXPECT_FALSE(GUI_KT);
     EXPECT_TRUE(Platzierungsmodus);
