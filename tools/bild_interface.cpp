@@ -595,5 +595,13 @@ std::vector<Interfacebild> interfacebilder() {
              std::tuple{"Meldung Wanderung", "wanderung", pal::feuer},
          })
         li.neu(titel, 64, 64, [art = std::string(art), rand = rand](Leinwand& l) { meldung(l, art, rand); });
+    // One letter of the pile at the upper right: a sealed envelope.
+    li.neu("Brief", 64, 48, [](Leinwand& l) {
+        l.rechteck(2, 4, 60, 40, pal::leinen);
+        l.rahmen(2, 4, 60, 40, kDunkel);
+        l.linie(2, 4, 32, 26, kDunkel);
+        l.linie(61, 4, 32, 26, kDunkel);
+        l.kreis(32, 27, 5, pal::rot);
+    });
     return std::move(li.bilder);
 }

@@ -233,12 +233,14 @@ WAREN_NR = {w["t"]: i for i, w in enumerate(WAREN)}
 # --------------------------------------------------------------------------
 # Building footprints (rows of the Bauplatz.Obj grid, drawn with map row y
 # growing upwards: a row further down lies nearer the viewer). The anchor "4"
-# always has walkable neighbours so that carriers can reach it.
+# always has walkable neighbours so that carriers can reach it. The map only
+# picks a building up by its non-solid cells ("2"), so every footprint has some
+# in its back row, where the building's body stands.
 # --------------------------------------------------------------------------
 FUSS = {
-    "S1": ["4"],
-    "S4": ["11", "41"],
-    "S7": ["110", "141", "011"],
+    "S1": ["2", "4"],
+    "S4": ["22", "41"],
+    "S7": ["220", "141", "011"],
     "S10": ["2112", "1111", "0141"],
 }
 

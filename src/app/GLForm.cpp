@@ -436,6 +436,10 @@ void TGLForm::FormKeyPress(unsigned char c) {
             case 'N':
                 ui.Panelanzeigen(36);
                 break;
+            case 'E':
+                // The standing edicts: opens the first window of switches, or closes it.
+                ui.MOAktion(195, -1, -1);
+                break;
             case 'A':
                 Tastenscroll(30, 0);
                 plattform::Cursor_standard();

@@ -137,6 +137,12 @@ void Fenster_platzieren(int links, int oben) {
     if (fenster) SDL_SetWindowPosition(fenster, links, oben);
 }
 
+bool Fensterposition(int& links, int& oben) {
+    if (!fenster) return false;
+    SDL_GetWindowPosition(fenster, &links, &oben);
+    return true;
+}
+
 void Fenster_auf_Bildschirm_halten() {
     if (!fenster) return;
     SDL_Rect r;

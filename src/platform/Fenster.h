@@ -60,6 +60,8 @@ void Bildschirmgroesse(int& breite, int& hoehe);
 void Clientgroesse(int& breite, int& hoehe);
 void Clientgroesse_setzen(int breite, int hoehe);
 void Fenster_platzieren(int links, int oben);
+// Where the window stands now (as Fenster_platzieren takes it); false without a window.
+bool Fensterposition(int& links, int& oben);
 // Moves the window so that as much of it as possible lies on its screen.
 void Fenster_auf_Bildschirm_halten();
 // Outer size of the window including its border.

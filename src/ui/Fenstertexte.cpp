@@ -108,7 +108,7 @@ void hoverbox(int typ, int X, int Y, int Durchgang) {
     const long long felder = static_cast<std::size_t>(typ) < SBU_Bauplaetze.size()
                                  ? static_cast<long long>(SBU_Bauplaetze[typ].size())
                                  : 0;
-    senke.Print2(X + 100, Y + 26, "Max. Planierkosten: " + TPU_Zahl(felder - 1) + "Gold");
+    senke.Print2(X + 100, Y + 26, "Max. Planierkosten: " + TPU_Zahl(felder - 1) + " Gold");
     for (int k = 0; k < 4; ++k) {
         const Waren_Menge& m = v->Baukosten[k];
         if (m.WarenID <= 0) continue;

@@ -161,6 +161,12 @@ const std::vector<std::pair<std::string, int>>& knopfnamen() {
             {"$MainForschungButtom", 663},
             {"$MainLupeButtom", 664},
             {"$MainNachrichtButtom", 665},
+            // Openers of the three windows of standing edicts and the sales margin buttons.
+            {"$Schalterfenster1", 232},
+            {"$Schalterfenster2", 233},
+            {"$Schalterfenster3", 234},
+            {"$VerkaufsmargePlus", 751},
+            {"$VerkaufsmargeMinus", 752},
             {"$Bauplatzanzeige", 666},
             {"$Bauplatzplanieren", 667},
             {"$Bauplatzaufbau", 668},

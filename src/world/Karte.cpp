@@ -141,9 +141,14 @@ void MG_Welt_zuruecksetzen() {
         *schalter = true;
     // 13. Map display filters, the ranking switch and the visible range.
     Anzeige_zuruecksetzen();
-    // 14. Research and the game speed.
+    // 14. Research and the game speed. A new or loaded game runs: a pause left by the end of the
+    // last one (won or lost) or a placement begun there does not carry over.
     FU_Forschung_loeschen();
     Spielgeschwindigkeit = 0;
+    Pause = false;
+    Platzierungsmodus = false;
+    Bau_Typ = -1;
+    Gewaehltes_Objekt = -1;
     // The resource index is rebuilt with every map.
     RU_Index_leeren();
     SLB_Zuruecksetzen();

@@ -180,15 +180,17 @@ TEST(Interfacezustaende, SliderPositions) {
     bhmtest::Kernwelt welt;
     Oberflaeche_zuruecksetzen zurueck;
     int n = -1;
+    // The volume is kept as 0..1 (the slider step p sets p / 10): the knob stands at step p again.
     for (int p = 0; p <= 10; ++p) {
-        Lautstaerke = 10.0 * p;
+        Lautstaerke = p / 10.0;
         EXPECT_EQ(Draw_Slider_Wert("$MusikSlider", n), p);
         EXPECT_EQ(n, 10);
         EXPECT_EQ(Draw_Slider_Wert("$SFXSlider", n), p);
     }
-    for (double v : {0.0, 1.0}) {
+    const std::pair<double, int> ausserhalb[] = {{0.2, 2}, {0.04, 0}, {0.96, 10}, {-0.5, 0}, {7.0, 10}};
+    for (auto [v, stufe] : ausserhalb) {
         Lautstaerke = v;
-        EXPECT_EQ(Draw_Slider_Wert("$MusikSlider", n), 0) << v;
+        EXPECT_EQ(Draw_Slider_Wert("$MusikSlider", n), stufe) << v;
     }
     SingelGameGroessenWahl = 9;
     EXPECT_EQ(Draw_Slider_Wert("$LandSizeSlider", n), 9);

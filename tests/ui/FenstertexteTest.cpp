@@ -92,8 +92,8 @@ TEST(Fenstertexte, HoverBoxInTheLastColumnMovesLeftAndHidesTheCountsUnderIt) {
     const int X = 400 - 240 + 84 * 1, Y = 300 - 150;
     EXPECT_NE(welt.senke.finde("T5"), nullptr);
     EXPECT_EQ(*welt.senke.finde("T5"), (Gedruckt{'P', X + 100, Y + 10, "T5"}));
-    EXPECT_EQ(*welt.senke.finde("Max. Planierkosten: 3Gold"),
-              (Gedruckt{'2', X + 100, Y + 26, "Max. Planierkosten: 3Gold"}));
+    EXPECT_EQ(*welt.senke.finde("Max. Planierkosten: 3 Gold"),
+              (Gedruckt{'2', X + 100, Y + 26, "Max. Planierkosten: 3 Gold"}));
     EXPECT_EQ(*welt.senke.finde("Baumaterial: 6*Stein"),
               (Gedruckt{'2', X + 100, Y + 42, "Baumaterial: 6*Stein"}));
     // 24 types: rows 0..3 each six counts; the box hides columns 1..5 of rows 0..2 and

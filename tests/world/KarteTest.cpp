@@ -83,6 +83,10 @@ TEST(Karte, WorldResetEmptiesTheTablesAndKeepsPacksForARepair) {
     DiaU_Startpunkt = 7;
     Fil_Gst = true;
     SBU_Fehlwaren = {3};
+    // The end of a lost game leaves the pause on; a placement or a selection may be open too.
+    Pause = Platzierungsmodus = true;
+    Bau_Typ = 5;
+    Gewaehltes_Objekt = 0;
 
     MG_Welt_zuruecksetzen();
     EXPECT_TRUE(Spieler.empty() && Personen.empty() && Objekte.empty() && OB_Slots.empty());
@@ -92,6 +96,10 @@ TEST(Karte, WorldResetEmptiesTheTablesAndKeepsPacksForARepair) {
     EXPECT_EQ(Personen_Suchstart, 0);
     EXPECT_EQ(Geschlecht_Zaehler, 1) << "the next world's persons alternate from the start again";
     EXPECT_EQ(Spielgeschwindigkeit, 0);
+    EXPECT_FALSE(Pause) << "the next game starts running";
+    EXPECT_FALSE(Platzierungsmodus);
+    EXPECT_EQ(Bau_Typ, -1);
+    EXPECT_EQ(Gewaehltes_Objekt, -1);
     EXPECT_EQ(DiaU_Startpunkt, 1);
     EXPECT_FALSE(Fil_Gst);
     EXPECT_TRUE(Fil_Gps && Fil_Rms);
