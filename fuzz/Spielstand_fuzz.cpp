@@ -1,14 +1,23 @@
-// Feeds arbitrary bytes as one file of an otherwise sound saved game to the loader.
-// The first byte chooses the file, the rest is its content. Whatever the loader
-// makes of it, the game afterwards must be one the simulation can index safely.
+// Feeds arbitrary bytes as the files of an otherwise sound saved game to the loader, then lets
+// the loaded game run a few steps. The input is a series of records, each a byte that chooses
+// the file (any file the game writes) followed by the file's new content up to the next zero
+// byte; files the input does not name keep their sound content. Whatever the loader makes of
+// it, the game afterwards must be one the simulation can index and run safely.
+//
+// BHM_FUZZ_SAAT names a folder into which the target first writes one seed per file: the
+// sound content of that file, so the fuzzer starts from files of the real shape. Run it with
+// -max_len large enough for them (see fuzz/CMakeLists.txt).
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
+#include "economy/Logik.h"
 #include "economy/Objekte.h"
 #include "economy/Spieler.h"
 #include "foundation/Config.h"
@@ -28,13 +37,12 @@ void pruefen(bool bedingung) {
     if (!bedingung) __builtin_trap();
 }
 
-const char* const Dateien[] = {"Map.sav",     "P.sav",    "G.sav",      "OB.sav",     "Pat.sav",
-                               "script.ini",  "SBUO.sav", "SBUW.sav",   "SBUS.sav",   "SBUBG.sav",
-                               "SBUAS.sav",   "SBMA.sav", "SBUKIN.sav", "SBUQUS.sav", "SBUWVOS.sav",
-                               "SBUPVOS.sav", "OBMA.sav", "BMU.sav",    "GUSPA.sav",  "NGUACN.sav"};
-constexpr std::size_t Anzahl = sizeof Dateien / sizeof Dateien[0];
-
+// Every file of the sound save, in a fixed order.
+std::vector<std::string> Dateien;
 fs::path Ordner, Vorlage;
+
+// Steps the loaded game runs, where the values it loaded are used.
+constexpr int Schritte = 3;
 
 // A small running game: a 4 x 4 map with an island, two clans, a person, an object, a template of each kind.
 void spiel_anlegen() {
@@ -49,6 +57,10 @@ void spiel_anlegen() {
     Personen.assign(2, Personenzeile{});
     Personen[0].Hunger() = 30;
     Personen[0].Feld() = 5;
+    Personen[0].Alter() = 20;
+    Personen[0].Geschlecht() = 1;
+    Personen[0].PfadID() = 0;
+    Personen_hoechster_Index = 0;
     Objekte.assign(1, Objektzeile{});
     Objekte[0].Feld() = 6;
     PFU_Pfade = {{1, 5, 6, -1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}};
@@ -66,12 +78,18 @@ void spiel_anlegen() {
     SBU_Prozessanzeige = {{"a", 1, 2, 3, "b", 4}};
 }
 
+std::string inhalt(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 void saat_schreiben(const fs::path& ziel) {
     fs::create_directories(ziel);
-    for (std::size_t i = 0; i < Anzahl; ++i) {
-        std::ifstream in(Vorlage / Dateien[i], std::ios::binary);
-        std::ofstream aus(ziel / ("saat" + std::to_string(i)), std::ios::binary);
-        aus << static_cast<char>(i) << in.rdbuf();
+    for (std::size_t i = 0; i < Dateien.size(); ++i) {
+        std::string text = inhalt(Vorlage / Dateien[i]);
+        // A zero byte would end the record: the seed carries the file up to its first one.
+        text = text.substr(0, text.find('\0'));
+        std::ofstream(ziel / ("saat_" + Dateien[i]), std::ios::binary) << static_cast<char>(i) << text;
     }
 }
 
@@ -82,27 +100,47 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     if (!mkdtemp(vorlage.data())) std::abort();
     Programmpfad = vorlage + "/";
     Error_Silence = true;
+    Errorloger = false;
     spiel_anlegen();
     if (!LSU_Speichern("F")) std::abort();
     Ordner = fs::path(vorlage) / "save" / "single" / "F";
     Vorlage = fs::path(vorlage) / "vorlage";
     fs::copy(Ordner, Vorlage);
+    for (const auto& e : fs::directory_iterator(Vorlage))
+        if (e.is_regular_file()) Dateien.push_back(e.path().filename().string());
+    std::sort(Dateien.begin(), Dateien.end());
+    if (Dateien.size() < 40) std::abort();
     if (const char* saat = std::getenv("BHM_FUZZ_SAAT")) saat_schreiben(saat);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
-    if (groesse == 0) return 0;
-    const char* name = Dateien[daten[0] % Anzahl];
-    std::ofstream(Ordner / name, std::ios::binary)
-        .write(reinterpret_cast<const char*>(daten + 1), static_cast<std::streamsize>(groesse - 1));
+    // The records: a chooser byte, then the content up to the next zero byte.
+    std::vector<std::size_t> geaendert;
+    for (std::size_t i = 0; i < groesse;) {
+        const std::size_t nr = daten[i] % Dateien.size();
+        std::size_t ende = i + 1;
+        while (ende < groesse && daten[ende] != 0) ++ende;
+        std::ofstream(Ordner / Dateien[nr], std::ios::binary)
+            .write(reinterpret_cast<const char*>(daten + i + 1), static_cast<std::streamsize>(ende - i - 1));
+        geaendert.push_back(nr);
+        i = ende + 1;
+    }
     if (LSU_Laden("F", "single\\")) {
         pruefen(MG_Kartengroesse >= 1 && Karte.size() == static_cast<std::size_t>(MG_Kartengroesse) *
                                                              static_cast<std::size_t>(MG_Kartengroesse));
         for (const Kartenfeld& k : Karte) pruefen(k.LandType() >= 0 && k.LandType() <= 20);
         pruefen(Personen_hoechster_Index < static_cast<int>(Personen.size()));
         pruefen(GU_Clan_gueltig(SpielerID));
+        if (Spiel_laeuft())
+            for (int s = 0; s < Schritte; ++s) {
+                Logik_Zeitschritt();
+                Logik_Simulationsschritt();
+            }
+    } else {
+        pruefen(!Ladevorgang);
     }
-    fs::copy_file(Vorlage / name, Ordner / name, fs::copy_options::overwrite_existing);
+    for (std::size_t nr : geaendert)
+        fs::copy_file(Vorlage / Dateien[nr], Ordner / Dateien[nr], fs::copy_options::overwrite_existing);
     return 0;
 }

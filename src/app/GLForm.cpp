@@ -338,7 +338,8 @@ void TGLForm::FormKeyDown(int taste) {
             Eventtimer.setzen(false);
             try {
                 bool geladen = Persistenz().LSU_Laden("Quicksave", "single\\");
-                if (Spiel_laeuft()) Oberflaeche().Panelanzeigen(60);
+                // The loading panel gives way to the game, or to the menu when no game runs.
+                Oberflaeche().Panelanzeigen(Spiel_laeuft() ? 60 : 1);
                 if (geladen) GUI_Info_add(247, -1, "");
             } catch (...) {
                 Fehler_melden("FormKeyDown > Schnellladen abgebrochen");

@@ -129,12 +129,12 @@ void DiaU_Wert_einsetzen(int clan, int gruppe, int id, int wert, int slot) {
 
 void DiaU_Ware_set_Wert(int clan, int ware, int slot, int wert) {
     if (Reihe* r = ware_reihe_schreiben(clan, ware, slot, false, "DiaU_Ware_set_Wert"))
-        (*r)[static_cast<std::size_t>(slot)] += wert;
+        Summe_addieren((*r)[static_cast<std::size_t>(slot)], wert);
 }
 
 void DiaU_Zugang_set_Wert(int clan, int ware, int slot, int wert) {
     if (Reihe* r = ware_reihe_schreiben(clan, ware, slot, true, "DiaU_Zugang_set_Wert"))
-        (*r)[static_cast<std::size_t>(slot)] += wert;
+        Summe_addieren((*r)[static_cast<std::size_t>(slot)], wert);
 }
 
 void DiaU_Clan_set_Wert(int clan, int id, int slot, int wert) {
@@ -316,7 +316,7 @@ void DiaU_laden(const std::string& ordner) {
             Fehler_melden("DiaU_laden > " + kDatei + " endet nach Zeile " + std::to_string(i));
             return false;
         }
-        if (!FFU_Zahl_lesen((*zeilen)[i], wert)) {
+        if (!FFU_Spielstandzahl_lesen((*zeilen)[i], wert)) {
             Fehler_melden("DiaU_laden > " + kDatei + " Zeile " + std::to_string(i + 1) +
                           " ist keine Zahl: " + (*zeilen)[i]);
             return false;

@@ -1,6 +1,7 @@
 #include "economy/Objekte_Betrieb.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 
@@ -27,6 +28,7 @@
 #include "population/Wohnraum.h"
 #include "world/Ernte.h"
 #include "world/Wachstum.h"
+#include "foundation/Ganzzahl.h"
 #include "foundation/Fehler.h"
 #include "foundation/Geometrie.h"
 #include "foundation/Info.h"
@@ -200,7 +202,11 @@ int OM_Hausneid_Verrechnen(int o) {
     Objektzeile* ob = OM_Zeile(o, "OM_Hausneid_Verrechnen");
     if (!ob) return -Hausneid;
     const Objekt_Item* v = OM_Vorlage(ob->Typ(), "OM_Hausneid_Verrechnen");
-    if (v && v->Modus == "Home") return v->Neid - Hausneid;
+    if (v && v->Modus == "Home") {
+        int neid = v->Neid;
+        Summe_addieren(neid, -std::int64_t{Hausneid});
+        return neid;
+    }
     Fehler_melden("OM_Hausneid_Verrechnen -> konnte das Wohnhaus nicht Identifizieren: " +
                   (v ? v->Titel : ""));
     return -Hausneid;

@@ -2,6 +2,7 @@
 
 #include "economy/Spieler.h"
 #include "foundation/Fehler.h"
+#include "foundation/Ganzzahl.h"
 #include "foundation/Schablonen.h"
 #include "foundation/Seitendatei.h"
 #include "foundation/Textzeilen.h"
@@ -47,7 +48,7 @@ bool zahlen_lesen(std::string zeile, std::vector<int>& werte) {
         std::string feld;
         FFU_Slashteil_entnehmen(zeile, feld);
         int wert = 0;
-        if (!FFU_Zahl_lesen(feld, wert)) return false;
+        if (!FFU_Spielstandzahl_lesen(feld, wert)) return false;
         werte.push_back(wert);
     }
     return true;
@@ -97,19 +98,20 @@ void LGK_Produktion_verbuchen(int clan, int ware, int menge) {
 
 void LGK_Spieler_Ware_addieren(int clan, int ware, int menge) {
     if (!nicht_negativ(clan, ware, "LGK_Spieler_Ware_addieren")) return;
-    eintrag(eintrag(LGK_Spieler_Waren, clan), ware) += menge;
+    Summe_addieren(eintrag(eintrag(LGK_Spieler_Waren, clan), ware), menge);
 }
 
 void LGK_Welt_Ware_addieren(int ware, int menge) {
     if (!nicht_negativ(0, ware, "LGK_Welt_Ware_addieren")) return;
-    eintrag(LGK_Welt_Waren, ware) += menge;
+    Summe_addieren(eintrag(LGK_Welt_Waren, ware), menge);
 }
 
 void LGK_Spieler_Gruppe_addieren(int clan, int gruppe, int menge) {
     if (!nicht_negativ(clan, gruppe, "LGK_Spieler_Gruppe_addieren")) return;
-    eintrag(eintrag(LGK_Spieler_Gruppen, clan), gruppe) += menge;
+    Summe_addieren(eintrag(eintrag(LGK_Spieler_Gruppen, clan), gruppe), menge);
     // While a game loads, the clan rows come after this table and bring their own trend.
-    if (GU_Clan_gueltig(clan)) Spieler[static_cast<std::size_t>(clan)].Produktion_Trend() += menge;
+    if (GU_Clan_gueltig(clan))
+        Summe_addieren(Spieler[static_cast<std::size_t>(clan)].Produktion_Trend(), menge);
 }
 
 int LGK_Nahrung_des_Spielers(int clan) { return lesen(LGK_Spieler_Gruppen, clan, LGK_Gruppe_Nahrung); }

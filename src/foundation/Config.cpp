@@ -17,6 +17,7 @@ std::string Spielername;
 int SpielerfarbeR, SpielerfarbeG, SpielerfarbeB;
 bool MausinverterX, MausinverterY;
 bool AutosaveCheck;
+bool AutosaveEinstellung = true;
 int Autosave_time;
 bool Vollbild;
 bool VSync;
@@ -60,7 +61,7 @@ void Config_zuruecksetzen() {
     SpielerfarbeG = 0;
     SpielerfarbeB = 0;
     MausinverterX = MausinverterY = false;
-    AutosaveCheck = true;
+    AutosaveCheck = AutosaveEinstellung = true;
     Autosave_time = Autosave_time_Vorgabe;
     Vollbild = false;
     VSync = true;
@@ -108,7 +109,7 @@ void Config_laden() {
 
     MausinverterX = Config_ReadBool(Configdatei, kAllgemein, "MausinverterX", false);
     MausinverterY = Config_ReadBool(Configdatei, kAllgemein, "MausinverterY", false);
-    AutosaveCheck = Config_ReadBool(Configdatei, kAllgemein, "AutosaveCheck", true);
+    AutosaveCheck = AutosaveEinstellung = Config_ReadBool(Configdatei, kAllgemein, "AutosaveCheck", true);
     Autosave_time = Config_ReadInteger_Bereich(Configdatei, kAllgemein, "Autosave_time",
                                                Autosave_time_Vorgabe, Autosave_time_min, Autosave_time_max);
     Vollbild = Config_ReadBool(Configdatei, kAllgemein, "Vollbild", false);
@@ -127,7 +128,7 @@ void Config_speichern() {
     Config_WriteInteger(Configdatei, kAllgemein, "SpielerfarbeB", SpielerfarbeB);
     Config_WriteBool(Configdatei, kAllgemein, "MausinverterX", MausinverterX);
     Config_WriteBool(Configdatei, kAllgemein, "MausinverterY", MausinverterY);
-    Config_WriteBool(Configdatei, kAllgemein, "AutosaveCheck", AutosaveCheck);
+    Config_WriteBool(Configdatei, kAllgemein, "AutosaveCheck", AutosaveEinstellung);
     Config_WriteInteger(Configdatei, kAllgemein, "Autosave_time", Autosave_time);
     Config_WriteBool(Configdatei, kAllgemein, "Vollbild", Vollbild);
     Config_WriteBool(Configdatei, kAllgemein, "Musik", Musik);

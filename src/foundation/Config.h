@@ -17,7 +17,10 @@ extern bool Errorloger;
 extern std::string Spielername;
 extern int SpielerfarbeR, SpielerfarbeG, SpielerfarbeB;
 extern bool MausinverterX, MausinverterY;
+// The autosave switch in force (iron mode holds it on) and the player's own choice, which is
+// what the options show and what Config.ini keeps.
 extern bool AutosaveCheck;
+extern bool AutosaveEinstellung;
 extern int Autosave_time;
 // Frames between autosaves: the default, and the range Config.ini may set (30 s to 100 h).
 inline constexpr int Autosave_time_Vorgabe = 12000;

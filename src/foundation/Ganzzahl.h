@@ -1,6 +1,17 @@
 #pragma once
-// Exact integer floor and ceiling of quotients, correct for negative values.
+// Exact integer floor and ceiling of quotients, correct for negative values, and running totals
+// that cannot overflow.
+#include <algorithm>
 #include <cstdint>
+#include <limits>
+
+// ziel + wert, held at the ends of the Integer range: for running totals that a long game or
+// an edited save could push past them.
+inline void Summe_addieren(int& ziel, std::int64_t wert) {
+    const std::int64_t s = static_cast<std::int64_t>(ziel) + wert;
+    ziel = static_cast<int>(
+        std::clamp<std::int64_t>(s, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
 
 // Floor(a / b) for b != 0.
 constexpr std::int64_t Floor_div(std::int64_t a, std::int64_t b) {

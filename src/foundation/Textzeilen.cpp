@@ -37,6 +37,13 @@ std::string FFU_Zeile_bauen(const std::vector<int>& werte) {
 
 bool FFU_Zahl_lesen(const std::string& feld, int& wert) { return Zahl_lesen(feld, wert); }
 
+bool FFU_Spielstandzahl_lesen(std::string_view feld, int& wert) {
+    int w = 0;
+    if (!Zahl_lesen(feld, w) || w > FFU_Spielstandwert_max || w < -FFU_Spielstandwert_max) return false;
+    wert = w;
+    return true;
+}
+
 bool Zahlenzeile_lesen(const std::string& zeile, int anzahl, int* werte) {
     std::string rest = zeile, feld;
     for (int i = 0; i < anzahl; ++i) {

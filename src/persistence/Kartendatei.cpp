@@ -90,10 +90,13 @@ bool LSU_Karte_speichern(const std::string& datei) {
                 neu('Z', 5, k);
         } else if (lev > stufe) {
             ausgeben();
+            // A letter moves the level by one: a larger step climbs through empty runs.
+            for (int l = stufe + 1; l < lev; ++l) zeilen.emplace_back("B0");
             neu(belegt > 0 ? 'X' : 'B', belegt > 0 ? 5 : 0, k);
             stufe = lev;
         } else {
             ausgeben();
+            for (int l = stufe - 1; l > lev; --l) zeilen.emplace_back("C0");
             const bool mit = belegt > 0 && lev != 0;
             neu(mit ? 'Y' : 'C', mit ? 5 : 0, k);
             stufe = lev;

@@ -32,7 +32,7 @@ bool feld_setzen(const Feld& f, const std::string& text) {
         return true;
     }
     int wert = 0;
-    if (!FFU_Zahl_lesen(text, wert)) return false;
+    if (!FFU_Spielstandzahl_lesen(text, wert)) return false;
     if (auto* z = std::get_if<int*>(&f))
         **z = wert;
     else
@@ -133,7 +133,7 @@ bool zahlen(const std::string& zeile, std::vector<int>& werte) {
         weiter = rest.find('/') != std::string::npos;
         FFU_Slashteil_entnehmen(rest, teil);
         int w = 0;
-        if (!FFU_Zahl_lesen(teil, w)) return false;
+        if (!FFU_Spielstandzahl_lesen(teil, w)) return false;
         werte.push_back(w);
     }
     return true;

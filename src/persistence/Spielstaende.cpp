@@ -1,5 +1,8 @@
 #include "persistence/Spielstaende.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "economy/Arbeiterslots.h"
 #include "economy/Baumenue.h"
 #include "economy/Diagramm.h"
@@ -45,6 +48,8 @@
 
 std::array<LSU_Spielstand, LSU_Spielstaende_max> LSU_Spielstandliste;
 int LSU_Spielstand_Letzter = -1;
+std::vector<LSU_Spielstand> LSU_Spielstaende_alle;
+int LSU_Spielstand_Seite = 0;
 std::string LSU_Speichername;
 std::string LSU_Letzter_Speichername;
 
@@ -56,7 +61,9 @@ const char* const Atlas = "Gebaeudepack.BMP";
 
 // A save name must be one folder name.
 bool name_gueltig(const std::string& name) {
-    if (name.empty() || name == "." || name == "..") return false;
+    if (name == "." || name == "..") return false;
+    // Blanks alone name nothing the player could find again in the list.
+    if (name.find_first_not_of(' ') == std::string::npos) return false;
     for (char c : name)
         if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 32) return false;
     return true;
@@ -92,8 +99,25 @@ bool packs_kopieren(const std::string& von, const std::string& nach, const std::
     return gut;
 }
 
+// The load after the running game was given up; `karte` is the checked map.
+bool aufbauen(const std::string& name, const std::string& ordner, const std::string& pfad,
+              const std::optional<std::vector<Kartenlauf>>& karte);
+
+// The state after a load that could not be finished: an empty world and no game running.
+void leere_welt() {
+    MG_Welt_zuruecksetzen();
+    SSL = KSL = MSL = ISL = false;
+    Platzierungsmodus = false;
+    Neuzeichnen = true;
+}
+
+// Iron mode always autosaves; it leaves the player's own setting as it is.
 void autosave_schalter_setzen() {
-    AutosaveCheck = KSL ? true : Config_ReadBool(Configdatei, "Allgemein", "AutosaveCheck", true);
+    if (KSL)
+        AutosaveCheck = true;
+    else
+        AutosaveCheck = AutosaveEinstellung =
+            Config_ReadBool(Configdatei, "Allgemein", "AutosaveCheck", true);
 }
 
 }  // namespace
@@ -203,52 +227,71 @@ bool LSU_Laden(const std::string& name, const std::string& ordner) {
     if (!lesbar) {
         Fehler_melden("Savegame konnte nicht geladen werden: " + pfad);
     } else {
-        status("Lade " + ordner + name);
-        MG_Welt_zuruecksetzen();
-        LSU_Script_lesen(pfad);
-        status("Lade Spielkarte");
-        if (karte) Map_anwenden(*karte);
-        status("Erstelle Wirtschaftsbereiche und Sectoren");
-        LSU_Karte_aufbauen();
-        LSU_Einheiten_laden(pfad);
-        OB_File_Load(pfad + "\\OBMA.sav");
-        status(W("Lade Baumenü"));
-        BMU_File_Load(pfad);
-        status("Erwecke Personen");
-        PM_Hoechsten_Index_bestimmen();
-        status("Schicke Personen zur Arbeiten");
-        PFU_Init();
-        IU_Spieler_Inseln_nach_Laden();
-        SBLS_Schablonen_laden(pfad);
-        // The start building of the loaded templates, not of the game before.
-        if (Platzierungsmodus) Bau_Typ = SBU_Start_ID;
-        SchU_Schutt_File_Load(pfad + "\\SUT.sav");
-        IndexU_Index_neu_aufbauen();
-        status("Lade Interface");
-        Render().ML_Iconpacks_laden(pfad + "\\");
-        Render().ML_Packlisten_erzeugen();
-        packs_kopieren(pfad + "\\", Programmpfad + "Daten\\", "LSU_Laden");
-        IWU_Index_aufbauen();
-        status("Lade Diagramme");
-        DiaU_Init();
-        DiaU_laden(pfad);
-        GU_Warenwerte_laden(pfad + "\\GUSPA.sav");
-        BrU_Laden(pfad + "\\BrU.sav");
-        Oberflaeche().IAU_Edikte_laden_Save(pfad + "\\IAU_Edikt.sav");
-        EDU_Edikte_initialisieren();
-        RU_Ressourcen_erfassen();
-        Neuzeichnen = true;
-        geladen = true;
+        try {
+            geladen = aufbauen(name, ordner, pfad, karte);
+        } catch (const std::exception& e) {
+            Fehler_melden("LSU_Laden > abgebrochen (" + std::string(e.what()) + "): " + pfad);
+        } catch (...) {
+            Fehler_melden("LSU_Laden > abgebrochen: " + pfad);
+        }
+        // Half a game is never left behind: what the load built so far goes, and no game runs.
+        if (!geladen) leere_welt();
     }
     Ladevorgang = false;
     autosave_schalter_setzen();
     return geladen;
 }
 
+namespace {
+
+bool aufbauen(const std::string& name, const std::string& ordner, const std::string& pfad,
+              const std::optional<std::vector<Kartenlauf>>& karte) {
+    status("Lade " + ordner + name);
+    MG_Welt_zuruecksetzen();
+    LSU_Script_lesen(pfad);
+    status("Lade Spielkarte");
+    if (karte) Map_anwenden(*karte);
+    status("Erstelle Wirtschaftsbereiche und Sectoren");
+    LSU_Karte_aufbauen();
+    LSU_Einheiten_laden(pfad);
+    OB_File_Load(pfad + "\\OBMA.sav");
+    status(W("Lade Baumenü"));
+    BMU_File_Load(pfad);
+    status("Erwecke Personen");
+    PM_Hoechsten_Index_bestimmen();
+    status("Schicke Personen zur Arbeiten");
+    PFU_Init();
+    IU_Spieler_Inseln_nach_Laden();
+    SBLS_Schablonen_laden(pfad);
+    // The start building of the loaded templates, not of the game before.
+    if (Platzierungsmodus) Bau_Typ = SBU_Start_ID;
+    SchU_Schutt_File_Load(pfad + "\\SUT.sav");
+    IndexU_Index_neu_aufbauen();
+    status("Lade Interface");
+    Render().ML_Iconpacks_laden(pfad + "\\");
+    Render().ML_Packlisten_erzeugen();
+    packs_kopieren(pfad + "\\", Programmpfad + "Daten\\", "LSU_Laden");
+    IWU_Index_aufbauen();
+    status("Lade Diagramme");
+    DiaU_Init();
+    DiaU_laden(pfad);
+    GU_Warenwerte_laden(pfad + "\\GUSPA.sav");
+    BrU_Laden(pfad + "\\BrU.sav");
+    Oberflaeche().IAU_Edikte_laden_Save(pfad + "\\IAU_Edikt.sav");
+    EDU_Edikte_initialisieren();
+    RU_Ressourcen_erfassen();
+    LSU_Script_Stand_lesen(pfad);
+    Neuzeichnen = true;
+    return true;
+}
+
+}  // namespace
+
 void LSU_Hintergrund_laden() {
     SSL = KSL = MSL = ISL = false;
     Oberflaeche().Panelanzeigen(0);
-    LSU_Laden("KAP0", "Kampagne\\");
+    // Without its backdrop the menu stands before an empty world.
+    if (!LSU_Laden("KAP0", "Kampagne\\")) leere_welt();
     // The backdrop is only looked at: a clan of it still in its start phase gets no
     // placement preview over the menu.
     Platzierungsmodus = false;
@@ -256,30 +299,64 @@ void LSU_Hintergrund_laden() {
 }
 
 void LSU_Speichern_Dialog() {
-    if (!KSL && LSU_Speichername == "IRONMODUS") return;
+    if (!KSL && LSU_Ironname(LSU_Speichername)) return;
     Speichervorgang = true;
     Oberflaeche().Panelanzeigen(60);
     LSU_Letzter_Speichername = LSU_Speichername;
     // Only a game that was written is announced as saved.
-    if (LSU_Speichern(KSL ? "IRONMODUS" : LSU_Speichername))
+    if (LSU_Speichern(KSL ? LSU_Ironmodus : LSU_Speichername))
         GUI_Info_add(246, -1, "Gespeichert als" + LSU_Speichername);
     Speichervorgang = false;
 }
 
-void LSU_Spielstaende_auflisten() {
-    const std::string ordner = Programmpfad + "save\\single\\";
-    if (!Ordner_existiert(ordner)) return;
+namespace {
+
+// Shows the page from LSU_Spielstand_Seite on, kept between the first and the last page.
+void seite_zeigen() {
+    const int anzahl = static_cast<int>(LSU_Spielstaende_alle.size());
+    const int letzte_seite = anzahl == 0 ? 0 : (anzahl - 1) / LSU_Spielstaende_max * LSU_Spielstaende_max;
+    LSU_Spielstand_Seite =
+        std::clamp(LSU_Spielstand_Seite / LSU_Spielstaende_max * LSU_Spielstaende_max, 0, letzte_seite);
     LSU_Spielstand_Letzter = -1;
-    for (const std::string& name : Ordner_eintraege(ordner)) {
-        if (LSU_Spielstand_Letzter == LSU_Spielstaende_max - 1) break;
-        if (!Ordner_existiert(ordner + name)) continue;
-        LSU_Spielstand& e = LSU_Spielstandliste[static_cast<std::size_t>(++LSU_Spielstand_Letzter)];
-        e.Name = name;
-        Config_ReadString("save\\single\\" + name + "\\script.ini", "Main", "Time", e.Zeit, "Not Found");
-    }
+    for (int i = LSU_Spielstand_Seite; i < anzahl && LSU_Spielstand_Letzter < LSU_Spielstaende_max - 1; ++i)
+        LSU_Spielstandliste[static_cast<std::size_t>(++LSU_Spielstand_Letzter)] =
+            LSU_Spielstaende_alle[static_cast<std::size_t>(i)];
     for (int i = LSU_Spielstand_Letzter + 1; i < LSU_Spielstaende_max; ++i)
         LSU_Spielstandliste[static_cast<std::size_t>(i)].Name.clear();
 }
+
+}  // namespace
+
+void LSU_Spielstaende_auflisten() {
+    const std::string ordner = Programmpfad + "save\\single\\";
+    if (!Ordner_existiert(ordner)) return;
+    struct Eintrag {
+        LSU_Spielstand stand;
+        std::int64_t zeit;
+    };
+    std::vector<Eintrag> gefunden;
+    for (const std::string& name : Ordner_eintraege(ordner)) {
+        if (!Ordner_existiert(ordner + name)) continue;
+        Eintrag e{{name, {}}, Pfad_aenderungszeit(ordner + name + "\\script.ini")};
+        if (e.zeit < 0) e.zeit = Pfad_aenderungszeit(ordner + name);
+        Config_ReadString("save\\single\\" + name + "\\script.ini", "Main", "Time", e.stand.Zeit,
+                          "Not Found");
+        gefunden.push_back(std::move(e));
+    }
+    std::sort(gefunden.begin(), gefunden.end(), [](const Eintrag& a, const Eintrag& b) {
+        return a.zeit != b.zeit ? a.zeit > b.zeit : a.stand.Name < b.stand.Name;
+    });
+    LSU_Spielstaende_alle.clear();
+    for (Eintrag& e : gefunden) LSU_Spielstaende_alle.push_back(std::move(e.stand));
+    seite_zeigen();
+}
+
+void LSU_Spielstaende_blaettern(int richtung) {
+    LSU_Spielstand_Seite += (richtung > 0 ? 1 : -1) * LSU_Spielstaende_max;
+    seite_zeigen();
+}
+
+bool LSU_Ironname(const std::string& name) { return cp1252_gleich_ohne_fall(name, LSU_Ironmodus); }
 
 void LSU_Spielstand_loeschen(const std::string& pfad) {
     if (Ordner_existiert(pfad)) LSU_Ordner_loeschen(pfad);

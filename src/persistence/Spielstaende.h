@@ -9,6 +9,7 @@
 // one only when every file was written, so a failed save keeps the old game.
 #include <array>
 #include <string>
+#include <vector>
 
 #include "foundation/Seams.h"
 
@@ -18,9 +19,17 @@ struct LSU_Spielstand {
 };
 
 inline constexpr int LSU_Spielstaende_max = 10;
+// The one save of iron mode.
+inline constexpr const char* LSU_Ironmodus = "IRONMODUS";
+// True for the iron-mode name in any letter case: the file system finds that folder too.
+bool LSU_Ironname(const std::string& name);
 extern std::array<LSU_Spielstand, LSU_Spielstaende_max> LSU_Spielstandliste;
 // The last filled entry, -1 none.
 extern int LSU_Spielstand_Letzter;
+// Every saved game, newest first; LSU_Spielstandliste shows the page of ten from
+// LSU_Spielstand_Seite on.
+extern std::vector<LSU_Spielstand> LSU_Spielstaende_alle;
+extern int LSU_Spielstand_Seite;
 // The name typed in the save panel.
 extern std::string LSU_Speichername;
 // The name last loaded from the list or the campaign, or last saved through the dialog.
@@ -41,8 +50,11 @@ void LSU_Karte_aufbauen();
 void LSU_Hintergrund_laden();
 // Saves under the name typed in the save dialog.
 void LSU_Speichern_Dialog();
-// Refills LSU_Spielstandliste with the first ten folders of save\single\.
+// Reads every folder of save\single\, newest first (by its script.ini, else the folder; by
+// name when equally new), and refills LSU_Spielstandliste with the current page.
 void LSU_Spielstaende_auflisten();
+// Turns the page of the list forward (1) or back (-1); the first and the last page stay.
+void LSU_Spielstaende_blaettern(int richtung);
 // Deletes a saved game's folder, given as the full path.
 void LSU_Spielstand_loeschen(const std::string& pfad);
 // Deletes a folder with everything in it; true on success.

@@ -1,5 +1,6 @@
 #include "persistence/Spielstand_Skript.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <ctime>
 #include <utility>
@@ -14,7 +15,11 @@
 #include "foundation/Info.h"
 #include "foundation/Schablonen.h"
 #include "foundation/Spielstatus.h"
+#include "foundation/Textzeilen.h"
 #include "economy/Haefen.h"
+#include "economy/KI.h"
+#include "population/Jobarchiv.h"
+#include "world/Landschaft.h"
 #include "economy/Schiffe.h"
 #include "economy/Schutt.h"
 #include "economy/Warenstatistik.h"
@@ -28,6 +33,7 @@
 #include "world/Ernte.h"
 #include "world/Wachstum.h"
 #include "platform/base/Ini.h"
+#include "platform/base/Zufall.h"
 #include "population/Personen.h"
 #include "world/Hasen.h"
 #include "world/Karte.h"
@@ -39,11 +45,11 @@ namespace {
 const std::string Main = "Main";
 
 // Upper bounds of what a saved game may ask for; beyond them the file is not a game of ours.
-constexpr int Personen_max = 1000000;
-constexpr int Objekte_max = 1000000;
+// Persons and objects each take a cell of the map, harbours are objects and every path
+// belongs to a person; the tables grow in steps, which the reserve allows for.
+constexpr std::int64_t Zeilenreserve = 1000;
 constexpr int Spieler_max = 10000;
-constexpr int Haefen_max = 100000;
-constexpr std::int64_t Pfadfelder_max = std::int64_t{1} << 26;
+constexpr std::int64_t Pfadfelder_max = std::int64_t{1} << 25;
 
 // The Boolean keys of the section in writing order, after "Hausneid" and "SpielerID".
 const std::pair<const char*, bool*> Ziele[] = {
@@ -111,6 +117,20 @@ bool LSU_Script_schreiben(const std::string& datei) {
     zahl("SBGOi", SBGOi);
     zahl("SBLUi", SBLUi);
     for (const auto& [k, w] : Schalter) wahr(k, *w);
+    // Where the calendar, the computer players' round and the random source stand, so the
+    // loaded game goes on as the saved one would have.
+    zahl("Monatsschritt", Monatsschritt);
+    zahl("Jahresschritt", Jahresschritt);
+    wahr("Monatsflag", Monatsflag);
+    zahl("KI_Spieler", KI_aktueller_Spieler);
+    zahl("Zufall", static_cast<int>(RandSeed));
+    zahl("Landschaft_Scan", SLB_Scanposition);
+    zahl("Personen_hoechster", Personen_hoechster_Index);
+    zahl("Personen_Suchstart", Personen_Suchstart);
+    zahl("Pfad_Suchstart", PFU_Naechster_freier);
+    zahl("Nahrung_Zeiger", SBU_Food_Zeiger);
+    zahl("Luxus_Zeiger", SBU_Luxury_Zeiger);
+    zahl("Suchring", JA_Suchring);
     if (!gut) Fehler_melden("LSU_Spiel_speichern > kann nicht schreiben: " + datei);
     return gut;
 }
@@ -127,19 +147,22 @@ bool LSU_Script_pruefen(const std::string& datei, LSU_Groessen& g) {
     g.SpielerID = zahl("SpielerID", 0);
     std::string fehler;
     const std::int64_t seite = g.MS;
+    const std::int64_t felder = seite * seite;
+    auto zeilen = [](int hoechster) { return static_cast<std::int64_t>(hoechster) + 1; };
     if (g.MS < 1 || g.MS > MG_Kartengroesse_max)
         fehler = "Kartengroesse MS " + std::to_string(g.MS);
-    else if (static_cast<std::int64_t>(g.MA) + 1 != seite * seite)
+    else if (zeilen(g.MA) != felder)
         fehler = "MA " + std::to_string(g.MA) + " passt nicht zu MS " + std::to_string(g.MS);
-    else if (g.PA < -1 || g.PA >= Personen_max)
+    else if (g.PA < -1 || zeilen(g.PA) > felder + Zeilenreserve)
         fehler = "PA " + std::to_string(g.PA);
     else if (g.GA < 0 || g.GA >= Spieler_max)
         fehler = "GA " + std::to_string(g.GA);
-    else if (g.OA < -1 || g.OA >= Objekte_max)
+    else if (g.OA < -1 || zeilen(g.OA) > felder + Zeilenreserve)
         fehler = "OA " + std::to_string(g.OA);
-    else if (g.PatA < -1 || (static_cast<std::int64_t>(g.PatA) + 1) * 4 * seite > Pfadfelder_max)
+    else if (g.PatA < -1 || zeilen(g.PatA) > zeilen(g.PA) + Zeilenreserve ||
+             zeilen(g.PatA) * 4 * seite > Pfadfelder_max)
         fehler = "PatA " + std::to_string(g.PatA);
-    else if (g.HA < -1 || g.HA >= Haefen_max)
+    else if (g.HA < -1 || zeilen(g.HA) > zeilen(g.OA) + Zeilenreserve)
         fehler = "HA " + std::to_string(g.HA);
     else if (g.SpielerID < 0 || g.SpielerID > g.GA)
         fehler = "SpielerID " + std::to_string(g.SpielerID);
@@ -152,7 +175,14 @@ void LSU_Script_lesen(const std::string& ordner) {
     const std::string datei = ordner + "\\script.ini";
     LSU_Groessen g;
     if (!LSU_Script_pruefen(datei, g)) return;
-    auto zahl = [&](const char* k, int vorgabe) { return ini::lesen_zahl(datei, Main, k, vorgabe); };
+    // A value beyond what a game reaches is reported and takes the default.
+    auto zahl = [&](const char* k, int vorgabe) {
+        const int w = ini::lesen_zahl(datei, Main, k, vorgabe);
+        if (w >= -FFU_Spielstandwert_max && w <= FFU_Spielstandwert_max) return w;
+        Fehler_melden("LSU_Script_lesen > " + std::string(k) +
+                      " ausserhalb des Wertebereichs: " + std::to_string(w));
+        return vorgabe;
+    };
     auto wahr = [&](const char* k, bool vorgabe) { return ini::lesen_bool(datei, Main, k, vorgabe); };
     auto groesse = [](int hoechster_index) { return static_cast<std::size_t>(hoechster_index + 1); };
     // Counters that others use as a position get their start value when the file's is out of range.
@@ -206,4 +236,35 @@ void LSU_Script_lesen(const std::string& ordner) {
     SBGOi = zahl("SBGOi", SBGOi_Vorgabe);
     SBLUi = zahl("SBLUi", 100);
     for (const auto& [k, w] : Schalter) *w = wahr(k, false);
+    // A game saved before these keys existed starts its calendar and round again, as it did.
+    bereich("Monatsschritt", Monatsschritt, 0, Monatsticks, 0);
+    bereich("Jahresschritt", Jahresschritt, 0, 12 * Monatsticks, 0);
+    Monatsflag = wahr("Monatsflag", Monatsflag);
+    bereich("KI_Spieler", KI_aktueller_Spieler, 0, g.GA, 0);
+    if (ini::vorhanden(datei, Main, "Zufall"))
+        RandSeed =
+            static_cast<std::uint32_t>(ini::lesen_zahl(datei, Main, "Zufall", static_cast<int>(RandSeed)));
+}
+
+void LSU_Script_Stand_lesen(const std::string& ordner) {
+    const std::string datei = ordner + "\\script.ini";
+    // A cursor missing or out of range keeps the value the load gave it.
+    auto cursor = [&](const char* k, int& wert, int von, int bis) {
+        if (!ini::vorhanden(datei, Main, k)) return;
+        const int w = ini::lesen_zahl(datei, Main, k, wert);
+        if (w >= von && w <= bis)
+            wert = w;
+        else
+            Fehler_melden("LSU_Script_lesen > " + std::string(k) + " ausserhalb " + std::to_string(von) +
+                          ".." + std::to_string(bis) + ": " + std::to_string(w));
+    };
+    const int personen = hoechster(Personen.size());
+    cursor("Landschaft_Scan", SLB_Scanposition, 0, std::max(0, hoechster(Karte.size())));
+    cursor("Personen_hoechster", Personen_hoechster_Index, std::min(Personen_hoechster_Index, personen),
+           personen);
+    cursor("Personen_Suchstart", Personen_Suchstart, 0, std::max(0, personen));
+    cursor("Pfad_Suchstart", PFU_Naechster_freier, 0, std::max(0, hoechster(PFU_Pfade.size())));
+    cursor("Nahrung_Zeiger", SBU_Food_Zeiger, 0, std::max(0, hoechster(SBU_Food_Waren.size())));
+    cursor("Luxus_Zeiger", SBU_Luxury_Zeiger, 0, std::max(0, hoechster(SBU_Luxury_Waren.size())));
+    cursor("Suchring", JA_Suchring, 0, MG_Kartengroesse);
 }

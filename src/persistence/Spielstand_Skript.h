@@ -24,3 +24,6 @@ bool LSU_Script_schreiben(const std::string& datei);
 bool LSU_Script_pruefen(const std::string& datei, LSU_Groessen& g);
 // Reads every key of ordner + "\script.ini" and sizes the tables (after the world reset).
 void LSU_Script_lesen(const std::string& ordner);
+// Reads the search cursors of the units, which the later steps of the load set up afresh;
+// called at the end of the load.
+void LSU_Script_Stand_lesen(const std::string& ordner);

@@ -75,7 +75,7 @@ bool LSU_Zeilen_einlesen(const std::string& datei, std::size_t zeilen,
                 break;
             }
             const std::size_t ende = std::min(z.find('/', pos), z.size());
-            if (!Zahl_lesen(z.substr(pos, ende - pos), wert)) {
+            if (!FFU_Spielstandzahl_lesen(z.substr(pos, ende - pos), wert)) {
                 gut = false;
                 break;
             }

@@ -1,6 +1,7 @@
 #include "population/Jobschritt.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "economy/Arbeiterslots.h"
@@ -116,7 +117,8 @@ bool JU_Arbeit_am_Arbeitsplatz(int person) {
             continue;
         }
         const int make = SBU_Waren[static_cast<std::size_t>(ware)].Make;
-        if (o().Slot_Bestand(j) + o().Slot_Bestellt(j) + (make - 1) >= 9) continue;
+        if (std::int64_t{o().Slot_Bestand(j)} + o().Slot_Bestellt(j) + (std::int64_t{make} - 1) >= 9)
+            continue;
         if (spez(ware) == "ship") {
             const Spielerzeile* besitzer = GU_Zeile(o().Besitzer(), "JU_Arbeit_am_Arbeitsplatz");
             if (!besitzer || besitzer->Flugschiffe() >= besitzer->Flugschiffe_Max()) return false;

@@ -143,7 +143,7 @@ void PM_Person_Glueck_chance(int person, int delta) {
         return;
     }
     GU_Zufriedenheit_aendern(p.Spieler(), p.Glueck(), false);
-    p.Glueck() = std::clamp(p.Glueck() + delta, 0, 100);
+    p.Glueck() = static_cast<int>(std::clamp<std::int64_t>(std::int64_t{p.Glueck()} + delta, 0, 100));
     GU_Zufriedenheit_aendern(p.Spieler(), p.Glueck(), true);
 }
 

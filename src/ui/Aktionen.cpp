@@ -192,12 +192,13 @@ void laden(const std::string& name, const std::string& ordner, bool meldung) {
     Speichervorgang = true;
     zeitgeber(false);
     Panelanzeigen(0);
-    LSU_Letzter_Speichername = name;
-    Persistenz().LSU_Laden(name, ordner);
+    const bool geladen = Persistenz().LSU_Laden(name, ordner);
+    if (geladen) LSU_Letzter_Speichername = name;
     if (!Spiel_laeuft()) {
         Panelanzeigen(1);
     } else {
-        if (meldung) GUI_Info_add(247, -1, "");
+        // A failed load leaves the running game, which is not announced as loaded.
+        if (meldung && geladen) GUI_Info_add(247, -1, "");
         Panelanzeigen(60);
     }
     Speichervorgang = false;
@@ -215,7 +216,7 @@ void spielstand_feld(int k) {
         LSU_Spielstand_Letzter = vorhanden ? k : -1;
         if (!vorhanden) return;
         const std::string& name = LSU_Spielstandliste[k].Name;
-        if (LSU_Speichername != "IRONMODUS" && name != "IRONMODUS") LSU_Speichername = name;
+        if (!LSU_Ironname(LSU_Speichername) && !LSU_Ironname(name)) LSU_Speichername = name;
         LSU_Spielstaende_auflisten();
     }
 }
@@ -228,7 +229,7 @@ void spielstand_loeschen(int k) {
     LSU_Spielstaende_auflisten();
 }
 
-void kampagne_starten() { laden("IRONMODUS", "Kampagne\\", false); }
+void kampagne_starten() { laden(LSU_Ironmodus, "Kampagne\\", false); }
 
 void update_pruefen() {
     if (Update_laeuft()) return;  // the running check shows its own lines
@@ -273,7 +274,7 @@ void neustart() {
 }
 
 void vorgaben() {
-    MausinverterX = MausinverterY = AutosaveCheck = Vollbild = false;
+    MausinverterX = MausinverterY = AutosaveCheck = AutosaveEinstellung = Vollbild = false;
     VSync = Error_Silence = true;
     Config_Fenster_schreiben(Configdatei, false, 1280, 700, 100, 50);
     if (GLForm) {
@@ -473,6 +474,7 @@ bool menue_und_optionen(int a, int p) {
         case 4:
         case 11:
             Panelanzeigen(31);
+            LSU_Spielstand_Seite = 0;
             LSU_Spielstaende_auflisten();
             return true;
         case 5:
@@ -490,6 +492,7 @@ bool menue_und_optionen(int a, int p) {
         case 10:
             LSU_Speichername = LSU_Letzter_Speichername;
             Panelanzeigen(32);
+            LSU_Spielstand_Seite = 0;
             LSU_Spielstaende_auflisten();
             return true;
         case 15:
@@ -542,7 +545,7 @@ bool menue_und_optionen(int a, int p) {
             neustart();
             return true;
         case 157:
-            AutosaveCheck = !AutosaveCheck;
+            AutosaveCheck = AutosaveEinstellung = !AutosaveCheck;
             Config_speichern();
             return true;
         case 158:
@@ -799,6 +802,9 @@ void MOAktion(int info, int aktion, int parameter) {
     const int a = aktion;
     if (zwischen(a, 590, 599)) {
         spielstand_feld(a - 590);
+    } else if (a == 631 || a == 632) {
+        // The page of saved games before or after the one shown.
+        LSU_Spielstaende_blaettern(a == 631 ? -1 : 1);
     } else if (zwischen(a, 640, 649)) {
         spielstand_loeschen(a - 640);
     } else if (zwischen(a, 609, 614)) {

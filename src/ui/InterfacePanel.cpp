@@ -219,6 +219,8 @@ const std::vector<std::pair<std::string, int>>& knopfnamen() {
             {"$ErrungenschaftInfoSteam", 718},
         };
         for (int k = 0; k <= 11; ++k) t.emplace_back("$ObjektSlot" + std::to_string(k), 262 + k);
+        t.emplace_back("$SavefoundZurueck", 631);
+        t.emplace_back("$SavefoundWeiter", 632);
         for (int k = 0; k <= 9; ++k) {
             t.emplace_back("$Savefound" + std::to_string(k), 590 + k);
             t.emplace_back("$Savefound" + std::to_string(k) + "Trash", 640 + k);

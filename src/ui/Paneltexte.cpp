@@ -280,6 +280,13 @@ std::string clanzahlen(const std::string& key, ITP_Text_Item& e, bool& erkannt) 
 
 std::string spielstand(const std::string& key, const ITP_Text_Item& e, bool& erkannt) {
     erkannt = true;
+    // "Seite 2/3" while there is more than one page.
+    if (key == "$SavefoundSeite") {
+        const int anzahl = static_cast<int>(LSU_Spielstaende_alle.size());
+        if (anzahl <= LSU_Spielstaende_max) return {};
+        return "Seite " + std::to_string(LSU_Spielstand_Seite / LSU_Spielstaende_max + 1) + "/" +
+               std::to_string((anzahl - 1) / LSU_Spielstaende_max + 1);
+    }
     for (const char* teil : {"Name", "Time", "Start"}) {
         const int n = ziffernschluessel(key, "$Savefound", teil);
         if (n < 0) continue;

@@ -108,6 +108,38 @@ TEST_F(Kartendatei, EveryKindOfCellSurvivesSaveLoadSave) {
     EXPECT_FALSE(welt.gemeldet());
 }
 
+// Neighbours in index order may differ by more than one level (steps of 2 and 5, up and down,
+// also straight down to water and from there up): every level and content comes back.
+TEST_F(Kartendatei, LevelStepsOfAnySizeComeBack) {
+    const std::vector<Zelle> zellen = {
+        {0}, {2}, {2, 4}, {7, 1, 2, 3, 1}, {5}, {0}, {5, 6, -1, -1, 2}, {3}, {8}, {3, -1, 9}, {1}, {0}};
+    karte_setzen(zellen);
+    ASSERT_TRUE(LSU_Karte_speichern(datei()));
+    const auto geschrieben = zeilen();
+    EXPECT_EQ(geschrieben[0], "A1");
+    EXPECT_EQ(geschrieben[1], "B0");
+    EXPECT_EQ(geschrieben[2], "B1");
+    karte_setzen(std::vector<Zelle>(zellen.size(), Zelle{20, 1, 1, 1, 1}));
+    Map_laden(ordner());
+    EXPECT_FALSE(welt.gemeldet()) << Fehlertext;
+    for (std::size_t c = 0; c < zellen.size(); ++c) {
+        const Kartenfeld& k = Karte[c];
+        const Zelle& z = zellen[c];
+        EXPECT_EQ(k.LandType(), z.stufe) << c;
+        if (z.stufe == 0) {
+            EXPECT_EQ(k.Block(), 2) << c;
+            continue;
+        }
+        EXPECT_EQ(k.Ambiente(), z.a) << c;
+        EXPECT_EQ(k.Person(), z.p) << c;
+        EXPECT_EQ(k.Objekt(), z.o) << c;
+        EXPECT_EQ(k.Block(), z.b) << c;
+    }
+    // Saved again, the file is the same.
+    ASSERT_TRUE(LSU_Karte_speichern(datei()));
+    EXPECT_EQ(zeilen(), geschrieben);
+}
+
 TEST_F(Kartendatei, AnUnknownLetterIsReportedAndItsRunCarriesNothing) {
     welt.ordner().dir().write("Map.sav", "B2\r\nQ99/5\r\nZ1/1/2/3/1\r\n");
     karte_setzen(std::vector<Zelle>(5, Zelle{9, 9, 9, 9, 9}));

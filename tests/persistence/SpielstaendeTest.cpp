@@ -1,6 +1,9 @@
 // Save games: the folder writer, the loader, the list of saved games and the dialog.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -30,6 +33,9 @@
 #include "world/Hasen.h"
 #include "world/Karte.h"
 #include "world/Kartengenerator.h"
+#include "world/Landschaft.h"
+#include "world/Pfade.h"
+#include "economy/KI.h"
 
 namespace fs = std::filesystem;
 
@@ -78,6 +84,26 @@ protected:
         for (auto& e : LSU_Spielstandliste) e = {};
     }
 
+    // A generated game of the built content with the computer clans, run for some steps;
+    // false (the test skips) without content.
+    static void schritte(int n) {
+        for (int i = 0; i < n; ++i) {
+            Logik_Zeitschritt();
+            Logik_Simulationsschritt();
+        }
+    }
+    bool erzeugtes_spiel(int computerclans, int n) {
+        if (!bhmtest::Spielordner_kopieren(programm())) return false;
+        RandSeed = 4711;
+        MG_Einstellungen_zuruecksetzen();
+        SingelGameGroessenWahl = 0;
+        SingelGameKIanzahl = computerclans;
+        MG_Spiel_starten();
+        EXPECT_TRUE(SSL) << Fehlertext;
+        schritte(n);
+        return true;
+    }
+
     // A small running game: one clan row, a few persons and objects, a 4 x 4 map.
     void kleines_spiel() {
         SSL = true;
@@ -98,17 +124,7 @@ protected:
 };
 
 TEST_F(Spielstaende, AGeneratedGameSavesLoadsAndSavesAgainIdentically) {
-    if (!bhmtest::Spielordner_kopieren(programm())) GTEST_SKIP() << "no game folder";
-    RandSeed = 4711;
-    MG_Einstellungen_zuruecksetzen();
-    SingelGameGroessenWahl = 0;
-    SingelGameKIanzahl = 2;
-    MG_Spiel_starten();
-    ASSERT_TRUE(SSL) << Fehlertext;
-    for (int i = 0; i < 300; ++i) {
-        Logik_Zeitschritt();
-        Logik_Simulationsschritt();
-    }
+    if (!erzeugtes_spiel(2, 300)) GTEST_SKIP() << "no game folder";
     Fehler_zuruecksetzen();
     ASSERT_TRUE(LSU_Speichern("Probe"));
     EXPECT_EQ(Fehlertext, "");
@@ -121,10 +137,7 @@ TEST_F(Spielstaende, AGeneratedGameSavesLoadsAndSavesAgainIdentically) {
     const int seite = MG_Kartengroesse, gu = GU, clan = SpielerID;
 
     // Something else happens before the load.
-    for (int i = 0; i < 200; ++i) {
-        Logik_Zeitschritt();
-        Logik_Simulationsschritt();
-    }
+    schritte(200);
     ui.panels.clear();
     ASSERT_TRUE(LSU_Laden("Probe", "single\\"));
     EXPECT_EQ(Fehlertext, "");
@@ -163,11 +176,159 @@ TEST_F(Spielstaende, AGeneratedGameSavesLoadsAndSavesAgainIdentically) {
         EXPECT_TRUE(zwei.at(name) == text) << name << " differs after save, load, save";
     }
     // The loaded game goes on.
-    for (int i = 0; i < 200; ++i) {
-        Logik_Zeitschritt();
-        Logik_Simulationsschritt();
-    }
+    schritte(200);
     EXPECT_EQ(Fehlertext, "");
+}
+
+// A loaded game goes on as the saved one would have: the rows, the calendar, the computer
+// clans' round and the random source are those of the moment of saving, and over the next
+// month the month's events come at the same steps as in the game that ran on.
+TEST_F(Spielstaende, ALoadedGameGoesOnAsTheSavedOne) {
+    if (!erzeugtes_spiel(3, 0)) GTEST_SKIP() << "no game folder";
+    // Per step: month step, year step, years, month flag, whose computer turn comes next,
+    // and whether the victory check ran.
+    using Kalender = std::array<int, 6>;
+    auto monat = [] {
+        std::vector<Kalender> k;
+        for (int i = 0; i < Monatsticks + 1; ++i) {
+            Logik_Zeitschritt();
+            Logik_Simulationsschritt();
+            k.push_back(
+                {Monatsschritt, Jahresschritt, SZ, Monatsflag, KI_aktueller_Spieler, Monatsschritt == 75});
+        }
+        return k;
+    };
+    // Rows as the game uses them; the cached building value of a cell is worked out anew.
+    struct Stand {
+        std::vector<Personenzeile> p;
+        std::vector<Spielerzeile> s;
+        std::vector<Objektzeile> o;
+        std::vector<Kartenfeld> k;
+        std::array<int, 9> werte;
+        bool operator==(const Stand&) const = default;
+    };
+    auto stand = [] {
+        Stand x{Personen,
+                Spieler,
+                Objekte,
+                Karte,
+                {static_cast<int>(RandSeed), Monatsschritt, Jahresschritt, Monatsflag, SZ,
+                 KI_aktueller_Spieler, SLB_Scanposition, Personen_Suchstart, PFU_Naechster_freier}};
+        for (Kartenfeld& k : x.k) k.Bauplatzwert() = -1;
+        return x;
+    };
+    for (int i = 0; i < 12; ++i) monat();
+    schritte(48);
+    ASSERT_GT(SZ, 0);
+    ASSERT_TRUE(LSU_Speichern("Lauf"));
+    const Stand gespeichert = stand();
+    const std::vector<Kalender> weiter = monat();
+
+    ASSERT_TRUE(LSU_Laden("Lauf", "single\\"));
+    EXPECT_TRUE(stand() == gespeichert);
+    EXPECT_EQ(monat(), weiter);
+}
+
+// A game saved before the calendar and the cursors were kept starts its calendar again.
+TEST_F(Spielstaende, AnOlderSaveStartsTheCalendarAgain) {
+    kleines_spiel();
+    Monatsschritt = 40;
+    Jahresschritt = 700;
+    KI_aktueller_Spieler = 1;
+    RandSeed = 99;
+    ASSERT_TRUE(LSU_Speichern("Alt"));
+    const std::string skript = (spielstand("Alt") / "script.ini").string();
+    EXPECT_EQ(ini::lesen_zahl(skript, "Main", "Jahresschritt", -1), 700);
+    std::string text = lesen(skript);
+    for (const char* k : {"Monatsschritt", "Jahresschritt", "Monatsflag", "KI_Spieler", "Zufall",
+                          "Landschaft_Scan", "Personen_hoechster", "Personen_Suchstart", "Pfad_Suchstart",
+                          "Nahrung_Zeiger", "Luxus_Zeiger", "Suchring"}) {
+        const auto a = text.find(std::string("\n") + k + "=");
+        ASSERT_NE(a, std::string::npos) << k;
+        text.erase(a + 1, text.find('\n', a + 1) - a);
+    }
+    std::ofstream(Pfad_aufloesen(skript), std::ios::binary) << text;
+    RandSeed = 5;
+    ASSERT_TRUE(LSU_Laden("Alt", "single\\"));
+    EXPECT_EQ(Monatsschritt, 0);
+    EXPECT_EQ(Jahresschritt, 0);
+    EXPECT_EQ(KI_aktueller_Spieler, 0);
+    EXPECT_EQ(RandSeed, 5u);
+
+    // Values out of range start again.
+    ASSERT_TRUE(ini::schreiben_zahl(skript, "Main", "Monatsschritt", 500));
+    ASSERT_TRUE(ini::schreiben_zahl(skript, "Main", "KI_Spieler", 9));
+    ASSERT_TRUE(LSU_Laden("Alt", "single\\"));
+    EXPECT_EQ(Monatsschritt, 0);
+    EXPECT_EQ(KI_aktueller_Spieler, 0);
+}
+
+// Values at the ends of the Integer range, numbers too long for it and folders where files
+// belong: the game loads with reports (or without the unreadable file) and runs on without
+// overflowing anywhere (the sanitizer build aborts on an overflow).
+TEST_F(Spielstaende, ExtremeValuesAndFoldersInASaveLoadWithReportsAndRunOn) {
+    if (!erzeugtes_spiel(2, 400)) GTEST_SKIP() << "no game folder";
+    ASSERT_TRUE(LSU_Speichern("Gut"));
+    const fs::path gut = spielstand("Gut");
+    // Every field of line `zeile` of the file (from 0) becomes `wert`; every line when zeile < 0.
+    auto zeile_setzen = [&](const char* datei, int zeile, const std::string& wert) {
+        const fs::path p = spielstand("Kaputt") / datei;
+        auto zeilen = *Textdatei_lesen(p.string());
+        if (zeilen.empty()) zeilen.emplace_back("0");
+        for (std::size_t i = 0; i < zeilen.size(); ++i) {
+            if (zeile >= 0 && i != static_cast<std::size_t>(zeile)) continue;
+            std::string neu;
+            for (std::size_t k = 0;
+                 k <= static_cast<std::size_t>(std::count(zeilen[i].begin(), zeilen[i].end(), '/')); ++k)
+                neu += (k ? "/" : "") + wert;
+            zeilen[i] = neu;
+        }
+        ASSERT_TRUE(Textdatei_schreiben(p.string(), zeilen)) << datei;
+    };
+    auto ordner_statt_datei = [&](const char* datei) {
+        fs::remove(spielstand("Kaputt") / datei);
+        fs::create_directories(spielstand("Kaputt") / datei);
+    };
+    const std::string skript = (spielstand("Kaputt") / "script.ini").string();
+    struct Fall {
+        const char* name;
+        std::function<void()> verderben;
+        bool gemeldet;
+    };
+    const std::string max = "2147483647", min = "-2147483648", lang = "99999999999999999999";
+    const std::vector<Fall> faelle = {
+        {"clans at the top", [&] { zeile_setzen("G.sav", -1, max); }, true},
+        {"persons at the bottom", [&] { zeile_setzen("P.sav", -1, min); }, true},
+        {"objects at the top", [&] { zeile_setzen("OB.sav", -1, max); }, true},
+        {"statistics series too long", [&] { zeile_setzen("DiaUV2.sav", 4, lang); }, true},
+        {"goods statistics", [&] { zeile_setzen("LGKSWA.sav", -1, max); }, true},
+        {"world goods statistics", [&] { zeile_setzen("LGKWWA.sav", -1, min); }, true},
+        {"group statistics", [&] { zeile_setzen("LGKSWG.sav", -1, max); }, true},
+        {"envy of a house", [&] { zeile_setzen("SBUO.sav", 12, max); }, true},
+        {"goods make", [&] { zeile_setzen("SBUW.sav", 19, max); }, true},
+        {"house envy and scroll offsets",
+         [&] {
+             ini::schreiben_text(skript, "Main", "Hausneid", max);
+             ini::schreiben_text(skript, "Main", "SX", min);
+             ini::schreiben_text(skript, "Main", "GU", max);
+         },
+         true},
+        {"harbours a folder", [&] { ordner_statt_datei("HA.sav"); }, false},
+        {"ships a folder", [&] { ordner_statt_datei("HS.sav"); }, false},
+    };
+    for (const Fall& f : faelle) {
+        fs::remove_all(spielstand("Kaputt"));
+        fs::copy(gut, spielstand("Kaputt"));
+        f.verderben();
+        Fehler_zuruecksetzen();
+        ASSERT_TRUE(LSU_Laden("Kaputt", "single\\")) << f.name;
+        if (f.gemeldet) {
+            EXPECT_TRUE(welt.gemeldet()) << f.name;
+        }
+        EXPECT_TRUE(Spiel_laeuft()) << f.name;
+        EXPECT_FALSE(Ladevorgang) << f.name;
+        schritte(150);
+    }
 }
 
 TEST_F(Spielstaende, WithoutAGameOnlyTheFoldersAreMade) {
@@ -212,7 +373,7 @@ TEST_F(Spielstaende, AFailedSaveKeepsTheOldSave) {
 
 TEST_F(Spielstaende, ANameThatIsNotOneFolderIsRefused) {
     kleines_spiel();
-    for (const char* name : {"", ".", "..", "../weg", "a/b", "a\\b", "x\ny"}) {
+    for (const char* name : {"", " ", "   ", ".", "..", "../weg", "a/b", "a\\b", "x\ny"}) {
         EXPECT_FALSE(LSU_Speichern(name)) << name;
         EXPECT_TRUE(welt.gemeldet()) << name;
     }
@@ -236,6 +397,10 @@ TEST_F(Spielstaende, AnUnloadableSaveLeavesTheRunningGameAsItWas) {
         {"negative clan table", [&] { ini::schreiben_zahl(skript, "Main", "GA", -5); }},
         {"huge person table", [&] { ini::schreiben_zahl(skript, "Main", "PA", 2000000000); }},
         {"huge path pool", [&] { ini::schreiben_zahl(skript, "Main", "PatA", 2000000000); }},
+        {"more persons than the map holds", [&] { ini::schreiben_zahl(skript, "Main", "PA", 1016); }},
+        {"more objects than the map holds", [&] { ini::schreiben_zahl(skript, "Main", "OA", 1016); }},
+        {"more paths than persons", [&] { ini::schreiben_zahl(skript, "Main", "PatA", 1003); }},
+        {"more harbours than objects", [&] { ini::schreiben_zahl(skript, "Main", "HA", 1002); }},
         {"player outside the clans", [&] { ini::schreiben_zahl(skript, "Main", "SpielerID", 2); }},
         {"broken map", [&] { std::ofstream(spielstand("Gut") / "Map.sav") << "A1\r\nBzz\r\n"; }},
         {"truncated map", [&] { std::ofstream(spielstand("Gut") / "Map.sav") << "A4\r\nB3\r\n"; }}};
@@ -333,12 +498,58 @@ TEST_F(Spielstaende, TheListHoldsTheFirstTenFolders) {
         EXPECT_EQ(e.Zeit, e.Name == "A" ? "01.02.2026 10:11:12" : "Not Found") << e.Name;
     }
     EXPECT_EQ(LSU_Spielstandliste[2].Name, "");
-    for (int i = 0; i < 11; ++i) fs::create_directories(spielstand("S" + std::to_string(i)));
+    for (int i = 0; i < 11; ++i) fs::create_directories(spielstand("S").string() + std::to_string(i));
     LSU_Spielstaende_auflisten();
     EXPECT_EQ(LSU_Spielstand_Letzter, 9);
     LSU_Spielstand_loeschen((spielstand("A")).string());
     EXPECT_FALSE(fs::exists(spielstand("A")));
     EXPECT_TRUE(LSU_Ordner_loeschen((spielstand("B")).string()));
+}
+
+// The list shows the newest saves first (by their script.ini, else the folder; equally new ones
+// by name) and pages through all of them, ten at a time.
+TEST_F(Spielstaende, TheListIsNewestFirstAndPagesThroughEverySave) {
+    const auto jetzt = fs::file_time_type::clock::now();
+    std::vector<std::string> erwartet;
+    for (int i = 0; i < 23; ++i) {
+        const std::string name = std::string(1, static_cast<char>('a' + i)) + "spiel";
+        fs::create_directories(spielstand(name));
+        // Every third save has no script.ini: its folder's time counts.
+        const fs::path p = i % 3 == 0 ? spielstand(name) : spielstand(name) / "script.ini";
+        if (i % 3 != 0)
+            welt.ordner().dir().write("save/single/" + name + "/script.ini", "[Main]\r\nTime=t\r\n");
+        // Saves 20..22 are equally old; the others grow newer with i.
+        fs::last_write_time(p, jetzt - std::chrono::hours(i >= 20 ? 100 : 50 - i));
+    }
+    for (int i = 19; i >= 0; --i) erwartet.push_back(std::string(1, static_cast<char>('a' + i)) + "spiel");
+    for (const char* n : {"uspiel", "vspiel", "wspiel"}) erwartet.push_back(n);
+    auto seite = [] {
+        std::vector<std::string> namen;
+        for (int i = 0; i <= LSU_Spielstand_Letzter; ++i)
+            namen.push_back(LSU_Spielstandliste[static_cast<std::size_t>(i)].Name);
+        return namen;
+    };
+    auto erwartete_seite = [&](int von, int bis) {
+        return std::vector<std::string>(erwartet.begin() + von, erwartet.begin() + bis);
+    };
+    LSU_Spielstand_Seite = 0;
+    LSU_Spielstaende_auflisten();
+    ASSERT_EQ(LSU_Spielstaende_alle.size(), 23u);
+    EXPECT_EQ(seite(), erwartete_seite(0, 10));
+    LSU_Spielstaende_blaettern(-1);
+    EXPECT_EQ(seite(), erwartete_seite(0, 10)) << "no page before the first";
+    LSU_Spielstaende_blaettern(1);
+    EXPECT_EQ(seite(), erwartete_seite(10, 20));
+    LSU_Spielstaende_blaettern(1);
+    EXPECT_EQ(seite(), erwartete_seite(20, 23));
+    EXPECT_EQ(LSU_Spielstand_Letzter, 2);
+    EXPECT_EQ(LSU_Spielstandliste[3].Name, "");
+    LSU_Spielstaende_blaettern(1);
+    EXPECT_EQ(LSU_Spielstand_Seite, 20) << "no page after the last";
+    // Deleting the last saves of the last page shows the page before.
+    for (int i = 20; i < 23; ++i) fs::remove_all(spielstand(erwartet[static_cast<std::size_t>(i)]));
+    LSU_Spielstaende_auflisten();
+    EXPECT_EQ(seite(), erwartete_seite(10, 20));
 }
 
 TEST_F(Spielstaende, TheDialogSavesUnderTheTypedNameAndRefusesTheIronName) {
@@ -368,6 +579,47 @@ TEST_F(Spielstaende, TheDialogSavesUnderTheTypedNameAndRefusesTheIronName) {
     LSU_Speichername.clear();
     LSU_Letzter_Speichername.clear();
     GUI_Info_zuruecksetzen();
+}
+
+// Outside iron mode the iron-mode name is refused in any letter case: the file system would
+// find the iron-mode folder under each of them.
+TEST_F(Spielstaende, TheIronNameIsRefusedInAnyCase) {
+    kleines_spiel();
+    KSL = true;
+    ASSERT_TRUE(LSU_Speichern("IRONMODUS"));
+    const std::string iron = lesen(spielstand("IRONMODUS") / "G.sav");
+    KSL = false;
+    Spieler[1].Gold() = 7;
+    GUI_Info_zuruecksetzen();
+    for (const char* name : {"IRONMODUS", "ironmodus", "IronModus"}) {
+        LSU_Speichername = name;
+        LSU_Speichern_Dialog();
+        EXPECT_EQ(lesen(spielstand("IRONMODUS") / "G.sav"), iron) << name;
+        EXPECT_EQ(GUI_Infoanzahl, 0) << name;
+    }
+    EXPECT_FALSE(LSU_Ironname("IRONMODUS2"));
+    LSU_Speichername.clear();
+    LSU_Letzter_Speichername.clear();
+}
+
+// Iron mode holds the autosave on while it runs; the player's own setting stays what the
+// options and Config.ini show, and comes back with the next game outside iron mode.
+TEST_F(Spielstaende, IronModeKeepsThePlayersAutosaveSetting) {
+    kleines_spiel();
+    ASSERT_TRUE(LSU_Speichern("Frei"));
+    KSL = true;
+    ASSERT_TRUE(LSU_Speichern("IRONMODUS"));
+    ASSERT_TRUE(ini::schreiben_bool(Programmpfad + "Config.ini", "Allgemein", "AutosaveCheck", false));
+    Config_laden();
+    ASSERT_FALSE(AutosaveCheck);
+    ASSERT_TRUE(LSU_Laden("IRONMODUS", "single\\"));
+    EXPECT_TRUE(AutosaveCheck);
+    EXPECT_FALSE(AutosaveEinstellung);
+    Config_speichern();
+    EXPECT_FALSE(ini::lesen_bool(Programmpfad + "Config.ini", "Allgemein", "AutosaveCheck", true));
+    ASSERT_TRUE(LSU_Laden("Frei", "single\\"));
+    EXPECT_FALSE(AutosaveCheck);
+    Config_zuruecksetzen();
 }
 
 TEST_F(Spielstaende, TheBackdropLoadClearsTheGameFlagsAndEndsInTheMainMenu) {

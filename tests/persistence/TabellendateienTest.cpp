@@ -8,6 +8,7 @@
 #include "economy/Objekte.h"
 #include "economy/Spieler.h"
 #include "foundation/Fehler.h"
+#include "foundation/Textzeilen.h"
 #include "persistence/Tabellendateien.h"
 #include "economy/Diagramm.h"
 #include "economy/Haefen.h"
@@ -50,8 +51,10 @@ TEST_F(Tabellendateien, RowsComeBackUnchangedAndSaveAgainIdentically) {
         Personen[2].feld(i) = -i;
     }
     Spieler.assign(2, Spielerzeile{});
-    Spieler[1].Gold() = 2147483647;
-    Spieler[1].feld(162) = -2147483647 - 1;
+    // The largest magnitudes a saved game may hold come back; beyond them a file is refused
+    // (see ABrokenFileIsReadUpToTheFaultAndReported).
+    Spieler[1].Gold() = FFU_Spielstandwert_max;
+    Spieler[1].feld(162) = -FFU_Spielstandwert_max;
     Objekte.assign(1, Objektzeile{});
     Objekte[0].Slot_Ware(5) = 12;
 
@@ -89,6 +92,8 @@ TEST_F(Tabellendateien, ABrokenFileIsReadUpToTheFaultAndReported) {
         {"fewer lines", "1/2/3\r\n4/5/6\r\n", {{1, 2, 3}, {4, 5, 6}, {9, 9, 9}}},
         {"short line", "1/2/3\r\n4/5\r\n7/8/9\r\n", {{1, 2, 3}, {4, 5, 9}, {9, 9, 9}}},
         {"not a number", "1/2/3\r\n4/x/6\r\n7/8/9\r\n", {{1, 2, 3}, {4, 9, 9}, {9, 9, 9}}},
+        {"beyond a game's values", "1/2/3\r\n4/1000000001/6\r\n7/8/9\r\n", {{1, 2, 3}, {4, 9, 9}, {9, 9, 9}}},
+        {"integer end", "1/2/3\r\n4/5/-2147483648\r\n7/8/9\r\n", {{1, 2, 3}, {4, 5, 9}, {9, 9, 9}}},
         {"empty field", "1//3\r\n", {{1, 9, 9}, {9, 9, 9}, {9, 9, 9}}},
         {"out of range", "1/2/99999999999\r\n", {{1, 2, 9}, {9, 9, 9}, {9, 9, 9}}},
         {"extra lines and fields are ignored",

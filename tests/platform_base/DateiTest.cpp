@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "common/TempDir.h"
 
 namespace {
@@ -60,6 +62,23 @@ TEST(Datei, SizeCopyDeleteAndListing) {
     EXPECT_FALSE(Datei_kopieren(dir.folder() + "q/fehlt.bin", dir.folder() + "q/drei.bin"));
     EXPECT_TRUE(Ordner_loeschen(dir.folder() + "Q"));
     EXPECT_FALSE(Ordner_existiert(dir.folder() + "q"));
+}
+
+// A folder where a file is expected is read as no file and refuses to be written, without
+// throwing past the caller.
+TEST(Datei, AFolderInPlaceOfAFileIsNeitherReadNorWritten) {
+    bhmtest::TempDir dir;
+    std::filesystem::create_directories(dir.path() / "HA.sav");
+    const std::string pfad = dir.folder() + "ha.SAV";
+    EXPECT_FALSE(Datei_existiert(pfad));
+    EXPECT_FALSE(Datei_lesen(pfad));
+    EXPECT_FALSE(Textdatei_lesen(pfad));
+    EXPECT_FALSE(Datei_kopieren(pfad, dir.folder() + "kopie"));
+    EXPECT_FALSE(Datei_schreiben(pfad, "x"));
+    EXPECT_FALSE(Textdatei_schreiben(pfad, {"x"}));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "HA.sav"));
+    EXPECT_GE(Pfad_aenderungszeit(pfad), 0);
+    EXPECT_EQ(Pfad_aenderungszeit(dir.folder() + "fehlt"), -1);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "common/TempDir.h"
 #include "platform/base/Text1252.h"
 
@@ -59,6 +61,12 @@ TEST(Ini, MissingFileGivesDefaultsAndFirstWriteCreatesIt) {
     EXPECT_FALSE(ini::vorhanden(f, "S", "k"));
     ASSERT_TRUE(ini::schreiben_text(f, "S", "k", "wert"));
     EXPECT_TRUE(ini::vorhanden(f, "s", "K"));
+
+    // A folder in the file's place reads as defaults and cannot be written.
+    std::filesystem::create_directories(dir.path() / "Config.ini");
+    const std::string o = dir.folder() + "config.INI";
+    EXPECT_EQ(ini::lesen_zahl(o, "Allgemein", "Vollbild", 7), 7);
+    EXPECT_FALSE(ini::schreiben_bool(o, "Allgemein", "Vollbild", true));
 }
 
 }  // namespace

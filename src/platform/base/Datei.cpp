@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -96,20 +97,41 @@ std::int64_t Datei_groesse(const std::string& pfad) {
     return ec ? -1 : static_cast<std::int64_t>(n);
 }
 
+std::int64_t Pfad_aenderungszeit(const std::string& pfad) {
+    std::error_code ec;
+    const auto t = fs::last_write_time(Pfad_aufloesen(pfad), ec);
+    if (ec) return -1;
+    const auto sys = std::chrono::file_clock::to_sys(t);
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(sys.time_since_epoch()).count();
+}
+
 std::optional<std::string> Datei_lesen(const std::string& pfad) {
-    std::ifstream in(Pfad_aufloesen(pfad), std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return bytes;
+    // A folder (or a device) where a file is expected is no file: reading it would fail
+    // inside the stream buffer, which reports that by throwing.
+    const std::string p = Pfad_aufloesen(pfad);
+    std::error_code ec;
+    if (!fs::is_regular_file(p, ec)) return std::nullopt;
+    try {
+        std::ifstream in(p, std::ios::binary);
+        if (!in) return std::nullopt;
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (in.bad()) return std::nullopt;
+        return bytes;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
 }
 
 bool Datei_schreiben(const std::string& pfad, const std::string& bytes) {
-    std::ofstream out(Pfad_aufloesen(pfad), std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return !out.fail();
+    try {
+        std::ofstream out(Pfad_aufloesen(pfad), std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        return !out.fail();
+    } catch (const std::exception&) {
+        return false;
+    }
 }
 
 bool Datei_loeschen(const std::string& pfad) {

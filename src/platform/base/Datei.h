@@ -21,7 +21,10 @@ bool Ordner_existiert(const std::string& pfad);
 bool Ordner_anlegen(const std::string& pfad);
 // Size in bytes, -1 when the file does not exist.
 std::int64_t Datei_groesse(const std::string& pfad);
-// The whole file, or nothing when it cannot be read.
+// When the file or folder was last changed, in nanoseconds since 1970; -1 when it
+// does not exist.
+std::int64_t Pfad_aenderungszeit(const std::string& pfad);
+// The whole file, or nothing when it cannot be read (also when the path is a folder).
 std::optional<std::string> Datei_lesen(const std::string& pfad);
 // Writes the whole file (created or replaced); false on failure.
 bool Datei_schreiben(const std::string& pfad, const std::string& bytes);
