@@ -21,6 +21,7 @@
 #include <string>
 
 #include "app/Programm.h"
+#include "platform/base/Zufall.h"
 #include "common/TempDir.h"
 #include "foundation/Bild.h"
 #include "foundation/Bilddatei.h"
@@ -144,6 +145,9 @@ public:
         // The start-up runs from its timer, as in the program block.
         for (int i = 0; i < 500 && !programm_.form.Eventtimer.aktiv && !programm_.form.beendet; ++i)
             programm_.Runde();
+        // The program seeds its random source from the clock; a walk plays the same
+        // worlds every time.
+        RandSeed = 20261210;
         return programm_.form.Eventtimer.aktiv && !programm_.form.beendet;
     }
 
