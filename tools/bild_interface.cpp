@@ -63,7 +63,8 @@ void person(Leinwand& l, int ox, int oy, Farbe kleid, bool rock) {
     l.rahmen(ox + 11, oy + 14, 10, 2, schattieren(kleid, 0.6));
 }
 
-// The pictogram of a name; false when there is none.
+}  // namespace
+
 bool piktogramm(Leinwand& l, int ox, int oy, const std::string& art, Farbe f) {
     if (art == "karte") {
         l.rechteck(ox + 6, oy + 7, 20, 18, pal::wasser);
@@ -199,11 +200,54 @@ bool piktogramm(Leinwand& l, int ox, int oy, const std::string& art, Farbe f) {
         l.rechteck(ox + 8, oy + 8, 16, 3, f);
         l.rechteck(ox + 14, oy + 6, 4, 2, f);
         for (int i = 0; i < 3; ++i) l.linie(ox + 12 + 4 * i, oy + 13, ox + 12 + 4 * i, oy + 24, f);
+    } else if (art == "feld") {
+        // Furrows of a field with sprouts.
+        for (int i = 0; i < 3; ++i) {
+            l.rechteck(ox + 5, oy + 12 + 6 * i, 22, 3, pal::erde);
+            for (int k = 0; k < 4; ++k) {
+                const int x = ox + 7 + 6 * k, y = oy + 11 + 6 * i;
+                l.linie(x, y, x, y - 4, pal::laub);
+                l.punkt(x - 1, y - 3, pal::laub_hell);
+                l.punkt(x + 1, y - 3, pal::laub_hell);
+            }
+        }
+    } else if (art == "sammeln") {
+        // Several lines running together into one arrow.
+        for (int d = 0; d < 2; ++d) {
+            l.linie(ox + 4, oy + 6 + d, ox + 16, oy + 15 + d, f);
+            l.linie(ox + 4, oy + 25 + d, ox + 16, oy + 16 + d, f);
+        }
+        l.rechteck(ox + 14, oy + 15, 6, 3, f);
+        l.vieleck({{ox + 19, oy + 9}, {ox + 28, oy + 16}, {ox + 19, oy + 23}}, f);
+    } else if (art == "kreislauf") {
+        // Two arrows chasing each other round a circle.
+        for (int w = 0; w < 2; ++w)
+            for (int i = 0; i <= 10; ++i) {
+                const double a = 3.14159 * w + 0.25 + i * 0.24;
+                const int x = ox + 16 + static_cast<int>(std::lround(std::cos(a) * 9));
+                const int y = oy + 16 + static_cast<int>(std::lround(std::sin(a) * 9));
+                l.rechteck(x - 1, y - 1, 3, 3, pal::gras_dunkel);
+            }
+        l.vieleck({{ox + 2, oy + 17}, {ox + 12, oy + 17}, {ox + 7, oy + 23}}, pal::gras_dunkel);
+        l.vieleck({{ox + 30, oy + 15}, {ox + 20, oy + 15}, {ox + 25, oy + 9}}, pal::gras_dunkel);
+    } else if (art == "schaufel") {
+        for (int d = 0; d < 2; ++d) l.linie(ox + 9 + d, oy + 5, ox + 17 + d, oy + 19, pal::holz);
+        l.vieleck({{ox + 13, oy + 19}, {ox + 21, oy + 15}, {ox + 26, oy + 24}, {ox + 19, oy + 28}},
+                  pal::eisen);
+        l.ellipse(ox + 16, oy + 27, 9, 2, pal::sand);
+    } else if (art == "raster") {
+        l.rechteck(ox + 6, oy + 6, 20, 20, pal::gras);
+        for (int i = 0; i <= 2; ++i) {
+            l.linie(ox + 6 + 10 * i, oy + 6, ox + 6 + 10 * i, oy + 26, f);
+            l.linie(ox + 6, oy + 6 + 10 * i, ox + 26, oy + 6 + 10 * i, f);
+        }
     } else {
         return false;
     }
     return true;
 }
+
+namespace {
 
 // --- Whole images ---------------------------------------------------------------
 
@@ -272,29 +316,15 @@ void rangrahmen(Leinwand& l, int n) {
     }
 }
 
-// The title picture: sky, sea and an island with hills; stretched over the window.
+// The title picture, stretched over the whole window behind the menus: a wooden frame
+// with gold corners round the edge, open in the middle so that the backdrop game shows.
 void titelbild(Leinwand& l) {
     const int b = l.breite(), h = l.hoehe();
-    for (int y = 0; y < h; ++y) {
-        const double t = static_cast<double>(y) / h;
-        const Farbe himmel = mischen(rgb(120, 164, 214), rgb(226, 214, 176), t * 1.6 > 1 ? 1 : t * 1.6);
-        for (int x = 0; x < b; ++x)
-            l.punkt(x, y, y < h * 5 / 8 ? himmel : mischen(pal::wasser, pal::blau, t - 0.5));
-    }
-    for (int y = h * 5 / 8; y < h; y += 3)
-        for (int x = 0; x < b; ++x)
-            if (rauschen(x, y, 91) > 0.9) l.punkt(x, y, pal::wasser_hell);
-    l.ellipse(b / 2, h * 5 / 8 + 2, b / 3, h / 8, pal::sand);
-    l.ellipse(b / 2 - b / 10, h * 5 / 8 - 4, b / 5, h / 6, pal::gras);
-    l.ellipse(b / 2 + b / 8, h * 5 / 8 - 2, b / 6, h / 8, pal::gras_dunkel);
-    for (int i = 0; i < 7; ++i) {
-        const int x = b / 2 - b / 4 + i * b / 14, y = h * 5 / 8 - 6 - (i % 3) * 4;
-        l.rechteck(x, y, 2, 6, pal::rinde);
-        l.kreis(x + 1, y - 3, 4, i % 2 ? pal::nadel : pal::laub);
-    }
-    haus(l, b / 2 + b / 10 - 16, h * 5 / 8 - 28, pal::ziegel);
-    l.ellipse(b / 5, h / 6, 14, 4, pal::weiss);
-    l.ellipse(b * 3 / 4, h / 4, 18, 5, pal::weiss);
+    l.rahmen(0, 0, b, h, kRahmen);
+    l.rahmen(1, 1, b - 2, h - 2, kRahmenHell);
+    l.rahmen(2, 2, b - 4, h - 4, kRahmen);
+    for (auto [x, y] : {std::pair{0, 0}, std::pair{b - 4, 0}, std::pair{0, h - 4}, std::pair{b - 4, h - 4}})
+        l.rechteck(x, y, 4, 4, pal::gold);
 }
 
 // A light bevelled button (black panel text stays readable on it); `an` for the lit state.
@@ -565,5 +595,13 @@ std::vector<Interfacebild> interfacebilder() {
              std::tuple{"Meldung Wanderung", "wanderung", pal::feuer},
          })
         li.neu(titel, 64, 64, [art = std::string(art), rand = rand](Leinwand& l) { meldung(l, art, rand); });
+    // One letter of the pile at the upper right: a sealed envelope.
+    li.neu("Brief", 64, 48, [](Leinwand& l) {
+        l.rechteck(2, 4, 60, 40, pal::leinen);
+        l.rahmen(2, 4, 60, 40, kDunkel);
+        l.linie(2, 4, 32, 26, kDunkel);
+        l.linie(61, 4, 32, 26, kDunkel);
+        l.kreis(32, 27, 5, pal::rot);
+    });
     return std::move(li.bilder);
 }

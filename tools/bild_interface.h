@@ -16,3 +16,8 @@ struct Interfacebild {
 
 // Every interface image in folder order; deterministic. Sides are multiples of 16.
 std::vector<Interfacebild> interfacebilder();
+
+// A pictogram of the given kind ("haus", "baum", "fisch", ...) on a 32 x 32 field with its
+// top left at (ox, oy), drawn in f where the kind has no colours of its own; false for a
+// kind without one. Shared with the interface pack of the base textures.
+bool piktogramm(Leinwand& l, int ox, int oy, const std::string& art, Farbe f);

@@ -441,6 +441,8 @@ def check(T):
                     problem("%s: planted good %s has no Grow" % (p, w["Titel"]))
                 if w["Skill"] not in HARVEST_SKILLS:
                     problem("%s: planted good %s must use skill 1, 2 or 11" % (p, w["Titel"]))
+            if use not in (1, 2, 6) and w["Make"] != 1:
+                problem("%s: gathered good %s must make 1: its order books one unit" % (p, w["Titel"]))
             if use != 2 and w["Spez"] in ("gold", "ship", "tech"):
                 problem("%s: %s takes effect only when produced" % (p, w["Titel"]))
         for a in [n for names in o["Warenanzeige"] for n in names] + \

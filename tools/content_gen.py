@@ -192,17 +192,55 @@ WAREN = [
          text="Neue Einsichten aus der Akademie."),
 ]
 
+# --------------------------------------------------------------------------
+# The economy in numbers. The rules are the game's; these are the numbers of
+# the default content that let a world live for a century (judged by the
+# century run, tools/jahrhundertlauf.cpp). How the circuit works:
+#
+# - Gold: founders bring 100 each, a clan starts with 300. A work order pays
+#   its worker 1 gold from the treasury; persons pay the seller's price for
+#   food (once in about four years: eating lasts 50 months) and luxury (when
+#   unhappy). A birth needs 101 gold in the two parents' purses and gives 100
+#   of it to the child, and clans pay poor relief down to 51 gold. Without new
+#   gold the stock spreads thinner with every child and births stop, so the
+#   mint is part of the first level and its ore is plentiful.
+# - Births also need the clan's stored food above its member count; the
+#   computer clans build food whenever stock - 3 is below their members.
+# - A computer clan builds only while a fifth of its members is unemployed;
+#   every worker place of a building whose store is full is a free place that
+#   the employment office fills again. One worker per ordinary building keeps
+#   free places near the number of idle persons, so clans keep building.
+# - A computer clan chooses production from the highest level it has reached
+#   downwards, at most five of a type. Buildings whose goods only a later level
+#   uses are placed at that level, so early clans do not fill their stores with
+#   goods nobody takes.
+# - A house upgrade is ordered as soon as the house is finished, so it needs
+#   only goods made at or below the level of the house.
+#
+# Changes to the goods above, with their reasons:
+WAREN_WIRTSCHAFT = {
+    # The mint's ore: no dig is lost (was 70 in 100), and the mint needs one lump
+    # per ten gold (was two). (A gathered good keeps Make 1: a gathering order
+    # books one unit.)
+    "Golderz": dict(chance=100),
+    "Gold": dict(need=[("Golderz", 1)]),
+}
+for _w in WAREN:
+    _w.update(WAREN_WIRTSCHAFT.get(_w["t"], {}))
+
 WAREN_NR = {w["t"]: i for i, w in enumerate(WAREN)}
 
 # --------------------------------------------------------------------------
 # Building footprints (rows of the Bauplatz.Obj grid, drawn with map row y
 # growing upwards: a row further down lies nearer the viewer). The anchor "4"
-# always has walkable neighbours so that carriers can reach it.
+# always has walkable neighbours so that carriers can reach it. The map only
+# picks a building up by its non-solid cells ("2"), so every footprint has some
+# in its back row, where the building's body stands.
 # --------------------------------------------------------------------------
 FUSS = {
-    "S1": ["4"],
-    "S4": ["11", "41"],
-    "S7": ["110", "141", "011"],
+    "S1": ["2", "4"],
+    "S4": ["22", "41"],
+    "S7": ["220", "141", "011"],
     "S10": ["2112", "1111", "0141"],
 }
 
@@ -375,6 +413,49 @@ OBJEKTE = [
     dict(t="Landesteg", kurz="Steg", fuss="S4", modus="Hafen2", n=1, platz=2,
          text="Ein Anleger, den ein Luftschiff auf eine fremde Insel bringt."),
 ]
+
+# Changes to the buildings above, with their reasons (see the notes on the
+# economy before the goods numbers).
+OBJEKTE_WIRTSCHAFT = {
+    # One worker per ordinary production building (was two): a full store
+    # dismisses its workers, and with two places per building the free places
+    # outnumbered the idle persons many times, so the employment office took
+    # every unemployed person and the computer clans stopped building.
+    **{t: dict(platz=1) for t in (
+        "Holzfällerhütte", "Steinbruch", "Fischerhütte", "Beerengarten", "Förster", "Jagdhütte",
+        "Sägewerk", "Köhlerei", "Schmiede", "Schmelzhütte", "Sandgrube", "Rübenacker", "Mühle",
+        "Kornfeld", "Bäckerei", "Flachsfeld", "Weberei", "Schneiderei", "Räucherei", "Glashütte",
+        "Imkerei", "Kräutergarten", "Schuttsammler", "Glasbläserei", "Metbrauerei", "Akademie",
+        "Raseneisengrube")},
+    # The large workplaces keep two (were three and four).
+    "Erzmine": dict(platz=2),
+    "Fischerei": dict(platz=2, text="Eine große Fischerei: zwei Fischer teilen sich die Boote."),
+    "Gutshof": dict(platz=2),
+    "Luftschiffwerft": dict(platz=2),
+    "Großschmiede": dict(platz=2),
+    # Gold from the first level (was level 5, which few clans reach): the mine
+    # and the mint cost wood and stone only (were boards, tools and iron), so a
+    # young clan can build them before its first sawmill.
+    "Goldmine": dict(platz=2, ki=1, kosten=[("Holz", 5), ("Stein", 4)]),
+    "Münzpräge": dict(ki=1, kosten=[("Holz", 5), ("Stein", 6)]),
+    # Charcoal, sand and the rubble collector feed only later levels (were level
+    # 2): iron and glass need them from level 3 and 4 on.
+    "Köhlerei": dict(platz=1, ki=3),
+    "Schuttsammler": dict(platz=1, ki=3),
+    "Sandgrube": dict(platz=1, ki=4),
+    # House upgrades of levels 2 and 4 without tools (a level-4 good): a
+    # Blockhaus waited for tools for decades.
+    "Fachwerkhaus": dict(kosten=[("Bretter", 5), ("Stein", 5), ("Holz", 4)]),
+    "Bauernhaus": dict(kosten=[("Bretter", 6), ("Stein", 6), ("Holz", 4)]),
+    # The upper houses were glass and tools (few clans make them in quantity, so
+    # their upgrade sites stood for decades): now stone, boards and wood.
+    "Steinhaus": dict(kosten=[("Stein", 8), ("Bretter", 6), ("Holz", 4)],
+                      text="Steinerne Mauern unter einem festen Dach."),
+    "Bürgerhaus": dict(kosten=[("Stein", 8), ("Bretter", 6), ("Holz", 6)]),
+    "Herrenhaus": dict(kosten=[("Stein", 9), ("Bretter", 8), ("Holz", 6)]),
+}
+for _o in OBJEKTE:
+    _o.update(OBJEKTE_WIRTSCHAFT.get(_o["t"], {}))
 
 OBJ_NR = {o["t"]: i for i, o in enumerate(OBJEKTE)}
 

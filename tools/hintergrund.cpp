@@ -1,6 +1,7 @@
-// Makes the campaign's backdrop game "KAP0": a world from a fixed seed and set-up,
-// played for a few months and written by the game's own save writer into
-// save/Kampagne/KAP0 of the game folder.
+// Makes the campaign folder's games with the game's own code: the backdrop game "KAP0",
+// a world from a fixed seed and set-up played for a few months, and the iron mode's start
+// "IRONMODUS", a fresh world waiting for the start building; both are written by the
+// game's save writer into save/Kampagne of the game folder.
 //
 //   hintergrund <game folder>
 //
@@ -74,9 +75,30 @@ int main(int argc, char** argv) {
                  fs::copy_options::recursive, ec);
         gut = !ec;
     }
+    // The iron mode's campaign start "IRONMODUS": a fresh world of the default set-up (on a smaller map) in which
+    // the player has still to place the start building, saved with the campaign flag set so that
+    // every later save of that game goes under the iron mode's one name.
+    if (gut) {
+        RandSeed = 1871;
+        MG_Einstellungen_zuruecksetzen();
+        SingelGameGroessenWahl = 2;
+        MG_Spiel_starten();
+        gut = SSL;
+        SSL = false;
+        KSL = true;
+        const std::string eisern = "save\\Kampagne\\IRONMODUS";
+        gut = gut && Ordner_anlegen(Programmpfad + eisern) && LSU_Spiel_speichern(eisern);
+        KSL = false;
+        if (gut) {
+            fs::remove_all(spiel / "save" / "Kampagne" / "IRONMODUS", ec);
+            fs::copy(arbeit / "save" / "Kampagne" / "IRONMODUS", spiel / "save" / "Kampagne" / "IRONMODUS",
+                     fs::copy_options::recursive, ec);
+            gut = !ec;
+        }
+    }
     if (!Fehlertext.empty()) std::fprintf(stderr, "hintergrund: %s\n", cp1252_zu_utf8(Fehlertext).c_str());
     fs::remove_all(arbeit, ec);
     Render_setzen(nullptr);
-    if (!gut) std::fprintf(stderr, "hintergrund: the backdrop game could not be made\n");
+    if (!gut) std::fprintf(stderr, "hintergrund: the campaign games could not be made\n");
     return gut ? 0 : 1;
 }

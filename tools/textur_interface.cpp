@@ -8,15 +8,157 @@
 #include <set>
 #include <vector>
 
+#include "bild_interface.h"
 #include "bild_motive.h"
-#include "render/Spriterechtecke.h"
 #include "bild_schmuck.h"
+#include "render/Spriterechtecke.h"
 #include "textur_motive.h"
 
 namespace {
 
 Rechteck pixel(const ML_Rechteck& r) {
     return {16 * r.Links, 16 * r.Oben, 16 * (r.Rechts - r.Links), 16 * (r.Unten - r.Oben)};
+}
+
+Rechteck modellrechteck(int m) {
+    ML_Interfacemodell_Rechteck(m);
+    return pixel(ML_Zellrechteck);
+}
+
+void leeren(Leinwand& l, Rechteck r) { l.rechteck(r.x, r.y, r.b, r.h, TRANSPARENT); }
+
+// A pictogram of the 32-pixel grid in the middle of r.
+void mitte(Leinwand& l, Rechteck r, const std::string& art, Farbe f) {
+    piktogramm(l, r.x + (r.b - 32) / 2, r.y + (r.h - 32) / 2, art, f);
+}
+
+// A slot of a window: a parchment square in a thin frame with a pictogram.
+void slot(Leinwand& l, Rechteck r, const std::string& art) {
+    leeren(l, r);
+    l.rechteck(r.x + 1, r.y + 1, r.b - 2, r.h - 2, kPergament);
+    l.rahmen(r.x + 1, r.y + 1, r.b - 2, r.h - 2, kRahmen);
+    l.rahmen(r.x + 2, r.y + 2, r.b - 4, r.h - 4, kRahmenHell);
+    if (!art.empty()) mitte(l, r, art, pal::umriss);
+}
+
+// A button with a pictogram; `an` lit.
+void bildknopf(Leinwand& l, Rechteck r, const std::string& art, bool an) {
+    knopf(l, r, an);
+    if (an) l.rahmen(r.x + 1, r.y + 1, r.b - 2, r.h - 2, pal::gold_hell);
+    mitte(l, r, art, an ? pal::gold_hell : pal::umriss);
+}
+
+// A round radio button, filled when chosen.
+void radio(Leinwand& l, Rechteck r, bool gewaehlt) {
+    leeren(l, r);
+    const int cx = r.x + r.b / 2, cy = r.y + r.h / 2;
+    l.kreis(cx, cy, 11, pal::umriss);
+    l.kreis(cx, cy, 9, rgb(250, 244, 226));
+    if (gewaehlt) l.kreis(cx, cy, 5, pal::gras_dunkel);
+}
+
+// A panel piece without the frame edges that other pieces continue: the hover box and the
+// edict frames are stacked from a top, middles and a bottom.
+void tafelstueck(Leinwand& l, Rechteck r, bool oben, bool unten) {
+    const int rand = 64;
+    Leinwand t(r.b, r.h + 2 * rand);
+    tafel(t, {0, oben ? rand : 0, r.b, r.h + (oben ? rand : 2 * rand) - (unten ? rand : 0)});
+    for (int y = 0; y < r.h; ++y)
+        for (int x = 0; x < r.b; ++x) l.punkt(r.x + x, r.y + y, t.lesen(x, y + rand));
+}
+
+// The pictures of the models whose meaning the windows give them; drawn over the general
+// pictures of the pack.
+void bedeutungen(Leinwand& l) {
+    // Hover box of the build window (292 top, 293 middle, 294 bottom) and the edict frames
+    // (297/298 top, 299..302 middle, 303/304 bottom) cut from two panels: one open at the
+    // bottom, one open at the top, so that the stacked pieces join without seams.
+    tafelstueck(l, {160, 32, 416, 96}, true, false);
+    tafelstueck(l, {160, 192, 416, 64}, false, true);
+    // The cell frame of the build window: a wooden frame around the build icon.
+    {
+        const Rechteck r = modellrechteck(89);
+        leeren(l, r);
+        for (int i = 0; i < 4; ++i)
+            l.rahmen(r.x + i, r.y + i, r.b - 2 * i, r.h - 2 * i, i < 2 ? kRahmen : kRahmenHell);
+    }
+    // Worker slots: free, a man, a woman, dismissal pending (also goods marked for clearing).
+    slot(l, modellrechteck(48), "");
+    slot(l, modellrechteck(49), "mann");
+    slot(l, modellrechteck(50), "frau");
+    slot(l, modellrechteck(51), "uhr");
+    // Level steps, drawn narrow and tall: filled and empty.
+    for (int m : {177, 178}) {
+        const Rechteck r = modellrechteck(m);
+        l.rechteck(r.x, r.y, r.b, r.h, pal::umriss);
+        l.rechteck(r.x + 2, r.y + 2, r.b - 4, r.h - 4, m == 177 ? pal::laub_hell : kPergamentDunkel);
+    }
+    // Paging and choosing arrows, remove and add.
+    bildknopf(l, modellrechteck(92), "rechts", false);
+    bildknopf(l, modellrechteck(93), "links", false);
+    bildknopf(l, modellrechteck(94), "minus", false);
+    bildknopf(l, modellrechteck(95), "plus", false);
+    // Minimap kinds: landscape, sectors, clans, industry.
+    {
+        const char* arten[] = {"karte", "raster", "fahne", "haus"};
+        for (int i = 0; i < 4; ++i) bildknopf(l, modellrechteck(97 + i), arten[i], false);
+    }
+    // Statistics categories: goods in stock, production, clan data.
+    bildknopf(l, modellrechteck(207), "rolle", false);
+    bildknopf(l, modellrechteck(206), "bau", false);
+    bildknopf(l, modellrechteck(205), "mann", false);
+    // The three toggle windows: each switch lit with its symbol when set, dark when not.
+    static constexpr std::array<Farbe, 6> farben = {pal::rot,         pal::blau,    pal::gras_dunkel,
+                                                    pal::holz_dunkel, pal::violett, pal::schiefer};
+    for (int j = 0; j < 3; ++j)
+        for (int i = 0; i < 9; ++i) {
+            const int k = 9 * j + i;
+            for (int aus = 0; aus < 2; ++aus) {
+                const Rechteck r = modellrechteck(103 + 18 * j + 2 * i + aus);
+                knopf(l, r, aus == 0);
+                if (aus == 0) {
+                    l.rahmen(r.x + 2, r.y + 2, r.b - 4, r.h - 4, pal::gold_hell);
+                    l.rahmen(r.x + 3, r.y + 3, r.b - 6, r.h - 6, pal::gold);
+                }
+                symbol(l, {r.x + 16, r.y + 12, r.b - 32, r.h - 32}, k,
+                       aus == 0 ? farben[static_cast<std::size_t>(k) % farben.size()] : pal::stein_dunkel);
+            }
+        }
+    // The goods-flow diagram's source symbols, on transparent ground like the goods icons:
+    // fishing, (digging), fields, mining, (spare), hunting, quarrying, wood cutting, the
+    // connector, the collector and recycling.
+    for (auto [m, art] :
+         {std::pair{282, "fisch"}, std::pair{283, "schaufel"}, std::pair{284, "feld"}, std::pair{285, "berg"},
+          std::pair{286, "rechts"}, std::pair{287, "hase"}, std::pair{288, "stein"}, std::pair{289, "baum"},
+          std::pair{290, "rechts"}, std::pair{291, "sammeln"}, std::pair{314, "kreislauf"}}) {
+        const Rechteck r = modellrechteck(m);
+        leeren(l, r);
+        mitte(l, r, art, pal::holz_dunkel);
+    }
+    // The edict window: laws and durations as radio buttons, the law's effects, help and enact.
+    radio(l, modellrechteck(305), false);
+    radio(l, modellrechteck(306), true);
+    {
+        const Rechteck r = modellrechteck(307);
+        leeren(l, r);
+        l.kreis(r.x + 16, r.y + 16, 11, pal::blau);
+        l.rechteck(r.x + 15, r.y + 14, 3, 9, pal::weiss);
+        l.rechteck(r.x + 15, r.y + 9, 3, 3, pal::weiss);
+    }
+    {
+        const Rechteck hilfe = modellrechteck(311), ja = modellrechteck(310);
+        knopf(l, hilfe, false);
+        l.kreis(hilfe.x + 32, hilfe.y + 32, 18, pal::blau);
+        l.rechteck(hilfe.x + 29, hilfe.y + 40, 6, 6, pal::weiss);
+        l.rechteck(hilfe.x + 29, hilfe.y + 30, 6, 7, pal::weiss);
+        l.rechteck(hilfe.x + 24, hilfe.y + 20, 16, 5, pal::weiss);
+        l.rechteck(hilfe.x + 35, hilfe.y + 22, 5, 10, pal::weiss);
+        knopf(l, ja, true);
+        for (int d = -2; d <= 2; ++d) {
+            l.linie(ja.x + 14, ja.y + 32 + d, ja.x + 27, ja.y + 45 + d, pal::gras_dunkel);
+            l.linie(ja.x + 27, ja.y + 45 + d, ja.x + 50, ja.y + 18 + d, pal::gras_dunkel);
+        }
+    }
 }
 
 }  // namespace
@@ -70,6 +212,7 @@ Leinwand interfacepack_bild() {
             kachel(l, r, m);
         }
     }
+    bedeutungen(l);
     // Model 0: one plain white cell for coloured rectangles.
     l.rechteck(0, 0, 16, 16, rgb(250, 250, 250));
     return l;

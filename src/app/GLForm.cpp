@@ -20,6 +20,7 @@
 #include "foundation/Spielstatus.h"
 #include "foundation/Zeichenbreiten.h"
 #include "persistence/Spielstaende.h"
+#include "persistence/Update.h"
 #include "platform/Schrift.h"
 #include "platform/base/System.h"
 #include "platform/base/Zufall.h"
@@ -61,8 +62,8 @@ int Frame_Schrittzahl() {
 
 // --- Start-up --------------------------------------------------------------
 
-void TGLForm::FormCreate() {
-    Programmpfad = Programmordner();
+void TGLForm::FormCreate(const std::string& programmordner) {
+    Programmpfad = programmordner;
     Config_Fenster_einrichten();
     Randomize();
     Starttimer.setzen(true);
@@ -206,6 +207,7 @@ void TGLForm::eventtimertimer() {
     GUI_Info_Tick();
     AU_Animation_Frame();
     Logik_Autosave();
+    Update_Tick();
     for (int i = Frame_Schrittzahl(); i > 0; --i) {
         Logik_Zeitschritt();
         Logik_Simulationsschritt();
@@ -434,6 +436,10 @@ void TGLForm::FormKeyPress(unsigned char c) {
                 break;
             case 'N':
                 ui.Panelanzeigen(36);
+                break;
+            case 'E':
+                // The standing edicts: opens the first window of switches, or closes it.
+                ui.MOAktion(195, -1, -1);
                 break;
             case 'A':
                 Tastenscroll(30, 0);

@@ -36,7 +36,8 @@ public:
     bool beendet = false;
     int exitcode = 0;
 
-    void FormCreate();
+    // Stores the program folder (where every data path starts) and opens the window.
+    void FormCreate(const std::string& programmordner);
     void StarttimerTimer();
     void eventtimertimer();
     void FormResize();

@@ -6,44 +6,17 @@
 // them as a BMP image first. Both serve headless runs (SDL_VIDEODRIVER=offscreen).
 #include <GL/gl.h>
 
-#include <chrono>
 #include <cstdio>
 #include <string>
-#include <thread>
-#include <vector>
 
-#include "app/GLForm.h"
-#include "foundation/AudioModul.h"
+#include "app/Programm.h"
 #include "foundation/Bilddatei.h"
-#include "foundation/Seams.h"
-#include "persistence/Spielstaende.h"
-#include "platform/Audio.h"
 #include "platform/Fenster.h"
 #include "platform/base/System.h"
 #include "platform/base/Zahl.h"
 #include "render/Bildschirmfoto.h"
-#include "render/Renderdienste.h"
-#include "ui/Oberflaechendienste.h"
 
 namespace {
-
-struct FensterShell : ShellSeam {
-    TGLForm& form;
-    explicit FensterShell(TGLForm& f) : form(f) {}
-    void Grafik_Engiene(bool nurInterface) override { form.Grafik_Engiene(nurInterface); }
-    void Nachrichten_verarbeiten() override { plattform::Ereignisse_verarbeiten(form, 0); }
-    void FormResize() override { form.FormResize(); }
-    void Warten(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
-    void Meldung(const std::string& text) override { plattform::Meldung("Brandenhofmark", text); }
-    void Programm_beenden() override { plattform::Schliessen_anfordern(); }
-    int Formbreite() override {
-        int b = form.ClientWidth, h = form.ClientHeight;
-        if (plattform::Fenster_vorhanden()) plattform::Fenstergroesse(b, h);
-        return b;
-    }
-    int Clientbreite() override { return form.ClientWidth; }
-    int Clienthoehe() override { return form.ClientHeight; }
-};
 
 // Writes the back buffer as a 24-bit BMP through the image codec.
 bool bild_schreiben(const std::string& datei, int b, int h) {
@@ -70,19 +43,8 @@ int main(int argc, char** argv) {
         }
     }
 
-    plattform::SdlAudio audio;
-    Audio_setzen(&audio);
-    TGLForm form;
-    GLForm = &form;
-    FensterShell shell(form);
-    Shell_setzen(&shell);
-    Renderdienste render;
-    Render_setzen(&render);
-    Oberflaechendienste oberflaeche;
-    Oberflaeche_setzen(&oberflaeche);
-    LSU_Persistenzdienst persistenz;
-    Persistenz_setzen(&persistenz);
-
+    Programm programm;
+    TGLForm& form = programm.form;
     long frames = 0;
     form.vor_dem_Tauschen = [&] {
         if (frames_bis_ende >= 0 && frames + 1 >= frames_bis_ende && !mitschnitt.empty()) {
@@ -91,29 +53,10 @@ int main(int argc, char** argv) {
         }
     };
 
-    form.FormCreate();
+    programm.erzeugen(Programmordner());
     while (!form.beendet) {
-        std::uint32_t jetzt = Tickzaehler();
-        int warten = 10;
-        for (const Zeitgeber* t : {&form.Starttimer, &form.Eventtimer})
-            if (t->aktiv) warten = std::min(warten, std::max(0, static_cast<int>(t->faellig - jetzt)));
-        plattform::Ereignisse_verarbeiten(form, warten);
-        if (form.beendet) break;
-        jetzt = Tickzaehler();
-        if (form.Starttimer.faellig_bei(jetzt)) form.StarttimerTimer();
-        if (form.beendet) break;
-        if (form.Eventtimer.faellig_bei(jetzt)) {
-            form.eventtimertimer();
-            if (++frames == frames_bis_ende) plattform::Schliessen_anfordern();
-        }
+        if (programm.Runde() && ++frames == frames_bis_ende) plattform::Schliessen_anfordern();
     }
-    render.Alles_freigeben();
-    form.FormDestroy();
-    Persistenz_setzen(nullptr);
-    Render_setzen(nullptr);
-    Oberflaeche_setzen(nullptr);
-    Shell_setzen(nullptr);
-    GLForm = nullptr;
-    Audio_setzen(nullptr);
+    programm.beenden();
     return form.exitcode;
 }

@@ -6,7 +6,7 @@
 #include "foundation/Fehler.h"
 #include "foundation/Seitendatei.h"
 #include "foundation/Spielstatus.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "foundation/Textzeilen.h"
 #include "population/Arbeitsamt.h"
 #include "population/Personen.h"

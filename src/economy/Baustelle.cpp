@@ -1,6 +1,7 @@
 #include "economy/Baustelle.h"
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,7 @@
 #include "population/Bauauftraege.h"
 #include "population/Befehlsliste.h"
 #include "world/Hasen.h"
+#include "population/Personen.h"
 #include "population/Personen_Leben.h"
 #include "population/Jobschritt.h"
 #include "population/Personen_Skills.h"
@@ -35,10 +37,10 @@
 #include "foundation/Ganzzahl.h"
 #include "foundation/Geometrie.h"
 #include "foundation/Info.h"
-#include "foundation/Personenindex.h"
+#include "population/Personenindex.h"
 #include "foundation/Schablonen.h"
 #include "foundation/Spielstatus.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "platform/base/Zufall.h"
 #include "world/Chunks.h"
 #include "world/Gelaende.h"
@@ -159,8 +161,9 @@ bool BPU_Baustelle_setzen(int anker, int typ, int clan) {
     if (s.Gold() <= kosten) return false;
     if (BPU_Bauplatz_pruefen(anker, typ) == -1) {
         GUI_Info_add(280, anker, "");
-        // Only a running placement has a preview to rebuild.
-        if (Platzierungsmodus && Bau_Typ >= 0) BPU_Baumodus_starten(Bau_Typ);
+        // Only the human's own refused click rebuilds the preview of his running placement;
+        // a computer clan's refusal leaves it alone.
+        if (clan == SpielerID && Platzierungsmodus && Bau_Typ >= 0) BPU_Baumodus_starten(Bau_Typ);
         return false;
     }
     if (clan == SpielerID) {
@@ -277,6 +280,35 @@ void BPU_Materialauftrag_eintragen(int objekt, int ware, int menge) {
     }
     Objektzeile& ob = Objekte[static_cast<std::size_t>(objekt)];
     JU_Befehl_eintragen(Befehl_Material, ob.Besitzer(), ob.Feld(), ob.Typ(), ware, 0, menge);
+}
+
+void BPU_Baumaterial_nachbestellen() {
+    // Units on their way to a site: open orders and carriers, by site cell and ware.
+    std::map<std::pair<int, int>, int> unterwegs;
+    for (const JU_Befehle& liste : JU_Befehlsliste)
+        for (int i = 0; i < liste.Anzahl && static_cast<std::size_t>(i) < liste.Befehle.size(); ++i) {
+            const Job_Befehl& b = liste.Befehle[static_cast<std::size_t>(i)];
+            if (b.Befehl == Befehl_Material) unterwegs[{b.Feld, b.Ware}] += b.Menge;
+        }
+    for (int p = 0; p < static_cast<int>(Personen.size()); ++p) {
+        if (!PM_Person_lebt(p)) continue;
+        const Personenzeile& z = Personen[static_cast<std::size_t>(p)];
+        if (z.AuftragID() == JU_Auftrag_Material || z.AuftragID() == JU_Auftrag_Material + 1)
+            ++unterwegs[{z.Auftragsziel2(), z.WarenID()}];
+    }
+    for (int o = 0; o < static_cast<int>(Objekte.size()); ++o) {
+        Objektzeile& ob = Objekte[static_cast<std::size_t>(o)];
+        if (ob.Feld() < 1 || ob.Zustand() != 0 || !OM_Baumaterial_fehlt(o)) continue;
+        for (int k = 0; k < Baumaterial_Slots; ++k) {
+            const int rest = ob.Baumaterial_Rest(k), ware = ob.Baumaterial_Ware(k);
+            if (rest < 1 || ware < 1) continue;
+            // Two slots of one ware share what is on the way.
+            int& weg = unterwegs[{ob.Feld(), ware}];
+            const int gedeckt = std::min(weg, rest);
+            weg -= gedeckt;
+            if (rest > gedeckt) BPU_Materialauftrag_eintragen(o, ware, rest - gedeckt);
+        }
+    }
 }
 
 int BPU_Baumaterial_Menge(int typ, int k) {

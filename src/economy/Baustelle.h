@@ -25,6 +25,10 @@ void BPU_Baustelle_anlegen(int anker, int typ, int clan);
 void BPU_Baumaterial_eintragen(int objekt, int clan, int typ);
 // One material order for the object's site.
 void BPU_Materialauftrag_eintragen(int objekt, int ware, int menge);
+// Orders again the material of sites that nobody fetches any more: whatever a site
+// still misses beyond its open orders and the units carriers are bringing (a carrier
+// who died, changed clan or found his seller gone took his unit's order with him).
+void BPU_Baumaterial_nachbestellen();
 // Units of material k of the type (1 where the template gives a negative amount).
 int BPU_Baumaterial_Menge(int typ, int k);
 // The type needs no construction material.

@@ -10,7 +10,7 @@
 #include "foundation/Schablonen.h"
 #include "foundation/Seams.h"
 #include "foundation/Spielstatus.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "population/Personen.h"
 #include "world/Karte.h"
 

@@ -378,15 +378,15 @@ std::uint8_t farbanteil(int prozent) {
         std::clamp<std::int64_t>(Floor_div(std::int64_t{prozent} * 255, 100), 0, 255));
 }
 
-// The slots in column order, the newest at the right. The slot after the current one
-// is the oldest; slot 0 is never drawn. In the year the current slot is 64 the chart
-// shows slots 1..64.
+// The slots in column order, the newest at the right: the slots after the current one
+// s (s + 1..64, the oldest first), then 1..s; slot 0 is never drawn, so the chart always
+// has 64 columns. With the current slot 0 or 64 that is slots 1..64.
 std::vector<int> spalten_slots() {
     std::vector<int> slots;
     const int start = DiaU_Startpunkt;
     const int erster = start == DiaU_Slots - 1 ? 1 : std::max(DiaU_naechster_Punkt(), 1);
     for (int t = erster; t < DiaU_Slots; ++t) slots.push_back(t);
-    if (start >= 2 && start < DiaU_Slots - 1)
+    if (start >= 1 && start < DiaU_Slots - 1)
         for (int t = 1; t <= start; ++t) slots.push_back(t);
     return slots;
 }

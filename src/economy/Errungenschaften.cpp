@@ -8,6 +8,7 @@
 #include "foundation/Config.h"
 #include "foundation/Fehler.h"
 #include "foundation/Ganzzahl.h"
+#include "foundation/Info.h"
 #include "foundation/Spielstatus.h"
 #include "platform/base/Text1252.h"
 #include "platform/base/Zufall.h"
@@ -144,15 +145,18 @@ void ESU_Errungenschaft_vergeben(int flagge, int nummer) {
     if (ESU_Flags[static_cast<std::size_t>(flagge)]) return;
     ESU_Flags[static_cast<std::size_t>(flagge)] = true;
     ESU_USERDATA_neu();
-    Fehler_melden(ESU_Text(nummer));
+    // An award is news for the player, not an error: it goes to the info messages,
+    // which the error line's silence does not hide.
+    GUI_Info_add(GUI_Event_Errungenschaft, -1, ESU_Text(nummer));
 }
 
-void ESU_Mitglieder_pruefen(int clan) {
+void ESU_Mitglieder_pruefen(int clan, bool gruendung) {
     const Spielerzeile* s = zaehlt(clan);
     if (!s) return;
     const int m = s->Mitglieder();
-    // Down to a handful first: the marker carries no award of its own.
-    if (m >= 1 && m <= 5) ESU_Flags[1] = true;
+    // Down to a handful first: the marker carries no award of its own. A clan being
+    // founded has not come down to anything.
+    if (!gruendung && m >= 1 && m <= 5) ESU_Flags[1] = true;
     if (m == 30 && ESU_Flags[1]) ESU_Errungenschaft_vergeben(0, 1);
     if (m == 20) ESU_Errungenschaft_vergeben(2, 0);
     static const int stufen[] = {50, 100, 150, 200, 250, 300, 400, 500};

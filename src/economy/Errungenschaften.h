@@ -13,7 +13,9 @@ inline constexpr int ESU_Datensatz_Laenge = 79;
 extern std::array<bool, ESU_Flaggen_Anzahl> ESU_Flags;
 
 // Milestone checks of the viewed clan (for the person check: the person's clan).
-void ESU_Mitglieder_pruefen(int clan);
+// A founder (gruendung) counts towards the member milestones but is no fall to a
+// handful of members.
+void ESU_Mitglieder_pruefen(int clan, bool gruendung = false);
 void ESU_Waren_pruefen(int clan);
 void ESU_Luxus_pruefen(int clan);
 void ESU_Gold_pruefen(int clan);
@@ -22,8 +24,8 @@ void ESU_Alter_pruefen(int clan);
 void ESU_Personen_pruefen(int person);
 void ESU_Schiff_pruefen(int clan);
 
-// Sets the flag, rewrites the record and shows the text of the achievement, unless the
-// flag is already set.
+// Sets the flag, rewrites the record and shows the text of the achievement as an info
+// message, unless the flag is already set.
 void ESU_Errungenschaft_vergeben(int flagge, int nummer);
 // The text of an achievement ("<ESU_TEXT_ERROR>" and the number for one without text);
 // achievement 0 draws one of its three texts.

@@ -53,13 +53,14 @@ void Hafen_entfernen(int objekt) {
     }
 }
 
-int Hafen_naechster_auf_Insel(int feld) {
+int Hafen_naechster_auf_Insel(int feld, int besitzer) {
     if (!MG_Feld_gueltig(feld)) return -1;
     const int insel = Karte[static_cast<std::size_t>(feld)].Insel();
     int beste = MG_Kartengroesse, ergebnis = -1;
     for (int h = 0; hafen_gueltig(h); ++h) {
         const int o = Haefen[static_cast<std::size_t>(h)].Objekt;
         if (!OM_Objekt_gueltig(o)) continue;
+        if (besitzer >= 0 && Objekte[static_cast<std::size_t>(o)].Besitzer() != besitzer) continue;
         const int anker = Objekte[static_cast<std::size_t>(o)].Feld();
         if (!MG_Feld_gueltig(anker) || Karte[static_cast<std::size_t>(anker)].Insel() != insel) continue;
         const int d = FFU_Distanz(anker, feld);

@@ -20,8 +20,9 @@ extern int Hafen_Ende;
 int Hafen_registrieren(int objekt);
 // Removes the harbour record of the object.
 void Hafen_entfernen(int objekt);
-// Anchor cell of the nearest harbour on the cell's island, -1 when none.
-int Hafen_naechster_auf_Insel(int feld);
+// Anchor cell of the nearest harbour on the cell's island, -1 when none; only the
+// harbours of the given clan when one is given (besitzer 0 or more).
+int Hafen_naechster_auf_Insel(int feld, int besitzer = -1);
 void Hafen_Passagier_hinzufuegen(int hafen, int person);
 // Removes the passenger at list position `position`; the last one moves into its place.
 void Hafen_Passagier_entfernen(int hafen, int position);

@@ -11,6 +11,7 @@
 #include "economy/Logik.h"
 #include "economy/Objekte.h"
 #include "economy/Objekte_Betrieb.h"
+#include "economy/Sieg.h"
 #include "economy/Spieler.h"
 #include "economy/Baustelle.h"
 #include "economy/Errungenschaften.h"
@@ -260,6 +261,8 @@ void KI_Abrechnen(int clan) {
     s.Steuerung() = -2;
     s.Buendnis() = 0;
     s.Gold() += s.Gemeinschaftskasse() + s.Gold_gespeichert();
+    // Saved gold had left circulation; the edict fund never did.
+    SU_Geldmenge_aendern(s.Gold_gespeichert());
     s.Gemeinschaftskasse() = 0;
     s.Gold_gespeichert() = 0;
     if (s.Gold() >= 1) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "economy/Baustelle.h"
 #include "economy/Bauvorschau.h"
 #include "economy/Diagramm.h"
 #include "economy/KI.h"
@@ -75,6 +76,7 @@ void Logik_Zeitschritt() {
         Monatsschritt = 0;
         Monatsflag = true;
         Logik_Spielerbewertung();
+        BPU_Baumaterial_nachbestellen();
     }
     if (++Jahresschritt > 12 * Monatsticks) {
         Jahresschritt = 0;

@@ -18,7 +18,7 @@
 #include "economy/Diagramm.h"
 #include "economy/Errungenschaften.h"
 #include "economy/Warenstatistik.h"
-#include "foundation/Personenindex.h"
+#include "population/Personenindex.h"
 #include "population/Animation.h"
 #include "population/Bauauftraege.h"
 #include "population/Befehlsliste.h"
@@ -35,7 +35,7 @@
 #include "foundation/Fehler.h"
 #include "foundation/Info.h"
 #include "foundation/Schablonen.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "platform/base/Zufall.h"
 #include "population/Personen.h"
 #include "world/Karte.h"
@@ -64,6 +64,24 @@ const Objekt_Item* OM_Vorlage(int typ, const char* routine) {
 }
 
 int OM_Zaehltyp(int typ) { return OM_ist_Hafen2(typ) ? SBU_Hafen_ID : typ; }
+
+int OM_Erster_Typ(int o) {
+    const Objektzeile* ob = OM_Zeile(o, "OM_Erster_Typ");
+    if (!ob) return -1;
+    const int anzahl = static_cast<int>(SBU_Objekte.size());
+    if (ob->Erster_Typ() >= 0 && ob->Erster_Typ() < anzahl) return ob->Erster_Typ();
+    int typ = ob->Typ();
+    if (ob->Ausbau() == -1) return typ;
+    // Back along the follow-up links, at most once round all templates.
+    for (int schritt = 0; schritt < anzahl; ++schritt) {
+        int vorher = -1;
+        for (int k = 0; k < anzahl && vorher < 0; ++k)
+            if (k != typ && SBU_Objekte[static_cast<std::size_t>(k)].Updatelink == typ) vorher = k;
+        if (vorher < 0) break;
+        typ = vorher;
+    }
+    return typ;
+}
 
 int OM_Objekt_anlegen(int feld, int besitzer, int typ) {
     // An anchor below 1 would mark the row free again.

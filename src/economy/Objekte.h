@@ -24,7 +24,7 @@ struct Objektzeile : Datenzeile<Objektfeld_Anzahl> {
     BHM_FELD(Verkaufsmarge, 10)
     BHM_FELD(Mangel, 11)
     BHM_FELD(Ampelwert, 12)
-    BHM_FELD(Reserve13, 13)
+    BHM_FELD(Erster_Typ, 13)  // the type counted at first completion; -1 before (and in older saves)
     BHM_FELD(Reserve14, 14)
     BHM_FELD(Reserve15, 15)
     BHM_FELD(Zaehler, 40)  // free living room, production progress, search ring, ruin decay
@@ -55,6 +55,10 @@ Objektzeile* OM_Zeile(int o, const char* routine);
 const Objekt_Item* OM_Vorlage(int typ, const char* routine);
 // The type a building counts and registers under: a "Hafen2" under the harbour template.
 int OM_Zaehltyp(int typ);
+// The type object o was counted under (room, build menu) when it was first completed:
+// a house or start building keeps it through its build-ups. An object of an older save
+// without it follows the build-up links back from its type.
+int OM_Erster_Typ(int o);
 
 // Any construction material of object o is still missing (fields 50..53 above 0).
 bool OM_Baumaterial_fehlt(int o);

@@ -32,9 +32,9 @@
 #include "foundation/Fehler.h"
 #include "foundation/Geometrie.h"
 #include "foundation/Info.h"
-#include "foundation/Personenindex.h"
+#include "population/Personenindex.h"
 #include "foundation/Schablonen.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "population/Personen.h"
 #include "population/Personen_Leben.h"
 #include "world/Karte.h"
@@ -87,6 +87,8 @@ void OM_Objekt_in_Betrieb_nehmen(int o) {
     const int t = ob->Typ();
     const bool erster_bau = ob->Ausbau() == -1;
     if (erster_bau) {
+        // Room and counts go on this type; demolition takes them off the same type.
+        ob->Erster_Typ() = t;
         GU_Baustelle_fertig(c);
         KI_Objekt_abmelden(o);
         GU_Wohnraum_hinzu(c, o);
@@ -169,7 +171,7 @@ bool OM_Person_in_Naehe_aufnehmen(int o, int mann) {
             if (frau.AuftragID() != 0) continue;
             heiraten(d, c, mann, w, o);
             frau.AuftragID() = 3;
-            frau.Zielfeld() = ob->Feld();
+            PM_Ziel_setzen(w, ob->Feld());
             frau.Bewegungscounter() = 9;
             GU_Arbeitslos_plus(w);
             return true;
@@ -221,7 +223,6 @@ int OM_Abriss(int objekt) {
         OM_Objekt_in_Betrieb_nehmen(objekt);
         return ob->Zustand() == 2 ? 1 : 0;
     }
-    const int typ = ob->Typ();
     if (OM_Objekt_ist_Home(objekt) && !OB_Keine_Arbeiter(objekt)) return 0;
     ob->Zustand() = 1;
     const int c = ob->Besitzer();
@@ -232,7 +233,8 @@ int OM_Abriss(int objekt) {
     if (!OM_Warenlager_leer(objekt)) return 0;
     OM_Warenindex_bereinigen(objekt);
     GU_Wohnraum_entfernen(objekt);
-    const int t = OM_Vorlage(typ, "OM_Abriss") ? OM_Zaehltyp(typ) : typ;
+    const int erster = OM_Erster_Typ(objekt);
+    const int t = OM_Vorlage(erster, "OM_Abriss") ? OM_Zaehltyp(erster) : erster;
     IndexU_Item_Delet(0, t, ob->Feld());
     BMU_Zaehler_aendern(c, t, -1, -1);
     ob->Zustand() = 2;

@@ -62,6 +62,36 @@ void frei_machen(Schiff& s, int warten) {
     s.Warten = warten;
 }
 
+// The anchor cell of the clan's harbour nearest to the cell, -1 when it has none.
+int naechster_eigener_hafen(int besitzer, int feld) {
+    int beste = -1, beste_distanz = 0;
+    for (int h = 0; h <= Hafen_Ende && static_cast<std::size_t>(h) < Haefen.size(); ++h) {
+        const int o = Haefen[static_cast<std::size_t>(h)].Objekt;
+        if (!OM_Objekt_gueltig(o)) continue;
+        const Objektzeile& z = Objekte[static_cast<std::size_t>(o)];
+        if (z.Besitzer() != besitzer || z.Feld() < 1 || z.Zustand() != 0) continue;
+        const int d = FFU_Distanz(z.Feld(), feld);
+        if (beste < 0 || d < beste_distanz) {
+            beste = z.Feld();
+            beste_distanz = d;
+        }
+    }
+    return beste;
+}
+
+// The destination has no object any more (demolished or decayed) while something is
+// aboard: the ship takes it on to the owner's nearest harbour. False when the owner has
+// none.
+bool umleiten(Schiff& s, const char* routine) {
+    const int feld = naechster_eigener_hafen(s.Besitzer, s.Feld);
+    Fehler_melden(std::string(routine) + " > kein Objekt am Ziel " + std::to_string(s.Ziel) +
+                  (feld < 0 ? ", kein eigener Hafen" : ", weiter zum Hafen " + std::to_string(feld)));
+    if (feld < 0 || feld == s.Ziel) return false;
+    s.Ziel = feld;
+    s.Naechstes_Ziel = -1;
+    return true;
+}
+
 // True when a person stands on a footprint cell of the type anchored at anker.
 bool person_auf_bauplatz(int anker, int typ) {
     const int n = SBU_Bauplatz_Felderzahl(typ);
@@ -202,25 +232,50 @@ bool Hafen_Schiff_Bewegungsmanager(int i) {
 void Schiff_Warenankunft(int i) {
     Schiff& s = schiff(i);
     if (s.Naechstes_Ziel >= 0) {
+        const int quelle = objekt_auf(s.Ziel);
+        const int ziel = objekt_auf(s.Naechstes_Ziel);
+        if (quelle < 0 || ziel < 0) {
+            // Either harbour is gone: nothing is loaded, and a remaining target stops
+            // waiting for the units.
+            Fehler_melden("Schiff_Warenankunft > kein Objekt am " +
+                          std::string(quelle < 0 ? "Ladeplatz " + std::to_string(s.Ziel)
+                                                 : "Ziel " + std::to_string(s.Naechstes_Ziel)));
+            for (int k = 0; k < s.Ladungsmenge && ziel >= 0; ++k)
+                WarenAnschaffungsauftragentfernen(s.Ladung, ziel);
+            frei_machen(s, Warten_Leerlauf);
+            return;
+        }
         // First stop: load what the source holds of the promised units; the target
         // stops waiting for the units that are not there.
-        const int quelle = objekt_auf(s.Ziel);
         int geladen = 0;
         for (int k = 0; k < s.Ladungsmenge; ++k) {
-            if (quelle < 0 || !OM_Ware_vorhanden(s.Ladung, quelle)) continue;
+            if (!OM_Ware_vorhanden(s.Ladung, quelle)) continue;
             OM_Ware_auslagern(s.Ladung, quelle);
             ++geladen;
         }
-        const int ziel = objekt_auf(s.Naechstes_Ziel);
-        for (int k = geladen; k < s.Ladungsmenge && ziel >= 0; ++k)
-            WarenAnschaffungsauftragentfernen(s.Ladung, ziel);
+        for (int k = geladen; k < s.Ladungsmenge; ++k) WarenAnschaffungsauftragentfernen(s.Ladung, ziel);
         s.Ladungsmenge = geladen;
         s.Ziel = s.Naechstes_Ziel;
         s.Naechstes_Ziel = -1;
         return;
     }
     const int ziel = objekt_auf(s.Ziel);
-    for (int k = 0; k < s.Ladungsmenge && ziel >= 0; ++k) OM_Ware_einlagern(s.Ladung, ziel);
+    if (ziel < 0) {
+        if (s.Ladungsmenge < 1) {
+            Fehler_melden("Schiff_Warenankunft > kein Objekt am Ziel " + std::to_string(s.Ziel));
+        } else if (umleiten(s, "Schiff_Warenankunft")) {
+            // The new harbour expects the load like any delivery.
+            const int neu = objekt_auf(s.Ziel);
+            for (int k = 0; k < s.Ladungsmenge; ++k) OM_Ware_wird_nun_besorgt(s.Ladung, neu);
+            return;
+        } else {
+            Fehler_melden("Schiff_Warenankunft > Ladung verloren: " + std::to_string(s.Ladungsmenge) +
+                          " x Ware " + std::to_string(s.Ladung));
+        }
+        frei_machen(s, Warten_Leerlauf);
+        return;
+    }
+    for (int k = 0; k < s.Ladungsmenge; ++k) OM_Ware_einlagern(s.Ladung, ziel);
     frei_machen(s, Warten_Ankunft);
 }
 
@@ -228,7 +283,13 @@ void Schiff_Passagierankunft(int i) {
     Schiff& s = schiff(i);
     if (s.Naechstes_Ziel >= 0) {
         const int o = objekt_auf(s.Ziel);
-        const int h = o >= 0 ? Objekte[static_cast<std::size_t>(o)].Hafen() : -1;
+        if (o < 0) {
+            // The departure harbour is gone: nobody boards.
+            Fehler_melden("Schiff_Passagierankunft > kein Objekt am Abfahrtsort " + std::to_string(s.Ziel));
+            frei_machen(s, Warten_Leerlauf);
+            return;
+        }
+        const int h = Objekte[static_cast<std::size_t>(o)].Hafen();
         if (h >= 0 && h <= Hafen_Ende && static_cast<std::size_t>(h) < Haefen.size()) {
             const Hafen_inhalte& hafen = Haefen[static_cast<std::size_t>(h)];
             for (int k = 0; k < hafen.Anzahl && static_cast<std::size_t>(k) < hafen.Passagiere.size(); ++k) {
@@ -241,15 +302,15 @@ void Schiff_Passagierankunft(int i) {
         s.Naechstes_Ziel = -1;
         return;
     }
+    // A destination that is gone sends the passenger on to the owner's nearest harbour;
+    // with none left he goes ashore where the ship is.
+    if (objekt_auf(s.Ziel) < 0 && umleiten(s, "Schiff_Passagierankunft")) return;
     Schiff_Passagier_absetzen(i);
     frei_machen(s, Warten_Ankunft);
 }
 
 void Schiff_Passagier_absetzen(int i) {
     Schiff& s = schiff(i);
-    const int o = objekt_auf(s.Feld);
-    if (o >= 0 && Objekte[static_cast<std::size_t>(o)].Zaehler() > 0)
-        --Objekte[static_cast<std::size_t>(o)].Zaehler();
     // Only a passenger still on its way lands; the row of one who died meanwhile may
     // already belong to somebody else.
     if (!PM_Person_lebt(s.Ladung) ||
@@ -257,9 +318,13 @@ void Schiff_Passagier_absetzen(int i) {
         Fehler_melden("Schiff_Passagier_absetzen > Passagier nicht an Bord: " + std::to_string(s.Ladung));
         return;
     }
+    // The harbour counts the settler it asked for only when one arrives.
+    const int o = objekt_auf(s.Feld);
+    if (o >= 0 && Objekte[static_cast<std::size_t>(o)].Zaehler() > 0)
+        --Objekte[static_cast<std::size_t>(o)].Zaehler();
     Personenzeile& p = Personen[static_cast<std::size_t>(s.Ladung)];
     p.AuftragID() = Auftrag_gelandet;
-    p.Zielfeld() = s.Feld;
+    PM_Ziel_setzen(s.Ladung, s.Feld);
     p.Feld() = s.Feld;
     p.Hunger() = Hunger_nach_Reise;
 }

@@ -11,7 +11,7 @@
 #include "foundation/Seams.h"
 
 bool SBMAb = false, SBGOb = false, SBLUb = false, SBLCb = false;
-int SBMAi = 100, SBGOi = 8000, SBLUi = 100;
+int SBMAi = 100, SBGOi = SBGOi_Vorgabe, SBLUi = 100;
 int GU = 0, GU2 = 0;
 
 namespace {

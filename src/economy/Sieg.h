@@ -4,6 +4,8 @@
 // Goals: members, saved gold, luxury goods (each with its target), last clan standing.
 extern bool SBMAb, SBGOb, SBLUb, SBLCb;
 extern int SBMAi, SBGOi, SBLUi;
+// The saved-gold goal of a new set-up and of a save without one.
+inline constexpr int SBGOi_Vorgabe = 8000;
 // Gold in circulation and the highest value it has reached.
 extern int GU, GU2;
 

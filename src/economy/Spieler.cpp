@@ -14,13 +14,13 @@
 #include "foundation/Fehler.h"
 #include "foundation/Info.h"
 #include "foundation/Namen.h"
-#include "foundation/Personenindex.h"
+#include "population/Personenindex.h"
 #include "foundation/Schablonen.h"
 #include "foundation/Seitendatei.h"
 #include "foundation/Seams.h"
 #include "foundation/Spielstatus.h"
 #include "foundation/Textzeilen.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "platform/base/Zufall.h"
 #include "population/Personen.h"
 #include "population/Wohnraum.h"
@@ -295,7 +295,10 @@ void GU_Wohnraum_entfernen(int objekt) {
     Objektzeile& o = Objekte[static_cast<std::size_t>(objekt)];
     Spielerzeile* s = GU_Zeile(o.Besitzer(), "GU_Wohnraum_entfernen");
     if (!s) return;
-    s->Wohnraum() -= SBU_Objekte[static_cast<std::size_t>(o.Typ())].Platz;
+    // The room added at first completion, before any build-up changed the type.
+    const int typ = OM_Erster_Typ(objekt);
+    if (!OM_Vorlage(typ, "GU_Wohnraum_entfernen")) return;
+    s->Wohnraum() -= SBU_Objekte[static_cast<std::size_t>(typ)].Platz;
     if (o.Zaehler() > 0) WRU_Wohnraum_von_Objekt_austragen(objekt);
 }
 

@@ -1,8 +1,10 @@
 #include "foundation/Config.h"
 
+#include "foundation/Fehler.h"
 #include "platform/base/Ini.h"
 #include "platform/base/System.h"
 #include "platform/base/Text1252.h"
+#include "platform/base/Zahl.h"
 
 std::string Programmpfad = "./";
 
@@ -28,6 +30,8 @@ namespace {
 const std::string kAllgemein = "Allgemein";
 const std::string kServerVorgabe = "update.brandenhofmark.example";
 const std::string kVersionVorgabe = "0.1.2.XYZ";
+// Window sizes and positions beyond this are no screen's.
+constexpr int kFenster_max = 1 << 16;
 
 std::string datei(const std::string& name) { return Programmpfad + name; }
 
@@ -58,7 +62,7 @@ void Config_zuruecksetzen() {
     SpielerfarbeB = 0;
     MausinverterX = MausinverterY = false;
     AutosaveCheck = AutosaveEinstellung = true;
-    Autosave_time = 12000;
+    Autosave_time = Autosave_time_Vorgabe;
     Vollbild = false;
     VSync = true;
     Musik = true;
@@ -98,15 +102,16 @@ void Config_laden() {
             Spielername = benutzer_name();
             Config_WriteString(Configdatei, kAllgemein, "Spielername", Spielername);
         }
-        SpielerfarbeR = Config_ReadInteger(Configdatei, kAllgemein, "SpielerfarbeR", 100);
-        SpielerfarbeG = Config_ReadInteger(Configdatei, kAllgemein, "SpielerfarbeG", 0);
-        SpielerfarbeB = Config_ReadInteger(Configdatei, kAllgemein, "SpielerfarbeB", 0);
+        SpielerfarbeR = Config_ReadInteger_Bereich(Configdatei, kAllgemein, "SpielerfarbeR", 100, 0, 100);
+        SpielerfarbeG = Config_ReadInteger_Bereich(Configdatei, kAllgemein, "SpielerfarbeG", 0, 0, 100);
+        SpielerfarbeB = Config_ReadInteger_Bereich(Configdatei, kAllgemein, "SpielerfarbeB", 0, 0, 100);
     }
 
     MausinverterX = Config_ReadBool(Configdatei, kAllgemein, "MausinverterX", false);
     MausinverterY = Config_ReadBool(Configdatei, kAllgemein, "MausinverterY", false);
     AutosaveCheck = AutosaveEinstellung = Config_ReadBool(Configdatei, kAllgemein, "AutosaveCheck", true);
-    Autosave_time = Config_ReadInteger(Configdatei, kAllgemein, "Autosave_time", 12000);
+    Autosave_time = Config_ReadInteger_Bereich(Configdatei, kAllgemein, "Autosave_time",
+                                               Autosave_time_Vorgabe, Autosave_time_min, Autosave_time_max);
     Vollbild = Config_ReadBool(Configdatei, kAllgemein, "Vollbild", false);
     VSync = Config_ReadBool(Configdatei, kAllgemein, "VSync", true);
     Musik = Config_ReadBool(Configdatei, kAllgemein, "Musik", true);
@@ -135,10 +140,10 @@ void Config_speichern() {
 
 Fenstergeometrie Config_Fenster_lesen(int bildschirm_breite, int bildschirm_hoehe) {
     Fenstergeometrie g;
-    g.breite = Config_ReadInteger(Configdatei, kAllgemein, "Fensterbreite", 800);
-    g.hoehe = Config_ReadInteger(Configdatei, kAllgemein, W("Fensterhöhe"), 500);
-    g.links = Config_ReadInteger(Configdatei, kAllgemein, "Left", 200);
-    g.oben = Config_ReadInteger(Configdatei, kAllgemein, "Top", 150);
+    g.breite = Config_ReadInteger_Bereich(Configdatei, kAllgemein, "Fensterbreite", 800, 1, kFenster_max);
+    g.hoehe = Config_ReadInteger_Bereich(Configdatei, kAllgemein, W("Fensterhöhe"), 500, 1, kFenster_max);
+    g.links = Config_ReadInteger_Bereich(Configdatei, kAllgemein, "Left", 200, -kFenster_max, kFenster_max);
+    g.oben = Config_ReadInteger_Bereich(Configdatei, kAllgemein, "Top", 150, -kFenster_max, kFenster_max);
     if (g.hoehe >= bildschirm_hoehe) g.hoehe = bildschirm_hoehe;
     if (g.breite >= bildschirm_breite) g.breite = bildschirm_breite;
     if (g.links < 0) g.links = 0;
@@ -171,6 +176,17 @@ int Config_ReadInteger(const std::string& d, const std::string& s, const std::st
 }
 void Config_WriteBool(const std::string& d, const std::string& s, const std::string& k, bool w) {
     ini::schreiben_bool(datei(d), s, k, w);
+}
+int Config_ReadInteger_Bereich(const std::string& d, const std::string& s, const std::string& k, int vorgabe,
+                               int min, int max) {
+    const std::string text = ini::lesen_text(datei(d), s, k, "");
+    if (text.empty()) return vorgabe;
+    int wert = 0;
+    if (Zahl_lesen(text, wert) && wert >= min && wert <= max) return wert;
+    Fehler_melden("Config_laden > " + d + " [" + s + "] " + k + "=" + text.substr(0, 40) +
+                  " liegt nicht in " + std::to_string(min) + ".." + std::to_string(max) + ", es gilt " +
+                  std::to_string(vorgabe));
+    return vorgabe;
 }
 bool Config_ReadBool(const std::string& d, const std::string& s, const std::string& k, bool vorgabe) {
     return ini::lesen_bool(datei(d), s, k, vorgabe);

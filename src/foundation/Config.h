@@ -22,6 +22,10 @@ extern bool MausinverterX, MausinverterY;
 extern bool AutosaveCheck;
 extern bool AutosaveEinstellung;
 extern int Autosave_time;
+// Frames between autosaves: the default, and the range Config.ini may set (30 s to 100 h).
+inline constexpr int Autosave_time_Vorgabe = 12000;
+inline constexpr int Autosave_time_min = 750;
+inline constexpr int Autosave_time_max = 9000000;
 extern bool Vollbild;
 extern bool VSync;
 extern bool Musik;
@@ -58,6 +62,10 @@ void Config_WriteInteger(const std::string& datei, const std::string& sektion, c
                          int wert);
 int Config_ReadInteger(const std::string& datei, const std::string& sektion, const std::string& schluessel,
                        int vorgabe);
+// An Integer that must lie in min..max: a value outside, or one that is no number, is
+// reported and gives the default; a missing key gives the default silently.
+int Config_ReadInteger_Bereich(const std::string& datei, const std::string& sektion,
+                               const std::string& schluessel, int vorgabe, int min, int max);
 void Config_WriteBool(const std::string& datei, const std::string& sektion, const std::string& schluessel,
                       bool wert);
 bool Config_ReadBool(const std::string& datei, const std::string& sektion, const std::string& schluessel,

@@ -8,6 +8,7 @@
 // BHM_FELD: `Spieler[p].Gold()` is field 5 of row p, `Nr_Gold` its number.
 #include <array>
 #include <cstddef>
+#include <vector>
 
 template <int N>
 struct Datenzeile {
@@ -28,3 +29,15 @@ struct Datenzeile {
     static_assert((Nr) >= 0 && (Nr) < Feldanzahl, #Name);   \
     int& Name() { return f[static_cast<std::size_t>(Nr)]; } \
     int Name() const { return f[static_cast<std::size_t>(Nr)]; }
+
+// Row i of a table; nullptr for a row that does not exist.
+template <typename T>
+T* Tabellenzeile(std::vector<T>& tabelle, int i) {
+    return i >= 0 && static_cast<std::size_t>(i) < tabelle.size() ? &tabelle[static_cast<std::size_t>(i)]
+                                                                  : nullptr;
+}
+template <typename T>
+const T* Tabellenzeile(const std::vector<T>& tabelle, int i) {
+    return i >= 0 && static_cast<std::size_t>(i) < tabelle.size() ? &tabelle[static_cast<std::size_t>(i)]
+                                                                  : nullptr;
+}

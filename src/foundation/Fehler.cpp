@@ -1,24 +1,77 @@
 #include "foundation/Fehler.h"
 
+#include <cctype>
+#include <limits>
+#include <unordered_map>
+
 #include "foundation/Config.h"
 #include "foundation/Seams.h"
+#include "foundation/Spielstatus.h"
 
 std::string Fehlertext;
 int Fehleranzeige_Dauer = 0;
 
+namespace {
+
+const std::string kVoll =
+    "Die maximale Anzahl Programmfehler wurde mitgezeichnet. Diese Protokoll deaktiviert sich nun. Bitte "
+    "melde die Fehler beim Support. Eine Liste der Fehler findest du in der Config Datei im Order des "
+    "Spiels.";
+
+// One kind of report in this run: its log entry (-1 none), how often it came, and how
+// often the entry says it came.
+struct Art {
+    int eintrag = -1;
+    int anzahl = 1;
+    int geschrieben = 1;
+    std::string text;
+};
+std::unordered_map<std::string, Art> Arten;
+// Beyond this many kinds, further new kinds are logged but no longer counted.
+constexpr std::size_t kArten_max = 4096;
+
+// Reports that differ only in their numbers (a line, an index, a value) are one kind.
+std::string art_von(const std::string& text) {
+    std::string art;
+    art.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool ziffer = std::isdigit(static_cast<unsigned char>(text[i])) != 0;
+        if (!ziffer)
+            art += text[i];
+        else if (art.empty() || art.back() != '#')
+            art += '#';
+    }
+    return art;
+}
+
+void anzahl_schreiben(Art& a) {
+    if (a.eintrag < 0 || a.geschrieben == a.anzahl) return;
+    Config_WriteString(Configdatei, "Errorlog", std::to_string(a.eintrag),
+                       a.text + " (" + std::to_string(a.anzahl) + " mal gemeldet)");
+    a.geschrieben = a.anzahl;
+}
+
+}  // namespace
+
 void Fehler_zuruecksetzen() {
     Fehlertext.clear();
     Fehleranzeige_Dauer = 0;
+    Arten.clear();
 }
 
 int Errorlog_schreiben(const std::string& text) {
     int n = Config_ReadInteger(Configdatei, "Allgemein", "Errorlog", 0);
+    // A counter that was edited into nonsense starts the log afresh.
+    if (n < 0) n = 0;
+    // A full log takes nothing more; it stays as it is until it is emptied by hand.
+    if (n > Errorlog_letzter_Eintrag) {
+        Errorloger = false;
+        return -1;
+    }
     Config_WriteInteger(Configdatei, "Allgemein", "Errorlog", n + 1);
     Config_WriteString(Configdatei, "Errorlog", std::to_string(n), text);
-    if (n >= Errorlog_letzter_Eintrag) {
-        Errorloger = false;
-        Config_WriteBool(Configdatei, "Allgemein", "Errorloger", false);
-    }
+    // Off for the rest of this run only: the setting in Config.ini stays the player's.
+    if (n >= Errorlog_letzter_Eintrag) Errorloger = false;
     return n;
 }
 
@@ -26,17 +79,31 @@ void Fehler_melden(const std::string& text) {
     if (Error_Silence) return;
     Fehleranzeige_Dauer = 1000;
     Fehlertext = text;
-    if (Errorloger) {
-        int n = Errorlog_schreiben(text);
-        // Told once, at the moment the log switches itself off.
-        if (n == Errorlog_letzter_Eintrag)
-            Shell().Meldung(
-                "Die maximale Anzahl Programmfehler wurde mitgezeichnet. Diese Protokoll deaktiviert sich "
-                "nun. "
-                "Bitte melde die Fehler beim Support. Eine Liste der Fehler findest du in der Config Datei "
-                "im "
-                "Order des Spiels.");
+    const std::string art = art_von(text);
+    if (auto it = Arten.find(art); it != Arten.end()) {
+        // Counted, not logged again; the entry's count is brought up to date at 2, 4, 8, ... reports.
+        Art& a = it->second;
+        if (a.anzahl < std::numeric_limits<int>::max()) ++a.anzahl;
+        if ((a.anzahl & (a.anzahl - 1)) == 0) anzahl_schreiben(a);
+        return;
     }
+    int n = -1;
+    if (Errorloger) {
+        n = Errorlog_schreiben(text);
+        // Told once, at the moment the log switches itself off; a game in progress is
+        // not stopped by a message box, the error line says it instead.
+        if (n == Errorlog_letzter_Eintrag) {
+            if (Spiel_laeuft())
+                Fehlertext = kVoll;
+            else
+                Shell().Meldung(kVoll);
+        }
+    }
+    if (Arten.size() < kArten_max) Arten.emplace(art, Art{n, 1, 1, text});
+}
+
+void Fehler_Protokoll_abschliessen() {
+    for (auto& [art, a] : Arten) anzahl_schreiben(a);
 }
 
 void Config_GLFehler_pruefen(const std::string& text) {

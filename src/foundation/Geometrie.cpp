@@ -3,8 +3,9 @@
 #include <cstdlib>
 
 #include "foundation/Fehler.h"
-#include "foundation/Kernzugriff.h"
+#include "foundation/Datenzeile.h"
 #include "platform/base/Text1252.h"
+#include "world/Gelaende.h"
 #include "world/Karte.h"
 
 namespace {
@@ -76,14 +77,13 @@ bool FFU_Umgebung_frei(int feld) {
     if (feld < 0 || feld / s >= s) return false;
     const int x = FFU_X_von_Feld(feld), y = FFU_Y_von_Feld(feld);
     if (x < 1 || y < 1 || x > s - 2 || y > s - 2) return false;
-    KernzugriffSeam& k = Kern();
     for (int d = 0; d <= 6; ++d) {
         const int n = feld + FFU_Nachbarfeld(d);
-        const int land = k.Karte_LandType(n);
-        if (land < 3 || land >= 6) return false;
-        if (k.Karte_Block(n) != -1) return false;
-        if (k.MG_Ambiente_blockiert(n)) return false;
-        if (k.Karte_Person(n) != -1) return false;
+        const Kartenfeld* k = Tabellenzeile(Karte, n);
+        if (!k || k->LandType() < 3 || k->LandType() >= 6) return false;
+        if (k->Block() != -1) return false;
+        if (MG_Ambiente_blockiert(n)) return false;
+        if (k->Person() != -1) return false;
     }
     return true;
 }

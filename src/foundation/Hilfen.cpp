@@ -1,17 +1,19 @@
 #include "foundation/Hilfen.h"
 
 #include <charconv>
-#include <fstream>
 #include <limits>
 
+#include "economy/Objekte.h"
 #include "economy/Spieler.h"
 #include "foundation/Fehler.h"
 #include "foundation/Geometrie.h"
-#include "foundation/Kernzugriff.h"
+#include "foundation/Datenzeile.h"
+#include "foundation/Schablonen.h"
 #include "foundation/Seams.h"
 #include "foundation/Zeichenbreiten.h"
 #include "platform/base/Datei.h"
 #include "platform/base/Text1252.h"
+#include "population/Personen.h"
 
 Warenraster IFU_Warenraster;
 
@@ -109,58 +111,56 @@ bool FFU_Datei_kopieren(const std::string& quelle, const std::string& ziel) {
 
 std::int64_t FFU_Dateigroesse(const std::string& datei) { return Datei_groesse(datei); }
 
-std::optional<int> Hashwert_Datei(const std::string& datei) {
+int Hashwert_Daten(std::string_view daten) {
     constexpr int kGrenze = 2147418100;
-    constexpr std::size_t kBlock = 100000;
-    std::ifstream in(Pfad_aufloesen(datei), std::ios::binary);
-    if (!in) return std::nullopt;
-    std::vector<char> block(kBlock);
     int h = -1;
     int gewicht = 0;
-    while (in) {
-        in.read(block.data(), static_cast<std::streamsize>(kBlock));
-        const std::streamsize n = in.gcount();
-        for (std::streamsize i = 0; i < n; ++i) {
-            if (++gewicht > 256) gewicht = 1;
-            // At most 2147418100 + 255 * 256: no overflow.
-            h += static_cast<unsigned char>(block[static_cast<std::size_t>(i)]) * gewicht;
-            if (h > kGrenze) h -= kGrenze;
-        }
+    for (const char c : daten) {
+        if (++gewicht > 256) gewicht = 1;
+        // At most 2147418100 + 255 * 256: no overflow.
+        h += static_cast<unsigned char>(c) * gewicht;
+        if (h > kGrenze) h -= kGrenze;
     }
-    if (in.bad()) return std::nullopt;
     return h;
+}
+
+std::optional<int> Hashwert_Datei(const std::string& datei) {
+    const auto daten = Datei_lesen(datei);
+    if (!daten) return std::nullopt;
+    return Hashwert_Daten(*daten);
 }
 
 // --- Camera, objects, goods grid ---------------------------------------------------
 
 void FFU_Kamera_auf_Person() {
-    KernzugriffSeam& k = Kern();
-    const int anzahl = k.Personen_Anzahl();
-    for (int p = 0; p < anzahl; ++p) {
-        if (k.Person(p, Personfeld::Hunger) > 0 && k.Person(p, Personfeld::Alter) > 100) {
-            const int feld = k.Person(p, Personfeld::Feld);
-            Render().Kamera_zentrieren(FFU_X_von_Feld(feld), FFU_Y_von_Feld(feld));
+    for (const Personenzeile& p : Personen) {
+        if (p.Hunger() > 0 && p.Alter() > 100) {
+            Render().Kamera_zentrieren(FFU_X_von_Feld(p.Feld()), FFU_Y_von_Feld(p.Feld()));
             return;
         }
     }
 }
 
 bool FFU_Objekt_eigen(int objekt) {
-    const int besitzer = Kern().Objekt_Besitzer(objekt);
+    const Objektzeile* o = Tabellenzeile(Objekte, objekt);
+    const int besitzer = o && o->Feld() >= 1 ? o->Besitzer() : -1;
     if (besitzer < 0) return false;
     if (besitzer == SpielerID) return true;
-    return Kern().Spieler_Buendnis(besitzer) == 1 && Kern().Spieler_Buendnis(SpielerID) == 1;
+    const Spielerzeile* s = Tabellenzeile(Spieler, besitzer);
+    const Spielerzeile* ich = Tabellenzeile(Spieler, SpielerID);
+    return s && ich && s->Buendnis() == 1 && ich->Buendnis() == 1;
 }
 
 bool FFU_Objekt_baubar(int vorlage, int spieler) {
-    const std::optional<std::string> modus = Kern().Gebaeude_Modus(vorlage);
-    if (!modus) {
+    const Objekt_Item* v = Tabellenzeile(SBU_Objekte, vorlage);
+    if (!v) {
         Fehler_melden("FFU_Objekt_baubar > Vorlage gibt es nicht: " + std::to_string(vorlage));
         return false;
     }
-    if (*modus == "Hafen2" || *modus == "Start" || *modus == "Startex") return false;
-    if (Kern().Gebaeude_Neid(vorlage) > 1) return false;
-    return Kern().Gebaeude_AI_Level(vorlage) - 1 < Kern().Spieler_Baustufe(spieler);
+    if (v->Modus == "Hafen2" || v->Modus == "Start" || v->Modus == "Startex") return false;
+    if (v->Neid > 1) return false;
+    const Spielerzeile* s = Tabellenzeile(Spieler, spieler);
+    return v->AI_Level - 1 < (s ? s->Baustufe() : -1);
 }
 
 void FFU_Transportwaren_Liste(int erste_ware) {
@@ -170,7 +170,7 @@ void FFU_Transportwaren_Liste(int erste_ware) {
     r.Anzahl = 0;
     int g = erste_ware;
     while (r.Anzahl < IFU_Warenraster_Max) {
-        const int ware = Kern().SBU_Naechste_Transportware(g);
+        const int ware = SBU_Naechste_Transportware(g);
         if (ware < 0) break;
         if (ware < g) {
             Fehler_melden("FFU_Transportwaren_Liste > Ware vor der gesuchten: " + std::to_string(ware));

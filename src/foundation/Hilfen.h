@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "foundation/Textzeilen.h"
@@ -46,6 +47,8 @@ std::int64_t FFU_Dateigroesse(const std::string& datei);
 // h := -1; each byte b in file order, with weights cycling 1..256:
 // h := h + b * weight, and h - 2147418100 when h then exceeds 2147418100.
 std::optional<int> Hashwert_Datei(const std::string& datei);
+// The same checksum over bytes in memory.
+int Hashwert_Daten(std::string_view daten);
 
 // --- Camera, objects, goods grid ---------------------------------------------------
 

@@ -41,6 +41,7 @@ bool* kategorie(int event) {
         case 259:
         case 260:
         case 280:
+        case GUI_Event_Errungenschaft:
             return &GUI_Me;
         case 261:
             return &GUI_FS;

@@ -17,6 +17,9 @@ struct GUI_Info {
 };
 
 inline constexpr int GUI_Anzeigedauer = 760;
+// The event of an earned achievement; its text is the achievement's text. It is one
+// of the general messages (GUI_Me).
+inline constexpr int GUI_Event_Errungenschaft = 262;
 
 // The first GUI_Infoanzahl records are live.
 extern std::vector<GUI_Info> GUI_Infoliste;

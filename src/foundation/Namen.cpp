@@ -2,14 +2,18 @@
 
 #include <algorithm>
 #include <optional>
+#include <set>
+#include <utility>
 
 #include "foundation/Config.h"
 #include "foundation/Fehler.h"
 #include "foundation/Hilfen.h"
-#include "foundation/Kernzugriff.h"
+#include "foundation/Datenzeile.h"
+#include "foundation/Schablonen.h"
 #include "platform/base/Datei.h"
 #include "platform/base/Text1252.h"
 #include "platform/base/Zufall.h"
+#include "population/Personen.h"
 
 std::vector<std::string> NGU_Clanliste;
 std::vector<std::string> NGU_Maennerliste;
@@ -64,6 +68,17 @@ std::string clanname_ziehen() {
     }
 }
 
+// Field n of person p; -1 for a row that does not exist, where a write does nothing.
+int pfeld(int p, int n) {
+    const Personenzeile* z = Tabellenzeile(Personen, p);
+    return z ? z->feld(n) : -1;
+}
+void pfeld_setzen(int p, int n, int wert) {
+    if (Personenzeile* z = Tabellenzeile(Personen, p)) z->feld(n) = wert;
+}
+
+using P = Personenzeile;
+
 }  // namespace
 
 void NGU_Listen_erzeugen() { NGU_Zuruecksetzen(); }
@@ -78,9 +93,17 @@ void NGU_Listen_freigeben() {
 
 void NGU_Namenlisten_laden() {
     const std::string ordner = Programmpfad + "Text\\";
-    liste_laden(ordner + "DENamenClan.txt", NGU_Clanliste);
-    liste_laden(ordner + "DENamenFrau.txt", NGU_Frauenliste);
-    liste_laden(ordner + "DENamenMann.txt", NGU_Maennerliste);
+    // A list left without names is told once a run (every new world loads the lists again).
+    static std::set<std::string> gemeldet;
+    for (auto [datei, liste] :
+         {std::pair{"DENamenClan.txt", &NGU_Clanliste}, std::pair{"DENamenFrau.txt", &NGU_Frauenliste},
+          std::pair{"DENamenMann.txt", &NGU_Maennerliste}}) {
+        const std::string pfad = ordner + datei;
+        liste_laden(pfad, *liste);
+        if (liste->empty() && gemeldet.insert(pfad).second)
+            Fehler_melden("NGU_Namenlisten_laden > keine Namen in " + pfad +
+                          " (fehlt oder ist leer); es gelten Ersatznamen");
+    }
 }
 
 void NGU_Zuruecksetzen() {
@@ -114,49 +137,43 @@ int NGU_Zufall_Maennername() { return Random(static_cast<int>(NGU_Maennerliste.s
 int NGU_Zufall_Frauenname() { return Random(static_cast<int>(NGU_Frauenliste.size())); }
 
 void NGU_Namensart_Clan(int person) {
-    KernzugriffSeam& k = Kern();
-    k.Person_setzen(person, Personfeld::Nachname, k.Person(person, Personfeld::Spieler));
-    k.Person_setzen(person, Personfeld::Namensmodus, 1);
+    pfeld_setzen(person, P::Nr_Nachname, pfeld(person, P::Nr_Spieler));
+    pfeld_setzen(person, P::Nr_Namensmodus, 1);
 }
 
 void NGU_Namensart_Elternteil(int person) {
-    KernzugriffSeam& k = Kern();
-    const int mutter = k.Person(person, Personfeld::MutterID);
-    const int vater = k.Person(person, Personfeld::VaterID);
+    const int mutter = pfeld(person, P::Nr_MutterID);
+    const int vater = pfeld(person, P::Nr_VaterID);
     const int elternteil =
-        k.Person(mutter, Personfeld::Aktiver_SkillID) <= k.Person(vater, Personfeld::Aktiver_SkillID)
-            ? vater
-            : mutter;
-    const int skill = k.Person(elternteil, Personfeld::Aktiver_SkillID);
-    k.Person_setzen(person, Personfeld::Nachname, skill < 0 ? 0 : skill);
-    k.Person_setzen(person, Personfeld::Namensmodus, 2);
+        pfeld(mutter, P::Nr_Aktiver_SkillID) <= pfeld(vater, P::Nr_Aktiver_SkillID) ? vater : mutter;
+    const int skill = pfeld(elternteil, P::Nr_Aktiver_SkillID);
+    pfeld_setzen(person, P::Nr_Nachname, skill < 0 ? 0 : skill);
+    pfeld_setzen(person, P::Nr_Namensmodus, 2);
 }
 
 void NGU_Namensart_Kind(int geschlecht, int person) {
-    KernzugriffSeam& k = Kern();
-    const int elternteil = k.Person(person, geschlecht == 2 ? Personfeld::MutterID : Personfeld::VaterID);
-    k.Person_setzen(person, Personfeld::Nachname, k.Person(elternteil, Personfeld::Vorname));
-    k.Person_setzen(person, Personfeld::Namensmodus, 3);
+    const int elternteil = pfeld(person, geschlecht == 2 ? P::Nr_MutterID : P::Nr_VaterID);
+    pfeld_setzen(person, P::Nr_Nachname, pfeld(elternteil, P::Nr_Vorname));
+    pfeld_setzen(person, P::Nr_Namensmodus, 3);
 }
 
 void NGU_Namen_kopieren(int ziel, int quelle) {
-    KernzugriffSeam& k = Kern();
-    k.Person_setzen(ziel, Personfeld::Nachname, k.Person(quelle, Personfeld::Nachname));
-    k.Person_setzen(ziel, Personfeld::Namensmodus, k.Person(quelle, Personfeld::Namensmodus));
+    pfeld_setzen(ziel, P::Nr_Nachname, pfeld(quelle, P::Nr_Nachname));
+    pfeld_setzen(ziel, P::Nr_Namensmodus, pfeld(quelle, P::Nr_Namensmodus));
 }
 
 std::string NGU_Personenname(int person) {
-    KernzugriffSeam& k = Kern();
-    const int modus = k.Person(person, Personfeld::Namensmodus);
-    const int vorname = k.Person(person, Personfeld::Vorname);
-    const int familie = k.Person(person, Personfeld::Nachname);
-    const bool frau = k.Person(person, Personfeld::Geschlecht) == 2;
+    const int modus = pfeld(person, P::Nr_Namensmodus);
+    const int vorname = pfeld(person, P::Nr_Vorname);
+    const int familie = pfeld(person, P::Nr_Nachname);
+    const bool frau = pfeld(person, P::Nr_Geschlecht) == 2;
+    const Skill_Item* beruf = Tabellenzeile(SBU_Skills, familie);
     const std::vector<std::string>& liste = frau ? NGU_Frauenliste : NGU_Maennerliste;
     switch (modus) {
         case 1:
             return listenname(liste, vorname) + " " + NGU_Clanname(familie);
         case 2:
-            return listenname(liste, vorname) + " " + k.Skill_Berufname(familie).value_or(kUnbekannt);
+            return listenname(liste, vorname) + " " + (beruf ? beruf->Berufname : kUnbekannt);
         case 3:
             return listenname(liste, vorname) + (frau ? " Tochter " : " Sohn ") + listenname(liste, familie) +
                    W("´s");

@@ -1,5 +1,9 @@
 #include "foundation/Schablonen.h"
 
+#include <algorithm>
+
+#include "foundation/Fehler.h"
+
 std::vector<Skill_Item> SBU_Skills;
 std::vector<Waren_Item> SBU_Waren;
 std::vector<Objekt_Item> SBU_Objekte;
@@ -23,6 +27,7 @@ std::vector<std::vector<Markerpunkt>> SBU_Markerpunkte;
 std::vector<Slot_Ware_vor_objekt> SBU_Warenanzeige;
 std::vector<Prozess_Ani_vor_Objekt> SBU_Prozessanzeige;
 std::vector<int> SBU_Fehlwaren;
+std::vector<SBU_Fehlrohstoff> SBU_Fehlrohstoffe;
 std::vector<std::vector<Bauplatzfeld>> SBU_Bauplaetze;
 std::vector<Atlaseintrag> SBA_Atlastabelle;
 
@@ -60,6 +65,7 @@ void SBU_Alles_zuruecksetzen() {
     SBU_Schablonen_leeren();
     SBU_Way_IDs.clear();
     SBU_Fehlwaren.clear();
+    SBU_Fehlrohstoffe.clear();
     for (int* id :
          {&SBU_ID_hole,      &SBU_ID_mark,      &SBU_ID_place,     &SBU_ID_rabitcatch, &SBU_ID_cage,
           &SBU_ID_dead,      &SBU_ID_lackof,    &SBU_ID_prostop,   &SBU_ID_flag,       &SBU_ID_flagsmall,
@@ -69,3 +75,16 @@ void SBU_Alles_zuruecksetzen() {
         *id = 0;
     SBU_Food_Zeiger = SBU_Luxury_Zeiger = 0;
 }
+
+bool SBU_Modus_ist(int typ, std::initializer_list<std::string_view> arten, const char* routine) {
+    if (typ < 0 || static_cast<std::size_t>(typ) >= SBU_Objekte.size()) {
+        Fehler_melden(std::string(routine) + " > Gebaeudetyp unbekannt: " + std::to_string(typ));
+        return false;
+    }
+    const std::string& m = SBU_Objekte[static_cast<std::size_t>(typ)].Modus;
+    return std::find(arten.begin(), arten.end(), m) != arten.end();
+}
+
+bool OM_ist_Hafen(int typ) { return SBU_Modus_ist(typ, {"Hafen", "Hafen2"}, "OM_ist_Hafen"); }
+bool OM_ist_Hafen2(int typ) { return SBU_Modus_ist(typ, {"Hafen2"}, "OM_ist_Hafen2"); }
+bool OM_ist_Home(int typ) { return SBU_Modus_ist(typ, {"Home"}, "OM_ist_Home"); }

@@ -8,7 +8,9 @@
 // loader (and the template save files) write these tables; everybody reads.
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct Skill_Item {
@@ -170,6 +172,12 @@ extern std::vector<Slot_Ware_vor_objekt> SBU_Warenanzeige;
 extern std::vector<Prozess_Ani_vor_Objekt> SBU_Prozessanzeige;
 // Goods whose Need names a good that is not found; stops the load after the goods.
 extern std::vector<int> SBU_Fehlwaren;
+// Each good of SBU_Fehlwaren with the material name it did not find, in the order found.
+struct SBU_Fehlrohstoff {
+    int WarenID;
+    std::string Name;
+};
+extern std::vector<SBU_Fehlrohstoff> SBU_Fehlrohstoffe;
 // Per ObjektID the footprint cells in reading order.
 extern std::vector<std::vector<Bauplatzfeld>> SBU_Bauplaetze;
 // Atlas entries in placement order: entry k is the picture of map object type k.
@@ -185,3 +193,10 @@ int SBU_Naechste_Transportware(int n);
 void SBU_Schablonen_leeren();
 // Everything back to the start of a run, keyword types and cursors included.
 void SBU_Alles_zuruecksetzen();
+
+// Kind of a building template (its Modus is one of arten); an unknown type is
+// reported under the routine's name and false.
+bool SBU_Modus_ist(int typ, std::initializer_list<std::string_view> arten, const char* routine);
+bool OM_ist_Hafen(int typ);  // "Hafen" or "Hafen2"
+bool OM_ist_Hafen2(int typ);
+bool OM_ist_Home(int typ);

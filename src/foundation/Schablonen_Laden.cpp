@@ -13,7 +13,6 @@
 #include "foundation/Schablonen.h"
 #include "foundation/Schablonen_Parser.h"
 #include "foundation/Seams.h"
-#include "foundation/Warenindex.h"
 #include "platform/base/Datei.h"
 #include "platform/base/Text1252.h"
 
@@ -281,6 +280,7 @@ void SBU_Schablonen_laden(const std::string& basis) {
 
     status("...lade Waren...");
     SBU_Fehlwaren.clear();
+    SBU_Fehlrohstoffe.clear();
     n = art_laden(basis, "Waren", "Waren_Log.Txt",
                   W("Der letzte erstellte Spielstand besaß folgende Waren kombination."), SBU_Ware_laden);
     status(std::to_string(n - 1) + " Waren geladen.");

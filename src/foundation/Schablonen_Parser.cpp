@@ -228,6 +228,7 @@ void SBU_Rohstoffe_erfassen(const std::string& wert, int waren_id) {
         if (ware == -1) {
             Fehler_melden("WarenID: " + nr + " konnte den Rohstoff(" + name + ") nicht erfassen.");
             if (SBU_Fehlwaren.empty() || SBU_Fehlwaren.back() != waren_id) SBU_Fehlwaren.push_back(waren_id);
+            SBU_Fehlrohstoffe.push_back({waren_id, name});
             continue;
         }
         int m = 0;

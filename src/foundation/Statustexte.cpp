@@ -5,8 +5,10 @@
 
 #include "foundation/Fehler.h"
 #include "foundation/Geometrie.h"
-#include "foundation/Kernzugriff.h"
+#include "foundation/Datenzeile.h"
+#include "foundation/Schablonen.h"
 #include "platform/base/Text1252.h"
+#include "population/Personen.h"
 
 namespace {
 
@@ -64,12 +66,10 @@ std::set<int> gemeldet;
 // The job name of the skill that makes the person's current good; empty when
 // the person has no good or the good or its skill does not exist.
 std::string berufname(int person) {
-    KernzugriffSeam& k = Kern();
-    const int ware = k.Person(person, Personfeld::WarenID);
-    if (ware < 0) return {};
-    const int skill = k.Ware_SkillID(ware);
-    if (skill < 0) return {};
-    return k.Skill_Berufname(skill).value_or(std::string());
+    const Personenzeile* p = Tabellenzeile(Personen, person);
+    const Waren_Item* ware = p ? Tabellenzeile(SBU_Waren, p->WarenID()) : nullptr;
+    const Skill_Item* skill = ware ? Tabellenzeile(SBU_Skills, ware->SkillID) : nullptr;
+    return skill ? skill->Berufname : std::string();
 }
 
 }  // namespace
@@ -84,8 +84,8 @@ void FFU_JobInteger_zu_Berufname(int code, int person, std::string& text) {
             text = std::string(s.text);
             return;
         }
-        KernzugriffSeam& k = Kern();
-        const int d = FFU_Distanz(k.Person(person, Personfeld::Zielfeld), k.Person(person, Personfeld::Feld));
+        const Personenzeile* p = Tabellenzeile(Personen, person);
+        const int d = p ? FFU_Distanz(p->Zielfeld(), p->Feld()) : FFU_Distanz(-1, -1);
         text = (s.art == Art::Beruf_Distanz ? berufname(person) : std::string()) + std::string(s.text) +
                std::to_string(d) + ")";
         return;

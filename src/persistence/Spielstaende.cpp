@@ -17,7 +17,7 @@
 #include "foundation/Namen.h"
 #include "foundation/Schablonen.h"
 #include "foundation/Spielstatus.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "persistence/Kartendatei.h"
 #include "persistence/Schablonendateien.h"
 #include "persistence/Spielstand_Skript.h"
@@ -26,7 +26,7 @@
 #include "economy/Schiffe.h"
 #include "economy/Schutt.h"
 #include "economy/Warenstatistik.h"
-#include "foundation/Personenindex.h"
+#include "population/Personenindex.h"
 #include "population/Animation.h"
 #include "population/Arbeitsamt.h"
 #include "population/Befehlsliste.h"
@@ -292,6 +292,9 @@ void LSU_Hintergrund_laden() {
     Oberflaeche().Panelanzeigen(0);
     // Without its backdrop the menu stands before an empty world.
     if (!LSU_Laden("KAP0", "Kampagne\\")) leere_welt();
+    // The backdrop is only looked at: a clan of it still in its start phase gets no
+    // placement preview over the menu.
+    Platzierungsmodus = false;
     Oberflaeche().Panelanzeigen(1);
 }
 

@@ -23,7 +23,7 @@
 #include "economy/Schiffe.h"
 #include "economy/Schutt.h"
 #include "economy/Warenstatistik.h"
-#include "foundation/Personenindex.h"
+#include "population/Personenindex.h"
 #include "population/Animation.h"
 #include "population/Arbeitsamt.h"
 #include "population/Befehlsliste.h"
@@ -195,8 +195,7 @@ void LSU_Script_lesen(const std::string& ordner) {
     };
 
     Hasen_WarenID = zahl("Hasen_WarenID", 3);
-    Hasen_Max = zahl("Hasen_Max", 10);
-    Hasen_Init = zahl("Hasen_Init", 5);
+    Hase_Grenzen_setzen(zahl("Hasen_Max", 10), zahl("Hasen_Init", 5), "LSU_Script_lesen");
     Karte.resize(groesse(g.MA));
     Personen_hoechster_Index = g.PA;
     Personen.assign(groesse(g.PA), Personenzeile{});
@@ -214,7 +213,10 @@ void LSU_Script_lesen(const std::string& ordner) {
     bereich("AE", AE, 0, 9, 0);
     bereich("FM", Geschlecht_Zaehler, 1, 2, 1);
     SingelGameTYPWahl = zahl("SGT", 2);
-    SingelGameKILevel = zahl("SGKL", 0);
+    // A save without the level (or with 0) would keep every computer clan from building.
+    SingelGameKILevel = 1;
+    bereich("SGKL", SingelGameKILevel, 0, 6, 1);
+    if (SingelGameKILevel < 1) SingelGameKILevel = 1;
     GU = zahl("GU", GU);
     GU2 = zahl("GU2", GU2);
     SZ = zahl("SZ", SZ);
@@ -231,7 +233,7 @@ void LSU_Script_lesen(const std::string& ordner) {
     if (Platzierungsmodus) Bau_Typ = SBU_Start_ID;
     for (const auto& [k, w] : Ziele) *w = wahr(k, false);
     SBMAi = zahl("SBMAi", 100);
-    SBGOi = zahl("SBGOi", 5000);
+    SBGOi = zahl("SBGOi", SBGOi_Vorgabe);
     SBLUi = zahl("SBLUi", 100);
     for (const auto& [k, w] : Schalter) *w = wahr(k, false);
     // A game saved before these keys existed starts its calendar and round again, as it did.

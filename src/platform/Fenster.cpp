@@ -16,27 +16,31 @@ SDL_Cursor* cursor_verschieben = nullptr;
 SDL_Cursor* cursor_pfeil = nullptr;
 bool video_an = false;
 
+// The named keys the game knows, both ways.
+struct Tastenpaar {
+    SDL_Keycode sdl;
+    int vk;
+};
+constexpr Tastenpaar kTasten[] = {{SDLK_ESCAPE, VK_ESCAPE}, {SDLK_RETURN, VK_RETURN}, {SDLK_LEFT, VK_LEFT},
+                                  {SDLK_UP, VK_UP},         {SDLK_RIGHT, VK_RIGHT},   {SDLK_DOWN, VK_DOWN}};
+
 int taste_von(SDL_Keycode k) {
-    switch (k) {
-        case SDLK_ESCAPE:
-            return VK_ESCAPE;
-        case SDLK_RETURN:
-            return VK_RETURN;
-        case SDLK_LEFT:
-            return VK_LEFT;
-        case SDLK_UP:
-            return VK_UP;
-        case SDLK_RIGHT:
-            return VK_RIGHT;
-        case SDLK_DOWN:
-            return VK_DOWN;
-        default:
-            break;
-    }
+    for (const Tastenpaar& t : kTasten)
+        if (t.sdl == k) return t.vk;
     if (k >= SDLK_F1 && k <= SDLK_F12) return VK_F1 + (k - SDLK_F1);
     if (k >= SDLK_a && k <= SDLK_z) return 'A' + (k - SDLK_a);
     if (k >= SDLK_0 && k <= SDLK_9) return '0' + (k - SDLK_0);
     return 0;
+}
+
+SDL_Keycode sdl_taste_von(int vk) {
+    if (vk == VK_BACK) return SDLK_BACKSPACE;
+    for (const Tastenpaar& t : kTasten)
+        if (t.vk == vk) return t.sdl;
+    if (vk >= VK_F1 && vk <= VK_F1 + 11) return SDLK_F1 + (vk - VK_F1);
+    if (vk >= 'A' && vk <= 'Z') return SDLK_a + (vk - 'A');
+    if (vk >= '0' && vk <= '9') return SDLK_0 + (vk - '0');
+    return SDLK_UNKNOWN;
 }
 }  // namespace
 
@@ -59,7 +63,9 @@ bool Fenster_erzeugen(const Fensterwunsch& w, std::string& fehler) {
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
     SDL_GL_SetAttribute(SDL_GL_ACCUM_RED_SIZE, 0);
     std::string titel = cp1252_zu_utf8(w.titel);
-    fenster = SDL_CreateWindow(titel.c_str(), w.links, w.oben, w.breite, w.hoehe,
+    // Never below the minimum: an off-screen surface keeps the size it is created with.
+    fenster = SDL_CreateWindow(titel.c_str(), w.links, w.oben, std::max(w.breite, w.min_breite),
+                               std::max(w.hoehe, w.min_hoehe),
                                SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
     if (!fenster) {
         fehler = std::string("SDL_CreateWindow: ") + SDL_GetError();
@@ -129,6 +135,12 @@ void Clientgroesse_setzen(int breite, int hoehe) {
 
 void Fenster_platzieren(int links, int oben) {
     if (fenster) SDL_SetWindowPosition(fenster, links, oben);
+}
+
+bool Fensterposition(int& links, int& oben) {
+    if (!fenster) return false;
+    SDL_GetWindowPosition(fenster, &links, &oben);
+    return true;
 }
 
 void Fenster_auf_Bildschirm_halten() {
@@ -251,6 +263,80 @@ void Ereignisse_verarbeiten(Ereignisempfaenger& emp, int warten_ms) {
                 break;
         }
         erstes = SDL_PollEvent(&e) != 0;
+    }
+}
+
+namespace {
+void einreihen(SDL_Event& e) { SDL_PushEvent(&e); }
+}  // namespace
+
+void Eingabe_Maus_bewegen(int x, int y) {
+    if (fenster) SDL_WarpMouseInWindow(fenster, x, y);
+}
+
+void Eingabe_Maustaste(Maustaste taste, bool gedrueckt) {
+    SDL_Event e{};
+    e.type = gedrueckt ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+    e.button.windowID = fenster ? SDL_GetWindowID(fenster) : 0;
+    e.button.button = taste == Maustaste::Links    ? SDL_BUTTON_LEFT
+                      : taste == Maustaste::Rechts ? SDL_BUTTON_RIGHT
+                                                   : SDL_BUTTON_MIDDLE;
+    e.button.state = gedrueckt ? SDL_PRESSED : SDL_RELEASED;
+    e.button.clicks = 1;
+    SDL_GetMouseState(&e.button.x, &e.button.y);
+    einreihen(e);
+}
+
+void Eingabe_Mausrad(int rasten) {
+    SDL_Event e{};
+    e.type = SDL_MOUSEWHEEL;
+    e.wheel.windowID = fenster ? SDL_GetWindowID(fenster) : 0;
+    e.wheel.y = rasten;
+    e.wheel.direction = SDL_MOUSEWHEEL_NORMAL;
+    einreihen(e);
+}
+
+void Eingabe_Taste(int vk) {
+    SDL_Keycode k = sdl_taste_von(vk);
+    if (k == SDLK_UNKNOWN) return;
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.windowID = fenster ? SDL_GetWindowID(fenster) : 0;
+    e.key.state = SDL_PRESSED;
+    e.key.keysym.sym = k;
+    e.key.keysym.scancode = SDL_GetScancodeFromKey(k);
+    einreihen(e);
+    if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9'))
+        Eingabe_Text(std::string(1, static_cast<char>(vk >= 'A' && vk <= 'Z' ? vk - 'A' + 'a' : vk)));
+    e.type = SDL_KEYUP;
+    e.key.state = SDL_RELEASED;
+    einreihen(e);
+}
+
+void Eingabe_Text(const std::string& text) {
+    std::string utf8 = cp1252_zu_utf8(text);
+    // One event carries at most 31 bytes: split on character boundaries.
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        std::size_t n = 0;
+        while (i + n < utf8.size()) {
+            std::size_t laenge = 1;
+            unsigned char c = static_cast<unsigned char>(utf8[i + n]);
+            if (c >= 0xF0)
+                laenge = 4;
+            else if (c >= 0xE0)
+                laenge = 3;
+            else if (c >= 0xC0)
+                laenge = 2;
+            if (n + laenge > SDL_TEXTINPUTEVENT_TEXT_SIZE - 1) break;
+            n += laenge;
+        }
+        SDL_Event e{};
+        e.type = SDL_TEXTINPUT;
+        e.text.windowID = fenster ? SDL_GetWindowID(fenster) : 0;
+        utf8.copy(e.text.text, n, i);
+        einreihen(e);
+        i += n;
     }
 }
 

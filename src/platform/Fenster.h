@@ -60,6 +60,8 @@ void Bildschirmgroesse(int& breite, int& hoehe);
 void Clientgroesse(int& breite, int& hoehe);
 void Clientgroesse_setzen(int breite, int hoehe);
 void Fenster_platzieren(int links, int oben);
+// Where the window stands now (as Fenster_platzieren takes it); false without a window.
+bool Fensterposition(int& links, int& oben);
 // Moves the window so that as much of it as possible lies on its screen.
 void Fenster_auf_Bildschirm_halten();
 // Outer size of the window including its border.
@@ -83,5 +85,18 @@ void Meldung(const std::string& titel, const std::string& text);
 void Ereignisse_verarbeiten(Ereignisempfaenger& empfaenger, int warten_ms);
 // Posts a close request as if the player closed the window.
 void Schliessen_anfordern();
+
+// Scripted input: each call queues what the devices would send, for the next
+// Ereignisse_verarbeiten to hand on (end-to-end tests play the program this way).
+// The pointer moves as SDL moves it, so the cursor position follows too.
+void Eingabe_Maus_bewegen(int x, int y);
+void Eingabe_Maustaste(Maustaste taste, bool gedrueckt);
+// Wheel notches, positive away from the player.
+void Eingabe_Mausrad(int rasten);
+// A key by its virtual key code (VK_… or 'A'..'Z', '0'..'9'); a letter or digit also types
+// its character (lower case), as a keyboard does.
+void Eingabe_Taste(int vk);
+// Typed text in Windows-1252.
+void Eingabe_Text(const std::string& text);
 
 }  // namespace plattform

@@ -81,7 +81,13 @@ void AU_Person_animieren(int person) {
     Personenzeile* p = PM_Zeile(person, "AU_Person_animieren");
     if (!p) return;
     const int f = p->AnimationID();
-    if (f % 10 != 9 || f < 0) {
+    // No group lies outside 0..379: an unknown frame turns into standing instead of
+    // counting up for ever with nothing to draw.
+    if (f < 0 || f >= 380) {
+        AU_Animation_stehen(person);
+        return;
+    }
+    if (f % 10 != 9) {
         p->AnimationID() = f + 1;
         return;
     }

@@ -6,7 +6,7 @@
 #include "economy/Spieler.h"
 #include "foundation/Fehler.h"
 #include "foundation/Geometrie.h"
-#include "foundation/Personenindex.h"
+#include "population/Personenindex.h"
 #include "population/Clanregister.h"
 #include "population/Personen.h"
 #include "economy/Errungenschaften.h"

@@ -1,3 +1,4 @@
+#include "population/Personen.h"
 #include "population/Arbeitsauftraege.h"
 
 #include <cstddef>
@@ -7,7 +8,7 @@
 #include "foundation/Geometrie.h"
 #include "foundation/Info.h"
 #include "foundation/Schablonen.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "population/Auftragshilfe.h"
 #include "population/Jobarchiv.h"
 #include "population/Personen_Leben.h"
@@ -47,7 +48,7 @@ int eintrag_feld(const Warenindex_Eintrag& e) { return e.X + e.Y * MG_Kartengroe
 void auftrag_setzen(int person, int code, int ziel, int zweites_ziel, int ware) {
     Personenzeile& p = pers(person);
     p.AuftragID() = code;
-    p.Zielfeld() = ziel;
+    PM_Ziel_setzen(person, ziel);
     p.Bewegungscounter() = 9;
     p.Auftragsziel2() = zweites_ziel;
     p.WarenID() = ware;
@@ -253,7 +254,7 @@ bool JU_Auftrag_Produktion(int person, int w, int ware) {
     o.Zaehler() = 1;
     selbst_bezahlt(person);
     Personenzeile& p = pers(person);
-    p.Zielfeld() = o.Feld();
+    PM_Ziel_setzen(person, o.Feld());
     p.AuftragID() = JU_Auftrag_Herstellen;
     p.WarenID() = ware;
     return true;

@@ -7,7 +7,7 @@
 #include "economy/Objekte.h"
 #include "economy/Spieler.h"
 #include "foundation/Fehler.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "population/Personen.h"
 #include "world/Karte.h"
 

@@ -1,3 +1,4 @@
+#include "population/Personen.h"
 #include "population/Bauauftraege.h"
 
 #include <cstddef>
@@ -41,8 +42,9 @@ Job_Befehl& befehl(int spieler, int index) {
     return JU_Befehlsliste[static_cast<std::size_t>(spieler)].Befehle[static_cast<std::size_t>(index)];
 }
 
-void auftrag_setzen(Personenzeile& p, int code, int ziel, int zweites_ziel) {
-    p.Zielfeld() = ziel;
+void auftrag_setzen(int person, int code, int ziel, int zweites_ziel) {
+    PM_Ziel_setzen(person, ziel);
+    Personenzeile& p = Personen[static_cast<std::size_t>(person)];
     p.Bewegungscounter() = 9;
     p.AuftragID() = code;
     p.Auftragsziel2() = zweites_ziel;
@@ -94,7 +96,7 @@ bool JU_Bauauftrag_annehmen(int spieler, int index, int person) {
         ziel = b.Feld + SBU_Bauplatz_Feld_Versatz(b.Typ, i);
         if (MG_Feld_gueltig(ziel) && Karte[static_cast<std::size_t>(ziel)].Block() == 0) break;
     }
-    auftrag_setzen(*p, JU_Auftrag_Bauen, ziel, b.Typ);
+    auftrag_setzen(person, JU_Auftrag_Bauen, ziel, b.Typ);
     p->WarenID() = b.Feld;
     JU_Befehl_entfernen(spieler, index);
     return true;
@@ -119,7 +121,7 @@ bool JU_Materialauftrag_annehmen(int spieler, int index, int person) {
     OM_Ware_reservieren(b.Ware, s);
     GKU_Lohn_von_Spieler_zu_Person(person, spieler);
     GU_Arbeit_B_plus(person);
-    auftrag_setzen(*p, JU_Auftrag_Material, feld, b.Feld);
+    auftrag_setzen(person, JU_Auftrag_Material, feld, b.Feld);
     p->WarenID() = b.Ware;
     herunterzaehlen(spieler, index, &Job_Befehl::Menge);
     return true;
@@ -131,10 +133,11 @@ bool JU_Befehl_Hafen(int spieler, int index, int person) {
     Personenzeile* p = annehmen_vorbereiten(spieler, index, person, b, gleich, "JU_Befehl_Hafen");
     if (!p || gleich) return false;
     if (p->PartnerID() != -1) return false;
-    const int feld = Hafen_naechster_auf_Insel(p->Feld());
+    // Ships take passengers only from their owner's harbours: the settler goes to one of its own clan.
+    const int feld = Hafen_naechster_auf_Insel(p->Feld(), spieler);
     if (feld == -1) return false;
     GU_Arbeitslos_plus(person);
-    auftrag_setzen(*p, JU_Auftrag_Hafen_Reise, feld, b.Feld);
+    auftrag_setzen(person, JU_Auftrag_Hafen_Reise, feld, b.Feld);
     herunterzaehlen(spieler, index, &Job_Befehl::Ware);
     return true;
 }

@@ -7,7 +7,7 @@
 #include "foundation/Fehler.h"
 #include "foundation/Seitendatei.h"
 #include "foundation/Textzeilen.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "population/Auftragshilfe.h"
 #include "population/Bauauftraege.h"
 #include "economy/Baustelle.h"

@@ -273,7 +273,7 @@ void BU_Ziel_setzen(int p, int t) {
     if (!PM_Person_gueltig(p)) return;
     P(p).AuftragID() = 3;
     P(p).Bewegungscounter() = 9;
-    P(p).Zielfeld() = t;
+    PM_Ziel_setzen(p, t);
     AU_Animation_gehen(p);
     GU_Arbeitslos_plus(p);
 }

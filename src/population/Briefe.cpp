@@ -50,11 +50,16 @@ int BrU_Brief_Anzahl_sichtbar(int clan) {
     return l->Anzahl < BrU_Stapel_max ? l->Anzahl : BrU_Stapel_max;
 }
 
+int BrU_erster_Brief(int clan) {
+    const Item_rec* l = liste(clan);
+    return l && l->Anzahl > 0 && !l->Briefe.empty() ? l->Briefe[0] : -1;
+}
+
 int BrU_Brief_lesen(int clan, int x, int y) {
     const int anzahl = BrU_Brief_Anzahl_sichtbar(clan);
     if (anzahl < 1) return -1;
     const int w = Shell().Formbreite();
-    if (w - 84 < x && x < w - 20 && 21 <= y && y < 84 + 10 * anzahl) return liste(clan)->Briefe[0];
+    if (w - 84 < x && x < w - 20 && 21 <= y && y < 84 + 10 * anzahl) return BrU_erster_Brief(clan);
     return -1;
 }
 

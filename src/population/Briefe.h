@@ -22,6 +22,8 @@ void BrU_Brief_eintragen(int clan, int brief);
 void BrU_Brief_entfernen(int clan);
 // -1 when the clan has no letters; else their number, at most BrU_Stapel_max.
 int BrU_Brief_Anzahl_sichtbar(int clan);
+// The clan's first letter, -1 when it has none.
+int BrU_erster_Brief(int clan);
 // The first letter when the point lies on the pile, else -1.
 int BrU_Brief_lesen(int clan, int x, int y);
 // "BrU.sav": one line per clan, the count and then the letters. Saving is false when the

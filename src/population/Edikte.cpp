@@ -143,8 +143,8 @@ int EDU_Glueck_Edikt_B(int person) {
 int EDU_Glueck_Edikt_C(int person) {
     const Mitglied m = mitglied(person, "EDU_Glueck_Edikt_C");
     if (!m) return 0;
-    // Gold the player may need for the site being placed is kept back.
-    if (Platzierungsmodus && m.s->Gold() <= Bau_Platzwert_max + 5) return 0;
+    // Gold the player may need for the site being placed is kept back; computer clans never place that way.
+    if (Platzierungsmodus && m.clan == SpielerID && m.s->Gold() <= Bau_Platzwert_max + 5) return 0;
     if (m.s->Edikt_Armenhilfe() == 1 && m.s->Gold() >= 51 && m.p->Gold() < 51) {
         GKU_ED_von_Spieler_zu_Person(m.clan, person, 5);
         return 1;

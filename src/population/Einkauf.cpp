@@ -1,3 +1,4 @@
+#include "population/Personen.h"
 #include "population/Einkauf.h"
 
 #include <cstddef>
@@ -6,7 +7,7 @@
 #include "economy/Geldkreis.h"
 #include "foundation/Geometrie.h"
 #include "foundation/Schablonen.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "population/Auftragshilfe.h"
 #include "economy/Baustelle.h"
 #include "economy/Bauvorschau.h"
@@ -66,7 +67,7 @@ bool kaufen(int person, const JA_Angebot& angebot, int auftrag, const char* rout
     p->AuftragID() = auftrag;
     p->Auftragsziel2() = angebot.Ware;
     GU_Arbeitslos_plus(person);
-    p->Zielfeld() = angebot.Feld;
+    PM_Ziel_setzen(person, angebot.Feld);
     p->Bewegungscounter() = 9;
     return true;
 }

@@ -9,7 +9,7 @@
 #include "foundation/Fehler.h"
 #include "foundation/Info.h"
 #include "foundation/Namen.h"
-#include "foundation/Personenindex.h"
+#include "population/Personenindex.h"
 #include "foundation/Schablonen.h"
 #include "population/Personen_Geburt.h"
 #include "population/Personen_Leben.h"
@@ -133,6 +133,13 @@ void PM_Person_loeschen(int person) {
     if (person == Personen_hoechster_Index) PM_Hoechsten_Index_bestimmen();
 }
 
+void PM_Ziel_setzen(int person, int feld) {
+    Personenzeile* p = PM_Zeile(person, "PM_Ziel_setzen");
+    if (!p) return;
+    if (p->PfadID() >= 0 && p->Zielfeld() != feld) PFU_Path_loeschen(person);
+    p->Zielfeld() = feld;
+}
+
 void PM_Hoechsten_Index_bestimmen() {
     int i = std::min(Personen_hoechster_Index, static_cast<int>(Personen.size()) - 1);
     for (; i >= 0; --i) {
@@ -148,4 +155,7 @@ void PM_Personen_leeren() {
     Personen_Suchstart = 0;
     Personen_hoechster_Index = -1;
     WV = WAlt = 0;
+    // The first person of a new world is a man whatever the last game left, so the
+    // same seed and set-up give the same world (a loaded game reads its own value).
+    Geschlecht_Zaehler = 1;
 }

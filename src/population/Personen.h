@@ -80,7 +80,9 @@ inline bool PM_Person_lebt(int p) {
 int PM_Person_erzeugen(bool kind, int feld, int mutter, int clan);
 // Frees the row of a person who has died, with every clean-up that belongs to it.
 void PM_Person_loeschen(int person);
+// Gives the person a new target cell; a detour it still holds for another target is released.
+void PM_Ziel_setzen(int person, int feld);
 // Recomputes Personen_hoechster_Index (and the search start) from the top down.
 void PM_Hoechsten_Index_bestimmen();
-// No rows, search start 0, highest index -1, world totals 0 (world reset).
+// No rows, search start 0, highest index -1, world totals 0, the next person a man (world reset).
 void PM_Personen_leeren();

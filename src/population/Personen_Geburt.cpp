@@ -13,7 +13,7 @@
 #include "foundation/Ganzzahl.h"
 #include "foundation/Info.h"
 #include "foundation/Namen.h"
-#include "foundation/Personenindex.h"
+#include "population/Personenindex.h"
 #include "foundation/Seams.h"
 #include "platform/base/Zufall.h"
 #include "population/Briefe.h"
@@ -247,7 +247,7 @@ void PM_Person_initialisieren(int feld, int person, int mutter, int clan, bool k
     s.Alter_Summe() += p.Alter();
     s.Mitglieder() += 1;
     s.Ohne_Arbeit() += 1;
-    ESU_Mitglieder_pruefen(clan);
+    ESU_Mitglieder_pruefen(clan, !kind);
     BMU_Stufe_aktualisieren(clan);
     WV += 1;
     WAlt += p.Alter();

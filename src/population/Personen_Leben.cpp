@@ -14,7 +14,7 @@
 #include "foundation/Geometrie.h"
 #include "foundation/Info.h"
 #include "foundation/Namen.h"
-#include "foundation/Personenindex.h"
+#include "population/Personenindex.h"
 #include "platform/base/Zufall.h"
 #include "population/Animation.h"
 #include "population/Arbeitsamt.h"

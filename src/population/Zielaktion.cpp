@@ -241,7 +241,21 @@ void ZAU_Wegschicken(int p) {
     if (!PM_Person_gueltig(p)) return;
     Auftragweiterleitung(p, 2, 8, 9);
     const int t = Schneckenroutine(P(p).Feld(), 30, P(p).Spieler());
-    P(p).Zielfeld() = t < 0 ? P(p).Feld() : t;
+    PM_Ziel_setzen(p, t < 0 ? P(p).Feld() : t);
+}
+
+void ZAU_Auftrag_aufgeben(int p) {
+    if (!PM_Person_gueltig(p)) return;
+    const int code = P(p).AuftragID();
+    // Transport, construction and the own clan's work each count apart; errands
+    // (food, luxury, the way to a harbour) and walks to a free spot count as idle already.
+    if (code == 200 || code == 201)
+        GU_Arbeit_A_zu_Arbeitslos(p);
+    else if ((code >= 350 && code < 450) || (code >= 500 && code < 600))
+        GU_Arbeit_B_zu_Arbeitslos(p);
+    else if ((code >= 100 && code < 200) || (code >= 250 && code < 300) || (code >= 600 && code < 700))
+        GU_Arbeit_C_zu_Arbeitslos(p);
+    ZAU_Wegschicken(p);
 }
 
 void ZAU_Job_suchen(int p) {

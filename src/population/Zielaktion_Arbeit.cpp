@@ -53,6 +53,14 @@ void Hoehe_senken(int c) {
     IU_Landklasse_zaehlen(c, 1);
 }
 
+// The stage cannot go on (its workplace is gone or does not know the ware): the cell
+// the person holds for the work is freed and the order given up, so the report that
+// said why comes once and the person is free for other work.
+void abbrechen(int p, int reserviert) {
+    if (MG_Feld_gueltig(reserviert) && K(reserviert).Block() == 1) K(reserviert).Block() = -1;
+    ZAU_Auftrag_aufgeben(p);
+}
+
 }  // namespace
 
 void ZAU_Zuruecksetzen() { ZAU_Klangzaehler = 0; }
@@ -73,7 +81,10 @@ int ZAU_Benutzung(int p, const char* meldung) {
 void ZAU_Resource_abbau_Teil1(int p) {
     if (!person_pruefen(p, "ZAU_Resource_abbau_Teil1")) return;
     const int use = ZAU_Benutzung(p, "ZAU_Resource_abbau_Teil1 -> Auftrag 100 -> WarenID nicht erkannt.");
-    if (use < 0) return;
+    if (use < 0) {
+        abbrechen(p, P(p).Zielfeld());
+        return;
+    }
     switch (use) {
         case Benutzung_stone:
         case Benutzung_lumberjack:
@@ -89,6 +100,7 @@ void ZAU_Resource_abbau_Teil1(int p) {
             break;
         default:
             Fehler_melden("ZAU_Resource_abbau_Teil1 -> Auftrag 100 -> USE nicht erkannt.");
+            abbrechen(p, P(p).Zielfeld());
             break;
     }
 }
@@ -96,7 +108,10 @@ void ZAU_Resource_abbau_Teil1(int p) {
 void ZAU_Resource_abbau_Teil2(int p) {
     if (!person_pruefen(p, "ZAU_Resource_abbau_Teil2")) return;
     const int use = ZAU_Benutzung(p, "ZAU_Resource_abbau_Teil2 -> Auftrag 101 -> WarenID nicht erkannt.");
-    if (use < 0) return;
+    if (use < 0) {
+        abbrechen(p, P(p).Zielfeld());
+        return;
+    }
     switch (use) {
         case Benutzung_stone:
         case Benutzung_lumberjack:
@@ -110,6 +125,7 @@ void ZAU_Resource_abbau_Teil2(int p) {
             break;
         default:
             Fehler_melden("ZAU_Resource_abbau_Teil2 -> Auftrag 101 -> USE nicht erkannt.");
+            abbrechen(p, P(p).Zielfeld());
             break;
     }
 }
@@ -119,7 +135,7 @@ void ZAU_Resource_abbau_Teil3(int p, int code, int ware) {
     K(P(p).Zielfeld()).Block() = -1;
     ZAU_Resource_abbau_Ertrag(p, code, ware);
     Auftragweiterleitung(p, 102, 8, 9);
-    P(p).Zielfeld() = P(p).Auftragsziel2();
+    PM_Ziel_setzen(p, P(p).Auftragsziel2());
 }
 
 void ZAU_Resource_abbau_Ertrag(int p, int /*code*/, int /*ware*/) {
@@ -161,7 +177,9 @@ void ZAU_Resource_abbau_Ertrag(int p, int /*code*/, int /*ware*/) {
 void ZAU_Pflanze_Vorbereitung(int p) {
     if (!PM_Person_gueltig(p)) return;
     Auftragweiterleitung(p, 140, 8, 9);
-    std::swap(P(p).Zielfeld(), P(p).Auftragsziel2());
+    const int feld = P(p).Auftragsziel2();
+    P(p).Auftragsziel2() = P(p).Zielfeld();
+    PM_Ziel_setzen(p, feld);
 }
 
 void ZAU_Pflanze_anbauen(int p) {
@@ -169,18 +187,24 @@ void ZAU_Pflanze_anbauen(int p) {
     const int ware = P(p).WarenID();
     const int grow =
         (ware >= 0 && static_cast<std::size_t>(ware) < SBU_Waren.size()) ? SBU_Waren[ware].Grow : 0;
+    const int ziel = P(p).Zielfeld();
     if (grow < 1 || static_cast<std::size_t>(grow) >= SBU_Ambiente.size()) {
         Fehler_melden(W("ZAU_Pflanze_anbauen WarenID hat keine gültige Ambiente: ") + std::to_string(ware));
+        abbrechen(p, ziel);
         return;
     }
-    const int ziel = P(p).Zielfeld();
     const int o = ZAU_Objekt_an(P(p).Auftragsziel2());
     if (o < 0) {
         // The farm is gone: the reserved field is given up and the planter goes.
         Fehler_melden("ZAU_Pflanze_anbauen > kein Gebaeude auf Feld " + std::to_string(P(p).Auftragsziel2()));
-        K(ziel).Block() = -1;
-        GU_Arbeit_C_zu_Arbeitslos(p);
-        ZAU_Wegschicken(p);
+        abbrechen(p, ziel);
+        return;
+    }
+    // The field may have changed hands since it was chosen (a ruin cleared around it drops
+    // rubble that a collector then holds, a site marks it for levelling): only a field that is
+    // still empty land is sown; the other holder keeps it.
+    if (K(ziel).Ambiente() != -1 || (K(ziel).Block() != 1 && K(ziel).Block() != -1)) {
+        ZAU_Auftrag_aufgeben(p);
         return;
     }
     PM_Skill_trainieren(ware, p);
@@ -199,7 +223,7 @@ void ZAU_Arbeit_Teil2(int p, int code) {
     K(ziel).Block() = -1;
     K(ziel).Ambiente() = -1;
     Auftragweiterleitung(p, code, 8, 9);
-    P(p).Zielfeld() = P(p).Auftragsziel2();
+    PM_Ziel_setzen(p, P(p).Auftragsziel2());
 }
 
 void ZAU_Wachstum_Auftrag(int p) {
@@ -213,16 +237,15 @@ void ZAU_Wachstum_Auftrag(int p) {
 
 void ZAU_Jagen(int p) {
     if (!person_pruefen(p, "ZAU_Jagen")) return;
-    const int ziel = P(p).Zielfeld();
-    if (Hase_Loch_Kaninchen_abziehen(ziel)) {
-        K(ziel).Ambiente() = SBU_ID_hole;
-        K(ziel).Block() = 2;
-    } else {
-        K(ziel).Ambiente() = -1;
-        K(ziel).Block() = -1;
+    if (Hase_Fang_abschliessen(P(p).Zielfeld()) == Hase_Abzug::Kein_Loch) {
+        // Nothing caught: the building's order of the unit is withdrawn and the hunter goes.
+        const int o = ZAU_Objekt_an(P(p).Auftragsziel2());
+        if (o >= 0) WarenAnschaffungsauftragentfernen(P(p).WarenID(), o);
+        ZAU_Auftrag_aufgeben(p);
+        return;
     }
     Auftragweiterleitung(p, 151, 8, 9);
-    P(p).Zielfeld() = P(p).Auftragsziel2();
+    PM_Ziel_setzen(p, P(p).Auftragsziel2());
 }
 
 // --- Production -------------------------------------------------------------------------
@@ -238,7 +261,12 @@ void ZAU_Auftrag_251(int p) {
     if (!person_pruefen(p, "ZAU_Auftrag_251")) return;
     const int o = ZAU_Objekt_an(P(p).Zielfeld());
     if (o < 0) {
+        // The workshop is gone: the worker comes out as soon as its door cell is clear, and goes.
+        const int feld = P(p).Feld();
+        if (K(feld).Person() != -1 && K(feld).Person() != p) return;
         Fehler_melden("ZAU_Auftrag_251 > kein Gebaeude auf Feld " + std::to_string(P(p).Zielfeld()));
+        K(feld).Person() = p;
+        ZAU_Auftrag_aufgeben(p);
         return;
     }
     if (O(o).Zaehler() < 1000) {
@@ -288,7 +316,7 @@ void ZAU_Baustelle_pruefen(int p) {
         if (!MG_Feld_gueltig(c)) continue;
         if (K(c).Block() == 0) {
             P(p).AuftragID() = 500;
-            P(p).Zielfeld() = c;
+            PM_Ziel_setzen(p, c);
             return;
         }
         if (K(c).Block() == -1) K(c).Block() = 0;
@@ -302,9 +330,9 @@ void ZAU_Baustelle_pruefen(int p) {
     // Somebody (perhaps the builder itself) stands on the footprint: step aside and check again.
     const int t = Schneckenroutine(P(p).Feld(), 30, P(p).Spieler());
     if (t < 0) {
-        P(p).Zielfeld() = P(p).Feld();
+        PM_Ziel_setzen(p, P(p).Feld());
         P(p).Bewegungscounter() = 9;
     } else {
-        P(p).Zielfeld() = t;
+        PM_Ziel_setzen(p, t);
     }
 }

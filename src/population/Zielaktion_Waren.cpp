@@ -37,17 +37,6 @@ int gebaeude_der_person(int p, const char* routine) {
     return o;
 }
 
-// The work of the order ends: its count moves to the errands, then the person goes.
-void Auftrag_beenden(int p, int code) {
-    if (code == 103 || code == 152)
-        GU_Arbeit_C_zu_Arbeitslos(p);
-    else if (code == 200 || code == 201)
-        GU_Arbeit_A_zu_Arbeitslos(p);
-    else if (code == 350 || code == 351)
-        GU_Arbeit_B_zu_Arbeitslos(p);
-    ZAU_Wegschicken(p);
-}
-
 int Chance_der_Ware(int ware) {
     return ware >= 0 && static_cast<std::size_t>(ware) < SBU_Waren.size() ? SBU_Waren[ware].Chance : 100;
 }
@@ -102,7 +91,7 @@ void WareauseinemObjketholen(int ware, int p, int code) {
             const int ziel = ZAU_Objekt_an(P(p).Auftragsziel2());
             if (ziel >= 0) WarenAnschaffungsauftragentfernen(ware, ziel);
         }
-        Auftrag_beenden(p, code);
+        ZAU_Auftrag_aufgeben(p);
         return;
     }
     if (!OM_Ware_vorhanden(ware, o)) {
@@ -115,14 +104,14 @@ void WareauseinemObjketholen(int ware, int p, int code) {
     }
     OM_Ware_auslagern(ware, o);
     Auftragweiterleitung(p, code, 8, 9);
-    P(p).Zielfeld() = P(p).Auftragsziel2();
+    PM_Ziel_setzen(p, P(p).Auftragsziel2());
 }
 
 void ZAU_Baumaterial_zu_Objekt_bringen(int ware, int p) {
     if (!PM_Person_lebt(p)) return;
     const int o = gebaeude_der_person(p, "ZAU_Baumaterial_zu_Objekt_bringen");
     if (o < 0) {
-        Auftrag_beenden(p, 351);
+        ZAU_Auftrag_aufgeben(p);
         return;
     }
     // The unit goes to the first slot of its ware that still misses some; two slots of

@@ -16,6 +16,9 @@ long Chunk_Kompilierungen = 0;
 namespace {
 
 constexpr int kKante = 16;
+// Half a pixel of overlap between neighbouring terrain triangles: where their edges meet
+// on pixel centres (and when zoomed in) no hairline of the background shows between them.
+constexpr float kUeberlappung = 0.5f;
 
 // The side the compiled lists were made for.
 int kompiliert_fuer = -1;
@@ -85,10 +88,12 @@ void Chunk_Liste_kompilieren(int cx, int cy, int k) {
             if (y >= n || !MG_Feld_gueltig(c)) break;
             const float p = static_cast<float>(20 * x + 10 * y);
             const Kartenfeld& f = Karte[static_cast<std::size_t>(c)];
-            ML_Gelaende_Ecken_ausgeben(false, f.Textur1(), p, static_cast<float>(-7 * f.LandType() - 10 * y));
+            ML_Gelaende_Ecken_ausgeben(false, f.Textur1(), p, static_cast<float>(-7 * f.LandType() - 10 * y),
+                                       kUeberlappung);
             if (c < letzte) {
                 const int q = -7 * landtype(c + 1) - 10 * y;
-                ML_Gelaende_Ecken_ausgeben(true, f.Textur2(), p + 10, static_cast<float>(q + 2));
+                ML_Gelaende_Ecken_ausgeben(true, f.Textur2(), p + 10, static_cast<float>(q + 2),
+                                           kUeberlappung);
             }
         }
     }

@@ -14,6 +14,7 @@
 #include "foundation/Schablonen.h"
 #include "foundation/Seams.h"
 #include "foundation/Spielstatus.h"
+#include "population/Briefe.h"
 #include "render/Interfaceatlas.h"
 #include "render/Interfacezustaende.h"
 #include "render/Modelliste.h"
@@ -193,8 +194,24 @@ void Draw_Panelelemente() {
     for (int i = 0; i < anzahl; ++i) element_zeichnen(p, i);
 }
 
+void Draw_Briefstapel() {
+    if (!ITP_Panel_sichtbar(ITP_SingelGameAktiv) && !ITP_Panel_sichtbar(ITP_SingelGameTutorial)) return;
+    const int n = BrU_Brief_Anzahl_sichtbar(SpielerID);
+    const int bild = ITP_Bildnummer("Brief");
+    if (n < 1 || bild <= 0) return;
+    // The letters lie where BrU_Brief_lesen takes the click: 64 pixels wide from 84 pixels left of
+    // the right edge, from y = 21 down, each 10 pixels below the one before, the first letter
+    // (the one a click opens) in front. Behind the bar, whose elements stand at depth 1000.
+    const int x = Shell().Formbreite() - 84 + (64 - ITP_Bildbreite(bild)) / 2;
+    for (int k = n - 1; k >= 0; --k) IFU_Icon_zeichnen_Set2(x, 21 + 10 * k, kTiefe - 20 + (n - k), bild);
+}
+
 void Draw_Interface() {
+    // Every element of the interface stands at one depth: a later one must cover an earlier one,
+    // so this pass tests less-or-equal. The world keeps its strictly-less rule.
+    glDepthFunc(GL_LEQUAL);
     const bool atlas = ML_Binden(ITF_Textur.get(), "ITF_Textur");
+    Draw_Briefstapel();
     Draw_Panelelemente();
     if (atlas) ITF_Textur->UnbindTexture(true);
 
@@ -221,4 +238,5 @@ void Draw_Interface() {
     if (IFU_Iconleiste_aktiv) IFU_Icon_Leiste_zeichnen();
     if (IFU_Anzeigezaehler > 0) IFU_Anzeigezaehler_runter();
     ML_Loesen();
+    glDepthFunc(GL_LESS);
 }

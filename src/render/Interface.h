@@ -10,6 +10,9 @@
 
 // The interface pass of one frame.
 void Draw_Interface();
+// The viewed clan's pile of letters at the upper right, while the game's bar is shown (the
+// atlas texture bound by the caller).
+void Draw_Briefstapel();
 // The picture elements of the visible panel (the atlas texture bound by the caller).
 void Draw_Panelelemente();
 // Where element `element` of panel `panel` is aligned, in window pixels (before its offsets).

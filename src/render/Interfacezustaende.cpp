@@ -1,5 +1,6 @@
 #include "render/Interfacezustaende.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <unordered_map>
@@ -140,6 +141,12 @@ int zehntel(double wert) {
     return std::isfinite(v) && std::fabs(v) < 1e6 ? static_cast<int>(v) : 0;
 }
 
+// Knob position of the volume (0..1 as kept in Config.ini): round(volume x 10), held in 0..10.
+int Lautstaerke_Stufe(double v) {
+    const double s = std::round(v * 10.0);
+    return std::isfinite(s) ? static_cast<int>(std::clamp(s, 0.0, 10.0)) : 0;
+}
+
 bool rangliste() { return Rangliste_anzeigen && !Platzierungsmodus; }
 bool platz_frei(int p) { return TPU_Rangliste[static_cast<std::size_t>(p)] == -1; }
 bool platz_belegt(int p) { return TPU_Rangliste[static_cast<std::size_t>(p)] > -1; }
@@ -241,7 +248,7 @@ int Draw_Slider_Wert(const std::string& name, int& n) {
     if (name == "$RedSlider") return zehntel(SpielerfarbeR);
     if (name == "$GreenSlider") return zehntel(SpielerfarbeG);
     if (name == "$BlueSlider") return zehntel(SpielerfarbeB);
-    if (name == "$MusikSlider" || name == "$SFXSlider") return zehntel(Lautstaerke);
+    if (name == "$MusikSlider" || name == "$SFXSlider") return Lautstaerke_Stufe(Lautstaerke);
     if (name == "$LandSizeSlider") {
         n = 9;
         return SingelGameGroessenWahl;

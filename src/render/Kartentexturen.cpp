@@ -6,7 +6,7 @@
 #include "economy/Spieler.h"
 #include "foundation/Fehler.h"
 #include "foundation/Schablonen.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "render/Modelliste.h"
 
 namespace {

@@ -24,12 +24,13 @@
 #include "foundation/Seams.h"
 #include "foundation/Sound.h"
 #include "foundation/Spielstatus.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "persistence/Spielstaende.h"
 #include "persistence/Update.h"
 #include "platform/Fenster.h"
 #include "platform/base/Zufall.h"
 #include "population/Befehlsliste.h"
+#include "population/Briefe.h"
 #include "render/Kamera.h"
 #include "ui/InterfacePanel.h"
 #include "ui/Panelschalter.h"
@@ -37,6 +38,7 @@
 #include "platform/base/System.h"
 #include "ui/Fenster_Bau.h"
 #include "ui/Fenster_Lobby.h"
+#include "ui/Interaktiv.h"
 #include "world/Kartengenerator.h"
 
 extern char** environ;
@@ -143,14 +145,44 @@ void schalter(int aktion) {
     }
 }
 
-void schalterfenster1() {
-    if (Schalterfenster1_offen) {
-        Panelanzeigen(0);
-        return;
-    }
-    Panelanzeigen(15);
+// Closing an in-game window brings the game's bar back (with nothing open the player would face
+// a bare map until a right click).
+void fenster_zu() { Panelanzeigen(Spiel_laeuft() ? 60 : 0); }
+
+// Opens toggle window 15, 16 or 17 with the switches read afresh from the human's clan row, so
+// that it never shows what an earlier game or an edict left behind.
+void schalterfenster(int nummer) {
+    Panelanzeigen(nummer);
     if (Spielerzeile* s = mensch())
         for (int e = 0; e < 27; ++e) Schalterfenster_Optionen[e] = s->feld(kSchalterfeld[e]) == 1;
+}
+
+void schalterfenster1() {
+    if (Schalterfenster1_offen) {
+        fenster_zu();
+        return;
+    }
+    schalterfenster(15);
+}
+
+// The bar's figures open the statistics on their own series: members, gold and happiness among
+// the clan series, the goods on the stock of the first good.
+void statistik_zeigen(int kategorie, int reihe) {
+    Statistik_Kategorie = kategorie;
+    Statistik_Reihe = reihe;
+    Panelanzeigen(23);
+}
+
+// The letters button: the edict window of the first letter, or closes the window when it is open.
+void briefe() {
+    if (Ediktfenster_offen) {
+        fenster_zu();
+        return;
+    }
+    const int brief = BrU_erster_Brief(SpielerID);
+    if (brief < 0) return;
+    IAU_Aktuelles_Edikt = brief;
+    Panelanzeigen(44);
 }
 
 // --- Menus, loading and saving -------------------------------------------------
@@ -200,6 +232,7 @@ void spielstand_loeschen(int k) {
 void kampagne_starten() { laden(LSU_Ironmodus, "Kampagne\\", false); }
 
 void update_pruefen() {
+    if (Update_laeuft()) return;  // the running check shows its own lines
     if (!InternetGetConnectedState()) {
         Fehler_melden("Es wurde keine Internetverbindung erkannt.");
         Panelanzeigen(45);
@@ -218,10 +251,12 @@ void fenster_schliessen() {
     if (!Vollbild && GLForm) {
         int sb = 0, sh = 0;
         if (plattform::Fenster_vorhanden()) plattform::Bildschirmgroesse(sb, sh);
-        // The window keeps the place it was opened at.
+        // The next start opens the window where it stands now; without a window the stored place stays.
         const Fenstergeometrie g = Config_Fenster_lesen(sb > 0 ? sb : 1 << 16, sh > 0 ? sh : 1 << 16);
-        Config_Fenster_schreiben(Configdatei, Vollbild, GLForm->ClientWidth, GLForm->ClientHeight, g.links,
-                                 g.oben);
+        int links = g.links, oben = g.oben;
+        plattform::Fensterposition(links, oben);
+        Config_Fenster_schreiben(Configdatei, Vollbild, GLForm->ClientWidth, GLForm->ClientHeight, links,
+                                 oben);
     }
     if (GLForm) GLForm->FormClose();
 }
@@ -645,10 +680,16 @@ bool spielleiste(int a) {
             Panelanzeigen(Statistikmenue_offen ? 0 : 23);
             return true;
         case 198:
+            statistik_zeigen(3, 1);
+            return true;
         case 199:
+            statistik_zeigen(3, 19);
+            return true;
         case 200:
+            statistik_zeigen(3, 11);
+            return true;
         case 201:
-            Panelanzeigen(a - 158);
+            statistik_zeigen(1, 1);
             return true;
         case 202:
             BMU_Zurueckblaettern();
@@ -659,7 +700,7 @@ bool spielleiste(int a) {
         case 232:
         case 233:
         case 234:
-            Panelanzeigen(a - 217);
+            schalterfenster(a - 217);
             return true;
         case 274:
         case 606:
@@ -705,7 +746,7 @@ bool spielleiste(int a) {
             Panelanzeigen(ITP_Panel_sichtbar(ITP_SingelGameLupe) ? 60 : 35);
             return true;
         case 665:
-            Panelanzeigen(Fenster36_offen ? 0 : 44);
+            briefe();
             return true;
         case 694:
             Fil_Rms = !Fil_Rms;

@@ -21,7 +21,7 @@
 #include "ui/MouseOver.h"
 #include "ui/Statistiktexte.h"
 #include "ui/Textsenke.h"
-#include "foundation/Personenindex.h"
+#include "population/Personenindex.h"
 #include "world/Hasen.h"
 #include "world/Inseln.h"
 #include "world/Karte.h"

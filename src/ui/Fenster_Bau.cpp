@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -15,7 +16,7 @@
 #include "foundation/Ganzzahl.h"
 #include "foundation/Hilfen.h"
 #include "foundation/Schablonen.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "foundation/Spielstatus.h"
 #include "platform/base/Text1252.h"
 #include "population/Personen.h"
@@ -33,41 +34,7 @@ std::vector<int> IFU_Statmenu_Liste;
 namespace {
 
 constexpr int kTiefe = 1000;
-constexpr int kSpalten = 6, kZeilen = 4;
 constexpr int kHoverfunktion_Baufenster = 26;
-
-// The building types of the page's cells (row by row), -1 for an empty cell.
-std::array<int, kSpalten * kZeilen> bauseite() {
-    std::array<int, kSpalten * kZeilen> typen;
-    typen.fill(-1);
-    const int letzter = static_cast<int>(SBU_Objekte.size()) - 1;
-    int t = BMU_Seitenanfang;
-    for (int& zelle : typen) {
-        while (t <= letzter && (t < 0 || !FFU_Objekt_baubar(t, SpielerID))) ++t;
-        if (t > letzter) break;
-        zelle = t++;
-    }
-    return typen;
-}
-
-// Walks the drawn cells of the page with the hover rule: zeichnen(c, r, typ, hover).
-template <class F>
-void bauzellen(const std::array<int, kSpalten * kZeilen>& typen, F zeichnen) {
-    int hc = kSpalten, hr = kZeilen;
-    const bool hover_aktiv = Mouseoverfunktion_Nummer == kHoverfunktion_Baufenster;
-    for (int r = 0; r < kZeilen; ++r)
-        for (int c = 0; c < kSpalten; ++c) {
-            const int typ = typen[static_cast<std::size_t>(r * kSpalten + c)];
-            if (typ < 0) return;
-            if (hover_aktiv && typ == Mouseoverfunktion_Wert) {
-                hc = c;
-                hr = r;
-                zeichnen(c, r, typ, true);
-            } else if (!hover_aktiv || c < hc || c > hc + 4 || r < hr || r > hr + 2) {
-                zeichnen(c, r, typ, false);
-            }
-        }
-}
 
 void arbeiterslots(int o, int cx, int cy) {
     for (int s = 0; s <= OB_Max_Slot(); ++s) {
@@ -103,16 +70,61 @@ void IFU_Statmenu_Liste_fuellen(const std::string& Gruppe) {
         if (SBU_Waren[i].Group == Gruppe) IFU_Statmenu_Liste.push_back(static_cast<int>(i));
 }
 
+IFU_Bauseite IFU_Bauseite_lesen() {
+    IFU_Bauseite typen;
+    typen.fill(-1);
+    const int letzter = static_cast<int>(SBU_Objekte.size()) - 1;
+    int t = BMU_Seitenanfang;
+    for (int& zelle : typen) {
+        while (t <= letzter && (t < 0 || !FFU_Objekt_baubar(t, SpielerID))) ++t;
+        if (t > letzter) break;
+        zelle = t++;
+    }
+    return typen;
+}
+
+IFU_Hoverbox IFU_Hoverbox_finden(const IFU_Bauseite& seite) {
+    IFU_Hoverbox box;
+    if (Mouseoverfunktion_Nummer != kHoverfunktion_Baufenster) return box;
+    for (std::size_t i = 0; i < seite.size(); ++i) {
+        if (seite[i] < 0 || seite[i] != Mouseoverfunktion_Wert) continue;
+        box.aktiv = true;
+        box.c = static_cast<int>(i) % IFU_Bau_Spalten;
+        box.r = static_cast<int>(i) / IFU_Bau_Spalten;
+        box.bc = std::min(box.c, IFU_Bau_Spalten - 5);
+        box.br = std::min(box.r, IFU_Bau_Zeilen - 3);
+        break;
+    }
+    return box;
+}
+
 void IFU_Baufenster_Panel() {
     const int cx = IFU_Fenstermitte_X, cy = IFU_Fenstermitte_Y;
-    const auto typen = bauseite();
+    const IFU_Bauseite typen = IFU_Bauseite_lesen();
+    const IFU_Hoverbox box = IFU_Hoverbox_finden(typen);
+    // Every shown cell with its type: the hovered one at the box's corner, the others it
+    // hides not at all.
+    const auto zellen = [&](auto zeichnen) {
+        for (int r = 0; r < IFU_Bau_Zeilen; ++r)
+            for (int c = 0; c < IFU_Bau_Spalten; ++c) {
+                const int typ = typen[static_cast<std::size_t>(r * IFU_Bau_Spalten + c)];
+                if (typ < 0) return;
+                if (box.aktiv && c == box.c && r == box.r)
+                    zeichnen(box.bc, box.br, typ, true);
+                else if (!box.deckt(c, r))
+                    zeichnen(c, r, typ, false);
+            }
+    };
+    const auto icon = [&](int c, int r, int typ) {
+        IFU_Icon_zeichnen_Set4(cx - 244 + 84 * c, cy - 156 + 80 * r, kTiefe, typ);
+    };
     {
         const IFU_Packbindung bauicons(ML_Bauiconpack.get(), "ML_Bauiconpack");
-        bauzellen(typen, [&](int c, int r, int typ, bool) {
-            IFU_Icon_zeichnen_Set4(cx - 244 + 84 * c, cy - 156 + 80 * r, kTiefe, typ);
+        zellen([&](int c, int r, int typ, bool hover) {
+            if (!hover) icon(c, r, typ);
         });
     }
-    bauzellen(typen, [&](int c, int r, int, bool hover) {
+    zellen([&](int c, int r, int, bool hover) {
         const int x = cx - 253 + 84 * c, y = cy - 165 + 80 * r;
         if (!hover) {
             IFU_Icon_zeichnen(x, y, kTiefe, 89);
@@ -122,6 +134,11 @@ void IFU_Baufenster_Panel() {
         for (int dy : {-101, -69, -37, -5}) IFU_Icon_zeichnen(x, cy + dy + 80 * r, kTiefe, 293);
         IFU_Icon_zeichnen(x, cy + 11 + 80 * r, kTiefe, 294);
     });
+    // The hovered type's icon goes on the box, after it: at one depth the later one shows.
+    if (box.aktiv) {
+        const IFU_Packbindung bauicons(ML_Bauiconpack.get(), "ML_Bauiconpack");
+        icon(box.bc, box.br, typen[static_cast<std::size_t>(box.r * IFU_Bau_Spalten + box.c)]);
+    }
 
     const int m = GU_Clan_gueltig(SpielerID) ? Spieler[static_cast<std::size_t>(SpielerID)].Mitglieder() : 0;
     const int rest = m - 25 * static_cast<int>(Floor_div(m - 1, 25));

@@ -23,8 +23,10 @@ extern std::array<Spieler_element, 8> Lobby_Spieler;
 extern bool IFU_Lobby_aktiv;
 
 // The edict frames: heights in 16-pixel units and the top offset above the window centre.
-inline constexpr std::array<int, 4> IFU_Ediktrahmen_Hoehen = {13, 19, 6, 6};
-inline constexpr int IFU_Ediktrahmen_Oben = 360;
+// Together (16 x 43 + 6 = 694 pixels from 350 above the centre) they fit the smallest
+// client area of 700 rows, so the title and the buttons stay on screen.
+inline constexpr std::array<int, 4> IFU_Ediktrahmen_Hoehen = {12, 19, 6, 6};
+inline constexpr int IFU_Ediktrahmen_Oben = 350;
 
 void IFU_SingelGame_Panel();
 // The edict window for edict number Edikt.

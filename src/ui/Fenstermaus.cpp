@@ -176,7 +176,8 @@ bool IFU_Edikt_Intraktiv_Mouse_over(bool klick) {
         if (klick) {
             EDU_Zeitedikt_eintragen(SpielerID);
             BrU_Brief_entfernen(SpielerID);
-            Panelanzeigen(0);
+            // Back to the game's bar: the decision is taken, the game goes on.
+            Panelanzeigen(Spiel_laeuft() ? 60 : 0);
         }
         Mouseoverfunktion_Nummer = 105;
         return true;

@@ -13,13 +13,14 @@
 #include "foundation/Hilfen.h"
 #include "foundation/Schablonen.h"
 #include "foundation/Spielstatus.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "foundation/Zeichenbreiten.h"
 #include "platform/base/Text1252.h"
 #include "ui/Textdaten.h"
 #include "ui/Textsenke.h"
 #include "persistence/Spielstaende.h"
 #include "population/Arbeitsauftraege.h"
+#include "ui/Fenster_Bau.h"
 #include "ui/InterfacePanel.h"
 #include "ui/MouseOver_Panel.h"
 #include "ui/Interaktiv.h"
@@ -107,7 +108,7 @@ void hoverbox(int typ, int X, int Y, int Durchgang) {
     const long long felder = static_cast<std::size_t>(typ) < SBU_Bauplaetze.size()
                                  ? static_cast<long long>(SBU_Bauplaetze[typ].size())
                                  : 0;
-    senke.Print2(X + 100, Y + 26, "Max. Planierkosten: " + TPU_Zahl(felder - 1) + "Gold");
+    senke.Print2(X + 100, Y + 26, "Max. Planierkosten: " + TPU_Zahl(felder - 1) + " Gold");
     for (int k = 0; k < 4; ++k) {
         const Waren_Menge& m = v->Baukosten[k];
         if (m.WarenID <= 0) continue;
@@ -122,25 +123,20 @@ void TPU_Baufenstertexte(int dx, int dy, int Durchgang) {
     TPU_Textsenke& senke = TPU_Senke();
     const int cx = IFU_Fenstermitte_X + dx, cy = IFU_Fenstermitte_Y + dy;
     senke.Print_zentriert(cx, cy - 283, W("Baumenü"));
-    const int typen = static_cast<int>(SBU_Objekte.size());
-    int t = BMU_Seitenanfang;
-    int hc = 6, hr = 4;
-    for (int r = 0; r <= 3; ++r)
-        for (int c = 0; c <= 5; ++c) {
-            while (t < typen && (t < 0 || !FFU_Objekt_baubar(t, SpielerID))) ++t;
-            if (t >= typen) continue;
-            const int typ = t++;
-            const int zx = cx - 210 + 84 * c, zy = cy - 95 + 80 * r;
-            if (Mouseoverfunktion_Nummer == 26 && typ == Mouseoverfunktion_Wert) {
-                hc = c;
-                hr = r;
-                zaehltext(typ, zx, zy);
-                hoverbox(typ, cx - 240 + 84 * c, cy - 150 + 80 * r, Durchgang);
+    const IFU_Bauseite typen = IFU_Bauseite_lesen();
+    const IFU_Hoverbox box = IFU_Hoverbox_finden(typen);
+    for (int r = 0; r < IFU_Bau_Zeilen; ++r)
+        for (int c = 0; c < IFU_Bau_Spalten; ++c) {
+            const int typ = typen[static_cast<std::size_t>(r * IFU_Bau_Spalten + c)];
+            if (typ < 0) continue;
+            if (box.aktiv && c == box.c && r == box.r) {
+                // The hovered type is shown at the box's corner.
+                zaehltext(typ, cx - 210 + 84 * box.bc, cy - 95 + 80 * box.br);
+                hoverbox(typ, cx - 240 + 84 * box.bc, cy - 150 + 80 * box.br, Durchgang);
                 continue;
             }
             // Cells under the hover box keep their count hidden.
-            if (c >= hc && c <= hc + 4 && r >= hr && r <= hr + 2) continue;
-            zaehltext(typ, zx, zy);
+            if (!box.deckt(c, r)) zaehltext(typ, cx - 210 + 84 * c, cy - 95 + 80 * r);
         }
     long long m = 0;
     if (const Spielerzeile* s = TPU_Mensch()) m = s->Mitglieder();

@@ -161,6 +161,12 @@ const std::vector<std::pair<std::string, int>>& knopfnamen() {
             {"$MainForschungButtom", 663},
             {"$MainLupeButtom", 664},
             {"$MainNachrichtButtom", 665},
+            // Openers of the three windows of standing edicts and the sales margin buttons.
+            {"$Schalterfenster1", 232},
+            {"$Schalterfenster2", 233},
+            {"$Schalterfenster3", 234},
+            {"$VerkaufsmargePlus", 751},
+            {"$VerkaufsmargeMinus", 752},
             {"$Bauplatzanzeige", 666},
             {"$Bauplatzplanieren", 667},
             {"$Bauplatzaufbau", 668},
@@ -210,6 +216,7 @@ const std::vector<std::pair<std::string, int>>& knopfnamen() {
             {"$ERRORInfoSteam", 715},
             {"$KaninchenseucheInfoSteam", 716},
             {"$ClanNeuInfoSteam", 717},
+            {"$ErrungenschaftInfoSteam", 718},
         };
         for (int k = 0; k <= 11; ++k) t.emplace_back("$ObjektSlot" + std::to_string(k), 262 + k);
         t.emplace_back("$SavefoundZurueck", 631);

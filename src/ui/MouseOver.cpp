@@ -10,7 +10,7 @@
 #include "foundation/Fehler.h"
 #include "foundation/Spielstatus.h"
 #include "foundation/Textzeilen.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "platform/Maus.h"
 #include "platform/base/Datei.h"
 #include "ui/MouseOver_Panel.h"

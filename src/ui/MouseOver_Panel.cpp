@@ -10,11 +10,12 @@
 #include "economy/Spieler.h"
 #include "foundation/Config.h"
 #include "foundation/Fehler.h"
+#include "foundation/Ganzzahl.h"
 #include "foundation/Info.h"
 #include "foundation/Namen.h"
 #include "foundation/Seams.h"
 #include "foundation/Spielstatus.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "population/Personen_Geburt.h"
 #include "ui/InterfacePanel.h"
 #include "ui/MouseOver.h"
@@ -53,6 +54,13 @@ const ITP_Mausfeld* feld(int panel, int area) {
 int feldanzahl(int panel) {
     if (panel < 0 || static_cast<std::size_t>(panel) >= ITP_Mausfelder.size()) return 0;
     return static_cast<int>(ITP_Mausfelder[static_cast<std::size_t>(panel)].size());
+}
+
+// The mouse in world pixels: the scene is drawn at (Zoomstufe / 20) x (world + view offset).
+void Weltmaus(int& mx, int& my) {
+    const long long zoom = Zoomstufe > 0 ? Zoomstufe : 20;
+    mx = static_cast<int>(Floor_div(static_cast<long long>(MoPosEcht_X) * 20, zoom)) - SX;
+    my = static_cast<int>(Floor_div(static_cast<long long>(MoPosEcht_Y) * 20, zoom)) - SY;
 }
 
 // The bar of the running game is shown (with or without the start building placed).
@@ -99,6 +107,8 @@ int meldungsereignis(int aktion) {
             return 281;
         case 717:
             return 2;
+        case 718:
+            return GUI_Event_Errungenschaft;
         default:
             return -1000;
     }
@@ -245,6 +255,11 @@ bool MO_Panel_Mouseover(bool click) {
         }
         return true;
     }
+    // The pile of letters lies over the map: what is under it is not picked; the bar's own
+    // elements still win over it.
+    const int brief =
+        spielleiste() && !Platzierungsmodus ? BrU_Brief_lesen(SpielerID, MoPosEcht_X, MoPosEcht_Y) : -1;
+    if (brief >= 0) MO_Objekt_gueltig = MO_Info_unter_Maus = false;
     bool getroffen = false;
     for (int a = 0; a < feldanzahl(p); ++a) {
         if (MO_Panelelement_pruefen(p, a, click)) getroffen = true;
@@ -285,13 +300,18 @@ bool MO_Panel_Mouseover(bool click) {
             }
         }
     }
+    if (brief >= 0 && !getroffen && click) {
+        IAU_Aktuelles_Edikt = brief;
+        Panelanzeigen(44);
+    }
     return true;
 }
 
 void MO_Objekt_Mouseover() {
     MO_Objekt_gueltig = false;
     const int ende = std::min(BPU_Objektliste_Ende, static_cast<int>(BPU_Objektliste.size()) - 1);
-    const int mx = MoPosEcht_X - SX, my = MoPosEcht_Y - SY;
+    int mx = 0, my = 0;
+    Weltmaus(mx, my);
     for (int i = 0; i <= ende; ++i) {
         const BPU_Eintrag& e = BPU_Objektliste[static_cast<std::size_t>(i)];
         if (!(e.x < mx && mx < e.x + 21 && e.y + 10 < my && my < e.y + 25)) continue;
@@ -330,16 +350,24 @@ void MO_Infostream_Mouseover() {
     }
 }
 
+bool MO_im_Bauplatz(int x, int y, int mx, int my) {
+    const int unten = y + 22;
+    if (my > unten || my <= unten - 10) return false;
+    const int links = x + 6 + (unten - my);
+    return links <= mx && mx < links + 20;
+}
+
 void MO_Bauplatz_waehlen(int panel, int area, bool click) {
     if (!Platzierungsmodus) return;
     const ITP_Mausfeld* m = feld(panel, area);
     if (!m) return;
     const int popup = (*m)[ITP_Maus_Popup];
     const int ende = std::min(BPU_Sichtliste_Ende, static_cast<int>(BPU_Sichtliste.size()) - 1);
-    const int mx = MoPosEcht_X - SX, my = MoPosEcht_Y - SY;
+    int mx = 0, my = 0;
+    Weltmaus(mx, my);
     for (int i = 0; i <= ende; ++i) {
         const BPU_Eintrag e = BPU_Sichtliste[static_cast<std::size_t>(i)];
-        if (!(e.x < mx && mx < e.x + 10 && e.y + 13 < my && my < e.y + 23)) continue;
+        if (!MO_im_Bauplatz(e.x, e.y, mx, my)) continue;
         Sichtliste_Art_unter_Maus = e.Art;
         if (!GU_Clan_gueltig(SpielerID)) {
             Fehler_melden("MO_Bauplatz_waehlen > SpielerID ohne Zeile: " + std::to_string(SpielerID));

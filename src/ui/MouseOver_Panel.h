@@ -34,6 +34,10 @@ int MO_Align_Y(int panel, int area);
 void MO_Popup_setzen(int popup);
 void MO_Objekt_Mouseover();
 void MO_Infostream_Mouseover();
+// Whether the world point (mx, my) lies on the placement marker of a preview cell listed at
+// (x, y): the parallelogram the marker is drawn as, 20 pixels wide and 10 high, leaning right
+// by one pixel per pixel upwards, so that neighbouring cells tile without gaps.
+bool MO_im_Bauplatz(int x, int y, int mx, int my);
 // The placement test of an area with action 666.
 void MO_Bauplatz_waehlen(int panel, int area, bool click);
 // The results of the pass back to nothing (tests, a new run).

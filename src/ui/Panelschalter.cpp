@@ -44,7 +44,7 @@ void einzelspiel_vorgaben() {
     SBMAb = false;
     SBMAi = 100;
     SBGOb = false;
-    SBGOi = 8000;
+    SBGOi = SBGOi_Vorgabe;
     SBLUb = false;
     SBLUi = 100;
     SBLCb = false;
@@ -64,17 +64,17 @@ void statistik_oeffnen() {
     DiaU_Chart_erstellen(Statistik_Kategorie, Statistik_Reihe);
 }
 
+// Shows the edict the caller chose (the letter that was clicked); a number that names no edict
+// is reported and leaves the window closed.
 void edikt_oeffnen() {
-    Ediktfenster_offen = true;
-    IAU_Aktuelles_Edikt = 1;
-    IAU_Auswahl_1 = 0;
-    if (IAU_Edikte.size() < 2) {
-        Fehler_melden("Panelanzeigen > Edikt 1 fehlt");
-        IAU_Text_umbrechen("", kEdikttext_Breite);
-        IAU_Auswahl_2 = 0;
+    const int n = IAU_Aktuelles_Edikt;
+    if (n < 0 || static_cast<std::size_t>(n) >= IAU_Edikte.size()) {
+        Fehler_melden("Panelanzeigen > Edikt existiert nicht: " + std::to_string(n));
         return;
     }
-    const Edikt_Data& e = IAU_Edikte[1];
+    Ediktfenster_offen = true;
+    IAU_Auswahl_1 = 0;
+    const Edikt_Data& e = IAU_Edikte[static_cast<std::size_t>(n)];
     IAU_Text_umbrechen(e.Text, kEdikttext_Breite);
     IAU_Auswahl_2 = e.Zeiten.empty() ? 0 : e.Zeiten.back();
 }

@@ -129,7 +129,7 @@ void minimap(const Durchgang& d, int cx, int cy) {
             break;
         }
         case 3:
-            P(cx - 60, cy - 228, W("Industrie - Karte - TEST wird es benötigt"));
+            P(cx - 60, cy - 228, "Industrie - Karte");
             s.Farbe(1, 0, 0);
             P(cx - 230, cy - 124, "#");
             s.Farbe(0, 1, 0);

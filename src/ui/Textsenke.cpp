@@ -17,6 +17,10 @@ public:
     void Farbe(float R, float G, float B) override { glColor3f(R, G, B); }
     void Warenfluss(const std::vector<std::array<int, 3>>& Symbole,
                     const std::vector<std::array<int, 3>>& Waren) override {
+        // Symbols and goods icons are sprites: only their opaque texels are drawn, as in the
+        // world, so the magenta around them stays transparent.
+        glEnable(GL_ALPHA_TEST);
+        glAlphaFunc(GL_EQUAL, 1.0f);
         if (ML_Interfacepack) {
             ML_Interfacepack->BindTexture(true);
             for (const auto& s : Symbole) IFU_Icon_zeichnen(s[0], s[1], 100, s[2]);
@@ -28,6 +32,7 @@ public:
         } else if (ML_Interfacepack) {
             ML_Interfacepack->UnbindTexture(true);
         }
+        glDisable(GL_ALPHA_TEST);
     }
 };
 

@@ -8,6 +8,7 @@
 #include "foundation/Seitendatei.h"
 #include "foundation/Textzeilen.h"
 #include "population/Personen.h"
+#include "world/Hasen.h"
 #include "world/Karte.h"
 #include "economy/Baustelle.h"
 #include "economy/Bauvorschau.h"
@@ -72,7 +73,7 @@ bool ERU_Ernteauftrag_vergeben(int person) {
     }
     p.AuftragID() = a.Auftrag;
     GU_Arbeit_C_plus(person);
-    p.Zielfeld() = a.Feld;
+    PM_Ziel_setzen(person, a.Feld);
     p.Bewegungscounter() = 9;
     p.Auftragsziel2() = a.Gebaeude2;
     p.WarenID() = a.Ware;
@@ -86,7 +87,10 @@ void ERU_Gebaeude_entfernt(int objekt) {
     while (l->Anzahl > 0) {
         const Ernteauftrag a = l->Auftraege[0];
         WarenAnschaffungsauftragentfernen(a.Ware, objekt);
-        if (MG_Feld_gueltig(a.Feld)) {
+        if (a.Auftrag == 650) {
+            // The catch goes with the trap; the hole is free for hunters again.
+            Hase_Fang_abschliessen(a.Feld);
+        } else if (MG_Feld_gueltig(a.Feld)) {
             Karte[idx(a.Feld)].Block() = -1;
             Karte[idx(a.Feld)].Ambiente() = -1;
         }

@@ -13,7 +13,7 @@
 #include "foundation/Schablonen.h"
 #include "foundation/Seitendatei.h"
 #include "foundation/Textzeilen.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "platform/base/Text1252.h"
 #include "platform/base/Zufall.h"
 #include "population/Jobarchiv.h"
@@ -124,11 +124,11 @@ bool jaeger_in_naehe(int position, int insel) {
     return false;
 }
 
-int begrenzt(int wert, const char* schluessel) {
-    if (wert >= 0 && wert <= Anzahl_max) return wert;
-    Fehler_melden(std::string("Hase_Mod_ini_lesen > ") + schluessel + " ausserhalb 0.." +
-                  std::to_string(Anzahl_max) + ": " + std::to_string(wert));
-    return std::clamp(wert, 0, Anzahl_max);
+int begrenzt(int wert, int von, int bis, const char* quelle, const char* schluessel) {
+    if (wert >= von && wert <= bis) return wert;
+    Fehler_melden(std::string(quelle) + " > " + schluessel + " ausserhalb " + std::to_string(von) + ".." +
+                  std::to_string(bis) + ": " + std::to_string(wert));
+    return std::clamp(wert, von, bis);
 }
 
 bool wahrheitswert(const std::string& text, bool& wert) {
@@ -204,23 +204,38 @@ int Hase_Loch_suchen(int feld, int grenze, bool reservieren) {
     return lochfeld(h);
 }
 
-bool Hase_Loch_Kaninchen_abziehen(int feld) {
+Hase_Abzug Hase_Loch_Kaninchen_abziehen(int feld) {
     int i = 0;
     while (i < Hase_Anzahl && lochfeld(Hase_Loecher[idx(i)]) != feld) ++i;
     if (i >= Hase_Anzahl) {
         Fehler_melden("Hase_Loch_Kaninchen_abziehen konnte nicht bearbeitet werden.");
-        return true;
+        return Hase_Abzug::Kein_Loch;
     }
     Hasenloch& h = Hase_Loecher[idx(i)];
     h.Reserviert = false;
-    if (--h.Anzahl > 0) return true;
+    if (--h.Anzahl > 0) return Hase_Abzug::Bleibt;
     const int insel = MG_Feld_gueltig(feld) ? Karte[idx(feld)].Insel() : -1;
     if (IU_Spieler_auf_Insel(insel, SpielerID) && jaeger_in_naehe(h.Position, insel))
         GUI_Info_add(256, h.Position, "");
     Hase_Loecher[idx(i)] = Hase_Loecher[idx(Hase_Anzahl - 1)];
     Hase_Loecher[idx(Hase_Anzahl - 1)] = Hasenloch{};
     --Hase_Anzahl;
-    return false;
+    return Hase_Abzug::Letzter;
+}
+
+Hase_Abzug Hase_Fang_abschliessen(int feld) {
+    const Hase_Abzug a = Hase_Loch_Kaninchen_abziehen(feld);
+    if (!MG_Feld_gueltig(feld)) return a;
+    Kartenfeld& k = Karte[idx(feld)];
+    const bool loch = a == Hase_Abzug::Bleibt;
+    k.Ambiente() = loch ? SBU_ID_hole : -1;
+    k.Block() = loch ? 2 : -1;
+    return a;
+}
+
+void Hase_Grenzen_setzen(int max, int init, const char* quelle) {
+    Hasen_Max = begrenzt(max, 1, Anzahl_max, quelle, "Hasen_Max");
+    Hasen_Init = begrenzt(init, 1, Hasen_Max, quelle, "Hasen_Init");
 }
 
 void Hase_Loecher_loeschen() {
@@ -246,8 +261,8 @@ void Hase_Loch_anlegen(int feld, int herkunft) {
 }
 
 void Hase_Mod_ini_lesen() {
-    Hasen_Max = begrenzt(Config_ReadInteger("Daten\\Mod.ini", "Mod", "Hasen_Max", 10), "Hasen_Max");
-    Hasen_Init = begrenzt(Config_ReadInteger("Daten\\Mod.ini", "Mod", "Hasen_Init", 5), "Hasen_Init");
+    Hase_Grenzen_setzen(Config_ReadInteger("Daten\\Mod.ini", "Mod", "Hasen_Max", 10),
+                        Config_ReadInteger("Daten\\Mod.ini", "Mod", "Hasen_Init", 5), "Hase_Mod_ini_lesen");
 }
 
 bool Hase_Speichern(const std::string& pfad) {

@@ -36,9 +36,20 @@ void Hase_Tick();
 // The nearest hole on the cell's island that is neither reserved nor in use,
 // nearer than grenze; reserves it when asked. Its cell, or -1.
 int Hase_Loch_suchen(int feld, int grenze, bool reservieren);
-// Takes one rabbit from the hole at the cell; false when that was the last one
-// and the hole was removed (its map cell is left to the caller).
-bool Hase_Loch_Kaninchen_abziehen(int feld);
+// What taking a rabbit from a hole found.
+enum class Hase_Abzug {
+    Bleibt,     // one rabbit taken, others remain
+    Letzter,    // the last rabbit taken, the hole removed (its map cell is left to the caller)
+    Kein_Loch,  // no hole at the cell (reported): nothing was taken
+};
+Hase_Abzug Hase_Loch_Kaninchen_abziehen(int feld);
+// Takes one rabbit from the hole at the cell and sets the cell by what is left: a
+// blocked hole while rabbits remain, free land otherwise (also when no hole was there).
+Hase_Abzug Hase_Fang_abschliessen(int feld);
+// Sets the two limits within their sense: at least 1 and at most 255 rabbits in a
+// hole, a new hole starting with 1 up to the most; a value outside is reported
+// under the given source and brought into range.
+void Hase_Grenzen_setzen(int max, int init, const char* quelle);
 void Hase_Loecher_loeschen();
 // Creates a hole at the cell; its rabbit starts outside at herkunft.
 void Hase_Loch_anlegen(int feld, int herkunft);

@@ -21,18 +21,22 @@
 #include "foundation/Fehler.h"
 #include "foundation/Info.h"
 #include "foundation/Namen.h"
-#include "foundation/Personenindex.h"
+#include "population/Personenindex.h"
 #include "foundation/Schablonen.h"
 #include "foundation/Seams.h"
 #include "foundation/Spielstatus.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "platform/base/Zufall.h"
 #include "population/Arbeitsamt.h"
 #include "population/Befehlsliste.h"
+#include "population/Animation.h"
 #include "population/Briefe.h"
 #include "population/Edikte.h"
+#include "population/Hafenjobs.h"
+#include "population/Jobarchiv.h"
 #include "population/Personen.h"
 #include "population/Wohnraum.h"
+#include "population/Zielaktion_Arbeit.h"
 #include "world/Ernte.h"
 #include "world/Forschung.h"
 #include "world/Hasen.h"
@@ -85,6 +89,7 @@ void MG_Welt_zuruecksetzen() {
     Hafen_Liste_leeren();
     Schiff_Liste_leeren();
     SBU_Schablonen_leeren();
+    Hasen_WarenID = -1;  // set again by the templates that name a hunted ware
     // 4. The year count and the calendar start again.
     Logik_Zuruecksetzen();
     // 5. Persons (also the world totals WAlt and WV).
@@ -117,8 +122,14 @@ void MG_Welt_zuruecksetzen() {
     WFU_Zuruecksetzen();
     IndexU_Reset();
     SchU_Zuruecksetzen();
+    // The state every other unit keeps from one step to the next.
+    HJU_Zuruecksetzen();
+    JA_Suchring = 0;
+    ZAU_Zuruecksetzen();
+    AU_Zuruecksetzen();
     // 9. Computer players.
     KI_aktueller_Spieler = 0;
+    KI_Status.clear();
     // 10. After a failed template load the packs stay for the repair run.
     if (SBU_Fehlwaren.empty()) Render().ML_Iconpacks_freigeben();
     // 11. Way list and the gold in circulation.
@@ -130,9 +141,14 @@ void MG_Welt_zuruecksetzen() {
         *schalter = true;
     // 13. Map display filters, the ranking switch and the visible range.
     Anzeige_zuruecksetzen();
-    // 14. Research and the game speed.
+    // 14. Research and the game speed. A new or loaded game runs: a pause left by the end of the
+    // last one (won or lost) or a placement begun there does not carry over.
     FU_Forschung_loeschen();
     Spielgeschwindigkeit = 0;
+    Pause = false;
+    Platzierungsmodus = false;
+    Bau_Typ = -1;
+    Gewaehltes_Objekt = -1;
     // The resource index is rebuilt with every map.
     RU_Index_leeren();
     SLB_Zuruecksetzen();

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "economy/Objekte.h"
+#include "foundation/Config.h"
 #include "foundation/Fehler.h"
 #include "foundation/Geometrie.h"
 #include "foundation/Spielstatus.h"
@@ -15,11 +16,13 @@
 #include "economy/Objekte.h"
 #include "foundation/Spielstatus.h"
 #include "population/Bauauftraege.h"
+#include "population/Zielaktion.h"
 
 std::vector<std::vector<int>> PFU_Pfade;
 int PFU_Naechster_freier = 0;
 int PFU_Pathlaenge = 0;
 
+std::vector<int> PFU_Gemeldete_Ziele;
 std::vector<int> PFU_Linie;
 std::vector<int> PFU_Sonde_L, PFU_Sonde_R;
 int PFU_Sonde_L_Feld = 0, PFU_Sonde_L_Richtung = 0, PFU_Sonde_R_Feld = 0, PFU_Sonde_R_Richtung = 0;
@@ -95,9 +98,11 @@ void sonden(int person, int start, int ziel) {
         rechts = sonde_schritt(PFU_Sonde_R, PFU_Sonde_R_Feld, PFU_Sonde_R_Richtung, k, -1);
     }
     const std::vector<int>& weg = rechts == 1 ? PFU_Sonde_R : PFU_Sonde_L;
-    // A row holds the flag and one cell less than a probe list: a probe that met
-    // the line on its very last step has no room and counts as exhausted.
-    if (links == -1 || rechts == -1 || weg.back() != 0) {
+    // A row holds the flag, the cells and the end mark in as many entries as a probe
+    // list has cells: a probe that met the line on one of its last two steps has no
+    // room and counts as exhausted.
+    const auto laenge = static_cast<std::size_t>(std::find(weg.begin(), weg.end(), 0) - weg.begin());
+    if (links == -1 || rechts == -1 || laenge + 2 > idx(PFU_Pathlaenge)) {
         kein_pfad(person, links, rechts, start, ziel);
         return;
     }
@@ -108,9 +113,8 @@ void sonden(int person, int start, int ziel) {
     std::vector<int>& zeile = PFU_Pfade[idx(r)];
     if (zeile.size() < idx(PFU_Pathlaenge)) zeile.resize(idx(PFU_Pathlaenge), 0);
     zeile[0] = 1;
-    std::size_t i = 0;
-    for (; i < weg.size() && weg[i] != 0; ++i) zeile[i + 1] = weg[i];
-    zeile[i + 1] = 0;
+    for (std::size_t i = 0; i < laenge; ++i) zeile[i + 1] = weg[i];
+    zeile[laenge + 1] = 0;
     p.Pfadschritt() = 1;
     p.PfadID() = r;
 }
@@ -130,6 +134,7 @@ void PFU_Init() {
 }
 
 void PFU_Freigeben() {
+    PFU_Gemeldete_Ziele.clear();
     PFU_Linie.clear();
     PFU_Linie.shrink_to_fit();
     PFU_Sonde_L.clear();
@@ -153,7 +158,7 @@ void PFU_Path_berechnen(int person) {
         Fehler_melden("PFU_Path_berechnen > Feld ausserhalb der Karte. PersonID:" + std::to_string(person));
         return;
     }
-    if (start == ziel || !PFU_Ziel_erreichbar(start, ziel)) return;
+    if (start == ziel || !PFU_Ziel_erreichbar(person, start, ziel)) return;
     linie_gehen(start, ziel, [](int c, int zaehler) { PFU_Linie[idx(c)] = zaehler; });
     sonden(person, start, ziel);
     linie_gehen(start, ziel, [](int c, int) { PFU_Linie[idx(c)] = 0; });
@@ -178,7 +183,7 @@ bool PFU_Feld_begehbar(int feld) {
     return k.LandType() >= 1 && k.Block() < 2;
 }
 
-bool PFU_Ziel_erreichbar(int start, int ziel) {
+bool PFU_Ziel_erreichbar(int person, int start, int ziel) {
     if (!MG_Feld_gueltig(start) || !MG_Feld_gueltig(ziel)) {
         Fehler_melden("PFU_Ziel_erreichbar > Feld ausserhalb der Karte: " + std::to_string(start) + " / " +
                       std::to_string(ziel));
@@ -193,23 +198,31 @@ bool PFU_Ziel_erreichbar(int start, int ziel) {
             "keinen Path geben.");
         return false;
     }
-    const int q = Karte[idx(start)].Person();
-    const bool da = PM_Person_gueltig(q);
-    if (da && Personen[idx(q)].AuftragID() == 3) {
-        // Looking for a free spot: the walk ends where the walker stands.
-        Personen[idx(q)].Zielfeld() = Personen[idx(q)].Feld();
+    if (!PM_Person_gueltig(person)) return false;
+    Personenzeile& q = Personen[idx(person)];
+    // Looking for a free spot: the walk ends where the walker stands.
+    if (q.AuftragID() == 3) {
+        PM_Ziel_setzen(person, q.Feld());
         return false;
     }
-    Fehler_melden("PersonID:" + std::to_string(q));
-    Fehler_melden("Auftrag :" + std::to_string(da ? Personen[idx(q)].AuftragID() : -1));
-    Fehler_melden("gesperrt Objekt  :" + std::to_string(z.Objekt()));
-    if (z.Objekt() > -1) {
-        const int typ = OM_Objekt_gueltig(z.Objekt()) ? Objekte[idx(z.Objekt())].Typ() : -1;
-        Fehler_melden("Bauplan:" + std::to_string(typ));
+    // Told once per walker and target; only the developer view stops the game for it.
+    if (idx(person) >= PFU_Gemeldete_Ziele.size()) PFU_Gemeldete_Ziele.resize(idx(person) + 1, -1);
+    if (PFU_Gemeldete_Ziele[idx(person)] != ziel) {
+        PFU_Gemeldete_Ziele[idx(person)] = ziel;
+        Fehler_melden("PersonID:" + std::to_string(person));
+        Fehler_melden("Auftrag :" + std::to_string(q.AuftragID()));
+        Fehler_melden("gesperrt Objekt  :" + std::to_string(z.Objekt()));
+        if (z.Objekt() > -1) {
+            const int typ = OM_Objekt_gueltig(z.Objekt()) ? Objekte[idx(z.Objekt())].Typ() : -1;
+            Fehler_melden("Bauplan:" + std::to_string(typ));
+        }
+        Fehler_melden("gesperrt Ambiente:" + std::to_string(z.Ambiente()));
+        Fehler_melden(
+            "PFU_Ziel_erreichbar: Das Ziel des Pathrechners ist gespeert! Es kann keinen Path geben.");
+        if (Programmvariableanzeigen) Pause = true;
     }
-    Fehler_melden("gesperrt Ambiente:" + std::to_string(z.Ambiente()));
-    Fehler_melden("PFU_Ziel_erreichbar: Das Ziel des Pathrechners ist gespeert! Es kann keinen Path geben.");
-    Pause = true;
+    // The walker gives the order up where it stands instead of asking again every step.
+    ZAU_Auftrag_aufgeben(person);
     return false;
 }
 

@@ -20,6 +20,8 @@ extern int PFU_Pathlaenge;
 // Work arrays of one search, zero between searches: the position of each map
 // cell on the straight line, and the cells each probe visited.
 extern std::vector<int> PFU_Linie;
+// Per person the blocked target last reported, -1 none.
+extern std::vector<int> PFU_Gemeldete_Ziele;
 extern std::vector<int> PFU_Sonde_L, PFU_Sonde_R;
 // Probe state: current cell and the direction at which its next sweep starts.
 extern int PFU_Sonde_L_Feld, PFU_Sonde_L_Richtung, PFU_Sonde_R_Feld, PFU_Sonde_R_Richtung;
@@ -34,10 +36,11 @@ void PFU_Path_berechnen(int person);
 void PFU_Path_loeschen(int person);
 // Land (level 1 or more) that is not blocked (Block below 2); persons do not block.
 bool PFU_Feld_begehbar(int feld);
-// The target lies on the start's island and is not blocked. A blocked target is
-// reported and pauses the game, unless the walker only looks for a free spot
-// (order 3): its walk then ends where it stands.
-bool PFU_Ziel_erreichbar(int start, int ziel);
+// The target lies on the start's island and is not blocked. For a blocked target
+// the walking person gives up: looking for a free spot (order 3) its walk ends
+// where it stands; any other order is reported once per person and target (the
+// developer view also pauses the game) and given up (the person is sent away).
+bool PFU_Ziel_erreichbar(int person, int start, int ziel);
 // Not on the first or last row or column of the map.
 bool PFU_Feld_im_Inneren(int feld);
 // A free row of the pool (the pool grows when all are used).

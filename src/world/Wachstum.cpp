@@ -192,14 +192,7 @@ void WU_Gebaeude_entfernt(int objekt) {
             JU_Pflanze_Auftrag_beenden(a.Ware(), a.Feld(), anker);
         } else {
             WarenAnschaffungsauftragentfernen(a.Ware(), objekt);
-            Kartenfeld& k = Karte[idx(a.Feld())];
-            if (Hase_Loch_Kaninchen_abziehen(a.Feld())) {
-                k.Block() = 2;
-                k.Ambiente() = SBU_ID_hole;
-            } else {
-                k.Ambiente() = -1;
-                k.Block() = -1;
-            }
+            Hase_Fang_abschliessen(a.Feld());
         }
         entfernen(i);
     }

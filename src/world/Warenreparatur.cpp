@@ -1,5 +1,6 @@
 #include "world/Warenreparatur.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,39 @@ bool dateien_uebertragen(const std::string& von, const std::string& nach) {
     return true;
 }
 
+// Moving a good behind the others helps only when every material it misses is a good
+// defined after it. A name that no later good has (a typing error, an unreadable
+// script) is no matter of order: the shipped folders are left as they are.
+bool umordnen_hilft() {
+    const int hoechste = static_cast<int>(SBU_Waren.size()) - 1;
+    for (int w : SBU_Fehlwaren) {
+        if (w < 0 || w > hoechste) {
+            Fehler_melden("MG_Auto_repair > unbekannte WarenID: " + std::to_string(w));
+            return false;
+        }
+        bool genannt = false;
+        for (const SBU_Fehlrohstoff& f : SBU_Fehlrohstoffe) {
+            if (f.WarenID != w) continue;
+            genannt = true;
+            bool spaeter = false;
+            for (int k = std::max(w + 1, 1); k <= hoechste && !spaeter; ++k)
+                spaeter = SBU_Waren[static_cast<std::size_t>(k)].Titel == f.Name;
+            if (!spaeter) {
+                Fehler_melden("MG_Auto_repair > WarenID[" + std::to_string(w) + "] braucht den Rohstoff(" +
+                              f.Name.substr(0, 60) +
+                              "), den keine spaetere Ware definiert; die Warenordner bleiben, wie sie sind.");
+                return false;
+            }
+        }
+        if (!genannt) {
+            Fehler_melden("MG_Auto_repair > zu WarenID[" + std::to_string(w) +
+                          "] ist kein fehlender Rohstoff bekannt; die Warenordner bleiben, wie sie sind.");
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 bool MG_Auto_repair() {
@@ -43,6 +77,7 @@ bool MG_Auto_repair() {
         W("Die benötigte Ware ist entweder Falsch geschrieben(Ansikonvertiert, Lowcase oder Uppercase) oder "
           "nicht in "
           "Reihenfolge erfassen worden."));
+    if (!umordnen_hilft()) return false;
     for (int w : SBU_Fehlwaren)
         Fehler_melden("WarenID[" + std::to_string(w) + "] wird in Reihenfolge verschoben.");
     Shell().Warten(3000);

@@ -6,6 +6,8 @@
 // and "Script.srt" of a folder move; the scratch folder Daten\Waren\Rep holds
 // the moving good meanwhile.
 
-// Moves every listed good to the end, in list order. False (reported) when a
-// number is not a good or a file cannot be copied; the move stops there.
+// Moves every listed good to the end, in list order. Nothing moves (reported,
+// false) unless every material a listed good misses (SBU_Fehlrohstoffe) is a
+// good defined after it. False (reported) when a number is not a good or a
+// file cannot be copied; the move stops there.
 bool MG_Auto_repair();

@@ -16,13 +16,13 @@
 
 namespace bhmtest {
 
-// Generates the world on the copied content; false when the game folder has no
-// content. Whether the game started is in SSL.
-inline bool Inhaltswelt_starten(Kernwelt& welt, std::uint32_t seed, int kartentyp) {
+// Generates the world on the copied content (size choice 0: side 256); false when the
+// game folder has no content. Whether the game started is in SSL.
+inline bool Inhaltswelt_starten(Kernwelt& welt, std::uint32_t seed, int kartentyp, int groesse = 0) {
     if (!Spielordner_kopieren(welt.ordner().dir().path())) return false;
     RandSeed = seed;
     SingelGameTYPWahl = kartentyp;
-    SingelGameGroessenWahl = 0;
+    SingelGameGroessenWahl = groesse;
     SingelGamerohstoffWahl = SingelGamerohstoffWahl_Standard;
     SingelGameKIanzahl = SingelGameKIanzahl_Standard;
     SingelGameKILevel = SingelGameKILevel_Standard;

@@ -11,6 +11,8 @@
 #include "economy/Schutt.h"
 #include "foundation/Info.h"
 #include "foundation/Spielstatus.h"
+#include "population/Befehlsliste.h"
+#include "population/Personen.h"
 #include "world/Gelaende.h"
 #include "world/Ressourcen.h"
 
@@ -21,6 +23,16 @@ using bhmtest::Kernwelt;
 constexpr int A = Bauwelt::Anker;
 
 auto befehl(const Job_Befehl& b) { return std::make_tuple(b.Befehl, b.Feld, b.Typ, b.Ware, b.Lohn, b.Menge); }
+
+// A site of the type placed at A for the clan and created on its levelled footprint,
+// with only the orders of its creation in the list; its object.
+int angelegte_baustelle(int typ, int clan) {
+    EXPECT_TRUE(BPU_Baustelle_setzen(A, typ, clan));
+    JU_Befehlsliste.clear();
+    EXPECT_TRUE(BPU_Bauplatz_belegen_pruefen(A, typ));
+    BPU_Baustelle_anlegen(A, typ, clan);
+    return Bauwelt::feld(A).Objekt();
+}
 
 TEST(Baustelle, CellTest) {
     {
@@ -141,6 +153,23 @@ TEST(Baustelle, ComputerPlacementAndShipSites) {
     EXPECT_EQ(BMU_Zaehler[1][4], (BMU_Eintrag{0, 1})) << "counted under the harbour template";
 }
 
+TEST(Baustelle, OnlyTheHumansRefusedClickRebuildsHisPreview) {
+    for (int clan : {1, 0}) {
+        Bauwelt w;
+        Bauwelt::feld(A + 2).LandType() = 2;  // the footprint of type 0 does not fit at A
+        Platzierungsmodus = true;
+        Bau_Typ = 2;
+        const BPU_Eintrag merker{-7, -7, -7, -7};
+        BPU_Sichtliste = {merker};
+        BPU_Sichtliste_Ende = 0;
+        EXPECT_FALSE(BPU_Baustelle_setzen(A, 0, clan));
+        EXPECT_TRUE(Platzierungsmodus);
+        EXPECT_EQ(Bau_Typ, 2);
+        const bool unberuehrt = BPU_Sichtliste_Ende == 0 && BPU_Sichtliste[0].x == -7;
+        EXPECT_EQ(unberuehrt, clan != SpielerID) << "clan " << clan;
+    }
+}
+
 TEST(Baustelle, OccupyingTheFootprint) {
     Bauwelt w;
     ASSERT_TRUE(BPU_Baustelle_setzen(A, 0, 0));
@@ -174,11 +203,7 @@ TEST(Baustelle, SiteCreationEntersOneOrderPerMaterial) {
     Bauwelt w;
     SBU_Objekte[0].Baukosten[3] = {3, -2};
     SBU_Objekte[0].Baukosten[1] = {1, 0};  // nothing to fetch: no order that could never be used up
-    ASSERT_TRUE(BPU_Baustelle_setzen(A, 0, 1));
-    JU_Befehlsliste.clear();
-    ASSERT_TRUE(BPU_Bauplatz_belegen_pruefen(A, 0));
-    BPU_Baustelle_anlegen(A, 0, 1);
-    const int o = Bauwelt::feld(A).Objekt();
+    const int o = angelegte_baustelle(0, 1);
     ASSERT_TRUE(OM_Objekt_gueltig(o));
     const auto a = Bauwelt::auftraege(1);
     ASSERT_EQ(a.size(), 3u);
@@ -208,6 +233,38 @@ TEST(Baustelle, SiteCreationEntersOneOrderPerMaterial) {
     EXPECT_TRUE(Kernwelt::gemeldet());
 }
 
+TEST(Baustelle, MaterialThatNobodyBringsAnyMoreIsOrderedAgain) {
+    Bauwelt w;
+    // Type 0 needs 4 of ware 1 and 2 of ware 2.
+    const int o = angelegte_baustelle(0, 1);
+    ASSERT_TRUE(OM_Objekt_gueltig(o));
+    ASSERT_EQ(Bauwelt::auftraege(1).size(), 2u);
+    // Three units of ware 1 were taken: one carrier is on his way, two are gone with
+    // their orders; both units of ware 2 were taken by a carrier who is gone.
+    JU_Befehlsliste[1].Befehle[0].Menge = 1;
+    JU_Befehl_entfernen(1, 1);
+    const int traeger = PM_Person_erzeugen(false, 40, -1, 1);
+    ASSERT_GE(traeger, 0);
+    Personenzeile& t = Personen[static_cast<std::size_t>(traeger)];
+    t.AuftragID() = 351;
+    t.Auftragsziel2() = A;
+    t.WarenID() = 1;
+    BPU_Baumaterial_nachbestellen();
+    auto a = Bauwelt::auftraege(1);
+    ASSERT_EQ(a.size(), 3u);
+    EXPECT_EQ(befehl(a[0]), std::make_tuple(350, A, 0, 1, 0, 1));
+    EXPECT_EQ(befehl(a[1]), std::make_tuple(350, A, 0, 1, 0, 2)) << "4 missing, 1 ordered, 1 carried";
+    EXPECT_EQ(befehl(a[2]), std::make_tuple(350, A, 0, 2, 0, 2));
+    BPU_Baumaterial_nachbestellen();
+    EXPECT_EQ(Bauwelt::auftraege(1).size(), 3u) << "nothing is ordered twice";
+    // A site being demolished orders nothing.
+    JU_Befehlsliste[1] = {};
+    Objekte[static_cast<std::size_t>(o)].Zustand() = 1;
+    BPU_Baumaterial_nachbestellen();
+    EXPECT_TRUE(Bauwelt::auftraege(1).empty());
+    EXPECT_FALSE(Kernwelt::gemeldet());
+}
+
 TEST(Baustelle, ProgressOfTenUnits) {
     Bauwelt w;
     SBU_Objekte[0].Baukosten[0] = {1, 10};
@@ -223,10 +280,7 @@ TEST(Baustelle, ProgressOfTenUnits) {
 
 TEST(Baustelle, SiteWithoutMaterialIsFinishedAtOnce) {
     Bauwelt w;
-    ASSERT_TRUE(BPU_Baustelle_setzen(A, 4, 0));
-    JU_Befehlsliste.clear();
-    ASSERT_TRUE(BPU_Bauplatz_belegen_pruefen(A, 4));
-    BPU_Baustelle_anlegen(A, 4, 0);
+    angelegte_baustelle(4, 0);
     EXPECT_TRUE(Bauwelt::auftraege(0).empty());
     EXPECT_EQ(Spieler[0].Baustellen(), 0);
     EXPECT_EQ(BMU_Zaehler[0][4], (BMU_Eintrag{1, 1}));

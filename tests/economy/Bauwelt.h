@@ -35,7 +35,7 @@
 #include "population/Wohnraum.h"
 #include "world/Ernte.h"
 #include "world/Wachstum.h"
-#include "foundation/Personenindex.h"
+#include "population/Personenindex.h"
 #include "foundation/Schablonen.h"
 #include "world/Karte.h"
 

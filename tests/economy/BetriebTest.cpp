@@ -12,7 +12,7 @@
 #include "economy/Bauwelt.h"
 #include "economy/Objekte.h"
 #include "foundation/Info.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "population/Personen.h"
 
 namespace {
@@ -141,6 +141,30 @@ TEST(Betrieb, HouseWithInhabitantsIsNotDemolished) {
     OB_Arbeiter_austragen(o, 0);
     EXPECT_EQ(OM_Abriss(o), 1);
     EXPECT_EQ(Spieler[0].Wohnraum(), 0) << "the room is given back";
+}
+
+TEST(Betrieb, DemolishingABuiltUpHouseTakesOffWhatItsFirstCompletionAdded) {
+    // Type 1 (room 4) is counted at its first completion and then built up to type 2
+    // (room 6); the demolition must take back room 4 and the count of type 1, also for
+    // a house of an older save that does not know the type it was counted under.
+    for (bool aelterer_stand : {false, true}) {
+        Bauwelt w;
+        const int o = baustelle(1, 1);
+        Objektzeile& z = Objekte[static_cast<std::size_t>(o)];
+        liefern(o);
+        liefern(o);
+        ASSERT_EQ(std::make_tuple(z.Typ(), z.Ausbau()), std::make_tuple(2, 1));
+        ASSERT_EQ(Spieler[1].Wohnraum(), 4);
+        ASSERT_EQ(BMU_Zaehler[1][1], (BMU_Eintrag{1, 1}));
+        if (aelterer_stand) z.Erster_Typ() = -1;
+        EXPECT_EQ(OM_Abriss(o), 1) << aelterer_stand;
+        EXPECT_EQ(z.Zustand(), 2);
+        EXPECT_EQ(Spieler[1].Wohnraum(), 0) << aelterer_stand;
+        EXPECT_EQ(BMU_Zaehler[1][1], (BMU_Eintrag{0, 0})) << aelterer_stand;
+        const bool typ2_gezaehlt = BMU_Zaehler[1].size() > 2 && !(BMU_Zaehler[1][2] == BMU_Eintrag{0, 0});
+        EXPECT_FALSE(typ2_gezaehlt) << "nothing was ever counted on the follow-up type";
+        EXPECT_FALSE(Kernwelt::gemeldet());
+    }
 }
 
 TEST(Betrieb, SlotMarks) {

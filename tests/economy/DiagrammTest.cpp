@@ -241,10 +241,11 @@ TEST_F(Chart, ConstantSeriesIsAFlatLineAtRowZeroAcrossTheWidth) {
 }
 
 TEST_F(Chart, ColumnsPerCurrentSlot) {
-    // With the current slot 1 the chart has 63 columns (slots 2..64); otherwise 64.
+    // Every current slot gives 64 columns across the whole width (with slot 1: slots
+    // 2..64, then 1).
     const struct {
         int start, breite;
-    } faelle[] = {{0, 256}, {1, 253}, {2, 256}, {40, 256}, {63, 256}, {64, 256}};
+    } faelle[] = {{0, 256}, {1, 256}, {2, 256}, {40, 256}, {63, 256}, {64, 256}};
     for (const auto& f : faelle) {
         DiaU_Startpunkt = f.start;
         DiaU_Chart_erstellen(2, 0);
@@ -254,7 +255,7 @@ TEST_F(Chart, ColumnsPerCurrentSlot) {
 }
 
 TEST_F(Chart, NewestSlotIsAtTheRightAndSegmentsJoinTheirNeighbours) {
-    for (int start : {10, 64}) {
+    for (int start : {1, 10, 64}) {
         DiaU_Init();
         DiaU_Startpunkt = start;
         DiaU_Zugang_set_Wert(0, 0, start, 255);

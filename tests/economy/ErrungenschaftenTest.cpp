@@ -9,6 +9,7 @@
 #include "economy/Spieler.h"
 #include "economy/Warenstatistik.h"
 #include "foundation/Config.h"
+#include "foundation/Info.h"
 #include "platform/base/Text1252.h"
 #include "population/Personen.h"
 
@@ -38,6 +39,12 @@ protected:
         std::string s;
         for (bool f : ESU_Flags) s += f ? '1' : '0';
         return s;
+    }
+    // The text of the newest info message, when it announces an achievement.
+    static std::string gezeigt() {
+        if (GUI_Infoanzahl < 1) return "<keine Meldung>";
+        const GUI_Info& m = GUI_Infoliste[static_cast<std::size_t>(GUI_Infoanzahl - 1)];
+        return m.Event == GUI_Event_Errungenschaft ? m.Text : "<Event " + std::to_string(m.Event) + ">";
     }
     static std::string nur(std::initializer_list<int> flaggen) {
         std::string s(ESU_Flaggen_Anzahl, '0');
@@ -117,7 +124,7 @@ TEST_F(Errungenschaften, MilestonesAndTheirTexts) {
         ESU_Mitglieder_pruefen(0);
         EXPECT_EQ(gesetzt(), f.flaggen) << f.mitglieder;
     }
-    EXPECT_EQ(Fehlertext, "400 Mitglieder sind auf den Strassen, hier wird es eng...");
+    EXPECT_EQ(gezeigt(), "400 Mitglieder sind auf den Strassen, hier wird es eng...");
 
     ESU_Zuruecksetzen();
     const struct {
@@ -130,7 +137,7 @@ TEST_F(Errungenschaften, MilestonesAndTheirTexts) {
         ESU_Gold_pruefen(0);
         EXPECT_EQ(gesetzt(), f.flagge < 0 ? nur({}) : nur({f.flagge})) << f.gold;
     }
-    EXPECT_EQ(Fehlertext, W("Dein Clan nennt dich Geizhals, herzlichen Glückwunsch."));
+    EXPECT_EQ(gezeigt(), W("Dein Clan nennt dich Geizhals, herzlichen Glückwunsch."));
 
     // Goods and luxury totals compare for equality.
     ESU_Zuruecksetzen();
@@ -141,7 +148,7 @@ TEST_F(Errungenschaften, MilestonesAndTheirTexts) {
     EXPECT_EQ(gesetzt(), nur({}));
     GU_Ware_hinzu(1, 0);
     EXPECT_EQ(gesetzt(), nur({11, 21}));
-    EXPECT_EQ(Fehlertext, "Du hast deine ersten 10 Luxuswaren im Lager. Weiter so!");
+    EXPECT_EQ(gezeigt(), "Du hast deine ersten 10 Luxuswaren im Lager. Weiter so!");
 
     ESU_Zuruecksetzen();
     for (int stufe : {0, 3, 10}) ESU_Haus_pruefen(0, stufe);
@@ -153,8 +160,48 @@ TEST_F(Errungenschaften, MilestonesAndTheirTexts) {
     ESU_Alter_pruefen(0);
     ESU_Schiff_pruefen(0);
     EXPECT_EQ(gesetzt(), nur({44, 51, 53}));
-    EXPECT_EQ(Fehlertext, W("Das erste Schiff ist vom Stappel gelau... ähm ...geschwebt."));
+    EXPECT_EQ(gezeigt(), W("Das erste Schiff ist vom Stappel gelau... ähm ...geschwebt."));
     EXPECT_FALSE(ESU_USERDATA_pruefen(Datensatz()));
+}
+
+TEST_F(Errungenschaften, AnAwardIsAnInfoMessageWhateverTheErrorLineShows) {
+    for (bool stumm : {true, false}) {
+        ESU_Zuruecksetzen();
+        GUI_Info_leeren();
+        Error_Silence = stumm;
+        Spieler[0].Gold() = 0;
+        ESU_Gold_pruefen(0);
+        ASSERT_EQ(GUI_Infoanzahl, 1) << stumm;
+        EXPECT_EQ(gezeigt(), "Das Wappentier deines Clans ist nun der Pleitegeier.");
+        EXPECT_EQ(GUI_Infoliste[0].Wert, -1);
+        EXPECT_TRUE(Fehlertext.empty()) << "an award is no error";
+        ESU_Gold_pruefen(0);
+        EXPECT_EQ(GUI_Infoanzahl, 1) << "earned once";
+    }
+    // The player can switch the general messages off like any other kind.
+    ESU_Zuruecksetzen();
+    GUI_Info_leeren();
+    GUI_Me = false;
+    ESU_Gold_pruefen(0);
+    EXPECT_TRUE(ESU_Flags[31]);
+    EXPECT_EQ(GUI_Infoanzahl, 0);
+    GUI_Me = true;
+}
+
+TEST_F(Errungenschaften, FoundingIsNoFallToAHandful) {
+    // Five founders take the clan from 0 to 5 members: it never came down to five.
+    for (int feld = 1; feld <= 5; ++feld) ASSERT_GE(PM_Person_erzeugen(false, feld, -1, 0), 0);
+    EXPECT_EQ(Spieler[0].Mitglieder(), 5);
+    EXPECT_EQ(gesetzt(), nur({}));
+    Spieler[0].Mitglieder() = 30;
+    ESU_Mitglieder_pruefen(0);
+    EXPECT_EQ(gesetzt(), nur({})) << "back up to 30 needs a fall first";
+    // A child born into a clan of five counts as the handful it is.
+    Spieler[0].Mitglieder() = 5;
+    ESU_Mitglieder_pruefen(0);
+    Spieler[0].Mitglieder() = 30;
+    ESU_Mitglieder_pruefen(0);
+    EXPECT_EQ(gesetzt(), nur({0, 1}));
 }
 
 TEST_F(Errungenschaften, OldMemberAtABirthday) {

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "common/Kernwelt.h"
+#include "economy/KI.h"
 #include "economy/Logik.h"
 #include "economy/Sieg.h"
 #include "economy/Spieler.h"
@@ -59,6 +60,7 @@ TEST(Geldkreis, GoldIsConservedThroughTransfersMiningSavingsDeathsAndDecay) {
         {"sale by the clan that is wound up later", [&] { GKU_von_Spieler_zu_Spieler(1, 3, 26); }, 0},
         {"savings on", [&] { SBGOb = true; }, 0},
         {"purchase saved", [&] { GKU_von_Spieler_zu_Spieler(2, 0, 7); }, 0},
+        {"sale saved by the clan that is wound up later", [&] { GKU_von_Spieler_zu_Spieler(2, 3, 20); }, 0},
         {"food", [&] { GKU_von_Person_zu_Spieler(c, 2, 12); }, 0},
         {"own food", [&] { GKU_von_Person_zu_Spieler(d, 2, 9); }, 0},
         {"tax", [&] { GKU_ED_von_Person_zu_Spieler(1, c, 1); }, 0},
@@ -84,11 +86,12 @@ TEST(Geldkreis, GoldIsConservedThroughTransfersMiningSavingsDeathsAndDecay) {
          },
          // Clans with members lose Floor(gold / 100) in year 10; filled in below.
          -1},
-        {"distribution of a wound-up clan",
+        {"winding up a died-out clan",
          [&] {
-             Spieler[3].Steuerung() = -2;
-             GKU_Geld_verteilen(Spieler[3].Gold(), 3);
-             Spieler[3].Gold() = 0;
+             Spieler[3].Steuerung() = -1;
+             KI_Abrechnen(3);
+             EXPECT_EQ(Spieler[3].Steuerung(), -2);
+             EXPECT_EQ(Spieler[3].Gold() + Spieler[3].Gold_gespeichert(), 0);
          },
          -1},
     };
@@ -100,9 +103,13 @@ TEST(Geldkreis, GoldIsConservedThroughTransfersMiningSavingsDeathsAndDecay) {
             for (const Spielerzeile& z : Spieler)
                 if (z.Mitglieder() > 0 && z.Gold() > 0) zugang -= z.Gold() / 100;
         }
-        if (std::string(s.name) == "distribution of a wound-up clan") {
-            // The rounding rest leaves circulation.
-            long long betrag = Spieler[3].Gold(), mitglieder = 0, clans = 0;
+        if (std::string(s.name) == "winding up a died-out clan") {
+            // Treasury, edict fund and saved gold are distributed; the rounding rest leaves
+            // circulation.
+            EXPECT_GT(Spieler[3].Gold_gespeichert(), 0);
+            long long betrag =
+                Spieler[3].Gold() + Spieler[3].Gemeinschaftskasse() + Spieler[3].Gold_gespeichert();
+            long long mitglieder = 0, clans = 0;
             for (const Spielerzeile& z : Spieler)
                 if (z.Steuerung() != -2 && &z != &Spieler[3]) mitglieder += z.Mitglieder(), ++clans;
             long long rest1 = betrag - betrag / mitglieder * mitglieder;

@@ -84,6 +84,8 @@ TEST(Haefen, NearestHarbourOnlyOnTheSameIsland) {
     EXPECT_EQ(Hafen_naechster_auf_Insel(zelle(17, 3)), zelle(10, 3));
     EXPECT_EQ(Hafen_naechster_auf_Insel(zelle(7, 3)), zelle(10, 3)) << "a tie goes to the lower index";
     EXPECT_EQ(Hafen_naechster_auf_Insel(zelle(25, 3)), zelle(20, 3)) << "whatever its owner";
+    EXPECT_EQ(Hafen_naechster_auf_Insel(zelle(25, 3), 0), zelle(20, 3));
+    EXPECT_EQ(Hafen_naechster_auf_Insel(zelle(5, 3), 0), -1) << "the clan has no harbour on this island";
     Karte[zelle(25, 30)].Insel() = 7;
     EXPECT_EQ(Hafen_naechster_auf_Insel(zelle(25, 30)), -1);
     EXPECT_EQ(Hafen_naechster_auf_Insel(-3), -1);
@@ -214,13 +216,72 @@ TEST(Schiffe, APassengerIsTakenFromTheHarbourAndLandsAtTheDestination) {
     EXPECT_EQ(std::make_tuple(Schiffe[0].Auftrag, Schiffe[0].Ladung, Schiffe[0].Ziel, Schiffe[0].Warten),
               std::make_tuple(-1, -1, -1, 60));
 
-    // A passenger who is no longer waiting (dead or gone) is not set down.
+    // A passenger who is no longer waiting (dead or gone) is not set down, and the
+    // harbour still waits for the settler it asked for.
     Personen[p].AuftragID() = 0;
     Schiffe[0] = Schiff{zelle(12, 3), zelle(12, 3), -1, zelle(12, 3), 0, p, 0, 3, 1};
     Schiff_Tick();
     EXPECT_EQ(Personen[p].AuftragID(), 0);
+    EXPECT_EQ(Objekte[nach].Zaehler(), 1) << "nobody landed";
     EXPECT_TRUE(Kernwelt::gemeldet());
     EXPECT_EQ(Schiffe[0].Auftrag, -1);
+}
+
+TEST(Schiffe, AHarbourThatIsGoneEndsTheTripAndNothingAboardIsLost) {
+    // Goods: the destination vanished while the ship was under way; the load goes on to
+    // the owner's other harbour, or is reported lost when there is none.
+    for (bool anderer_hafen : {true, false}) {
+        Schiffswelt welt;
+        const int ausweich = anderer_hafen ? Schiffswelt::hafen(zelle(20, 10)) : -1;
+        if (ausweich >= 0) {
+            Objektzeile& h = Objekte[ausweich];
+            h.Slot_Ware(0) = 2;
+            h.Slot_Bestand(0) = h.Slot_Bestellt(0) = h.Slot_Reserviert(0) = 0;
+        }
+        Schiff_hinzufuegen(Schiff{zelle(6, 3), zelle(6, 3), -1, zelle(6, 3), 0, 2, 3, 1, 1});
+        Schiff_Tick();
+        EXPECT_TRUE(Kernwelt::gemeldet());
+        if (anderer_hafen) {
+            ASSERT_EQ(Schiffe[0].Ziel, zelle(20, 10));
+            ASSERT_GE(schritte_bis_ziel(0), 0);
+            for (int t = 0; t < 6; ++t) Schiff_Tick();
+            EXPECT_EQ(OM_Lagerbestand(ausweich), 3) << "the load arrived";
+            EXPECT_EQ(Objekte[ausweich].Slot_Bestellt(0), 0);
+        }
+        EXPECT_EQ(std::make_tuple(Schiffe[0].Auftrag, Schiffe[0].Ladung, Schiffe[0].Ladungsmenge),
+                  std::make_tuple(-1, -1, 0));
+    }
+    // Goods: the source is gone at the first stop; nothing is loaded and the target stops
+    // waiting for the promised units.
+    {
+        Schiffswelt welt;
+        const int nach = Schiffswelt::hafen(zelle(12, 3));
+        Objekte[nach].Slot_Ware(0) = 2;
+        Objekte[nach].Slot_Bestand(0) = 0;
+        Objekte[nach].Slot_Bestellt(0) = 4;
+        Schiff_hinzufuegen(Schiff{zelle(3, 3), zelle(3, 3), zelle(12, 3), zelle(3, 3), 0, 2, 4, 1, 1});
+        Schiff_Tick();
+        EXPECT_TRUE(Kernwelt::gemeldet());
+        EXPECT_EQ(Objekte[nach].Slot_Bestellt(0), 0);
+        EXPECT_EQ(std::make_tuple(Schiffe[0].Auftrag, Schiffe[0].Ladungsmenge), std::make_tuple(-1, 0));
+    }
+    // A passenger: the departure harbour is gone; nobody boards and nobody lands.
+    {
+        Schiffswelt welt;
+        const int nach = Schiffswelt::hafen(zelle(12, 3));
+        Objekte[nach].Zaehler() = 2;
+        const int p = PM_Person_erzeugen(false, zelle(3, 4), -1, 1);
+        ASSERT_GE(p, 0);
+        Personen[p].AuftragID() = 851;
+        Schiff_hinzufuegen(Schiff{zelle(3, 3), zelle(3, 3), zelle(12, 3), zelle(3, 3), 0, p, 0, 3, 1});
+        Schiff_Tick();
+        EXPECT_TRUE(Kernwelt::gemeldet());
+        EXPECT_EQ(Schiffe[0].Auftrag, -1);
+        for (int t = 0; t < 400; ++t) Schiff_Tick();
+        EXPECT_EQ(std::make_tuple(Personen[p].AuftragID(), Personen[p].Feld()),
+                  std::make_tuple(851, zelle(3, 4)));
+        EXPECT_EQ(Objekte[nach].Zaehler(), 2);
+    }
 }
 
 TEST(Schiffe, AGoodsShipCarriesOnlyWhatItFoundAtTheSource) {

@@ -8,7 +8,7 @@
 #include "economy/Objekte_Betrieb.h"
 #include "economy/Spieler.h"
 #include "economy/Warenstatistik.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "population/Personen.h"
 #include "world/Karte.h"
 

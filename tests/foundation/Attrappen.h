@@ -1,5 +1,5 @@
 #pragma once
-// Fakes for the foundation tests: the core rows, the audio module, the shell
+// Fakes for the foundation tests: the audio module, the shell
 // and interface seams, and a catcher for error reports. Each installs itself
 // when constructed and restores the default when destroyed.
 #include <map>
@@ -10,7 +10,6 @@
 #include "foundation/AudioModul.h"
 #include "foundation/Config.h"
 #include "foundation/Fehler.h"
-#include "foundation/Kernzugriff.h"
 #include "foundation/Seams.h"
 #include "world/Karte.h"
 
@@ -32,69 +31,6 @@ struct FehlerFang {
         std::string t = Fehlertext;
         Fehler_zuruecksetzen();
         return t;
-    }
-};
-
-struct KernAttrappe : KernzugriffSeam {
-    // Map: every cell building land (level 4), free, unless set otherwise.
-    int land_standard = 4;
-    std::map<int, int> land, block, person;
-    std::set<int> ambiente;
-
-    std::map<int, std::map<Personfeld, int>> personen;
-    std::map<int, int> besitzer, buendnis, baustufe, ware_skill;
-    std::map<int, std::string> berufe;
-    struct Vorlage {
-        std::string modus;
-        int neid;
-        int ai_level;
-    };
-    std::map<int, Vorlage> gebaeude;
-    std::set<int> transportwaren;
-
-    KernAttrappe() { Kern_setzen(this); }
-    ~KernAttrappe() override { Kern_setzen(nullptr); }
-
-    static int wert(const std::map<int, int>& m, int k, int sonst) {
-        auto it = m.find(k);
-        return it == m.end() ? sonst : it->second;
-    }
-    bool auf_karte(int f) const { return f >= 0 && f < MG_Kartengroesse * MG_Kartengroesse; }
-
-    int Karte_LandType(int f) override { return auf_karte(f) ? wert(land, f, land_standard) : -1; }
-    int Karte_Block(int f) override { return auf_karte(f) ? wert(block, f, -1) : -1; }
-    int Karte_Person(int f) override { return auf_karte(f) ? wert(person, f, -1) : -1; }
-    bool MG_Ambiente_blockiert(int f) override { return ambiente.count(f) > 0; }
-
-    int Personen_Anzahl() override { return personen.empty() ? 0 : personen.rbegin()->first + 1; }
-    int Person(int p, Personfeld f) override {
-        auto it = personen.find(p);
-        if (it == personen.end()) return -1;
-        auto jt = it->second.find(f);
-        return jt == it->second.end() ? -1 : jt->second;
-    }
-    void Person_setzen(int p, Personfeld f, int w) override {
-        if (personen.count(p)) personen[p][f] = w;
-    }
-    int Spieler_Buendnis(int c) override { return wert(buendnis, c, -1); }
-    int Spieler_Baustufe(int c) override { return wert(baustufe, c, -1); }
-    int Objekt_Besitzer(int o) override { return wert(besitzer, o, -1); }
-    int Ware_SkillID(int w) override { return wert(ware_skill, w, -1); }
-    std::optional<std::string> Skill_Berufname(int s) override {
-        auto it = berufe.find(s);
-        if (it == berufe.end()) return std::nullopt;
-        return it->second;
-    }
-    std::optional<std::string> Gebaeude_Modus(int t) override {
-        auto it = gebaeude.find(t);
-        if (it == gebaeude.end()) return std::nullopt;
-        return it->second.modus;
-    }
-    int Gebaeude_Neid(int t) override { return gebaeude.count(t) ? gebaeude[t].neid : -1; }
-    int Gebaeude_AI_Level(int t) override { return gebaeude.count(t) ? gebaeude[t].ai_level : -1; }
-    int SBU_Naechste_Transportware(int w) override {
-        auto it = transportwaren.lower_bound(w);
-        return it == transportwaren.end() ? -1 : *it;
     }
 };
 

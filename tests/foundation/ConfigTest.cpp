@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/ProgrammOrdner.h"
+#include "foundation/Fehler.h"
 #include "platform/base/Ini.h"
 #include "platform/base/System.h"
 
@@ -51,6 +52,54 @@ TEST(Config, PlayerNameLimitIsFifteenEverywhere) {
     Config_speichern();
     EXPECT_FALSE(Spielername.empty());
     EXPECT_LE(Spielername.size(), 15u);
+}
+
+// Values a hand-edited Config.ini may hold: out of range or no number gives the default with a
+// report (and no overflow later), in range is taken as it stands, and Config.ini is not rewritten.
+TEST(Config, ValuesOutOfRangeAreReportedAndTakeTheDefault) {
+    struct Fall {
+        const char* schluessel;
+        const char* wert;
+        int erwartet;
+        bool gemeldet;
+        int* ziel;
+    };
+    const Fall faelle[] = {
+        {"Autosave_time", "-2147483648", 12000, true, &Autosave_time},
+        {"Autosave_time", "0", 12000, true, &Autosave_time},
+        {"Autosave_time", "-1", 12000, true, &Autosave_time},
+        {"Autosave_time", "749", 12000, true, &Autosave_time},
+        {"Autosave_time", "750", 750, false, &Autosave_time},
+        {"Autosave_time", "36000", 36000, false, &Autosave_time},
+        {"Autosave_time", "2147483647", 12000, true, &Autosave_time},
+        {"Autosave_time", "99999999999999999999", 12000, true, &Autosave_time},
+        {"Autosave_time", "zehn", 12000, true, &Autosave_time},
+        {"SpielerfarbeR", "101", 100, true, &SpielerfarbeR},
+        {"SpielerfarbeG", "-2147483648", 0, true, &SpielerfarbeG},
+        {"SpielerfarbeB", "100", 100, false, &SpielerfarbeB},
+    };
+    for (const Fall& f : faelle) {
+        bhmtest::ProgrammOrdner ordner;
+        Error_Silence = false;
+        Errorloger = false;
+        ini::schreiben_text(ini_datei(), "Allgemein", "Spielername", "Ida");
+        ini::schreiben_text(ini_datei(), "Allgemein", "Error_Silence", "0");
+        ini::schreiben_text(ini_datei(), "Allgemein", "Errorloger", "0");
+        ini::schreiben_text(ini_datei(), "Allgemein", f.schluessel, f.wert);
+        Config_laden();
+        EXPECT_EQ(*f.ziel, f.erwartet) << f.schluessel << "=" << f.wert;
+        EXPECT_EQ(Fehlertext.find(f.schluessel) != std::string::npos, f.gemeldet)
+            << f.schluessel << "=" << f.wert << ": " << Fehlertext;
+        EXPECT_EQ(ini::lesen_text(ini_datei(), "Allgemein", f.schluessel, ""), f.wert)
+            << "the file is the player's";
+    }
+    // Window geometry: a size of 0 or a position far off any screen is no geometry.
+    bhmtest::ProgrammOrdner ordner;
+    ini::schreiben_text(ini_datei(), "Allgemein", "Fensterbreite", "0");
+    ini::schreiben_text(ini_datei(), "Allgemein", "Left", "2147483647");
+    const Fenstergeometrie g = Config_Fenster_lesen(1920, 1080);
+    EXPECT_EQ(g.breite, 800);
+    EXPECT_EQ(g.links, 200);
 }
 
 TEST(Config, OptionsRoundTrip) {

@@ -3,12 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "Attrappen.h"
+#include "common/Kernwelt.h"
+#include "foundation/Schablonen.h"
 #include "world/Karte.h"
 
 namespace {
 
 using bhmtest::FehlerFang;
-using bhmtest::KernAttrappe;
 
 class Geometrie : public ::testing::Test {
 protected:
@@ -87,7 +88,12 @@ TEST_F(Geometrie, BildschirmRichtungen) {
 }
 
 TEST_F(Geometrie, UmgebungFrei) {
-    KernAttrappe kern;
+    bhmtest::Kernwelt welt(32);
+    // Building land everywhere, free; ambient 0 blocks building.
+    for (Kartenfeld& k : Karte) k.LandType() = 4;
+    SBU_Ambiente.resize(1);
+    SBU_Ambiente[0].block = 1;
+    auto zelle = [](int f) -> Kartenfeld& { return Karte[static_cast<std::size_t>(f)]; };
     const int s = MG_Kartengroesse;
     EXPECT_TRUE(FFU_Umgebung_frei(feld(1, 1)));
     EXPECT_TRUE(FFU_Umgebung_frei(feld(s - 2, s - 2)));
@@ -104,21 +110,21 @@ TEST_F(Geometrie, UmgebungFrei) {
     for (int d = 0; d <= 6; ++d) {
         const int n = mitte + FFU_Nachbarfeld(d);
         for (int land : {0, 2, 6}) {
-            kern.land[n] = land;
+            zelle(n).LandType() = land;
             EXPECT_FALSE(FFU_Umgebung_frei(mitte)) << d << " land " << land;
         }
-        kern.land[n] = 5;
+        zelle(n).LandType() = 5;
         EXPECT_TRUE(FFU_Umgebung_frei(mitte)) << d;
-        kern.land.clear();
-        kern.block[n] = 1;
+        zelle(n).LandType() = 4;
+        zelle(n).Block() = 1;
         EXPECT_FALSE(FFU_Umgebung_frei(mitte)) << d;
-        kern.block.clear();
-        kern.ambiente.insert(n);
+        zelle(n).Block() = -1;
+        zelle(n).Ambiente() = 0;
         EXPECT_FALSE(FFU_Umgebung_frei(mitte)) << d;
-        kern.ambiente.clear();
-        kern.person[n] = 3;
+        zelle(n).Ambiente() = -1;
+        zelle(n).Person() = 3;
         EXPECT_FALSE(FFU_Umgebung_frei(mitte)) << d;
-        kern.person.clear();
+        zelle(n).Person() = -1;
     }
     EXPECT_TRUE(FFU_Umgebung_frei(mitte));
 }

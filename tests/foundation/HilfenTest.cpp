@@ -6,16 +6,18 @@
 #include <cstdint>
 
 #include "common/TempDir.h"
+#include "economy/Objekte.h"
 #include "economy/Spieler.h"
 #include "Attrappen.h"
+#include "foundation/Schablonen.h"
 #include "foundation/Seams.h"
 #include "foundation/Zeichenbreiten.h"
 #include "platform/base/Text1252.h"
+#include "population/Personen.h"
 
 namespace {
 
 using bhmtest::FehlerFang;
-using bhmtest::KernAttrappe;
 
 TEST(Textzeilen, SlashteilUndEntnehmen) {
     struct Fall {
@@ -198,65 +200,98 @@ TEST(Dateien, KopierenUndGroesse) {
 }
 
 TEST(Objekte, EigenOhneBesitzerIstNiemandes) {
-    KernAttrappe kern;
     const int gemerkt = SpielerID;
     SpielerID = 0;
-    kern.besitzer = {{1, 0}, {2, 3}, {3, 4}, {4, -1}};
-    kern.buendnis = {{0, 1}, {3, 1}, {4, 0}};
+    // Objects 1..4 owned by clans 0, 3, 4 and nobody; clans 0 and 3 are allies.
+    Objekte.assign(5, Objektzeile{});
+    const int besitzer[] = {-1, 0, 3, 4, -1};
+    for (int o = 0; o < 5; ++o) {
+        Objekte[static_cast<std::size_t>(o)].Feld() = 10 + o;
+        Objekte[static_cast<std::size_t>(o)].Besitzer() = besitzer[o];
+    }
+    Spieler.assign(5, Spielerzeile{});
+    Spieler[0].Buendnis() = Spieler[3].Buendnis() = 1;
     EXPECT_TRUE(FFU_Objekt_eigen(1));   // own
     EXPECT_TRUE(FFU_Objekt_eigen(2));   // ally
     EXPECT_FALSE(FFU_Objekt_eigen(3));  // not in the alliance
     EXPECT_FALSE(FFU_Objekt_eigen(4));  // no owner
     EXPECT_FALSE(FFU_Objekt_eigen(99));
-    // Without an owner nothing is in the alliance, even when row -1 would say so.
-    kern.buendnis[-1] = 1;
-    EXPECT_FALSE(FFU_Objekt_eigen(4));
+    // A row that is not in use has no owner.
+    Objekte[2].Feld() = 0;
+    EXPECT_FALSE(FFU_Objekt_eigen(2));
     SpielerID = gemerkt;
+    Objekte.clear();
+    Spieler.clear();
 }
 
 TEST(Objekte, Baubar) {
     FehlerFang fang;
-    KernAttrappe kern;
-    kern.baustufe = {{0, 2}};
-    kern.gebaeude = {{1, {"Produktion", 0, 3}}, {2, {"Produktion", 1, 2}}, {3, {"Start", 0, 0}},
-                     {4, {"Startex", 0, 0}},    {5, {"Hafen2", 0, 0}},     {6, {"Hafen", 2, 0}}};
+    Spieler.assign(1, Spielerzeile{});
+    Spieler[0].Baustufe() = 2;
+    const struct {
+        const char* modus;
+        int neid, ai_level;
+    } vorlagen[] = {{"Produktion", 0, 0}, {"Produktion", 0, 3}, {"Produktion", 1, 2}, {"Start", 0, 0},
+                    {"Startex", 0, 0},    {"Hafen2", 0, 0},     {"Hafen", 2, 0}};
+    SBU_Objekte.clear();
+    for (const auto& v : vorlagen) {
+        SBU_Objekte.emplace_back();
+        SBU_Objekte.back().Modus = v.modus;
+        SBU_Objekte.back().Neid = v.neid;
+        SBU_Objekte.back().AI_Level = v.ai_level;
+    }
     EXPECT_FALSE(FFU_Objekt_baubar(1, 0));  // level 3 needs Baustufe 3
     EXPECT_TRUE(FFU_Objekt_baubar(2, 0));
     for (int t : {3, 4, 5, 6}) EXPECT_FALSE(FFU_Objekt_baubar(t, 0)) << t;
-    kern.baustufe[0] = 3;
+    Spieler[0].Baustufe() = 3;
     EXPECT_TRUE(FFU_Objekt_baubar(1, 0));
     EXPECT_EQ(fang.nehmen(), "");
     EXPECT_FALSE(FFU_Objekt_baubar(77, 0));
     EXPECT_NE(fang.nehmen().find("FFU_Objekt_baubar"), std::string::npos);
+    SBU_Alles_zuruecksetzen();
+    Spieler.clear();
 }
 
 TEST(Kamera, AufErsteLebendePersonUeber100Schritten) {
-    using F = Personfeld;
     struct Kamera : RenderSeam {
         std::vector<std::pair<int, int>> ziele;
         void Kamera_zentrieren(int x, int y) override { ziele.emplace_back(x, y); }
     } kamera;
     Render_setzen(&kamera);
-    KernAttrappe kern;
     const int s = MG_Kartengroesse;
-    kern.personen[0] = {{F::Hunger, 0}, {F::Alter, 500}, {F::Feld, 1 + s}};       // free row
-    kern.personen[1] = {{F::Hunger, 40}, {F::Alter, 100}, {F::Feld, 2 + s}};      // too young
-    kern.personen[2] = {{F::Hunger, 40}, {F::Alter, 101}, {F::Feld, 7 + 3 * s}};  // the one
-    kern.personen[3] = {{F::Hunger, 40}, {F::Alter, 900}, {F::Feld, 9 + 9 * s}};
+    const struct {
+        int hunger, alter, feld;
+    } personen[] = {{0, 500, 1 + s},       // free row
+                    {40, 100, 2 + s},      // too young
+                    {40, 101, 7 + 3 * s},  // the one
+                    {40, 900, 9 + 9 * s}};
+    Personen.assign(4, Personenzeile{});
+    for (int p = 0; p < 4; ++p) {
+        Personenzeile& z = Personen[static_cast<std::size_t>(p)];
+        z.Hunger() = personen[p].hunger;
+        z.Alter() = personen[p].alter;
+        z.Feld() = personen[p].feld;
+    }
     FFU_Kamera_auf_Person();
     ASSERT_EQ(kamera.ziele.size(), 1u);
     EXPECT_EQ(kamera.ziele[0], std::make_pair(7, 3));
 
-    kern.personen.erase(2);
-    kern.personen.erase(3);
+    Personen.resize(2);
     FFU_Kamera_auf_Person();  // nobody qualifies: the camera stays
     EXPECT_EQ(kamera.ziele.size(), 1u);
     Render_setzen(nullptr);
+    Personen.clear();
 }
 
 TEST(Warenraster, ZweiteFuellungBeginntInSpalteNull) {
-    KernAttrappe kern;
-    kern.transportwaren = {0, 2, 3, 5, 6, 8, 9, 11, 12, 14};
+    // Goods in use that can be carried.
+    auto transport = [](int w) {
+        if (SBU_Waren.size() <= static_cast<std::size_t>(w))
+            SBU_Waren.resize(static_cast<std::size_t>(w) + 1);
+        SBU_Waren[static_cast<std::size_t>(w)].Transport = true;
+        SBU_Waren[static_cast<std::size_t>(w)].benutzt = true;
+    };
+    for (int w : {0, 2, 3, 5, 6, 8, 9, 11, 12, 14}) transport(w);
     FFU_Transportwaren_Liste(0);
     EXPECT_EQ(IFU_Warenraster.Anzahl, 10);
     EXPECT_EQ(IFU_Warenraster.Zeilen, 1);
@@ -270,12 +305,13 @@ TEST(Warenraster, ZweiteFuellungBeginntInSpalteNull) {
     EXPECT_EQ(IFU_Warenraster.Waren[0], 6);
 
     // At most 70 entries.
-    for (int w = 0; w < 100; ++w) kern.transportwaren.insert(w);
+    for (int w = 0; w < 100; ++w) transport(w);
     FFU_Transportwaren_Liste(0);
     EXPECT_EQ(IFU_Warenraster.Anzahl, 70);
     EXPECT_EQ(IFU_Warenraster.Zeilen, 10);
     EXPECT_EQ(IFU_Warenraster.Spalte, 0);
     EXPECT_EQ(IFU_Warenraster.Waren[69], 69);
+    SBU_Alles_zuruecksetzen();
 }
 
 }  // namespace

@@ -6,20 +6,36 @@
 
 #include "Attrappen.h"
 #include "common/TempDir.h"
+#include "foundation/Config.h"
 #include "platform/base/Datei.h"
+#include "platform/base/Ini.h"
 #include "platform/base/Text1252.h"
 #include "platform/base/Zufall.h"
+#include "foundation/Schablonen.h"
+#include "population/Personen.h"
 
 namespace {
 
 using bhmtest::FehlerFang;
-using bhmtest::KernAttrappe;
 
 class Namen : public ::testing::Test {
 protected:
     FehlerFang fang;
     void SetUp() override { NGU_Zuruecksetzen(); }
-    void TearDown() override { NGU_Zuruecksetzen(); }
+    void TearDown() override {
+        NGU_Zuruecksetzen();
+        Personen.clear();
+        SBU_Alles_zuruecksetzen();
+    }
+    // Person row id, every field -1 until set (the table grows to hold it).
+    static Personenzeile& zeile(int id) {
+        if (Personen.size() <= static_cast<std::size_t>(id)) {
+            Personenzeile leer;
+            leer.f.fill(-1);
+            Personen.resize(static_cast<std::size_t>(id) + 1, leer);
+        }
+        return Personen[static_cast<std::size_t>(id)];
+    }
 };
 
 TEST_F(Namen, ClannamenSindEindeutigUndFest) {
@@ -71,17 +87,17 @@ TEST_F(Namen, ExpliziterNameBleibtUndTabelleWaechst) {
 }
 
 TEST_F(Namen, AnzeigenamenNachModus) {
-    KernAttrappe kern;
     NGU_Maennerliste = {"Albrecht", "Bodo", "Conrad"};
     NGU_Frauenliste = {"Adelheid", "Berta"};
     NGU_Clanname_setzen(0, "Eichenhof");
-    kern.berufe[4] = "Schmied";
-    using F = Personfeld;
+    SBU_Skills.resize(5);
+    SBU_Skills[4].Berufname = "Schmied";
     auto person = [&](int id, int geschlecht, int vorname, int nachname, int modus) {
-        kern.personen[id] = {{F::Geschlecht, geschlecht},
-                             {F::Vorname, vorname},
-                             {F::Nachname, nachname},
-                             {F::Namensmodus, modus}};
+        Personenzeile& z = zeile(id);
+        z.Geschlecht() = geschlecht;
+        z.Vorname() = vorname;
+        z.Nachname() = nachname;
+        z.Namensmodus() = modus;
     };
     person(1, 1, 2, 0, 1);
     person(2, 2, 1, 0, 1);
@@ -108,40 +124,44 @@ TEST_F(Namen, AnzeigenamenNachModus) {
 }
 
 TEST_F(Namen, NamensartenSetzenFamilienteilUndModus) {
-    KernAttrappe kern;
-    using F = Personfeld;
-    kern.personen[1] = {{F::Vorname, 4}, {F::Aktiver_SkillID, 6}};  // mother
-    kern.personen[2] = {{F::Vorname, 9}, {F::Aktiver_SkillID, 6}};  // father
-    kern.personen[3] = {{F::MutterID, 1}, {F::VaterID, 2}, {F::Spieler, 5}};
-    auto feld = [&](int p, F f) { return kern.Person(p, f); };
+    zeile(4);  // the table first, so the references below stay valid
+    Personenzeile &mutter = zeile(1), &vater = zeile(2), &kind = zeile(3), &andere = zeile(4);
+    mutter.Vorname() = 4;
+    mutter.Aktiver_SkillID() = 6;
+    vater.Vorname() = 9;
+    vater.Aktiver_SkillID() = 6;
+    kind.MutterID() = 1;
+    kind.VaterID() = 2;
+    kind.Spieler() = 5;
 
     NGU_Namensart_Clan(3);
-    EXPECT_EQ(feld(3, F::Nachname), 5);
-    EXPECT_EQ(feld(3, F::Namensmodus), 1);
+    EXPECT_EQ(kind.Nachname(), 5);
+    EXPECT_EQ(kind.Namensmodus(), 1);
 
-    kern.personen[2][F::Aktiver_SkillID] = 8;  // equal skills name after the father
-    kern.personen[1][F::Aktiver_SkillID] = 8;
+    vater.Aktiver_SkillID() = 8;  // equal skills name after the father
+    mutter.Aktiver_SkillID() = 8;
     NGU_Namensart_Elternteil(3);
-    EXPECT_EQ(feld(3, F::Nachname), 8);
-    EXPECT_EQ(feld(3, F::Namensmodus), 2);
-    kern.personen[2][F::Aktiver_SkillID] = -1;
-    kern.personen[1][F::Aktiver_SkillID] = 3;
+    EXPECT_EQ(kind.Nachname(), 8);
+    EXPECT_EQ(kind.Namensmodus(), 2);
+    vater.Aktiver_SkillID() = -1;
+    mutter.Aktiver_SkillID() = 3;
     NGU_Namensart_Elternteil(3);
-    EXPECT_EQ(feld(3, F::Nachname), 3);  // the mother's is higher
-    kern.personen[1][F::Aktiver_SkillID] = -1;
+    EXPECT_EQ(kind.Nachname(), 3);  // the mother's is higher
+    mutter.Aktiver_SkillID() = -1;
     NGU_Namensart_Elternteil(3);
-    EXPECT_EQ(feld(3, F::Nachname), 0);  // no skill: 0
+    EXPECT_EQ(kind.Nachname(), 0);  // no skill: 0
 
     NGU_Namensart_Kind(2, 3);
-    EXPECT_EQ(feld(3, F::Nachname), 4);
-    EXPECT_EQ(feld(3, F::Namensmodus), 3);
+    EXPECT_EQ(kind.Nachname(), 4);
+    EXPECT_EQ(kind.Namensmodus(), 3);
     NGU_Namensart_Kind(1, 3);
-    EXPECT_EQ(feld(3, F::Nachname), 9);
+    EXPECT_EQ(kind.Nachname(), 9);
 
-    kern.personen[4] = {{F::Nachname, 0}, {F::Namensmodus, 1}};
+    andere.Nachname() = 0;
+    andere.Namensmodus() = 1;
     NGU_Namen_kopieren(4, 3);
-    EXPECT_EQ(feld(4, F::Nachname), 9);
-    EXPECT_EQ(feld(4, F::Namensmodus), 3);
+    EXPECT_EQ(andere.Nachname(), 9);
+    EXPECT_EQ(andere.Namensmodus(), 3);
 }
 
 TEST_F(Namen, SpeichernLadenSpeichernGleich) {
@@ -190,6 +210,32 @@ TEST_F(Namen, NamenlistenAusDemProgrammordner) {
     EXPECT_EQ(NGU_Clanliste, (std::vector<std::string>{"Eichenhof", "Moorbach"}));
     EXPECT_EQ(NGU_Maennerliste, (std::vector<std::string>{"Albrecht", "Bodo"}));
     EXPECT_EQ(NGU_Frauenliste, std::vector<std::string>{"bleibt"});
+}
+
+// A list left without names (file missing, or only empty lines) is told once, however often
+// new worlds load the lists again; the names then fall back to a stand-in.
+TEST_F(Namen, NamenlistenOhneNamenWerdenEinmalGemeldet) {
+    bhmtest::TempDir dir;
+    const std::string gemerkt = Programmpfad;
+    Programmpfad = dir.folder();
+    dir.write("Text/DENamenClan.txt", "\r\n\r\n");
+    dir.write("Text/DENamenMann.txt", "Albrecht\r\n");
+    Errorloger = true;
+    NGU_Zuruecksetzen();
+    NGU_Namenlisten_laden();
+    EXPECT_NE(fang.nehmen().find("DENamenFrau.txt"), std::string::npos);
+    NGU_Zuruecksetzen();
+    NGU_Namenlisten_laden();
+    EXPECT_EQ(fang.nehmen(), "") << "told once a run";
+    std::vector<std::string> log;
+    for (int i = 0; i < 3; ++i)
+        log.push_back(ini::lesen_text(Programmpfad + Configdatei, "Errorlog", std::to_string(i), ""));
+    Programmpfad = gemerkt;
+    EXPECT_NE(log[0].find("DENamenClan.txt"), std::string::npos) << log[0];
+    EXPECT_NE(log[1].find("DENamenFrau.txt"), std::string::npos) << log[1];
+    EXPECT_EQ(log[2], "");
+    EXPECT_EQ(NGU_Maennerliste, std::vector<std::string>{"Albrecht"});
+    EXPECT_EQ(NGU_Clanname(0), "Unbekannt");
 }
 
 // The lists the game ships: enough names, no name twice, Windows-1252 letters only.

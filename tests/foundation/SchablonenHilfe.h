@@ -8,7 +8,7 @@
 #include "foundation/Gebaeudeatlas.h"
 #include "foundation/Schablonen.h"
 #include "foundation/Seams.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "platform/base/Ini.h"
 #include "world/Hasen.h"
 #include "world/Karte.h"
@@ -34,12 +34,22 @@ public:
         zuruecksetzen();
     }
 
-    // Every report so far, in order.
+    // Every report so far, in order; a repeated report stands in the log once with its count.
     std::vector<std::string> meldungen() const {
         const std::string datei = Programmpfad + Configdatei;
         int n = ini::lesen_zahl(datei, "Allgemein", "Errorlog", 0);
         std::vector<std::string> m;
-        for (int i = 0; i < n; ++i) m.push_back(ini::lesen_text(datei, "Errorlog", std::to_string(i), ""));
+        const std::string anhang = " mal gemeldet)";
+        for (int i = 0; i < n; ++i) {
+            std::string text = ini::lesen_text(datei, "Errorlog", std::to_string(i), "");
+            int mal = 1;
+            const auto klammer = text.rfind(" (");
+            if (text.ends_with(anhang) && klammer != std::string::npos) {
+                mal = std::stoi(text.substr(klammer + 2));
+                text.resize(klammer);
+            }
+            m.insert(m.end(), static_cast<std::size_t>(mal), text);
+        }
         return m;
     }
     // The reports that contain the text.

@@ -114,6 +114,9 @@ TEST(SchablonenLaden, StopsAfterTheGoodsWhenARawMaterialIsMissing) {
     bhmtest::Vorrat_Datei(Programmpfad + "Daten/Waren/1/Script.srt", "Titel/Ware1\r\nNeed/Ware3/1\r\n");
     SBU_Schablonen_laden(Programmpfad + "Daten\\");
     EXPECT_EQ(SBU_Fehlwaren, std::vector<int>{1});
+    ASSERT_EQ(SBU_Fehlrohstoffe.size(), 1u);
+    EXPECT_EQ(SBU_Fehlrohstoffe[0].WarenID, 1);
+    EXPECT_EQ(SBU_Fehlrohstoffe[0].Name, "Ware3");
     EXPECT_EQ(SBU_Waren.size(), 4u);
     EXPECT_TRUE(SBU_Objekte.empty());
     EXPECT_TRUE(SBU_Ambiente.empty());

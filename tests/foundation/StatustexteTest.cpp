@@ -3,28 +3,39 @@
 #include <gtest/gtest.h>
 
 #include "Attrappen.h"
+#include "foundation/Schablonen.h"
 #include "platform/base/Text1252.h"
+#include "population/Personen.h"
+#include "population/Personen.h"
 
 namespace {
 
 using bhmtest::FehlerFang;
-using bhmtest::KernAttrappe;
 
 class Statustexte : public ::testing::Test {
 protected:
     FehlerFang fang;
-    KernAttrappe kern;
     void SetUp() override {
         FFU_Statustexte_zuruecksetzen();
+        Personen.assign(3, Personenzeile{});
         // Person 1 walks from (3, 4) to (7, 2): distance 6; it fetches ware 5, made by skill 2.
-        kern.personen[1] = {
-            {Personfeld::Feld, 3 + 4 * 256}, {Personfeld::Zielfeld, 7 + 2 * 256}, {Personfeld::WarenID, 5}};
-        kern.ware_skill[5] = 2;
-        kern.berufe[2] = W("Holzfäller");
+        person(1).Feld() = 3 + 4 * 256;
+        person(1).Zielfeld() = 7 + 2 * 256;
+        person(1).WarenID() = 5;
+        SBU_Waren.assign(6, Waren_Item{});
+        SBU_Waren[5].SkillID = 2;
+        SBU_Skills.assign(3, Skill_Item{});
+        SBU_Skills[2].Berufname = W("Holzfäller");
         // Person 2 stands on its target and has no ware.
-        kern.personen[2] = {{Personfeld::Feld, 900}, {Personfeld::Zielfeld, 900}, {Personfeld::WarenID, -1}};
+        person(2).Feld() = person(2).Zielfeld() = 900;
+        person(2).WarenID() = -1;
     }
-    void TearDown() override { FFU_Statustexte_zuruecksetzen(); }
+    void TearDown() override {
+        FFU_Statustexte_zuruecksetzen();
+        Personen.clear();
+        SBU_Alles_zuruecksetzen();
+    }
+    static Personenzeile& person(int p) { return Personen[static_cast<std::size_t>(p)]; }
     static std::string text(int code, int person) {
         std::string t = "alt";
         FFU_JobInteger_zu_Berufname(code, person, t);
@@ -63,10 +74,10 @@ TEST_F(Statustexte, TexteDerAuftraege) {
 
 TEST_F(Statustexte, OhneWareOderBerufEinLeererBerufname) {
     EXPECT_EQ(text(101, 2), " T2/4 (0)");
-    kern.personen[1][Personfeld::WarenID] = 77;  // a ware no template has
+    person(1).WarenID() = 77;  // a ware no template has
     EXPECT_EQ(text(101, 1), " T2/4 (6)");
-    kern.personen[1][Personfeld::WarenID] = 5;
-    kern.ware_skill[5] = 40;  // a skill no template has
+    person(1).WarenID() = 5;
+    SBU_Waren[5].SkillID = 40;  // a skill no template has
     EXPECT_EQ(text(101, 1), " T2/4 (6)");
     EXPECT_EQ(fang.nehmen(), "");
 }

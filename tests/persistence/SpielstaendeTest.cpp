@@ -31,6 +31,7 @@
 #include "platform/base/Ini.h"
 #include "platform/base/Zufall.h"
 #include "population/Personen.h"
+#include "world/Hasen.h"
 #include "world/Karte.h"
 #include "world/Kartengenerator.h"
 #include "world/Landschaft.h"
@@ -437,7 +438,7 @@ TEST_F(Spielstaende, ScriptKeysAreReadWithTheirDefaultsAndPlacementMode) {
     ASSERT_TRUE(LSU_Speichern("Keys"));
     const std::string skript = (spielstand("Keys") / "script.ini").string();
     EXPECT_EQ(ini::lesen_text(skript, "Main", "GUI_Kt", "?"), "0");
-    for (const char* k : {"SBMAi", "SGT", "SGKL", "Hasen_WarenID", "ELE", "WV"})
+    for (const char* k : {"SBMAi", "SBGOi", "SGT", "SGKL", "Hasen_WarenID", "ELE", "WV"})
         ASSERT_TRUE(ini::schreiben_text(skript, "Main", k, "kein Wert")) << k;
     ASSERT_TRUE(ini::schreiben_zahl(skript, "Main", "DiaU_Startpunkt", 65));
     SBU_Start_ID = 0;
@@ -448,7 +449,8 @@ TEST_F(Spielstaende, ScriptKeysAreReadWithTheirDefaultsAndPlacementMode) {
     EXPECT_TRUE(Neuzeichnen);
     EXPECT_EQ(SBMAi, 100);
     EXPECT_EQ(SingelGameTYPWahl, 2);
-    EXPECT_EQ(SingelGameKILevel, 0);
+    EXPECT_EQ(SBGOi, 8000) << "the same goal as a new set-up";
+    EXPECT_EQ(SingelGameKILevel, 1) << "computer clans of an older save still build";
     EXPECT_EQ(WV, 0);
     EXPECT_FALSE(GUI_KT);
     EXPECT_TRUE(Platzierungsmodus);
@@ -460,6 +462,27 @@ TEST_F(Spielstaende, ScriptKeysAreReadWithTheirDefaultsAndPlacementMode) {
     EXPECT_EQ(Personen[1].Hunger(), 40);
     EXPECT_EQ(Karte[5].Person(), 1);
     EXPECT_EQ(Karte[0].Block(), 2);
+}
+
+TEST_F(Spielstaende, RabbitLimitsFromTheScriptAreBroughtIntoRange) {
+    // Beyond 255 a hole could breed a count that its own save line cannot hold again.
+    struct Fall {
+        int max, init;
+        int erwartet_max, erwartet_init;
+    };
+    for (const Fall f : {Fall{300, 400, 255, 255}, Fall{0, 0, 1, 1}, Fall{20, 7, 20, 7}}) {
+        SCOPED_TRACE(std::to_string(f.max) + "/" + std::to_string(f.init));
+        kleines_spiel();
+        ASSERT_TRUE(LSU_Speichern("Hasen"));
+        const std::string skript = (spielstand("Hasen") / "script.ini").string();
+        ASSERT_TRUE(ini::schreiben_zahl(skript, "Main", "Hasen_Max", f.max));
+        ASSERT_TRUE(ini::schreiben_zahl(skript, "Main", "Hasen_Init", f.init));
+        Fehler_zuruecksetzen();
+        ASSERT_TRUE(LSU_Laden("Hasen", "single\\"));
+        EXPECT_EQ(Hasen_Max, f.erwartet_max);
+        EXPECT_EQ(Hasen_Init, f.erwartet_init);
+        fs::remove_all(spielstand("Hasen"));
+    }
 }
 
 TEST_F(Spielstaende, TheListHoldsTheFirstTenFolders) {
@@ -610,6 +633,16 @@ TEST_F(Spielstaende, TheBackdropLoadClearsTheGameFlagsAndEndsInTheMainMenu) {
     // The menu stands before an empty world, not the game before.
     EXPECT_TRUE(Personen.empty());
     EXPECT_TRUE(Spieler.empty());
+    EXPECT_FALSE(Platzierungsmodus);
+
+    // A backdrop whose human clan is still placing its start building shows no preview.
+    kleines_spiel();
+    Spieler[1].Startphase() = 1;
+    ASSERT_TRUE(LSU_Speichern("KAP0"));
+    fs::create_directories(programm() / "save" / "Kampagne");
+    fs::rename(spielstand("KAP0"), programm() / "save" / "Kampagne" / "KAP0");
+    LSU_Hintergrund_laden();
+    EXPECT_EQ(Spieler_Startphase(SpielerID), 1) << "the backdrop was loaded";
     EXPECT_FALSE(Platzierungsmodus);
 }
 

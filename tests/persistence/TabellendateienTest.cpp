@@ -15,7 +15,7 @@
 #include "economy/Schiffe.h"
 #include "economy/Schutt.h"
 #include "economy/Warenstatistik.h"
-#include "foundation/Personenindex.h"
+#include "population/Personenindex.h"
 #include "population/Animation.h"
 #include "population/Arbeitsamt.h"
 #include "population/Befehlsliste.h"

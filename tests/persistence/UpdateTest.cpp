@@ -12,6 +12,7 @@
 #include <atomic>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <string>
@@ -105,9 +106,7 @@ struct Updateanzeige : UiSeam {
 };
 
 struct Fensterprotokoll : ShellSeam {
-    int frames = 0;
     bool beenden = false;
-    void Grafik_Engiene(bool) override { ++frames; }
     void Programm_beenden() override { beenden = true; }
 };
 
@@ -120,11 +119,29 @@ std::string komprimiert(const std::string& text) {
     return aus;
 }
 
+// A list line for a file as the server describes it: name/size/type/checksum.
+std::string listenzeile(const std::string& name, const std::string& inhalt, const std::string& typ = "P") {
+    return name + "/" + std::to_string(inhalt.size()) + "/" + typ + "/" +
+           std::to_string(Hashwert_Daten(inhalt)) + "\r\n";
+}
+
+// Every file under the folder with its content.
+std::map<std::string, std::string> alle_dateien(const fs::path& ordner) {
+    std::map<std::string, std::string> d;
+    for (const auto& e : fs::recursive_directory_iterator(ordner))
+        if (e.is_regular_file()) {
+            std::ifstream in(e.path(), std::ios::binary);
+            d[fs::relative(e.path(), ordner).string()] = std::string(std::istreambuf_iterator<char>(in), {});
+        }
+    return d;
+}
+
 class Update : public ::testing::Test {
 protected:
     bhmtest::ProgrammOrdner ordner;
     Updateanzeige ui;
     Fensterprotokoll fenster;
+    std::chrono::milliseconds dauer{0};
     void SetUp() override {
         Error_Silence = false;
         Errorloger = false;
@@ -132,22 +149,33 @@ protected:
         Shell_setzen(&fenster);
         Server = "127.0.0.1";
         Version = "1.0";
-        IFV_Empfangszeit_ms = 500;
+        IFV_Frist_ms = 1500;
         IFV_Dateiliste.clear();
     }
     void TearDown() override {
+        Update_abbrechen();
         Oberflaeche_setzen(nullptr);
         Shell_setzen(nullptr);
         IFV_Port = 8096;
-        IFV_Empfangszeit_ms = 10000;
+        IFV_Frist_ms = 6000;
         IFV_Dateiliste.clear();
     }
     fs::path programm() const { return ordner.dir().path(); }
     std::string updater() const { return ordner.dir().read("Updater.exe"); }
-    void pruefen(Fakeserver& s) {
-        IFV_Port = s.port;
-        Update_pruefen(10);
+    // Starts the check and runs the frame loop's part until it has ended (at most 10 s).
+    void pruefen(int port) {
+        IFV_Port = port;
+        const auto start = std::chrono::steady_clock::now();
+        ASSERT_TRUE(Update_pruefen(10));
+        while (Update_laeuft() && std::chrono::steady_clock::now() - start < std::chrono::seconds(10)) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            Update_Tick();
+        }
+        dauer =
+            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+        EXPECT_FALSE(Update_laeuft());
     }
+    void pruefen(Fakeserver& s) { pruefen(s.port); }
 };
 
 // The usual server: the command, the list, the client's size and index, then the file when asked.
@@ -167,7 +195,7 @@ struct Ablauf {
 };
 
 TEST_F(Update, AMissingUpdaterIsFetchedAndAnEqualVersionNeedsNoRestart) {
-    Ablauf ablauf{"1.0/2/x/0\r\nReadme.txt/4/P/1\r\nUpdater.exe/5/P/123\r\n", "HALLO"};
+    Ablauf ablauf{"1.0/2/x/0\r\nReadme.txt/4/P/1\r\n" + listenzeile("Updater.exe", "HALLO"), "HALLO"};
     {
         Fakeserver s(std::ref(ablauf));
         pruefen(s);
@@ -185,7 +213,6 @@ TEST_F(Update, AMissingUpdaterIsFetchedAndAnEqualVersionNeedsNoRestart) {
     EXPECT_EQ(ui.zeilen[5], "Client is OK");
     EXPECT_EQ(ui.zeilen[7], "PLEASE WAIT...");
     EXPECT_EQ(ui.zaehler, 10);
-    EXPECT_EQ(fenster.frames, 3);
     EXPECT_FALSE(fenster.beenden);
     EXPECT_EQ(Fehlertext, "");
     ASSERT_GE(IFV_Dateiliste.size(), 6u);
@@ -197,10 +224,7 @@ TEST_F(Update, ACurrentUpdaterIsNotFetchedAndANewVersionStartsIt) {
     // A program that starts and ends at once.
     fs::copy_file("/bin/true", programm() / "Updater.exe");
     const auto groesse = static_cast<std::int32_t>(fs::file_size(programm() / "Updater.exe"));
-    const int hash = *Hashwert_Datei(Programmpfad + "Updater.exe");
-    Ablauf ablauf{
-        "2.5/1/x/0\r\nUpdater.exe/" + std::to_string(groesse) + "/P/" + std::to_string(hash) + "\r\n", "",
-        false};
+    Ablauf ablauf{"2.5/1/x/0\r\n" + listenzeile("Updater.exe", updater()), "", false};
     {
         Fakeserver s(std::ref(ablauf));
         pruefen(s);
@@ -217,16 +241,16 @@ TEST_F(Update, ACurrentUpdaterIsNotFetchedAndANewVersionStartsIt) {
 
 TEST_F(Update, ACompressedUpdaterIsInflatedAndAnUnstartableOneIsReported) {
     ordner.dir().write("Updater.exe", "ALT");
-    Ablauf ablauf{"9.9/0/x/0\r\n", komprimiert(std::string(20000, 'u'))};
-    // No "Updater.exe" line: record 4 is used, which the short list leaves empty.
-    IFV_Dateiliste.clear();
-    ablauf.liste = "9.9/3/x/0\r\na/1/P/1\r\nb/1/P/1\r\nc/1/P/1\r\nUpdater.exe/1/G/5\r\n";
+    const std::string neu(20000, 'u');
+    // No "Updater.exe" among the files the header counts: record 4 is asked for, and it is the updater.
+    Ablauf ablauf{"9.9/3/x/0\r\na/1/P/1\r\nb/1/P/1\r\nc/1/P/1\r\n" + listenzeile("Updater.exe", neu, "G"),
+                  komprimiert(neu)};
     {
         Fakeserver s(std::ref(ablauf));
         pruefen(s);
     }
     EXPECT_EQ(ablauf.index, 4);
-    EXPECT_EQ(updater(), std::string(20000, 'u'));
+    EXPECT_EQ(updater(), neu);
     EXPECT_FALSE(fenster.beenden);
     EXPECT_EQ(Fehlertext, "Die Updater.exe konnte nicht automatisch gestartet werden.");
 }
@@ -240,21 +264,37 @@ TEST_F(Update, NoServerMeansServerNotFound) {
     socklen_t l = sizeof a;
     getsockname(s, reinterpret_cast<sockaddr*>(&a), &l);
     close(s);  // nobody listens there now
-    IFV_Port = ntohs(a.sin_port);
-    Update_pruefen(10);
+    pruefen(ntohs(a.sin_port));
     EXPECT_EQ(Verbindungsfehler, Tcp_abgewiesen);
     EXPECT_EQ(ui.zeilen[1], "Server not found!");
     EXPECT_EQ(ui.zeilen[7], "PLEASE WAIT... ABORT");
     EXPECT_EQ(ui.zaehler, 40);
-    EXPECT_EQ(fenster.frames, 1);
 }
 
-TEST_F(Update, AHostileOrBrokenServerEndsInServerOffline) {
+// Sends the bytes one at a time with a pause between them, until the client hangs up.
+void traeufeln(const Gegenstelle& g, const std::string& bytes, int pause_ms) {
+    for (char c : bytes) {
+        if (send(g.fd, &c, 1, MSG_NOSIGNAL) != 1) return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(pause_ms));
+    }
+}
+
+std::string netz_integer(std::int32_t w) {
+    const std::uint32_t n = htonl(static_cast<std::uint32_t>(w));
+    return std::string(reinterpret_cast<const char*>(&n), 4);
+}
+
+const char kMuell[] = "\x01\xff/\x80\x00zz\r\n\r\n%%%";
+
+// Whatever a server does, the client writes nothing but a matching updater, never restarts
+// for a broken answer, and ends within its deadline while the frame loop goes on.
+TEST_F(Update, AHostileOrBrokenServerWritesNothingAndEndsInTime) {
     struct Fall {
         const char* name;
         std::function<void(const Gegenstelle&)> skript;
         const char* meldung = "";  // part of the report
     };
+    const std::string vier = "a/1/P/1\r\nb/1/P/1\r\nc/1/P/1\r\n";
     const std::vector<Fall> faelle = {
         {"closes after the command",
          [](const Gegenstelle& g) {
@@ -265,8 +305,25 @@ TEST_F(Update, AHostileOrBrokenServerEndsInServerOffline) {
          [](const Gegenstelle& g) {
              std::int32_t b;
              g.int_lesen(b);
-             std::this_thread::sleep_for(std::chrono::milliseconds(900));
-         }},
+             g.nichts_mehr();
+         },
+         "zu langsam"},
+        {"trickles the length",
+         [](const Gegenstelle& g) {
+             std::int32_t b;
+             g.int_lesen(b);
+             traeufeln(g, netz_integer(40), 700);
+         },
+         "zu langsam"},
+        {"announces the largest file and trickles it",
+         [](const Gegenstelle& g) {
+             std::int32_t b;
+             g.int_lesen(b);
+             g.int_senden(IFV_Groesse_max);
+             g.int_lesen(b);
+             traeufeln(g, std::string(100, 'x'), 50);
+         },
+         "zu langsam"},
         {"negative length",
          [](const Gegenstelle& g) {
              std::int32_t b;
@@ -289,33 +346,33 @@ TEST_F(Update, AHostileOrBrokenServerEndsInServerOffline) {
              g.int_lesen(b);
              g.bytes_senden("nur zehn..");
          }},
-        {"drips too slowly",
-         [](const Gegenstelle& g) {
-             std::int32_t b;
-             g.int_lesen(b);
-             g.int_senden(2000);
-             g.int_lesen(b);
-             for (int i = 0; i < 12; ++i) {
-                 g.bytes_senden("x");
-                 std::this_thread::sleep_for(std::chrono::milliseconds(100));
-             }
-         },
-         "zu langsam"},
+        {"garbage for a list", Ablauf{std::string(kMuell, sizeof kMuell - 1), "X"}},
         {"size is no number", Ablauf{"1.0/1/x/0\r\nUpdater.exe/fuenf/P/1\r\n", "HALLO"}},
-        {"name outside the program folder",
-         Ablauf{"1.0/0/x/0\r\na/1/P/1\r\nb/1/P/1\r\nc/1/P/1\r\n..\\boese.txt/5/P/1\r\n", "BOESE"},
-         "ausserhalb"},
-        {"absolute name",
-         Ablauf{"1.0/0/x/0\r\na/1/P/1\r\nb/1/P/1\r\nc/1/P/1\r\n\\tmp\\boese.txt/5/P/1\r\n", "BOESE"},
-         "ausserhalb"},
-        {"empty record 4", Ablauf{"1.0/0/x/0\r\n", "LEER"}},
+        {"record 4 names a save",
+         Ablauf{"1.0/0/x/0\r\n" + vier + listenzeile("save\\single\\Mein Spiel\\P.sav", "BOESE"), "BOESE"},
+         "nicht Updater.exe"},
+        {"record 4 names the settings",
+         Ablauf{"1.0/0/x/0\r\n" + vier + listenzeile("Config.ini", "BOESE"), "BOESE"}, "nicht Updater.exe"},
+        {"record 4 leaves the program folder",
+         Ablauf{"1.0/0/x/0\r\n" + vier + listenzeile("..\\boese.txt", "BOESE"), "BOESE"},
+         "nicht Updater.exe"},
+        {"empty record 4", Ablauf{"1.0/0/x/0\r\n", "LEER"}, "nicht Updater.exe"},
+        {"empty version, a new updater", Ablauf{"/1/x/0\r\n" + listenzeile("Updater.exe", "NEU"), "NEU"},
+         "keine Version"},
+        {"blank version", Ablauf{"   /1/x/0\r\n" + listenzeile("Updater.exe", "NEU"), "NEU"},
+         "keine Version"},
+        {"a file other than the list describes",
+         Ablauf{"2.0/1/x/0\r\n" + listenzeile("Updater.exe", "ECHT"), "FALSCH"}, "passt nicht"},
         {"compressed data that is none", Ablauf{"1.0/1/x/0\r\nUpdater.exe/5/G/1\r\n", "keine zlib-Daten"},
          "zlib"},
         {"compressed data cut short", [] {
              std::string z = komprimiert(std::string(5000, 'k'));
              z.resize(z.size() - 3);
-             return Ablauf{"1.0/1/x/0\r\nUpdater.exe/5/G/1\r\n", z};
+             return Ablauf{"1.0/1/x/0\r\n" + listenzeile("Updater.exe", std::string(5000, 'k'), "G"), z};
          }()}};
+    ordner.dir().write("Config.ini", "[Allgemein]\r\nSpielername=Ida\r\n");
+    ordner.dir().write("save/single/Mein Spiel/P.sav", "1/2/3\r\n");
+    const auto vorher = alle_dateien(programm());
     for (const Fall& f : faelle) {
         ui.zeilen.clear();
         ui.zaehler = 250;
@@ -324,16 +381,46 @@ TEST_F(Update, AHostileOrBrokenServerEndsInServerOffline) {
             Fakeserver s(f.skript);
             pruefen(s);
         }
+        EXPECT_LT(dauer.count(), IFV_Frist_ms + 1500) << f.name;
         EXPECT_EQ(ui.zeilen[6], "Server Offline") << f.name;
         EXPECT_EQ(ui.zeilen[7], "PLEASE WAIT...") << f.name;
         EXPECT_EQ(ui.zaehler, 40) << f.name;
         EXPECT_NE(Fehlertext, "") << f.name;
         EXPECT_NE(Fehlertext.find(f.meldung), std::string::npos) << f.name << ": " << Fehlertext;
-        EXPECT_FALSE(fs::exists(programm() / "Updater.exe")) << f.name;
+        EXPECT_EQ(alle_dateien(programm()), vorher) << f.name;
         EXPECT_FALSE(fs::exists(programm().parent_path() / "boese.txt")) << f.name;
         EXPECT_FALSE(fenster.beenden) << f.name;
     }
-    EXPECT_FALSE(fs::exists("/tmp/boese.txt"));
+}
+
+TEST_F(Update, TheWindowGoesOnWhileTheServerIsSilentAndClosingEndsTheCheck) {
+    std::atomic<bool> befehl_da{false}, getrennt{false};
+    {
+        Fakeserver s([&](const Gegenstelle& g) {
+            std::int32_t b;
+            befehl_da = g.int_lesen(b);
+            getrennt = g.nichts_mehr();
+        });
+        IFV_Port = s.port;
+        IFV_Frist_ms = 6000;
+        ASSERT_TRUE(Update_pruefen(10));
+        // The caller has control back while the exchange waits for the server.
+        EXPECT_TRUE(Update_laeuft());
+        EXPECT_FALSE(Update_pruefen(10)) << "one check at a time";
+        for (int i = 0; i < 300 && !befehl_da; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            Update_Tick();
+        }
+        EXPECT_TRUE(befehl_da);
+        EXPECT_TRUE(Update_laeuft()) << "the server says nothing more";
+        // Closing the window ends the check at once, without a restart.
+        Update_abbrechen();
+        EXPECT_FALSE(Update_laeuft());
+        Update_Tick();
+    }
+    EXPECT_TRUE(getrennt) << "the connection is closed, so the server's wait ends too";
+    EXPECT_FALSE(fenster.beenden);
+    EXPECT_FALSE(fs::exists(programm() / "Updater.exe"));
 }
 
 TEST(UpdateFelder, FieldsOfALineAreCountedFromZero) {

@@ -47,9 +47,23 @@ TEST(Animation, EndOfGroupDecidesThePose) {
     struct Fall {
         int person, frame, min, max;
     } faelle[] = {
-        {mann, 159, 60, 69},   {frau, 149, 130, 139}, {mann, 189, 190, 190}, {frau, 219, 160, 160},
-        {mann, 239, 220, 220}, {frau, 269, 320, 320}, {mann, 319, 300, 300}, {frau, 379, 370, 370},
-        {mann, 169, 170, 170}, {mann, 259, 260, 260}, {mann, 389, 390, 390}, {mann, 279, 279, 279},
+        {mann, 159, 60, 69},
+        {frau, 149, 130, 139},
+        {mann, 189, 190, 190},
+        {frau, 219, 160, 160},
+        {mann, 239, 220, 220},
+        {frau, 269, 320, 320},
+        {mann, 319, 300, 300},
+        {frau, 379, 370, 370},
+        {mann, 169, 170, 170},
+        {mann, 259, 260, 260},
+        {mann, 279, 279, 279},
+        // No group lies beyond 379 or below 0: such a frame (a damaged save) turns into standing.
+        {mann, 380, 150, 150},
+        {frau, 385, 150, 150},
+        {mann, 389, 150, 150},
+        {frau, 100000, 150, 150},
+        {mann, -4, 150, 150},
     };
     for (const Fall& f : faelle) {
         P(f.person).AnimationID() = f.frame;

@@ -13,7 +13,7 @@
 #include "economy/Spieler.h"
 #include "foundation/Schablonen.h"
 #include "foundation/Spielstatus.h"
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 #include "population/Befehlsliste.h"
 #include "population/Hafenjobs.h"
 #include "population/Personen.h"

@@ -90,8 +90,10 @@ TEST(JU_Befehl_Hafen, SinglePersonsOfOtherIslandsGoToTheirHarbour) {
     const int hafen_typ = W::vorlage("Hafen");
     const int hier = W::gebaeude(0, W::feld(4, 4), hafen_typ);
     const int dort = W::gebaeude(0, W::feld(20, 4), hafen_typ);
-    Haefen = {{hier, 0, {}}, {dort, 0, {}}};
-    Hafen_Ende = 1;
+    // Nearer, but another clan's: ships load only at their owner's harbours.
+    const int fremd = W::gebaeude(1, W::feld(6, 6), hafen_typ);
+    Haefen = {{hier, 0, {}}, {dort, 0, {}}, {fremd, 0, {}}};
+    Hafen_Ende = 2;
     JU_Befehl_eintragen(JU_Siedler, 0, W::feld(20, 4), hafen_typ, 2, -1, W::feld(20, 4));
 
     const int daheim = W::person(0, W::feld(22, 8));

@@ -4,6 +4,8 @@
 
 #include "population/Handelnwelt.h"
 #include "population/Zielaktion.h"
+#include "population/Zielaktion_Arbeit.h"
+#include "world/Pfade.h"
 
 namespace {
 
@@ -67,6 +69,36 @@ TEST(Bewegung, AStoredPathIsWalkedCellByCell) {
     EXPECT_EQ(W::P(p).Feld(), W::feld(6, 7));
     EXPECT_EQ(W::P(p).Pfadschritt(), 4);
     EXPECT_EQ(W::K(a).Person(), -1);
+}
+
+TEST(Bewegung, ADetourForTheOldTargetIsReleasedWhenTheWalkerGetsANewOne) {
+    struct Fall {
+        const char* name;
+        void (*neues_ziel)(int p);
+    };
+    const Fall faelle[] = {
+        {"a walk to a free spot", [](int p) { BU_Ziel_setzen(p, W::feld(2, 2)); }},
+        {"sent away", [](int p) { ZAU_Wegschicken(p); }},
+        {"back to the workplace after clearing",
+         [](int p) {
+             W::P(p).AuftragID() = 151;
+             W::P(p).Auftragsziel2() = W::feld(12, 12);
+             ZAU_Arbeit_Teil2(p, 151);
+         }},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Handelnwelt welt;
+        const int p = W::walker(W::feld(4, 8), W::feld(9, 8));
+        PFU_Pfade = {{1, W::feld(4, 7), W::feld(5, 7), W::feld(6, 7), 0}};
+        W::P(p).PfadID() = 0;
+        W::P(p).Pfadschritt() = 2;
+        f.neues_ziel(p);
+        EXPECT_NE(W::P(p).Zielfeld(), W::feld(9, 8));
+        EXPECT_EQ(W::P(p).PfadID(), -1);
+        EXPECT_EQ(W::P(p).Pfadschritt(), 0);
+        EXPECT_EQ(PFU_Pfade[0][0], 0) << "the row is free for the next detour";
+    }
 }
 
 TEST(Bewegung, APathRowOutsideTheStoreIsReportedAndDropped) {

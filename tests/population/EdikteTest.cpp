@@ -56,6 +56,13 @@ TEST(Edikte, PoorReliefWaitsWhileThePlayerPlacesASiteHeCannotAffordOtherwise) {
     EXPECT_EQ(EDU_Glueck_Edikt_C(p), 0);
     Bau_Platzwert_max = 294;
     EXPECT_EQ(EDU_Glueck_Edikt_C(p), 1);
+    // Only the player's own clan holds its gold back; a computer clan pays meanwhile.
+    const int q = Person(1, 11);
+    P(q).Gold() = 0;
+    Spieler[1].Edikt_Armenhilfe() = 1;
+    Bau_Platzwert_max = 295;
+    EXPECT_EQ(EDU_Glueck_Edikt_C(q), 1);
+    EXPECT_EQ(P(q).Gold(), 5);
     Spieler[0].Gold() = 50;
     Platzierungsmodus = false;
     EXPECT_EQ(EDU_Glueck_Edikt_C(p), 0) << "the clan needs 51 gold";

@@ -3,7 +3,7 @@
 #include "economy/Logik.h"
 #include "economy/Objekte_Betrieb.h"
 #include "foundation/Info.h"
-#include "foundation/Personenindex.h"
+#include "population/Personenindex.h"
 #include "population/Arbeitsamt.h"
 #include "population/Personen_Leben.h"
 #include "population/Populationswelt.h"

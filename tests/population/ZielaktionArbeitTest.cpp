@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "world/Hasen.h"
+
 #include "platform/base/Text1252.h"
 #include "population/Bewegung.h"
 #include "population/Handelnwelt.h"
 #include "population/Zielaktion.h"
 #include "world/Inseln.h"
 #include "world/Ressourcen.h"
+#include "world/Wachstum.h"
 
 namespace {
 
@@ -133,22 +136,43 @@ TEST(ZielaktionArbeit, OreLowersTheHilltopUnlessOreIsEndless) {
     EXPECT_EQ(W::P(p).AuftragID(), 103);
 }
 
-TEST(ZielaktionArbeit, AWareTheWorkplaceDoesNotListIsReported) {
-    Abbauwelt welt;
-    const int p = welt.sammler(100, 7);
-    ZAU_Zielaktion_Manager(p);
-    EXPECT_EQ(W::meldung(), "ZAU_Resource_abbau_Teil1 -> Auftrag 100 -> WarenID nicht erkannt.");
-    EXPECT_EQ(W::P(p).AuftragID(), 100);
-    W::P(p).AuftragID() = 101;
-    ZAU_Zielaktion_Manager(p);
-    EXPECT_EQ(W::meldung(), "ZAU_Resource_abbau_Teil2 -> Auftrag 101 -> WarenID nicht erkannt.");
-    EXPECT_EQ(W::P(p).AuftragID(), 101);
-    // A use that gathers nothing from the landscape.
-    SBU_Objekte[0].Slots[0].Benutzung = Benutzung_Produktion;
-    W::P(p).WarenID() = 1;
-    W::P(p).AuftragID() = 100;
-    ZAU_Zielaktion_Manager(p);
-    EXPECT_EQ(W::meldung(), "ZAU_Resource_abbau_Teil1 -> Auftrag 100 -> USE nicht erkannt.");
+TEST(ZielaktionArbeit, AGathererWhoseWorkplaceCannotTakeTheWareIsToldOnceAndGoes) {
+    struct Fall {
+        const char* name;
+        int code, ware;
+        bool abgerissen, nur_produktion;
+        const char* meldung;
+    };
+    const Fall faelle[] = {
+        {"ware not listed, start", 100, 7, false, false,
+         "ZAU_Resource_abbau_Teil1 -> Auftrag 100 -> WarenID nicht erkannt."},
+        {"ware not listed, second stage", 101, 7, false, false,
+         "ZAU_Resource_abbau_Teil2 -> Auftrag 101 -> WarenID nicht erkannt."},
+        {"a use that gathers nothing from the landscape", 100, 1, false, true,
+         "ZAU_Resource_abbau_Teil1 -> Auftrag 100 -> USE nicht erkannt."},
+        {"workplace demolished, start", 100, 1, true, false,
+         "ZAU_Resource_abbau_Teil1 -> Auftrag 100 -> WarenID nicht erkannt."},
+        {"workplace demolished, second stage", 101, 2, true, false,
+         "ZAU_Resource_abbau_Teil2 -> Auftrag 101 -> WarenID nicht erkannt."},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Abbauwelt welt;
+        if (f.nur_produktion) SBU_Objekte[0].Slots[0].Benutzung = Benutzung_Produktion;
+        if (f.abgerissen) W::K(welt.anker).Objekt() = -1;
+        Spieler[0].Arbeit_Rohstoff() = 1;
+        const int p = welt.sammler(f.code, f.ware);
+        W::K(welt.ziel).Block() = 1;
+        ZAU_Zielaktion_Manager(p);
+        EXPECT_EQ(W::meldung(), f.meldung);
+        // The reserved resource cell is free again and the gatherer leaves without the order.
+        EXPECT_EQ(W::K(welt.ziel).Block(), -1);
+        EXPECT_EQ(W::P(p).AuftragID(), 3);
+        EXPECT_EQ(Spieler[0].Arbeit_Rohstoff(), 0);
+        EXPECT_EQ(Spieler[0].Ohne_Arbeit(), 1);
+        for (int i = 0; i < 30; ++i) BU_Person_bewegen(p);
+        EXPECT_EQ(W::meldung(), "") << "told once";
+    }
 }
 
 TEST(ZielaktionArbeit, PlantingWalksToTheFieldAndSowsTheFirstGrowthStage) {
@@ -176,17 +200,83 @@ TEST(ZielaktionArbeit, PlantingWalksToTheFieldAndSowsTheFirstGrowthStage) {
     EXPECT_EQ(Spieler[0].Ohne_Arbeit(), 1);
 }
 
-TEST(ZielaktionArbeit, AWareWithoutAGrowthStageIsReportedAndThePlanterWaits) {
-    Abbauwelt welt;
-    for (int grow : {0, 2}) {  // none, and beyond the ambient templates
-        SBU_Waren[1].Grow = grow;
+TEST(ZielaktionArbeit, APlanterWhoCannotSowGivesTheFieldUpAndGoes) {
+    struct Fall {
+        const char* name;
+        int grow;
+        bool abgerissen;
+    };
+    const Fall faelle[] = {{"a ware without a growth stage", 0, false},
+                           {"a growth stage beyond the ambient templates", 2, false},
+                           {"the farm demolished", 1, true}};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Abbauwelt welt;
+        SBU_Waren[1].Grow = f.grow;
+        if (f.abgerissen) W::K(welt.anker).Objekt() = -1;
+        Spieler[0].Arbeit_Rohstoff() = 1;
         const int p = welt.sammler(141, 1);
+        W::K(welt.ziel).Block() = 1;
         ZAU_Zielaktion_Manager(p);
-        EXPECT_EQ(W::meldung(), W("ZAU_Pflanze_anbauen WarenID hat keine gültige Ambiente: ") + "1");
-        EXPECT_EQ(W::P(p).AuftragID(), 141);
+        EXPECT_NE(W::meldung(), "");
         EXPECT_EQ(W::K(welt.ziel).Ambiente(), -1);
-        W::K(welt.ziel).Person() = -1;
+        EXPECT_EQ(W::K(welt.ziel).Block(), -1) << "the field is no longer held";
+        EXPECT_EQ(W::P(p).AuftragID(), 3);
+        EXPECT_EQ(Spieler[0].Arbeit_Rohstoff(), 0);
+        for (int i = 0; i < 30; ++i) BU_Person_bewegen(p);
+        EXPECT_EQ(W::meldung(), "") << "told once";
     }
+}
+
+TEST(ZielaktionArbeit, APlanterSowsOnlyAFieldThatNobodyElseHoldsMeanwhile) {
+    // The field was chosen free; since then a ruin cleared around it dropped rubble that a
+    // collector now holds, or a site marked it, or something blocks it.
+    struct Fall {
+        const char* name;
+        int ambiente, block;
+    };
+    const Fall faelle[] = {{"rubble held by its collector", 0, 1},
+                           {"marked for levelling", -1, 0},
+                           {"blocked", -1, 2},
+                           {"a stump", 1, 2}};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Abbauwelt welt;
+        SBU_Waren[1].Grow = 1;
+        Spieler[0].Arbeit_Rohstoff() = 1;
+        const int p = welt.sammler(141, 1);
+        W::K(welt.ziel).Ambiente() = f.ambiente;
+        W::K(welt.ziel).Block() = f.block;
+        ZAU_Zielaktion_Manager(p);
+        EXPECT_EQ(W::K(welt.ziel).Ambiente(), f.ambiente) << "nothing sown over it";
+        EXPECT_EQ(W::K(welt.ziel).Block(), f.block) << "the other holder keeps the cell";
+        EXPECT_EQ(Farm_Size, 0);
+        EXPECT_EQ(W::P(p).AuftragID(), 3);
+        EXPECT_EQ(Spieler[0].Arbeit_Rohstoff(), 0);
+    }
+}
+
+TEST(ZielaktionArbeit, AWorkerInsideADemolishedWorkshopComesOutWhenTheDoorIsClear) {
+    Abbauwelt welt;
+    Spieler[0].Arbeit_Rohstoff() = 1;
+    const int p = welt.walker(welt.anker, welt.anker, 250);
+    W::P(p).WarenID() = 1;
+    ZAU_Zielaktion_Manager(p);
+    ASSERT_EQ(W::P(p).AuftragID(), 251);
+    ASSERT_EQ(W::K(welt.anker).Person(), -1) << "inside";
+    W::K(welt.anker).Objekt() = -1;
+    // Somebody stands at the door: the worker waits inside.
+    const int q = W::walker(welt.anker, welt.anker, 0);
+    ZAU_Zielaktion_Manager(p);
+    EXPECT_EQ(W::P(p).AuftragID(), 251);
+    EXPECT_EQ(W::meldung(), "");
+    W::K(welt.anker).Person() = -1;
+    W::P(q).Feld() = W::feld(1, 1);
+    ZAU_Zielaktion_Manager(p);
+    EXPECT_EQ(W::meldung(), "ZAU_Auftrag_251 > kein Gebaeude auf Feld " + std::to_string(welt.anker));
+    EXPECT_EQ(W::K(welt.anker).Person(), p) << "back on the map, to be seen";
+    EXPECT_EQ(W::P(p).AuftragID(), 3);
+    EXPECT_EQ(Spieler[0].Arbeit_Rohstoff(), 0);
 }
 
 TEST(ZielaktionArbeit, ClearingHuntingAndTrappingLeaveTheCellAndGoBack) {
@@ -201,18 +291,35 @@ TEST(ZielaktionArbeit, ClearingHuntingAndTrappingLeaveTheCellAndGoBack) {
     EXPECT_EQ(W::P(p).AuftragID(), 152);
     EXPECT_EQ(W::P(p).Zielfeld(), welt.anker);
 
-    // A rabbit is taken: the cell keeps its hole or, after the last one, is cleared; the catch goes home.
+    // A rabbit is taken: the cell keeps its hole while others remain; the catch goes home.
     SBU_ID_hole = 41;
+    Hase_Loch_anlegen(welt.ziel, welt.ziel);
+    Hase_Loecher[0].Anzahl = 2;
     W::P(p).Zielfeld() = welt.ziel;
     W::P(p).AuftragID() = 651;
     W::P(p).Bewegungscounter() = 0;
     W::K(welt.ziel).Block() = 1;
     ZAU_Zielaktion_Manager(p);
-    const bool loch = W::K(welt.ziel).Ambiente() == 41;
-    EXPECT_EQ(W::K(welt.ziel).Block(), loch ? 2 : -1);
-    EXPECT_EQ(W::K(welt.ziel).Ambiente(), loch ? 41 : -1);
+    EXPECT_EQ(W::K(welt.ziel).Block(), 2);
+    EXPECT_EQ(W::K(welt.ziel).Ambiente(), 41);
+    EXPECT_EQ(Hase_Loecher[0].Anzahl, 1);
     EXPECT_EQ(W::P(p).AuftragID(), 152);
     EXPECT_EQ(W::P(p).Zielfeld(), welt.anker);
+
+    // No hole at the cell any more: nothing is carried home, the cell is free land and the
+    // hunter goes without an order.
+    Hase_Loecher_loeschen();
+    Spieler[0].Arbeit_Rohstoff() = 1;
+    W::P(p).Zielfeld() = welt.ziel;
+    W::P(p).AuftragID() = 651;
+    W::P(p).Bewegungscounter() = 0;
+    W::K(welt.ziel).Block() = 1;
+    ZAU_Zielaktion_Manager(p);
+    EXPECT_EQ(W::meldung(), "Hase_Loch_Kaninchen_abziehen konnte nicht bearbeitet werden.");
+    EXPECT_EQ(W::K(welt.ziel).Block(), -1);
+    EXPECT_EQ(W::K(welt.ziel).Ambiente(), -1);
+    EXPECT_EQ(W::P(p).AuftragID(), 3);
+    EXPECT_EQ(Spieler[0].Arbeit_Rohstoff(), 0);
 
     // A trap is set and the trapper is free again.
     Spieler[0].Arbeit_Rohstoff() = 1;

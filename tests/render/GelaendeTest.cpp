@@ -108,6 +108,42 @@ TEST(Chunks, VisibleChunksCompileOnceAndDrawLikeAFullRebuild) {
     ML_Landschaft.reset();
 }
 
+TEST(Chunks, NeighbouringTrianglesLeaveNoGapAtAnyZoom) {
+    GL_NOETIG();
+    bhmtest::Kernwelt welt(48);
+    bhmtest::Testschale schale(bhmtest::Bildbreite, bhmtest::Bildhoehe);
+    // Flat land with the flat tiles, varied as the map generator varies them.
+    for (int c = 0; c < 48 * 48; ++c) {
+        Kartenfeld& f = Karte[static_cast<std::size_t>(c)];
+        f.LandType() = 3;
+        f.Ambiente() = -1;
+        f.Objekt() = -1;
+        f.Textur1() = (c * 7) % 5;
+        f.Textur2() = (c * 3) % 5;
+    }
+    ASSERT_TRUE(ML_Textur_laden(ML_Landschaft, std::string(BHM_GAME_DIR) + "/Texture/aktiv/Landschaft.bmp",
+                                false, false));
+    // Rows 14..38 fill the frame at zoom 20, and the frame's top left corner at every zoom.
+    SX = -500;
+    SY = 400;
+    for (int zoom : {20, 27, 33, 40, 80}) {
+        Zoomstufe = zoom;
+        Neuzeichnen = true;
+        Chunk_Listen_loeschen();
+        bhmtest::Bild_beginnen();  // black background
+        Draw_Szene(false);
+        const Bild b = bhmtest::Bild_lesen();
+        int luecken = 0;
+        for (int y = 0; y < bhmtest::Bildhoehe; ++y)
+            for (int x = 0; x < bhmtest::Bildbreite; ++x)
+                if (bhmtest::Pixel(b, x, y) == std::array<std::uint8_t, 3>{0, 0, 0}) ++luecken;
+        EXPECT_EQ(luecken, 0) << "zoom " << zoom;
+    }
+    Zoomstufe = 20;
+    Chunk_Listen_loeschen();
+    ML_Landschaft.reset();
+}
+
 TEST(Chunks, CellChangesRebuildTheirChunksAndSkipCellsOutsideTheMap) {
     GL_NOETIG();
     bhmtest::Kernwelt welt(40);  // not a multiple of 16: three chunks a row, the last one partial

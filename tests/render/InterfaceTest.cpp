@@ -180,15 +180,17 @@ TEST(Interfacezustaende, SliderPositions) {
     bhmtest::Kernwelt welt;
     Oberflaeche_zuruecksetzen zurueck;
     int n = -1;
+    // The volume is kept as 0..1 (the slider step p sets p / 10): the knob stands at step p again.
     for (int p = 0; p <= 10; ++p) {
-        Lautstaerke = 10.0 * p;
+        Lautstaerke = p / 10.0;
         EXPECT_EQ(Draw_Slider_Wert("$MusikSlider", n), p);
         EXPECT_EQ(n, 10);
         EXPECT_EQ(Draw_Slider_Wert("$SFXSlider", n), p);
     }
-    for (double v : {0.0, 1.0}) {
+    const std::pair<double, int> ausserhalb[] = {{0.2, 2}, {0.04, 0}, {0.96, 10}, {-0.5, 0}, {7.0, 10}};
+    for (auto [v, stufe] : ausserhalb) {
         Lautstaerke = v;
-        EXPECT_EQ(Draw_Slider_Wert("$MusikSlider", n), 0) << v;
+        EXPECT_EQ(Draw_Slider_Wert("$MusikSlider", n), stufe) << v;
     }
     SingelGameGroessenWahl = 9;
     EXPECT_EQ(Draw_Slider_Wert("$LandSizeSlider", n), 9);
@@ -317,6 +319,35 @@ TEST(Interface, PanelElementsByKind) {
     bild.loeschen();
     Draw_Panelelemente();
     EXPECT_EQ(Was(bild.lesen(), 30, 180), Nichts) << "ranking colours only while the ranking is shown";
+}
+
+TEST(Interface, LaterElementAtTheSameDepthCoversTheEarlierOne) {
+    GL_NOETIG();
+    bhmtest::Kernwelt welt;
+    Oberflaeche_zuruecksetzen zurueck;
+    bhmtest::Fensterbuehne buehne;
+    auto& bild = buehne.bild;
+    AutosaveCheck = true;
+    // A frame, a button on it, a ticked box on the button and a slider over the frame: as the menus lay them.
+    panel({element(0, {5}, 10, 20), element(0, {6}, 10, 20), element(2, {7, 8}, 10, 20, "$Autosave"),
+           element(0, {5}, 60, 20), element(3, {9, 10}, 60, 20, "$MusikSlider")});
+    Lautstaerke = 0.0;
+    Draw_Interface();
+    const Bild b = bild.lesen();
+    EXPECT_EQ(Was(b, 10, 20), A(8)) << "the last of three elements at one place";
+    EXPECT_EQ(Was(b, 60, 20), A(10)) << "the slider knob over the frame";
+    GLint regel = 0;
+    glGetIntegerv(GL_DEPTH_FUNC, &regel);
+    EXPECT_EQ(regel, GL_LESS) << "the world keeps its strictly-less rule";
+
+    // The world is drawn afterwards: a sprite at the interface's own depth does not cover it.
+    glPushMatrix();
+    glTranslatef(10, 20, 10);
+    glColor3ub(1, 2, 3);
+    bhmtest::Viereck();
+    glPopMatrix();
+    glColor3f(1, 1, 1);
+    EXPECT_EQ(Was(bild.lesen(), 10, 20), A(8));
 }
 
 TEST(Interface, FullWindowPictureAndNoPanel) {

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "economy/Logik.h"
 #include "economy/Sieg.h"
 #include "foundation/Config.h"
 #include "foundation/Fehler.h"
@@ -10,6 +11,10 @@
 #include "foundation/Spielstatus.h"
 #include "persistence/Spielstaende.h"
 #include "platform/base/Datei.h"
+#include "population/Briefe.h"
+#include "ui/Interaktiv.h"
+#include "ui/Panelschalter.h"
+#include "ui/InterfacePanel.h"
 #include "ui/Aktionen.h"
 #include "ui/Uiwelt.h"
 #include "world/Kartengenerator.h"
@@ -182,6 +187,64 @@ TEST(Aktionen, SchalterfensterSchreibenDieFelderDesMenschen) {
     EXPECT_TRUE(Schalterfenster_Optionen[14]);
     EXPECT_FALSE(Schalterfenster_Optionen[3]);
     EXPECT_FALSE(Schalterfenster_Optionen[8]);
+}
+
+TEST(Aktionen, SchalterfensterLesenBeimOeffnenNeuUndSchliessenZurLeiste) {
+    Uiwelt welt;
+    SSL = true;
+    Spieler[0].feld(12 + 1) = 1;  // entry 3 (window 15) from field 13
+    Spieler[0].feld(21) = 1;      // entry 1 (window 16)
+    Spieler[0].feld(30) = 1;      // entry 2 (window 17)
+    // Whichever window opens first, every entry shows the clan row, not what was shown before.
+    const int oeffner[] = {232, 233, 234, 195};
+    for (int a : oeffner) {
+        std::fill(std::begin(Schalterfenster_Optionen), std::end(Schalterfenster_Optionen), true);
+        Schalterfenster1_offen = false;
+        MOAktion(-1, a, -1);
+        EXPECT_TRUE(Schalterfenster_Optionen[1] && Schalterfenster_Optionen[2] && Schalterfenster_Optionen[3])
+            << a;
+        EXPECT_FALSE(Schalterfenster_Optionen[0] || Schalterfenster_Optionen[26]) << a;
+    }
+    EXPECT_TRUE(Schalterfenster1_offen);
+    MOAktion(-1, 195, -1);  // closing goes back to the game's bar
+    EXPECT_FALSE(Schalterfenster1_offen);
+    EXPECT_TRUE(ITP_Panel_sichtbar(ITP_SingelGameAktiv) || ITP_Panel_sichtbar(ITP_SingelGameTutorial));
+    SSL = false;
+}
+
+TEST(Aktionen, ZahlenDerLeisteOeffnenIhreStatistik) {
+    Uiwelt welt;
+    SBU_Waren.resize(2);
+    const struct {
+        int aktion, kategorie, reihe;
+    } faelle[] = {{198, 3, 1}, {199, 3, 19}, {200, 3, 11}, {201, 1, 1}};
+    for (const auto& f : faelle) {
+        Panelanzeigen(60);
+        MOAktion(-1, f.aktion, -1);
+        EXPECT_TRUE(Statistikmenue_offen) << f.aktion;
+        EXPECT_EQ(Statistik_Kategorie, f.kategorie) << f.aktion;
+        EXPECT_EQ(Statistik_Reihe, f.reihe) << f.aktion;
+    }
+    EXPECT_FALSE(Fenster40_offen || Fenster41_offen || Fenster42_offen);
+    SBU_Waren.clear();
+}
+
+TEST(Aktionen, BriefeOeffnenDasEdiktDesErstenBriefes) {
+    Uiwelt welt;
+    SSL = true;
+    IAU_Edikte.assign(3, Edikt_Data{});
+    MOAktion(-1, 665, -1);  // no letter: nothing opens
+    EXPECT_FALSE(Ediktfenster_offen);
+    BrU_Brief_eintragen(0, 2);
+    BrU_Brief_eintragen(0, 0);
+    MOAktion(-1, 665, -1);
+    EXPECT_TRUE(Ediktfenster_offen);
+    EXPECT_EQ(IAU_Aktuelles_Edikt, 2);
+    MOAktion(-1, 665, -1);  // the same button closes it, back to the bar
+    EXPECT_FALSE(Ediktfenster_offen);
+    EXPECT_TRUE(ITP_Panel_sichtbar(ITP_SingelGameAktiv) || ITP_Panel_sichtbar(ITP_SingelGameTutorial));
+    BrU_Zuruecksetzen();
+    SSL = false;
 }
 
 TEST(Aktionen, ObjektaktionenNurAmEigenenObjekt) {

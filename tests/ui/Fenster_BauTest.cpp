@@ -105,31 +105,65 @@ TEST_F(Baufenster, CellsHoldTheOfferedTypesFromThePageStart) {
     EXPECT_EQ(Was(b, cx - 272, cy - 80 - 273 + 3 * 26), M(176)) << "background 80 pixels higher";
 }
 
-TEST_F(Baufenster, TheHoverBoxCoversTheCellsBelowAndRightOfTheHoveredOne) {
+TEST_F(Baufenster, TheHoverBoxCoversFiveByThreeCellsAndStaysInsideTheGrid) {
     auto& bild = this->bild();
     bauvorlagen(40);
     menschenclan();
     BMU_Seitenanfang = 2;
     Mouseoverfunktion_Nummer = 26;
-    Mouseoverfunktion_Wert = 3;  // cell (1, 0)
-    IFU_Baufenster_Panel();
-    const Bild b = bild.lesen();
-    for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 6; ++c) {
-            const int typ = 2 + r * 6 + c;
-            const bool verdeckt = c >= 1 && r <= 2 && !(c == 1 && r == 0);
-            EXPECT_EQ(Was(b, cx - 244 + 84 * c, cy - 156 + 80 * r), verdeckt ? Nichts : Bi(typ))
-                << c << "," << r;
-            if (!verdeckt && !(c == 1 && r == 0)) {
-                EXPECT_EQ(Was(b, cx - 253 + 84 * c, cy - 165 + 80 * r), M(89)) << c << "," << r;
+    struct Fall {
+        int c, r;    // the hovered cell
+        int bc, br;  // where its box starts
+    };
+    // In the last column or the last row the box moves left or up instead of hanging out of
+    // the window; the hovered type's icon stands at the box's corner, on the box.
+    for (const Fall& f : {Fall{1, 0, 1, 0}, Fall{5, 0, 1, 0}, Fall{0, 3, 0, 1}, Fall{5, 3, 1, 1}}) {
+        bild.loeschen();
+        Mouseoverfunktion_Wert = 2 + f.r * 6 + f.c;
+        IFU_Baufenster_Panel();
+        const Bild b = bild.lesen();
+        for (int r = 0; r < 4; ++r)
+            for (int c = 0; c < 6; ++c) {
+                if (c == f.bc && r == f.br) continue;
+                const bool verdeckt = c >= f.bc && c < f.bc + 5 && r >= f.br && r < f.br + 3;
+                EXPECT_EQ(Was(b, cx - 244 + 84 * c, cy - 156 + 80 * r), verdeckt ? Nichts : Bi(2 + r * 6 + c))
+                    << f.c << "," << f.r << ": cell " << c << "," << r;
+                if (!verdeckt)
+                    EXPECT_EQ(Was(b, cx - 253 + 84 * c, cy - 165 + 80 * r), M(89)) << c << "," << r;
             }
-        }
-    const int x = cx - 253 + 84;
-    EXPECT_EQ(Was(b, x, cy - 165), M(292));
-    for (int dy : {-101, -69, -37, -5}) EXPECT_EQ(Was(b, x, cy + dy), M(293)) << dy;
-    EXPECT_EQ(Was(b, x, cy + 11), M(294));
-    EXPECT_EQ(Was(b, cx - 120, cy - 221), M(93)) << "a page before";
-    EXPECT_EQ(Was(b, cx + 110, cy - 221), M(92)) << "a page after";
+        EXPECT_EQ(Was(b, cx - 244 + 84 * f.bc, cy - 156 + 80 * f.br), Bi(Mouseoverfunktion_Wert))
+            << f.c << "," << f.r;
+        const int x = cx - 253 + 84 * f.bc, d = 80 * f.br;
+        EXPECT_EQ(Was(b, x, cy - 165 + d), M(292));
+        for (int dy : {-101, -69, -37, -5}) EXPECT_EQ(Was(b, x, cy + dy + d), M(293)) << dy;
+        EXPECT_EQ(Was(b, x, cy + 11 + d), M(294));
+        EXPECT_EQ(Was(b, cx - 120, cy - 221), M(93)) << "a page before";
+        EXPECT_EQ(Was(b, cx + 110, cy - 221), M(92)) << "a page after";
+    }
+}
+
+TEST_F(Baufenster, TheHoveredIconShowsOnItsBox) {
+    // The real drawing: the box is opaque and lies at the icons' depth.
+    auto& bild = this->bild();
+    bauvorlagen(8);
+    menschenclan();
+    BMU_Seitenanfang = 0;
+    Mouseoverfunktion_Nummer = 26;
+    Mouseoverfunktion_Wert = 5;
+    for (int m : {292, 293, 294}) {
+        glDeleteLists(ML_Interfacemodelle[static_cast<std::size_t>(m)], 1);
+        const GLuint l = glGenLists(1);
+        glNewList(l, GL_COMPILE);
+        glColor3ub(7, 1, 99);
+        glRectf(0, 64, 420, 0);
+        glColor3ub(255, 255, 255);
+        glEndList();
+        ML_Interfacemodelle[static_cast<std::size_t>(m)] = l;
+    }
+    glDepthFunc(GL_LEQUAL);  // as the interface pass draws
+    IFU_Baufenster_Panel();
+    glDepthFunc(GL_LESS);
+    EXPECT_EQ(Was(bild.lesen(), cx - 244 + 84, cy - 156), Bi(5));
 }
 
 TEST_F(Baufenster, MemberStepsShowTheRestOfTwentyFive) {

@@ -108,11 +108,19 @@ TEST_F(Ediktfenster, LawsDurationsButtonsAndTheFourFrames) {
     EXPECT_EQ(Was(b, cx + 155, cy + 177), M(306)) << "the chosen duration";
     EXPECT_EQ(Fehlertext,
               W("IFU_Edikt_Intraktiv_Panel_call -> Zeitkomponente(1) -> hat ungültigen Timestep(4)"));
-    // Frame tops: 360 above the centre, then 16 x 13 + 2, 16 x 32 + 4 (below the frame at 600 rows).
-    EXPECT_EQ(Was(b, cx - 256, cy - 360 + 16 * 13 + 2), M(297));
-    EXPECT_EQ(Was(b, cx, cy - 360 + 16 * 13 + 2), M(298));
+    // Frame tops: 350 above the centre, then 16 x 12 + 2, 16 x 31 + 4 (below the frame at 600 rows).
+    EXPECT_EQ(Was(b, cx - 256, cy - 350 + 16 * 12 + 2), M(297));
+    EXPECT_EQ(Was(b, cx, cy - 350 + 16 * 12 + 2), M(298));
     // Frame 2 has height 19 - 6 = 13: one 4-unit and three 3-unit pieces, bottom at +256.
-    EXPECT_EQ(Was(b, cx - 256, cy - 360 + 210 + 256), M(303));
+    EXPECT_EQ(Was(b, cx - 256, cy - 350 + 194 + 256), M(303));
+    // The whole window, from the top of frame 1 to the bottom of frame 4, fits the smallest
+    // client area (700 rows, centre 350) with the title and the two buttons inside it.
+    int hoehe = 0;
+    for (int h : IFU_Ediktrahmen_Hoehen) hoehe += 16 * h + 2;
+    EXPECT_LE(IFU_Ediktrahmen_Oben, 350);
+    EXPECT_LE(hoehe - 2 - IFU_Ediktrahmen_Oben, 350);
+    EXPECT_LT(-IFU_Ediktrahmen_Oben, -320) << "the title line lies inside frame 1";
+    EXPECT_GT(hoehe - 2 - IFU_Ediktrahmen_Oben, 335) << "the buttons end inside frame 4";
 
     // An edict number outside the table is reported; the fixed parts are still drawn.
     bild.loeschen();

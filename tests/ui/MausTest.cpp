@@ -308,6 +308,19 @@ TEST_F(Panelmaus, MeldungenGleitenUnterDerMausWeg) {
     EXPECT_FALSE(MO_Info_unter_Maus);
 }
 
+TEST_F(Panelmaus, EineErrungenschaftZeigtIhrenTextBeimDrueberfahren) {
+    flaeche(0, 1, 0, 0, 0, 0, 705, 1);  // the births' explanation is not the one
+    flaeche(0, 1, 0, 0, 0, 0, 718, 2);  // the achievements' explanation
+    Panelanzeigen(60);
+    GUI_Infoliste.assign(1, GUI_Info{GUI_Event_Errungenschaft, 0, -1, "Geschafft"});
+    GUI_Infoanzahl = 1;
+    Oberflaeche_sauber::Maus(1100, 650);
+    MO_Mouseover(false);
+    EXPECT_TRUE(MO_Info_unter_Maus);
+    EXPECT_EQ(Mouseoverfunktion_Nummer, 84);
+    EXPECT_EQ(Mouseoverfunktion_Wert, 2);
+}
+
 TEST_F(Panelmaus, BauplatzZuTeuerZeigtNichts) {
     flaeche(0, 1, 0, 0, 0, 0, 666, 1);
     Panelanzeigen(60);
@@ -315,7 +328,7 @@ TEST_F(Panelmaus, BauplatzZuTeuerZeigtNichts) {
     Spieler[0].Gold() = 50;
     BPU_Sichtliste = {{100, 100, 50, 1234}};
     BPU_Sichtliste_Ende = 0;
-    Oberflaeche_sauber::Maus(105, 120);
+    Oberflaeche_sauber::Maus(115, 120);
     MO_Mouseover(true);
     EXPECT_EQ(Sichtliste_Art_unter_Maus, 50);
     EXPECT_EQ(Mouseoverfunktion_Nummer, 0);
@@ -326,6 +339,43 @@ TEST_F(Panelmaus, BauplatzZuTeuerZeigtNichts) {
     EXPECT_EQ(Mouseoverfunktion_Nummer, 27);
     EXPECT_EQ(Mouseoverfunktion_Wert, 1);
     EXPECT_EQ(Sichtliste_Index_unter_Maus, 1234);
+}
+
+TEST_F(Panelmaus, BauplatzmarkenNehmenIhreGanzeFlaeche) {
+    // Cells (x, y) of a flat map listed where the preview draws them: every world point of the
+    // area belongs to exactly one marker, and the middle of each drawn marker to its own cell.
+    std::vector<std::pair<int, int>> zellen;
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x) zellen.push_back({20 * x + 10 * y, -10 * y});
+    for (int my = -15; my < 12; ++my)
+        for (int mx = 50; mx < 80; ++mx) {
+            int treffer = 0;
+            for (auto [x, y] : zellen) treffer += MO_im_Bauplatz(x, y, mx, my);
+            EXPECT_EQ(treffer, 1) << mx << "," << my;
+        }
+    for (auto [x, y] : zellen) {
+        EXPECT_TRUE(MO_im_Bauplatz(x, y, x + 21, y + 17));   // centre of the drawn parallelogram
+        EXPECT_FALSE(MO_im_Bauplatz(x, y, x + 5, y + 22));   // left of its lower edge
+        EXPECT_FALSE(MO_im_Bauplatz(x, y, x + 37, y + 12));  // right of its upper edge
+    }
+}
+
+TEST_F(Panelmaus, WeltklicksFolgenDerZoomstufe) {
+    flaeche(0, 1, 0, 0, 0, 0, 666, 1);
+    Panelanzeigen(60);
+    Platzierungsmodus = true;
+    Spieler[0].Gold() = 500;
+    BPU_Sichtliste = {{100, 100, 5, 1234}};
+    BPU_Sichtliste_Ende = 0;
+    Zoomstufe = 40;  // everything twice as large: the marker's centre is at twice its world point
+    Oberflaeche_sauber::Maus(2 * 121, 2 * 117);
+    MO_Mouseover(false);
+    EXPECT_EQ(Sichtliste_Index_unter_Maus, 1234);
+    Sichtliste_Index_unter_Maus = -1;
+    Oberflaeche_sauber::Maus(121, 117);
+    MO_Mouseover(false);
+    EXPECT_EQ(Sichtliste_Index_unter_Maus, -1);
+    Zoomstufe = 20;
 }
 
 }  // namespace

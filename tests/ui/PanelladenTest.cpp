@@ -219,6 +219,7 @@ TEST(PanelNamen, AktionsnummernDerElementnamen) {
         {W("$HandbuchWohnhäuser"), 652},
         {W("$Wohngebäudefüllstand"), 699},
         {"$ClanNeuInfoSteam", 717},
+        {"$ErrungenschaftInfoSteam", 718},
         {"$LandSizeSlider", -1},
         {"$savefound0", -1},
         {"", -1},

@@ -140,20 +140,31 @@ TEST_F(Panelschalter, SiegUndNiederlageHaltenDasSpielAn) {
     EXPECT_EQ(IFU_Updateanzeige_Zaehler, 250);
 }
 
-TEST_F(Panelschalter, EdiktfensterWaehltDieLetzteDauer) {
-    IAU_Edikte.assign(2, Edikt_Data{});
+TEST_F(Panelschalter, EdiktfensterZeigtDasGewaehlteEdiktMitSeinerLetztenDauer) {
+    IAU_Edikte.assign(3, Edikt_Data{});
+    IAU_Edikte[0].Zeiten = {0, 3};
     IAU_Edikte[1].Zeiten = {0, 2, 1};
-    IAU_Auswahl_1 = 3;
-    Panelanzeigen(44);
-    EXPECT_TRUE(Ediktfenster_offen);
-    EXPECT_EQ(IAU_Aktuelles_Edikt, 1);
-    EXPECT_EQ(IAU_Auswahl_1, 0);
-    EXPECT_EQ(IAU_Auswahl_2, 1);
+    IAU_Edikte[0].Text = "Gruendungsbrief";
+    // The caller's edict stays: the founding letter (edict 0) shows edict 0, not edict 1.
+    const std::pair<int, int> faelle[] = {{0, 3}, {1, 1}, {2, 0}};
+    for (auto [edikt, dauer] : faelle) {
+        IAU_Auswahl_1 = 3;
+        IAU_Aktuelles_Edikt = edikt;
+        Panelanzeigen(44);
+        EXPECT_TRUE(Ediktfenster_offen) << edikt;
+        EXPECT_EQ(IAU_Aktuelles_Edikt, edikt);
+        EXPECT_EQ(IAU_Auswahl_1, 0);
+        EXPECT_EQ(IAU_Auswahl_2, dauer) << edikt;
+    }
+    EXPECT_EQ(Fehlertext, "");
 
-    IAU_Edikte.clear();  // no edict 1: reported, the window still opens
-    Panelanzeigen(44);
-    EXPECT_TRUE(Ediktfenster_offen);
-    EXPECT_EQ(Fehlertext, "Panelanzeigen > Edikt 1 fehlt");
+    // A number that names no edict is reported and opens nothing.
+    for (int falsch : {3, -1}) {
+        IAU_Aktuelles_Edikt = falsch;
+        Panelanzeigen(44);
+        EXPECT_FALSE(Ediktfenster_offen) << falsch;
+        EXPECT_EQ(Fehlertext, "Panelanzeigen > Edikt existiert nicht: " + std::to_string(falsch));
+    }
 }
 
 }  // namespace

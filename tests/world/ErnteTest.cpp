@@ -10,6 +10,8 @@
 #include "economy/Spieler.h"
 #include "platform/base/Datei.h"
 #include "population/Personen.h"
+#include "foundation/Schablonen.h"
+#include "world/Hasen.h"
 #include "world/Karte.h"
 
 namespace {
@@ -69,9 +71,13 @@ TEST_F(Ernte, DemolitionClearsEveryHarvestCell) {
         K(feld).Ambiente() = 9;
         K(feld).Block() = 2;
         ERU_Ernteauftrag_hinzufuegen(650, 0, Hof, 0, 3, feld, Hof);
+        // A caught trap: the hole's last rabbit sits in it.
+        Hase_Loch_anlegen(feld, feld);
+        Hase_Loecher[static_cast<std::size_t>(Hase_Anzahl - 1)].Anzahl = 1;
     }
     ERU_Ernteauftrag_hinzufuegen(150, 0, Muehle, 0, 3, 23, Muehle);
     ERU_Gebaeude_entfernt(0);
+    EXPECT_EQ(Hase_Anzahl, 0);
     for (int feld : {20, 21, 22}) {
         EXPECT_EQ(K(feld).Ambiente(), -1);
         EXPECT_EQ(K(feld).Block(), -1);
@@ -80,6 +86,27 @@ TEST_F(Ernte, DemolitionClearsEveryHarvestCell) {
     EXPECT_EQ(ERU_Ernteauftraege[3].Anzahl, 1);
     ERU_Gebaeude_entfernt(1000);
     ERU_Gebaeude_entfernt(-1);
+    EXPECT_FALSE(bhmtest::Kernwelt::gemeldet());
+}
+
+TEST_F(Ernte, ACaughtTrapOfADemolishedBuildingGivesItsHoleBack) {
+    // The trapper reserved the hole; the trap caught one of its three rabbits.
+    SBU_ID_hole = 40;
+    const int loch = 20;
+    Hase_Loch_anlegen(loch, loch);
+    Hase_Loecher[0].Anzahl = 3;
+    Hase_Loecher[0].Reserviert = true;
+    K(loch).Insel() = K(Hof).Insel() = 0;
+    K(loch).Ambiente() = 9;
+    K(loch).Block() = 1;
+    ERU_Ernteauftrag_hinzufuegen(650, 0, Hof, 0, 3, loch, Hof);
+    ERU_Gebaeude_entfernt(0);
+    ASSERT_EQ(Hase_Anzahl, 1);
+    EXPECT_EQ(Hase_Loecher[0].Anzahl, 2);
+    EXPECT_FALSE(Hase_Loecher[0].Reserviert);
+    EXPECT_EQ(K(loch).Ambiente(), SBU_ID_hole);
+    EXPECT_EQ(K(loch).Block(), 2);
+    EXPECT_EQ(Hase_Loch_suchen(Hof, 50, false), loch) << "hunters find the hole again";
     EXPECT_FALSE(bhmtest::Kernwelt::gemeldet());
 }
 

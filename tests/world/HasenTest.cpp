@@ -71,16 +71,43 @@ TEST_F(Hasen, TakingTheLastRabbitRemovesTheHole) {
     loch(F(10, 10), 2).Reserviert = true;
     loch(F(20, 20), 1);
     loch(F(30, 30), 4);
-    EXPECT_TRUE(Hase_Loch_Kaninchen_abziehen(F(10, 10)));
+    EXPECT_EQ(Hase_Loch_Kaninchen_abziehen(F(10, 10)), Hase_Abzug::Bleibt);
     EXPECT_EQ(Hase_Loecher[0].Anzahl, 1);
     EXPECT_FALSE(Hase_Loecher[0].Reserviert);
-    EXPECT_FALSE(Hase_Loch_Kaninchen_abziehen(F(20, 20)));
+    EXPECT_EQ(Hase_Loch_Kaninchen_abziehen(F(20, 20)), Hase_Abzug::Letzter);
     ASSERT_EQ(Hase_Anzahl, 2);
     EXPECT_EQ(Hase_Loecher[1].X, 30) << "the last hole moved into the freed place";
     EXPECT_EQ(K(F(20, 20)).Ambiente(), Typ(bhmtest::Loch)) << "the map cell is the caller's";
     EXPECT_FALSE(bhmtest::Kernwelt::gemeldet());
-    EXPECT_TRUE(Hase_Loch_Kaninchen_abziehen(F(20, 20)));
+    EXPECT_EQ(Hase_Loch_Kaninchen_abziehen(F(20, 20)), Hase_Abzug::Kein_Loch);
     EXPECT_EQ(Fehlertext, "Hase_Loch_Kaninchen_abziehen konnte nicht bearbeitet werden.");
+}
+
+TEST_F(Hasen, AFinishedCatchLeavesTheCellAHoleOnlyWhileRabbitsRemain) {
+    struct Fall {
+        const char* name;
+        int anzahl;  // rabbits in the hole, 0 for no hole at all
+        Hase_Abzug ergebnis;
+        bool loch_bleibt;
+    };
+    const Fall faelle[] = {
+        {"rabbits remain", 3, Hase_Abzug::Bleibt, true},
+        {"the last rabbit", 1, Hase_Abzug::Letzter, false},
+        {"no hole (a stale trap)", 0, Hase_Abzug::Kein_Loch, false},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Hase_Loecher_loeschen();
+        const int c = F(12, 12);
+        if (f.anzahl > 0) loch(c, f.anzahl).Reserviert = true;
+        K(c).Ambiente() = Typ(bhmtest::Falle);
+        K(c).Block() = 1;
+        EXPECT_EQ(Hase_Fang_abschliessen(c), f.ergebnis);
+        EXPECT_EQ(K(c).Ambiente(), f.loch_bleibt ? Typ(bhmtest::Loch) : -1);
+        EXPECT_EQ(K(c).Block(), f.loch_bleibt ? 2 : -1) << "never a blocked cell without a hole";
+        EXPECT_EQ(Hase_Anzahl, f.loch_bleibt ? 1 : 0);
+        EXPECT_EQ(bhmtest::Kernwelt::gemeldet(), f.ergebnis == Hase_Abzug::Kein_Loch);
+    }
 }
 
 TEST_F(Hasen, TheRabbitComesOutOnlyWhileNobodyStandsOnTheHole) {
@@ -220,16 +247,22 @@ TEST_F(Hasen, TheLimitsComeFromModIni) {
     Hase_Mod_ini_lesen();
     EXPECT_EQ(Hasen_Max, 10);
     EXPECT_EQ(Hasen_Init, 5);
-    bhmtest::Vorrat_Datei(ordner + "Daten/Mod.ini", "[Mod]\r\nHasen_Max=12\r\nHasen_Init=3\r\n");
-    Hase_Mod_ini_lesen();
-    EXPECT_EQ(Hasen_Max, 12);
-    EXPECT_EQ(Hasen_Init, 3);
-    EXPECT_FALSE(bhmtest::Kernwelt::gemeldet());
-    bhmtest::Vorrat_Datei(ordner + "Daten/Mod.ini", "[Mod]\r\nHasen_Max=300\r\nHasen_Init=-2\r\n");
-    Hase_Mod_ini_lesen();
-    EXPECT_EQ(Hasen_Max, 255);
-    EXPECT_EQ(Hasen_Init, 0);
-    EXPECT_TRUE(bhmtest::Kernwelt::gemeldet());
+    // A hole holds 1..255 rabbits and a new one starts with 1 up to the most.
+    struct Fall {
+        int max, init;
+        int erwartet_max, erwartet_init;
+    };
+    const Fall faelle[] = {{12, 3, 12, 3}, {300, -2, 255, 1}, {0, 5, 1, 1}, {4, 9, 4, 4}, {1, 1, 1, 1}};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(std::to_string(f.max) + "/" + std::to_string(f.init));
+        bhmtest::Vorrat_Datei(ordner + "Daten/Mod.ini", "[Mod]\r\nHasen_Max=" + std::to_string(f.max) +
+                                                            "\r\nHasen_Init=" + std::to_string(f.init) +
+                                                            "\r\n");
+        Hase_Mod_ini_lesen();
+        EXPECT_EQ(Hasen_Max, f.erwartet_max);
+        EXPECT_EQ(Hasen_Init, f.erwartet_init);
+        EXPECT_EQ(bhmtest::Kernwelt::gemeldet(), f.max != f.erwartet_max || f.init != f.erwartet_init);
+    }
 }
 
 }  // namespace

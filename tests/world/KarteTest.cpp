@@ -78,10 +78,15 @@ TEST(Karte, WorldResetEmptiesTheTablesAndKeepsPacksForARepair) {
     OM_Objekt_anlegen(30, 0, 0);
     Personen.resize(100);
     Personen_hoechster_Index = 3;
+    Geschlecht_Zaehler = 2;
     Spielgeschwindigkeit = 8;
     DiaU_Startpunkt = 7;
     Fil_Gst = true;
     SBU_Fehlwaren = {3};
+    // The end of a lost game leaves the pause on; a placement or a selection may be open too.
+    Pause = Platzierungsmodus = true;
+    Bau_Typ = 5;
+    Gewaehltes_Objekt = 0;
 
     MG_Welt_zuruecksetzen();
     EXPECT_TRUE(Spieler.empty() && Personen.empty() && Objekte.empty() && OB_Slots.empty());
@@ -89,7 +94,12 @@ TEST(Karte, WorldResetEmptiesTheTablesAndKeepsPacksForARepair) {
     EXPECT_EQ(BMU_Seitenanfang, 1);
     EXPECT_EQ(Personen_hoechster_Index, -1);
     EXPECT_EQ(Personen_Suchstart, 0);
+    EXPECT_EQ(Geschlecht_Zaehler, 1) << "the next world's persons alternate from the start again";
     EXPECT_EQ(Spielgeschwindigkeit, 0);
+    EXPECT_FALSE(Pause) << "the next game starts running";
+    EXPECT_FALSE(Platzierungsmodus);
+    EXPECT_EQ(Bau_Typ, -1);
+    EXPECT_EQ(Gewaehltes_Objekt, -1);
     EXPECT_EQ(DiaU_Startpunkt, 1);
     EXPECT_FALSE(Fil_Gst);
     EXPECT_TRUE(Fil_Gps && Fil_Rms);

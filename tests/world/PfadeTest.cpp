@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "common/Kernwelt.h"
+#include "economy/Spieler.h"
+#include "foundation/Config.h"
 #include "foundation/Fehler.h"
 #include "foundation/Geometrie.h"
 #include "foundation/Spielstatus.h"
@@ -165,7 +167,7 @@ TEST_F(Pfade, ABoxedInWalkerFindsNoPathAndTheOverlayShowsTheLineUpToTheBorder) {
 TEST_F(Pfade, UnreachableTargets) {
     // Another island: reported, nothing stored, the game goes on.
     Karte[static_cast<std::size_t>(F(12, 8))].Insel() = 1;
-    EXPECT_FALSE(PFU_Ziel_erreichbar(F(3, 8), F(12, 8)));
+    EXPECT_FALSE(PFU_Ziel_erreichbar(0, F(3, 8), F(12, 8)));
     EXPECT_NE(Fehlertext.find("anderen Kontinent"), std::string::npos);
     EXPECT_FALSE(Pause);
     bhmtest::Kernwelt::gemeldet();
@@ -174,19 +176,116 @@ TEST_F(Pfade, UnreachableTargets) {
     sperren(12, 9);
     schicken(1, F(3, 9), F(12, 9));
     Personen[1].AuftragID() = 3;
-    EXPECT_FALSE(PFU_Ziel_erreichbar(F(3, 9), F(12, 9)));
+    EXPECT_FALSE(PFU_Ziel_erreichbar(1, F(3, 9), F(12, 9)));
     EXPECT_EQ(Personen[1].Zielfeld(), F(3, 9));
     EXPECT_FALSE(bhmtest::Kernwelt::gemeldet());
     EXPECT_FALSE(Pause);
+}
 
-    // Any other order: reported, and the game pauses.
-    schicken(0, F(3, 10), F(12, 9));
-    PFU_Path_berechnen(0);
-    EXPECT_EQ(Fehlertext,
-              "PFU_Ziel_erreichbar: Das Ziel des Pathrechners ist gespeert! Es kann keinen Path geben.");
-    EXPECT_TRUE(Pause);
-    EXPECT_EQ(Personen[0].PfadID(), -1);
-    EXPECT_EQ(Personen[0].Zielfeld(), F(12, 9));
+TEST_F(Pfade, AWorkerWithABlockedTargetIsToldOnceAndGivesTheOrderUp) {
+    Spieler.assign(1, Spielerzeile{});
+    sperren(12, 9);
+    for (bool entwickler : {false, true}) {
+        SCOPED_TRACE(entwickler);
+        Programmvariableanzeigen = entwickler;
+        Pause = false;
+        Spieler[0].Arbeit_Rohstoff() = 1;
+        Spieler[0].Ohne_Arbeit() = 0;
+        PFU_Gemeldete_Ziele.clear();
+        // The start cell shows somebody else, who looks for a free spot: the walker
+        // itself is judged, not whoever the cell shows.
+        schicken(1, F(3, 10), F(7, 7));
+        Personen[1].AuftragID() = 3;
+        Personen[0].AuftragID() = 100;
+        schicken(0, F(3, 10), F(12, 9));
+        PFU_Path_berechnen(0);
+        EXPECT_EQ(Fehlertext,
+                  "PFU_Ziel_erreichbar: Das Ziel des Pathrechners ist gespeert! Es kann keinen Path geben.");
+        bhmtest::Kernwelt::gemeldet();
+        EXPECT_EQ(Pause, entwickler) << "only the developer view stops the game";
+        EXPECT_EQ(Personen[1].Zielfeld(), F(7, 7));
+        // The walker gives up: its count goes back to the errands and it walks off.
+        EXPECT_EQ(Personen[0].AuftragID(), 3);
+        EXPECT_NE(Personen[0].Zielfeld(), F(12, 9));
+        EXPECT_EQ(Spieler[0].Arbeit_Rohstoff(), 0);
+        EXPECT_EQ(Spieler[0].Ohne_Arbeit(), 1);
+        EXPECT_EQ(Personen[0].PfadID(), -1);
+
+        // Sent to the same cell again: given up again, but not told again.
+        Pause = false;
+        Personen[0].AuftragID() = 100;
+        schicken(0, F(3, 10), F(12, 9));
+        PFU_Path_berechnen(0);
+        EXPECT_FALSE(bhmtest::Kernwelt::gemeldet());
+        EXPECT_FALSE(Pause);
+        EXPECT_EQ(Personen[0].AuftragID(), 3);
+        // Another blocked target is told.
+        sperren(12, 11);
+        Personen[0].AuftragID() = 100;
+        schicken(0, F(3, 10), F(12, 11));
+        PFU_Path_berechnen(0);
+        EXPECT_TRUE(bhmtest::Kernwelt::gemeldet());
+        Karte[static_cast<std::size_t>(F(12, 11))].Block() = -1;
+    }
+    Programmvariableanzeigen = false;
+}
+
+// A one-cell-wide corridor from the walker at (1, 1), the only open ground, that
+// meets the straight line down column 1 at its end: both probes follow it cell for
+// cell, so the detour is exactly the corridor. Rows 1, 3, 5, ... run alternately
+// right and left, linked by single cells; `breite` sets the first row's end and
+// `umweg` starts the corridor through the top row, one cell longer.
+std::vector<int> gang(int breite, bool umweg) {
+    std::vector<int> c;
+    auto reihe = [&](int y, int von, int bis) {
+        for (int x = von; von <= bis ? x <= bis : x >= bis; x += von <= bis ? 1 : -1) c.push_back(F(x, y));
+    };
+    if (umweg) c.insert(c.end(), {F(2, 0), F(3, 0), F(4, 0), F(4, 1)});
+    reihe(1, umweg ? 5 : 2, breite);
+    c.push_back(F(breite, 2));
+    reihe(3, breite - 1, 3);
+    c.push_back(F(2, 4));
+    reihe(5, 2, 14);
+    c.push_back(F(14, 6));
+    reihe(7, 13, 3);
+    c.push_back(F(2, 8));
+    reihe(9, 2, 14);
+    c.push_back(F(14, 10));
+    reihe(11, 13, 2);
+    c.push_back(F(1, 12));
+    return c;
+}
+
+TEST_F(Pfade, ADetourThatDoesNotFitARowFailsInsteadOfWritingPastIt) {
+    // A row holds the flag, the cells and an end mark in 4N entries: 4N - 2 cells fit.
+    struct Fall {
+        int breite;
+        bool umweg;
+        std::size_t laenge;
+    };
+    const Fall faelle[] = {{5, true, 4 * N - 2}, {6, false, 4 * N - 1}, {6, true, 4 * N}};
+    for (const Fall& f : faelle) {
+        SetUp();
+        for (Kartenfeld& k : Karte) k.Block() = 2;
+        const std::vector<int> weg = gang(f.breite, f.umweg);
+        ASSERT_EQ(weg.size(), f.laenge);
+        SCOPED_TRACE(weg.size());
+        for (int c : weg) Karte[static_cast<std::size_t>(c)].Block() = -1;
+        Karte[static_cast<std::size_t>(F(1, 1))].Block() = -1;
+        schicken(0, F(1, 1), weg.back());
+        PFU_Path_berechnen(0);
+        if (weg.size() <= static_cast<std::size_t>(4 * N - 2)) {
+            EXPECT_EQ(pfad(0), weg);
+            EXPECT_FALSE(bhmtest::Kernwelt::gemeldet());
+        } else {
+            EXPECT_EQ(Personen[0].PfadID(), -1);
+            EXPECT_EQ(Fehlertext.rfind("Kein Path gefunden. PersonID:0", 0), 0u) << Fehlertext;
+            bhmtest::Kernwelt::gemeldet();
+        }
+        for (const std::vector<int>& zeile : PFU_Pfade)
+            EXPECT_EQ(zeile.size(), static_cast<std::size_t>(4 * N));
+        EXPECT_TRUE(alles_null(PFU_Linie) && alles_null(PFU_Sonde_L) && alles_null(PFU_Sonde_R));
+    }
 }
 
 TEST_F(Pfade, ThePoolGrowsByNineAndReusesTheLowestReleasedRow) {

@@ -6,22 +6,25 @@
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
-#include <sys/time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
 
 int Verbindungsfehler = 0;
 
-namespace {
-
-std::uint64_t jetzt_ms() {
+std::uint64_t Tcp_Uhr_ms() {
     return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
                                           std::chrono::steady_clock::now().time_since_epoch())
                                           .count());
 }
+
+namespace {
+
+// A wait looks at the abort flag at least this often.
+constexpr int kScheibe_ms = 20;
 
 // The code of a connect error that means "no server there", 0 for any other.
 int kein_server_code(int err) {
@@ -38,44 +41,43 @@ int kein_server_code(int err) {
     }
 }
 
-void zeit_setzen(int sock, int option, int ms) {
-    timeval tv{};
-    tv.tv_sec = ms / 1000;
-    tv.tv_usec = (ms % 1000) * 1000;
-    setsockopt(sock, SOL_SOCKET, option, &tv, sizeof tv);
-}
+}  // namespace
 
-// Connects one address within the time; 0 on success, else the errno.
-int verbinden_mit(int sock, const addrinfo* a, int ms) {
-    const int flags = fcntl(sock, F_GETFL, 0);
-    fcntl(sock, F_SETFL, flags | O_NONBLOCK);
-    int err = 0;
-    if (connect(sock, a->ai_addr, a->ai_addrlen) != 0) {
-        err = errno;
-        if (err == EINPROGRESS) {
-            pollfd p{sock, POLLOUT, 0};
-            int r;
-            do r = poll(&p, 1, ms);
-            while (r < 0 && errno == EINTR);
-            if (r == 0) {
-                err = ETIMEDOUT;
-            } else if (r < 0) {
-                err = errno;
-            } else {
-                socklen_t len = sizeof err;
-                if (getsockopt(sock, SOL_SOCKET, SO_ERROR, &err, &len) != 0) err = errno;
-            }
+bool TCPClient::warten(int sock, short ereignisse, int max_ms) {
+    const std::uint64_t ende = Tcp_Uhr_ms() + static_cast<std::uint64_t>(std::max(0, max_ms));
+    for (;;) {
+        if (Abbruch && Abbruch->load()) {
+            fehler_ = "abgebrochen";
+            errno = ECANCELED;
+            return false;
+        }
+        const std::uint64_t jetzt = Tcp_Uhr_ms();
+        if (Frist_ms != 0 && jetzt >= Frist_ms) {
+            fehler_ = "Zeitlimit ueberschritten, der Server ist zu langsam";
+            errno = ETIMEDOUT;
+            return false;
+        }
+        if (jetzt >= ende) {
+            fehler_ = "Zeitueberschreitung";
+            errno = ETIMEDOUT;
+            return false;
+        }
+        std::uint64_t rest = ende - jetzt;
+        if (Frist_ms != 0) rest = std::min(rest, Frist_ms - jetzt);
+        pollfd p{sock, ereignisse, 0};
+        const int r = poll(&p, 1, static_cast<int>(std::min<std::uint64_t>(rest, kScheibe_ms)));
+        if (r > 0) return true;  // an error or hang-up shows in the call that follows
+        if (r < 0 && errno != EINTR) {
+            fehler_ = std::string("Warten fehlgeschlagen: ") + std::strerror(errno);
+            return false;
         }
     }
-    fcntl(sock, F_SETFL, flags);
-    return err;
 }
-
-}  // namespace
 
 bool TCPClient::Verbinden() {
     Trennen();
     fehler_.clear();
+    kein_server_ = 0;
     addrinfo hinweis{};
     hinweis.ai_family = AF_UNSPEC;
     hinweis.ai_socktype = SOCK_STREAM;
@@ -84,16 +86,32 @@ bool TCPClient::Verbinden() {
     const int r = getaddrinfo(Host.c_str(), port.c_str(), &hinweis, &liste);
     if (r != 0) {
         fehler_ = "Host nicht gefunden: " + Host + " (" + gai_strerror(r) + ")";
-        return false;
+        // A name that leads nowhere is as unreachable as a host that does not answer.
+        if (r != EAI_NONAME && r != EAI_AGAIN && r != EAI_FAIL && r != EAI_NODATA) return false;
+        kein_server_ = Tcp_nicht_erreichbar;
+        return true;
     }
     int letzter = 0;
-    for (const addrinfo* a = liste; a; a = a->ai_next) {
-        const int s = socket(a->ai_family, a->ai_socktype, a->ai_protocol);
+    bool abgebrochen = false;
+    for (const addrinfo* a = liste; a && !abgebrochen; a = a->ai_next) {
+        const int s = socket(a->ai_family, a->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, a->ai_protocol);
         if (s < 0) {
             letzter = errno;
             continue;
         }
-        letzter = verbinden_mit(s, a, Verbindungszeit_ms);
+        letzter = 0;
+        if (connect(s, a->ai_addr, a->ai_addrlen) != 0) {
+            letzter = errno;
+            if (letzter == EINPROGRESS) {
+                if (warten(s, POLLOUT, Verbindungszeit_ms)) {
+                    socklen_t len = sizeof letzter;
+                    if (getsockopt(s, SOL_SOCKET, SO_ERROR, &letzter, &len) != 0) letzter = errno;
+                } else {
+                    letzter = errno;
+                    abgebrochen = letzter == ECANCELED || (Frist_ms != 0 && Tcp_Uhr_ms() >= Frist_ms);
+                }
+            }
+        }
         if (letzter == 0) {
             sock_ = s;
             break;
@@ -101,15 +119,12 @@ bool TCPClient::Verbinden() {
         close(s);
     }
     freeaddrinfo(liste);
-    if (sock_ >= 0) {
-        zeit_setzen(sock_, SO_RCVTIMEO, Empfangszeit_ms);
-        zeit_setzen(sock_, SO_SNDTIMEO, Empfangszeit_ms);
-        return true;
+    if (sock_ >= 0) return true;
+    if (!abgebrochen) {
+        fehler_ = "Verbindung zu " + Host + ":" + port + " fehlgeschlagen: " + std::strerror(letzter);
+        kein_server_ = kein_server_code(letzter);
     }
-    fehler_ = "Verbindung zu " + Host + ":" + port + " fehlgeschlagen: " + std::strerror(letzter);
-    const int code = kein_server_code(letzter);
-    if (code == 0) return false;
-    Verbindungsfehler = code;
+    if (kein_server_ == 0) return false;
     return true;
 }
 
@@ -125,8 +140,9 @@ bool TCPClient::alles_senden(const void* daten, std::size_t n) {
             fehler_ = "nicht verbunden";
             return false;
         }
-        const ssize_t k = send(sock_, p, n, MSG_NOSIGNAL);
-        if (k < 0 && errno == EINTR) continue;
+        if (!warten(sock_, POLLOUT, Empfangszeit_ms)) return false;
+        const ssize_t k = send(sock_, p, n, MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (k < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK)) continue;
         if (k <= 0) {
             fehler_ = std::string("Senden fehlgeschlagen: ") + std::strerror(errno);
             return false;
@@ -144,20 +160,15 @@ bool TCPClient::alles_empfangen(void* daten, std::size_t n) {
             fehler_ = "nicht verbunden";
             return false;
         }
-        if (frist_ != 0 && jetzt_ms() > frist_) {
-            fehler_ = "Uebertragung zu langsam";
-            return false;
-        }
-        const ssize_t k = recv(sock_, p, n, 0);
-        if (k < 0 && errno == EINTR) continue;
+        if (!warten(sock_, POLLIN, Empfangszeit_ms)) return false;
+        const ssize_t k = recv(sock_, p, n, MSG_DONTWAIT);
+        if (k < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK)) continue;
         if (k == 0) {
             fehler_ = "Verbindung vom Server beendet";
             return false;
         }
         if (k < 0) {
-            fehler_ = errno == EAGAIN || errno == EWOULDBLOCK
-                          ? std::string("Zeitueberschreitung beim Empfangen")
-                          : std::string("Empfangen fehlgeschlagen: ") + std::strerror(errno);
+            fehler_ = std::string("Empfangen fehlgeschlagen: ") + std::strerror(errno);
             return false;
         }
         p += k;
@@ -181,14 +192,11 @@ bool TCPClient::Integer_empfangen(std::int32_t& wert) {
 bool TCPClient::Bytes_empfangen(std::size_t n, std::string& ziel) {
     constexpr std::size_t Block = 65536;
     char puffer[Block];
-    frist_ = jetzt_ms() + static_cast<std::uint64_t>(Empfangszeit_ms) + n * 1000 / Mindestrate;
-    bool gut = true;
-    while (gut && n > 0) {
+    while (n > 0) {
         const std::size_t k = n < Block ? n : Block;
-        gut = alles_empfangen(puffer, k);
-        if (gut) ziel.append(puffer, k);
+        if (!alles_empfangen(puffer, k)) return false;
+        ziel.append(puffer, k);
         n -= k;
     }
-    frist_ = 0;
-    return gut;
+    return true;
 }

@@ -26,11 +26,9 @@ extern Index SingelFrau_Index;
 
 // Growth of a list when it is empty or full.
 inline constexpr int IndexU_Wachstum = 10;
-// Buildings of clans below this row count on their island.
-inline constexpr int IndexU_Clans_mit_Inselzaehlung = 8;
 
 // Enters by kind: 0 the building on map cell `item` (its owner's presence on the
-// cell's island +1), 1 person `item` into Arbeiter_Index, 2 into SingelFrau_Index,
+// cell's island +1, for every clan), 1 person `item` into Arbeiter_Index, 2 into SingelFrau_Index,
 // 4 into SpArbeiter_Index. `wert` is not used. A person who is already listed, an
 // unknown kind, person, clan or cell is reported and changes nothing.
 void IndexU_Item_Add(int art, int wert, int item);

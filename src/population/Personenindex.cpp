@@ -1,4 +1,4 @@
-#include "foundation/Personenindex.h"
+#include "population/Personenindex.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -52,7 +52,7 @@ void gebaeude_zaehlen(const char* routine, int feld, int n) {
         return;
     }
     const int besitzer = Objekte[static_cast<std::size_t>(objekt)].Besitzer();
-    if (besitzer < IndexU_Clans_mit_Inselzaehlung) IU_Spieler_auf_Insel_addieren(k.Insel(), besitzer, n);
+    IU_Spieler_auf_Insel_addieren(k.Insel(), besitzer, n);
 }
 
 Index* liste_der_art(int art) {

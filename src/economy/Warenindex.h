@@ -4,9 +4,12 @@
 // find the buildings of their island. The object unit keeps it in step; it is
 // emptied at world reset and rebuilt after a game is loaded.
 //
-// Beside it, the tests of a building template's kind (its Modus).
+// Beside it, the kind tests of an object row (its template's Modus); the kind
+// tests of a template stand with the templates.
 #include <string>
 #include <vector>
+
+#include "foundation/Schablonen.h"
 
 struct Warenindex_Eintrag {
     int Feld = 0;  // the building's anchor cell
@@ -36,10 +39,6 @@ void IWU_Index_leeren();
 // above 0 and whose template usage is above 1 ("Holen").
 void IWU_Index_aufbauen();
 
-// Kind of a building template (ObjektID); an unknown type is reported and false.
-bool OM_ist_Hafen(int typ);  // "Hafen" or "Hafen2"
-bool OM_ist_Hafen2(int typ);
-bool OM_ist_Home(int typ);
 // Kind of an object row's template; false for a row or type outside the tables.
 bool OM_Objekt_ist_Home(int objekt);
 bool OM_Objekt_ist_Lager(int objekt);

@@ -1,4 +1,4 @@
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -14,18 +14,9 @@ std::vector<std::vector<Warenindex_Liste>> IWU_Warenindex;
 
 namespace {
 
-bool typ_ist(int typ, std::initializer_list<std::string_view> arten, const char* routine) {
-    if (typ < 0 || static_cast<std::size_t>(typ) >= SBU_Objekte.size()) {
-        Fehler_melden(std::string(routine) + " > Gebaeudetyp unbekannt: " + std::to_string(typ));
-        return false;
-    }
-    const std::string& m = SBU_Objekte[static_cast<std::size_t>(typ)].Modus;
-    return std::find(arten.begin(), arten.end(), m) != arten.end();
-}
-
 bool objekt_ist(int objekt, std::initializer_list<std::string_view> arten, const char* routine) {
     if (!OM_Objekt_gueltig(objekt)) return false;
-    return typ_ist(Objekte[static_cast<std::size_t>(objekt)].Typ(), arten, routine);
+    return SBU_Modus_ist(Objekte[static_cast<std::size_t>(objekt)].Typ(), arten, routine);
 }
 
 int insel_von_feld(int feld) {
@@ -95,9 +86,6 @@ void IWU_Index_aufbauen() {
     }
 }
 
-bool OM_ist_Hafen(int typ) { return typ_ist(typ, {"Hafen", "Hafen2"}, "OM_ist_Hafen"); }
-bool OM_ist_Hafen2(int typ) { return typ_ist(typ, {"Hafen2"}, "OM_ist_Hafen2"); }
-bool OM_ist_Home(int typ) { return typ_ist(typ, {"Home"}, "OM_ist_Home"); }
 bool OM_Objekt_ist_Home(int objekt) { return objekt_ist(objekt, {"Home"}, "OM_Objekt_ist_Home"); }
 bool OM_Objekt_ist_Lager(int objekt) { return objekt_ist(objekt, {"Lager"}, "OM_Objekt_ist_Lager"); }
 bool OM_Objekt_ist_Start(int objekt) {

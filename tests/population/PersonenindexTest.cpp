@@ -1,4 +1,4 @@
-#include "foundation/Personenindex.h"
+#include "population/Personenindex.h"
 
 #include <gtest/gtest.h>
 
@@ -197,7 +197,8 @@ TEST(Personenindex, BuildingsCountTheirOwnerOnTheIsland) {
     ASSERT_EQ(IU_Inseln.size(), 4u);
     EXPECT_EQ(IU_Inseln[0].Anwesenheit[1], 2);
     EXPECT_EQ(IU_Inseln[3].Anwesenheit[1], 1);
-    EXPECT_EQ(IU_Inseln[0].Anwesenheit[8], 0) << "clan rows from 8 up are not counted";
+    EXPECT_EQ(IU_Inseln[0].Anwesenheit[8], 1) << "every clan counts, however many a large map holds";
+    EXPECT_TRUE(IU_Spieler_auf_Insel(0, 8));
     IndexU_Item_Delet(0, 5, 20);
     EXPECT_EQ(IU_Inseln[0].Anwesenheit[1], 1);
     EXPECT_TRUE(w.meldung().empty());

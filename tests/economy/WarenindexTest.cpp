@@ -1,4 +1,4 @@
-#include "foundation/Warenindex.h"
+#include "economy/Warenindex.h"
 
 #include <gtest/gtest.h>
 

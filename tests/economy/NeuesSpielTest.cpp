@@ -1,0 +1,36 @@
+// Nothing of one game may leak into the next: a new game from the same seed and
+// set-up is the same world, whatever ran before it in this process.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "common/Inhaltswelt.h"
+#include "common/Kernwelt.h"
+#include "economy/Logik.h"
+#include "population/Personen.h"
+
+namespace {
+
+// A new game on the game's own content, run for half a year, then one more person
+// when `geburt` is set; its checksum, 0 without content.
+std::uint64_t Spiel(std::uint32_t seed, int kartentyp, bool geburt = false) {
+    bhmtest::Kernwelt welt;
+    if (!bhmtest::Inhaltswelt_starten(welt, seed, kartentyp)) return 0;
+    EXPECT_TRUE(SSL) << Fehlertext;
+    for (int i = 0; i < bhmtest::Schritte_je_Jahr / 2; ++i) bhmtest::Simulationsschritt();
+    if (geburt) {
+        const Personenzeile& erster = Personen.at(0);
+        EXPECT_GE(PM_Person_erzeugen(false, erster.Feld(), -1, erster.Spieler()), 0);
+    }
+    return Logik_Pruefsumme();
+}
+
+TEST(NeuesSpiel, TwoNewGamesFromOneSeedInOneProcessAreTheSame) {
+    const std::uint64_t erstes = Spiel(4711, 2);
+    if (erstes == 0) GTEST_SKIP() << "no game folder";
+    // Another game in between, ending on a birth, leaves its counters where it left them.
+    Spiel(815, 1, true);
+    EXPECT_EQ(Spiel(4711, 2), erstes);
+}
+
+}  // namespace
