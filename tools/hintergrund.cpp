@@ -75,9 +75,9 @@ int main(int argc, char** argv) {
                  fs::copy_options::recursive, ec);
         gut = !ec;
     }
-    // The iron mode's campaign start "IRONMODUS": a fresh world of the default set-up (on a smaller map) in which
-    // the player has still to place the start building, saved with the campaign flag set so that
-    // every later save of that game goes under the iron mode's one name.
+    // The iron mode's campaign start "IRONMODUS": a fresh world of the default set-up (on a smaller map) in
+    // which the player has still to place the start building, saved with the campaign flag set so that every
+    // later save of that game goes under the iron mode's one name.
     if (gut) {
         RandSeed = 1871;
         MG_Einstellungen_zuruecksetzen();
