@@ -148,7 +148,12 @@ TEST(Rundgang, VomStartbildschirmInsSpielUndHinaus) {
                 continue;
             }
             g.klicken(*p);
-            if (Gewaehltes_Objekt == o && (Objektinfo_offen || ITP_Panel_sichtbar(ITP_ObjektProduktionPanel)))
+            // The start building answers with the clan's advice window, every other
+            // building with its info window or production panel.
+            const bool rat = ITP_Panel_sichtbar(ITP_SingelGameForschung) ||
+                             ITP_Panel_sichtbar(ITP_SingelGameForschungAuswahl);
+            if (Gewaehltes_Objekt == o &&
+                (Objektinfo_offen || ITP_Panel_sichtbar(ITP_ObjektProduktionPanel) || rat))
                 g.foto("gebaeude-" + std::to_string(typ));
             else
                 ohne_anzeige << ' ' << typ;
