@@ -82,6 +82,28 @@ TEST(Kopflos, TheBackdropGameStandsBehindTheMenu) {
     EXPECT_TRUE(fs::exists(dir.path() / "Daten" / "Gebaeudepack.BMP"));
 }
 
+// Folders where the backdrop game's harbour and ship tables and the settings file belong: the
+// program still starts, draws its menu and ends cleanly, and leaves the folders as they were.
+TEST(Kopflos, FoldersInPlaceOfSaveAndSettingsFilesDoNotStopTheStart) {
+    bhmtest::TempDir dir;
+    fs::copy(BHM_GAME_DIR, dir.path(), fs::copy_options::recursive);
+    const fs::path kap0 = dir.path() / "save" / "Kampagne" / "KAP0";
+    if (!fs::exists(kap0 / "script.ini"))
+        GTEST_SKIP() << "no backdrop game";
+    for (const char* name : {"HA.sav", "HS.sav"}) {
+        fs::remove(kap0 / name);
+        fs::create_directories(kap0 / name / "inhalt");
+    }
+    fs::create_directories(dir.path() / "Config.ini" / "inhalt");
+    vier_frames(dir);
+    Bild b = mitschnitt_lesen(dir.path() / "frame.bmp");
+    ASSERT_EQ(b.breite, 1280);
+    const std::uint8_t* mitte = b.Zeile(b.hoehe / 2) + 3 * (b.breite / 2);
+    EXPECT_NE(mitte[0] + mitte[1] + mitte[2], 0) << "the menu is drawn";
+    for (const fs::path& p : {kap0 / "HA.sav", kap0 / "HS.sav", dir.path() / "Config.ini"})
+        EXPECT_TRUE(fs::is_directory(p / "inhalt")) << p;
+}
+
 TEST(Kopflos, NoOpenGlMeansAClearMessageAndAFailureStatus) {
     bhmtest::TempDir dir;
     fs::copy(BHM_GAME_DIR, dir.path(), fs::copy_options::recursive);
