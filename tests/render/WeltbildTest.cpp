@@ -4,8 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 
+#include "common/Inhaltswelt.h"
 #include "common/Kernwelt.h"
+#include "economy/Objekte.h"
+#include "economy/Spieler.h"
 #include "foundation/Bilddatei.h"
 #include "foundation/Config.h"
 #include "foundation/Gebaeudeatlas.h"
@@ -18,6 +22,7 @@
 #include "render/Kamera.h"
 #include "render/Modelliste.h"
 #include "render/Renderdienste.h"
+#include "render/Spritestapel.h"
 #include "render/Szene.h"
 #include "render/Szenenhilfe.h"
 #include "render/Testschale.h"
@@ -42,6 +47,35 @@ struct Echte_Darstellung {
     ~Echte_Darstellung() {
         Render_setzen(nullptr);
         ML_Alles_freigeben();
+    }
+};
+
+// The game's content copied into a clean world, a frame buffer, the base textures and
+// lists, and a world of side 256 generated from a fixed seed.
+struct Weltbild {
+    bhmtest::Kernwelt welt;
+    std::unique_ptr<bhmtest::Bildpuffer> puffer;
+    bhmtest::Testschale schale{kBreite, kHoehe};
+    std::unique_ptr<Echte_Darstellung> darstellung;
+    bool bereit = false;
+
+    Weltbild() {
+        const fs::path spiel = BHM_GAME_DIR;
+        if (!fs::exists(spiel / "Texture" / "aktiv" / "Landschaft.bmp")) return;
+        for (const char* teil : {"Daten", "Texture", "Text"})
+            fs::copy(spiel / teil, welt.ordner().dir().path() / teil, fs::copy_options::recursive);
+        puffer = std::make_unique<bhmtest::Bildpuffer>(kBreite, kHoehe);
+        if (!puffer->bereit()) return;
+        darstellung = std::make_unique<Echte_Darstellung>();
+        ML_Grundtexturen_laden();
+        ML_Modelliste_laden();
+        if (!Fehlertext.empty()) return;
+        RandSeed = 20261210;
+        SingelGameTYPWahl = 2;
+        SingelGameGroessenWahl = 0;
+        SingelGamerohstoffWahl = 5;
+        MG_Spiel_starten();
+        bereit = SSL && MG_Kartengroesse == 256;
     }
 };
 
@@ -84,27 +118,8 @@ std::pair<int, int> freie_zelle(bool (*passt)(int level)) {
 
 TEST(Weltbild, AGeneratedWorldDrawsWaterLandAndTrees) {
     GL_NOETIG();
-    const fs::path spiel = BHM_GAME_DIR;
-    ASSERT_TRUE(fs::exists(spiel / "Texture" / "aktiv" / "Landschaft.bmp"));
-    bhmtest::Kernwelt welt;
-    for (const char* teil : {"Daten", "Texture", "Text"})
-        fs::copy(spiel / teil, welt.ordner().dir().path() / teil, fs::copy_options::recursive);
-
-    bhmtest::Bildpuffer puffer(kBreite, kHoehe);
-    ASSERT_TRUE(puffer.bereit());
-    bhmtest::Testschale schale(kBreite, kHoehe);
-    Echte_Darstellung darstellung;
-    ML_Grundtexturen_laden();
-    ML_Modelliste_laden();
-    EXPECT_TRUE(Fehlertext.empty()) << Fehlertext;
-
-    RandSeed = 20261210;
-    SingelGameTYPWahl = 2;
-    SingelGameGroessenWahl = 0;
-    SingelGamerohstoffWahl = 5;
-    MG_Spiel_starten();
-    ASSERT_TRUE(SSL) << Fehlertext;
-    ASSERT_EQ(MG_Kartengroesse, 256);
+    Weltbild w;
+    ASSERT_TRUE(w.bereit) << Fehlertext;
     const int baum = ambiente_mit("tree");
     ASSERT_GE(baum, 0);
     // The view on the coast east of the start: the first water on the middle row.
@@ -153,4 +168,87 @@ TEST(Weltbild, AGeneratedWorldDrawsWaterLandAndTrees) {
         for (int x = std::max(0, tx - 30); x < std::min(kBreite, tx + 30); ++x)
             if (bhmtest::Pixel(b, x, y) != bhmtest::Pixel(ohne, x, y)) ++anders;
     EXPECT_GT(anders, 40) << "the tree covers the land around its cell";
+}
+
+// The world layers drawn in batches give exactly the picture of one list call per
+// sprite: in placement mode (the preview over every free cell) and in a settled world
+// (buildings with flags, stock and production, persons, rabbits, ships), with the
+// colour filters, at three zoom steps and over several views.
+TEST(Weltbild, BatchedLayersDrawThePlainWaysPixels) {
+    GL_NOETIG();
+    Weltbild w;
+    ASSERT_TRUE(w.bereit) << Fehlertext;
+    const int n = MG_Kartengroesse;
+
+    auto vergleichen = [&](const std::string& was, long mindestens) {
+        SCOPED_TRACE(was);
+        Bild plain, gebuendelt;
+        SP_Buendeln = false;
+        frame(plain);  // the first frame sets what later frames find (filters of the packs)
+        frame(plain);
+        SP_Buendeln = true;
+        const long vorher = SP_Quads_gesamt;
+        frame(gebuendelt);
+        const long quads = SP_Quads_gesamt - vorher;
+        EXPECT_GE(quads, mindestens) << "sprites in the batches";
+        ASSERT_EQ(plain.pixel.size(), gebuendelt.pixel.size());
+        long anders = 0;
+        for (std::size_t i = 0; i < plain.pixel.size(); i += 3)
+            if (plain.pixel[i] != gebuendelt.pixel[i] || plain.pixel[i + 1] != gebuendelt.pixel[i + 1] ||
+                plain.pixel[i + 2] != gebuendelt.pixel[i + 2])
+                ++anders;
+        EXPECT_EQ(anders, 0) << "pixels that differ from the plain way";
+        if (anders != 0) {
+            const fs::path ausgabe = fs::path(BHM_BINARY_DIR) / "render_review";
+            fs::create_directories(ausgabe);
+            Bilddatei_speichern((ausgabe / ("plain_" + was + ".bmp")).string(), plain);
+            Bilddatei_speichern((ausgabe / ("gebuendelt_" + was + ".bmp")).string(), gebuendelt);
+        }
+    };
+    struct Sicht {
+        int x, y, zoom;
+    };
+    const Sicht sichten[] = {
+        {n / 2, n / 2, 20}, {n / 2 + 17, n / 2 - 9, 20}, {n / 2, n / 2, 23}, {n / 2, n / 2, 16}};
+
+    ASSERT_TRUE(Platzierungsmodus) << "a new game waits for the start building";
+    for (const Sicht& s : sichten) {
+        Zoomstufe = s.zoom;
+        Kamera_zentrieren(s.x, s.y);
+        vergleichen("vorschau_" + std::to_string(s.x) + "_" + std::to_string(s.zoom), 500);
+    }
+
+    // Every clan settles under the computer's hand for two years.
+    GU_KI_umschalten(SpielerID);
+    Platzierungsmodus = false;
+    for (int i = 0; i < 2 * bhmtest::Schritte_je_Jahr; ++i) bhmtest::Simulationsschritt();
+    Platzierungsmodus = false;
+    // The view goes to the clan's first building.
+    int ziel = -1;
+    for (const Objektzeile& o : Objekte)
+        if (o.Feld() >= 1 && MG_Feld_gueltig(o.Feld())) {
+            ziel = o.Feld();
+            break;
+        }
+    ASSERT_GE(ziel, 0) << "the clans built something";
+    struct Filter {
+        const char* name;
+        bool* schalter;
+    };
+    const Filter filter[] = {{"ohne", nullptr}, {"wgf", &Fil_Wgf}, {"gst", &Fil_Gst}, {"zuf", &Fil_Zuf}};
+    for (const Filter& f : filter) {
+        if (f.schalter) *f.schalter = true;
+        for (const Sicht& s : sichten) {
+            Zoomstufe = s.zoom;
+            Kamera_zentrieren(ziel % n + s.x - n / 2, ziel / n + s.y - n / 2);
+            vergleichen(
+                std::string("belebt_") + f.name + "_" + std::to_string(s.x) + "_" + std::to_string(s.zoom),
+                50);
+        }
+        if (f.schalter) *f.schalter = false;
+    }
+    Bau_Testmodus = 1;
+    vergleichen("belebt_testmodus", 50);
+    Bau_Testmodus = 0;
+    Zoomstufe = 20;
 }
