@@ -8,6 +8,8 @@
 // does, refreshing only the chunks that came into view; BM_Szene_ziehen_neu rebuilds
 // every visible chunk each frame, for comparison.
 //
+// Each runs with the world layers batched (/1) and with one list call per sprite (/0).
+//
 // BM_Belebt_still and BM_Belebt_ziehen draw the same map in ordinary play: every clan
 // (the player's too, under the computer's hand) has settled for some years
 // (BHM_BENCH_JAHRE, 12 by default), the view stands over the thickest crowd of persons,
@@ -34,6 +36,7 @@
 #include "render/Kamera.h"
 #include "render/Modelliste.h"
 #include "render/Renderdienste.h"
+#include "render/Spritestapel.h"
 #include "render/Szene.h"
 #include "platform/base/Zufall.h"
 #include "world/Karte.h"
@@ -143,15 +146,20 @@ struct Bildzeiten {
         ms.push_back(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
     }
+    long quads = SP_Quads_gesamt;
     void melden(benchmark::State& state) {
         if (ms.empty()) return;
+        state.counters["Quads_je_Bild"] =
+            static_cast<double>(SP_Quads_gesamt - quads) / static_cast<double>(ms.size());
         std::sort(ms.begin(), ms.end());
         state.counters["median_ms"] = ms[ms.size() / 2];
         state.counters["p99_ms"] = ms[std::min(ms.size() - 1, ms.size() * 99 / 100)];
     }
 };
 
+// The argument chooses the batched layers (1) or one list call per sprite (0).
 bool vorbereiten(benchmark::State& state, bool belebt = false) {
+    SP_Buendeln = state.range(0) != 0;
     Welt& w = welt();
     if (!w.bereit) {
         state.SkipWithError(w.grund.c_str());
@@ -180,7 +188,7 @@ void still(benchmark::State& state, bool belebt) {
 }
 
 void BM_Szene_still(benchmark::State& state) { still(state, false); }
-BENCHMARK(BM_Szene_still)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Szene_still)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void drag(benchmark::State& state, bool neu, bool belebt = false) {
     if (!vorbereiten(state, belebt)) return;
@@ -208,16 +216,16 @@ void drag(benchmark::State& state, bool neu, bool belebt = false) {
 }
 
 void BM_Szene_ziehen(benchmark::State& state) { drag(state, false); }
-BENCHMARK(BM_Szene_ziehen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Szene_ziehen)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_Szene_ziehen_neu(benchmark::State& state) { drag(state, true); }
-BENCHMARK(BM_Szene_ziehen_neu)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Szene_ziehen_neu)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The populated world in ordinary play (registered last: settling changes the world).
 void BM_Belebt_still(benchmark::State& state) { still(state, true); }
-BENCHMARK(BM_Belebt_still)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Belebt_still)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_Belebt_ziehen(benchmark::State& state) { drag(state, false, true); }
-BENCHMARK(BM_Belebt_ziehen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Belebt_ziehen)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
