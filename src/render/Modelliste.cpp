@@ -11,6 +11,7 @@
 #include "foundation/Schablonen.h"
 #include "foundation/Schablonen_Laden.h"
 #include "render/Chunks.h"
+#include "render/Gelaendebild.h"
 
 std::unique_ptr<TglBitmap2D> ML_Landschaft, ML_Interfacepack, ML_Personpack, ML_Personechtpack;
 std::unique_ptr<TglBitmap2D> ML_Iconpack, ML_Skillpack, ML_Bauiconpack, ML_Gebaeudepack;
@@ -280,6 +281,7 @@ void ML_Alles_freigeben() {
     fixe_listen_loeschen(ML_Interfacemodelle);
     Chunk_Listen_loeschen();
     SP_Freigeben();
+    GB_Freigeben();
     ML_Landschaft.reset();
     ML_Interfacepack.reset();
     ML_Personpack.reset();

@@ -12,7 +12,7 @@
 #include "render/Farbskala.h"
 #include "render/Figuren.h"
 #include "render/Gebaeude.h"
-#include "render/Gelaende.h"
+#include "render/Gelaendebild.h"
 #include "render/Interface.h"
 #include "render/Modelliste.h"
 #include "render/Schiffe.h"

@@ -21,6 +21,8 @@
 #include "render/Bildschirmfoto.h"
 #include "render/Kamera.h"
 #include "render/Modelliste.h"
+#include "render/Chunks.h"
+#include "render/Gelaendebild.h"
 #include "render/Renderdienste.h"
 #include "render/Spritestapel.h"
 #include "render/Szene.h"
@@ -170,40 +172,47 @@ TEST(Weltbild, AGeneratedWorldDrawsWaterLandAndTrees) {
     EXPECT_GT(anders, 40) << "the tree covers the land around its cell";
 }
 
-// The world layers drawn in batches give exactly the picture of one list call per
-// sprite: in placement mode (the preview over every free cell) and in a settled world
-// (buildings with flags, stock and production, persons, rabbits, ships), with the
-// colour filters, at three zoom steps and over several views.
+// The world layers drawn in batches and the kept terrain picture give exactly the
+// picture of one list call per sprite and the terrain drawn each frame: in placement mode (the preview over
+// every free cell) and in a settled world (buildings with flags, stock and production, persons, rabbits,
+// ships), with the colour filters, at three zoom steps and over several views.
 TEST(Weltbild, BatchedLayersDrawThePlainWaysPixels) {
     GL_NOETIG();
     Weltbild w;
     ASSERT_TRUE(w.bereit) << Fehlertext;
     const int n = MG_Kartengroesse;
 
+    // The plain way: a list call per sprite, the terrain drawn each frame. The quick way
+    // is drawn three times: the terrain drawn, its picture made, its picture laid in.
     auto vergleichen = [&](const std::string& was, long mindestens) {
         SCOPED_TRACE(was);
-        Bild plain, gebuendelt;
-        SP_Buendeln = false;
+        Bild plain;
+        SP_Buendeln = GB_Merken = false;
         frame(plain);  // the first frame sets what later frames find (filters of the packs)
         frame(plain);
-        SP_Buendeln = true;
-        const long vorher = SP_Quads_gesamt;
-        frame(gebuendelt);
-        const long quads = SP_Quads_gesamt - vorher;
-        EXPECT_GE(quads, mindestens) << "sprites in the batches";
-        ASSERT_EQ(plain.pixel.size(), gebuendelt.pixel.size());
-        long anders = 0;
-        for (std::size_t i = 0; i < plain.pixel.size(); i += 3)
-            if (plain.pixel[i] != gebuendelt.pixel[i] || plain.pixel[i + 1] != gebuendelt.pixel[i + 1] ||
-                plain.pixel[i + 2] != gebuendelt.pixel[i + 2])
-                ++anders;
-        EXPECT_EQ(anders, 0) << "pixels that differ from the plain way";
-        if (anders != 0) {
-            const fs::path ausgabe = fs::path(BHM_BINARY_DIR) / "render_review";
-            fs::create_directories(ausgabe);
-            Bilddatei_speichern((ausgabe / ("plain_" + was + ".bmp")).string(), plain);
-            Bilddatei_speichern((ausgabe / ("gebuendelt_" + was + ".bmp")).string(), gebuendelt);
+        SP_Buendeln = GB_Merken = true;
+        const long quads_vorher = SP_Quads_gesamt, erstellt = GB_Erstellt, eingesetzt = GB_Eingesetzt;
+        for (int i = 0; i < 3; ++i) {
+            Bild schnell;
+            frame(schnell);
+            ASSERT_EQ(plain.pixel.size(), schnell.pixel.size());
+            long anders = 0;
+            for (std::size_t p = 0; p < plain.pixel.size(); p += 3)
+                if (plain.pixel[p] != schnell.pixel[p] || plain.pixel[p + 1] != schnell.pixel[p + 1] ||
+                    plain.pixel[p + 2] != schnell.pixel[p + 2])
+                    ++anders;
+            EXPECT_EQ(anders, 0) << "pixels of quick frame " << i << " that differ from the plain way";
+            if (anders != 0) {
+                const fs::path ausgabe = fs::path(BHM_BINARY_DIR) / "render_review";
+                fs::create_directories(ausgabe);
+                Bilddatei_speichern((ausgabe / ("plain_" + was + ".bmp")).string(), plain);
+                Bilddatei_speichern((ausgabe / ("schnell_" + was + std::to_string(i) + ".bmp")).string(),
+                                    schnell);
+            }
         }
+        EXPECT_GE(SP_Quads_gesamt - quads_vorher, 3 * mindestens) << "sprites in the batches";
+        EXPECT_EQ(GB_Erstellt - erstellt, 1) << "terrain pictures made";
+        EXPECT_EQ(GB_Eingesetzt - eingesetzt, 2) << "terrain pictures laid in";
     };
     struct Sicht {
         int x, y, zoom;
@@ -250,5 +259,21 @@ TEST(Weltbild, BatchedLayersDrawThePlainWaysPixels) {
     Bau_Testmodus = 1;
     vergleichen("belebt_testmodus", 50);
     Bau_Testmodus = 0;
+
+    // A cell in the middle of the view changes under a kept picture: the next frame
+    // shows the change as the plain way does.
     Zoomstufe = 20;
+    Kamera_zentrieren(ziel % n, ziel / n);
+    Bild schnell, plain;
+    for (int i = 0; i < 3; ++i) frame(schnell);
+    const long eingesetzt = GB_Eingesetzt;
+    Kartenfeld& f = Karte[static_cast<std::size_t>(ziel + 2)];
+    f.Textur1() = f.Textur1() == 0 ? 3 : 0;
+    Chunks_Feld_neu(ziel + 2);
+    frame(schnell);
+    EXPECT_EQ(GB_Eingesetzt, eingesetzt) << "the changed chunk is drawn, not the old picture";
+    SP_Buendeln = GB_Merken = false;
+    frame(plain);
+    SP_Buendeln = GB_Merken = true;
+    EXPECT_TRUE(plain.pixel == schnell.pixel) << "the frame after the change differs from the plain way";
 }
