@@ -8,7 +8,8 @@
 // does, refreshing only the chunks that came into view; BM_Szene_ziehen_neu rebuilds
 // every visible chunk each frame, for comparison.
 //
-// Each runs with the world layers batched (/1) and with one list call per sprite (/0).
+// Each runs the quick way (/1: world layers batched, the terrain picture kept while the
+// view stands) and the plain way (/0: one list call per sprite, the terrain every frame).
 //
 // BM_Belebt_still and BM_Belebt_ziehen draw the same map in ordinary play: every clan
 // (the player's too, under the computer's hand) has settled for some years
@@ -36,6 +37,7 @@
 #include "render/Kamera.h"
 #include "render/Modelliste.h"
 #include "render/Renderdienste.h"
+#include "render/Gelaendebild.h"
 #include "render/Spritestapel.h"
 #include "render/Szene.h"
 #include "platform/base/Zufall.h"
@@ -157,9 +159,9 @@ struct Bildzeiten {
     }
 };
 
-// The argument chooses the batched layers (1) or one list call per sprite (0).
+// The argument chooses the quick way (1) or the plain way (0).
 bool vorbereiten(benchmark::State& state, bool belebt = false) {
-    SP_Buendeln = state.range(0) != 0;
+    SP_Buendeln = GB_Merken = state.range(0) != 0;
     Welt& w = welt();
     if (!w.bereit) {
         state.SkipWithError(w.grund.c_str());
