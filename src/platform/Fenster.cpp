@@ -1,5 +1,6 @@
 #include "platform/Fenster.h"
 
+#include <GL/gl.h>
 #include <SDL.h>
 
 #include <algorithm>
@@ -15,6 +16,8 @@ SDL_GLContext kontext = nullptr;
 SDL_Cursor* cursor_verschieben = nullptr;
 SDL_Cursor* cursor_pfeil = nullptr;
 bool video_an = false;
+// The context draws into an off-screen surface (no display to swap to).
+bool ohne_anzeige = false;
 
 // The named keys the game knows, both ways.
 struct Tastenpaar {
@@ -95,6 +98,8 @@ bool Renderkontext_erzeugen(std::string& fehler) {
     }
     SDL_GL_MakeCurrent(fenster, kontext);
     SDL_ShowWindow(fenster);
+    const char* treiber = SDL_GetCurrentVideoDriver();
+    ohne_anzeige = treiber && std::string(treiber) == "offscreen";
     return true;
 }
 
@@ -180,7 +185,12 @@ void Fenster_nach_vorn() {
 }
 
 void Puffer_tauschen() {
-    if (fenster) SDL_GL_SwapWindow(fenster);
+    if (!fenster) return;
+    // An off-screen surface has nothing to swap, so the swap does not end the frame for
+    // the driver either: unless the frame is finished here, the software rasteriser keeps
+    // what every frame's draws allocated and grows without end.
+    if (kontext && ohne_anzeige) glFinish();
+    SDL_GL_SwapWindow(fenster);
 }
 
 bool Swapintervall_setzen(int intervall) { return kontext && SDL_GL_SetSwapInterval(intervall) == 0; }

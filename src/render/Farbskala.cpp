@@ -10,6 +10,7 @@
 #include "foundation/Spielstatus.h"
 #include "render/Gebaeude.h"
 #include "render/Modelliste.h"
+#include "render/Spritestapel.h"
 #include "world/Inseln.h"
 #include "world/Karte.h"
 
@@ -38,7 +39,7 @@ std::array<float, 3> Farbskala_Farbe(int stufe) {
 void Draw_Farbskala(int wert, int rot_ende, int gruen_ende) {
     const std::optional<int> k = Farbskala_Stufe(wert, rot_ende, gruen_ende);
     const std::array<float, 3> f = k ? Farbskala_Farbe(*k) : std::array<float, 3>{1.0f, 1.0f, 1.0f};
-    glColor3f(f[0], f[1], f[2]);
+    SP_Farbe(f[0], f[1], f[2]);
 }
 
 std::array<float, 3> Bauvorschau_Farbe(int kosten, int gold, int felderzahl, int platzwert_max) {
@@ -59,12 +60,12 @@ void Draw_Bauvorschau() {
             zeigen = IU_Spieler_auf_Insel(Karte[static_cast<std::size_t>(e.Index)].Insel(), SpielerID);
         if (!zeigen) continue;
         const float x = static_cast<float>(e.x - 3), y = static_cast<float>(e.y + 11);
-        glTranslatef(x, y, 0.9f);
+        SP_Verschieben(x, y, 0.9f);
         const std::array<float, 3> f =
             Bauvorschau_Farbe(e.Art, mensch.Gold(), Bau_Felderzahl, Bau_Platzwert_max);
-        glColor3f(f[0], f[1], f[2]);
-        ML_Liste_rufen(ML_Gebaeudelisten, ML_Gezeigtes_Modell(ML_Spezialtyp(SBU_ID_place)));
-        glTranslatef(-x, -y, -0.9f);
+        SP_Farbe(f[0], f[1], f[2]);
+        SP_Modell(ML_Gebaeudelisten, ML_Gebaeudequads, ML_Gezeigtes_Modell(ML_Spezialtyp(SBU_ID_place)));
+        SP_Verschieben(-x, -y, -0.9f);
     }
-    glColor3f(1, 1, 1);
+    SP_Farbe(1, 1, 1);
 }

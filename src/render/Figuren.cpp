@@ -24,6 +24,7 @@
 #include "population/Personen.h"
 #include "render/Farbskala.h"
 #include "render/Modelliste.h"
+#include "render/Spritestapel.h"
 #include "world/Karte.h"
 
 namespace {
@@ -50,10 +51,10 @@ void farbe_setzen(const Personenzeile& p) {
         Draw_Farbskala(100 - p.Alter(), 0, 100);
     } else if (GU_Clan_gueltig(p.Spieler())) {
         const Spielerzeile& s = Spieler[static_cast<std::size_t>(p.Spieler())];
-        glColor3f(static_cast<float>(s.Farbe_R()) / 100.0f, static_cast<float>(s.Farbe_G()) / 100.0f,
-                  static_cast<float>(s.Farbe_B()) / 100.0f);
+        SP_Farbe(static_cast<float>(s.Farbe_R()) / 100.0f, static_cast<float>(s.Farbe_G()) / 100.0f,
+                 static_cast<float>(s.Farbe_B()) / 100.0f);
     } else {
-        glColor3f(1, 1, 1);
+        SP_Farbe(1, 1, 1);
     }
 }
 
@@ -67,20 +68,20 @@ void person_zeichnen(const Personenzeile& p, bool overlay, bool& gemeldet) {
     if (gehend(a)) {
         float dx = 0, dy = 0;
         Figur_Versatz(p.Feld(), p.Letztes_Feld(), p.Bewegungscounter(), dx, dy);
-        glTranslatef(dx, dy, 0);
+        SP_Verschieben(dx, dy, 0);
         if (!overlay) {
             farbe_setzen(p);
-            ML_Liste_rufen(ML_Personenframes2, a);
+            SP_Modell(ML_Personenframes2, ML_Personenquads, a);
         } else {
             if (traegt(p.AuftragID())) {
                 const int d = a <= 59 ? a / 10 : (a - 70) / 10;
-                glTranslatef(0, 0, 0.1f);
-                ML_Liste_rufen(ML_Personenframes, Frame_Ware + 6 * (p.WarenID() + 1) + d);
-                glTranslatef(0, 0, -0.1f);
+                SP_Verschieben(0, 0, 0.1f);
+                SP_Modell(ML_Personenframes, ML_Personenquads, Frame_Ware + 6 * (p.WarenID() + 1) + d);
+                SP_Verschieben(0, 0, -0.1f);
             }
-            ML_Liste_rufen(ML_Personenframes, a);
+            SP_Modell(ML_Personenframes, ML_Personenquads, a);
         }
-        glTranslatef(-dx, -dy, 0);
+        SP_Verschieben(-dx, -dy, 0);
         return;
     }
     if (a >= ML_Personenframe_Anzahl || a < 0) {
@@ -89,15 +90,15 @@ void person_zeichnen(const Personenzeile& p, bool overlay, bool& gemeldet) {
         return;
     }
     const bool versetzt = a >= 220 && a <= 239;
-    if (versetzt) glTranslatef(5, 0, 0);
+    if (versetzt) SP_Verschieben(5, 0, 0);
     geklang(a);
     if (!overlay) {
         farbe_setzen(p);
-        ML_Liste_rufen(ML_Personenframes2, a);
+        SP_Modell(ML_Personenframes2, ML_Personenquads, a);
     } else {
-        ML_Liste_rufen(ML_Personenframes, a);
+        SP_Modell(ML_Personenframes, ML_Personenquads, a);
     }
-    if (versetzt) glTranslatef(-5, 0, 0);
+    if (versetzt) SP_Verschieben(-5, 0, 0);
 }
 
 // The rabbit frame of a move from o to s, -1 for a step that is no neighbour.
@@ -140,6 +141,7 @@ void Draw_Personen(bool overlay) {
     const bool gebunden = overlay ? ML_Binden(ML_Personpack.get(), "ML_Personpack")
                                   : ML_Binden(ML_Personechtpack.get(), "ML_Personechtpack");
     if (!gebunden) return;
+    SP_Beginnen();
     bool gemeldet = false;
     const int letzte = std::min(Personen_hoechster_Index, static_cast<int>(Personen.size()) - 1);
     for (int i = 0; i <= letzte; ++i) {
@@ -148,11 +150,12 @@ void Draw_Personen(bool overlay) {
         int px = 0, py = 0;
         if (!Figur_Position(p.Feld(), px, py)) continue;
         const float tx = static_cast<float>(px - 2), ty = static_cast<float>(py - 8);
-        glTranslatef(tx, ty, 0.2f);
+        SP_Verschieben(tx, ty, 0.2f);
         person_zeichnen(p, overlay, gemeldet);
-        glTranslatef(-tx, -ty, -0.2f);
+        SP_Verschieben(-tx, -ty, -0.2f);
     }
-    glColor3f(1, 1, 1);
+    SP_Farbe(1, 1, 1);
+    SP_Zeichnen();
     ML_Loesen();
 }
 
@@ -160,6 +163,7 @@ void Draw_Hasen() {
     if (!ML_Binden(ML_Personpack.get(), "ML_Personpack")) return;
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    SP_Beginnen();
     const int f = Animationsphase;
     const int anzahl = std::min(Hase_Anzahl, static_cast<int>(Hase_Loecher.size()));
     for (int i = 0; i < anzahl; ++i) {
@@ -167,18 +171,19 @@ void Draw_Hasen() {
         int px = 0, py = 0;
         if (!h.Draussen || !Figur_Position(h.Position, px, py)) continue;
         const float tx = static_cast<float>(px - 2), ty = static_cast<float>(py - 8);
-        glTranslatef(tx, ty, 0.2f);
+        SP_Verschieben(tx, ty, 0.2f);
         if (h.Schritt == h.Start) {
-            ML_Liste_rufen(ML_Personenframes, Frame_Hase_sitzend + f);
+            SP_Modell(ML_Personenframes, ML_Personenquads, Frame_Hase_sitzend + f);
         } else {
             float dx = 0, dy = 0;
             Figur_Versatz(h.Position, h.Start, h.Timer, dx, dy);
-            glTranslatef(dx, dy, 0);
+            SP_Verschieben(dx, dy, 0);
             const int frame = hasenframe(h.Start, h.Schritt);
-            if (frame >= Frame_Hase_laufend) ML_Liste_rufen(ML_Personenframes, frame + f);
-            glTranslatef(-dx, -dy, 0);
+            if (frame >= Frame_Hase_laufend) SP_Modell(ML_Personenframes, ML_Personenquads, frame + f);
+            SP_Verschieben(-dx, -dy, 0);
         }
-        glTranslatef(-tx, -ty, -0.2f);
+        SP_Verschieben(-tx, -ty, -0.2f);
     }
+    SP_Zeichnen();
     ML_Loesen();
 }

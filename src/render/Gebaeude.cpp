@@ -13,15 +13,16 @@
 #include "foundation/Spielstatus.h"
 #include "render/Farbskala.h"
 #include "render/Modelliste.h"
+#include "render/Spritestapel.h"
 #include "world/Karte.h"
 
 namespace {
 
 // Translates by (x, y, z) around one model call.
 void modell_bei(float x, float y, float z, int typ) {
-    glTranslatef(x, y, z);
+    SP_Verschieben(x, y, z);
     ML_Modell_rufen(typ);
-    glTranslatef(-x, -y, -z);
+    SP_Verschieben(-x, -y, -z);
 }
 
 bool ist_gebaeude(int typ) { return typ >= 0 && static_cast<std::size_t>(typ) < SBU_Objekte.size(); }
@@ -39,12 +40,12 @@ Objektzeile* objekt_von(int zelle) {
 
 void clanfarbe(int clan) {
     if (!GU_Clan_gueltig(clan)) {
-        glColor3f(1, 1, 1);
+        SP_Farbe(1, 1, 1);
         return;
     }
     Spielerzeile& s = Spieler[static_cast<std::size_t>(clan)];
-    glColor3f(static_cast<float>(s.Farbe_R()) / 100.0f, static_cast<float>(s.Farbe_G()) / 100.0f,
-              static_cast<float>(s.Farbe_B()) / 100.0f);
+    SP_Farbe(static_cast<float>(s.Farbe_R()) / 100.0f, static_cast<float>(s.Farbe_G()) / 100.0f,
+             static_cast<float>(s.Farbe_B()) / 100.0f);
 }
 
 // The building type of an anchor cell with an object row and the row, for the
@@ -78,7 +79,9 @@ int ML_Spezialtyp(int id) {
     return id >= b && id < b + static_cast<int>(SBU_Ambiente.size()) ? id : -1;
 }
 
-bool ML_Modell_rufen(int typ) { return ML_Liste_rufen(ML_Gebaeudelisten, ML_Gezeigtes_Modell(typ)); }
+bool ML_Modell_rufen(int typ) {
+    return SP_Modell(ML_Gebaeudelisten, ML_Gebaeudequads, ML_Gezeigtes_Modell(typ));
+}
 
 void Draw_Gebaeude() {
     if (Karte.size() <= 1) return;
@@ -108,13 +111,13 @@ void Draw_Feldobjekt(int px, int py, int zelle) {
         modell_bei(x, y, 0.2f, t);
         return;
     }
-    glTranslatef(x, y, 0.2f);
+    SP_Verschieben(x, y, 0.2f);
     const int o = Karte[static_cast<std::size_t>(zelle)].Objekt();
     if (OM_Objekt_gueltig(o)) {
         Objektzeile& ob = Objekte[static_cast<std::size_t>(o)];
         if (OM_Baumaterial_fehlt(o)) {
             if (ob.Ausbau() == -1)
-                glColor3f(0.4f, 0.4f, 1.0f);
+                SP_Farbe(0.4f, 0.4f, 1.0f);
             else
                 Draw_Objekt_Overlays(zelle, b);
         } else {
@@ -128,14 +131,14 @@ void Draw_Feldobjekt(int px, int py, int zelle) {
         }
         if (Fil_Rfi) Draw_Farbskala(ob.Ampelwert(), 0, 1);
         if (Fil_Gst && !ist_home(t)) Draw_Farbskala(OM_Lagerbestand(o), 0, OM_Lagerkapazitaet(o));
-        ML_Liste_rufen(ML_Gebaeudelisten, t);
+        SP_Modell(ML_Gebaeudelisten, ML_Gebaeudequads, t);
         if (!SBU_Way_IDs.empty()) ML_Modell_rufen(SBU_Way_IDs.back());
     } else {
         // A building type without its object row: the model alone.
-        ML_Liste_rufen(ML_Gebaeudelisten, t);
+        SP_Modell(ML_Gebaeudelisten, ML_Gebaeudequads, t);
     }
-    glTranslatef(-x, -y, -0.2f);
-    glColor3f(1, 1, 1);
+    SP_Verschieben(-x, -y, -0.2f);
+    SP_Farbe(1, 1, 1);
 }
 
 void Draw_Objekt_Overlays(int zelle, int ambiente_start) {
@@ -162,14 +165,14 @@ void Draw_Flaggen(int zelle) {
     const int o = Karte[static_cast<std::size_t>(zelle)].Objekt();
     if (!ist_home(ob->Typ()) && OB_Slot_offen(o, 0)) {
         if (ob->Stillgelegt() == 1)
-            glColor3f(1, 1, 0);
+            SP_Farbe(1, 1, 0);
         else if (OB_Hat_Arbeiter(o))
-            glColor3f(0, 1, 0);
+            SP_Farbe(0, 1, 0);
         else
-            glColor3f(1, 0, 0);
+            SP_Farbe(1, 0, 0);
         modell_bei(fx, fy + 7, 0.4f, ob->Flagge_klein());
     }
-    glColor3f(1, 1, 1);
+    SP_Farbe(1, 1, 1);
 }
 
 void Draw_Mangelsymbol(int zelle) {

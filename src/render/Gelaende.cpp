@@ -36,12 +36,3 @@ void ML_Gelaende_Dreieckspaar(int form) {
     ML_Gelaende_Ecken_ausgeben(true, form, 0, 0);
     glEnd();
 }
-
-void Draw_Gelaende() {
-    if (!ML_Binden(ML_Landschaft.get(), "ML_Landschaft")) return;
-    for (int i = 0; i < Chunkinteger && i < ML_Chunk_Anzahl; ++i) {
-        const int k = ML_Chunks_sichtbar[static_cast<std::size_t>(i)];
-        ML_Liste_rufen(ML_Chunklisten, k);
-    }
-    ML_Loesen();
-}

@@ -13,5 +13,4 @@ void ML_Gelaende_Dreieckspaar(int form);
 // each corner also moves that many pixels away from the triangle's middle (its texture
 // point stays), so that neighbouring triangles overlap instead of leaving hairline gaps.
 void ML_Gelaende_Ecken_ausgeben(bool zweites, int form, float dx, float dy, float wachsen = 0);
-// The terrain layer: binds the landscape texture and calls every visible chunk list.
-void Draw_Gelaende();
+// The terrain layer itself is in render/Gelaendebild.h.

@@ -11,6 +11,7 @@
 #include "foundation/Schablonen.h"
 #include "foundation/Schablonen_Laden.h"
 #include "render/Chunks.h"
+#include "render/Gelaendebild.h"
 
 std::unique_ptr<TglBitmap2D> ML_Landschaft, ML_Interfacepack, ML_Personpack, ML_Personechtpack;
 std::unique_ptr<TglBitmap2D> ML_Iconpack, ML_Skillpack, ML_Bauiconpack, ML_Gebaeudepack;
@@ -20,6 +21,8 @@ std::array<std::unique_ptr<TglBitmap2D>, 4> ML_Kartentexturen;
 std::array<GLuint, ML_Personenframe_Anzahl> ML_Personenframes{}, ML_Personenframes2{};
 std::array<GLuint, ML_Interfacemodell_Anzahl> ML_Interfacemodelle{};
 std::vector<GLuint> ML_Iconlisten, ML_Skilllisten, ML_Bauiconlisten, ML_Gebaeudelisten;
+std::array<ML_Quad, ML_Personenframe_Anzahl> ML_Personenquads{};
+std::vector<ML_Quad> ML_Gebaeudequads;
 
 std::array<GLuint, ML_Chunk_Anzahl> ML_Chunklisten{};
 std::array<int, ML_Chunk_Anzahl> ML_Chunks_sichtbar{};
@@ -54,21 +57,17 @@ void fixe_listen_loeschen(std::array<GLuint, N>& listen) {
 }
 
 // The quad of a person frame: 16 x 32 pixels, its top edge at depth 0.02.
-void personenquad(const ML_Rechteck& r) {
+ML_Quad personenquad(const ML_Rechteck& r) {
     const float u = 1.0f / 64.0f;
     const float w = 16.0f * static_cast<float>(r.Rechts - r.Links);
     const float h = 16.0f * static_cast<float>(r.Unten - r.Oben);
     const float x = static_cast<float>(r.Versatz_X), y = static_cast<float>(r.Versatz_Y);
-    glBegin(GL_QUADS);
-    glTexCoord2f(static_cast<float>(r.Links) * u, static_cast<float>(r.Oben) * u);
-    glVertex3f(x, y, 0.02f);
-    glTexCoord2f(static_cast<float>(r.Links) * u, static_cast<float>(r.Unten) * u);
-    glVertex3f(x, y + h, 0.0f);
-    glTexCoord2f(static_cast<float>(r.Rechts) * u, static_cast<float>(r.Unten) * u);
-    glVertex3f(x + w, y + h, 0.0f);
-    glTexCoord2f(static_cast<float>(r.Rechts) * u, static_cast<float>(r.Oben) * u);
-    glVertex3f(x + w, y, 0.02f);
-    glEnd();
+    const float l = static_cast<float>(r.Links) * u, re = static_cast<float>(r.Rechts) * u;
+    const float o = static_cast<float>(r.Oben) * u, un = static_cast<float>(r.Unten) * u;
+    return {{{x, y, 0.02f, l, o},
+             {x, y + h, 0.0f, l, un},
+             {x + w, y + h, 0.0f, re, un},
+             {x + w, y, 0.02f, re, o}}};
 }
 
 // An interface model: the offsets widen or narrow the drawn size; models 186 and
@@ -128,6 +127,7 @@ void gebaeudelisten_erzeugen() {
     ML_Listen_loeschen(ML_Gebaeudelisten);
     const float u = 1.0f / 128.0f;  // cells per side of the 2048-pixel atlas
     ML_Gebaeudelisten.assign(SBA_Atlastabelle.size(), 0);
+    ML_Gebaeudequads.assign(SBA_Atlastabelle.size(), ML_Quad{});
     try {
         for (std::size_t k = 0; k < SBA_Atlastabelle.size(); ++k) {
             const Atlaseintrag& e = SBA_Atlastabelle[k];
@@ -138,18 +138,15 @@ void gebaeudelisten_erzeugen() {
             const float w = 16.0f * static_cast<float>(e.Rechts - e.Links);
             const float h = 16.0f * static_cast<float>(e.Unten - e.Oben);
             const float x = static_cast<float>(e.Anker_X), y = static_cast<float>(e.Anker_Y);
+            const float l = static_cast<float>(e.Links) * u, re = static_cast<float>(e.Rechts) * u;
+            const float o = static_cast<float>(e.Oben) * u, un = static_cast<float>(e.Unten) * u;
+            ML_Gebaeudequads[k] = {{{x, y + h, 0, l, un},
+                                    {x + w, y + h, 0, re, un},
+                                    {x + w, y, neigung, re, o},
+                                    {x, y, neigung, l, o}}};
             ML_Gebaeudelisten[k] = neue_liste();
             glNewList(ML_Gebaeudelisten[k], GL_COMPILE);
-            glBegin(GL_QUADS);
-            glTexCoord2f(static_cast<float>(e.Links) * u, static_cast<float>(e.Unten) * u);
-            glVertex3f(x, y + h, 0);
-            glTexCoord2f(static_cast<float>(e.Rechts) * u, static_cast<float>(e.Unten) * u);
-            glVertex3f(x + w, y + h, 0);
-            glTexCoord2f(static_cast<float>(e.Rechts) * u, static_cast<float>(e.Oben) * u);
-            glVertex3f(x + w, y, neigung);
-            glTexCoord2f(static_cast<float>(e.Links) * u, static_cast<float>(e.Oben) * u);
-            glVertex3f(x, y, neigung);
-            glEnd();
+            ML_Quad_ausgeben(ML_Gebaeudequads[k]);
             glEndList();
         }
     } catch (const Keine_Liste&) {
@@ -195,10 +192,12 @@ void ML_Modelliste_laden() {
         for (auto* listen : {&ML_Personenframes, &ML_Personenframes2}) {
             for (int n = 0; n < ML_Personenframe_Anzahl; ++n) {
                 ML_Personenframe_Rechteck(n);
+                ML_Quad& q = ML_Personenquads[static_cast<std::size_t>(n)];
+                q = personenquad(ML_Zellrechteck);
                 GLuint l = neue_liste();
                 (*listen)[static_cast<std::size_t>(n)] = l;
                 glNewList(l, GL_COMPILE);
-                personenquad(ML_Zellrechteck);
+                ML_Quad_ausgeben(q);
                 glEndList();
             }
         }
@@ -245,6 +244,7 @@ void ML_Packlisten_erzeugen() {
 void ML_Packlisten_loeschen() {
     for (auto* listen : {&ML_Iconlisten, &ML_Skilllisten, &ML_Bauiconlisten, &ML_Gebaeudelisten})
         if (!listen->empty()) ML_Listen_loeschen(*listen);
+    ML_Gebaeudequads.clear();
 }
 
 void ML_Kartentexturen_freigeben() {
@@ -280,6 +280,8 @@ void ML_Alles_freigeben() {
     fixe_listen_loeschen(ML_Personenframes2);
     fixe_listen_loeschen(ML_Interfacemodelle);
     Chunk_Listen_loeschen();
+    SP_Freigeben();
+    GB_Freigeben();
     ML_Landschaft.reset();
     ML_Interfacepack.reset();
     ML_Personpack.reset();

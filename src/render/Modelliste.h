@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "render/Spriterechtecke.h"
+#include "render/Spritestapel.h"
 #include "render/Textur.h"
 
 inline constexpr int ML_Chunk_Anzahl = 4096;
@@ -36,6 +37,10 @@ extern std::array<GLuint, ML_Interfacemodell_Anzahl> ML_Interfacemodelle;
 // Pack lists: entry k belongs to goods, skill or building template k, or (buildings)
 // to map object type k; 0 marks an entry without a picture.
 extern std::vector<GLuint> ML_Iconlisten, ML_Skilllisten, ML_Bauiconlisten, ML_Gebaeudelisten;
+// The quads the person frame lists (both arrays) and the building lists are compiled
+// from, for drawing them in batches (render/Spritestapel.h).
+extern std::array<ML_Quad, ML_Personenframe_Anzahl> ML_Personenquads;
+extern std::vector<ML_Quad> ML_Gebaeudequads;
 
 // Terrain pieces of 16 x 16 cells (render/Chunks.h fills them).
 extern std::array<GLuint, ML_Chunk_Anzahl> ML_Chunklisten;

@@ -9,6 +9,7 @@
 #include "render/Figuren.h"
 #include "render/Gebaeude.h"
 #include "render/Modelliste.h"
+#include "render/Spritestapel.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ int richtungsmodell(int richtung) {
 }
 
 // Only keyword types that name an ambient template have a ship model.
-void modell(int typ) { ML_Liste_rufen(ML_Gebaeudelisten, ML_Spezialtyp(typ)); }
+void modell(int typ) { SP_Modell(ML_Gebaeudelisten, ML_Gebaeudequads, ML_Spezialtyp(typ)); }
 
 }  // namespace
 
@@ -42,17 +43,17 @@ void Draw_Schiffe() {
         int px = 0, py = 0;
         if (!Figur_Position(s.Feld, px, py)) continue;
         const float tx = static_cast<float>(px - 2), ty = static_cast<float>(py - 8);
-        glTranslatef(tx, ty, 1.0f);
+        SP_Verschieben(tx, ty, 1.0f);
         if (s.Auftrag > -1) {
             float dx = 0, dy = 0;
             Figur_Versatz(s.Feld, s.Vorher, 2 * s.Warten, dx, dy);
-            glTranslatef(dx, dy, 0);
+            SP_Verschieben(dx, dy, 0);
             modell(richtungsmodell(Schiff_Richtung_von_Versatz(s.Vorher - s.Feld)));
-            glTranslatef(-dx, -dy, 0);
+            SP_Verschieben(-dx, -dy, 0);
         } else {
             modell(SBU_ID_airshipR);
         }
-        glTranslatef(-tx, -ty, -1.0f);
+        SP_Verschieben(-tx, -ty, -1.0f);
     }
-    glColor3f(1, 1, 1);
+    SP_Farbe(1, 1, 1);
 }

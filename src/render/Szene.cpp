@@ -12,10 +12,11 @@
 #include "render/Farbskala.h"
 #include "render/Figuren.h"
 #include "render/Gebaeude.h"
-#include "render/Gelaende.h"
+#include "render/Gelaendebild.h"
 #include "render/Interface.h"
 #include "render/Modelliste.h"
 #include "render/Schiffe.h"
+#include "render/Spritestapel.h"
 #include "world/Karte.h"
 
 Sichtfenster Sichtbereich_berechnen(int sx, int sy, int w, int h, int n) {
@@ -57,9 +58,12 @@ void Draw_Szene(bool nur_interface) {
         if (ML_Binden(ML_Gebaeudepack.get(), "ML_Gebaeudepack")) {
             glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
             glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+            // Everything on the building pack in one batch.
+            SP_Beginnen();
             Draw_Gebaeude();
             Draw_Schiffe();
             if (Platzierungsmodus || Bau_Testmodus > 0) Draw_Bauvorschau();
+            SP_Zeichnen();
             ML_Loesen();
         }
         glDisable(GL_ALPHA_TEST);

@@ -4,8 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 
+#include "common/Inhaltswelt.h"
 #include "common/Kernwelt.h"
+#include "economy/Objekte.h"
+#include "economy/Spieler.h"
 #include "foundation/Bilddatei.h"
 #include "foundation/Config.h"
 #include "foundation/Gebaeudeatlas.h"
@@ -17,7 +21,10 @@
 #include "render/Bildschirmfoto.h"
 #include "render/Kamera.h"
 #include "render/Modelliste.h"
+#include "render/Chunks.h"
+#include "render/Gelaendebild.h"
 #include "render/Renderdienste.h"
+#include "render/Spritestapel.h"
 #include "render/Szene.h"
 #include "render/Szenenhilfe.h"
 #include "render/Testschale.h"
@@ -42,6 +49,35 @@ struct Echte_Darstellung {
     ~Echte_Darstellung() {
         Render_setzen(nullptr);
         ML_Alles_freigeben();
+    }
+};
+
+// The game's content copied into a clean world, a frame buffer, the base textures and
+// lists, and a world of side 256 generated from a fixed seed.
+struct Weltbild {
+    bhmtest::Kernwelt welt;
+    std::unique_ptr<bhmtest::Bildpuffer> puffer;
+    bhmtest::Testschale schale{kBreite, kHoehe};
+    std::unique_ptr<Echte_Darstellung> darstellung;
+    bool bereit = false;
+
+    Weltbild() {
+        const fs::path spiel = BHM_GAME_DIR;
+        if (!fs::exists(spiel / "Texture" / "aktiv" / "Landschaft.bmp")) return;
+        for (const char* teil : {"Daten", "Texture", "Text"})
+            fs::copy(spiel / teil, welt.ordner().dir().path() / teil, fs::copy_options::recursive);
+        puffer = std::make_unique<bhmtest::Bildpuffer>(kBreite, kHoehe);
+        if (!puffer->bereit()) return;
+        darstellung = std::make_unique<Echte_Darstellung>();
+        ML_Grundtexturen_laden();
+        ML_Modelliste_laden();
+        if (!Fehlertext.empty()) return;
+        RandSeed = 20261210;
+        SingelGameTYPWahl = 2;
+        SingelGameGroessenWahl = 0;
+        SingelGamerohstoffWahl = 5;
+        MG_Spiel_starten();
+        bereit = SSL && MG_Kartengroesse == 256;
     }
 };
 
@@ -84,27 +120,8 @@ std::pair<int, int> freie_zelle(bool (*passt)(int level)) {
 
 TEST(Weltbild, AGeneratedWorldDrawsWaterLandAndTrees) {
     GL_NOETIG();
-    const fs::path spiel = BHM_GAME_DIR;
-    ASSERT_TRUE(fs::exists(spiel / "Texture" / "aktiv" / "Landschaft.bmp"));
-    bhmtest::Kernwelt welt;
-    for (const char* teil : {"Daten", "Texture", "Text"})
-        fs::copy(spiel / teil, welt.ordner().dir().path() / teil, fs::copy_options::recursive);
-
-    bhmtest::Bildpuffer puffer(kBreite, kHoehe);
-    ASSERT_TRUE(puffer.bereit());
-    bhmtest::Testschale schale(kBreite, kHoehe);
-    Echte_Darstellung darstellung;
-    ML_Grundtexturen_laden();
-    ML_Modelliste_laden();
-    EXPECT_TRUE(Fehlertext.empty()) << Fehlertext;
-
-    RandSeed = 20261210;
-    SingelGameTYPWahl = 2;
-    SingelGameGroessenWahl = 0;
-    SingelGamerohstoffWahl = 5;
-    MG_Spiel_starten();
-    ASSERT_TRUE(SSL) << Fehlertext;
-    ASSERT_EQ(MG_Kartengroesse, 256);
+    Weltbild w;
+    ASSERT_TRUE(w.bereit) << Fehlertext;
     const int baum = ambiente_mit("tree");
     ASSERT_GE(baum, 0);
     // The view on the coast east of the start: the first water on the middle row.
@@ -153,4 +170,110 @@ TEST(Weltbild, AGeneratedWorldDrawsWaterLandAndTrees) {
         for (int x = std::max(0, tx - 30); x < std::min(kBreite, tx + 30); ++x)
             if (bhmtest::Pixel(b, x, y) != bhmtest::Pixel(ohne, x, y)) ++anders;
     EXPECT_GT(anders, 40) << "the tree covers the land around its cell";
+}
+
+// The world layers drawn in batches and the kept terrain picture give exactly the
+// picture of one list call per sprite and the terrain drawn each frame: in placement mode (the preview over
+// every free cell) and in a settled world (buildings with flags, stock and production, persons, rabbits,
+// ships), with the colour filters, at three zoom steps and over several views.
+TEST(Weltbild, BatchedLayersDrawThePlainWaysPixels) {
+    GL_NOETIG();
+    Weltbild w;
+    ASSERT_TRUE(w.bereit) << Fehlertext;
+    const int n = MG_Kartengroesse;
+
+    // The plain way: a list call per sprite, the terrain drawn each frame. The quick way
+    // is drawn three times: the terrain drawn, its picture made, its picture laid in.
+    auto vergleichen = [&](const std::string& was, long mindestens) {
+        SCOPED_TRACE(was);
+        Bild plain;
+        SP_Buendeln = GB_Merken = false;
+        frame(plain);  // the first frame sets what later frames find (filters of the packs)
+        frame(plain);
+        SP_Buendeln = GB_Merken = true;
+        const long quads_vorher = SP_Quads_gesamt, erstellt = GB_Erstellt, eingesetzt = GB_Eingesetzt;
+        for (int i = 0; i < 3; ++i) {
+            Bild schnell;
+            frame(schnell);
+            ASSERT_EQ(plain.pixel.size(), schnell.pixel.size());
+            long anders = 0;
+            for (std::size_t p = 0; p < plain.pixel.size(); p += 3)
+                if (plain.pixel[p] != schnell.pixel[p] || plain.pixel[p + 1] != schnell.pixel[p + 1] ||
+                    plain.pixel[p + 2] != schnell.pixel[p + 2])
+                    ++anders;
+            EXPECT_EQ(anders, 0) << "pixels of quick frame " << i << " that differ from the plain way";
+            if (anders != 0) {
+                const fs::path ausgabe = fs::path(BHM_BINARY_DIR) / "render_review";
+                fs::create_directories(ausgabe);
+                Bilddatei_speichern((ausgabe / ("plain_" + was + ".bmp")).string(), plain);
+                Bilddatei_speichern((ausgabe / ("schnell_" + was + std::to_string(i) + ".bmp")).string(),
+                                    schnell);
+            }
+        }
+        EXPECT_GE(SP_Quads_gesamt - quads_vorher, 3 * mindestens) << "sprites in the batches";
+        EXPECT_EQ(GB_Erstellt - erstellt, 1) << "terrain pictures made";
+        EXPECT_EQ(GB_Eingesetzt - eingesetzt, 2) << "terrain pictures laid in";
+    };
+    struct Sicht {
+        int x, y, zoom;
+    };
+    const Sicht sichten[] = {
+        {n / 2, n / 2, 20}, {n / 2 + 17, n / 2 - 9, 20}, {n / 2, n / 2, 23}, {n / 2, n / 2, 16}};
+
+    ASSERT_TRUE(Platzierungsmodus) << "a new game waits for the start building";
+    for (const Sicht& s : sichten) {
+        Zoomstufe = s.zoom;
+        Kamera_zentrieren(s.x, s.y);
+        vergleichen("vorschau_" + std::to_string(s.x) + "_" + std::to_string(s.zoom), 500);
+    }
+
+    // Every clan settles under the computer's hand for two years.
+    GU_KI_umschalten(SpielerID);
+    Platzierungsmodus = false;
+    for (int i = 0; i < 2 * bhmtest::Schritte_je_Jahr; ++i) bhmtest::Simulationsschritt();
+    Platzierungsmodus = false;
+    // The view goes to the clan's first building.
+    int ziel = -1;
+    for (const Objektzeile& o : Objekte)
+        if (o.Feld() >= 1 && MG_Feld_gueltig(o.Feld())) {
+            ziel = o.Feld();
+            break;
+        }
+    ASSERT_GE(ziel, 0) << "the clans built something";
+    struct Filter {
+        const char* name;
+        bool* schalter;
+    };
+    const Filter filter[] = {{"ohne", nullptr}, {"wgf", &Fil_Wgf}, {"gst", &Fil_Gst}, {"zuf", &Fil_Zuf}};
+    for (const Filter& f : filter) {
+        if (f.schalter) *f.schalter = true;
+        for (const Sicht& s : sichten) {
+            Zoomstufe = s.zoom;
+            Kamera_zentrieren(ziel % n + s.x - n / 2, ziel / n + s.y - n / 2);
+            vergleichen(
+                std::string("belebt_") + f.name + "_" + std::to_string(s.x) + "_" + std::to_string(s.zoom),
+                50);
+        }
+        if (f.schalter) *f.schalter = false;
+    }
+    Bau_Testmodus = 1;
+    vergleichen("belebt_testmodus", 50);
+    Bau_Testmodus = 0;
+
+    // A cell in the middle of the view changes under a kept picture: the next frame
+    // shows the change as the plain way does.
+    Zoomstufe = 20;
+    Kamera_zentrieren(ziel % n, ziel / n);
+    Bild schnell, plain;
+    for (int i = 0; i < 3; ++i) frame(schnell);
+    const long eingesetzt = GB_Eingesetzt;
+    Kartenfeld& f = Karte[static_cast<std::size_t>(ziel + 2)];
+    f.Textur1() = f.Textur1() == 0 ? 3 : 0;
+    Chunks_Feld_neu(ziel + 2);
+    frame(schnell);
+    EXPECT_EQ(GB_Eingesetzt, eingesetzt) << "the changed chunk is drawn, not the old picture";
+    SP_Buendeln = GB_Merken = false;
+    frame(plain);
+    SP_Buendeln = GB_Merken = true;
+    EXPECT_TRUE(plain.pixel == schnell.pixel) << "the frame after the change differs from the plain way";
 }

@@ -1,0 +1,195 @@
+#ifndef GL_GLEXT_PROTOTYPES
+#define GL_GLEXT_PROTOTYPES 1
+#endif
+#include "render/Gelaendebild.h"
+
+#include <GL/gl.h>
+#include <GL/glext.h>
+
+#include <array>
+#include <cstring>
+#include <vector>
+
+#include "render/Chunks.h"
+#include "render/Modelliste.h"
+
+bool GB_Merken = true;
+long GB_Eingesetzt = 0, GB_Erstellt = 0;
+
+namespace {
+
+// Everything the layer's pixels depend on.
+struct Schluessel {
+    std::array<GLint, 4> viewport{};
+    std::array<GLfloat, 16> projektion{}, modelview{};
+    std::array<GLfloat, 4> farbe{}, loeschfarbe{};
+    GLuint textur = 0;
+    long kompilierungen = 0;
+    std::vector<GLuint> listen;
+    bool operator==(const Schluessel&) const = default;
+};
+
+struct Gelaendepuffer {
+    GLuint fbo = 0, textur = 0, tiefe = 0;
+    int breite = 0, hoehe = 0;
+    bool gueltig = false;
+    Schluessel schluessel;
+};
+
+Gelaendepuffer bild;
+// The key of the last frame that drew the layer itself.
+Schluessel letzter;
+bool letzter_da = false;
+
+void chunks_rufen() {
+    for (int i = 0; i < Chunkinteger && i < ML_Chunk_Anzahl; ++i)
+        ML_Liste_rufen(ML_Chunklisten, ML_Chunks_sichtbar[static_cast<std::size_t>(i)]);
+}
+
+bool hat_erweiterung(const char* name) {
+    const char* erw = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    return erw && std::strstr(erw, name);
+}
+
+// The picture can stand in for the layer when the frame buffer keeps 8 bits per
+// colour (as the picture does), without samples, and nothing cuts the clear.
+bool moeglich() {
+    static const bool fbo = hat_erweiterung("GL_ARB_framebuffer_object");
+    if (!fbo) return false;
+    GLint r = 0, g = 0, b = 0, proben = 0;
+    glGetIntegerv(GL_RED_BITS, &r);
+    glGetIntegerv(GL_GREEN_BITS, &g);
+    glGetIntegerv(GL_BLUE_BITS, &b);
+    glGetIntegerv(GL_SAMPLE_BUFFERS, &proben);
+    return r == 8 && g == 8 && b == 8 && proben == 0 && !glIsEnabled(GL_SCISSOR_TEST) &&
+           !glIsEnabled(GL_ALPHA_TEST) && !glIsEnabled(GL_BLEND) && !glIsEnabled(GL_STENCIL_TEST);
+}
+
+Schluessel schluessel_jetzt() {
+    Schluessel k;
+    glGetIntegerv(GL_VIEWPORT, k.viewport.data());
+    glGetFloatv(GL_PROJECTION_MATRIX, k.projektion.data());
+    glGetFloatv(GL_MODELVIEW_MATRIX, k.modelview.data());
+    glGetFloatv(GL_CURRENT_COLOR, k.farbe.data());
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, k.loeschfarbe.data());
+    k.textur = ML_Landschaft ? ML_Landschaft->ID() : 0;
+    k.kompilierungen = Chunk_Kompilierungen;
+    for (int i = 0; i < Chunkinteger && i < ML_Chunk_Anzahl; ++i) {
+        const int c = ML_Chunks_sichtbar[static_cast<std::size_t>(i)];
+        k.listen.push_back(c >= 0 && c < ML_Chunk_Anzahl ? ML_Chunklisten[static_cast<std::size_t>(c)] : 0);
+    }
+    return k;
+}
+
+// Frame buffer and texture of the size; false when the driver refuses them.
+bool puffer_fuer(int b, int h) {
+    if (bild.fbo != 0 && bild.breite == b && bild.hoehe == h) return true;
+    GB_Freigeben();
+    glGenTextures(1, &bild.textur);
+    glBindTexture(GL_TEXTURE_2D, bild.textur);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, b, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    glGenRenderbuffers(1, &bild.tiefe);
+    glBindRenderbuffer(GL_RENDERBUFFER, bild.tiefe);
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, b, h);
+    glBindRenderbuffer(GL_RENDERBUFFER, 0);
+    glGenFramebuffers(1, &bild.fbo);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, bild.fbo);
+    glFramebufferTexture2D(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, bild.textur, 0);
+    glFramebufferRenderbuffer(GL_DRAW_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, bild.tiefe);
+    bild.breite = b;
+    bild.hoehe = h;
+    return glCheckFramebufferStatus(GL_DRAW_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+}
+
+// Draws the layer alone into the picture, with the frame's matrices and state.
+bool erstellen(const Schluessel& k) {
+    GLint alt_fbo = 0, alt_textur = 0;
+    glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &alt_fbo);
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &alt_textur);
+    const int b = k.viewport[0] + k.viewport[2], h = k.viewport[1] + k.viewport[3];
+    const bool bereit = b > 0 && h > 0 && puffer_fuer(b, h);
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(alt_textur));
+    if (bereit) {
+        glBindFramebuffer(GL_DRAW_FRAMEBUFFER, bild.fbo);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        chunks_rufen();
+        bild.schluessel = k;
+        bild.gueltig = true;
+        ++GB_Erstellt;
+    } else {
+        GB_Freigeben();
+    }
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(alt_fbo));
+    return bereit;
+}
+
+// Lays the picture in where the layer would reach the frame: a quad over the whole
+// picture, one texel per pixel, at the depth the layer's plane has (the same bits:
+// the layer's z of 0 under the modelview's depth column gives what this quad's z under
+// an identity modelview gives) and the layer's depth rule.
+void einsetzen() {
+    const float b = static_cast<float>(bild.breite), h = static_cast<float>(bild.hoehe);
+    const float z = bild.schluessel.modelview[14];
+    glPushAttrib(GL_ENABLE_BIT | GL_DEPTH_BUFFER_BIT | GL_TEXTURE_BIT | GL_TRANSFORM_BIT);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0, b, 0, h, -10000, 10000);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, bild.textur);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    glDisable(GL_CULL_FACE);
+    glDisable(GL_ALPHA_TEST);
+    glDepthMask(GL_FALSE);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0, 0);
+    glVertex3f(0, 0, z);
+    glTexCoord2f(1, 0);
+    glVertex3f(b, 0, z);
+    glTexCoord2f(1, 1);
+    glVertex3f(b, h, z);
+    glTexCoord2f(0, 1);
+    glVertex3f(0, h, z);
+    glEnd();
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopAttrib();
+    ++GB_Eingesetzt;
+}
+
+}  // namespace
+
+void Draw_Gelaende() {
+    if (!ML_Binden(ML_Landschaft.get(), "ML_Landschaft")) return;
+    if (GB_Merken && moeglich()) {
+        const Schluessel k = schluessel_jetzt();
+        // A view that stood still since the last frame is worth a picture.
+        if ((bild.gueltig && k == bild.schluessel) || (letzter_da && k == letzter && erstellen(k))) {
+            einsetzen();
+            ML_Loesen();
+            return;
+        }
+        letzter = k;
+        letzter_da = true;
+    }
+    chunks_rufen();
+    ML_Loesen();
+}
+
+void GB_Freigeben() {
+    if (bild.fbo != 0) glDeleteFramebuffers(1, &bild.fbo);
+    if (bild.tiefe != 0) glDeleteRenderbuffers(1, &bild.tiefe);
+    if (bild.textur != 0) glDeleteTextures(1, &bild.textur);
+    bild = Gelaendepuffer{};
+    letzter_da = false;
+}
