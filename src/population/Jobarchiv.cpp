@@ -1,5 +1,6 @@
 #include "population/Jobarchiv.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 
@@ -22,6 +23,7 @@
 #include "world/Kartengenerator.h"
 
 int JA_Suchring = 0;
+bool JA_Schnellwege = true;
 
 namespace {
 
@@ -84,6 +86,25 @@ int ringe_ablaufen(int c0, int start, int radius, Test test) {
     return -1;
 }
 
+// Radius of the person search (mode 37).
+constexpr int Personenradius = 3;
+
+// Mode 37 asks only whether a person stands within three rings. Most of the time
+// nobody does, so the 36 cells are first read row by row, as they lie in memory
+// (each row of the hexagon is one run of cells); only when someone is there does
+// the ring walk run, for the cell and ring it reports first. The cells are the
+// walk's own: offsets dx + dy x side, wrapping across row ends as the walk does.
+bool person_im_sechseck(int c0) {
+    const int n_seite = MG_Kartengroesse;
+    for (int dy = -Personenradius; dy <= Personenradius; ++dy) {
+        const int von = c0 + dy * n_seite + std::max(-Personenradius, -Personenradius - dy);
+        const int bis = c0 + dy * n_seite + std::min(Personenradius, Personenradius - dy);
+        for (int c = von; c <= bis; ++c)
+            if (c != c0 && pruefbar(c) && feld_von(c).Person() >= 0) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 int Schneckenroutine(int c0, int modus, int clan) {
@@ -106,7 +127,8 @@ int Schneckenroutine(int c0, int modus, int clan) {
     } else if (modus == 33) {
         radius = 2 * n_seite;
     } else if (modus == 37) {
-        radius = 3;
+        radius = Personenradius;
+        if (JA_Schnellwege && !person_im_sechseck(c0)) return -1;
     } else if (modus == 40) {
         radius = 50;
     } else if (modus != 0 && (modus < 28 || modus > 41)) {
@@ -168,7 +190,13 @@ int JA_Bauplatz_suchen(int c0, int typ, bool unbegrenzt) {
         Fehler_melden("JA_Bauplatz_suchen > Feld ausserhalb der Karte: " + std::to_string(c0));
         return -1;
     }
-    return ringe_ablaufen(c0, 0, MG_Kartengroesse,
+    // Within the limit, the walk may stop after the last ring whose cells can lie nearer
+    // than the limit: a cell of a farther ring lies at least as far from c0 (its row and
+    // column differences add up to at least the ring number), except where the walk wraps
+    // round a row end onto a cell it has already tested in a nearer ring.
+    const int radius = unbegrenzt || !JA_Schnellwege ? MG_Kartengroesse
+                                                     : std::min(MG_Kartengroesse, Bauplatz_Reichweite - 1);
+    return ringe_ablaufen(c0, 0, radius,
                           [&](int c) { return JA_Bauplatz_Feld_pruefen(c, c0, typ, unbegrenzt); });
 }
 

@@ -10,6 +10,9 @@
 
 // The ring at which the last successful search found its cell.
 extern int JA_Suchring;
+// The searches take their short ways (same cells found, same rings, same marks);
+// false makes every search walk all its rings, for comparing the two.
+extern bool JA_Schnellwege;
 
 // The first cell around c0 that passes the test of the mode; -1 when none within its radius.
 int Schneckenroutine(int c0, int modus, int clan);
