@@ -86,23 +86,36 @@ int ringe_ablaufen(int c0, int start, int radius, Test test) {
     return -1;
 }
 
-// Radius of the person search (mode 37).
-constexpr int Personenradius = 3;
-
-// Mode 37 asks only whether a person stands within three rings. Most of the time
-// nobody does, so the 36 cells are first read row by row, as they lie in memory
-// (each row of the hexagon is one run of cells); only when someone is there does
-// the ring walk run, for the cell and ring it reports first. The cells are the
-// walk's own: offsets dx + dy x side, wrapping across row ends as the walk does.
-bool person_im_sechseck(int c0) {
+// Whether some cell of rings 1..radius around c0 passes the test, the cells read row by
+// row as they lie in memory (each row of the hexagon is one run of cells) instead of in
+// ring order, which jumps between rows. The cells are the walk's own: offsets
+// dx + dy x side, wrapping across row ends as the walk does.
+template <typename Test>
+bool sechseck_hat(int c0, int radius, Test test) {
     const int n_seite = MG_Kartengroesse;
-    for (int dy = -Personenradius; dy <= Personenradius; ++dy) {
-        const int von = c0 + dy * n_seite + std::max(-Personenradius, -Personenradius - dy);
-        const int bis = c0 + dy * n_seite + std::min(Personenradius, Personenradius - dy);
-        for (int c = von; c <= bis; ++c)
-            if (c != c0 && pruefbar(c) && feld_von(c).Person() >= 0) return true;
+    for (int dy = -radius; dy <= radius; ++dy) {
+        const int zeile = c0 + dy * n_seite;
+        const int bis = zeile + std::min(radius, radius - dy);
+        for (int c = zeile + std::max(-radius, -radius - dy); c <= bis; ++c)
+            if (c != c0 && test(c)) return true;
     }
     return false;
+}
+
+// Rings walked before the whole hexagon is read, for the modes whose test has no side
+// effect: the nearest rings often hold the answer, and a search that finds nothing (a
+// person boxed in, nobody near a rabbit hole) then costs one reading in memory order.
+// Mode 37 mostly finds nobody, so it reads the hexagon at once. -1: the plain walk.
+int nahe_ringe(int modus) {
+    switch (modus) {
+        case 37:
+            return 0;
+        case 0:
+        case 30:
+            return 3;
+        default:
+            return -1;
+    }
 }
 
 }  // namespace
@@ -127,8 +140,7 @@ int Schneckenroutine(int c0, int modus, int clan) {
     } else if (modus == 33) {
         radius = 2 * n_seite;
     } else if (modus == 37) {
-        radius = Personenradius;
-        if (JA_Schnellwege && !person_im_sechseck(c0)) return -1;
+        radius = 3;
     } else if (modus == 40) {
         radius = 50;
     } else if (modus != 0 && (modus < 28 || modus > 41)) {
@@ -140,7 +152,14 @@ int Schneckenroutine(int c0, int modus, int clan) {
         if (OM_Objekt_gueltig(o)) start = Objekte[static_cast<std::size_t>(o)].Zaehler() - 1;
         if (start < 0) start = 0;
     }
-    return ringe_ablaufen(c0, start, radius, [&](int c) { return Feldkontrolle(c, c0, modus, radius); });
+    auto test = [&](int c) { return Feldkontrolle(c, c0, modus, radius); };
+    if (JA_Schnellwege && nahe_ringe(modus) >= 0) {
+        const int nah = std::min(start + nahe_ringe(modus), radius);
+        const int f = nah > start ? ringe_ablaufen(c0, start, nah, test) : -1;
+        if (f != -1 || nah >= radius || !sechseck_hat(c0, radius, test)) return f;
+        start = nah;
+    }
+    return ringe_ablaufen(c0, start, radius, test);
 }
 
 bool Feldkontrolle(int feld, int c0, int modus, int radius) {

@@ -216,16 +216,28 @@ protected:
     }
 };
 
-TEST_F(Kurzwege, PersonSearchFindsTheSameCellAndRingFromEveryOrigin) {
-    // Sparse to dense, on a map small enough that the rings wrap round row ends.
-    for (int dichte : {0, 40, 400, 3000}) {
-        Auftragswelt welt(24);
-        for (std::size_t f = 0; f < Karte.size(); ++f)
-            if (Random(10000) < dichte) Karte[f].Person() = static_cast<int>(f % 7);
-        for (int c0 = 0; c0 < static_cast<int>(Karte.size()); ++c0) {
-            const auto [voll, kurz] = beide([c0] { return Schneckenroutine(c0, 37, 0); });
-            ASSERT_EQ(voll, kurz) << "density " << dichte << ", origin " << c0;
+TEST_F(Kurzwege, PersonFreeCellAndPlantingSearchesFindTheSameCellAndRingFromEveryOrigin) {
+    // Sparse to dense persons and blocks, on maps small enough that the rings wrap round
+    // row ends (radius 25 on a side of 24 covers the map several times).
+    struct Fall {
+        int seite, promille;  // persons, blocked cells and other islands per thousand cells
+    };
+    for (const Fall fall :
+         {Fall{24, 0}, Fall{24, 4}, Fall{24, 40}, Fall{24, 300}, Fall{64, 2}, Fall{64, 600}, Fall{64, 990}}) {
+        Auftragswelt welt(fall.seite);
+        for (std::size_t f = 0; f < Karte.size(); ++f) {
+            Kartenfeld& k = Karte[f];
+            if (Random(1000) < fall.promille) k.Person() = static_cast<int>(f % 7);
+            if (Random(1000) < fall.promille) k.Block() = 1 + Random(2);
+            if (Random(1000) < fall.promille) k.Insel() = 1;
+            if (Random(1000) < fall.promille) k.LandType() = Random(8);
         }
+        for (int modus : {0, 30, 37})
+            for (int c0 = 0; c0 < static_cast<int>(Karte.size()); ++c0) {
+                const auto [voll, kurz] = beide([c0, modus] { return Schneckenroutine(c0, modus, 0); });
+                ASSERT_EQ(voll, kurz) << "mode " << modus << ", side " << fall.seite << ", " << fall.promille
+                                      << " per thousand, origin " << c0;
+            }
     }
 }
 
