@@ -103,16 +103,16 @@ bool sechseck_hat(int c0, int radius, Test test) {
 }
 
 // Rings walked before the whole hexagon is read, for the modes whose test has no side
-// effect: the nearest rings often hold the answer, and a search that finds nothing (a
-// person boxed in, nobody near a rabbit hole) then costs one reading in memory order.
-// Mode 37 mostly finds nobody, so it reads the hexagon at once. -1: the plain walk.
+// effect and whose search often finds nothing: nobody near a rabbit hole (mode 37, read
+// at once), no free cell for a boxed-in person (mode 30). A search that finds nothing
+// then costs one reading in memory order instead of a walk that jumps between rows;
+// one that finds its cell in the nearer rings costs what it did. -1: the plain walk.
 int nahe_ringe(int modus) {
     switch (modus) {
         case 37:
             return 0;
-        case 0:
         case 30:
-            return 3;
+            return 8;
         default:
             return -1;
     }
