@@ -103,20 +103,11 @@ bool sechseck_hat(int c0, int radius, Test test) {
 }
 
 // Rings walked before the whole hexagon is read, for the modes whose test has no side
-// effect and whose search often finds nothing: nobody near a rabbit hole (mode 37, read
-// at once), no free cell for a boxed-in person (mode 30). A search that finds nothing
-// then costs one reading in memory order instead of a walk that jumps between rows;
-// one that finds its cell in the nearer rings costs what it did. -1: the plain walk.
-int nahe_ringe(int modus) {
-    switch (modus) {
-        case 37:
-            return 0;
-        case 30:
-            return 8;
-        default:
-            return -1;
-    }
-}
+// effect and whose search may find nothing: no free cell for a boxed-in person (mode
+// 30). A search that finds nothing then costs one reading in memory order instead of a
+// walk that jumps between rows; one that finds its cell in the nearer rings costs what
+// it did. -1: the plain walk.
+int nahe_ringe(int modus) { return modus == 30 ? 8 : -1; }
 
 }  // namespace
 
@@ -152,6 +143,9 @@ int Schneckenroutine(int c0, int modus, int clan) {
         if (OM_Objekt_gueltig(o)) start = Objekte[static_cast<std::size_t>(o)].Zaehler() - 1;
         if (start < 0) start = 0;
     }
+    // Whether anybody stands near is answered from the bits of occupied cells; only
+    // when somebody does is the walk made, for the cell and ring it finds first.
+    if (modus == 37 && JA_Schnellwege && !MG_Person_im_Umkreis(c0, radius)) return -1;
     auto test = [&](int c) { return Feldkontrolle(c, c0, modus, radius); };
     if (JA_Schnellwege && nahe_ringe(modus) >= 0) {
         const int nah = std::min(start + nahe_ringe(modus), radius);
