@@ -16,6 +16,7 @@
 
 #include "common/Inhaltswelt.h"
 #include "economy/Objekte.h"
+#include "persistence/Spielstaende.h"
 #include "population/Jobarchiv.h"
 #include "population/Personen.h"
 #include "population/Personen_Geburt.h"
@@ -52,12 +53,11 @@ void BM_Belebter_Schritt(benchmark::State& state) {
     state.SetLabel(text);
 }
 
-// Times each step on its own: wall clock for the median, the 99th percentile and the
-// longest step, and the thread's CPU time beside it (steady on a busy machine, where
-// other processes stretch the wall-clock figures).
-void Schritte_messen(benchmark::State& state) {
+// Each step timed on its own: wall clock, and the thread's CPU time beside it (steady
+// on a busy machine, where other processes stretch the wall-clock figures).
+struct Schrittzeiten {
     std::vector<double> wand, cpu;
-    for (auto _ : state) {
+    void schritt() {
         timespec c0{}, c1{};
         clock_gettime(CLOCK_THREAD_CPUTIME_ID, &c0);
         const auto t0 = std::chrono::steady_clock::now();
@@ -68,16 +68,24 @@ void Schritte_messen(benchmark::State& state) {
         cpu.push_back(static_cast<double>(c1.tv_sec - c0.tv_sec) * 1e6 +
                       static_cast<double>(c1.tv_nsec - c0.tv_nsec) / 1e3);
     }
-    auto zaehlen = [&state](std::vector<double>& zeiten, const char* name) {
-        if (zeiten.empty()) return;
-        std::sort(zeiten.begin(), zeiten.end());
-        const std::string n = name;
-        state.counters[n + "median_us"] = zeiten[zeiten.size() / 2];
-        state.counters[n + "p99_us"] = zeiten[std::min(zeiten.size() - 1, zeiten.size() * 99 / 100)];
-        state.counters[n + "max_us"] = zeiten.back();
-    };
-    zaehlen(wand, "");
-    zaehlen(cpu, "cpu_");
+    // The median, the 99th percentile and the longest step as counters named vorsilbe...
+    void melden(benchmark::State& state, const std::string& vorsilbe) {
+        auto zaehlen = [&](std::vector<double>& zeiten, const std::string& name) {
+            if (zeiten.empty()) return;
+            std::sort(zeiten.begin(), zeiten.end());
+            state.counters[name + "median_us"] = zeiten[zeiten.size() / 2];
+            state.counters[name + "p99_us"] = zeiten[std::min(zeiten.size() - 1, zeiten.size() * 99 / 100)];
+            state.counters[name + "max_us"] = zeiten.back();
+        };
+        zaehlen(wand, vorsilbe);
+        zaehlen(cpu, vorsilbe + "cpu_");
+    }
+};
+
+void Schritte_messen(benchmark::State& state) {
+    Schrittzeiten z;
+    for (auto _ : state) z.schritt();
+    z.melden(state, "");
 }
 
 int lebende_Personen() {
@@ -117,6 +125,27 @@ void BM_Schritt_der_vollen_Welt(benchmark::State& state) {
     state.counters["objects"] = objekte;
 }
 
+// The same year of the full world run on straight after saving, and again after loading
+// the save: the two must cost the same (the loaded game is the saved one, row by row).
+void BM_Schritt_nach_dem_Laden(benchmark::State& state) {
+    if (!volle_Welt(state)) return;
+    if (!LSU_Speichern("Messung")) {
+        state.SkipWithError("save failed");
+        return;
+    }
+    for (auto _ : state) {
+        Schrittzeiten weiter, geladen;
+        for (int i = 0; i < bhmtest::Schritte_je_Jahr; ++i) weiter.schritt();
+        if (!LSU_Laden("Messung", "single\\")) {
+            state.SkipWithError("load failed");
+            return;
+        }
+        for (int i = 0; i < bhmtest::Schritte_je_Jahr; ++i) geladen.schritt();
+        weiter.melden(state, "weiter_");
+        geladen.melden(state, "geladen_");
+    }
+}
+
 // The same world with founders added until about 11,000 persons live: each new person
 // joins the clan of a living person on that person's cell.
 void BM_Schritt_mit_11000_Personen(benchmark::State& state) {
@@ -138,6 +167,7 @@ BENCHMARK_TEMPLATE(BM_Belebter_Schritt, 12)->Arg(1)->Arg(9)->Unit(benchmark::kMi
 BENCHMARK(BM_Schritt_der_vollen_Welt)
     ->Iterations(2 * bhmtest::Schritte_je_Jahr)
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Schritt_nach_dem_Laden)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Schritt_mit_11000_Personen)
     ->Iterations(bhmtest::Schritte_je_Jahr)
     ->Unit(benchmark::kMicrosecond);

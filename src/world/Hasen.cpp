@@ -40,28 +40,6 @@ int lochfeld(const Hasenloch& h) { return h.X + h.Y * MG_Kartengroesse; }
 
 bool person_in_naehe(int feld) { return Schneckenroutine(feld, Modus_Person_in_Naehe, -1) != -1; }
 
-// Holes ahead in the pass whose surroundings are read in it: when timers run out
-// together, hundreds of holes look round in one step, each in seven map rows far
-// apart in memory. Asking for those rows a few holes ahead lets the waits overlap.
-constexpr int Vorlauf = 8;
-constexpr int Cachezeile = 64;
-
-// Asks for the map rows within three rings of the hole (nothing changes).
-void umgebung_vorladen(const Hasenloch& h) {
-    // A hole inside looks round when its timer runs out, a rabbit outside only on its
-    // timer's last step; a timer of 0 is the step before either.
-    if (h.Timer != 0 || Karte.empty()) return;
-    const int n = MG_Kartengroesse, letzte = static_cast<int>(Karte.size()) - 1, feld = lochfeld(h);
-    for (int dy = -3; dy <= 3; ++dy) {
-        const int von = std::clamp(feld + dy * n - 3, 0, letzte),
-                  bis = std::clamp(feld + dy * n + 3, 0, letzte);
-        const char* a = reinterpret_cast<const char*>(&Karte[idx(von)]);
-        const char* e = reinterpret_cast<const char*>(&Karte[idx(bis)] + 1);
-        for (; a < e; a += Cachezeile) __builtin_prefetch(a);
-        __builtin_prefetch(e - 1);
-    }
-}
-
 void verlassen(Hasenloch& h) {
     const int feld = lochfeld(h);
     h.Draussen = true;
@@ -97,9 +75,10 @@ void draussen_schritt(Hasenloch& h) {
 // Another hole on the cell's island lies nearer than 10.
 bool loch_in_naehe(int c) {
     const int insel = Karte[idx(c)].Insel();
+    // The distance first: it needs only the hole's record, the island its map row.
     for (int i = 0; i < Hase_Anzahl; ++i) {
         const int f = lochfeld(Hase_Loecher[idx(i)]);
-        if (MG_Feld_gueltig(f) && Karte[idx(f)].Insel() == insel && FFU_Distanz(f, c) < 10) return true;
+        if (MG_Feld_gueltig(f) && FFU_Distanz(f, c) < 10 && Karte[idx(f)].Insel() == insel) return true;
     }
     return false;
 }
@@ -179,9 +158,7 @@ void Hase_Tick() {
     }
     // Holes founded in this pass wait for the next.
     const int anzahl = Hase_Anzahl;
-    for (int i = 0; i < anzahl && i < Vorlauf; ++i) umgebung_vorladen(Hase_Loecher[idx(i)]);
     for (int i = 0; i < anzahl; ++i) {
-        if (i + Vorlauf < anzahl) umgebung_vorladen(Hase_Loecher[idx(i + Vorlauf)]);
         if (Hase_Loecher[idx(i)].Draussen) {
             brueten(i);
             draussen_schritt(Hase_Loecher[idx(i)]);
