@@ -11,8 +11,9 @@
 // The ring at which the last successful search found its cell.
 extern int JA_Suchring;
 // The searches take their short ways: hexagons read in memory order before the ring
-// walk, walks stopped where no nearer cell can follow, far candidates of the supplier
-// and rabbit-hole searches passed over before their rows are read. Same cells found,
+// walk, the person search answered from the bits of occupied cells, walks stopped where
+// no nearer cell can follow, far candidates of the supplier, seller and rabbit-hole
+// searches passed over before their rows are read. Same cells found,
 // same rings, same marks; false makes every search go the full way, for comparing.
 extern bool JA_Schnellwege;
 
