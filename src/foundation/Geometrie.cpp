@@ -28,7 +28,9 @@ int FFU_X_von_Feld(int feld) {
 int FFU_Y_von_Feld(int feld) { return floor_div(feld, seite()); }
 
 int FFU_Distanz(int a, int b) {
-    return std::abs(FFU_X_von_Feld(a) - FFU_X_von_Feld(b)) + std::abs(FFU_Y_von_Feld(a) - FFU_Y_von_Feld(b));
+    // One division per cell: the column is what the floored row leaves (0..side-1).
+    const int n = seite(), ya = floor_div(a, n), yb = floor_div(b, n);
+    return std::abs((a - ya * n) - (b - yb * n)) + std::abs(ya - yb);
 }
 
 int FFU_Nachbarfeld(int richtung) {

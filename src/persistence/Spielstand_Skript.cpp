@@ -197,6 +197,7 @@ void LSU_Script_lesen(const std::string& ordner) {
     Hasen_WarenID = zahl("Hasen_WarenID", 3);
     Hase_Grenzen_setzen(zahl("Hasen_Max", 10), zahl("Hasen_Init", 5), "LSU_Script_lesen");
     Karte.resize(groesse(g.MA));
+    MG_Personenbits_verwerfen();
     Personen_hoechster_Index = g.PA;
     Personen.assign(groesse(g.PA), Personenzeile{});
     Spieler.assign(groesse(g.GA), Spielerzeile{});

@@ -202,6 +202,11 @@ int JU_Lieferant_suchen(int b, int ware, bool gleicher_typ_erlaubt) {
     for (int i = 0; i < JU_Eintraege(*l); ++i) {
         const Warenindex_Eintrag& e = l->Eintraege[static_cast<std::size_t>(i)];
         if (!OM_Zeile(e.Objekt, "JU_Lieferant_suchen")) continue;
+        // The entry's own cell decides first: a seller no nearer than the best so far
+        // cannot win, whatever the other tests say, and the entry holds the cell, so
+        // most entries are passed over without reading the seller's row or template.
+        const int d = FFU_Distanz(eintrag_feld(e), kaeufer.Feld());
+        if (JA_Schnellwege && d >= beste_distanz) continue;
         const Objektzeile& s = obj(e.Objekt);
         if (!(GU_Warenwert(s.Besitzer(), ware) < o_gold)) continue;
         if (s.Besitzer() != kaeufer.Besitzer() && JU_Exportverbot(s.Besitzer())) continue;
@@ -209,7 +214,6 @@ int JU_Lieferant_suchen(int b, int ware, bool gleicher_typ_erlaubt) {
         const bool s_lager = OM_Objekt_ist_Lager(e.Objekt);
         const bool s_hafen = OM_ist_Hafen(s.Typ());
         if ((b_lager && s_lager) || (b_hafen && s_hafen) || (b_hafen && s_lager)) continue;
-        const int d = FFU_Distanz(eintrag_feld(e), kaeufer.Feld());
         if (d < beste_distanz && OM_Ware_verfuegbar(e.Objekt, ware)) {
             beste = e.Feld;
             beste_distanz = d;

@@ -15,6 +15,7 @@
 #include "economy/Objekte_Betrieb.h"
 #include "economy/Schutt.h"
 #include "population/Edikte.h"
+#include "population/Jobarchiv.h"
 #include "population/Personen_Geburt.h"
 #include "population/Personen_Leben.h"
 #include "population/Wohnraum.h"
@@ -42,12 +43,14 @@ JA_Angebot verkaeufer_suchen(int person, const std::vector<int>& waren, int& zei
         for (int i = 0; i < JU_Eintraege(*l); ++i) {
             const Warenindex_Eintrag& e = l->Eintraege[static_cast<std::size_t>(i)];
             if (!OM_Objekt_gueltig(e.Objekt)) continue;
+            // The entry holds the seller's cell: one out of reach is passed over before the
+            // seller's row is read.
+            const bool nah = FFU_Distanz(e.X + e.Y * MG_Kartengroesse, p->Feld()) < Einkauf_Reichweite;
+            if (JA_Schnellwege && !nah) continue;
             const int besitzer = Objekte[static_cast<std::size_t>(e.Objekt)].Besitzer();
             if (GU_Warenwert(besitzer, ware) > p->Gold()) continue;
             if (besitzer != p->Spieler() && JU_Exportverbot(besitzer)) continue;
-            if (FFU_Distanz(e.X + e.Y * MG_Kartengroesse, p->Feld()) < Einkauf_Reichweite &&
-                OM_Ware_verfuegbar(e.Objekt, ware))
-                return {ware, e.Feld};
+            if (nah && OM_Ware_verfuegbar(e.Objekt, ware)) return {ware, e.Feld};
         }
     }
     return ergebnis;

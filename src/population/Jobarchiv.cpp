@@ -1,5 +1,6 @@
 #include "population/Jobarchiv.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 
@@ -22,6 +23,7 @@
 #include "world/Kartengenerator.h"
 
 int JA_Suchring = 0;
+bool JA_Schnellwege = true;
 
 namespace {
 
@@ -84,6 +86,29 @@ int ringe_ablaufen(int c0, int start, int radius, Test test) {
     return -1;
 }
 
+// Whether some cell of rings 1..radius around c0 passes the test, the cells read row by
+// row as they lie in memory (each row of the hexagon is one run of cells) instead of in
+// ring order, which jumps between rows. The cells are the walk's own: offsets
+// dx + dy x side, wrapping across row ends as the walk does.
+template <typename Test>
+bool sechseck_hat(int c0, int radius, Test test) {
+    const int n_seite = MG_Kartengroesse;
+    for (int dy = -radius; dy <= radius; ++dy) {
+        const int zeile = c0 + dy * n_seite;
+        const int bis = zeile + std::min(radius, radius - dy);
+        for (int c = zeile + std::max(-radius, -radius - dy); c <= bis; ++c)
+            if (c != c0 && test(c)) return true;
+    }
+    return false;
+}
+
+// Rings walked before the whole hexagon is read, for the modes whose test has no side
+// effect and whose search may find nothing: no free cell for a boxed-in person (mode
+// 30). A search that finds nothing then costs one reading in memory order instead of a
+// walk that jumps between rows; one that finds its cell in the nearer rings costs what
+// it did. -1: the plain walk.
+int nahe_ringe(int modus) { return modus == 30 ? 8 : -1; }
+
 }  // namespace
 
 int Schneckenroutine(int c0, int modus, int clan) {
@@ -118,7 +143,17 @@ int Schneckenroutine(int c0, int modus, int clan) {
         if (OM_Objekt_gueltig(o)) start = Objekte[static_cast<std::size_t>(o)].Zaehler() - 1;
         if (start < 0) start = 0;
     }
-    return ringe_ablaufen(c0, start, radius, [&](int c) { return Feldkontrolle(c, c0, modus, radius); });
+    // Whether anybody stands near is answered from the bits of occupied cells; only
+    // when somebody does is the walk made, for the cell and ring it finds first.
+    if (modus == 37 && JA_Schnellwege && !MG_Person_im_Umkreis(c0, radius)) return -1;
+    auto test = [&](int c) { return Feldkontrolle(c, c0, modus, radius); };
+    if (JA_Schnellwege && nahe_ringe(modus) >= 0) {
+        const int nah = std::min(start + nahe_ringe(modus), radius);
+        const int f = nah > start ? ringe_ablaufen(c0, start, nah, test) : -1;
+        if (f != -1 || nah >= radius || !sechseck_hat(c0, radius, test)) return f;
+        start = nah;
+    }
+    return ringe_ablaufen(c0, start, radius, test);
 }
 
 bool Feldkontrolle(int feld, int c0, int modus, int radius) {
@@ -168,7 +203,13 @@ int JA_Bauplatz_suchen(int c0, int typ, bool unbegrenzt) {
         Fehler_melden("JA_Bauplatz_suchen > Feld ausserhalb der Karte: " + std::to_string(c0));
         return -1;
     }
-    return ringe_ablaufen(c0, 0, MG_Kartengroesse,
+    // Within the limit, the walk may stop after the last ring whose cells can lie nearer
+    // than the limit: a cell of a farther ring lies at least as far from c0 (its row and
+    // column differences add up to at least the ring number), except where the walk wraps
+    // round a row end onto a cell it has already tested in a nearer ring.
+    const int radius = unbegrenzt || !JA_Schnellwege ? MG_Kartengroesse
+                                                     : std::min(MG_Kartengroesse, Bauplatz_Reichweite - 1);
+    return ringe_ablaufen(c0, 0, radius,
                           [&](int c) { return JA_Bauplatz_Feld_pruefen(c, c0, typ, unbegrenzt); });
 }
 

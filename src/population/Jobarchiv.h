@@ -10,6 +10,12 @@
 
 // The ring at which the last successful search found its cell.
 extern int JA_Suchring;
+// The searches take their short ways: hexagons read in memory order before the ring
+// walk, the person search answered from the bits of occupied cells, walks stopped where
+// no nearer cell can follow, far candidates of the supplier, seller and rabbit-hole
+// searches passed over before their rows are read. Same cells found,
+// same rings, same marks; false makes every search go the full way, for comparing.
+extern bool JA_Schnellwege;
 
 // The first cell around c0 that passes the test of the mode; -1 when none within its radius.
 int Schneckenroutine(int c0, int modus, int clan);

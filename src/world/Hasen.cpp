@@ -75,9 +75,10 @@ void draussen_schritt(Hasenloch& h) {
 // Another hole on the cell's island lies nearer than 10.
 bool loch_in_naehe(int c) {
     const int insel = Karte[idx(c)].Insel();
+    // The distance first: it needs only the hole's record, the island its map row.
     for (int i = 0; i < Hase_Anzahl; ++i) {
         const int f = lochfeld(Hase_Loecher[idx(i)]);
-        if (MG_Feld_gueltig(f) && Karte[idx(f)].Insel() == insel && FFU_Distanz(f, c) < 10) return true;
+        if (MG_Feld_gueltig(f) && FFU_Distanz(f, c) < 10 && Karte[idx(f)].Insel() == insel) return true;
     }
     return false;
 }
@@ -182,14 +183,18 @@ int Hase_Loch_suchen(int feld, int grenze, bool reservieren) {
         return -1;
     }
     const int insel = Karte[idx(feld)].Insel();
-    int bestes = -1, beste_distanz = 0;
+    // The nearest usable hole counts only when it lies nearer than the limit, so a hole
+    // at the limit or beyond, or no nearer than the best so far, is passed over before
+    // its map cell is read.
+    int bestes = -1, beste_distanz = JA_Schnellwege ? grenze : 0;
     for (int i = 0; i < Hase_Anzahl; ++i) {
         const Hasenloch& h = Hase_Loecher[idx(i)];
         const int f = lochfeld(h);
         if (h.Reserviert || !MG_Feld_gueltig(f)) continue;
+        const int d = FFU_Distanz(f, feld);
+        if (JA_Schnellwege && d >= beste_distanz) continue;
         const Kartenfeld& k = Karte[idx(f)];
         if (k.Insel() != insel || k.Block() != 2) continue;
-        const int d = FFU_Distanz(f, feld);
         if (bestes < 0 || d < beste_distanz) {
             bestes = i;
             beste_distanz = d;

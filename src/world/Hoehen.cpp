@@ -327,6 +327,7 @@ void MG_Kartentyp_4() {
     // 3. Kept aside while the full map is made.
     std::vector<Kartenfeld> viertel;
     viertel.swap(Karte);
+    MG_Personenbits_verwerfen();
     // 4. The view covers the first quarter.
     Sichtbereich_1_von = 0;
     Sichtbereich_1_bis = h - 1;
@@ -345,6 +346,7 @@ void MG_Kartentyp_4() {
         for (int x = 0; x < m; ++x)
             Karte[static_cast<std::size_t>(x + y * m)] =
                 viertel[static_cast<std::size_t>(x % h + (y % h) * h)];
+    MG_Personenbits_verwerfen();
     for (int x = 0; x < m; ++x)
         for (int y = 0; y < m; ++y) {
             const int c = x + y * m;

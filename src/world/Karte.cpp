@@ -1,5 +1,8 @@
 #include "world/Karte.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include <string>
 
 #include "economy/Arbeiterslots.h"
@@ -55,6 +58,83 @@ int MG_Groesse_aus_Wahl(int wahl) {
     return 512;
 }
 
+namespace {
+
+// One bit per cell of Karte: a person stands there. Valid while `basis` and `felder`
+// are Karte's storage and size; otherwise read afresh before the next question.
+struct Personenbits {
+    std::vector<std::uint64_t> bits;
+    const Kartenfeld* basis = nullptr;
+    std::size_t felder = 0;
+
+    bool gueltig() const { return basis != nullptr && basis == Karte.data() && felder == Karte.size(); }
+    void aufbauen() {
+        bits.assign((Karte.size() + 63) / 64, 0);
+        for (std::size_t c = 0; c < Karte.size(); ++c)
+            if (Karte[c].Person() >= 0) bits[c / 64] |= std::uint64_t{1} << (c % 64);
+        basis = Karte.data();
+        felder = Karte.size();
+    }
+    // Any bit set among cells von..bis (both within the map).
+    bool eins_in(std::size_t von, std::size_t bis) const {
+        const std::size_t wv = von / 64, wb = bis / 64;
+        const std::uint64_t mv = ~std::uint64_t{0} << (von % 64);
+        const std::uint64_t mb = ~std::uint64_t{0} >> (63 - bis % 64);
+        if (wv == wb) return (bits[wv] & mv & mb) != 0;
+        if (bits[wv] & mv) return true;
+        for (std::size_t w = wv + 1; w < wb; ++w)
+            if (bits[w]) return true;
+        return (bits[wb] & mb) != 0;
+    }
+};
+Personenbits personenbits;
+
+}  // namespace
+
+Kartenfeld::Personenfeld& Kartenfeld::Personenfeld::operator=(int p) {
+    z_.f[Nr_Person] = p;
+    if (personenbits.gueltig()) {
+        const auto a = reinterpret_cast<std::uintptr_t>(&z_),
+                   b = reinterpret_cast<std::uintptr_t>(Karte.data());
+        if (a >= b && a < b + Karte.size() * sizeof(Kartenfeld)) {
+            const std::size_t c = (a - b) / sizeof(Kartenfeld);
+            const std::uint64_t bit = std::uint64_t{1} << (c % 64);
+            if (p >= 0)
+                personenbits.bits[c / 64] |= bit;
+            else
+                personenbits.bits[c / 64] &= ~bit;
+        }
+    }
+    return *this;
+}
+
+bool MG_Person_im_Umkreis(int c0, int radius) {
+    if (!personenbits.gueltig()) personenbits.aufbauen();
+    const long long n = MG_Kartengroesse, felder = static_cast<long long>(Karte.size());
+    // The tested cells lie from 2 to the cell before the last; c0 itself is left out.
+    const long long erstes = 2, letztes = felder - 2;
+    for (int dy = -radius; dy <= radius; ++dy) {
+        const long long zeile = c0 + dy * n;
+        long long von = std::max(zeile + std::max(-radius, -radius - dy), erstes);
+        long long bis = std::min(zeile + std::min(radius, radius - dy), letztes);
+        if (von > bis) continue;
+        if (c0 >= von && c0 <= bis) {
+            if (c0 > von &&
+                personenbits.eins_in(static_cast<std::size_t>(von), static_cast<std::size_t>(c0 - 1)))
+                return true;
+            von = c0 + 1;
+            if (von > bis) continue;
+        }
+        if (personenbits.eins_in(static_cast<std::size_t>(von), static_cast<std::size_t>(bis))) return true;
+    }
+    return false;
+}
+
+void MG_Personenbits_verwerfen() {
+    personenbits.basis = nullptr;
+    personenbits.felder = 0;
+}
+
 void MG_Karte_anlegen(int n, std::vector<Kartenfeld>& karte) {
     if (n < 1 || n > MG_Kartengroesse_max) {
         Fehler_melden("MG_Karte_anlegen > unmoegliche Kartengroesse: " + std::to_string(n));
@@ -63,6 +143,7 @@ void MG_Karte_anlegen(int n, std::vector<Kartenfeld>& karte) {
     Kartenfeld leer;
     leer.f.fill(-1);
     karte.assign(static_cast<std::size_t>(n) * static_cast<std::size_t>(n), leer);
+    MG_Personenbits_verwerfen();
 }
 
 int MG_Zufallsrasterfeld() {
@@ -125,6 +206,7 @@ void MG_Welt_zuruecksetzen() {
     // The state every other unit keeps from one step to the next.
     HJU_Zuruecksetzen();
     JA_Suchring = 0;
+    MG_Personenbits_verwerfen();
     ZAU_Zuruecksetzen();
     AU_Zuruecksetzen();
     // 9. Computer players.

@@ -14,13 +14,37 @@ struct Kartenfeld : Datenzeile<Kartenfeld_Anzahl> {
     BHM_FELD(Textur2, 1)   // terrain tile of the second triangle (c+1, c+N, c+N+1)
     BHM_FELD(LandType, 2)  // level 0..20: 0 water, 1-2 beach, 3-5 building land, 6-15 mountain, 16-20 snow
     BHM_FELD(Ambiente, 3)  // map object type of the ambient object, -1 none
-    BHM_FELD(Person, 4)    // person standing on the cell, -1 none
-    BHM_FELD(Objekt, 5)    // object anchored here, -1 none; below -1000 a planned site
-    BHM_FELD(Block, 6)     // -1 free, 1 reserved or occupied, 2 blocked
-    BHM_FELD(Insel, 7)     // island number, -1 on water
+    // Person standing on the cell, -1 none. A write on a cell of Karte also keeps the
+    // map of occupied cells (MG_Person_im_Umkreis) up to date.
+    static constexpr int Nr_Person = 4;
+    class Personenfeld {
+    public:
+        explicit Personenfeld(Kartenfeld& z) : z_(z) {}
+        operator int() const { return z_.f[Nr_Person]; }
+        Personenfeld& operator=(int p);
+        Personenfeld& operator=(const Personenfeld& p) { return *this = static_cast<int>(p); }
+
+    private:
+        Kartenfeld& z_;
+    };
+    Personenfeld Person() { return Personenfeld(*this); }
+    int Person() const { return f[Nr_Person]; }
+    BHM_FELD(Objekt, 5)        // object anchored here, -1 none; below -1000 a planned site
+    BHM_FELD(Block, 6)         // -1 free, 1 reserved or occupied, 2 blocked
+    BHM_FELD(Insel, 7)         // island number, -1 on water
     BHM_FELD(Bauplatzwert, 8)  // cached building-site test, -1 not computed
 };
 static_assert(sizeof(Kartenfeld) == Kartenfeld_Anzahl * sizeof(int));
+
+// True when a person stands (Karte.Person 0 or more) on one of the cells c0 + dx + dy x side
+// within `radius` hexagonal rings of c0 (c0 itself excluded; offsets wrap across row ends
+// as index arithmetic does; cells below 2 or from the last cell on do not count). Answered
+// from one bit per cell kept beside the map, which is read afresh from Karte when the map
+// was made anew or replaced; every write of Karte.Person through its accessor keeps it.
+bool MG_Person_im_Umkreis(int c0, int radius);
+// Forgets the bits, so that the next question reads them from Karte again (after the map
+// rows were written other than through Kartenfeld::Person).
+void MG_Personenbits_verwerfen();
 
 // Side of the map in cells (256..832 in steps of 64 for a normal world).
 extern int MG_Kartengroesse;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "Attrappen.h"
 #include "common/Kernwelt.h"
 #include "foundation/Schablonen.h"
@@ -30,6 +32,20 @@ TEST_F(Geometrie, KoordinatenUndDistanz) {
     EXPECT_EQ(FFU_X_von_Feld(feld(831, 5)), 831);
     EXPECT_EQ(FFU_Y_von_Feld(feld(831, 5)), 5);
     EXPECT_EQ(FFU_Distanz(feld(3, 9), feld(10, 2)), 14);
+}
+
+TEST_F(Geometrie, DistanzIsTheSumOfColumnAndRowDifferencesEverywhere) {
+    // Cells on and off the map, below 0 and past the last, on several sides.
+    for (int seite : {1, 7, 256, 832}) {
+        MG_Kartengroesse = seite;
+        const int zellen[] = {-2 * seite - 1,    -seite,           -1, 0, 1, seite - 1, seite, 5 * seite + 3,
+                              seite * seite - 1, seite * seite + 2};
+        for (int a : zellen)
+            for (int b : zellen)
+                EXPECT_EQ(FFU_Distanz(a, b), std::abs(FFU_X_von_Feld(a) - FFU_X_von_Feld(b)) +
+                                                 std::abs(FFU_Y_von_Feld(a) - FFU_Y_von_Feld(b)))
+                    << seite << ": " << a << " / " << b;
+    }
 }
 
 TEST_F(Geometrie, RichtungZuFeld) {

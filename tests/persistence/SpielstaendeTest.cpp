@@ -224,10 +224,12 @@ TEST_F(Spielstaende, ALoadedGameGoesOnAsTheSavedOne) {
     ASSERT_TRUE(LSU_Speichern("Lauf"));
     const Stand gespeichert = stand();
     const std::vector<Kalender> weiter = monat();
+    const Stand nach_dem_monat = stand();
 
     ASSERT_TRUE(LSU_Laden("Lauf", "single\\"));
     EXPECT_TRUE(stand() == gespeichert);
     EXPECT_EQ(monat(), weiter);
+    EXPECT_TRUE(stand() == nach_dem_monat) << "the month after loading runs as it ran on";
 }
 
 // A game saved before the calendar and the cursors were kept starts its calendar again.

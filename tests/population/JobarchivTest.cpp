@@ -3,10 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <utility>
+#include <vector>
+
+#include "foundation/Bauplaetze.h"
 
 #include "foundation/Config.h"
 #include "foundation/Geometrie.h"
 #include "population/Auftragswelt.h"
+#include "platform/base/Zufall.h"
 #include "world/Kartengenerator.h"
 
 namespace {
@@ -188,6 +193,98 @@ TEST(JA_Bauplatz_suchen, OnlyBuildingLandWithinReachIsTested) {
     EXPECT_NE(Auftragswelt::K(fern).Bauplatzwert(), 77) << "unlimited";
     EXPECT_FALSE(JA_Bauplatz_Feld_pruefen(1, c0, typ, true)) << "cells below 2 are never spots";
     EXPECT_FALSE(JA_Bauplatz_Feld_pruefen(128 * 128 - 1, c0, typ, true));
+}
+
+// The short ways of the searches against the full ring walk, on fixtures with
+// random content: the same cell, the same ring in JA_Suchring and the same marks.
+class Kurzwege : public ::testing::Test {
+protected:
+    ~Kurzwege() override { JA_Schnellwege = true; }
+
+    // Runs the search both ways from a fresh JA_Suchring; returns {cell, ring} of each.
+    template <typename Suche>
+    static std::pair<std::pair<int, int>, std::pair<int, int>> beide(Suche suche) {
+        std::pair<int, int> ergebnis[2];
+        for (int kurz = 0; kurz < 2; ++kurz) {
+            JA_Schnellwege = kurz == 1;
+            JA_Suchring = -7;
+            const int f = suche();
+            ergebnis[kurz] = {f, JA_Suchring};
+        }
+        JA_Schnellwege = true;
+        return {ergebnis[0], ergebnis[1]};
+    }
+};
+
+TEST_F(Kurzwege, PersonFreeCellAndPlantingSearchesFindTheSameCellAndRingFromEveryOrigin) {
+    // Sparse to dense persons and blocks, on maps small enough that the rings wrap round
+    // row ends (radius 25 on a side of 24 covers the map several times).
+    struct Fall {
+        int seite, promille;  // persons, blocked cells and other islands per thousand cells
+    };
+    for (const Fall fall :
+         {Fall{24, 0}, Fall{24, 4}, Fall{24, 40}, Fall{24, 300}, Fall{64, 2}, Fall{64, 600}, Fall{64, 990}}) {
+        Auftragswelt welt(fall.seite);
+        for (std::size_t f = 0; f < Karte.size(); ++f) {
+            Kartenfeld& k = Karte[f];
+            if (Random(1000) < fall.promille) k.Person() = static_cast<int>(f % 7);
+            if (Random(1000) < fall.promille) k.Block() = 1 + Random(2);
+            if (Random(1000) < fall.promille) k.Insel() = 1;
+            if (Random(1000) < fall.promille) k.LandType() = Random(8);
+        }
+        for (int modus : {0, 30, 37})
+            for (int c0 = 0; c0 < static_cast<int>(Karte.size()); ++c0) {
+                const auto [voll, kurz] = beide([c0, modus] { return Schneckenroutine(c0, modus, 0); });
+                ASSERT_EQ(voll, kurz) << "mode " << modus << ", side " << fall.seite << ", " << fall.promille
+                                      << " per thousand, origin " << c0;
+            }
+    }
+}
+
+TEST_F(Kurzwege, LimitedBuildingSpotSearchFindsTheSameSpotAndMarks) {
+    struct Fall {
+        int seite, land_promille;  // map side, building land per thousand cells (the rest mountain)
+        bool gesperrt;             // every cell blocked: nothing passes, every land cell is marked
+    };
+    for (const Fall fall :
+         {Fall{256, 1000, true}, Fall{256, 1, false}, Fall{200, 3, false}, Fall{130, 20, false}}) {
+        Auftragswelt welt(fall.seite);
+        const int typ = Auftragswelt::vorlage("Produktion");
+        SBU_Bauplaetze.assign(static_cast<std::size_t>(typ) + 1, {});
+        SBU_Bauplaetze[static_cast<std::size_t>(typ)] = {{0, 1}};
+        // Spots are small clusters of building land in the mountains.
+        for (Kartenfeld& k : Karte) {
+            k.LandType() = 7;
+            if (fall.gesperrt) k.Block() = 1;
+        }
+        for (int f = 0; f < static_cast<int>(Karte.size()); ++f) {
+            if (Random(1000) >= fall.land_promille) continue;
+            for (int r = 0; r <= 6; ++r) {
+                const int n = f + FFU_Nachbarfeld(r);
+                if (MG_Feld_gueltig(n)) Karte[static_cast<std::size_t>(n)].LandType() = 4;
+            }
+        }
+        const int s = fall.seite;
+        const int ursprung[] = {Auftragswelt::feld(0, s / 2),    Auftragswelt::feld(s - 1, s / 2),
+                                Auftragswelt::feld(2, 3),        Auftragswelt::feld(s / 2, s / 2),
+                                Auftragswelt::feld(s - 3, 1),    Auftragswelt::feld(5, s - 2),
+                                Auftragswelt::feld(s / 3, s - 1)};
+        for (int c0 : ursprung) {
+            std::vector<int> marken[2];
+            std::pair<int, int> ergebnis[2];
+            for (int kurz = 0; kurz < 2; ++kurz) {
+                for (Kartenfeld& k : Karte) k.Bauplatzwert() = 77;
+                JA_Schnellwege = kurz == 1;
+                JA_Suchring = -7;
+                ergebnis[kurz].first = JA_Bauplatz_suchen(c0, typ, false);
+                ergebnis[kurz].second = JA_Suchring;
+                for (const Kartenfeld& k : Karte) marken[kurz].push_back(k.Bauplatzwert());
+            }
+            JA_Schnellwege = true;
+            EXPECT_EQ(ergebnis[0], ergebnis[1]) << "side " << s << ", origin " << c0;
+            EXPECT_TRUE(marken[0] == marken[1]) << "side " << s << ", origin " << c0;
+        }
+    }
 }
 
 }  // namespace

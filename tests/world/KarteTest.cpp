@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "common/Kernwelt.h"
 #include "economy/Arbeiterslots.h"
 #include "economy/Baumenue.h"
@@ -9,6 +12,7 @@
 #include "economy/Objekte.h"
 #include "foundation/Seams.h"
 #include "foundation/Spielstatus.h"
+#include "platform/base/Zufall.h"
 #include "population/Personen.h"
 
 namespace {
@@ -110,6 +114,51 @@ TEST(Karte, WorldResetEmptiesTheTablesAndKeepsPacksForARepair) {
     MG_Welt_zuruecksetzen();
     EXPECT_EQ(zeuge.freigegeben, 1);
     Render_setzen(nullptr);
+}
+
+// Whether a person stands within the rings, read from the rows themselves.
+bool person_im_umkreis_gelesen(int c0, int radius) {
+    const int n = MG_Kartengroesse;
+    for (int dy = -radius; dy <= radius; ++dy)
+        for (int dx = std::max(-radius, -radius - dy); dx <= std::min(radius, radius - dy); ++dx) {
+            const long long c = c0 + dx + static_cast<long long>(dy) * n;
+            if (c != c0 && c >= 2 && c + 1 < static_cast<long long>(Karte.size()) &&
+                Karte[static_cast<std::size_t>(c)].Person() >= 0)
+                return true;
+        }
+    return false;
+}
+
+// The bits of occupied cells follow every write of a cell's person, and are read afresh
+// after the map is made anew or its rows are replaced wholesale.
+TEST(Karte, OccupiedCellBitsFollowEveryPersonWrite) {
+    Kernwelt welt(40);
+    auto vergleichen = [](const char* wann) {
+        for (int c0 = 0; c0 < static_cast<int>(Karte.size()); ++c0)
+            for (int radius : {1, 3, 25})
+                ASSERT_EQ(MG_Person_im_Umkreis(c0, radius), person_im_umkreis_gelesen(c0, radius))
+                    << wann << ", origin " << c0 << ", radius " << radius;
+    };
+    vergleichen("empty map");
+    // Persons arrive, move on and leave while the bits are in use.
+    for (int runde = 0; runde < 4; ++runde) {
+        for (int i = 0; i < 60; ++i) Karte[static_cast<std::size_t>(Random(1600))].Person() = Random(5) - 1;
+        Karte[0].Person() = 3;
+        Karte[1599].Person() = Karte[0].Person();
+        vergleichen("after writes");
+    }
+    // A copy of a row is no cell of the map: writing it leaves the bits alone.
+    Kartenfeld kopie = Karte[500];
+    kopie.Person() = 7;
+    vergleichen("after writing a copy");
+    // Rows replaced wholesale, then the bits dropped as the map makers do.
+    std::vector<Kartenfeld> andere = Karte;
+    for (Kartenfeld& k : andere) k.f[Kartenfeld::Nr_Person] = 1;
+    Karte = andere;
+    MG_Personenbits_verwerfen();
+    vergleichen("after replacing the rows");
+    MG_Karte_anlegen(40, Karte);
+    vergleichen("new map");
 }
 
 }  // namespace
