@@ -1,5 +1,6 @@
 #include "platform/Fenster.h"
 
+#include <GL/gl.h>
 #include <SDL.h>
 
 #include <algorithm>
@@ -180,7 +181,12 @@ void Fenster_nach_vorn() {
 }
 
 void Puffer_tauschen() {
-    if (fenster) SDL_GL_SwapWindow(fenster);
+    if (!fenster) return;
+    SDL_GL_SwapWindow(fenster);
+    // The frame is done before the next one starts: a software driver would otherwise queue
+    // frames ahead and keep the memory of the longest queue for good (a few hundred MB more with
+    // every game played).
+    if (kontext) glFinish();
 }
 
 bool Swapintervall_setzen(int intervall) { return kontext && SDL_GL_SetSwapInterval(intervall) == 0; }

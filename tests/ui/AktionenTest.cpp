@@ -273,11 +273,21 @@ TEST(Aktionen, ObjektaktionenNurAmEigenenObjekt) {
     MOAktion(-1, 560, -1);  // ten settlers asked for: no more
     EXPECT_EQ(JU_Befehlsliste[0].Anzahl, 1);
 
-    const Objektzeile vorher = fremd;
-    Gewaehltes_Objekt = 1;
-    for (int a : {9, 12, 13, 278, 560, 751, 752}) MOAktion(-1, a, -1);
-    MOAktion(78, 551, -1);
-    EXPECT_EQ(fremd, vorher);
+    // Another clan's building stays its owner's, also while both clans are allied (as every
+    // clan starts): its window may show the workers, but nothing changes it.
+    for (int buendnis : {0, 1}) {
+        Spieler[0].Buendnis() = Spieler[1].Buendnis() = buendnis;
+        fremd.Stillgelegt() = 0;
+        fremd.Besetzung() = 4;
+        fremd.Slot_Ware(0) = 3;
+        fremd.Slot_Bestand(0) = 2;
+        const Objektzeile vorher = fremd;
+        Gewaehltes_Objekt = 1;
+        Gewaehlter_Warenslot = 0;
+        for (int a : {9, 12, 13, 262, 267, 273, 278, 560, 605, 751, 752}) MOAktion(-1, a, -1);
+        MOAktion(78, 551, -1);
+        EXPECT_EQ(fremd, vorher) << "alliance " << buendnis;
+    }
 
     // A selection that is not an object is reported and skipped.
     Gewaehltes_Objekt = 7;

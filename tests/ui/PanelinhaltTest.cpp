@@ -2,6 +2,7 @@
 // every well-known panel is there, every name and image is known.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <set>
 
@@ -9,6 +10,7 @@
 #include "platform/base/Datei.h"
 #include "foundation/Textzeilen.h"
 #include "platform/base/Text1252.h"
+#include "render/Spriterechtecke.h"
 #include "ui/Panelhilfe.h"
 
 using bhmtest::Oberflaeche_sauber;
@@ -190,6 +192,33 @@ TEST_F(Panelinhalt, HotzonenSindGueltig) {
         }
     }
     EXPECT_EQ(Fehlertext, "");
+}
+
+// The tabs of the minimap and of the statistics menu take the click over the whole picture they
+// draw, and no more: a zone of window-centred pixels (bounds exclusive) around each tab.
+TEST_F(Panelinhalt, ReiterNehmenDenKlickUeberIhrGanzesBild) {
+    struct Reiter {
+        int aktion, modell, x, y;
+    };
+    const Reiter reiter[] = {{285, 97, -240, -220}, {286, 98, -170, -220},  {287, 99, -100, -220},
+                             {288, 100, -30, -220}, {293, 207, -135, -215}, {294, 206, -15, -215},
+                             {295, 205, 105, -215}};
+    MO_UIdat_laden();
+    for (const Reiter& r : reiter) {
+        const MO_Zone* zone = nullptr;
+        for (const auto& gruppe : MO_Zonen)
+            for (const MO_Zone& z : gruppe)
+                if (z[MO_Zone_Aktion] == r.aktion) zone = &z;
+        ASSERT_NE(zone, nullptr) << r.aktion;
+        ML_Interfacemodell_Rechteck(r.modell);
+        const int b = 16 * (ML_Zellrechteck.Rechts - ML_Zellrechteck.Links);
+        const int h = 16 * (ML_Zellrechteck.Unten - ML_Zellrechteck.Oben);
+        EXPECT_EQ((*zone)[MO_Zone_Rahmen], 2) << r.aktion;
+        EXPECT_EQ((std::array<int, 4>{(*zone)[MO_Zone_X1], (*zone)[MO_Zone_X2], (*zone)[MO_Zone_Y1],
+                                      (*zone)[MO_Zone_Y2]}),
+                  (std::array<int, 4>{r.x, r.x + b, r.y, r.y + h}))
+            << "action " << r.aktion;
+    }
 }
 
 }  // namespace
