@@ -174,7 +174,7 @@ void Showtext() {
         TPU_Schaltertexte(d.ox, d.oy);
         if (Fehleranzeige_Dauer > 0) {
             --Fehleranzeige_Dauer;
-            s.Print(400 + d.ox, 100 + d.oy, "Error : " + Fehlertext);
+            s.Print(400 + d.ox, 100 + d.oy, "Error : " + Fehler_Anzeigetext(Fehlertext));
         }
     }
 

@@ -588,3 +588,37 @@ TEST_F(Overlay, SchalterfensterBeschriftenIhreSchalter) {
     EXPECT_EQ(letzter_durchgang[0].text, "Schule");
     EXPECT_EQ(letzter_durchgang[2].text, "Kindergeld");
 }
+
+// The minimap's caption names the kind shown, the industry map without a leftover note.
+TEST_F(Overlay, MinimapUeberschriftJeArt) {
+    struct Fall {
+        int art, dx;
+        std::string titel;
+    } faelle[] = {{0, -70, "Topografische - Karte"},
+                  {1, -70, "Sectorenkarte - Karte"},
+                  {2, -50, "Spieler - Karte"},
+                  {3, -60, "Industrie - Karte"}};
+    Minimap_offen = true;
+    for (const Fall& f : faelle) {
+        welt.senke.leeren();
+        Minimap_Art = f.art;
+        Showtext();
+        ASSERT_FALSE(welt.senke.zeilen.empty()) << f.art;
+        const Gedruckt erwartet{'P', IFU_Fenstermitte_X + f.dx, IFU_Fenstermitte_Y - 228, f.titel};
+        EXPECT_NE(std::find(welt.senke.zeilen.begin(), welt.senke.zeilen.end(), erwartet),
+                  welt.senke.zeilen.end())
+            << f.art;
+    }
+    Minimap_offen = false;
+    Minimap_Art = 0;
+}
+
+// A path in a report reads with one kind of separator: the program folder's "/" throughout.
+TEST_F(Overlay, FehlerzeileSchreibtPfadeMitEinemTrenner) {
+    Fehler_melden("Datei konnte nicht gefunden werden: /spiel/Daten\\UI.dat");
+    Fehleranzeige_Dauer = 5;
+    Showtext();
+    ASSERT_FALSE(welt.senke.zeilen.empty());
+    EXPECT_EQ(welt.senke.zeilen.back(),
+              (Gedruckt{'P', 400, 100, "Error : Datei konnte nicht gefunden werden: /spiel/Daten/UI.dat"}));
+}
