@@ -126,6 +126,14 @@ TEST(Aktionen, SchieberSetzenFarbeUndLautstaerke) {
     EXPECT_TRUE(Kernwelt::gemeldet());
     EXPECT_DOUBLE_EQ(Lautstaerke, 0.7);
     Lautstaerke = 0.2;
+
+    // In the menus before the first game there is no clan row: the colour is kept for it.
+    Spieler.clear();
+    for (int a : {615, 616, 617}) MOAktion(-1, a, 4);
+    EXPECT_EQ(SpielerfarbeR, 40);
+    EXPECT_EQ(SpielerfarbeG, 40);
+    EXPECT_EQ(SpielerfarbeB, 40);
+    EXPECT_FALSE(Kernwelt::gemeldet());
 }
 
 TEST(Aktionen, AnzeigefilterSchliessenSichAus) {
