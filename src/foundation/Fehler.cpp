@@ -53,6 +53,13 @@ void anzahl_schreiben(Art& a) {
 
 }  // namespace
 
+std::string Fehler_Anzeigetext(const std::string& text) {
+    std::string t = text;
+    for (char& c : t)
+        if (c == '\\') c = '/';
+    return t;
+}
+
 void Fehler_zuruecksetzen() {
     Fehlertext.clear();
     Fehleranzeige_Dauer = 0;

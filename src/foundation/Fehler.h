@@ -24,5 +24,8 @@ int Errorlog_schreiben(const std::string& text);
 void Config_GLFehler_pruefen(const std::string& text);
 // Writes the final counts of repeated reports into their entries (program end).
 void Fehler_Protokoll_abschliessen();
+// The report as the error line shows it: data paths are written with "\" and the program
+// folder with "/", so every "\" is shown as "/" and a path reads with one kind of separator.
+std::string Fehler_Anzeigetext(const std::string& text);
 // Clears the on-screen error and the counted kinds (tests).
 void Fehler_zuruecksetzen();

@@ -60,15 +60,11 @@ Objektzeile* objekt() {
     Objektzeile* z = OM_Zeile(Gewaehltes_Objekt, "MOAktion");
     return z && z->Feld() > 0 ? z : nullptr;
 }
-// The shown object when it belongs to the human.
+// The shown object when it belongs to the human. Only the owner runs a building: an ally's
+// window shows its workers, but its staffing, stop and margin stay its owner's.
 Objektzeile* eigenes_objekt() {
     Objektzeile* z = objekt();
     return z && z->Besitzer() == SpielerID ? z : nullptr;
-}
-// The shown object when its window shows its worker slots (own or allied).
-Objektzeile* sichtbares_objekt() {
-    Objektzeile* z = objekt();
-    return z && FFU_Objekt_eigen(Gewaehltes_Objekt) ? z : nullptr;
 }
 
 void zeitgeber(bool an) {
@@ -361,7 +357,7 @@ void exklusiver_filter(int aktion) {
 // --- The shown object ----------------------------------------------------------------
 
 void produktion_stoppen() {
-    Objektzeile* z = sichtbares_objekt();
+    Objektzeile* z = eigenes_objekt();
     if (!z) return;
     if (z->Stillgelegt() != 1) {
         z->Mangel() = 0;
@@ -756,10 +752,10 @@ bool spielleiste(int a) {
             produktion_stoppen();
             return true;
         case 12:
-            if (Objektzeile* z = sichtbares_objekt()) z->Besetzung() = 0;
+            if (Objektzeile* z = eigenes_objekt()) z->Besetzung() = 0;
             return true;
         case 13:
-            if (Objektzeile* z = sichtbares_objekt()) z->Besetzung() = OB_Max_Slot();
+            if (Objektzeile* z = eigenes_objekt()) z->Besetzung() = OB_Max_Slot();
             return true;
         case 278:
             if (eigenes_objekt()) {
@@ -777,12 +773,10 @@ bool spielleiste(int a) {
             warenslot_raeumen();
             return true;
         case 751:
-            if (Objektzeile* z = sichtbares_objekt())
-                z->Verkaufsmarge() = std::min(z->Verkaufsmarge() + 1, 3);
+            if (Objektzeile* z = eigenes_objekt()) z->Verkaufsmarge() = std::min(z->Verkaufsmarge() + 1, 3);
             return true;
         case 752:
-            if (Objektzeile* z = sichtbares_objekt())
-                z->Verkaufsmarge() = std::max(z->Verkaufsmarge() - 1, -3);
+            if (Objektzeile* z = eigenes_objekt()) z->Verkaufsmarge() = std::max(z->Verkaufsmarge() - 1, -3);
             return true;
         default:
             return false;
@@ -814,7 +808,7 @@ void MOAktion(int info, int aktion, int parameter) {
     } else if (zwischen(a, 235, 261)) {
         schalter(a);
     } else if (zwischen(a, 262, 273)) {
-        if (sichtbares_objekt()) OB_Slot_anklicken(Gewaehltes_Objekt, a - 262);
+        if (eigenes_objekt()) OB_Slot_anklicken(Gewaehltes_Objekt, a - 262);
     } else if (zwischen(a, 285, 288)) {
         Minimap_Art = a - 285;
     } else if (zwischen(a, 293, 295)) {

@@ -19,14 +19,15 @@ namespace {
 
 constexpr int kTiefe = 1000;
 
+// The frame's slats fill the window: it is drawn first, so that the switches show on it.
 void schalterfenster(int w, int basis) {
     static constexpr int versatz[] = {-125, -40, 45};
     const int cx = IFU_Fenstermitte_X, cy = IFU_Fenstermitte_Y;
+    IFU_Fensterrahmen_zeichnen(cx, cy);
     for (int k = 0; k < 9; ++k) {
         const bool an = Schalterfenster_Optionen[static_cast<std::size_t>(3 * k + w - 1)];
         IFU_Icon_zeichnen(cx + versatz[k % 3], cy + versatz[k / 3], kTiefe, basis + 2 * k + (an ? 0 : 1));
     }
-    IFU_Fensterrahmen_zeichnen(cx, cy);
 }
 
 void schlichtes_fenster() { IFU_Fensterhintergrund_zeichnen(IFU_Fenstermitte_X, IFU_Fenstermitte_Y); }

@@ -30,8 +30,9 @@ int TPU_Umbruchstelle(const std::string& Text, const std::string& Zeichen, int V
     const int laenge = static_cast<int>(Text.size());
     if (Von > laenge || Bis == laenge) return laenge;
     if (Bis > Von || Zeichen.empty()) return Von;
-    // Positions start at 1; there is no character before the first.
-    for (int i = Von; i >= std::max(Bis, 1); --i)
+    // Only a break after the previous line's end moves on: a blank at Bis itself would give an
+    // empty line again and again, and a word longer than a line is cut at Von instead.
+    for (int i = Von; i > std::max(Bis, 0); --i)
         if (Text[i - 1] == Zeichen[0]) return i;
     return Von;
 }

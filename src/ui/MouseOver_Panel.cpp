@@ -250,7 +250,8 @@ bool MO_Panel_Mouseover(bool click) {
             const ITP_Mausfeld* m = feld(p, a);
             if (!m) break;
             const int aktion = (*m)[ITP_Maus_Aktion];
-            if (aktion >= 640 && aktion <= 650 && (*m)[ITP_Maus_Parameter] > LSU_Spielstand_Letzter) continue;
+            // Delete buttons exist only for listed saves; 650 is the first manual page, no delete button.
+            if (aktion >= 640 && aktion <= 649 && (*m)[ITP_Maus_Parameter] > LSU_Spielstand_Letzter) continue;
             MO_Panelelement_pruefen(p, a, click);
         }
         return true;

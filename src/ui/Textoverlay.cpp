@@ -21,6 +21,7 @@
 #include "ui/Fenstertexte.h"
 #include "ui/Paneltexte.h"
 #include "ui/Statistiktexte.h"
+#include "ui/Schaltertexte.h"
 #include "ui/Textsenke.h"
 #include "ui/Tooltip.h"
 #include "ui/Interaktiv.h"
@@ -170,9 +171,10 @@ void Showtext() {
         if (Texteingabe_aktiv) lobby(d, cx, cy);
         if (Fenster30_offen) einstellung(d, cx, cy);
         if (Minimap_offen) minimap(d, cx, cy);
+        TPU_Schaltertexte(d.ox, d.oy);
         if (Fehleranzeige_Dauer > 0) {
             --Fehleranzeige_Dauer;
-            s.Print(400 + d.ox, 100 + d.oy, "Error : " + Fehlertext);
+            s.Print(400 + d.ox, 100 + d.oy, "Error : " + Fehler_Anzeigetext(Fehlertext));
         }
     }
 

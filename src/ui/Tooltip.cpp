@@ -25,6 +25,7 @@
 #include "ui/Fenstertexte.h"
 #include "ui/Textsenke.h"
 #include "ui/Interaktiv.h"
+#include "ui/Schaltertexte.h"
 
 namespace {
 
@@ -296,7 +297,10 @@ void TPU_Tooltip() {
                  "Entscheidung manchmal auch zeitlich begrenzen,", "um her raus zu finden wie sie wirkt."});
             break;
         default:
-            if ((N >= 28 && N <= 52) || N == 80 || N == 97 || N == 98 || N < 0 || N > 106)
+            // The switches of the windows of standing edicts say what they do.
+            if (const int schalter = TPU_Schalter_von_Tooltip(N); schalter >= 0)
+                TPU_Schalter_Tooltip_zeigen(X, Y, schalter);
+            else if (N == 80 || N == 97 || N == 98 || N < 0 || N > 106)
                 s.Print(X - 80, Y + 20, "INFOPANELAKTIV INHALT UNBEKANNT " + std::to_string(N));
             break;
     }

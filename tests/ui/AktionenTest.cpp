@@ -126,6 +126,14 @@ TEST(Aktionen, SchieberSetzenFarbeUndLautstaerke) {
     EXPECT_TRUE(Kernwelt::gemeldet());
     EXPECT_DOUBLE_EQ(Lautstaerke, 0.7);
     Lautstaerke = 0.2;
+
+    // In the menus before the first game there is no clan row: the colour is kept for it.
+    Spieler.clear();
+    for (int a : {615, 616, 617}) MOAktion(-1, a, 4);
+    EXPECT_EQ(SpielerfarbeR, 40);
+    EXPECT_EQ(SpielerfarbeG, 40);
+    EXPECT_EQ(SpielerfarbeB, 40);
+    EXPECT_FALSE(Kernwelt::gemeldet());
 }
 
 TEST(Aktionen, AnzeigefilterSchliessenSichAus) {
@@ -273,11 +281,21 @@ TEST(Aktionen, ObjektaktionenNurAmEigenenObjekt) {
     MOAktion(-1, 560, -1);  // ten settlers asked for: no more
     EXPECT_EQ(JU_Befehlsliste[0].Anzahl, 1);
 
-    const Objektzeile vorher = fremd;
-    Gewaehltes_Objekt = 1;
-    for (int a : {9, 12, 13, 278, 560, 751, 752}) MOAktion(-1, a, -1);
-    MOAktion(78, 551, -1);
-    EXPECT_EQ(fremd, vorher);
+    // Another clan's building stays its owner's, also while both clans are allied (as every
+    // clan starts): its window may show the workers, but nothing changes it.
+    for (int buendnis : {0, 1}) {
+        Spieler[0].Buendnis() = Spieler[1].Buendnis() = buendnis;
+        fremd.Stillgelegt() = 0;
+        fremd.Besetzung() = 4;
+        fremd.Slot_Ware(0) = 3;
+        fremd.Slot_Bestand(0) = 2;
+        const Objektzeile vorher = fremd;
+        Gewaehltes_Objekt = 1;
+        Gewaehlter_Warenslot = 0;
+        for (int a : {9, 12, 13, 262, 267, 273, 278, 560, 605, 751, 752}) MOAktion(-1, a, -1);
+        MOAktion(78, 551, -1);
+        EXPECT_EQ(fremd, vorher) << "alliance " << buendnis;
+    }
 
     // A selection that is not an object is reported and skipped.
     Gewaehltes_Objekt = 7;

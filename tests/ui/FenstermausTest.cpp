@@ -155,6 +155,18 @@ TEST(Fenstermaus, EdiktfensterGesetzDauerUndAnnahme) {
     maus(-200, 300);
     EXPECT_TRUE(IFU_Edikt_Intraktiv_Mouse_over(false));
     EXPECT_EQ(Mouseoverfunktion_Nummer, 104);
+
+    // In a running game the enacted edict closes its window back to the game's bar.
+    SSL = true;
+    BrU_Brief_eintragen(0, 0);
+    Panelanzeigen(44);
+    ASSERT_TRUE(Ediktfenster_offen);
+    maus(170, 300);
+    EXPECT_TRUE(IFU_Edikt_Intraktiv_Mouse_over(true));
+    EXPECT_FALSE(Ediktfenster_offen);
+    EXPECT_TRUE(ITP_Panel_sichtbar(ITP_SingelGameAktiv) || ITP_Panel_sichtbar(ITP_SingelGameTutorial));
+    IFU_Alles_schliessen();
+    SSL = false;
 }
 
 TEST(Fenstermaus, UngueltigeDauerWirdBeimKlickGemeldet) {

@@ -205,8 +205,17 @@ TEST(Fenstertexte, LineBreaksAndGoodsInfo) {
         int von, bis, erwartet;
     };
     const std::vector<Fall> faelle = {
-        {"ab cd ef", 5, 0, 3}, {"ab cd ef", 20, 0, 8}, {"ab cd ef", 4, 8, 8},
-        {"abcdef", 4, 0, 4},   {"ab cd ef", 2, 4, 2},  {"", 40, 0, 0},
+        {"ab cd ef", 5, 0, 3},
+        {"ab cd ef", 20, 0, 8},
+        {"ab cd ef", 4, 8, 8},
+        {"abcdef", 4, 0, 4},
+        {"ab cd ef", 2, 4, 2},
+        {"", 40, 0, 0},
+        // The previous line ended at the blank: a long word after it is cut at Von, not
+        // broken at that blank once more.
+        {"ab cdefgh", 7, 3, 7},
+        {"ab cd ef", 5, 3, 5},
+        {"ab cd ef", 7, 3, 6},
     };
     for (const auto& f : faelle)
         EXPECT_EQ(TPU_Umbruchstelle(f.text, " ", f.von, f.bis), f.erwartet)
@@ -223,6 +232,13 @@ TEST(Fenstertexte, LineBreaksAndGoodsInfo) {
                                             {'2', 22, 129, std::string(40, 'x')},
                                             {'2', 22, 145, std::string(40, 'x')}};
     EXPECT_EQ(welt.senke.zeilen, erwartet) << "no blanks: cut hard after 40, 80, 120 and 160";
+    welt.senke.zeilen.clear();
+    SBU_Waren[0].Text = "Ab " + std::string(60, 'x');
+    TPU_Wareninfo(100, 50, 1, 2, 0);
+    ASSERT_GE(welt.senke.zeilen.size(), 4u);
+    EXPECT_EQ(welt.senke.zeilen[1].text, "Ab ");
+    EXPECT_EQ(welt.senke.zeilen[2].text, std::string(40, 'x')) << "a long word after a blank is shown";
+    EXPECT_EQ(welt.senke.zeilen[3].text, std::string(20, 'x'));
 
     // Every character is 10 pixels wide here.
     EXPECT_EQ(TPU_Textanfang_kuerzen("abc", 31), 0) << "fits";

@@ -231,11 +231,13 @@ TEST_F(Panelmaus, RiesigeFlaechenLaufenNichtUeber) {
 
 TEST_F(Panelmaus, LoeschknoepfeNurFuerGelisteteSpielstaende) {
     for (int k = 0; k < 10; ++k) flaeche(0, 1, 0, 0, 100, 100, 640 + k, -1, k);
+    flaeche(0, 1, 0, 0, 100, 100, 650, -1, 10);  // a manual page is no delete button
     Panelanzeigen(31);
     LSU_Spielstand_Letzter = 2;
     Oberflaeche_sauber::Maus(50, 50);
     EXPECT_TRUE(MO_Mouseover(true));
-    EXPECT_EQ(Aufrufe(), (std::vector<Aktionsaufruf>{{-1, 640, 0}, {-1, 641, 1}, {-1, 642, 2}}));
+    EXPECT_EQ(Aufrufe(),
+              (std::vector<Aktionsaufruf>{{-1, 640, 0}, {-1, 641, 1}, {-1, 642, 2}, {-1, 650, 10}}));
 }
 
 TEST_F(Panelmaus, ObjekteUnterDerMaus) {

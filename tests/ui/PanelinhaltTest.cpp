@@ -2,6 +2,7 @@
 // every well-known panel is there, every name and image is known.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <set>
 
@@ -9,6 +10,8 @@
 #include "platform/base/Datei.h"
 #include "foundation/Textzeilen.h"
 #include "platform/base/Text1252.h"
+#include "render/Spriterechtecke.h"
+#include "ui/Schaltertexte.h"
 #include "ui/Panelhilfe.h"
 
 using bhmtest::Oberflaeche_sauber;
@@ -189,6 +192,63 @@ TEST_F(Panelinhalt, HotzonenSindGueltig) {
             EXPECT_GE(z[MO_Zone_Aktion], 0);
         }
     }
+    EXPECT_EQ(Fehlertext, "");
+}
+
+// The tabs of the minimap and of the statistics menu and the switches of the windows of standing
+// edicts take the click over the whole picture they draw, and no more: a zone of window-centred
+// pixels (bounds exclusive) around each.
+TEST_F(Panelinhalt, ReiterUndSchalterNehmenDenKlickUeberIhrGanzesBild) {
+    struct Reiter {
+        int aktion, modell, x, y;
+    };
+    const Reiter reiter[] = {{285, 97, -240, -220}, {286, 98, -170, -220},  {287, 99, -100, -220},
+                             {288, 100, -30, -220}, {293, 207, -135, -215}, {294, 206, -15, -215},
+                             {295, 205, 105, -215}, {235, 103, -125, -125}, {240, 113, 45, -40},
+                             {243, 119, 45, 45},    {247, 127, -125, -40},  {253, 139, -125, -125},
+                             {261, 155, 45, 45}};
+    MO_UIdat_laden();
+    for (const Reiter& r : reiter) {
+        const MO_Zone* zone = nullptr;
+        for (const auto& gruppe : MO_Zonen)
+            for (const MO_Zone& z : gruppe)
+                if (z[MO_Zone_Aktion] == r.aktion) zone = &z;
+        ASSERT_NE(zone, nullptr) << r.aktion;
+        ML_Interfacemodell_Rechteck(r.modell);
+        const int b = 16 * (ML_Zellrechteck.Rechts - ML_Zellrechteck.Links);
+        const int h = 16 * (ML_Zellrechteck.Unten - ML_Zellrechteck.Oben);
+        EXPECT_EQ((*zone)[MO_Zone_Rahmen], 2) << r.aktion;
+        EXPECT_EQ((std::array<int, 4>{(*zone)[MO_Zone_X1], (*zone)[MO_Zone_X2], (*zone)[MO_Zone_Y1],
+                                      (*zone)[MO_Zone_Y2]}),
+                  (std::array<int, 4>{r.x, r.x + b, r.y, r.y + h}))
+            << "action " << r.aktion;
+    }
+}
+
+// Every switch of the windows of standing edicts shows its own tooltip: the zone's info number
+// leads to the tooltip of the entry that the zone's action flips.
+TEST_F(Panelinhalt, JederSchalterZeigtSeinenTooltip) {
+    auto eintrag = [](int aktion) {
+        if (aktion == 235) return 0;
+        if (aktion <= 243) return 3 * (aktion - 235);
+        if (aktion <= 252) return 1 + 3 * (aktion - 244);
+        return 2 + 3 * (aktion - 253);  // 253..261: entries 2, 5, ..., 26
+    };
+    MO_UIdat_laden();
+    std::set<int> gesehen;
+    for (int b : {17, 18, 19}) {
+        ASSERT_LT(static_cast<std::size_t>(b), MO_Zonen.size());
+        for (const MO_Zone& z : MO_Zonen[static_cast<std::size_t>(b)]) {
+            const int a = z[MO_Zone_Aktion];
+            ASSERT_TRUE(a >= 235 && a <= 261) << a;
+            Mouseoverfunktion_Nummer = 0;
+            MOInfo(z[MO_Zone_Info]);
+            EXPECT_EQ(Mouseoverfunktion_Nummer, TPU_Schalter_Tooltip(eintrag(a))) << "action " << a;
+            EXPECT_EQ((eintrag(a) % 3) + 17, b) << "action " << a << " in the window of its entry";
+            gesehen.insert(a);
+        }
+    }
+    EXPECT_EQ(gesehen.size(), 27u);
     EXPECT_EQ(Fehlertext, "");
 }
 

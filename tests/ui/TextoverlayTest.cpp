@@ -19,6 +19,7 @@
 #include "ui/Panelschalter.h"
 #include "ui/Textausgabe.h"
 #include "ui/Textschreiberhilfe.h"
+#include "ui/Schaltertexte.h"
 #include "ui/Tooltip.h"
 #include "ui/UiHilfe.h"
 #include "render/Modelliste.h"
@@ -194,13 +195,13 @@ TEST_F(Overlay, DebugPageComesFirstAndTheTooltipLast) {
     Programmvariableanzeigen = true;
     Anzeigestufe_F2 = 4;
     Warenraster_offen = true;
-    Mouseoverfunktion_Nummer = 28;
+    Mouseoverfunktion_Nummer = 80;
     MoPosEcht_X = MoPosEcht_Y = 0;
     Showtext();
     ASSERT_FALSE(welt.senke.zeilen.empty());
     EXPECT_EQ(welt.senke.zeilen[0].text, "0Fps (weiter mit F2)");
     EXPECT_EQ(welt.senke.zeilen[1].text, "MAIN DATA");
-    EXPECT_EQ(welt.senke.zeilen.back(), (Gedruckt{'P', 10, 40, "INFOPANELAKTIV INHALT UNBEKANNT 28"}));
+    EXPECT_EQ(welt.senke.zeilen.back(), (Gedruckt{'P', 10, 40, "INFOPANELAKTIV INHALT UNBEKANNT 80"}));
     EXPECT_EQ(MoPosFenstermitte_X, 90);
     EXPECT_EQ(MoPosFenstermitte_Y, 20);
 }
@@ -306,9 +307,9 @@ TEST_F(Tooltip, FamilyCardOfWomenAndMen) {
 }
 
 TEST_F(Tooltip, NumbersWithoutTextOrBackground) {
-    auto z = zeichnen(28, 0);
+    auto z = zeichnen(80, 0);
     ASSERT_EQ(z.size(), 1u);
-    EXPECT_EQ(z[0], (Gedruckt{'P', 220, 220, "INFOPANELAKTIV INHALT UNBEKANNT 28"}));
+    EXPECT_EQ(z[0], (Gedruckt{'P', 220, 220, "INFOPANELAKTIV INHALT UNBEKANNT 80"}));
     EXPECT_TRUE(Fehlertext.empty());
 
     z = zeichnen(107, 0);
@@ -539,4 +540,85 @@ TEST(OverlayBild, TooltipTilesAndTheLengthenedEdictBackground) {
     EXPECT_EQ(senke.zeilen[0].text.rfind("Kopf", 0), 0u);
     EXPECT_EQ(senke.zeilen[8], (Gedruckt{'2', 40, 178, ""}));
     IAU_Zuruecksetzen();
+}
+
+// The switches of the windows of standing edicts say what they do: tooltips 28..52, 53 and 54
+// belong to the 27 entries in order, and every switch with an effect names it.
+TEST_F(Tooltip, SchalterSagenWasSieTun) {
+    struct Fall {
+        int nummer, eintrag;
+        std::string titel;
+    } faelle[] = {{28, 0, "Umverteilung"},
+                  {34, 6, "Steuer"},
+                  {48, 20, W("Bündnis")},
+                  {53, 25, "Freies Gesetz"},
+                  {54, 26, "Freies Gesetz"}};
+    for (const Fall& f : faelle) {
+        EXPECT_EQ(TPU_Schalter_Tooltip(f.eintrag), f.nummer);
+        EXPECT_EQ(TPU_Schalter_von_Tooltip(f.nummer), f.eintrag);
+        const auto z = zeichnen(f.nummer, 0);
+        ASSERT_GE(z.size(), 2u) << f.nummer;
+        EXPECT_EQ(z[0], (Gedruckt{'C', 345, 220, f.titel})) << f.nummer;
+        EXPECT_EQ(z[1].x, 220) << f.nummer;
+        EXPECT_EQ(z[1].y, 246) << f.nummer;
+        for (const Gedruckt& g : z) EXPECT_EQ(g.text.find("INFOPANELAKTIV"), std::string::npos) << f.nummer;
+        EXPECT_TRUE(Fehlertext.empty()) << Fehlertext;
+    }
+    EXPECT_EQ(TPU_Schalter_von_Tooltip(27), -1);
+    EXPECT_EQ(TPU_Schalter_von_Tooltip(55), -1);
+    EXPECT_EQ(TPU_Schalter_Tooltip(27), -1);
+}
+
+// Each switch of an open window carries its label, centred on the strip under its symbol.
+TEST_F(Overlay, SchalterfensterBeschriftenIhreSchalter) {
+    Schalterfenster2_offen = true;
+    Showtext();
+    Schalterfenster2_offen = false;
+    ASSERT_EQ(welt.senke.zeilen.size(), 45u) << "nine labels in each of the five passes";
+    const std::vector<Gedruckt> letzter_durchgang(welt.senke.zeilen.end() - 9, welt.senke.zeilen.end());
+    for (int k = 0; k < 9; ++k) {
+        const Gedruckt& g = letzter_durchgang[static_cast<std::size_t>(k)];
+        const std::string& kurz = TPU_Schalter_Text(3 * k + 1).Kurz;
+        EXPECT_EQ(g.text, kurz);
+        EXPECT_EQ(g.art, '2');
+        const int spalte = IFU_Fenstermitte_X + (k % 3) * 85 - 125;
+        EXPECT_EQ(g.x, spalte + 40 - TPU_Textbreite_Font2(kurz) / 2) << k;
+        EXPECT_EQ(g.y, IFU_Fenstermitte_Y + (k / 3) * 85 - 125 + 75) << k;
+    }
+    EXPECT_EQ(letzter_durchgang[0].text, "Schule");
+    EXPECT_EQ(letzter_durchgang[2].text, "Kindergeld");
+}
+
+// The minimap's caption names the kind shown, the industry map without a leftover note.
+TEST_F(Overlay, MinimapUeberschriftJeArt) {
+    struct Fall {
+        int art, dx;
+        std::string titel;
+    } faelle[] = {{0, -70, "Topografische - Karte"},
+                  {1, -70, "Sectorenkarte - Karte"},
+                  {2, -50, "Spieler - Karte"},
+                  {3, -60, "Industrie - Karte"}};
+    Minimap_offen = true;
+    for (const Fall& f : faelle) {
+        welt.senke.leeren();
+        Minimap_Art = f.art;
+        Showtext();
+        ASSERT_FALSE(welt.senke.zeilen.empty()) << f.art;
+        const Gedruckt erwartet{'P', IFU_Fenstermitte_X + f.dx, IFU_Fenstermitte_Y - 228, f.titel};
+        EXPECT_NE(std::find(welt.senke.zeilen.begin(), welt.senke.zeilen.end(), erwartet),
+                  welt.senke.zeilen.end())
+            << f.art;
+    }
+    Minimap_offen = false;
+    Minimap_Art = 0;
+}
+
+// A path in a report reads with one kind of separator: the program folder's "/" throughout.
+TEST_F(Overlay, FehlerzeileSchreibtPfadeMitEinemTrenner) {
+    Fehler_melden("Datei konnte nicht gefunden werden: /spiel/Daten\\UI.dat");
+    Fehleranzeige_Dauer = 5;
+    Showtext();
+    ASSERT_FALSE(welt.senke.zeilen.empty());
+    EXPECT_EQ(welt.senke.zeilen.back(),
+              (Gedruckt{'P', 400, 100, "Error : Datei konnte nicht gefunden werden: /spiel/Daten/UI.dat"}));
 }
