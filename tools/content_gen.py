@@ -422,11 +422,23 @@ OBJEKTE_WIRTSCHAFT = {
     # outnumbered the idle persons many times, so the employment office took
     # every unemployed person and the computer clans stopped building.
     **{t: dict(platz=1) for t in (
-        "Holzfällerhütte", "Steinbruch", "Fischerhütte", "Beerengarten", "Förster", "Jagdhütte",
+        "Steinbruch", "Fischerhütte", "Beerengarten", "Jagdhütte",
         "Sägewerk", "Köhlerei", "Schmiede", "Schmelzhütte", "Sandgrube", "Rübenacker", "Mühle",
         "Kornfeld", "Bäckerei", "Flachsfeld", "Weberei", "Schneiderei", "Räucherei", "Glashütte",
         "Imkerei", "Kräutergarten", "Schuttsammler", "Glasbläserei", "Metbrauerei", "Akademie",
         "Raseneisengrube")},
+    # The berry garden also grows turnips (was berries only): a child is born
+    # only while the clan's stored food exceeds its members, and a slot holds
+    # nine, so a player's single berry garden never let the ten founders have a
+    # child. With two foods one garden stores 18.
+    "Beerengarten": dict(platz=1, slots=[("Beeren", "Anbau"), ("Rüben", "Anbau")],
+                         text="Gärtner setzen Beerensträucher, ziehen Rüben und ernten beides."),
+    # Wood keeps two workers per building: houses, boards, charcoal and the
+    # smokehouse all take it, a computer clan builds at most five woodcutters and
+    # five foresters, and with one worker each the upgrade sites of large clans
+    # waited for wood for decades. Their stores rarely fill, so the places stay taken.
+    "Holzfällerhütte": dict(platz=2),
+    "Förster": dict(platz=2),
     # The large workplaces keep two (were three and four).
     "Erzmine": dict(platz=2),
     "Fischerei": dict(platz=2, text="Eine große Fischerei: zwei Fischer teilen sich die Boote."),
@@ -436,7 +448,14 @@ OBJEKTE_WIRTSCHAFT = {
     # Gold from the first level (was level 5, which few clans reach): the mine
     # and the mint cost wood and stone only (were boards, tools and iron), so a
     # young clan can build them before its first sawmill.
-    "Goldmine": dict(platz=2, ki=1, kosten=[("Holz", 5), ("Stein", 4)]),
+    #
+    # The gold mine also smelts and strikes its own ore (a production slot of
+    # gold beside the digging slot, was digging only): small clans built mines
+    # but rarely the separate mint, and their purses grew too thin for
+    # children. The mint still strikes ore fetched from the mines.
+    "Goldmine": dict(platz=2, ki=1, kosten=[("Holz", 5), ("Stein", 4)],
+                     slots=[("Gold", P), ("Golderz", "ore")],
+                     text="Bergleute schlagen Golderz aus den Hügelkuppen und prägen es gleich zu Münzen."),
     "Münzpräge": dict(ki=1, kosten=[("Holz", 5), ("Stein", 6)]),
     # Charcoal, sand and the rubble collector feed only later levels (were level
     # 2): iron and glass need them from level 3 and 4 on.
