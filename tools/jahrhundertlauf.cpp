@@ -14,7 +14,9 @@
 //
 // --mensch also starts the human clan the way a player does: the start building
 // placed by the same routines as the placement click, then the first buildings the
-// build window offers (food, wood, stone, huts) as soon as the clan can pay them.
+// build window offers (food, wood, stone, huts) as soon as the clan can pay them,
+// and later a hut while men have no home and a food building while the stored food
+// is short, all from the first level's offers.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
