@@ -427,7 +427,7 @@ OBJEKTE_WIRTSCHAFT = {
     # outnumbered the idle persons many times, so the employment office took
     # every unemployed person and the computer clans stopped building.
     **{t: dict(platz=1) for t in (
-        "Steinbruch", "Fischerhütte", "Beerengarten", "Jagdhütte",
+        "Holzfällerhütte", "Steinbruch", "Fischerhütte", "Beerengarten", "Jagdhütte",
         "Sägewerk", "Köhlerei", "Schmiede", "Schmelzhütte", "Sandgrube", "Rübenacker", "Mühle",
         "Kornfeld", "Bäckerei", "Flachsfeld", "Weberei", "Schneiderei", "Räucherei", "Glashütte",
         "Imkerei", "Kräutergarten", "Schuttsammler", "Glasbläserei", "Metbrauerei", "Akademie",
@@ -438,11 +438,13 @@ OBJEKTE_WIRTSCHAFT = {
     # child. With two foods one garden stores 18.
     "Beerengarten": dict(platz=1, slots=[("Beeren", "Anbau"), ("Rüben", "Anbau")],
                          text="Gärtner setzen Beerensträucher, ziehen Rüben und ernten beides."),
-    # Wood keeps two workers per building: houses, boards, charcoal and the
-    # smokehouse all take it, a computer clan builds at most five woodcutters and
-    # five foresters, and with one worker each the upgrade sites of large clans
-    # waited for wood for decades. Their stores rarely fill, so the places stay taken.
-    "Holzfällerhütte": dict(platz=2),
+    # Foresters keep two workers: once the trees near a clan are cut they are its
+    # only wood, which houses, boards, charcoal and the smokehouse all take, a
+    # computer clan builds at most five of them, and with one worker each the
+    # upgrade sites of large clans waited for wood for decades. Their stores
+    # rarely fill, so the places stay taken. (The woodcutter keeps one: early
+    # clans have trees enough, and a second worker there is one hand fewer for
+    # sites and harbour errands.)
     "Förster": dict(platz=2),
     # The mines dig one worker each (were three and two): their ore waits for a
     # single smith or minter, and a mine with a full store held two free places.
