@@ -205,11 +205,16 @@ WAREN = [
 #   gold the stock spreads thinner with every child and births stop, so the
 #   mint is part of the first level and its ore is plentiful.
 # - Births also need the clan's stored food above its member count; the
-#   computer clans build food whenever stock - 3 is below their members.
+#   computer clans build food whenever stock - 3 is below their members. People
+#   eat only every few years, so food stores stand full: what a clan's food
+#   buildings can hold, not what they make, decides how large it may grow, and
+#   the first food building of a player has to hold more than the ten founders.
 # - A computer clan builds only while a fifth of its members is unemployed;
 #   every worker place of a building whose store is full is a free place that
 #   the employment office fills again. One worker per ordinary building keeps
-#   free places near the number of idle persons, so clans keep building.
+#   free places near the number of idle persons, so clans keep building; and a
+#   computer clan leaves out a building whose every product is already stocked
+#   beyond its members.
 # - A computer clan chooses production from the highest level it has reached
 #   downwards, at most five of a type. Buildings whose goods only a later level
 #   uses are placed at that level, so early clans do not fill their stores with
@@ -422,13 +427,29 @@ OBJEKTE_WIRTSCHAFT = {
     # outnumbered the idle persons many times, so the employment office took
     # every unemployed person and the computer clans stopped building.
     **{t: dict(platz=1) for t in (
-        "Holzfällerhütte", "Steinbruch", "Fischerhütte", "Beerengarten", "Förster", "Jagdhütte",
+        "Holzfällerhütte", "Steinbruch", "Fischerhütte", "Beerengarten", "Jagdhütte",
         "Sägewerk", "Köhlerei", "Schmiede", "Schmelzhütte", "Sandgrube", "Rübenacker", "Mühle",
         "Kornfeld", "Bäckerei", "Flachsfeld", "Weberei", "Schneiderei", "Räucherei", "Glashütte",
         "Imkerei", "Kräutergarten", "Schuttsammler", "Glasbläserei", "Metbrauerei", "Akademie",
         "Raseneisengrube")},
+    # The berry garden also grows turnips (was berries only): a child is born
+    # only while the clan's stored food exceeds its members, and a slot holds
+    # nine, so a player's single berry garden never let the ten founders have a
+    # child. With two foods one garden stores 18.
+    "Beerengarten": dict(platz=1, slots=[("Beeren", "Anbau"), ("Rüben", "Anbau")],
+                         text="Gärtner setzen Beerensträucher, ziehen Rüben und ernten beides."),
+    # Foresters keep two workers: once the trees near a clan are cut they are its
+    # only wood, which houses, boards, charcoal and the smokehouse all take, a
+    # computer clan builds at most five of them, and with one worker each the
+    # upgrade sites of large clans waited for wood for decades. Their stores
+    # rarely fill, so the places stay taken. (The woodcutter keeps one: early
+    # clans have trees enough, and a second worker there is one hand fewer for
+    # sites and harbour errands.)
+    "Förster": dict(platz=2),
+    # The mines dig one worker each (were three and two): their ore waits for a
+    # single smith or minter, and a mine with a full store held two free places.
     # The large workplaces keep two (were three and four).
-    "Erzmine": dict(platz=2),
+    "Erzmine": dict(platz=1),
     "Fischerei": dict(platz=2, text="Eine große Fischerei: zwei Fischer teilen sich die Boote."),
     "Gutshof": dict(platz=2),
     "Luftschiffwerft": dict(platz=2),
@@ -436,23 +457,29 @@ OBJEKTE_WIRTSCHAFT = {
     # Gold from the first level (was level 5, which few clans reach): the mine
     # and the mint cost wood and stone only (were boards, tools and iron), so a
     # young clan can build them before its first sawmill.
-    "Goldmine": dict(platz=2, ki=1, kosten=[("Holz", 5), ("Stein", 4)]),
+    "Goldmine": dict(platz=1, ki=1, kosten=[("Holz", 5), ("Stein", 4)]),
     "Münzpräge": dict(ki=1, kosten=[("Holz", 5), ("Stein", 6)]),
     # Charcoal, sand and the rubble collector feed only later levels (were level
     # 2): iron and glass need them from level 3 and 4 on.
     "Köhlerei": dict(platz=1, ki=3),
     "Schuttsammler": dict(platz=1, ki=3),
     "Sandgrube": dict(platz=1, ki=4),
-    # House upgrades of levels 2 and 4 without tools (a level-4 good): a
-    # Blockhaus waited for tools for decades.
-    "Fachwerkhaus": dict(kosten=[("Bretter", 5), ("Stein", 5), ("Holz", 4)]),
-    "Bauernhaus": dict(kosten=[("Bretter", 6), ("Stein", 6), ("Holz", 4)]),
-    # The upper houses were glass and tools (few clans make them in quantity, so
-    # their upgrade sites stood for decades): now stone, boards and wood.
-    "Steinhaus": dict(kosten=[("Stein", 8), ("Bretter", 6), ("Holz", 4)],
+    # House upgrades are built mostly of stone (were mostly wood and boards, and
+    # tools or glass above): a house grows as soon as it is finished, every clan
+    # fills its five quarries early and stone then lies unused, while wood and
+    # boards also feed the sawmill, charcoal, smokehouse and smithy and large
+    # clans build no more woodcutters or sawmills (their choice starts at their
+    # own level). Upgrade sites waited for wood and boards for decades; all of
+    # these goods come from first-level buildings. (A cost is at least 3.)
+    "Lehmhütte": dict(kosten=[("Stein", 4), ("Holz", 3)]),
+    "Blockhaus": dict(kosten=[("Holz", 4), ("Stein", 4)]),
+    "Fachwerkhaus": dict(kosten=[("Stein", 6), ("Bretter", 3)]),
+    "Langhaus": dict(kosten=[("Stein", 6), ("Holz", 3), ("Bretter", 3)]),
+    "Bauernhaus": dict(kosten=[("Stein", 8), ("Bretter", 3)]),
+    "Steinhaus": dict(kosten=[("Stein", 10), ("Bretter", 3)],
                       text="Steinerne Mauern unter einem festen Dach."),
-    "Bürgerhaus": dict(kosten=[("Stein", 8), ("Bretter", 6), ("Holz", 6)]),
-    "Herrenhaus": dict(kosten=[("Stein", 9), ("Bretter", 8), ("Holz", 6)]),
+    "Bürgerhaus": dict(kosten=[("Stein", 12), ("Bretter", 3)]),
+    "Herrenhaus": dict(kosten=[("Stein", 14), ("Bretter", 4), ("Holz", 3)]),
 }
 for _o in OBJEKTE:
     _o.update(OBJEKTE_WIRTSCHAFT.get(_o["t"], {}))

@@ -14,12 +14,15 @@
 //
 // --mensch also starts the human clan the way a player does: the start building
 // placed by the same routines as the placement click, then the first buildings the
-// build window offers (food, wood, stone, huts) as soon as the clan can pay them.
+// build window offers (food, wood, stone, huts) as soon as the clan can pay them,
+// and later a hut while men have no home and a food building while the stored food
+// is short, all from the first level's offers.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <type_traits>
@@ -35,6 +38,7 @@
 #include "economy/Objekte.h"
 #include "economy/Sieg.h"
 #include "economy/Spieler.h"
+#include "economy/Warenstatistik.h"
 #include "foundation/Config.h"
 #include "foundation/Fehler.h"
 #include "foundation/Hilfen.h"
@@ -186,6 +190,7 @@ struct Menschenstart {
     bool aktiv = false;
     int startfeld = -1;
     std::vector<int> offen;  // building types still to place, in order
+    int nahrung = 0;         // food buildings placed after the list (berries and fish take turns)
 };
 
 int Typ_nach_Titel(const char* titel) {
@@ -220,19 +225,51 @@ bool Start_setzen(Menschenstart& m) {
     return true;
 }
 
-// Places the next building of the list near the start when the clan can pay its site.
-void Menschenbau(Menschenstart& m) {
-    if (!m.aktiv || m.offen.empty() || !GU_Clan_gueltig(SpielerID)) return;
-    const int typ = m.offen.front();
+bool Menschenbau_setzen(const Menschenstart& m, int typ) {
+    if (typ < 0) return false;
     const int feld = JA_Bauplatz_suchen(m.startfeld, typ, false);
-    if (feld < 0) return;
-    if (BPU_Baustelle_setzen(feld, typ, SpielerID)) m.offen.erase(m.offen.begin());
+    return feld >= 0 && BPU_Baustelle_setzen(feld, typ, SpielerID);
+}
+
+// A site of one of the types that the human clan has not finished yet.
+bool Menschenbaustelle_offen(std::initializer_list<int> typen) {
+    for (std::size_t o = 0; o < Objekte.size(); ++o) {
+        const Objektzeile& ob = Objekte[o];
+        if (ob.Feld() < 1 || ob.Besitzer() != SpielerID || !OM_Baumaterial_fehlt(static_cast<int>(o)))
+            continue;
+        for (int t : typen)
+            if (ob.Typ() == t) return true;
+    }
+    return false;
+}
+
+// Places the next building of the list near the start when the clan can pay its site;
+// afterwards, as a player keeps doing with the same offers, a hut while men have no
+// home and a food building while the clan's food stock is short.
+void Menschenbau(Menschenstart& m) {
+    if (!m.aktiv || !GU_Clan_gueltig(SpielerID)) return;
+    if (!m.offen.empty()) {
+        if (Menschenbau_setzen(m, m.offen.front())) m.offen.erase(m.offen.begin());
+        return;
+    }
+    static const int huette = Typ_nach_Titel("Laubhütte");
+    static const int nahrung[2] = {Typ_nach_Titel("Beerengarten"), Typ_nach_Titel("Fischerhütte")};
+    bool ohne_heim = false;
+    for (const Personenzeile& p : Personen)
+        ohne_heim = ohne_heim || (p.Hunger() > 0 && p.Spieler() == SpielerID && p.Geschlecht() == 1 &&
+                                  p.Alter() >= 15 && p.HeimID() < 0);
+    if (ohne_heim && !Menschenbaustelle_offen({huette})) Menschenbau_setzen(m, huette);
+    const Spielerzeile& s = Spieler[static_cast<std::size_t>(SpielerID)];
+    if (LGK_Nahrung_des_Spielers(SpielerID) <= s.Mitglieder() + 3 &&
+        !Menschenbaustelle_offen({nahrung[0], nahrung[1]}) && Menschenbau_setzen(m, nahrung[m.nahrung % 2]))
+        ++m.nahrung;
 }
 
 // --- Output ----------------------------------------------------------------------------
 
 struct Stand {
     int personen = 0, alter[Altersbaender] = {}, gebaeude = 0, baustellen = 0, aelteste_baustelle = 0;
+    std::string aelteste_art;  // kind of the oldest site
     long long waren = 0, volle_slots = 0, slots = 0, freie_plaetze = 0, untaetig = 0, geldbeutel = 0;
     long long schatz = 0, reserve = 0, gespeichert = 0;
     int stufe = 0, schiffe = 0, haefen = 0;
@@ -274,7 +311,10 @@ std::vector<Stand> Staende(const Laufzahlen& l) {
             ++s.arten[kurz(ob.Typ()) + (baustelle ? "*" : "")];
             if (baustelle) {
                 ++s.baustellen;
-                s.aelteste_baustelle = std::max(s.aelteste_baustelle, alter);
+                if (alter >= s.aelteste_baustelle) {
+                    s.aelteste_baustelle = alter;
+                    s.aelteste_art = kurz(ob.Typ());
+                }
             }
             if (m == "Hafen" || m == "Hafen2") ++s.haefen;
             s.freie_plaetze += frei;
@@ -303,12 +343,13 @@ void Zeile(const char* name, const Stand& s, const Clanzahlen& z, bool arten) {
     std::printf("  %-6s P %4d [", name, s.personen);
     for (int b = 0; b < Altersbaender; ++b) std::printf("%s%s %d", b ? " " : "", Bandname[b], s.alter[b]);
     std::printf(
-        "] geb %lld tot %lld (<50 %lld) | Geb %d Bst %d (aelteste %d J) | Waren %lld voll %lld/%lld | "
+        "] geb %lld tot %lld (<50 %lld) | Geb %d Bst %d (aelteste %d J%s%s) | Waren %lld voll %lld/%lld | "
         "frei %lld untaetig %lld | Kasse %lld Beutel %lld Reserve %lld gespart %lld | Stufe %d Schiffe %d "
         "Haefen %d\n",
-        z.geburten, z.tode, z.tode_jung, s.gebaeude, s.baustellen, s.aelteste_baustelle, s.waren,
-        s.volle_slots, s.slots, s.freie_plaetze, s.untaetig, s.schatz, s.geldbeutel, s.reserve, s.gespeichert,
-        s.stufe, s.schiffe, s.haefen);
+        z.geburten, z.tode, z.tode_jung, s.gebaeude, s.baustellen, s.aelteste_baustelle,
+        s.aelteste_art.empty() ? "" : " ", s.aelteste_art.c_str(), s.waren, s.volle_slots, s.slots,
+        s.freie_plaetze, s.untaetig, s.schatz, s.geldbeutel, s.reserve, s.gespeichert, s.stufe, s.schiffe,
+        s.haefen);
     if (!arten || s.arten.empty()) return;
     std::printf("         ");
     for (const auto& [k, n] : s.arten) std::printf(" %s:%d", k.c_str(), n);

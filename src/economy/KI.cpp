@@ -445,6 +445,7 @@ bool KI_Rohstoff_Ueberschuss(int typ, int clan) {
     const Spielerzeile* s = zeile(clan);
     if (!o || !s) return false;
     typ_status(clan, *o, " zu viele Rohstoffe vorhanden");
+    bool gepruefte = false;
     for (const Warenslot& slot : o->Slots) {
         if (slot.WarenID <= -1) continue;
         switch (slot.Benutzung) {
@@ -466,10 +467,12 @@ bool KI_Rohstoff_Ueberschuss(int typ, int clan) {
         if (KI_Spieler_aktiv(clan) && schiff && s->Flugschiffe() >= s->Flugschiffe_Max()) return true;
         const std::optional<int> p = produziert(clan, slot.WarenID);
         if (!p || *p <= s->Mitglieder()) return false;
+        gepruefte = true;
     }
-    // The produced totals only ever grow: a building whose every product is already
-    // plentiful is still built, or a grown clan would stop building at all.
-    return false;
+    // Every product is already in stock beyond the clan's members (the totals fall again
+    // as goods are taken out): another such building would only fill its store, and a
+    // workplace with a full store keeps taking the clan's unemployed without work for them.
+    return gepruefte;
 }
 
 bool KI_Typ_Grenze(int typ, int clan) {

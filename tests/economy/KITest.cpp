@@ -290,8 +290,18 @@ TEST(KI, TheShipLimitAndTheTypeLimitRejectABuilding) {
     EXPECT_FALSE(KI_Rohstoff_Ueberschuss(3, 1));
     s.Flugschiffe() = 3;
     EXPECT_TRUE(KI_Rohstoff_Ueberschuss(3, 1));
+    // Product 2 of the sawmill against the clan's 10 members: only stock beyond the
+    // members rejects another sawmill (its store would fill and keep a worker idle).
+    for (const auto& [vorrat, abgelehnt] : {std::tuple{50, true}, {11, true}, {10, false}, {0, false}}) {
+        LGK_Spieler_Waren.clear();
+        KIwelt::produziert(1, 2, vorrat);
+        EXPECT_EQ(KI_Rohstoff_Ueberschuss(2, 1), abgelehnt) << vorrat << " boards in stock";
+    }
     KIwelt::produziert(1, 2, 50);
-    EXPECT_FALSE(KI_Rohstoff_Ueberschuss(2, 1)) << "plenty of a product still lets the clan build";
+    Spieler[1].Mitglieder() = 60;
+    EXPECT_FALSE(KI_Rohstoff_Ueberschuss(2, 1)) << "a grown clan takes the same stock as short";
+    KIwelt::produziert(1, 1, 500);
+    EXPECT_FALSE(KI_Rohstoff_Ueberschuss(4, 1)) << "a building without products is never a surplus";
 
     BMU_Tabelle_anlegen();
     BMU_Zaehler_setzen(1, 1, 0, 4);

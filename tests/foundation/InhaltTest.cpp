@@ -16,6 +16,7 @@
 #include "foundation/Schablonen_Laden.h"
 #include "platform/base/Datei.h"
 #include "platform/base/Text1252.h"
+#include "population/Personen.h"
 
 namespace {
 
@@ -337,6 +338,52 @@ TEST_F(Inhalt, EveryComputerLevelHasFoodHousingAndProduction) {
                     << (objekt_gueltig(k) ? u8(SBU_Objekte[k].Titel) : std::string())
                     << ", which cannot be built";
         }
+}
+
+// A house grows into its upgrade as soon as it is finished, so the upgrade's
+// materials have to come from buildings a computer clan builds at the level of
+// the first house of the chain, or the upgrade site waits for a later level.
+TEST_F(Inhalt, EveryHouseUpgradeNeedsOnlyGoodsMadeAtTheLevelOfItsHouse) {
+    auto hergestellt_bis = [](int ware, int level) {
+        for (const Objekt_Item& o : SBU_Objekte)
+            if (o.AI_Level >= 1 && o.AI_Level <= level)
+                for (const Warenslot& s : o.Slots)
+                    if (s.WarenID == ware && erzeugend(s.Benutzung)) return true;
+        return false;
+    };
+    ASSERT_GT(SBU_KI_Wohnen.size(), 1u);
+    for (std::size_t level = 1; level < SBU_KI_Wohnen.size(); ++level)
+        for (int haus : SBU_KI_Wohnen[level]) {
+            ASSERT_TRUE(objekt_gueltig(haus));
+            int stufe = SBU_Objekte[haus].Updatelink;
+            for (int n = 0; objekt_gueltig(stufe) && stufe > 0 && n < 10; ++n) {
+                for (const Waren_Menge& b : SBU_Objekte[stufe].Baukosten)
+                    if (b.WarenID > 0)
+                        EXPECT_TRUE(hergestellt_bis(b.WarenID, static_cast<int>(level)))
+                            << u8(SBU_Objekte[stufe].Titel) << " (from " << u8(SBU_Objekte[haus].Titel)
+                            << ", level " << level << ") needs " << u8(SBU_Waren[b.WarenID].Titel)
+                            << ", which no building of that level makes";
+                stufe = SBU_Objekte[stufe].Updatelink;
+            }
+        }
+}
+
+// A child is born only while the clan's stored food exceeds its members; one
+// food building of the first build level has to store more than the founders
+// number, or a player who starts with one garden never sees a child.
+TEST_F(Inhalt, OneFirstLevelFoodBuildingStoresMoreFoodThanTheFounders) {
+    constexpr int je_Slot = 9;  // a slot counts as full at nine units
+    int bester = 0;
+    for (const Objekt_Item& o : SBU_Objekte) {
+        if (o.AI_Level != 1 || o.Modus != "Produktion") continue;
+        int vorrat = 0;
+        for (const Warenslot& s : o.Slots)
+            if (ware_gueltig(s.WarenID) && s.WarenID > 0 && SBU_Waren[s.WarenID].Spez == "food" &&
+                erzeugend(s.Benutzung))
+                vorrat += je_Slot;
+        bester = std::max(bester, vorrat);
+    }
+    EXPECT_GT(bester, Startpersonen_Anzahl);
 }
 
 TEST_F(Inhalt, HoldsTheTemplatesTheCodeNamesByKeywordOrNumber) {
