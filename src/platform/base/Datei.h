@@ -28,6 +28,19 @@ std::int64_t Pfad_aenderungszeit(const std::string& pfad);
 std::optional<std::string> Datei_lesen(const std::string& pfad);
 // Writes the whole file (created or replaced); false on failure.
 bool Datei_schreiben(const std::string& pfad, const std::string& bytes);
+// Writes the whole file beside the old one and then puts it in the old one's place in one
+// step: the old file stays whole until then, and other names of the old file (hard links)
+// keep the old bytes. False on failure, and the old file is as it was.
+bool Datei_ersetzen(const std::string& pfad, const std::string& bytes);
+// The file `ziel` becomes the file `quelle` (one file under two names where the file system
+// allows it, a copy elsewhere); an old `ziel` is replaced as by Datei_ersetzen. The two names
+// share their bytes, so every writer of such a file must replace it (Datei_ersetzen), never
+// write into it. False on failure.
+bool Datei_teilen(const std::string& quelle, const std::string& ziel);
+// True when both paths name the same file on disk (also under two names).
+bool Dieselbe_Datei(const std::string& a, const std::string& b);
+// The first n bytes of the file (fewer when it is shorter); nothing when it cannot be read.
+std::optional<std::string> Datei_anfang_lesen(const std::string& pfad, std::size_t n);
 bool Datei_loeschen(const std::string& pfad);
 // Copies a file, creating or replacing the destination; false on failure.
 bool Datei_kopieren(const std::string& quelle, const std::string& ziel);
