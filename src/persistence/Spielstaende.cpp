@@ -96,7 +96,11 @@ bool alte_dateien_uebernehmen(const std::string& alt, const std::string& neu) {
         if (!Datei_existiert(alt + "\\" + name)) continue;
         const std::string gleich = eintrag_suchen(geschrieben, name);
         if (gleich == name) continue;
-        if (!gleich.empty() ? !Pfad_umbenennen(neu + "\\" + gleich, neu + "\\" + name)
+        // A new spelling of the same name would be found as the file itself: the rename goes
+        // by a name of its own.
+        const std::string zwischen = neu + "\\" + name + ".~";
+        if (!gleich.empty() ? !(Pfad_umbenennen(neu + "\\" + gleich, zwischen) &&
+                                Pfad_umbenennen(zwischen, neu + "\\" + name))
                             : !Datei_teilen(alt + "\\" + name, neu + "\\" + name))
             return false;
     }
