@@ -270,21 +270,29 @@ std::vector<std::string> Ordner_eintraege(const std::string& pfad) {
     return namen;
 }
 
-std::vector<std::string> Zeilen_teilen(const std::string& text) {
-    std::vector<std::string> zeilen;
-    std::string zeile;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c == '\r' || c == '\n') {
-            zeilen.push_back(zeile);
-            zeile.clear();
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else {
-            zeile.push_back(c);
-        }
+bool Zeile_nehmen(std::string_view& rest, std::string_view& zeile) {
+    if (rest.empty()) return false;
+    const std::size_t ende = rest.find_first_of("\r\n");
+    zeile = rest.substr(0, ende);
+    if (ende == std::string_view::npos) {
+        rest = {};
+    } else {
+        const bool crlf = rest[ende] == '\r' && ende + 1 < rest.size() && rest[ende + 1] == '\n';
+        rest.remove_prefix(ende + (crlf ? 2 : 1));
     }
-    if (!zeile.empty()) zeilen.push_back(zeile);
+    return true;
+}
+
+std::vector<std::string_view> Zeilen_ansehen(std::string_view text) {
+    std::vector<std::string_view> zeilen;
+    std::string_view zeile;
+    while (Zeile_nehmen(text, zeile)) zeilen.push_back(zeile);
     return zeilen;
+}
+
+std::vector<std::string> Zeilen_teilen(const std::string& text) {
+    const std::vector<std::string_view> ansichten = Zeilen_ansehen(text);
+    return std::vector<std::string>(ansichten.begin(), ansichten.end());
 }
 
 std::optional<std::vector<std::string>> Textdatei_lesen(const std::string& pfad) {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The on-disk (UTF-8) path for a game path.
@@ -57,3 +58,7 @@ std::optional<std::vector<std::string>> Textdatei_lesen(const std::string& pfad)
 bool Textdatei_schreiben(const std::string& pfad, const std::vector<std::string>& zeilen);
 // Splits text into lines at CR, LF or CR LF (a final line end adds no empty line).
 std::vector<std::string> Zeilen_teilen(const std::string& text);
+// The same lines as views into the text, which must outlive them.
+std::vector<std::string_view> Zeilen_ansehen(std::string_view text);
+// Takes the first of those lines off the front of `rest`; false when no line is left.
+bool Zeile_nehmen(std::string_view& rest, std::string_view& zeile);
