@@ -184,10 +184,12 @@ bool textur_bauen(std::unique_ptr<TglBitmap2D>& textur, const std::string& datei
     return true;
 }
 
-// What a pack texture was built from: the file's size and a hash of its bytes.
+// What a pack texture was built from: the file's size and a hash of its bytes, and the file
+// on disk as it was then.
 struct Herkunft {
     std::uint64_t groesse = 0, hash = 0;
-    bool operator==(const Herkunft&) const = default;
+    std::optional<Dateikennung> datei;
+    bool gleiche_bytes(const Herkunft& h) const { return groesse == h.groesse && hash == h.hash; }
 };
 
 Herkunft herkunft_von(const std::string& bytes) {
@@ -202,7 +204,7 @@ Herkunft herkunft_von(const std::string& bytes) {
     }
     for (; i < bytes.size(); ++i) h = (h ^ static_cast<unsigned char>(bytes[i])) * k2;
     h ^= h >> 29;
-    return {bytes.size(), h * k1};
+    return {bytes.size(), h * k1, std::nullopt};
 }
 
 // One of the four packs of a game. A world reset puts its texture aside: the next game
@@ -272,11 +274,25 @@ void ML_Iconpacks_laden(const std::string& ordner) {
     for (Packplatz& p : packplaetze()) {
         const std::string pfad = ordner + p.datei;
         if (!SBU_Datei_vorhanden(pfad)) continue;
+        // The very file a texture was built from, unchanged since (packs are only ever replaced
+        // as a whole), needs no reading.
+        const std::optional<Dateikennung> kennung = Datei_kennung(pfad);
+        auto dieselbe_datei = [&](const Herkunft& h) { return kennung && h.datei == kennung; };
+        if (*p.textur && dieselbe_datei(p.herkunft)) continue;
+        if (p.beiseite && dieselbe_datei(p.beiseite_herkunft)) {
+            *p.textur = std::move(p.beiseite);
+            p.herkunft = p.beiseite_herkunft;
+            continue;
+        }
         const std::optional<std::string> bytes = Datei_lesen(pfad);
-        const Herkunft h = bytes ? herkunft_von(*bytes) : Herkunft{};
+        Herkunft h = bytes ? herkunft_von(*bytes) : Herkunft{};
+        h.datei = kennung;
         // The same picture as the texture in place, or as the one put aside, is not built again.
-        if (bytes && *p.textur && p.herkunft == h) continue;
-        if (bytes && p.beiseite && p.beiseite_herkunft == h) {
+        if (bytes && *p.textur && p.herkunft.gleiche_bytes(h)) {
+            p.herkunft = h;
+            continue;
+        }
+        if (bytes && p.beiseite && p.beiseite_herkunft.gleiche_bytes(h)) {
             *p.textur = std::move(p.beiseite);
             p.herkunft = h;
             continue;

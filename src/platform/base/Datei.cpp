@@ -235,6 +235,14 @@ bool Dieselbe_Datei(const std::string& a, const std::string& b) {
            sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
+std::optional<Dateikennung> Datei_kennung(const std::string& pfad) {
+    struct stat st {};
+    if (::stat(Pfad_aufloesen(pfad).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    return Dateikennung{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+                        static_cast<std::int64_t>(st.st_size),
+                        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
 bool Datei_loeschen(const std::string& pfad) {
     std::error_code ec;
     return fs::remove(Pfad_aufloesen(pfad), ec);

@@ -40,6 +40,15 @@ bool Datei_ersetzen(const std::string& pfad, const std::string& bytes);
 bool Datei_teilen(const std::string& quelle, const std::string& ziel);
 // True when both paths name the same file on disk (also under two names).
 bool Dieselbe_Datei(const std::string& a, const std::string& b);
+// What tells a file on disk from others and from its earlier states: the file itself, its size
+// and when it last changed. A file replaced as a whole gets a new one.
+struct Dateikennung {
+    std::uint64_t geraet = 0, knoten = 0;
+    std::int64_t groesse = 0, zeit_ns = 0;
+    bool operator==(const Dateikennung&) const = default;
+};
+// Nothing when the path is no readable file.
+std::optional<Dateikennung> Datei_kennung(const std::string& pfad);
 // The first n bytes of the file (fewer when it is shorter); nothing when it cannot be read.
 std::optional<std::string> Datei_anfang_lesen(const std::string& pfad, std::size_t n);
 bool Datei_loeschen(const std::string& pfad);
