@@ -33,6 +33,17 @@ void ansicht_pruefen(const Bildansicht& q) {
     if (q.daten == nullptr || q.breite <= 0 || q.hoehe <= 0) throw Bildfehler("the image holds no pixels");
 }
 
+// Three 8-bit colour channels in whole bytes, and the same with an 8-bit alpha in the fourth
+// byte after them: a colour key copies the three bytes as they are.
+bool bytes_und_alpha(const TFormatDescriptor& q, const TFormatDescriptor& z) {
+    if (q.bits_pro_pixel != 24 || z.bits_pro_pixel != 32 || q.komprimiert || z.komprimiert) return false;
+    for (int k = 0; k < 3; ++k)
+        if (q.bereich[k] != 255 || z.bereich[k] != 255 || q.verschiebung[k] != z.verschiebung[k] ||
+            q.verschiebung[k] % 8 != 0 || q.verschiebung[k] > 16)
+            return false;
+    return q.bereich[kAlpha] == 0 && z.bereich[kAlpha] == 255 && z.verschiebung[kAlpha] == 24;
+}
+
 }  // namespace
 
 Bild Pixel_umwandeln(const Bildansicht& quelle, TglBitmapFormat ziel, const Pixelrueckruf& rueckruf) {
@@ -108,6 +119,30 @@ Bild Bild_Farbschluessel(const Bildansicht& quelle, std::uint8_t rot, std::uint8
         std::uint64_t mitte = r * farbe[k] / 255;
         oben[k] = static_cast<std::uint32_t>(std::min(mitte + d, r));
         unten[k] = static_cast<std::uint32_t>(mitte > d ? mitte - d : 0);
+    }
+    const auto& zd = Formatbeschreibung(ziel);
+    if (bytes_und_alpha(qd, zd)) {
+        // Three bytes a pixel become four, the fourth the alpha: byte by byte.
+        ansicht_pruefen(quelle);
+        Bild ergebnis(quelle.breite, quelle.hoehe, ziel);
+        std::array<std::size_t, 3> stelle{};
+        for (std::size_t k = 0; k < 3; ++k) stelle[k] = qd.verschiebung[k] / 8u;
+        const std::uint8_t* q = quelle.daten;
+        std::uint8_t* z = ergebnis.pixel.data();
+        const std::size_t anzahl =
+            static_cast<std::size_t>(quelle.breite) * static_cast<std::size_t>(quelle.hoehe);
+        for (std::size_t i = 0; i < anzahl; ++i, q += 3, z += 4) {
+            bool getroffen = true;
+            for (std::size_t k = 0; k < 3; ++k) {
+                const std::uint8_t v = q[stelle[k]];
+                if (v < unten[k] || v > oben[k]) getroffen = false;
+            }
+            z[0] = q[0];
+            z[1] = q[1];
+            z[2] = q[2];
+            z[3] = getroffen ? 0 : 255;
+        }
+        return ergebnis;
     }
     return Pixel_umwandeln(quelle, ziel, [&](const Pixeldaten& q, Pixeldaten& z) {
         bool getroffen = true;

@@ -223,7 +223,52 @@ void schreibbar_pruefen(const Bildansicht& b, Schreibbar art) {
         throw Bildfehler("the image to write holds no pixels");
 }
 
+// The file header and the 40-byte information header the writer puts in front.
+void bmp_kopf(std::string& out, int breite, int hoehe, int bits, std::uint32_t kompression,
+              std::size_t farben, std::uint32_t versatz, std::size_t bmpzeile) {
+    const std::size_t daten = bmpzeile * static_cast<std::size_t>(hoehe);
+    out += "BM";
+    put32(out, static_cast<std::uint32_t>(versatz + daten));
+    put32(out, 0);
+    put32(out, versatz);
+    put32(out, 40);
+    put32(out, static_cast<std::uint32_t>(breite));
+    put32(out, static_cast<std::uint32_t>(hoehe));
+    put16(out, 1);
+    put16(out, static_cast<std::uint32_t>(bits));
+    put32(out, kompression);
+    put32(out, static_cast<std::uint32_t>(daten));
+    put32(out, 2835);
+    put32(out, 2835);
+    put32(out, static_cast<std::uint32_t>(farben));
+    put32(out, 0);
+}
+
 }  // namespace
+
+bool BMP_Datei_wie_geschrieben(const std::string& pfad) {
+    constexpr std::size_t kopfgroesse = 14 + 40;
+    const auto kopf = Datei_anfang_lesen(pfad, kopfgroesse);
+    if (!kopf || kopf->size() < kopfgroesse) return false;
+    const auto* k = reinterpret_cast<const std::uint8_t*>(kopf->data());
+    const long long breite = i32(k + 18), hoehe = i32(k + 22);
+    // Top-down rows (a negative height) are written bottom-up again.
+    if (breite <= 0 || hoehe <= 0 || !Bildgroesse_zulaessig(tfBGR8, breite, hoehe)) return false;
+    const std::size_t w = static_cast<std::size_t>(breite), h = static_cast<std::size_t>(hoehe);
+    const std::size_t bmpzeile = ((w * 24 + 31) / 32) * 4;
+    std::string erwartet;
+    bmp_kopf(erwartet, static_cast<int>(breite), static_cast<int>(hoehe), 24, 0, 0, kopfgroesse, bmpzeile);
+    if (*kopf != erwartet || Datei_groesse(pfad) != static_cast<std::int64_t>(kopfgroesse + bmpzeile * h))
+        return false;
+    if (bmpzeile == w * 3) return true;
+    // The writer fills the end of each row with zeros; the reader skips whatever stands there.
+    const auto alles = Datei_lesen(pfad);
+    if (!alles || alles->size() != kopfgroesse + bmpzeile * h) return false;
+    for (std::size_t y = 0; y < h; ++y)
+        for (std::size_t x = w * 3; x < bmpzeile; ++x)
+            if ((*alles)[kopfgroesse + y * bmpzeile + x] != 0) return false;
+    return true;
+}
 
 void BMP_schreiben(const Bildansicht& b, std::string& out) {
     schreibbar_pruefen(b, kSchreibtBMP);
@@ -248,21 +293,7 @@ void BMP_schreiben(const Bildansicht& b, std::string& out) {
     const std::size_t start = out.size();
     out.reserve(start + versatz + bmpzeile * h);
 
-    out += "BM";
-    put32(out, static_cast<std::uint32_t>(versatz + bmpzeile * h));
-    put32(out, 0);
-    put32(out, versatz);
-    put32(out, 40);
-    put32(out, static_cast<std::uint32_t>(b.breite));
-    put32(out, static_cast<std::uint32_t>(b.hoehe));
-    put16(out, 1);
-    put16(out, static_cast<std::uint32_t>(bits));
-    put32(out, kompression);
-    put32(out, static_cast<std::uint32_t>(bmpzeile * h));
-    put32(out, 2835);
-    put32(out, 2835);
-    put32(out, static_cast<std::uint32_t>(tabelle.size()));
-    put32(out, 0);
+    bmp_kopf(out, b.breite, b.hoehe, bits, kompression, tabelle.size(), versatz, bmpzeile);
     if (kompression == 3)
         for (int k = 0; k < 4; ++k) put32(out, static_cast<std::uint32_t>(d.Maske(k)));
     for (const auto& e : tabelle) {
@@ -595,7 +626,7 @@ bool Bilddatei_speichern(const std::string& pfad, const Bildansicht& bild, Bildd
         Fehler_melden("Bilddatei_speichern > " + pfad + ": " + e.what());
         return false;
     }
-    if (!Datei_schreiben(pfad, bytes)) {
+    if (!Datei_ersetzen(pfad, bytes)) {
         Fehler_melden("Bilddatei_speichern > Datei kann nicht geschrieben werden: " + pfad);
         return false;
     }

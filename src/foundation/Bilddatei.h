@@ -65,5 +65,11 @@ std::string Bild_schreiben(const Bildansicht& bild, Bilddateityp typ);
 // Game paths (any case, "\" separators, see platform/base/Datei.h). A missing, unreadable or
 // unusable file is reported through Fehler_melden with the path and the reason; then false.
 bool Bilddatei_laden(const std::string& pfad, Bild& bild);
+// The file is replaced as a whole (Datei_ersetzen): it may share its bytes with a file of
+// another name (a saved game's packs, see Datei_teilen), which keeps them.
 bool Bilddatei_speichern(const std::string& pfad, const Bildansicht& bild,
                          Bilddateityp typ = Bilddateityp::BMP);
+// True when the file is a 24-bit bitmap exactly as BMP_schreiben writes the image that
+// BMP_lesen reads from it: reading and writing it again would give the same bytes, so it can
+// be copied as it is. Reads only the headers (and the row ends when rows are padded).
+bool BMP_Datei_wie_geschrieben(const std::string& pfad);

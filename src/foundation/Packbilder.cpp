@@ -5,6 +5,7 @@
 
 #include "foundation/Bilddatei.h"
 #include "foundation/Fehler.h"
+#include "platform/base/Datei.h"
 #include "platform/base/Text1252.h"
 
 namespace {
@@ -96,6 +97,13 @@ void Packbild_vergessen(const std::string& pfad) {
 bool Packbild_kopieren(const std::string& von, const std::string& nach) {
     Packbild_schreiben(von);
     Packbild_vergessen(nach);
+    // A pack as the game writes it would come out of reading and writing byte for byte as it
+    // is: both names then share the one file instead.
+    if (BMP_Datei_wie_geschrieben(von)) {
+        if (Datei_teilen(von, nach)) return true;
+        Fehler_melden("Bilddatei_speichern > Datei kann nicht geschrieben werden: " + nach);
+        return false;
+    }
     Bild bild;
     return Bilddatei_laden(von, bild) && Bilddatei_speichern(nach, bild);
 }

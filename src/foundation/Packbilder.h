@@ -23,7 +23,8 @@ bool Packbild_schreiben(const std::string& pfad);
 // Forgets the pack without writing it.
 void Packbild_vergessen(const std::string& pfad);
 // Loads the file (written first when it changed in memory) and saves it under
-// another path; false on failure (reported).
+// another path; false on failure (reported). A file that would be saved byte for byte as it
+// is read (a pack the game wrote) becomes the other path's file without being read.
 bool Packbild_kopieren(const std::string& von, const std::string& nach);
 // Writes every changed pack and empties the memory (end of a template load).
 void Packbilder_schreiben();

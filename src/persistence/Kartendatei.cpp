@@ -1,9 +1,12 @@
 #include "persistence/Kartendatei.h"
 
+#include <algorithm>
+#include <charconv>
+
 #include "foundation/Fehler.h"
 #include "foundation/Schablonen.h"
-#include "foundation/Textzeilen.h"
 #include "platform/base/Datei.h"
+#include "platform/base/Zahl.h"
 #include "world/Karte.h"
 
 namespace {
@@ -31,12 +34,19 @@ bool buchstabe_kennen(char c, Buchstabenart& art) {
     return false;
 }
 
-std::string lauftext(const Kartenlauf& l, int daten) {
-    std::string z(1, l.Buchstabe);
-    z += std::to_string(l.Anzahl);
+void zahl_anhaengen(std::string& z, int w) {
+    char puffer[16];
+    const auto [ende, ec] = std::to_chars(puffer, puffer + sizeof puffer, w);
+    z.append(puffer, ende);
+}
+
+// Appends the run's line with its line end.
+void lauf_anhaengen(std::string& z, const Kartenlauf& l, int daten) {
+    z += l.Buchstabe;
+    zahl_anhaengen(z, l.Anzahl);
     auto feld = [&](int w) {
         z += '/';
-        z += std::to_string(w);
+        zahl_anhaengen(z, w);
     };
     if (daten == 1 || daten == 2) feld(l.Ambiente);
     if (daten == 3) feld(l.Person);
@@ -47,7 +57,7 @@ std::string lauftext(const Kartenlauf& l, int daten) {
         feld(l.Objekt);
         feld(l.Block);
     }
-    return z;
+    z += "\r\n";
 }
 
 }  // namespace
@@ -62,11 +72,13 @@ int LSU_Feldbelegung_zaehlen(int feld) {
 }
 
 bool LSU_Karte_speichern(const std::string& datei) {
-    std::vector<std::string> zeilen;
+    // The whole file as one text, each line ending in CR LF.
+    std::string text;
+    text.reserve(Karte.size() / 2);
     Kartenlauf lauf;
     int daten = 0;
     int stufe = 0;
-    auto ausgeben = [&] { zeilen.push_back(lauftext(lauf, daten)); };
+    auto ausgeben = [&] { lauf_anhaengen(text, lauf, daten); };
     auto neu = [&](char c, int d, const Kartenfeld& k) {
         lauf = {c, 0, 1, k.Ambiente(), k.Person(), k.Objekt(), k.Block()};
         daten = d;
@@ -91,19 +103,19 @@ bool LSU_Karte_speichern(const std::string& datei) {
         } else if (lev > stufe) {
             ausgeben();
             // A letter moves the level by one: a larger step climbs through empty runs.
-            for (int l = stufe + 1; l < lev; ++l) zeilen.emplace_back("B0");
+            for (int l = stufe + 1; l < lev; ++l) text += "B0\r\n";
             neu(belegt > 0 ? 'X' : 'B', belegt > 0 ? 5 : 0, k);
             stufe = lev;
         } else {
             ausgeben();
-            for (int l = stufe - 1; l > lev; --l) zeilen.emplace_back("C0");
+            for (int l = stufe - 1; l > lev; --l) text += "C0\r\n";
             const bool mit = belegt > 0 && lev != 0;
             neu(mit ? 'Y' : 'C', mit ? 5 : 0, k);
             stufe = lev;
         }
     }
     ausgeben();
-    if (Textdatei_schreiben(datei, zeilen)) return true;
+    if (Datei_schreiben(datei, text)) return true;
     Fehler_melden("LSU_Karte_speichern > kann nicht schreiben: " + datei);
     return false;
 }
@@ -113,20 +125,28 @@ std::optional<std::vector<Kartenlauf>> Map_lesen(const std::string& ordner, std:
     kaputt = false;
     const std::string pfad = ordner + "\\Map.sav";
     if (!Datei_existiert(pfad)) return std::nullopt;
-    auto zeilen = Textdatei_lesen(pfad);
-    auto fehler = [&](const std::string& text) {
-        Fehler_melden("Map_laden > " + text + ": " + pfad);
+    const std::optional<std::string> text = Datei_lesen(pfad);
+    auto fehler = [&](const std::string& meldung) {
+        Fehler_melden("Map_laden > " + meldung + ": " + pfad);
         kaputt = true;
         return std::nullopt;
     };
-    if (!zeilen) return fehler("kann nicht lesen");
+    if (!text) return fehler("kann nicht lesen");
+    // The file has a line for every run: its fields are read where they stand in the text.
+    std::string_view zeilen = *text, zeile;
     std::vector<Kartenlauf> laeufe;
-    laeufe.reserve(zeilen->size());
+    laeufe.reserve(static_cast<std::size_t>(std::count(text->begin(), text->end(), '\n')) + 1);
     int stufe = 0, n = 0;
     std::size_t summe = 0;
-    for (std::size_t i = 0; i < zeilen->size(); ++i) {
-        const std::string& zeile = (*zeilen)[i];
-        const std::string nr = " in Zeile " + std::to_string(i + 1);
+    // The field before the next "/" (or the rest), taken off the front of the rest.
+    auto feld_entnehmen = [](std::string_view& rest) {
+        const std::size_t p = rest.find('/');
+        const std::string_view feld = rest.substr(0, p);
+        rest = p == std::string_view::npos ? std::string_view{} : rest.substr(p + 1);
+        return feld;
+    };
+    for (std::size_t i = 0; Zeile_nehmen(zeilen, zeile); ++i) {
+        auto nr = [i] { return " in Zeile " + std::to_string(i + 1); };
         if (zeile.empty()) continue;  // a blank line holds no run
         const char c = zeile[0];
         Buchstabenart art{0, 0};
@@ -139,17 +159,16 @@ std::optional<std::vector<Kartenlauf>> Map_lesen(const std::string& ordner, std:
             Fehler_melden(std::string("Map_laden > Nicht abgefangen S2:") + c);
         } else {
             stufe = c == 'A' ? 0 : stufe + art.Schritt;
-            if (stufe < 0 || stufe > SBU_LandType_max) return fehler("Hoehe ausserhalb 0..20" + nr);
-            std::string rest = zeile.substr(1), teil;
-            FFU_Slashteil_entnehmen(rest, teil);
-            if (!FFU_Zahl_lesen(teil, n) || n < 0) return fehler("Lauflaenge ist keine Zahl" + nr);
+            if (stufe < 0 || stufe > SBU_LandType_max) return fehler("Hoehe ausserhalb 0..20" + nr());
+            std::string_view rest = zeile.substr(1);
+            if (!Zahl_lesen(feld_entnehmen(rest), n) || n < 0)
+                return fehler("Lauflaenge ist keine Zahl" + nr());
             const int anzahl_daten = art.Daten == 0 ? 0 : art.Daten == 5 ? 4 : 1;
             int werte[4] = {-1, -1, -1, -1};
-            for (int d = 0; d < anzahl_daten; ++d) {
-                FFU_Slashteil_entnehmen(rest, teil);
-                if (!FFU_Zahl_lesen(teil, werte[d])) return fehler("Feldwert ist keine Zahl" + nr);
-            }
-            if (!rest.empty()) return fehler("zu viele Felder" + nr);
+            for (int d = 0; d < anzahl_daten; ++d)
+                if (!Zahl_lesen(feld_entnehmen(rest), werte[d]))
+                    return fehler("Feldwert ist keine Zahl" + nr());
+            if (!rest.empty()) return fehler("zu viele Felder" + nr());
             if (art.Daten == 1 || art.Daten == 2) l.Ambiente = werte[0];
             if (art.Daten == 2) l.Block = 2;
             if (art.Daten == 3) l.Person = werte[0];
@@ -164,7 +183,7 @@ std::optional<std::vector<Kartenlauf>> Map_lesen(const std::string& ordner, std:
         l.Stufe = stufe;
         l.Anzahl = n;
         summe += static_cast<std::size_t>(n);
-        if (summe > felder) return fehler("mehr Felder als die Karte hat" + nr);
+        if (summe > felder) return fehler("mehr Felder als die Karte hat" + nr());
         laeufe.push_back(l);
     }
     if (summe != felder) return fehler("endet vor dem Kartenende");

@@ -71,11 +71,38 @@ bool name_gueltig(const std::string& name) {
 
 void status(const std::string& text) { Oberflaeche().TPU_Ladestatus_add(text); }
 
-// Copies every file of the folder `von` into `nach`; false when one could not be copied.
-bool dateien_kopieren(const std::string& von, const std::string& nach) {
-    for (const std::string& name : Ordner_eintraege(von)) {
-        const std::string quelle = von + "\\" + name;
-        if (Datei_existiert(quelle) && !Datei_kopieren(quelle, nach + "\\" + name)) return false;
+// The name of the folder's entry that is `name` without regard to case; empty when none is.
+std::string eintrag_suchen(const std::vector<std::string>& eintraege, const std::string& name) {
+    for (const std::string& e : eintraege)
+        if (e == name) return e;
+    for (const std::string& e : eintraege)
+        if (cp1252_gleich_ohne_fall(e, name)) return e;
+    return {};
+}
+
+// Before a save over an old one: its script.ini, whose keys the save updates in place.
+bool altes_skript_kopieren(const std::string& alt, const std::string& neu) {
+    const std::string name = eintrag_suchen(Ordner_eintraege(alt), "script.ini");
+    return name.empty() || !Datei_existiert(alt + "\\" + name) ||
+           Datei_kopieren(alt + "\\" + name, neu + "\\" + name);
+}
+
+// After a save over an old one: the old save's files that this save did not write stay (they
+// share their bytes with the old ones, which go), and a file it wrote keeps the spelling the
+// old save gave it. False when one could not be kept.
+bool alte_dateien_uebernehmen(const std::string& alt, const std::string& neu) {
+    const std::vector<std::string> geschrieben = Ordner_eintraege(neu);
+    for (const std::string& name : Ordner_eintraege(alt)) {
+        if (!Datei_existiert(alt + "\\" + name)) continue;
+        const std::string gleich = eintrag_suchen(geschrieben, name);
+        if (gleich == name) continue;
+        // A new spelling of the same name would be found as the file itself: the rename goes
+        // by a name of its own.
+        const std::string zwischen = neu + "\\" + name + ".~";
+        if (!gleich.empty() ? !(Pfad_umbenennen(neu + "\\" + gleich, zwischen) &&
+                                Pfad_umbenennen(zwischen, neu + "\\" + name))
+                            : !Datei_teilen(alt + "\\" + name, neu + "\\" + name))
+            return false;
     }
     return true;
 }
@@ -160,11 +187,13 @@ bool LSU_Speichern(const std::string& name) {
     Ordner_loeschen(neu);
     Ordner_loeschen(alt);
     bool gut = Ordner_anlegen(neu);
-    // Files of the old save that this save does not write stay, as do other keys of its script.ini.
-    if (gut && Ordner_existiert(ziel)) gut = dateien_kopieren(ziel, neu);
+    // Files of the old save that this save does not write stay, as do other keys of its
+    // script.ini; the old save itself is not touched until the new one is complete.
+    const bool hatte_alten = Ordner_existiert(ziel);
+    if (gut && hatte_alten) gut = altes_skript_kopieren(ziel, neu);
     gut = gut && LSU_Spiel_speichern(neu_rel);
+    if (gut && hatte_alten) gut = alte_dateien_uebernehmen(ziel, neu);
     if (gut) {
-        const bool hatte_alten = Ordner_existiert(ziel);
         gut = (!hatte_alten || Pfad_umbenennen(ziel, alt)) && Pfad_umbenennen(neu, ziel);
         if (!gut && hatte_alten && !Ordner_existiert(ziel)) Pfad_umbenennen(alt, ziel);
     }

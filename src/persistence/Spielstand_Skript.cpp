@@ -77,10 +77,11 @@ std::string zeittext() {
 }  // namespace
 
 bool LSU_Script_schreiben(const std::string& datei) {
-    bool gut = true;
-    auto zahl = [&](const char* k, int w) { gut = gut && ini::schreiben_zahl(datei, Main, k, w); };
-    auto wahr = [&](const char* k, bool w) { gut = gut && ini::schreiben_bool(datei, Main, k, w); };
-    gut = ini::schreiben_text(datei, Main, "Time", zeittext());
+    // All keys in one write of the file, in the order written.
+    std::vector<std::pair<std::string, std::string>> werte;
+    auto zahl = [&](const char* k, int w) { werte.emplace_back(k, std::to_string(w)); };
+    auto wahr = [&](const char* k, bool w) { werte.emplace_back(k, w ? "1" : "0"); };
+    werte.emplace_back("Time", zeittext());
     zahl("Hasen_WarenID", Hasen_WarenID);
     zahl("Hasen_Max", Hasen_Max);
     zahl("Hasen_Init", Hasen_Init);
@@ -131,6 +132,7 @@ bool LSU_Script_schreiben(const std::string& datei) {
     zahl("Nahrung_Zeiger", SBU_Food_Zeiger);
     zahl("Luxus_Zeiger", SBU_Luxury_Zeiger);
     zahl("Suchring", JA_Suchring);
+    const bool gut = ini::schreiben_alle(datei, Main, werte);
     if (!gut) Fehler_melden("LSU_Spiel_speichern > kann nicht schreiben: " + datei);
     return gut;
 }

@@ -3,6 +3,8 @@
 #include <GL/glu.h>
 
 #include <algorithm>
+#include <cstring>
+#include <optional>
 #include <exception>
 #include <set>
 
@@ -10,6 +12,7 @@
 #include "foundation/Fehler.h"
 #include "foundation/Schablonen.h"
 #include "foundation/Schablonen_Laden.h"
+#include "platform/base/Datei.h"
 #include "render/Chunks.h"
 #include "render/Gelaendebild.h"
 
@@ -155,14 +158,18 @@ void gebaeudelisten_erzeugen() {
     gl_fehler_pruefen();
 }
 
-}  // namespace
-
-bool ML_Textur_laden(std::unique_ptr<TglBitmap2D>& textur, const std::string& datei, bool farbschluessel,
-                     bool spiegeln) {
+// The texture from the file's bytes, as ML_Textur_laden builds it.
+bool textur_bauen(std::unique_ptr<TglBitmap2D>& textur, const std::string& datei, const std::string* bytes,
+                  bool farbschluessel, bool spiegeln) {
     textur.reset();
     auto neu = std::make_unique<TglBitmap2D>();
     try {
-        neu->LoadFromFile(datei);
+        if (bytes) {
+            Lesestrom strom(*bytes);
+            neu->LoadFromStream(strom);
+        } else {
+            neu->LoadFromFile(datei);
+        }
         if (farbschluessel) neu->ColorKeyToAlpha(255, 0, 255, 0);
         if (spiegeln) neu->MirrorHorizontal();
         neu->GenTexture(true);
@@ -172,6 +179,54 @@ bool ML_Textur_laden(std::unique_ptr<TglBitmap2D>& textur, const std::string& da
     }
     textur = std::move(neu);
     return true;
+}
+
+// What a pack texture was built from: the file's size and a hash of its bytes, and the file
+// on disk as it was then.
+struct Herkunft {
+    std::uint64_t groesse = 0, hash = 0;
+    std::optional<Dateikennung> datei;
+    bool gleiche_bytes(const Herkunft& h) const { return groesse == h.groesse && hash == h.hash; }
+};
+
+Herkunft herkunft_von(const std::string& bytes) {
+    constexpr std::uint64_t k1 = 0x9E3779B97F4A7C15ull, k2 = 0xC2B2AE3D27D4EB4Full;
+    std::uint64_t h = bytes.size() * k1;
+    std::size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, bytes.data() + i, 8);
+        h ^= w * k2;
+        h = ((h << 31) | (h >> 33)) * k1;
+    }
+    for (; i < bytes.size(); ++i) h = (h ^ static_cast<unsigned char>(bytes[i])) * k2;
+    h ^= h >> 29;
+    return {bytes.size(), h * k1, std::nullopt};
+}
+
+// One of the four packs of a game. A world reset puts its texture aside: the next game
+// mostly brings the same picture, which then needs no new texture.
+struct Packplatz {
+    std::unique_ptr<TglBitmap2D>* textur;
+    const char* datei;
+    Herkunft herkunft;  // of *textur
+    std::unique_ptr<TglBitmap2D> beiseite;
+    Herkunft beiseite_herkunft;
+};
+
+std::array<Packplatz, 4>& packplaetze() {
+    static std::array<Packplatz, 4> p = {{{&ML_Iconpack, "Iconpack.BMP", {}, nullptr, {}},
+                                          {&ML_Skillpack, "Skillpack.BMP", {}, nullptr, {}},
+                                          {&ML_Bauiconpack, "Bauiconpack.BMP", {}, nullptr, {}},
+                                          {&ML_Gebaeudepack, "Gebaeudepack.BMP", {}, nullptr, {}}}};
+    return p;
+}
+
+}  // namespace
+
+bool ML_Textur_laden(std::unique_ptr<TglBitmap2D>& textur, const std::string& datei, bool farbschluessel,
+                     bool spiegeln) {
+    return textur_bauen(textur, datei, nullptr, farbschluessel, spiegeln);
 }
 
 void ML_Grundtexturen_laden() {
@@ -215,23 +270,47 @@ void ML_Modelliste_laden() {
 }
 
 void ML_Iconpacks_laden(const std::string& ordner) {
-    const std::pair<std::unique_ptr<TglBitmap2D>*, const char*> packs[] = {
-        {&ML_Iconpack, "Iconpack.BMP"},
-        {&ML_Skillpack, "Skillpack.BMP"},
-        {&ML_Bauiconpack, "Bauiconpack.BMP"},
-        {&ML_Gebaeudepack, "Gebaeudepack.BMP"}};
-    for (const auto& [textur, name] : packs) {
-        const std::string pfad = ordner + name;
-        if (SBU_Datei_vorhanden(pfad)) ML_Textur_laden(*textur, pfad, true, false);
+    for (Packplatz& p : packplaetze()) {
+        const std::string pfad = ordner + p.datei;
+        if (!SBU_Datei_vorhanden(pfad)) continue;
+        // The very file a texture was built from, unchanged since (packs are only ever replaced
+        // as a whole), needs no reading.
+        const std::optional<Dateikennung> kennung = Datei_kennung(pfad);
+        auto dieselbe_datei = [&](const Herkunft& h) { return kennung && h.datei == kennung; };
+        if (*p.textur && dieselbe_datei(p.herkunft)) continue;
+        if (p.beiseite && dieselbe_datei(p.beiseite_herkunft)) {
+            *p.textur = std::move(p.beiseite);
+            p.herkunft = p.beiseite_herkunft;
+            continue;
+        }
+        const std::optional<std::string> bytes = Datei_lesen(pfad);
+        Herkunft h = bytes ? herkunft_von(*bytes) : Herkunft{};
+        h.datei = kennung;
+        // The same picture as the texture in place, or as the one put aside, is not built again.
+        if (bytes && *p.textur && p.herkunft.gleiche_bytes(h)) {
+            p.herkunft = h;
+            continue;
+        }
+        if (bytes && p.beiseite && p.beiseite_herkunft.gleiche_bytes(h)) {
+            *p.textur = std::move(p.beiseite);
+            p.herkunft = h;
+            continue;
+        }
+        p.herkunft = textur_bauen(*p.textur, pfad, bytes ? &*bytes : nullptr, true, false) ? h : Herkunft{};
     }
+    for (Packplatz& p : packplaetze()) p.beiseite.reset();
     gemeldet.clear();
 }
 
 void ML_Iconpacks_freigeben() {
-    ML_Iconpack.reset();
-    ML_Skillpack.reset();
-    ML_Bauiconpack.reset();
-    ML_Gebaeudepack.reset();
+    for (Packplatz& p : packplaetze()) {
+        if (*p.textur) {
+            p.beiseite = std::move(*p.textur);
+            p.beiseite_herkunft = p.herkunft;
+        }
+        p.textur->reset();
+        p.herkunft = {};
+    }
 }
 
 void ML_Packlisten_erzeugen() {
@@ -275,6 +354,7 @@ void ML_Listen_loeschen(std::vector<GLuint>& listen) {
 void ML_Alles_freigeben() {
     ML_Packlisten_loeschen();
     ML_Iconpacks_freigeben();
+    for (Packplatz& p : packplaetze()) p.beiseite.reset();
     ML_Kartentexturen_freigeben();
     fixe_listen_loeschen(ML_Personenframes);
     fixe_listen_loeschen(ML_Personenframes2);

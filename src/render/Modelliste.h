@@ -57,8 +57,11 @@ void ML_Grundtexturen_laden();
 // The fixed lists: person frames twice, then the interface models.
 void ML_Modelliste_laden();
 // The four packs of a game from a folder (ending in a backslash); a missing file is
-// reported and leaves its texture as it was.
+// reported and leaves its texture as it was. A pack whose bytes are those of its texture in
+// place, or of the one the last release put aside, keeps that texture.
 void ML_Iconpacks_laden(const std::string& ordner);
+// Takes the four pack textures away; they are put aside until the next ML_Iconpacks_laden,
+// which uses them again for the same pictures and frees the others.
 void ML_Iconpacks_freigeben();
 // Goods, skill and build icons, then the buildings from the atlas table.
 void ML_Packlisten_erzeugen();

@@ -595,3 +595,64 @@ TEST(Bilddatei, GamePathsReportFailures) {
     Error_Silence = stumm;
     Errorloger = log;
 }
+
+// A 24-bit picture is taken as it is exactly when reading and writing it again gives its own
+// bytes: for files of the writer and for the many ways the reader accepts one that the writer
+// would write differently. Other depths are never taken as they are.
+TEST(Bilddatei, AFileIsTakenAsItIsExactlyWhenWritingItAgainGivesItsBytes) {
+    bhmtest::TempDir tmp;
+    struct Fall {
+        const char* name;
+        std::string bytes;
+        bool vierundzwanzig = true;  // 24 bits a pixel
+    };
+    const auto geschrieben = [](TglBitmapFormat f, int b, int h) {
+        return Bild_schreiben(musterbild(f, b, h), Bilddateityp::BMP);
+    };
+    // Three pixels of 24 bits: three bytes of padding a row.
+    const Bytes gepolstert = {1,  2,  3,  4,  5,  6,  7,  8,  9,  0, 0, 0,
+                              11, 12, 13, 14, 15, 16, 17, 18, 19, 0, 0, 0};
+    Bytes schmutzig = gepolstert;
+    schmutzig[10] = 0xEE;
+    BmpKopf drei;
+    drei.breite = 3;
+    drei.hoehe = 2;
+    BmpKopf oben_ab = drei;
+    oben_ab.hoehe = -2;
+    BmpKopf v4 = drei;
+    v4.kopfgroesse = 108;
+    BmpKopf versetzt = drei;
+    versetzt.datenversatz = 60;
+    std::string angehaengt = geschrieben(tfBGR8, 4, 4) + "x";
+    std::string ohne_letzte_polsterung = bmp(drei, gepolstert);
+    ohne_letzte_polsterung.resize(ohne_letzte_polsterung.size() - 3);
+    std::string andere_aufloesung = geschrieben(tfBGR8, 4, 2);
+    andere_aufloesung[38] = 1;
+    const std::vector<Fall> faelle = {
+        {"written, rows without padding", geschrieben(tfBGR8, 8, 3)},
+        {"written, padded rows", geschrieben(tfBGR8, 5, 3)},
+        {"written from another format", geschrieben(tfRGB8, 4, 2)},
+        {"32 bits", geschrieben(tfBGRA8, 4, 2), false},
+        {"a grey palette", geschrieben(tfLuminance8, 4, 2), false},
+        {"padding of zeros", bmp(drei, gepolstert)},
+        {"padding not zero", bmp(drei, schmutzig)},
+        {"top-down rows", bmp(oben_ab, gepolstert)},
+        {"a later header", bmp(v4, gepolstert)},
+        {"a gap before the pixels", bmp(versetzt, gepolstert)},
+        {"a byte after the pixels", angehaengt},
+        {"the last padding cut off", ohne_letzte_polsterung},
+        {"another resolution field", andere_aufloesung},
+        {"not a picture", "BM", false},
+    };
+    for (const Fall& f : faelle) {
+        const std::string pfad = tmp.folder() + "bild.bmp";
+        tmp.write("bild.bmp", f.bytes);
+        bool gleich = false;
+        try {
+            gleich = Bild_schreiben(Bild_lesen(f.bytes), Bilddateityp::BMP) == f.bytes;
+        } catch (const Bildfehler&) {
+        }
+        EXPECT_EQ(BMP_Datei_wie_geschrieben(pfad), gleich && f.vierundzwanzig) << f.name;
+    }
+    EXPECT_FALSE(BMP_Datei_wie_geschrieben(tmp.folder() + "fehlt.bmp"));
+}

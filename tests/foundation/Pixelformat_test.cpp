@@ -278,6 +278,38 @@ TEST(Pixelformat, ColourKeyMakesExactlyTheKeyColourTransparent) {
     EXPECT_EQ(b.pixel[3], 0);
 }
 
+// A key that is not the same read backwards finds its colour in either byte order, and only
+// there; the deviation window is kept per channel.
+TEST(Pixelformat, ColourKeyReadsEachByteOrderByItsChannels) {
+    struct Fall {
+        TglBitmapFormat format;
+        TglBitmapFormat erwartet;
+        std::vector<std::uint8_t> pixel;  // in the format's byte order
+        std::uint8_t abweichung;
+        std::vector<std::uint8_t> alpha;
+    };
+    // The key is red 10, green 20, blue 30.
+    const std::vector<Fall> faelle = {
+        {tfBGR8, tfBGRA8, {30, 20, 10, 10, 20, 30, 31, 20, 10}, 0, {0, 255, 255}},
+        {tfRGB8, tfRGBA8, {10, 20, 30, 30, 20, 10, 10, 21, 30}, 0, {0, 255, 255}},
+        {tfBGR8, tfBGRA8, {33, 17, 12, 34, 20, 10, 30, 20, 6}, 3, {0, 255, 255}},
+        {tfRGB8, tfRGBA8, {7, 23, 27, 10, 24, 30, 13, 20, 33}, 3, {0, 255, 0}},
+    };
+    for (const Fall& f : faelle) {
+        Bild b;
+        b.breite = 3;
+        b.hoehe = 1;
+        b.format = f.format;
+        b.pixel = f.pixel;
+        Bild_Farbschluessel(b, 10, 20, 30, f.abweichung);
+        ASSERT_EQ(b.format, f.erwartet) << Formatname(f.format);
+        for (std::size_t i = 0; i < 3; ++i) {
+            EXPECT_EQ(b.pixel[4 * i + 3], f.alpha[i]) << Formatname(f.format) << " pixel " << i;
+            for (std::size_t k = 0; k < 3; ++k) EXPECT_EQ(b.pixel[4 * i + k], f.pixel[3 * i + k]);
+        }
+    }
+}
+
 TEST(Pixelformat, Mirroring) {
     Bild b;
     b.breite = 3;

@@ -20,6 +20,8 @@
 #include "economy/Objekte.h"
 #include "economy/Sieg.h"
 #include "economy/Spieler.h"
+#include "foundation/Bild.h"
+#include "foundation/Bilddatei.h"
 #include "foundation/Config.h"
 #include "foundation/Fehler.h"
 #include "foundation/Info.h"
@@ -332,6 +334,90 @@ TEST_F(Spielstaende, ExtremeValuesAndFoldersInASaveLoadWithReportsAndRunOn) {
         EXPECT_FALSE(Ladevorgang) << f.name;
         schritte(150);
     }
+}
+
+// The bytes of every file of the folder by name, as they are.
+std::map<std::string, std::string> dateien(const fs::path& ordner) {
+    std::map<std::string, std::string> inhalt;
+    for (const auto& e : fs::directory_iterator(ordner))
+        inhalt[e.path().filename().string()] = lesen(e.path());
+    return inhalt;
+}
+
+const char* const Packnamen[] = {"Iconpack.BMP", "Skillpack.BMP", "Bauiconpack.BMP", "Gebaeudepack.BMP"};
+
+// The packs of a save are the bytes that reading and writing Daten's packs gives; a save over
+// an old one writes what a save into a new folder writes; and a pack of Daten that changes
+// later, or a load that brings other packs into Daten, leaves every save's packs as they were.
+TEST_F(Spielstaende, SavedFilesAreThoseOfThePlainWayAndKeepTheirBytes) {
+    if (!erzeugtes_spiel(2, 100)) GTEST_SKIP() << "no game folder";
+    const std::string daten = Programmpfad + "Daten\\";
+    auto wie_gelesen_und_geschrieben = [](const std::string& pfad) {
+        Bild bild;
+        EXPECT_TRUE(Bilddatei_laden(pfad, bild)) << pfad;
+        return Bild_schreiben(bild, Bilddateityp::BMP);
+    };
+    ASSERT_TRUE(LSU_Speichern("Probe"));
+    ASSERT_TRUE(LSU_Speichern("Probe"));
+    ASSERT_TRUE(LSU_Speichern("Frisch"));
+    EXPECT_TRUE(ordnerinhalt(spielstand("Probe")) == ordnerinhalt(spielstand("Frisch")));
+    for (const char* pack : Packnamen) {
+        ASSERT_TRUE(Datei_existiert(daten + pack)) << pack;
+        EXPECT_TRUE(lesen(spielstand("Probe") / pack) == wie_gelesen_und_geschrieben(daten + pack)) << pack;
+    }
+
+    // A pack of Daten written anew (a new world's templates) leaves the saves as they are.
+    const auto probe = dateien(spielstand("Probe"));
+    Bild anders(64, 64, tfBGR8);
+    std::fill(anders.pixel.begin(), anders.pixel.end(), std::uint8_t{77});
+    for (const char* pack : Packnamen) ASSERT_TRUE(Bilddatei_speichern(daten + pack, anders));
+    EXPECT_TRUE(dateien(spielstand("Probe")) == probe);
+
+    // A pack the writer would write otherwise (rows top-down, 32 bits) is saved as it is read.
+    Bild oben_ab = Bild_lesen(lesen(spielstand("Probe") / "Skillpack.BMP"));
+    Bild_konvertieren(oben_ab, tfBGRA8);
+    const std::string bytes32 = Bild_schreiben(oben_ab, Bilddateityp::BMP);
+    ASSERT_TRUE(Datei_schreiben(daten + "Skillpack.BMP", bytes32));
+    ASSERT_TRUE(LSU_Speichern("Vier"));
+    EXPECT_TRUE(lesen(spielstand("Vier") / "Skillpack.BMP") ==
+                wie_gelesen_und_geschrieben(daten + "Skillpack.BMP"));
+
+    // A load brings the save's packs into Daten as they are; Daten changing again leaves the save.
+    ASSERT_TRUE(LSU_Laden("Probe", "single\\"));
+    for (const char* pack : Packnamen) EXPECT_TRUE(Datei_lesen(daten + pack) == probe.at(pack)) << pack;
+    for (const char* pack : Packnamen) ASSERT_TRUE(Bilddatei_speichern(daten + pack, anders));
+    EXPECT_TRUE(dateien(spielstand("Probe")) == probe);
+}
+
+// A save that fails over a generated game leaves the old save whole, byte for byte, and
+// loadable; the next save that works keeps the player's own files and the old spellings.
+TEST_F(Spielstaende, AFailedSaveKeepsTheOldOneWholeAndLoadable) {
+    if (!erzeugtes_spiel(2, 50)) GTEST_SKIP() << "no game folder";
+    ASSERT_TRUE(LSU_Speichern("Halt"));
+    welt.ordner().dir().write("save/single/Halt/notiz.txt", "eigene Notiz");
+    fs::rename(spielstand("Halt") / "P.sav", spielstand("Halt") / "p.sav");
+    const auto vorher = dateien(spielstand("Halt"));
+    const auto personen = Personen;
+    schritte(100);
+    ui.edikte_scheitern = true;
+    EXPECT_FALSE(LSU_Speichern("Halt"));
+    EXPECT_TRUE(welt.gemeldet());
+    EXPECT_TRUE(dateien(spielstand("Halt")) == vorher);
+    for (const auto& e : fs::directory_iterator(programm() / "save"))
+        EXPECT_EQ(e.path().filename().string().find('~'), std::string::npos) << "left behind: " << e.path();
+    ASSERT_TRUE(LSU_Laden("Halt", "single\\"));
+    EXPECT_EQ(Personen, personen);
+    EXPECT_EQ(Fehlertext, "");
+
+    schritte(100);
+    ui.edikte_scheitern = false;
+    ASSERT_TRUE(LSU_Speichern("Halt"));
+    const auto nachher = dateien(spielstand("Halt"));
+    EXPECT_EQ(nachher.count("P.sav"), 0u) << "the old spelling stays";
+    ASSERT_EQ(nachher.count("p.sav"), 1u);
+    EXPECT_NE(nachher.at("p.sav"), vorher.at("p.sav"));
+    EXPECT_EQ(nachher.at("notiz.txt"), "eigene Notiz");
+    EXPECT_EQ(nachher.size(), vorher.size());
 }
 
 TEST_F(Spielstaende, WithoutAGameOnlyTheFoldersAreMade) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <filesystem>
 
 #include "common/TempDir.h"
@@ -79,6 +82,65 @@ TEST(Datei, AFolderInPlaceOfAFileIsNeitherReadNorWritten) {
     EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "HA.sav"));
     EXPECT_GE(Pfad_aenderungszeit(pfad), 0);
     EXPECT_EQ(Pfad_aenderungszeit(dir.folder() + "fehlt"), -1);
+}
+
+}  // namespace
+
+namespace {
+
+// A file replaced as a whole leaves its other names with the old bytes; a file shared under
+// two names is one file until one of them is replaced.
+TEST(Datei, ReplacingAndSharingFiles) {
+    bhmtest::TempDir dir;
+    const std::string d = dir.folder();
+    dir.write("Daten/Pack.BMP", "alt");
+    ASSERT_TRUE(Ordner_anlegen(d + "save"));
+    ASSERT_TRUE(Datei_teilen(d + "daten\\pack.bmp", d + "save\\Pack.BMP"));
+    EXPECT_TRUE(Dieselbe_Datei(d + "Daten/Pack.BMP", d + "save/Pack.BMP"));
+    EXPECT_EQ(dir.read("save/Pack.BMP"), "alt");
+    EXPECT_TRUE(Datei_teilen(d + "Daten/Pack.BMP", d + "save/pack.bmp")) << "already that file";
+
+    // Replacing keeps the spelling on disk and leaves the other name as it was.
+    ASSERT_TRUE(Datei_ersetzen(d + "daten/PACK.bmp", "neu"));
+    EXPECT_EQ(dir.read("Daten/Pack.BMP"), "neu");
+    EXPECT_EQ(dir.read("save/Pack.BMP"), "alt");
+    EXPECT_FALSE(Dieselbe_Datei(d + "Daten/Pack.BMP", d + "save/Pack.BMP"));
+    // Sharing over an existing file replaces it the same way.
+    dir.write("kopie", "bleibt");
+    ASSERT_TRUE(Datei_teilen(d + "kopie", d + "save/dritte"));
+    ASSERT_TRUE(Datei_teilen(d + "Daten/Pack.BMP", d + "kopie"));
+    EXPECT_EQ(dir.read("kopie"), "neu");
+    EXPECT_EQ(dir.read("save/dritte"), "bleibt");
+
+    // Nothing is left beside the files, and a failure leaves the target as it was.
+    std::filesystem::create_directories(dir.path() / "ordner" / "voll");
+    dir.write("ordner/voll/x", "x");
+    EXPECT_FALSE(Datei_ersetzen(d + "ordner/voll", "y"));
+    EXPECT_FALSE(Datei_teilen(d + "kopie", d + "ordner/voll"));
+    EXPECT_FALSE(Datei_teilen(d + "fehlt", d + "neu"));
+    EXPECT_FALSE(Datei_ersetzen(d + "fehlt/datei", "y"));
+    EXPECT_FALSE(Dieselbe_Datei(d + "fehlt", d + "fehlt"));
+    auto namen = Ordner_eintraege(d + "ordner");
+    EXPECT_EQ(namen, (std::vector<std::string>{"voll"}));
+    namen = Ordner_eintraege(d + "save");
+    std::sort(namen.begin(), namen.end());
+    EXPECT_EQ(namen, (std::vector<std::string>{"Pack.BMP", "dritte"}));
+}
+
+TEST(Datei, ReadingTheBeginningAndWholeFiles) {
+    bhmtest::TempDir dir;
+    std::string gross(300000, '\0');
+    for (std::size_t i = 0; i < gross.size(); ++i) gross[i] = static_cast<char>(i * 7);
+    dir.write("gross.bin", gross);
+    EXPECT_EQ(*Datei_lesen(dir.folder() + "GROSS.bin"), gross);
+    EXPECT_EQ(*Datei_anfang_lesen(dir.folder() + "gross.bin", 54), gross.substr(0, 54));
+    EXPECT_EQ(*Datei_anfang_lesen(dir.folder() + "gross.bin", 1u << 20), gross);
+    dir.write("leer", "");
+    EXPECT_EQ(*Datei_lesen(dir.folder() + "leer"), "");
+    EXPECT_FALSE(Datei_anfang_lesen(dir.folder() + "fehlt", 4));
+    // A pipe is no file: it is not opened, so nothing waits for a writer.
+    ASSERT_EQ(mkfifo((dir.path() / "rohr").c_str(), 0600), 0);
+    EXPECT_FALSE(Datei_lesen(dir.folder() + "rohr"));
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 #include "common/TempDir.h"
 #include "platform/base/Text1252.h"
@@ -67,6 +69,31 @@ TEST(Ini, MissingFileGivesDefaultsAndFirstWriteCreatesIt) {
     const std::string o = dir.folder() + "config.INI";
     EXPECT_EQ(ini::lesen_zahl(o, "Allgemein", "Vollbild", 7), 7);
     EXPECT_FALSE(ini::schreiben_bool(o, "Allgemein", "Vollbild", true));
+}
+
+// Writing many keys at once leaves the file that writing them one after another leaves: keys
+// in place keep their spelling and place, new keys follow in order, other sections stay.
+TEST(Ini, ManyKeysAtOnceGiveTheFileOfSingleWrites) {
+    bhmtest::TempDir dir;
+    const std::string anfang =
+        "; Notiz\r\n[Main]\r\nTime=gestern\r\nGUI_Kt=1\r\n[Eigenes]\r\nNotiz=bleibt\r\n";
+    const std::vector<std::pair<std::string, std::string>> werte = {{"Time", "heute 10:11:12"},
+                                                                    {"MA", "65535"},
+                                                                    {"GUI_KT", "0"},
+                                                                    {"SX", "-40"},
+                                                                    {"MA", "7"},
+                                                                    {"Leer", ""}};
+    dir.write("einzeln.ini", anfang);
+    dir.write("alle.ini", anfang);
+    for (const auto& [k, w] : werte)
+        ASSERT_TRUE(ini::schreiben_text(dir.folder() + "einzeln.ini", "Main", k, w));
+    ASSERT_TRUE(ini::schreiben_alle(dir.folder() + "alle.ini", "Main", werte));
+    EXPECT_EQ(dir.read("alle.ini"), dir.read("einzeln.ini"));
+    ASSERT_TRUE(ini::schreiben_alle(dir.folder() + "neu.ini", "Main", werte));
+    for (const auto& [k, w] : werte)
+        ASSERT_TRUE(ini::schreiben_text(dir.folder() + "neu3.ini", "Main", k, w));
+    EXPECT_EQ(dir.read("neu.ini"), dir.read("neu3.ini"));
+    EXPECT_FALSE(ini::schreiben_alle(dir.folder() + "fehlt/x.ini", "Main", werte));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "common/Kernwelt.h"
 #include "foundation/Bilddatei.h"
 #include "foundation/Config.h"
+#include "platform/base/Datei.h"
 #include "render/Kartentexturen.h"
 #include "render/Szenenhilfe.h"
 
@@ -42,6 +43,64 @@ TEST(Modelliste, TexturesReplaceAndReleaseTheirPredecessor) {
     EXPECT_FALSE(ML_Binden(t.get(), "t"));
     EXPECT_TRUE(Fehlertext.empty()) << "reported once";
     ML_Meldungen_zuruecksetzen();
+}
+
+// The blue byte of the first texel of the texture.
+int erstes_texel(const TglBitmap2D& t) {
+    std::vector<std::uint8_t> texel(static_cast<std::size_t>(t.Width()) *
+                                    static_cast<std::size_t>(t.Height()) * 4);
+    t.BindTexture(false);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_BGRA, GL_UNSIGNED_BYTE, texel.data());
+    return texel[0];
+}
+
+// A game's packs: the texture of an unchanged picture stays through a world reset and the next
+// load; a changed picture gets a new texture; the textures put aside go with the next load.
+TEST(Modelliste, PackTexturesAreBuiltAgainOnlyForChangedPictures) {
+    GL_NOETIG();
+    bhmtest::Kernwelt welt;
+    const std::string a = welt.ordner().dir().folder() + "a/", b = welt.ordner().dir().folder() + "b/";
+    ASSERT_TRUE(Ordner_anlegen(a) && Ordner_anlegen(b));
+    const std::unique_ptr<TglBitmap2D>* packs[] = {&ML_Iconpack, &ML_Skillpack, &ML_Bauiconpack,
+                                                   &ML_Gebaeudepack};
+    const char* namen[] = {"Iconpack.BMP", "Skillpack.BMP", "Bauiconpack.BMP", "Gebaeudepack.BMP"};
+    for (std::uint8_t i = 0; i < 4; ++i) {
+        bilddatei(a, namen[i], static_cast<std::uint8_t>(10 + i));
+        // Folder b: the same pictures but the last.
+        bilddatei(b, namen[i], static_cast<std::uint8_t>(i == 3 ? 99 : 10 + i));
+    }
+    ML_Iconpacks_laden(a);
+    GLuint ids[4];
+    for (int i = 0; i < 4; ++i) {
+        ASSERT_TRUE(*packs[i]) << namen[i];
+        ids[i] = (*packs[i])->ID();
+        EXPECT_EQ(erstes_texel(**packs[i]), 10 + i);
+        // A mark on the card that only this texture carries.
+        const std::uint8_t marke[4] = {200, 200, 200, 255};
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 1, 1, GL_BGRA, GL_UNSIGNED_BYTE, marke);
+    }
+    ML_Iconpacks_freigeben();
+    for (const auto* p : packs) EXPECT_EQ(*p, nullptr) << "nothing to bind after the release";
+    ML_Iconpacks_laden(b);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ((*packs[i])->ID(), ids[i]) << namen[i];
+        EXPECT_EQ(erstes_texel(**packs[i]), 200) << namen[i] << " was built again";
+    }
+    EXPECT_EQ(erstes_texel(**packs[3]), 99);
+    EXPECT_FALSE(glIsTexture(ids[3]) && ids[3] != ML_Gebaeudepack->ID()) << "the old picture is freed";
+
+    // A picture changed in place is built again, also without a release in between.
+    bilddatei(b, namen[0], 77);
+    ML_Iconpacks_laden(b);
+    EXPECT_EQ(erstes_texel(*ML_Iconpack), 77);
+    EXPECT_EQ(ML_Skillpack->ID(), ids[1]);
+
+    // Closing frees what was put aside as well.
+    const GLuint beiseite = ML_Skillpack->ID();
+    ML_Iconpacks_freigeben();
+    ML_Alles_freigeben();
+    EXPECT_FALSE(glIsTexture(beiseite));
+    EXPECT_TRUE(Fehlertext.empty()) << Fehlertext;
 }
 
 TEST(Modelliste, FixedListsAndPackListsWithPlaceholders) {

@@ -1,6 +1,12 @@
 #include "platform/base/Datei.h"
 
 #include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
 
 #include <chrono>
 #include <filesystem>
@@ -105,21 +111,78 @@ std::int64_t Pfad_aenderungszeit(const std::string& pfad) {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(sys.time_since_epoch()).count();
 }
 
-std::optional<std::string> Datei_lesen(const std::string& pfad) {
-    // A folder (or a device) where a file is expected is no file: reading it would fail
-    // inside the stream buffer, which reports that by throwing.
+namespace {
+
+// Closes the descriptor when it goes.
+struct Deskriptor {
+    int fd;
+    explicit Deskriptor(int f) : fd(f) {}
+    ~Deskriptor() {
+        if (fd >= 0) ::close(fd);
+    }
+    Deskriptor(const Deskriptor&) = delete;
+    Deskriptor& operator=(const Deskriptor&) = delete;
+};
+
+// Reads up to n bytes (all when n is npos) of a regular file, the known size in one block.
+std::optional<std::string> lesen(const std::string& pfad, std::size_t n) {
+    // A folder (or a device) where a file is expected is no file, and is not opened.
     const std::string p = Pfad_aufloesen(pfad);
-    std::error_code ec;
-    if (!fs::is_regular_file(p, ec)) return std::nullopt;
+    struct stat st {};
+    if (::stat(p.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    Deskriptor d(::open(p.c_str(), O_RDONLY | O_CLOEXEC));
+    if (d.fd < 0 || ::fstat(d.fd, &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    std::string bytes;
     try {
-        std::ifstream in(p, std::ios::binary);
-        if (!in) return std::nullopt;
-        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (in.bad()) return std::nullopt;
-        return bytes;
+        bytes.resize(std::min(n, static_cast<std::size_t>(st.st_size)));
+        std::size_t gelesen = 0;
+        while (gelesen < bytes.size()) {
+            const ssize_t r = ::read(d.fd, bytes.data() + gelesen, bytes.size() - gelesen);
+            if (r < 0 && errno == EINTR) continue;
+            if (r < 0) return std::nullopt;
+            if (r == 0) break;
+            gelesen += static_cast<std::size_t>(r);
+        }
+        bytes.resize(gelesen);
+        // A file that grew since it was measured is read on to its end.
+        char block[65536];
+        while (bytes.size() < n) {
+            const ssize_t r = ::read(d.fd, block, std::min(sizeof block, n - bytes.size()));
+            if (r < 0 && errno == EINTR) continue;
+            if (r < 0) return std::nullopt;
+            if (r == 0) break;
+            bytes.append(block, static_cast<std::size_t>(r));
+        }
     } catch (const std::exception&) {
         return std::nullopt;
     }
+    return bytes;
+}
+
+// Writes all bytes to the descriptor; false on failure.
+bool alles_schreiben(int fd, const std::string& bytes) {
+    std::size_t geschrieben = 0;
+    while (geschrieben < bytes.size()) {
+        const ssize_t w = ::write(fd, bytes.data() + geschrieben, bytes.size() - geschrieben);
+        if (w < 0 && errno == EINTR) continue;
+        if (w <= 0) return false;
+        geschrieben += static_cast<std::size_t>(w);
+    }
+    return true;
+}
+
+// A name beside the on-disk path that no other file has, for a file that takes its place.
+std::string nebenname(const std::string& p) {
+    static std::atomic<unsigned> zaehler{0};
+    return p + ".~" + std::to_string(::getpid()) + "." + std::to_string(zaehler++);
+}
+
+}  // namespace
+
+std::optional<std::string> Datei_lesen(const std::string& pfad) { return lesen(pfad, std::string::npos); }
+
+std::optional<std::string> Datei_anfang_lesen(const std::string& pfad, std::size_t n) {
+    return lesen(pfad, n);
 }
 
 bool Datei_schreiben(const std::string& pfad, const std::string& bytes) {
@@ -132,6 +195,52 @@ bool Datei_schreiben(const std::string& pfad, const std::string& bytes) {
     } catch (const std::exception&) {
         return false;
     }
+}
+
+bool Datei_ersetzen(const std::string& pfad, const std::string& bytes) {
+    const std::string p = Pfad_aufloesen(pfad);
+    const std::string neu = nebenname(p);
+    bool gut;
+    {
+        Deskriptor d(::open(neu.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        gut = d.fd >= 0 && alles_schreiben(d.fd, bytes);
+        if (d.fd >= 0) gut = ::close(d.fd) == 0 && gut;
+        d.fd = -1;
+    }
+    gut = gut && ::rename(neu.c_str(), p.c_str()) == 0;
+    if (!gut) ::unlink(neu.c_str());
+    return gut;
+}
+
+bool Datei_teilen(const std::string& quelle, const std::string& ziel) {
+    if (Dieselbe_Datei(quelle, ziel)) return true;
+    const std::string q = Pfad_aufloesen(quelle), z = Pfad_aufloesen(ziel);
+    struct stat st {};
+    if (::stat(q.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    const std::string neu = nebenname(z);
+    if (::link(q.c_str(), neu.c_str()) == 0) {
+        if (::rename(neu.c_str(), z.c_str()) == 0) return true;
+        ::unlink(neu.c_str());
+        return false;
+    }
+    // A file system without a second name for a file: the bytes are copied.
+    auto bytes = Datei_lesen(quelle);
+    return bytes && Datei_ersetzen(ziel, *bytes);
+}
+
+bool Dieselbe_Datei(const std::string& a, const std::string& b) {
+    struct stat sa {
+    }, sb{};
+    return ::stat(Pfad_aufloesen(a).c_str(), &sa) == 0 && ::stat(Pfad_aufloesen(b).c_str(), &sb) == 0 &&
+           sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+std::optional<Dateikennung> Datei_kennung(const std::string& pfad) {
+    struct stat st {};
+    if (::stat(Pfad_aufloesen(pfad).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    return Dateikennung{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+                        static_cast<std::int64_t>(st.st_size),
+                        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
 }
 
 bool Datei_loeschen(const std::string& pfad) {
@@ -169,21 +278,29 @@ std::vector<std::string> Ordner_eintraege(const std::string& pfad) {
     return namen;
 }
 
-std::vector<std::string> Zeilen_teilen(const std::string& text) {
-    std::vector<std::string> zeilen;
-    std::string zeile;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c == '\r' || c == '\n') {
-            zeilen.push_back(zeile);
-            zeile.clear();
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else {
-            zeile.push_back(c);
-        }
+bool Zeile_nehmen(std::string_view& rest, std::string_view& zeile) {
+    if (rest.empty()) return false;
+    const std::size_t ende = rest.find_first_of("\r\n");
+    zeile = rest.substr(0, ende);
+    if (ende == std::string_view::npos) {
+        rest = {};
+    } else {
+        const bool crlf = rest[ende] == '\r' && ende + 1 < rest.size() && rest[ende + 1] == '\n';
+        rest.remove_prefix(ende + (crlf ? 2 : 1));
     }
-    if (!zeile.empty()) zeilen.push_back(zeile);
+    return true;
+}
+
+std::vector<std::string_view> Zeilen_ansehen(std::string_view text) {
+    std::vector<std::string_view> zeilen;
+    std::string_view zeile;
+    while (Zeile_nehmen(text, zeile)) zeilen.push_back(zeile);
     return zeilen;
+}
+
+std::vector<std::string> Zeilen_teilen(const std::string& text) {
+    const std::vector<std::string_view> ansichten = Zeilen_ansehen(text);
+    return std::vector<std::string>(ansichten.begin(), ansichten.end());
 }
 
 std::optional<std::vector<std::string>> Textdatei_lesen(const std::string& pfad) {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The on-disk (UTF-8) path for a game path.
@@ -28,6 +29,28 @@ std::int64_t Pfad_aenderungszeit(const std::string& pfad);
 std::optional<std::string> Datei_lesen(const std::string& pfad);
 // Writes the whole file (created or replaced); false on failure.
 bool Datei_schreiben(const std::string& pfad, const std::string& bytes);
+// Writes the whole file beside the old one and then puts it in the old one's place in one
+// step: the old file stays whole until then, and other names of the old file (hard links)
+// keep the old bytes. False on failure, and the old file is as it was.
+bool Datei_ersetzen(const std::string& pfad, const std::string& bytes);
+// The file `ziel` becomes the file `quelle` (one file under two names where the file system
+// allows it, a copy elsewhere); an old `ziel` is replaced as by Datei_ersetzen. The two names
+// share their bytes, so every writer of such a file must replace it (Datei_ersetzen), never
+// write into it. False on failure.
+bool Datei_teilen(const std::string& quelle, const std::string& ziel);
+// True when both paths name the same file on disk (also under two names).
+bool Dieselbe_Datei(const std::string& a, const std::string& b);
+// What tells a file on disk from others and from its earlier states: the file itself, its size
+// and when it last changed. A file replaced as a whole gets a new one.
+struct Dateikennung {
+    std::uint64_t geraet = 0, knoten = 0;
+    std::int64_t groesse = 0, zeit_ns = 0;
+    bool operator==(const Dateikennung&) const = default;
+};
+// Nothing when the path is no readable file.
+std::optional<Dateikennung> Datei_kennung(const std::string& pfad);
+// The first n bytes of the file (fewer when it is shorter); nothing when it cannot be read.
+std::optional<std::string> Datei_anfang_lesen(const std::string& pfad, std::size_t n);
 bool Datei_loeschen(const std::string& pfad);
 // Copies a file, creating or replacing the destination; false on failure.
 bool Datei_kopieren(const std::string& quelle, const std::string& ziel);
@@ -44,3 +67,7 @@ std::optional<std::vector<std::string>> Textdatei_lesen(const std::string& pfad)
 bool Textdatei_schreiben(const std::string& pfad, const std::vector<std::string>& zeilen);
 // Splits text into lines at CR, LF or CR LF (a final line end adds no empty line).
 std::vector<std::string> Zeilen_teilen(const std::string& text);
+// The same lines as views into the text, which must outlive them.
+std::vector<std::string_view> Zeilen_ansehen(std::string_view text);
+// Takes the first of those lines off the front of `rest`; false when no line is left.
+bool Zeile_nehmen(std::string_view& rest, std::string_view& zeile);

@@ -87,6 +87,15 @@ bool schreiben_text(const std::string& datei, const std::string& sektion, const 
     return speichern(ini, datei);
 }
 
+bool schreiben_alle(const std::string& datei, const std::string& sektion,
+                    const std::vector<std::pair<std::string, std::string>>& werte) {
+    IniDatei ini;
+    laden(ini, datei);
+    for (const auto& [schluessel, wert] : werte)
+        if (ini.SetValue(sektion.c_str(), schluessel.c_str(), wert.c_str()) < 0) return false;
+    return speichern(ini, datei);
+}
+
 bool schreiben_zahl(const std::string& datei, const std::string& sektion, const std::string& schluessel,
                     int wert) {
     return schreiben_text(datei, sektion, schluessel, std::to_string(wert));

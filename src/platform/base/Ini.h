@@ -8,6 +8,7 @@
 // value that is not one reads as the default. Booleans are written 1/0 and any
 // non-zero number reads as true. Texts are Windows-1252 bytes.
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ini {
@@ -27,5 +28,9 @@ bool schreiben_zahl(const std::string& datei, const std::string& sektion, const 
                     int wert);
 bool schreiben_bool(const std::string& datei, const std::string& sektion, const std::string& schluessel,
                     bool wert);
+// Writes the keys in order, each as schreiben_text would, with one read and one write of the
+// file for all of them; the file is the one the single writes one after another would leave.
+bool schreiben_alle(const std::string& datei, const std::string& sektion,
+                    const std::vector<std::pair<std::string, std::string>>& werte);
 
 }  // namespace ini
