@@ -106,9 +106,11 @@ void IFU_Ediktrahmen_zeichnen(int X, int Y, int Hoehe) {
             rest -= 4;
         }
     }
+    // The edict window draws its laws, durations and buttons first, at depth 1000; the frames,
+    // opaque panels, stand just behind them so that they stay in front.
     const auto reihe = [X](int y, int links, int rechts) {
-        IFU_Icon_zeichnen(X - 256, y, kTiefe, links);
-        IFU_Icon_zeichnen(X, y, kTiefe, rechts);
+        IFU_Icon_zeichnen(X - 256, y, kTiefe - 1, links);
+        IFU_Icon_zeichnen(X, y, kTiefe - 1, rechts);
     };
     reihe(Y, 297, 298);
     for (int i = 0; i < b; ++i) reihe(Y + 48 + 64 * i, 301, 302);
