@@ -50,13 +50,14 @@ void bildknopf(Leinwand& l, Rechteck r, const std::string& art, bool an) {
     mitte(l, r, art, an ? pal::gold_hell : pal::umriss);
 }
 
-// A round radio button, filled when chosen.
+// A round radio button, filled when chosen. It sits in the left part of its cell: the edict
+// window writes the labels from the cell's last few pixels on.
 void radio(Leinwand& l, Rechteck r, bool gewaehlt) {
     leeren(l, r);
-    const int cx = r.x + r.b / 2, cy = r.y + r.h / 2;
-    l.kreis(cx, cy, 11, pal::umriss);
-    l.kreis(cx, cy, 9, rgb(250, 244, 226));
-    if (gewaehlt) l.kreis(cx, cy, 5, pal::gras_dunkel);
+    const int cx = r.x + 12, cy = r.y + r.h / 2;
+    l.kreis(cx, cy, 9, pal::umriss);
+    l.kreis(cx, cy, 7, rgb(250, 244, 226));
+    if (gewaehlt) l.kreis(cx, cy, 4, pal::gras_dunkel);
 }
 
 // A panel piece without the frame edges that other pieces continue: the hover box and the
