@@ -21,7 +21,10 @@ bool IFU_Lobby_aktiv = false;
 
 namespace {
 
-constexpr int kTiefe = 1000, kTiefe_Lobby = 980;
+// The set-up window's images stand just in front of the window background (depth 980), which is
+// drawn after them: under the interface pass's less-or-equal rule the later background would
+// cover images at its own depth.
+constexpr int kTiefe = 1000, kTiefe_Lobby = 981;
 constexpr int kModell_weg = 94, kModell_dazu = 95, kModell_links = 93, kModell_rechts = 92;
 constexpr int kModell_Feld = 181, kModell_Farbe = 204;
 constexpr int kModell_aus = 305, kModell_an = 306;
