@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <initializer_list>
 #include <set>
+#include <tuple>
 #include <vector>
 
 #include "bild_interface.h"
@@ -48,13 +50,14 @@ void bildknopf(Leinwand& l, Rechteck r, const std::string& art, bool an) {
     mitte(l, r, art, an ? pal::gold_hell : pal::umriss);
 }
 
-// A round radio button, filled when chosen.
+// A round radio button, filled when chosen. It sits in the left part of its cell: the edict
+// window writes the labels from the cell's last few pixels on.
 void radio(Leinwand& l, Rechteck r, bool gewaehlt) {
     leeren(l, r);
-    const int cx = r.x + r.b / 2, cy = r.y + r.h / 2;
-    l.kreis(cx, cy, 11, pal::umriss);
-    l.kreis(cx, cy, 9, rgb(250, 244, 226));
-    if (gewaehlt) l.kreis(cx, cy, 5, pal::gras_dunkel);
+    const int cx = r.x + 12, cy = r.y + r.h / 2;
+    l.kreis(cx, cy, 9, pal::umriss);
+    l.kreis(cx, cy, 7, rgb(250, 244, 226));
+    if (gewaehlt) l.kreis(cx, cy, 4, pal::gras_dunkel);
 }
 
 // A panel piece without the frame edges that other pieces continue: the hover box and the
@@ -65,6 +68,105 @@ void tafelstueck(Leinwand& l, Rechteck r, bool oben, bool unten) {
     tafel(t, {0, oben ? rand : 0, r.b, r.h + (oben ? rand : 2 * rand) - (unten ? rand : 0)});
     for (int y = 0; y < r.h; ++y)
         for (int x = 0; x < r.b; ++x) l.punkt(r.x + x, r.y + y, t.lesen(x, y + rand));
+}
+
+// A face of the contentment figures, in the colour of its mood (0 glad, 1 middling, 2 sad).
+void gesicht(Leinwand& l, int ox, int oy, Farbe f, int stimmung) {
+    l.kreis(ox + 16, oy + 16, 11, pal::umriss);
+    l.kreis(ox + 16, oy + 16, 9, f);
+    l.kreis(ox + 12, oy + 13, 1, pal::umriss);
+    l.kreis(ox + 20, oy + 13, 1, pal::umriss);
+    for (int x = -5; x <= 5; ++x) {
+        const int bogen = (25 - x * x) / 10;
+        const int y = stimmung == 0 ? 19 + bogen : stimmung == 2 ? 23 - bogen : 21;
+        l.punkt(ox + 16 + x, oy + y, pal::umriss);
+    }
+}
+
+void muenzbild(Leinwand& l, int ox, int oy) {
+    l.kreis(ox + 16, oy + 16, 10, schattieren(pal::gold, 0.6));
+    l.kreis(ox + 16, oy + 16, 8, pal::gold);
+    l.kreis(ox + 14, oy + 14, 4, pal::gold_hell);
+}
+
+// The motif of a clan figure: a pictogram of the pack or one of the figures' own.
+void kennbild(Leinwand& l, int ox, int oy, const std::string& art) {
+    if (art == "paar") {
+        piktogramm(l, ox - 5, oy, "mann", pal::umriss);
+        piktogramm(l, ox + 5, oy + 1, "frau", pal::umriss);
+    } else if (art == "froh") {
+        gesicht(l, ox, oy, pal::laub_hell, 0);
+    } else if (art == "mittel") {
+        gesicht(l, ox, oy, pal::gold_hell, 1);
+    } else if (art == "traurig") {
+        gesicht(l, ox, oy, rgb(232, 120, 96), 2);
+    } else if (art == "gesicht") {
+        gesicht(l, ox, oy, pal::gold_hell, 0);
+    } else if (art == "muenze") {
+        muenzbild(l, ox, oy);
+    } else if (art == "nahrung") {
+        l.kreis(ox + 16, oy + 18, 9, pal::rot);
+        l.kreis(ox + 13, oy + 15, 3, rgb(226, 110, 96));
+        l.rechteck(ox + 15, oy + 6, 2, 5, pal::holz_dunkel);
+        l.ellipse(ox + 20, oy + 8, 4, 2, pal::laub);
+    } else if (art == "luxus") {
+        l.vieleck(
+            {{ox + 8, oy + 12}, {ox + 12, oy + 7}, {ox + 20, oy + 7}, {ox + 24, oy + 12}, {ox + 16, oy + 26}},
+            pal::violett);
+        l.vieleck({{ox + 12, oy + 12}, {ox + 16, oy + 8}, {ox + 20, oy + 12}, {ox + 16, oy + 22}},
+                  schattieren(pal::violett, 1.4));
+    } else if (art == "luftschiff") {
+        l.ellipse(ox + 16, oy + 12, 12, 6, pal::leinen);
+        l.ellipse(ox + 16, oy + 12, 12, 1, pal::stroh_dunkel);
+        l.linie(ox + 11, oy + 17, ox + 13, oy + 22, pal::umriss);
+        l.linie(ox + 21, oy + 17, ox + 19, oy + 22, pal::umriss);
+        l.rechteck(ox + 12, oy + 22, 8, 4, pal::holz);
+    } else {
+        piktogramm(l, ox, oy, art, pal::umriss);
+    }
+}
+
+// A tile of the clan figures in the statistics window: a parchment square with the figure's
+// motif and, where two figures share a motif, a small badge in the lower right corner.
+void kennzahl(Leinwand& l, Rechteck r, const std::string& art, const std::string& abzeichen) {
+    leeren(l, r);
+    l.rechteck(r.x + 1, r.y + 1, r.b - 2, r.h - 2, kPergament);
+    l.rahmen(r.x + 1, r.y + 1, r.b - 2, r.h - 2, kRahmen);
+    kennbild(l, r.x + (r.b - 32) / 2, r.y + (r.h - 32) / 2, art);
+    if (abzeichen.empty()) return;
+    Leinwand klein(32, 32);
+    klein.kreis(16, 16, 15, pal::umriss);
+    klein.kreis(16, 16, 13, pal::weiss);
+    if (abzeichen == "minus" || abzeichen == "plus") {
+        klein.rechteck(7, 13, 18, 6, abzeichen == "minus" ? pal::rot : pal::gras_dunkel);
+        if (abzeichen == "plus") klein.rechteck(13, 7, 6, 18, pal::gras_dunkel);
+    } else {
+        kennbild(klein, 0, 0, abzeichen);
+    }
+    l.einsetzen_skaliert(klein, r.x + r.b - 15, r.y + r.h - 15, 14, 14);
+}
+
+// The strip that the window backgrounds and the window frame stack row by row (models 176,
+// 27, 179, 180, 181 share its rectangle at 704, 64, squeezed to their sizes): parchment with a
+// wooden edge at the left and right only, whose rows run back the way they came, so that rows
+// stacked one below the other join without a line. The parchment runs on above the strip and
+// the tooltip panel lies below it, so that the smaller mipmap levels take parchment, not the
+// transparent key, into its top and bottom rows.
+void bahn(Leinwand& l) {
+    constexpr int x0 = 704, b = 320, y0 = 64, hoehe = 64;
+    for (int y = y0 - 16; y < y0 + hoehe; ++y) {
+        const int p = ((y - y0) % hoehe + hoehe) % hoehe;
+        const int q = p < hoehe / 2 ? p : hoehe - 1 - p;
+        for (int x = x0; x < x0 + b; ++x) {
+            const double g = glattes_rauschen(x, y0 + q, 24, 31);
+            l.punkt(x, y, mischen(kPergament, kPergamentDunkel, 0.25 + 0.5 * g));
+        }
+        for (int i = 0; i < 8; ++i) {
+            const Farbe f = i < 2 ? kRahmen : i < 6 ? kRahmenHell : schattieren(kPergamentDunkel, 0.85);
+            l.punkt(x0 + i, y, f);
+            l.punkt(x0 + b - 1 - i, y, f);
+        }
+    }
 }
 
 // The pictures of the models whose meaning the windows give them; drawn over the general
@@ -103,6 +205,22 @@ void bedeutungen(Leinwand& l) {
         const char* arten[] = {"karte", "raster", "fahne", "haus"};
         for (int i = 0; i < 4; ++i) bildknopf(l, modellrechteck(97 + i), arten[i], false);
     }
+    // The clan figures of the statistics window's third category, in the order of its series:
+    // members, women, men, average age, idle, idle with a skill, production, orders and raw
+    // material work, without work, average and summed contentment, glad, middling and sad
+    // members, all building sites and those being built, housing, gold, the clan's, the
+    // player's and the edicts' account, all production, food, luxury, airships.
+    for (auto [m, art, abzeichen] : std::initializer_list<std::tuple<int, const char*, const char*>>{
+             {225, "paar", ""},         {50, "frau", ""},         {49, "mann", ""},
+             {222, "uhr", ""},          {223, "mann", "minus"},   {224, "forschung", "minus"},
+             {226, "bau", ""},          {227, "brief", ""},       {228, "stein", ""},
+             {229, "pause", ""},        {221, "gesicht", ""},     {211, "gesicht", "plus"},
+             {237, "froh", ""},         {238, "mittel", ""},      {239, "traurig", ""},
+             {233, "schaufel", "plus"}, {212, "schaufel", ""},    {208, "haus", ""},
+             {209, "muenze", ""},       {230, "muenze", "fahne"}, {231, "muenze", "mann"},
+             {232, "muenze", "rolle"},  {210, "statistik", ""},   {234, "nahrung", ""},
+             {235, "luxus", ""},        {236, "luftschiff", ""}})
+        if (m != 49 && m != 50) kennzahl(l, modellrechteck(m), art, abzeichen);
     // Statistics categories: goods in stock, production, clan data.
     bildknopf(l, modellrechteck(207), "rolle", false);
     bildknopf(l, modellrechteck(206), "bau", false);
@@ -166,10 +284,10 @@ void bedeutungen(Leinwand& l) {
 Leinwand interfacepack_bild() {
     Leinwand l(1024, 1024);
     // The panels many models cut their pieces from.
-    for (const Rechteck& r :
-         {Rechteck{160, 32, 416, 96}, Rechteck{160, 192, 416, 64}, Rechteck{704, 64, 320, 64},
-          Rechteck{704, 128, 320, 64}, Rechteck{704, 896, 320, 64}})
+    for (const Rechteck& r : {Rechteck{160, 32, 416, 96}, Rechteck{160, 192, 416, 64},
+                              Rechteck{704, 128, 320, 64}, Rechteck{704, 896, 320, 64}})
         tafel(l, r);
+    bahn(l);
     std::set<std::array<int, 4>> gezeichnet;
     auto im_panel = [](const Rechteck& r) {
         for (const Rechteck& p : {Rechteck{160, 32, 416, 96}, Rechteck{160, 192, 416, 64},

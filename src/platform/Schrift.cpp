@@ -4,6 +4,7 @@
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_OUTLINE_H
 
 #include <memory>
 #include <vector>
@@ -35,6 +36,39 @@ std::string schriftdatei(const std::string& name) {
     // The face is read once at start-up: fontconfig's configuration is not needed afterwards.
     FcFini();
     return datei;
+}
+
+int gesetzte_punkte(const FT_Bitmap& bild) {
+    int n = 0;
+    for (unsigned y = 0; y < bild.rows; ++y)
+        for (unsigned x = 0; x < bild.width; ++x)
+            if (bild.buffer[y * bild.pitch + x / 8] & (0x80 >> (x % 8))) ++n;
+    return n;
+}
+
+// The face's own hinting gives some capitals (E, H, B, ...) two-pixel stems at the small size
+// while the lower case keeps one, so they look bold. The outline is instead fitted vertically
+// only, and moved sideways by at most half a pixel to where its 1-bit image needs the fewest
+// pixels: a stem then falls into one column instead of straddling two. The advance stays the
+// face's hinted advance, so the widths keep the face's metrics.
+bool glyphe_rastern(FT_Face face, FT_UInt glyph) {
+    constexpr int versaetze[] = {0, -8, 8, -16, 16, -24, 24, -32};  // 1/64 pixel
+    int bester = 0, beste_punkte = -1;
+    for (int dx : versaetze) {
+        if (FT_Load_Glyph(face, glyph, FT_LOAD_TARGET_LIGHT | FT_LOAD_FORCE_AUTOHINT)) return false;
+        if (face->glyph->format != FT_GLYPH_FORMAT_OUTLINE) break;
+        FT_Outline_Translate(&face->glyph->outline, dx, 0);
+        if (FT_Render_Glyph(face->glyph, FT_RENDER_MODE_MONO)) return false;
+        int punkte = gesetzte_punkte(face->glyph->bitmap);
+        if (beste_punkte < 0 || punkte < beste_punkte) {
+            beste_punkte = punkte;
+            bester = dx;
+        }
+    }
+    if (FT_Load_Glyph(face, glyph, FT_LOAD_TARGET_LIGHT | FT_LOAD_FORCE_AUTOHINT)) return false;
+    if (face->glyph->format == FT_GLYPH_FORMAT_OUTLINE)
+        FT_Outline_Translate(&face->glyph->outline, bester, 0);
+    return FT_Render_Glyph(face->glyph, FT_RENDER_MODE_MONO) == 0;
 }
 
 }  // namespace
@@ -76,9 +110,11 @@ bool Schrift_bauen(const std::string& name, int zellenhoehe, unsigned basis, int
         FT_UInt glyph = FT_Get_Char_Index(face, cp);
         int vorschub = 0, w = 0, h = 0, links = 0, oben = 0;
         zeilen.clear();
-        if (FT_Load_Glyph(face, glyph, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) == 0) {
+        if (FT_Load_Glyph(face, glyph, FT_LOAD_TARGET_MONO) == 0) {
+            vorschub = static_cast<int>((face->glyph->advance.x + 32) >> 6);
+        }
+        if (glyphe_rastern(face, glyph)) {
             FT_GlyphSlot g = face->glyph;
-            vorschub = static_cast<int>((g->advance.x + 32) >> 6);
             w = static_cast<int>(g->bitmap.width);
             h = static_cast<int>(g->bitmap.rows);
             links = g->bitmap_left;

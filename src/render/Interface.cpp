@@ -200,10 +200,12 @@ void Draw_Briefstapel() {
     const int bild = ITP_Bildnummer("Brief");
     if (n < 1 || bild <= 0) return;
     // The letters lie where BrU_Brief_lesen takes the click: 64 pixels wide from 84 pixels left of
-    // the right edge, from y = 21 down, each 10 pixels below the one before, the first letter
-    // (the one a click opens) in front. Behind the bar, whose elements stand at depth 1000.
+    // the right edge, between y = 21 and 84 + 10 per letter, each 10 pixels below the one before,
+    // the first letter (the one a click opens) in front. The click area starts under the bar
+    // (48 pixels high, its elements at depth 1000, in front of the pile): the envelope, 4 pixels
+    // below the top of its image, starts where the bar ends, and the pile keeps inside the area.
     const int x = Shell().Formbreite() - 84 + (64 - ITP_Bildbreite(bild)) / 2;
-    for (int k = n - 1; k >= 0; --k) IFU_Icon_zeichnen_Set2(x, 21 + 10 * k, kTiefe - 20 + (n - k), bild);
+    for (int k = n - 1; k >= 0; --k) IFU_Icon_zeichnen_Set2(x, 44 + 10 * k, kTiefe - 20 + (n - k), bild);
 }
 
 void Draw_Interface() {

@@ -326,10 +326,11 @@ void ITF_Listen_erzeugen() {
     }
 }
 
-void ITF_Quad(const ITF_Rechteck& r, float w, float h) {
-    const float k = static_cast<float>(kZelle) / static_cast<float>(std::max(ITF_Texturgroesse, 1));
-    ML_Texturquad(static_cast<float>(r.cellX0) * k, static_cast<float>(r.cellY0) * k,
-                  static_cast<float>(r.cellX1) * k, static_cast<float>(r.cellY1) * k, w, h);
+void ITF_Quad(const ITF_Rechteck& r, float w, float h, float rand) {
+    const float seite = static_cast<float>(std::max(ITF_Texturgroesse, 1));
+    const float k = static_cast<float>(kZelle) / seite, d = rand / seite;
+    ML_Texturquad(static_cast<float>(r.cellX0) * k + d, static_cast<float>(r.cellY0) * k + d,
+                  static_cast<float>(r.cellX1) * k - d, static_cast<float>(r.cellY1) * k - d, w, h);
 }
 
 void ITF_Interface_laden() {

@@ -90,8 +90,9 @@ void ITF_Elemente_laden(const std::string& datei);
 // One display list per rectangle; finds ITF_MousePopup.
 void ITF_Listen_erzeugen();
 
-// The quad of rectangle r's cells, w x h pixels from the origin (the texture bound by the caller).
-void ITF_Quad(const ITF_Rechteck& r, float w, float h);
+// The quad of rectangle r's cells, w x h pixels from the origin (the texture bound by the caller);
+// `rand` texels taken in from each edge of the cells.
+void ITF_Quad(const ITF_Rechteck& r, float w, float h, float rand = 0.0f);
 
 // Frees the texture and the lists and empties every table (window close, tests).
 void ITF_Freigeben();

@@ -106,9 +106,10 @@ void IFU_Minimap() {
 
 void IFU_Fenster29() {
     const int cx = IFU_Fenstermitte_X, cy = IFU_Fenstermitte_Y;
-    IFU_Icon_zeichnen(cx - 263, cy + 195, 980, 181);
-    IFU_Icon_zeichnen(cx + 97, cy + 195, 980, 181);
-    IFU_Icon_zeichnen(cx + 97, cy + 167, 980, 181);
+    // The fields stand just in front of the background (980), which is drawn after them.
+    IFU_Icon_zeichnen(cx - 263, cy + 195, 981, 181);
+    IFU_Icon_zeichnen(cx + 97, cy + 195, 981, 181);
+    IFU_Icon_zeichnen(cx + 97, cy + 167, 981, 181);
     IFU_Icon_zeichnen(cx - 230, cy + 168, 990, 191);
     IFU_Fensterhintergrund_zeichnen(cx, cy);
 }

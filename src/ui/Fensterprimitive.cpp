@@ -66,8 +66,10 @@ void IFU_Interfaceelement_zeichnen(int X, int Y, int Z, int Nr) {
         ITF_Texturgroesse <= 0)
         return;
     const Versatz versatz(X, Y, Z);
+    // Stretched, the image's outer texels would be filtered with the atlas neighbours beside
+    // them; its edge is taken half a texel in, so the outermost pixels show the image's own edge.
     ITF_Quad(ITF_Texturkoordinaten[static_cast<std::size_t>(Nr)], static_cast<float>(Shell().Clientbreite()),
-             static_cast<float>(Shell().Clienthoehe()));
+             static_cast<float>(Shell().Clienthoehe()), 0.5f);
 }
 
 void IFU_Bonusliste_Icon(int X, int Y, int Z, int Art) {
@@ -96,7 +98,9 @@ void IFU_Fensterrahmen_zeichnen(int X, int Y) {
         {kRahmenmodell_Leiste, -137, 82},   {kRahmenmodell_hoch, -151, -165},
         {kRahmenmodell_hoch, 137, -165},
     };
-    for (const Teil& t : teile) IFU_Icon_zeichnen(X + t.dx, Y + t.dy, 1000, t.modell);
+    // Every window that has the frame draws its contents first, at depth 1000, and the frame's
+    // strips fill the middle: the frame stands just behind, so the contents stay in front.
+    for (const Teil& t : teile) IFU_Icon_zeichnen(X + t.dx, Y + t.dy, 999, t.modell);
 }
 
 void IFU_Fensterhintergrund_zeichnen(int X, int Y) {

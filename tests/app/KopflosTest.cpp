@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 #include "common/TempDir.h"
 #include "foundation/Bild.h"
@@ -63,8 +64,16 @@ TEST(Kopflos, StartsDrawsAndClosesCleanly) {
     // The start screen's buttons stand around the centre on the black frame.
     const std::uint8_t* mitte = b.Zeile(b.hoehe / 2) + 3 * (b.breite / 2);
     EXPECT_NE(mitte[0] + mitte[1] + mitte[2], 0) << "the start screen is drawn";
-    const std::uint8_t* ecke = b.Zeile(b.hoehe - 1) + 3 * (b.breite - 1);
-    EXPECT_EQ(ecke[0] + ecke[1] + ecke[2], 0) << "the clear colour is black";
+    const std::uint8_t* innen = b.Zeile(b.hoehe - 60) + 3 * (b.breite - 60);
+    EXPECT_EQ(innen[0] + innen[1] + innen[2], 0) << "the clear colour is black";
+    // The title picture's frame, stretched over the window, reaches every edge: its outermost
+    // rows and columns are not filtered away with the atlas images beside it.
+    for (auto [x, y] : {std::pair{0, 0}, std::pair{b.breite - 1, 0}, std::pair{0, b.hoehe - 1},
+                        std::pair{b.breite - 1, b.hoehe - 1}, std::pair{b.breite / 2, b.hoehe - 1},
+                        std::pair{b.breite * 3 / 4, b.hoehe - 1}, std::pair{b.breite - 1, b.hoehe / 2}}) {
+        const std::uint8_t* p = b.Zeile(y) + 3 * x;
+        EXPECT_NE(p[0] + p[1] + p[2], 0) << "the frame at (" << x << ", " << y << ")";
+    }
 }
 
 TEST(Kopflos, TheBackdropGameStandsBehindTheMenu) {

@@ -10,6 +10,7 @@
 #include "foundation/Hilfen.h"
 #include "render/Textur.h"
 #include "ui/Fensterhilfe.h"
+#include "ui/Fensterprimitive.h"
 #include "ui/Interaktiv.h"
 #include "ui/Rangliste.h"
 #include "platform/base/System.h"
@@ -145,6 +146,13 @@ TEST(Fenster, LobbyAndPlainWindowsStandOnTheBackground) {
         EXPECT_EQ(Was(b, x, y), M(181)) << x << "," << y;
     EXPECT_EQ(Was(b, cx - 230, cy + 168), M(191));
     EXPECT_TRUE(hat_hintergrund(b));
+    // The fields stay in front of a background piece at the background's depth drawn after them,
+    // under the interface pass's less-or-equal rule.
+    bild.loeschen();
+    glDepthFunc(GL_LEQUAL);
+    IFU_Fenster29();
+    IFU_Icon_zeichnen(cx - 263, cy + 195, 980, 176);
+    EXPECT_EQ(Was(bild.lesen(), cx - 263, cy + 195), M(181));
     for (void (*f)() : {IFU_Fenster36, IFU_Fenster40, IFU_Fenster41, IFU_Fenster42}) {
         bild.loeschen();
         f();

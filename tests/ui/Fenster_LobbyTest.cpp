@@ -11,6 +11,7 @@
 #include "foundation/Fehler.h"
 #include "platform/base/Text1252.h"
 #include "ui/Fensterhilfe.h"
+#include "ui/Fensterprimitive.h"
 #include "ui/Interaktiv.h"
 #include "ui/Rangliste.h"
 #include "platform/base/System.h"
@@ -85,6 +86,15 @@ TEST_F(Ediktfenster, FrameSplitsIntoFourAndThreeUnitPieces) {
         EXPECT_EQ(Was(b, cx - 256, f.unten_y), M(303)) << f.hoehe;
         EXPECT_EQ(Was(b, cx, f.unten_y), M(304)) << f.hoehe;
     }
+    // The window's radio buttons and buttons come first at depth 1000; under the interface
+    // pass's less-or-equal rule the frames drawn after them must not cover them.
+    bild.loeschen();
+    glDepthFunc(GL_LEQUAL);
+    IFU_Icon_zeichnen(cx - 256, Y, 1000, 306);
+    IFU_Ediktrahmen_zeichnen(cx, Y, 7);
+    const Bild b = bild.lesen();
+    EXPECT_EQ(Was(b, cx - 256, Y), M(306));
+    EXPECT_EQ(Was(b, cx, Y), M(298));
 }
 
 TEST_F(Ediktfenster, LawsDurationsButtonsAndTheFourFrames) {

@@ -130,6 +130,17 @@ TEST(Fensterprimitive, FrameBackgroundAndClearingDialogAroundTheCentre) {
     EXPECT_EQ(bhmtest::Pixel(b, 19, 5), fBlau);
     EXPECT_EQ(bhmtest::Pixel(b, 307, 5), fBlau);
 
+    // The windows with a frame (toggle switches, worker slots, the clearing dialog) draw their
+    // contents first at depth 1000; under the interface pass's less-or-equal rule the frame's
+    // strips across the middle must not cover them.
+    beginnen();
+    glDepthFunc(GL_LEQUAL);
+    IFU_Icon_zeichnen(33, 142, 1000, 176);
+    IFU_Fensterrahmen_zeichnen(170, 170);
+    b = bhmtest::Bild_lesen();
+    EXPECT_EQ(bhmtest::Pixel(b, 33, 142), fWeiss);
+    EXPECT_EQ(bhmtest::Pixel(b, 33, 87), fGruen);
+
     beginnen();
     IFU_Fensterhintergrund_zeichnen(280, 260);
     b = bhmtest::Bild_lesen();
