@@ -214,8 +214,8 @@ void Draw_Briefstapel() {
 }
 
 void Draw_Interface() {
-    // Every element of the interface stands at one depth: a later one must cover an earlier one,
-    // so this pass tests less-or-equal. The world keeps its strictly-less rule.
+    // The panel elements stand at one depth: a later one must cover an earlier one, so they are
+    // tested less-or-equal. The windows after them and the world keep the strictly-less rule.
     glDepthFunc(GL_LEQUAL);
     const bool atlas = ML_Binden(ITF_Textur.get(), "ITF_Textur");
     Draw_Briefstapel();
