@@ -2,7 +2,10 @@
 // list of clans with one clan added and a colour changed, and back out by its buttons.
 #include "app/Rundgang.h"
 
+#include <algorithm>
+
 #include "foundation/Spielstatus.h"
+#include "world/Kartengenerator.h"
 #include "ui/Fenster_Lobby.h"
 
 namespace {
@@ -52,6 +55,21 @@ TEST(Rundgang, MehrspielerlisteUndZurueck) {
                  Lobby_Spieler[0].Blau == vorher.Blau)
         << "the host's row got a new colour";
     EXPECT_GT(Unterschied(dritte, g.foto("neue-farbe"), *farbe), 100) << "the swatch shows the new colour";
+
+    // The resources chooser: its left arrow empties a step of the bar beside it.
+    auto weniger = g.zone(167);
+    ASSERT_TRUE(weniger);
+    const int rohstoffe = SingelGamerohstoffWahl;
+    Bild vor_rohstoffen = g.foto("vor-rohstoffen");
+    g.klicken(weniger->mitte());
+    g.bewegen(ruhe);
+    EXPECT_EQ(SingelGamerohstoffWahl, std::max(rohstoffe - 1, 0));
+    const Rechteck leiste{IFU_Fenstermitte_X + 45, IFU_Fenstermitte_Y + 60, IFU_Fenstermitte_X + 160,
+                          IFU_Fenstermitte_Y + 95};
+    if (rohstoffe >= 1 && rohstoffe <= 6) {
+        EXPECT_GT(Unterschied(vor_rohstoffen, g.foto("weniger-rohstoffe"), leiste), 20)
+            << "the bar shows one step less";
+    }
 
     // "Abbrechen" leads back to the lobby, and from there to the start screen.
     auto zurueck = g.zone(367);
