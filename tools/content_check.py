@@ -449,6 +449,10 @@ def check(T):
                  (list(o["Prozessanzeige"][:2]) if o["Prozessanzeige"] else []):
             if a not in amb_titel:
                 problem("%s: display model %r is no ambient title" % (p, a))
+        # The map finds a building under the pointer by the cells of its footprint that are not
+        # solid: without one it can never be hovered or clicked.
+        if o["Fuss"] and all(o["Fuss"].values()):
+            problem("%s: every footprint cell is solid; the building cannot be clicked" % p)
         if i > 0 and o["Fuss"]:
             anchor_free = sum(1 for d in [(-1, 1), (-1, 0), (0, -1), (1, -1), (1, 0), (0, 1)]
                               if o["Fuss"].get(d, True))

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -195,27 +196,34 @@ void Draw_Panelelemente() {
 }
 
 void Draw_Briefstapel() {
-    if (!ITP_Panel_sichtbar(ITP_SingelGameAktiv) && !ITP_Panel_sichtbar(ITP_SingelGameTutorial)) return;
+    // The pile lies where a click opens its first letter: over the map while the bar is shown
+    // (not while a building is being placed), and while an in-game window has replaced the bar.
+    const bool leiste = ITP_Panel_sichtbar(ITP_SingelGameAktiv) || ITP_Panel_sichtbar(ITP_SingelGameTutorial);
+    if (!Spiel_laeuft() || (leiste ? Platzierungsmodus : ITP_aktives_Panel_ID() != -1)) return;
     const int n = BrU_Brief_Anzahl_sichtbar(SpielerID);
     const int bild = ITP_Bildnummer("Brief");
     if (n < 1 || bild <= 0) return;
-    // The letters lie where BrU_Brief_lesen takes the click: 64 pixels wide from 84 pixels left of
-    // the right edge, between y = 21 and 84 + 10 per letter, each 10 pixels below the one before,
-    // the first letter (the one a click opens) in front. The click area starts under the bar
-    // (48 pixels high, its elements at depth 1000, in front of the pile): the envelope, 4 pixels
-    // below the top of its image, starts where the bar ends, and the pile keeps inside the area.
+    // The click area (BrU_Brief_lesen) is 64 pixels wide from 84 pixels left of the right edge and
+    // runs from y = 21 to 84 + 10 per letter; the top bar covers its upper part, so the letters
+    // lie at its lower end (the last one ends there), each 10 pixels below the one before, the
+    // first letter (the one a click opens) in front. Behind the bar, whose elements stand at depth
+    // 1000.
+    const int oben = std::max(21, 94 - ITP_Bildhoehe(bild));
     const int x = Shell().Formbreite() - 84 + (64 - ITP_Bildbreite(bild)) / 2;
-    for (int k = n - 1; k >= 0; --k) IFU_Icon_zeichnen_Set2(x, 44 + 10 * k, kTiefe - 20 + (n - k), bild);
+    for (int k = n - 1; k >= 0; --k) IFU_Icon_zeichnen_Set2(x, oben + 10 * k, kTiefe - 20 + (n - k), bild);
 }
 
 void Draw_Interface() {
-    // Every element of the interface stands at one depth: a later one must cover an earlier one,
-    // so this pass tests less-or-equal. The world keeps its strictly-less rule.
+    // The panel elements stand at one depth: a later one must cover an earlier one, so they are
+    // tested less-or-equal. The windows after them and the world keep the strictly-less rule.
     glDepthFunc(GL_LEQUAL);
     const bool atlas = ML_Binden(ITF_Textur.get(), "ITF_Textur");
     Draw_Briefstapel();
     Draw_Panelelemente();
     if (atlas) ITF_Textur->UnbindTexture(true);
+    // The in-game windows draw their contents first and their frame after, at one depth: there
+    // the earlier piece must stay in front, as in the world.
+    glDepthFunc(GL_LESS);
 
     if (ITP_Panel_sichtbar(ITP_UpdatePanel) || ITP_Panel_sichtbar(ITP_UpdatePanelfehler)) {
         if (--IFU_Updateanzeige_Zaehler < 1) Panelanzeigen(1);
@@ -240,5 +248,4 @@ void Draw_Interface() {
     if (IFU_Iconleiste_aktiv) IFU_Icon_Leiste_zeichnen();
     if (IFU_Anzeigezaehler > 0) IFU_Anzeigezaehler_runter();
     ML_Loesen();
-    glDepthFunc(GL_LESS);
 }

@@ -29,6 +29,8 @@
 #include "common/TempDir.h"
 #include "foundation/Bild.h"
 #include "foundation/Bilddatei.h"
+#include "foundation/Config.h"
+#include "foundation/Fehler.h"
 #include "foundation/Spielstatus.h"
 #include "platform/Fenster.h"
 #include "platform/Maus.h"
@@ -127,6 +129,13 @@ public:
     explicit Rundgang(const std::string& name)
         : ablage_(std::filesystem::path(BHM_BINARY_DIR) / "walk" / name) {
         namespace fs = std::filesystem;
+        // A program starts from the switches and settings of a fresh process, also when an
+        // earlier walk ran in this one.
+        Config_zuruecksetzen();
+        Fehler_zuruecksetzen();
+        Spielstatus_zuruecksetzen();
+        ITP_Paneltabellen_leeren();
+        MO_Zonen_leeren();
         fs::copy(BHM_GAME_DIR, ordner_.path(), fs::copy_options::recursive);
         std::error_code ec;
         fs::remove_all(ablage_, ec);
