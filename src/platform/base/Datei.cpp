@@ -114,7 +114,14 @@ std::optional<std::string> Datei_lesen(const std::string& pfad) {
     try {
         std::ifstream in(p, std::ios::binary);
         if (!in) return std::nullopt;
-        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        // In blocks: the image packs are megabytes, and a byte at a time through the
+        // stream buffer costs far more than the disk.
+        std::string bytes;
+        const auto groesse = fs::file_size(p, ec);
+        if (!ec) bytes.reserve(static_cast<std::size_t>(groesse));
+        char block[1 << 16];
+        while (in.read(block, sizeof block) || in.gcount() > 0)
+            bytes.append(block, static_cast<std::size_t>(in.gcount()));
         if (in.bad()) return std::nullopt;
         return bytes;
     } catch (const std::exception&) {
