@@ -175,7 +175,8 @@ std::string im_Infofenster(Rundgang& g, int o, int aktion, const std::string& fo
     if (!Objektinfo_offen) return "the click opens no info window";
     g.foto(foto);
     auto knopf = g.zone(aktion);
-    if (!knopf) return "the info window has no button for action " + std::to_string(aktion);
+    if (!knopf)
+        return std::string("the info window has no button for action ").append(std::to_string(aktion));
     g.klicken(knopf->mitte());
     return "";
 }

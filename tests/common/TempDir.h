@@ -2,6 +2,7 @@
 // A fresh folder under the system's temp directory, removed with the object.
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include <unistd.h>
@@ -33,7 +34,9 @@ public:
     }
     std::string read(const std::string& rel) const {
         std::ifstream in(path_ / rel, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        return std::move(bytes).str();
     }
 
 private:

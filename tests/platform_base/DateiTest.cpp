@@ -67,6 +67,19 @@ TEST(Datei, SizeCopyDeleteAndListing) {
     EXPECT_FALSE(Ordner_existiert(dir.folder() + "q"));
 }
 
+// A file of several read blocks, with every byte value and an odd tail, comes back whole.
+TEST(Datei, ALargeFileIsReadByteForByte) {
+    bhmtest::TempDir dir;
+    for (std::size_t laenge : {std::size_t{0}, std::size_t{65536}, std::size_t{3 * 65536 + 17}}) {
+        std::string bytes(laenge, '\0');
+        for (std::size_t i = 0; i < laenge; ++i) bytes[i] = static_cast<char>((i * 7 + i / 256) & 0xFF);
+        dir.write("gross.bin", bytes);
+        const auto gelesen = Datei_lesen(dir.folder() + "gross.bin");
+        ASSERT_TRUE(gelesen) << laenge;
+        EXPECT_TRUE(*gelesen == bytes) << laenge;
+    }
+}
+
 // A folder where a file is expected is read as no file and refuses to be written, without
 // throwing past the caller.
 TEST(Datei, AFolderInPlaceOfAFileIsNeitherReadNorWritten) {

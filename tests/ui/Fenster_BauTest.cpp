@@ -128,8 +128,9 @@ TEST_F(Baufenster, TheHoverBoxCoversFiveByThreeCellsAndStaysInsideTheGrid) {
                 const bool verdeckt = c >= f.bc && c < f.bc + 5 && r >= f.br && r < f.br + 3;
                 EXPECT_EQ(Was(b, cx - 244 + 84 * c, cy - 156 + 80 * r), verdeckt ? Nichts : Bi(2 + r * 6 + c))
                     << f.c << "," << f.r << ": cell " << c << "," << r;
-                if (!verdeckt)
+                if (!verdeckt) {
                     EXPECT_EQ(Was(b, cx - 253 + 84 * c, cy - 165 + 80 * r), M(89)) << c << "," << r;
+                }
             }
         EXPECT_EQ(Was(b, cx - 244 + 84 * f.bc, cy - 156 + 80 * f.br), Bi(Mouseoverfunktion_Wert))
             << f.c << "," << f.r;

@@ -49,7 +49,11 @@ inline int& Maus_y() {
 
 class Oberflaeche_sauber {
 public:
-    Oberflaeche_sauber() {
+    Oberflaeche_sauber()
+        : mausquelle_(MO_Mausquelle),
+          aktion_(MO_Aktion_ausfuehren),
+          mitte_x_(IFU_Fenstermitte_X),
+          mitte_y_(IFU_Fenstermitte_Y) {
         leeren();
         Error_Silence = false;
         MO_Mausquelle = [](int& x, int& y) {
@@ -64,8 +68,12 @@ public:
     }
     ~Oberflaeche_sauber() {
         leeren();
-        MO_Mausquelle = nullptr;
-        MO_Aktion_ausfuehren = &MOAktion;
+        // Later tests of the binary (and the real program) find the pointer and the actions
+        // as they were.
+        MO_Mausquelle = mausquelle_;
+        MO_Aktion_ausfuehren = aktion_;
+        IFU_Fenstermitte_X = mitte_x_;
+        IFU_Fenstermitte_Y = mitte_y_;
     }
 
     // Image i of the atlas gets the title and a rectangle of w x h cells of 16 pixels.
@@ -97,6 +105,9 @@ private:
         Maus(0, 0);
         LSU_Spielstand_Letzter = -1;
     }
+    MO_Mausquelle_Funktion mausquelle_;
+    MO_Aktion_Funktion aktion_;
+    int mitte_x_, mitte_y_;
     ProgrammOrdner ordner_;
 };
 
