@@ -68,8 +68,8 @@ std::string skriptfehler(const std::string& datei) {
 
 // --- Builder -------------------------------------------------------------------
 
-void ITF_Textur_anlegen() {
-    const int seite = seite_lesen("ITF_Textur_anlegen");
+void ITF_Textur_anlegen(int seite) {
+    if (seite <= 0) seite = seite_lesen("ITF_Textur_anlegen");
     ITF_Texturgroesse = seite;
     ITF_Atlasbild = Bild(seite, seite, tfBGR8);
     magenta_fuellen(ITF_Atlasbild);
@@ -208,8 +208,11 @@ bool ITF_Elemente_speichern(const std::string& datei) {
 
 void ITF_Interface_erzeugen(const std::string& datenOrdner) {
     const std::string basis = datenOrdner + "Interface\\";
+    // The side grows here as well as in the settings: where Config.ini cannot be written, the
+    // next attempt must still be larger, or the atlas would be rebuilt at one size for ever.
+    int seite = 0;
     for (;;) {
-        ITF_Textur_anlegen();
+        ITF_Textur_anlegen(seite);
         std::vector<std::string> log{W("Das letzte erstellte Interface besaß folgende Einträge.")};
         bool zu_klein = false;
         int n = 0;
@@ -217,7 +220,8 @@ void ITF_Interface_erzeugen(const std::string& datenOrdner) {
             std::string zeile;
             ITF_Bild_einlesen(basis + std::to_string(n) + "\\", n, zeile);
             if (ausgang == Ausgang::passt_nicht && ITF_Texturgroesse + kWachstum <= ITF_Texturgroesse_max) {
-                Config_WriteInteger(Configdatei, kSektion, "Size", ITF_Texturgroesse + kWachstum);
+                seite = ITF_Texturgroesse + kWachstum;
+                Config_WriteInteger(Configdatei, kSektion, "Size", seite);
                 zu_klein = true;
                 break;
             }

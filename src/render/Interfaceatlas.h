@@ -60,8 +60,9 @@ inline const std::string ITF_Fehlerzeile = "-0 ERROR Bild konnte nicht integrier
 
 // Builds the atlas from datenOrdner + "Interface\<n>\" and writes the four files.
 void ITF_Interface_erzeugen(const std::string& datenOrdner);
-// Starts an attempt: reads the side, creates the atlas bitmap, empties the grid and the rectangles.
-void ITF_Textur_anlegen();
+// Starts an attempt: takes the side given (or, at 0, the configured one), creates the atlas bitmap, empties
+// the grid and the rectangles.
+void ITF_Textur_anlegen(int seite = 0);
 // Reads image folder n (ordner ends with "\"); zeile receives the log line or ITF_Fehlerzeile.
 void ITF_Bild_einlesen(const std::string& ordner, int n, std::string& zeile);
 // True when Script.srt and Icon.BMP exist (each missing file is reported).

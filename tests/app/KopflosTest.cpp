@@ -97,8 +97,7 @@ TEST(Kopflos, FoldersInPlaceOfSaveAndSettingsFilesDoNotStopTheStart) {
     bhmtest::TempDir dir;
     fs::copy(BHM_GAME_DIR, dir.path(), fs::copy_options::recursive);
     const fs::path kap0 = dir.path() / "save" / "Kampagne" / "KAP0";
-    if (!fs::exists(kap0 / "script.ini"))
-        GTEST_SKIP() << "no backdrop game";
+    if (!fs::exists(kap0 / "script.ini")) GTEST_SKIP() << "no backdrop game";
     for (const char* name : {"HA.sav", "HS.sav"}) {
         fs::remove(kap0 / name);
         fs::create_directories(kap0 / name / "inhalt");
