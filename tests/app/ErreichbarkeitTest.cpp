@@ -110,14 +110,7 @@ protected:
     Oberflaeche_sauber ui;
     std::string daten = Programmpfad + "daten\\";
 
-    void SetUp() override {
-        namespace fs = std::filesystem;
-        const fs::path quelle = fs::path(BHM_SOURCE_DIR) / "content" / "Daten";
-        const fs::path ziel = Pfad_aufloesen(daten);
-        fs::create_directories(ziel);
-        fs::copy(quelle / "Panel", ziel / "Panel", fs::copy_options::recursive);
-        fs::copy_file(quelle / "UI.dat", ziel / "UI.dat");
-    }
+    void SetUp() override { bhmtest::Panelinhalt_kopieren(daten); }
 };
 
 TEST_F(Erreichbarkeit, JedeAktionHatEinenOeffner) {

@@ -40,6 +40,14 @@ void vier_frames(const bhmtest::TempDir& dir) {
     EXPECT_EQ(WEXITSTATUS(status), 0) << dir.read("log.txt");
 }
 
+// The captured frame has the minimum client size and something drawn at its centre.
+void mitte_gezeichnet(const bhmtest::TempDir& dir, const char* was) {
+    Bild b = mitschnitt_lesen(dir.path() / "frame.bmp");
+    ASSERT_EQ(b.breite, 1280);
+    const std::uint8_t* mitte = b.Zeile(b.hoehe / 2) + 3 * (b.breite / 2);
+    EXPECT_NE(mitte[0] + mitte[1] + mitte[2], 0) << was;
+}
+
 TEST(Kopflos, StartsDrawsAndClosesCleanly) {
     bhmtest::TempDir dir;
     fs::copy(BHM_GAME_DIR, dir.path(), fs::copy_options::recursive);
@@ -83,10 +91,7 @@ TEST(Kopflos, TheBackdropGameStandsBehindTheMenu) {
         GTEST_SKIP() << "no backdrop game";
     fs::remove(dir.path() / "Daten" / "Gebaeudepack.BMP");
     vier_frames(dir);
-    Bild b = mitschnitt_lesen(dir.path() / "frame.bmp");
-    ASSERT_EQ(b.breite, 1280);
-    const std::uint8_t* mitte = b.Zeile(b.hoehe / 2) + 3 * (b.breite / 2);
-    EXPECT_NE(mitte[0] + mitte[1] + mitte[2], 0) << "the loaded world is drawn around the centre";
+    mitte_gezeichnet(dir, "the loaded world is drawn around the centre");
     // The loaded game's packs are the game's packs now.
     EXPECT_TRUE(fs::exists(dir.path() / "Daten" / "Gebaeudepack.BMP"));
 }
@@ -104,10 +109,7 @@ TEST(Kopflos, FoldersInPlaceOfSaveAndSettingsFilesDoNotStopTheStart) {
     }
     fs::create_directories(dir.path() / "Config.ini" / "inhalt");
     vier_frames(dir);
-    Bild b = mitschnitt_lesen(dir.path() / "frame.bmp");
-    ASSERT_EQ(b.breite, 1280);
-    const std::uint8_t* mitte = b.Zeile(b.hoehe / 2) + 3 * (b.breite / 2);
-    EXPECT_NE(mitte[0] + mitte[1] + mitte[2], 0) << "the menu is drawn";
+    mitte_gezeichnet(dir, "the menu is drawn");
     for (const fs::path& p : {kap0 / "HA.sav", kap0 / "HS.sav", dir.path() / "Config.ini"})
         EXPECT_TRUE(fs::is_directory(p / "inhalt")) << p;
 }

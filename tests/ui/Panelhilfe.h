@@ -2,10 +2,12 @@
 // A clean interface for one test: empty panel tables and slots, an atlas of
 // named images, fixed character widths, no hot zones, a mouse that the test
 // places and a recorder for the actions a click runs.
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "common/ProgrammOrdner.h"
+#include "platform/base/Datei.h"
 #include "economy/Spieler.h"
 #include "foundation/Config.h"
 #include "foundation/Fehler.h"
@@ -45,6 +47,16 @@ inline int& Maus_x() {
 inline int& Maus_y() {
     static int y = 0;
     return y;
+}
+
+// Copies the shipped panel scripts and UI.dat into the test's data folder (daten ends with "\\").
+inline void Panelinhalt_kopieren(const std::string& daten) {
+    namespace fs = std::filesystem;
+    const fs::path quelle = fs::path(BHM_SOURCE_DIR) / "content" / "Daten";
+    const fs::path ziel = Pfad_aufloesen(daten);
+    fs::create_directories(ziel);
+    fs::copy(quelle / "Panel", ziel / "Panel", fs::copy_options::recursive);
+    fs::copy_file(quelle / "UI.dat", ziel / "UI.dat");
 }
 
 class Oberflaeche_sauber {

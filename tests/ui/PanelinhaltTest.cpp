@@ -103,12 +103,7 @@ protected:
         int i = 0;
         for (const char* b : kBilder) Oberflaeche_sauber::Bild(i++, utf8_zu_1252(b), 2, 2);
         Oberflaeche_sauber::Bild(0, "Leer", 1, 1);
-        namespace fs = std::filesystem;
-        const fs::path quelle = fs::path(BHM_SOURCE_DIR) / "content" / "Daten";
-        const fs::path ziel = Pfad_aufloesen(daten);
-        fs::create_directories(ziel);
-        fs::copy(quelle / "Panel", ziel / "Panel", fs::copy_options::recursive);
-        fs::copy_file(quelle / "UI.dat", ziel / "UI.dat");
+        bhmtest::Panelinhalt_kopieren(daten);
     }
     bhmtest::Ein_Spieler mensch;
 };
