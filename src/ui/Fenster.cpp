@@ -19,15 +19,16 @@ namespace {
 
 constexpr int kTiefe = 1000;
 
-// The frame's slats fill the window: it is drawn first, so that the switches show on it.
+// The switches first, then the frame whose slats fill the window: at one depth, the windows'
+// strictly-less test keeps the switches in front.
 void schalterfenster(int w, int basis) {
     static constexpr int versatz[] = {-125, -40, 45};
     const int cx = IFU_Fenstermitte_X, cy = IFU_Fenstermitte_Y;
-    IFU_Fensterrahmen_zeichnen(cx, cy);
     for (int k = 0; k < 9; ++k) {
         const bool an = Schalterfenster_Optionen[static_cast<std::size_t>(3 * k + w - 1)];
         IFU_Icon_zeichnen(cx + versatz[k % 3], cy + versatz[k / 3], kTiefe, basis + 2 * k + (an ? 0 : 1));
     }
+    IFU_Fensterrahmen_zeichnen(cx, cy);
 }
 
 void schlichtes_fenster() { IFU_Fensterhintergrund_zeichnen(IFU_Fenstermitte_X, IFU_Fenstermitte_Y); }
@@ -106,10 +107,9 @@ void IFU_Minimap() {
 
 void IFU_Fenster29() {
     const int cx = IFU_Fenstermitte_X, cy = IFU_Fenstermitte_Y;
-    // The fields stand just in front of the background (980), which is drawn after them.
-    IFU_Icon_zeichnen(cx - 263, cy + 195, 981, 181);
-    IFU_Icon_zeichnen(cx + 97, cy + 195, 981, 181);
-    IFU_Icon_zeichnen(cx + 97, cy + 167, 981, 181);
+    IFU_Icon_zeichnen(cx - 263, cy + 195, 980, 181);
+    IFU_Icon_zeichnen(cx + 97, cy + 195, 980, 181);
+    IFU_Icon_zeichnen(cx + 97, cy + 167, 980, 181);
     IFU_Icon_zeichnen(cx - 230, cy + 168, 990, 191);
     IFU_Fensterhintergrund_zeichnen(cx, cy);
 }

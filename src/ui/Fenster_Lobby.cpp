@@ -21,10 +21,7 @@ bool IFU_Lobby_aktiv = false;
 
 namespace {
 
-// The set-up window's images stand just in front of the window background (depth 980), which is
-// drawn after them: under the interface pass's less-or-equal rule the later background would
-// cover images at its own depth.
-constexpr int kTiefe = 1000, kTiefe_Lobby = 981;
+constexpr int kTiefe = 1000, kTiefe_Lobby = 980;
 constexpr int kModell_weg = 94, kModell_dazu = 95, kModell_links = 93, kModell_rechts = 92;
 constexpr int kModell_Feld = 181, kModell_Farbe = 204;
 constexpr int kModell_aus = 305, kModell_an = 306;
@@ -109,11 +106,11 @@ void IFU_Ediktrahmen_zeichnen(int X, int Y, int Hoehe) {
             rest -= 4;
         }
     }
-    // The edict window draws its laws, durations and buttons first, at depth 1000; the frames,
-    // opaque panels, stand just behind them so that they stay in front.
+    // The edict window draws its laws, durations and buttons first, at this depth; the windows'
+    // strictly-less test keeps them in front of these opaque frames.
     const auto reihe = [X](int y, int links, int rechts) {
-        IFU_Icon_zeichnen(X - 256, y, kTiefe - 1, links);
-        IFU_Icon_zeichnen(X, y, kTiefe - 1, rechts);
+        IFU_Icon_zeichnen(X - 256, y, kTiefe, links);
+        IFU_Icon_zeichnen(X, y, kTiefe, rechts);
     };
     reihe(Y, 297, 298);
     for (int i = 0; i < b; ++i) reihe(Y + 48 + 64 * i, 301, 302);

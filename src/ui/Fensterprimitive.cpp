@@ -98,9 +98,9 @@ void IFU_Fensterrahmen_zeichnen(int X, int Y) {
         {kRahmenmodell_Leiste, -137, 82},   {kRahmenmodell_hoch, -151, -165},
         {kRahmenmodell_hoch, 137, -165},
     };
-    // Every window that has the frame draws its contents first, at depth 1000, and the frame's
-    // strips fill the middle: the frame stands just behind, so the contents stay in front.
-    for (const Teil& t : teile) IFU_Icon_zeichnen(X + t.dx, Y + t.dy, 999, t.modell);
+    // Every window that has the frame draws its contents first, at the frame's depth: the
+    // windows' strictly-less test keeps them in front of the strips that fill the middle.
+    for (const Teil& t : teile) IFU_Icon_zeichnen(X + t.dx, Y + t.dy, 1000, t.modell);
 }
 
 void IFU_Fensterhintergrund_zeichnen(int X, int Y) {

@@ -147,9 +147,9 @@ TEST(Fenster, LobbyAndPlainWindowsStandOnTheBackground) {
     EXPECT_EQ(Was(b, cx - 230, cy + 168), M(191));
     EXPECT_TRUE(hat_hintergrund(b));
     // The fields stay in front of a background piece at the background's depth drawn after them,
-    // under the interface pass's less-or-equal rule.
+    // under the strictly-less rule the interface pass draws windows with.
     bild.loeschen();
-    glDepthFunc(GL_LEQUAL);
+    glDepthFunc(GL_LESS);
     IFU_Fenster29();
     IFU_Icon_zeichnen(cx - 263, cy + 195, 980, 176);
     EXPECT_EQ(Was(bild.lesen(), cx - 263, cy + 195), M(181));

@@ -86,10 +86,10 @@ TEST_F(Ediktfenster, FrameSplitsIntoFourAndThreeUnitPieces) {
         EXPECT_EQ(Was(b, cx - 256, f.unten_y), M(303)) << f.hoehe;
         EXPECT_EQ(Was(b, cx, f.unten_y), M(304)) << f.hoehe;
     }
-    // The window's radio buttons and buttons come first at depth 1000; under the interface
-    // pass's less-or-equal rule the frames drawn after them must not cover them.
+    // The window's radio buttons and buttons come first at depth 1000; under the strictly-less
+    // rule the interface pass draws windows with, the frames drawn after them must not cover them.
     bild.loeschen();
-    glDepthFunc(GL_LEQUAL);
+    glDepthFunc(GL_LESS);
     IFU_Icon_zeichnen(cx - 256, Y, 1000, 306);
     IFU_Ediktrahmen_zeichnen(cx, Y, 7);
     const Bild b = bild.lesen();

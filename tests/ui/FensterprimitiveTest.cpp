@@ -131,10 +131,10 @@ TEST(Fensterprimitive, FrameBackgroundAndClearingDialogAroundTheCentre) {
     EXPECT_EQ(bhmtest::Pixel(b, 307, 5), fBlau);
 
     // The windows with a frame (toggle switches, worker slots, the clearing dialog) draw their
-    // contents first at depth 1000; under the interface pass's less-or-equal rule the frame's
-    // strips across the middle must not cover them.
+    // contents first at depth 1000; under the strictly-less rule the interface pass draws windows
+    // with, the frame's strips across the middle must not cover them.
     beginnen();
-    glDepthFunc(GL_LEQUAL);
+    glDepthFunc(GL_LESS);
     IFU_Icon_zeichnen(33, 142, 1000, 176);
     IFU_Fensterrahmen_zeichnen(170, 170);
     b = bhmtest::Bild_lesen();
