@@ -13,9 +13,7 @@ using namespace bhmtest;
 
 TEST(Rundgang, EisenmodusBeginntMitDemStartgebaeude) {
     Rundgang g("eisenmodus");
-    g.ordner().write("Config.ini", "[Allgemein]\r\nAutoUpdate=0\r\n");
-    ASSERT_TRUE(g.starten());
-    g.frames(2);
+    ASSERT_TRUE(g.am_Startbildschirm());
     ASSERT_TRUE(ITP_Panel_sichtbar(ITP_Startbildschirm));
     g.klicken("$IronmanPanel");
     ASSERT_TRUE(ITP_Panel_sichtbar(ITP_IronmanPanel));

@@ -14,9 +14,7 @@ using namespace bhmtest;
 
 TEST(Rundgang, MehrspielerlisteUndZurueck) {
     Rundgang g("mehrspieler");
-    g.ordner().write("Config.ini", "[Allgemein]\r\nAutoUpdate=0\r\n");
-    ASSERT_TRUE(g.starten());
-    g.frames(2);
+    ASSERT_TRUE(g.am_Startbildschirm());
     ASSERT_TRUE(ITP_Panel_sichtbar(ITP_Startbildschirm));
     const Punkt ruhe{5, 5};
 

@@ -43,9 +43,7 @@ void ein_spiel(Rundgang& g) {
 
 TEST(NeueSpiele, JedesBeginntSauberUndKeinesHaeuftSpeicherAn) {
     Rundgang g("neue-spiele");
-    g.ordner().write("Config.ini", "[Allgemein]\r\nAutoUpdate=0\r\n");
-    ASSERT_TRUE(g.starten());
-    g.frames(2);
+    ASSERT_TRUE(g.am_Startbildschirm());
     std::ostringstream messung;
     messung << " menu: " << rss_mb() << " MB;";
     long nach_dem_ersten = 0, nach_dem_letzten = 0;

@@ -164,6 +164,15 @@ public:
         return programm_.form.Eventtimer.aktiv && !programm_.form.beendet;
     }
 
+    // Starts with the update check switched off and draws the first two frames of the start
+    // screen; true when the program runs.
+    bool am_Startbildschirm() {
+        ordner_.write("Config.ini", "[Allgemein]\r\nAutoUpdate=0\r\n");
+        if (!starten()) return false;
+        frames(2);
+        return true;
+    }
+
     // Runs n frames: pending input is handed on, then the frame is drawn; the frame
     // timer is not waited for (a walk runs as fast as the frames go).
     void frames(int n = 1) {

@@ -28,9 +28,7 @@ TEST(Rundgang, VomStartbildschirmInsSpielUndHinaus) {
     // Where the pointer rests between stops: on the map, clear of bars and windows.
     const Punkt ruhe{1250, 300};
     // A player who switched the update check off: the walk needs no server.
-    g.ordner().write("Config.ini", "[Allgemein]\r\nAutoUpdate=0\r\n");
-    ASSERT_TRUE(g.starten());
-    g.frames(2);
+    ASSERT_TRUE(g.am_Startbildschirm());
     g.foto("startbildschirm");
     ASSERT_TRUE(ITP_Panel_sichtbar(ITP_Startbildschirm));
 
