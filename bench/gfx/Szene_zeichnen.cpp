@@ -15,6 +15,9 @@
 // (the player's too, under the computer's hand) has settled for some years
 // (BHM_BENCH_JAHRE, 12 by default), the view stands over the thickest crowd of persons,
 // no preview. Settling the world takes a few minutes.
+//
+// BM_Gelaende_ziehen draws the terrain layer alone while the view is dragged: the share
+// of a dragging frame that the kept terrain picture cannot save.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -222,6 +225,37 @@ BENCHMARK(BM_Szene_ziehen)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_Szene_ziehen_neu(benchmark::State& state) { drag(state, true); }
 BENCHMARK(BM_Szene_ziehen_neu)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The terrain layer alone while the view is dragged, as the scene draws it: the window
+// follows the view, chunks that came into view are compiled, every visible chunk list
+// is called (a moved view cannot use the kept picture). What the terrain costs of a
+// dragging frame, without the sprites in front of it.
+void BM_Gelaende_ziehen(benchmark::State& state) {
+    if (!vorbereiten(state)) return;
+    int schritt = 0;
+    Bildzeiten zeiten;
+    for (auto _ : state) {
+        zeiten.start();
+        const int d = (schritt / 60) % 2 == 0 ? 6 : -6;
+        ++schritt;
+        SX += d;
+        SY += d / 2;
+        bhmtest::Fensterzustand(kBreite, kHoehe);
+        glEnable(GL_TEXTURE_2D);
+        const double s = static_cast<double>(Zoomstufe) / 20.0;
+        glScaled(s, s, s);
+        glTranslatef(static_cast<float>(SX), static_cast<float>(SY), 0);
+        const Sichtfenster f = Sichtbereich_berechnen(SX, SY, kBreite, kHoehe, MG_Kartengroesse);
+        Chunks_auffrischen(f.x_von, f.x_bis, f.y_von, f.y_bis);
+        Draw_Gelaende();
+        glDisable(GL_TEXTURE_2D);
+        glFinish();
+        zeiten.stopp();
+    }
+    zeiten.melden(state);
+    state.counters["Chunks"] = Chunkinteger;
+}
+BENCHMARK(BM_Gelaende_ziehen)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The populated world in ordinary play (registered last: settling changes the world).
 void BM_Belebt_still(benchmark::State& state) { still(state, true); }
