@@ -228,8 +228,12 @@ bool PFU_Ziel_erreichbar(int person, int start, int ziel) {
     }
     if (!PM_Person_gueltig(person)) return false;
     Personenzeile& q = Personen[idx(person)];
-    // Looking for a free spot: the walk ends where the walker stands.
-    if (q.AuftragID() == 3) {
+    // Looking for a free spot, the walk ends where the walker stands. A land cell that
+    // is blocked yet holds neither object nor ambient was built over after the walker
+    // was sent (a footprint covers what it came for): an ordinary turn of play, so the
+    // order is given up untold.
+    const bool ueberbaut = z.LandType() >= 1 && z.Objekt() == -1 && z.Ambiente() == -1;
+    if (q.AuftragID() == 3 || ueberbaut) {
         ohne_weg(person);
         return false;
     }
@@ -252,7 +256,7 @@ bool PFU_Ziel_erreichbar(int person, int start, int ziel) {
 }
 
 bool PFU_Feld_eingeschlossen(int feld) {
-    // Walkable cells reached from the cell, up to one more than a pocket may hold.
+    // The walkable cells joined to the cell; one more than a pocket holds means open ground.
     constexpr std::size_t Tasche_max = 32;
     if (!PFU_Feld_begehbar(feld)) return false;
     std::vector<int> erreicht{feld};

@@ -40,8 +40,9 @@ void PFU_Path_loeschen(int person);
 bool PFU_Feld_begehbar(int feld);
 // The target lies on the start's island and is not blocked. For a blocked target
 // the walking person gives up: looking for a free spot (order 3) its walk ends
-// where it stands; any other order is reported once per person and target (the
-// developer view also pauses the game) and given up (the person is sent away).
+// where it stands; any other order is given up (the person is sent away), and
+// reported once per person and target (the developer view also pauses the game)
+// unless the target was built over (blocked land with no object or ambient).
 bool PFU_Ziel_erreichbar(int person, int start, int ziel);
 // The cell is walkable but walled in: the walkable cells joined to it form a small
 // pocket (at most 32 cells) that nobody outside can walk into.

@@ -259,7 +259,10 @@ TEST_F(Pfade, UnreachableTargets) {
 
 TEST_F(Pfade, AWorkerWithABlockedTargetIsToldOnceAndGivesTheOrderUp) {
     Spieler.assign(1, Spielerzeile{});
+    // Blocked by an ambient object (a rock, say).
     sperren(12, 9);
+    Karte[static_cast<std::size_t>(F(12, 9))].Ambiente() = 7;
+    Karte[static_cast<std::size_t>(F(12, 11))].Ambiente() = 7;
     for (bool entwickler : {false, true}) {
         SCOPED_TRACE(entwickler);
         Programmvariableanzeigen = entwickler;
@@ -301,6 +304,19 @@ TEST_F(Pfade, AWorkerWithABlockedTargetIsToldOnceAndGivesTheOrderUp) {
         PFU_Path_berechnen(0);
         EXPECT_TRUE(bhmtest::Kernwelt::gemeldet());
         Karte[static_cast<std::size_t>(F(12, 11))].Block() = -1;
+
+        // Built over since the walker was sent (nothing but a footprint left on the
+        // cell): given up untold, and the game goes on.
+        Pause = false;
+        sperren(12, 13);
+        Personen[0].AuftragID() = 100;
+        schicken(0, F(3, 10), F(12, 13));
+        PFU_Path_berechnen(0);
+        EXPECT_FALSE(bhmtest::Kernwelt::gemeldet());
+        EXPECT_FALSE(Pause);
+        EXPECT_EQ(Personen[0].AuftragID(), 3);
+        EXPECT_NE(Personen[0].Zielfeld(), F(12, 13));
+        Karte[static_cast<std::size_t>(F(12, 13))].Block() = -1;
     }
     Programmvariableanzeigen = false;
 }
