@@ -23,6 +23,7 @@
 #include "population/Wohnraum.h"
 #include "world/Ernte.h"
 #include "world/Hasen.h"
+#include "world/Pfade.h"
 
 namespace {
 
@@ -116,6 +117,9 @@ bool JU_Materialauftrag_annehmen(int spieler, int index, int person) {
     const int verkaeufer = Objekte[static_cast<std::size_t>(s)].Besitzer();
     const int preis = GU_Warenwert(verkaeufer, b.Ware);
     if (!(preis < Spieler[static_cast<std::size_t>(spieler)].Gold() - 1)) return false;
+    // Neighbours' footprints can wall a site or a seller in; nobody could carry the unit
+    // there, so the order waits instead of sending carriers who can only give up.
+    if (PFU_Feld_eingeschlossen(b.Feld) || PFU_Feld_eingeschlossen(feld)) return false;
     GKU_von_Spieler_zu_Spieler(spieler, verkaeufer, preis);
     if (p->Glueck() > 0 && p->Spieler() != verkaeufer) PM_Person_Glueck_chance(person, -1);
     OM_Ware_reservieren(b.Ware, s);

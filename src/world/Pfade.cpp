@@ -76,6 +76,26 @@ bool bereit() {
            Karte.size() == PFU_Linie.size();
 }
 
+// True the first time the walker is found without a way to this target; a walker
+// is told once per target, not at every step it stands there.
+bool zum_ersten_mal(int person, int ziel) {
+    if (idx(person) >= PFU_Gemeldete_Ziele.size()) PFU_Gemeldete_Ziele.resize(idx(person) + 1, -1);
+    if (PFU_Gemeldete_Ziele[idx(person)] == ziel) return false;
+    PFU_Gemeldete_Ziele[idx(person)] = ziel;
+    return true;
+}
+
+// A walker with no way to its target: a walk to a free spot ends where it stands,
+// any other order is given up (the walker is sent away) instead of being asked
+// for again at every step.
+void ohne_weg(int person) {
+    Personenzeile& q = Personen[idx(person)];
+    if (q.AuftragID() == 3)
+        PM_Ziel_setzen(person, q.Feld());
+    else
+        ZAU_Auftrag_aufgeben(person);
+}
+
 void kein_pfad(int person, int links, int rechts, int start, int ziel) {
     Fehler_melden("Kein Path gefunden. PersonID:" + std::to_string(person) + " L[" + std::to_string(links) +
                   "] R[" + std::to_string(rechts) + "]");
@@ -88,7 +108,8 @@ void kein_pfad(int person, int links, int rechts, int start, int ziel) {
 }
 
 // Both probes from the walker's cell; stores the path of the first to meet the line.
-void sonden(int person, int start, int ziel) {
+// False when neither found one.
+bool sonden(int person, int start, int ziel) {
     const int d = FFU_Richtung_zu_Feld(start, ziel);
     PFU_Sonde_L_Feld = PFU_Sonde_R_Feld = start;
     PFU_Sonde_L_Richtung = PFU_Sonde_R_Richtung = d;
@@ -103,8 +124,8 @@ void sonden(int person, int start, int ziel) {
     // room and counts as exhausted.
     const auto laenge = static_cast<std::size_t>(std::find(weg.begin(), weg.end(), 0) - weg.begin());
     if (links == -1 || rechts == -1 || laenge + 2 > idx(PFU_Pathlaenge)) {
-        kein_pfad(person, links, rechts, start, ziel);
-        return;
+        if (zum_ersten_mal(person, ziel)) kein_pfad(person, links, rechts, start, ziel);
+        return false;
     }
     Personenzeile& p = Personen[idx(person)];
     // A person holds one row: a detour found anew replaces the one it still holds.
@@ -117,6 +138,7 @@ void sonden(int person, int start, int ziel) {
     zeile[laenge + 1] = 0;
     p.Pfadschritt() = 1;
     p.PfadID() = r;
+    return true;
 }
 
 }  // namespace
@@ -159,11 +181,17 @@ void PFU_Path_berechnen(int person) {
         return;
     }
     if (start == ziel || !PFU_Ziel_erreichbar(person, start, ziel)) return;
+    // Nothing to go around: the straight step is open (a stored detour lost a cell,
+    // not the line), so the walker goes on straight. Probes sent into open ground
+    // only circle and never meet the line.
+    const int vorn = start + FFU_Nachbarfeld(FFU_Richtung_zu_Feld(start, ziel));
+    if (PFU_Feld_begehbar(vorn)) return;
     linie_gehen(start, ziel, [](int c, int zaehler) { PFU_Linie[idx(c)] = zaehler; });
-    sonden(person, start, ziel);
+    const bool gefunden = sonden(person, start, ziel);
     linie_gehen(start, ziel, [](int c, int) { PFU_Linie[idx(c)] = 0; });
     sonde_leeren(PFU_Sonde_L);
     sonde_leeren(PFU_Sonde_R);
+    if (!gefunden) ohne_weg(person);
 }
 
 void PFU_Path_loeschen(int person) {
@@ -200,15 +228,17 @@ bool PFU_Ziel_erreichbar(int person, int start, int ziel) {
     }
     if (!PM_Person_gueltig(person)) return false;
     Personenzeile& q = Personen[idx(person)];
-    // Looking for a free spot: the walk ends where the walker stands.
-    if (q.AuftragID() == 3) {
-        PM_Ziel_setzen(person, q.Feld());
+    // Looking for a free spot, the walk ends where the walker stands. A land cell that
+    // is blocked yet holds neither object nor ambient was built over after the walker
+    // was sent (a footprint covers what it came for): an ordinary turn of play, so the
+    // order is given up untold.
+    const bool ueberbaut = z.LandType() >= 1 && z.Objekt() == -1 && z.Ambiente() == -1;
+    if (q.AuftragID() == 3 || ueberbaut) {
+        ohne_weg(person);
         return false;
     }
     // Told once per walker and target; only the developer view stops the game for it.
-    if (idx(person) >= PFU_Gemeldete_Ziele.size()) PFU_Gemeldete_Ziele.resize(idx(person) + 1, -1);
-    if (PFU_Gemeldete_Ziele[idx(person)] != ziel) {
-        PFU_Gemeldete_Ziele[idx(person)] = ziel;
+    if (zum_ersten_mal(person, ziel)) {
         Fehler_melden("PersonID:" + std::to_string(person));
         Fehler_melden("Auftrag :" + std::to_string(q.AuftragID()));
         Fehler_melden("gesperrt Objekt  :" + std::to_string(z.Objekt()));
@@ -221,9 +251,26 @@ bool PFU_Ziel_erreichbar(int person, int start, int ziel) {
             "PFU_Ziel_erreichbar: Das Ziel des Pathrechners ist gespeert! Es kann keinen Path geben.");
         if (Programmvariableanzeigen) Pause = true;
     }
-    // The walker gives the order up where it stands instead of asking again every step.
-    ZAU_Auftrag_aufgeben(person);
+    ohne_weg(person);
     return false;
+}
+
+bool PFU_Feld_eingeschlossen(int feld) {
+    // The walkable cells joined to the cell; one more than a pocket holds means open ground.
+    constexpr std::size_t Tasche_max = 32;
+    if (!PFU_Feld_begehbar(feld)) return false;
+    std::vector<int> erreicht{feld};
+    for (std::size_t i = 0; i < erreicht.size(); ++i) {
+        for (int d = 1; d <= 6; ++d) {
+            const int c = PFU_Nachbarfeld(erreicht[i], d);
+            if (c < 0 || !PFU_Feld_begehbar(c) ||
+                std::find(erreicht.begin(), erreicht.end(), c) != erreicht.end())
+                continue;
+            if (erreicht.size() == Tasche_max) return false;
+            erreicht.push_back(c);
+        }
+    }
+    return true;
 }
 
 bool PFU_Feld_im_Inneren(int feld) {

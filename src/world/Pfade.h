@@ -30,7 +30,9 @@ extern int PFU_Sonde_L_Feld, PFU_Sonde_L_Richtung, PFU_Sonde_R_Feld, PFU_Sonde_R
 void PFU_Init();
 // Empties the work arrays (world reset).
 void PFU_Freigeben();
-// Finds and stores a detour from the person's cell to its target, or stores nothing.
+// Finds and stores a detour from the person's cell to its target, or stores nothing:
+// nothing is needed while the straight step is open. When the probes find no way
+// (reported once per person and target), the person gives up as for a blocked target.
 void PFU_Path_berechnen(int person);
 // Releases the person's row: PfadID -1, Pfadschritt 0.
 void PFU_Path_loeschen(int person);
@@ -38,9 +40,13 @@ void PFU_Path_loeschen(int person);
 bool PFU_Feld_begehbar(int feld);
 // The target lies on the start's island and is not blocked. For a blocked target
 // the walking person gives up: looking for a free spot (order 3) its walk ends
-// where it stands; any other order is reported once per person and target (the
-// developer view also pauses the game) and given up (the person is sent away).
+// where it stands; any other order is given up (the person is sent away), and
+// reported once per person and target (the developer view also pauses the game)
+// unless the target was built over (blocked land with no object or ambient).
 bool PFU_Ziel_erreichbar(int person, int start, int ziel);
+// The cell is walkable but walled in: the walkable cells joined to it form a small
+// pocket (at most 32 cells) that nobody outside can walk into.
+bool PFU_Feld_eingeschlossen(int feld);
 // Not on the first or last row or column of the map.
 bool PFU_Feld_im_Inneren(int feld);
 // A free row of the pool (the pool grows when all are used).

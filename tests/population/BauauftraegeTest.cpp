@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "population/Auftragswelt.h"
+#include "world/Pfade.h"
 
 namespace {
 
@@ -82,6 +83,31 @@ TEST(JU_Materialauftrag_annehmen, ThreeUnitsAreFetchedByThreePersons) {
     EXPECT_EQ(W::O(s).Slot_Reserviert(0), 3);
     EXPECT_EQ(W::S(0).Gold(), 100 - 3 * 7 - 3);
     EXPECT_EQ(W::S(0).Arbeit_Auftrag(), 3);
+}
+
+TEST(JU_Materialauftrag_annehmen, AWalledInSiteOrSellerKeepsItsOrderUntilAWayOpens) {
+    Auftragswelt welt(32, 1);
+    const int site_typ = W::vorlage("Produktion");
+    const int anker = W::feld(5, 5);
+    W::gebaeude(0, anker, site_typ);
+    const int verkaeufer = W::feld(10, 5);
+    const int s = W::gebaeude(1, verkaeufer, W::vorlage("Produktion", {{2, 2}}));
+    W::slot(s, 0, 2, 5);
+    W::anbieten(s, 2);
+    JU_Befehl_eintragen(JU_Material, 0, anker, site_typ, 2, 0, 1);
+    for (int feld : {anker, verkaeufer}) {
+        SCOPED_TRACE(feld);
+        for (int d = 1; d <= 6; ++d) W::K(PFU_Nachbarfeld(feld, d)).Block() = 2;
+        const int p = W::person(0, W::feld(3, 3));
+        EXPECT_FALSE(JU_Auftragsliste_abarbeiten(p)) << "nobody could carry the unit there";
+        EXPECT_EQ(W::anzahl(0), 1);
+        EXPECT_EQ(W::S(0).Gold(), 100);
+        EXPECT_EQ(W::O(s).Slot_Reserviert(0), 0);
+        for (int d = 1; d <= 6; ++d) W::K(PFU_Nachbarfeld(feld, d)).Block() = -1;
+    }
+    const int p = W::person(0, W::feld(3, 4));
+    ASSERT_TRUE(JU_Auftragsliste_abarbeiten(p));
+    EXPECT_EQ(W::P(p).Zielfeld(), verkaeufer);
 }
 
 TEST(JU_Befehl_Hafen, SinglePersonsOfOtherIslandsGoToTheirHarbour) {

@@ -42,6 +42,9 @@ protected:
             k.Block() = k.Person() = k.Objekt() = k.Ambiente() = -1;
         }
         PFU_Init();
+        PFU_Gemeldete_Ziele.clear();
+        // The walkers' clan, whose counters follow a walker that gives up.
+        Spieler.assign(1, Spielerzeile{});
         Personen.assign(2, Personenzeile{});
         for (Personenzeile& p : Personen) {
             p.Hunger() = 100;
@@ -164,6 +167,78 @@ TEST_F(Pfade, ABoxedInWalkerFindsNoPathAndTheOverlayShowsTheLineUpToTheBorder) {
     EXPECT_TRUE(alles_null(PFU_Linie) && alles_null(PFU_Sonde_L) && alles_null(PFU_Sonde_R));
 }
 
+TEST_F(Pfade, AWalkerWithNoWayToItsTargetIsToldOnceAndGivesTheOrderUp) {
+    // A pocket of three cells walled in by blocked cells.
+    const int tasche[] = {F(10, 8), F(11, 8), F(10, 9)};
+    for (int c : tasche)
+        for (int d = 1; d <= 6; ++d) {
+            const int n = PFU_Nachbarfeld(c, d);
+            if (std::find(std::begin(tasche), std::end(tasche), n) == std::end(tasche))
+                Karte[static_cast<std::size_t>(n)].Block() = 2;
+        }
+    Spieler[0].Arbeit_Rohstoff() = 1;
+    schicken(0, F(8, 8), F(10, 8));
+    PFU_Path_berechnen(0);
+    EXPECT_EQ(Fehlertext, "Kein Path gefunden. PersonID:0 L[-1] R[-1]");
+    bhmtest::Kernwelt::gemeldet();
+    EXPECT_EQ(Personen[0].AuftragID(), 3) << "the order is given up, not asked for again at every step";
+    EXPECT_NE(Personen[0].Zielfeld(), F(10, 8));
+    EXPECT_EQ(Spieler[0].Arbeit_Rohstoff(), 0);
+    EXPECT_EQ(Personen[0].PfadID(), -1);
+    EXPECT_TRUE(alles_null(PFU_Linie) && alles_null(PFU_Sonde_L) && alles_null(PFU_Sonde_R));
+
+    // Sent there again: given up again without a new report.
+    Personen[0].AuftragID() = 100;
+    Personen[0].Zielfeld() = F(10, 8);
+    PFU_Path_berechnen(0);
+    EXPECT_FALSE(bhmtest::Kernwelt::gemeldet());
+    EXPECT_EQ(Personen[0].AuftragID(), 3);
+
+    // Looking for a free spot in there: the walk ends where the walker stands.
+    schicken(1, F(8, 9), F(10, 9));
+    Personen[1].AuftragID() = 3;
+    PFU_Path_berechnen(1);
+    EXPECT_TRUE(bhmtest::Kernwelt::gemeldet());
+    EXPECT_EQ(Personen[1].Zielfeld(), F(8, 9));
+    EXPECT_EQ(Personen[1].AuftragID(), 3);
+}
+
+TEST_F(Pfade, AWalkerWhoseStraightStepIsOpenNeedsNoDetour) {
+    // A detour cell blocked behind the walker leaves its line clear: probes sent into
+    // open ground would only circle, so nothing is searched, stored or reported and
+    // the walker keeps its order and target.
+    sperren(3, 7);
+    schicken(0, F(3, 8), F(12, 8));
+    PFU_Path_berechnen(0);
+    EXPECT_EQ(Personen[0].PfadID(), -1);
+    EXPECT_FALSE(bhmtest::Kernwelt::gemeldet());
+    EXPECT_EQ(Personen[0].AuftragID(), 100);
+    EXPECT_EQ(Personen[0].Zielfeld(), F(12, 8));
+    EXPECT_TRUE(gehen(0, 20));
+}
+
+TEST_F(Pfade, WalledInCells) {
+    // A pocket of two cells; opening one wall cell joins it to the island.
+    const int tasche[] = {F(6, 6), F(7, 6)};
+    for (int c : tasche)
+        for (int d = 1; d <= 6; ++d) {
+            const int n = PFU_Nachbarfeld(c, d);
+            if (n != tasche[0] && n != tasche[1]) Karte[static_cast<std::size_t>(n)].Block() = 2;
+        }
+    EXPECT_TRUE(PFU_Feld_eingeschlossen(F(6, 6)));
+    EXPECT_TRUE(PFU_Feld_eingeschlossen(F(7, 6)));
+    EXPECT_FALSE(PFU_Feld_eingeschlossen(F(6, 5))) << "a blocked cell is no pocket";
+    EXPECT_FALSE(PFU_Feld_eingeschlossen(F(2, 2))) << "open ground";
+    Karte[static_cast<std::size_t>(F(8, 6))].Block() = -1;
+    EXPECT_FALSE(PFU_Feld_eingeschlossen(F(6, 6)));
+    // A courtyard of 32 cells is still walled in, one of 33 is not.
+    for (Kartenfeld& k : Karte) k.Block() = 2;
+    for (int i = 0; i < 33; ++i) Karte[static_cast<std::size_t>(F(1 + i % 11, 2 + i / 11))].Block() = -1;
+    EXPECT_FALSE(PFU_Feld_eingeschlossen(F(1, 2)));
+    Karte[static_cast<std::size_t>(F(11, 4))].Block() = 2;
+    EXPECT_TRUE(PFU_Feld_eingeschlossen(F(1, 2)));
+}
+
 TEST_F(Pfade, UnreachableTargets) {
     // Another island: reported, nothing stored, the game goes on.
     Karte[static_cast<std::size_t>(F(12, 8))].Insel() = 1;
@@ -184,7 +259,10 @@ TEST_F(Pfade, UnreachableTargets) {
 
 TEST_F(Pfade, AWorkerWithABlockedTargetIsToldOnceAndGivesTheOrderUp) {
     Spieler.assign(1, Spielerzeile{});
+    // Blocked by an ambient object (a rock, say).
     sperren(12, 9);
+    Karte[static_cast<std::size_t>(F(12, 9))].Ambiente() = 7;
+    Karte[static_cast<std::size_t>(F(12, 11))].Ambiente() = 7;
     for (bool entwickler : {false, true}) {
         SCOPED_TRACE(entwickler);
         Programmvariableanzeigen = entwickler;
@@ -226,6 +304,19 @@ TEST_F(Pfade, AWorkerWithABlockedTargetIsToldOnceAndGivesTheOrderUp) {
         PFU_Path_berechnen(0);
         EXPECT_TRUE(bhmtest::Kernwelt::gemeldet());
         Karte[static_cast<std::size_t>(F(12, 11))].Block() = -1;
+
+        // Built over since the walker was sent (nothing but a footprint left on the
+        // cell): given up untold, and the game goes on.
+        Pause = false;
+        sperren(12, 13);
+        Personen[0].AuftragID() = 100;
+        schicken(0, F(3, 10), F(12, 13));
+        PFU_Path_berechnen(0);
+        EXPECT_FALSE(bhmtest::Kernwelt::gemeldet());
+        EXPECT_FALSE(Pause);
+        EXPECT_EQ(Personen[0].AuftragID(), 3);
+        EXPECT_NE(Personen[0].Zielfeld(), F(12, 13));
+        Karte[static_cast<std::size_t>(F(12, 13))].Block() = -1;
     }
     Programmvariableanzeigen = false;
 }
