@@ -78,12 +78,12 @@ void monatszahlen(int person) {
 // The step of a person who only counts in it: no birthday and no month's work, the
 // movement counter still running down (a walker wears its path on the way as it goes)
 // or, idle, the waiting counter that cannot pass its limit with this draw, and the
-// animation inside its group. It does what the full way does for such a person,
+// animation staying in its group. It does what the full way does for such a person,
 // without its many checks; false (nothing done) for every other person.
 bool nur_zaehlen(int person, Personenzeile& p) {
     if (Monatsschritt == 0 || Monatsflag || p.Geburtstag() == Jahresschritt) return false;
-    const int bild = p.AnimationID();
-    if (bild < 0 || bild >= 380 || bild % 10 == 9 || !MG_Feld_gueltig(p.Feld())) return false;
+    const int bild = AU_Bild_in_der_Gruppe(p.AnimationID());
+    if (bild < 0 || !MG_Feld_gueltig(p.Feld())) return false;
     if (p.AuftragID() >= 1) {
         if (p.Bewegungscounter() <= 0) return false;
         const bool unterwegs = p.Feld() != p.Zielfeld();
@@ -97,7 +97,7 @@ bool nur_zaehlen(int person, Personenzeile& p) {
     } else {
         return false;
     }
-    p.AnimationID() = bild + 1;
+    p.AnimationID() = bild;
     return true;
 }
 
