@@ -160,15 +160,7 @@ void Hase_Tick() {
     }
     // Holes founded in this pass wait for the next.
     const int anzahl = Hase_Anzahl;
-    // A hole whose rabbit may come out this step reads its map cell, far from the last
-    // one read: the cells of the holes some places ahead are asked for in advance.
-    constexpr int Vorlauf = 8;
     for (int i = 0; i < anzahl; ++i) {
-        if (i + Vorlauf < anzahl) {
-            const Hasenloch& v = Hase_Loecher[idx(i + Vorlauf)];
-            const int c = lochfeld(v);
-            if (!v.Draussen && v.Timer <= 0 && MG_Feld_gueltig(c)) __builtin_prefetch(&Karte[idx(c)]);
-        }
         // Most steps of a hole only count: the breeding counter while the rabbit is out,
         // and the timer. Counted without asking where the rabbit is, the loop has no
         // branch that guesses wrong; the hole whose counter or timer runs out this step

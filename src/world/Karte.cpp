@@ -62,48 +62,29 @@ namespace {
 
 // One bit per cell of Karte: a person stands there. Valid while `basis` and `felder`
 // are Karte's storage and size; otherwise read afresh before the next question.
-// Above the bits, one bit per word of them: the word is not empty. That summary is small
-// enough to stay in the cache, so a question about an empty stretch of the map (the most
-// common answer) reads no word of the bits at all.
 struct Personenbits {
-    std::vector<std::uint64_t> bits, belegt;
+    std::vector<std::uint64_t> bits;
     const Kartenfeld* basis = nullptr;
     std::size_t felder = 0;
 
     bool gueltig() const { return basis != nullptr && basis == Karte.data() && felder == Karte.size(); }
     void aufbauen() {
         bits.assign((Karte.size() + 63) / 64, 0);
-        belegt.assign((bits.size() + 63) / 64, 0);
         for (std::size_t c = 0; c < Karte.size(); ++c)
-            if (Karte[c].Person() >= 0) setzen(c, true);
+            if (Karte[c].Person() >= 0) bits[c / 64] |= std::uint64_t{1} << (c % 64);
         basis = Karte.data();
         felder = Karte.size();
     }
-    void setzen(std::size_t c, bool person) {
-        const std::size_t w = c / 64;
-        const std::uint64_t bit = std::uint64_t{1} << (c % 64);
-        if (person)
-            bits[w] |= bit;
-        else
-            bits[w] &= ~bit;
-        const std::uint64_t wortbit = std::uint64_t{1} << (w % 64);
-        if (bits[w] != 0)
-            belegt[w / 64] |= wortbit;
-        else
-            belegt[w / 64] &= ~wortbit;
-    }
-    bool wort_belegt(std::size_t w) const { return (belegt[w / 64] >> (w % 64)) & 1; }
     // Any bit set among cells von..bis (both within the map).
     bool eins_in(std::size_t von, std::size_t bis) const {
         const std::size_t wv = von / 64, wb = bis / 64;
-        for (std::size_t w = wv; w <= wb; ++w) {
-            if (!wort_belegt(w)) continue;
-            std::uint64_t maske = ~std::uint64_t{0};
-            if (w == wv) maske &= ~std::uint64_t{0} << (von % 64);
-            if (w == wb) maske &= ~std::uint64_t{0} >> (63 - bis % 64);
-            if (bits[w] & maske) return true;
-        }
-        return false;
+        const std::uint64_t mv = ~std::uint64_t{0} << (von % 64);
+        const std::uint64_t mb = ~std::uint64_t{0} >> (63 - bis % 64);
+        if (wv == wb) return (bits[wv] & mv & mb) != 0;
+        if (bits[wv] & mv) return true;
+        for (std::size_t w = wv + 1; w < wb; ++w)
+            if (bits[w]) return true;
+        return (bits[wb] & mb) != 0;
     }
 };
 Personenbits personenbits;
@@ -115,8 +96,14 @@ Kartenfeld::Personenfeld& Kartenfeld::Personenfeld::operator=(int p) {
     if (personenbits.gueltig()) {
         const auto a = reinterpret_cast<std::uintptr_t>(&z_),
                    b = reinterpret_cast<std::uintptr_t>(Karte.data());
-        if (a >= b && a < b + Karte.size() * sizeof(Kartenfeld))
-            personenbits.setzen((a - b) / sizeof(Kartenfeld), p >= 0);
+        if (a >= b && a < b + Karte.size() * sizeof(Kartenfeld)) {
+            const std::size_t c = (a - b) / sizeof(Kartenfeld);
+            const std::uint64_t bit = std::uint64_t{1} << (c % 64);
+            if (p >= 0)
+                personenbits.bits[c / 64] |= bit;
+            else
+                personenbits.bits[c / 64] &= ~bit;
+        }
     }
     return *this;
 }

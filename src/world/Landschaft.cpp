@@ -23,15 +23,6 @@ std::size_t idx(int i) { return static_cast<std::size_t>(i); }
 
 int stufen() { return static_cast<int>(SBU_Way_IDs.size()); }
 
-// The landscape scan's cell after pos: a long stride through the whole map.
-int naechste_Position(int pos) {
-    const int letzte = MG_Kartengroesse * MG_Kartengroesse - 1;
-    if (letzte < 1) return 0;
-    pos += 17761;
-    while (pos > letzte) pos -= letzte;
-    return pos;
-}
-
 // The path stage 0..L-1 of an ambient type; -1 when it is none.
 int wegstufe(int typ) {
     if (typ < 0) return -1;
@@ -150,23 +141,14 @@ void SLB_Landschaft_Tick() {
     const int n = MG_Kartengroesse;
     if (Karte.size() != idx(n) * idx(n) || n < 2) return;
     const int anzahl = static_cast<int>(Ceil_div(n * n - 1, 18000)) * stufen();
-    // The cells of a slice lie far apart, each a fresh read from memory: the cell some
-    // places ahead is asked for while the present one is worked.
-    constexpr int Vorlauf = 8;
-    int voraus = SLB_Scanposition;
-    auto vorholen = [&voraus] {
-        voraus = naechste_Position(voraus);
-        if (MG_Feld_gueltig(voraus)) __builtin_prefetch(&Karte[idx(voraus)]);
-    };
-    for (int i = 0; i < std::min(Vorlauf, anzahl); ++i) vorholen();
-    for (int i = 0; i < anzahl; ++i) {
-        if (i + Vorlauf < anzahl) vorholen();
-        SLB_Feld_bearbeiten(SLB_naechstes_Feld());
-    }
+    for (int i = 0; i < anzahl; ++i) SLB_Feld_bearbeiten(SLB_naechstes_Feld());
 }
 
 int SLB_naechstes_Feld() {
-    SLB_Scanposition = naechste_Position(SLB_Scanposition);
+    const int letzte = MG_Kartengroesse * MG_Kartengroesse - 1;
+    if (letzte < 1) return 0;
+    SLB_Scanposition += 17761;
+    while (SLB_Scanposition > letzte) SLB_Scanposition -= letzte;
     return SLB_Scanposition;
 }
 
