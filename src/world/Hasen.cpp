@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstddef>
+#include <cstdlib>
 
 #include "economy/Objekte.h"
 #include "economy/Spieler.h"
@@ -203,11 +204,13 @@ int Hase_Loch_suchen(int feld, int grenze, bool reservieren) {
     // at the limit or beyond, or no nearer than the best so far, is passed over before
     // its map cell is read.
     int bestes = -1, beste_distanz = JA_Schnellwege ? grenze : 0;
+    // The hole keeps its column and row: the distance needs no division per hole.
+    const int x = FFU_X_von_Feld(feld), y = FFU_Y_von_Feld(feld);
     for (int i = 0; i < Hase_Anzahl; ++i) {
         const Hasenloch& h = Hase_Loecher[idx(i)];
         const int f = lochfeld(h);
         if (h.Reserviert || !MG_Feld_gueltig(f)) continue;
-        const int d = FFU_Distanz(f, feld);
+        const int d = std::abs(h.X - x) + std::abs(h.Y - y);
         if (JA_Schnellwege && d >= beste_distanz) continue;
         const Kartenfeld& k = Karte[idx(f)];
         if (k.Insel() != insel || k.Block() != 2) continue;
