@@ -87,12 +87,8 @@ void AU_Person_animieren(int person) {
         AU_Animation_stehen(person);
         return;
     }
-    if (f % 10 != 9) {
-        p->AnimationID() = f + 1;
-        return;
-    }
-    if (f <= 139) {
-        p->AnimationID() = f - 9;  // walk, idle and direction groups loop
+    if (const int weiter = AU_Bild_in_der_Gruppe(f); weiter >= 0) {
+        p->AnimationID() = weiter;
         return;
     }
     switch (f) {

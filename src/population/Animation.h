@@ -22,6 +22,13 @@ void AU_Animation_Frame();
 // Once per simulation step for every living person: the next frame, or at the end of a
 // group the pose that follows.
 void AU_Person_animieren(int person);
+// The frame after f while the animation stays in its group (walking, idle and direction
+// groups loop); -1 where the step changes the pose or f is no frame.
+inline int AU_Bild_in_der_Gruppe(int f) {
+    if (f < 0 || f >= 380) return -1;
+    if (f % 10 != 9) return f + 1;
+    return f <= 139 ? f - 9 : -1;
+}
 // A step between cells: the walking group of the direction the person came from.
 void AU_Schritt_animieren(int person);
 

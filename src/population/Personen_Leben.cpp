@@ -27,6 +27,7 @@
 #include "population/Bewegung.h"
 #include "economy/Baustelle.h"
 #include "economy/Haefen.h"
+#include "population/Jobarchiv.h"
 #include "population/Jobschritt.h"
 #include "population/Personen_Skills.h"
 #include "world/Hasen.h"
@@ -74,13 +75,46 @@ void monatszahlen(int person) {
     if (kinderplatz_frei(p)) s->Frauen_Kinderplatz() += 1;
 }
 
+// The movement and animation of a person who only counts in this step: the movement
+// counter still running down (a walker wears its path on the way as it goes) or, idle,
+// the waiting counter that cannot pass its limit with this draw, and the animation
+// staying in its group. It does what the full way does for such a person, without its
+// many checks; false (nothing done) for every other person.
+bool nur_zaehlen(int person, Personenzeile& p) {
+    if (p.Hunger() < 1) return false;
+    const int bild = AU_Bild_in_der_Gruppe(p.AnimationID());
+    if (bild < 0 || !MG_Feld_gueltig(p.Feld())) return false;
+    if (p.AuftragID() >= 1) {
+        if (p.Bewegungscounter() <= 0) return false;
+        const bool unterwegs = p.Feld() != p.Zielfeld();
+        if (unterwegs && !MG_Feld_gueltig(p.Zielfeld())) return false;
+        p.Bewegungscounter() -= 1;
+        if (unterwegs) SLB_Trampelpfad(person);
+    } else if (p.AuftragID() == 0) {
+        // The draw adds at most 4.
+        if (p.Wartezaehler() > 398 - 4) return false;
+        p.Wartezaehler() += Random(5);
+    } else {
+        return false;
+    }
+    p.AnimationID() = bild;
+    return true;
+}
+
 }  // namespace
 
 void PM_Personen_Tick() {
     const int bis = Personen_hoechster_Index;
     for (int p = 0; p <= bis && PM_Person_gueltig(p); ++p) {
         if (zeile(p).Hunger() <= 0) continue;
-        PM_Person_Tick(p);
+        if (JA_Schnellwege) {
+            // The person's own tick does nothing on most steps: no birthday, no month's work.
+            const Personenzeile& q = zeile(p);
+            if (Monatsschritt == 0 || Monatsflag || q.Geburtstag() == Jahresschritt) PM_Person_Tick(p);
+            if (nur_zaehlen(p, zeile(p))) continue;
+        } else {
+            PM_Person_Tick(p);
+        }
         BU_Person_bewegen(p);
         if (PM_Person_lebt(p)) AU_Person_animieren(p);
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstddef>
+#include <cstdlib>
 
 #include "economy/Objekte.h"
 #include "economy/Spieler.h"
@@ -33,6 +34,8 @@ std::size_t idx(int i) { return static_cast<std::size_t>(i); }
 
 // A hole holds at most this many rabbits.
 constexpr int Anzahl_max = 255;
+// Steps a rabbit spends outside before its hole gains one more.
+constexpr int Brutdauer = 1500;
 // The spiral search for a person within 3 cells of the hole.
 constexpr int Modus_Person_in_Naehe = 37;
 
@@ -103,7 +106,7 @@ void neues_loch(int i) {
 
 void brueten(int i) {
     Hasenloch& h = Hase_Loecher[idx(i)];
-    if (++h.Brutzaehler <= 1500) return;
+    if (++h.Brutzaehler <= Brutdauer) return;
     h.Brutzaehler = 0;
     if (++h.Anzahl <= Hasen_Max) return;
     h.Anzahl = Hasen_Max;
@@ -159,6 +162,20 @@ void Hase_Tick() {
     // Holes founded in this pass wait for the next.
     const int anzahl = Hase_Anzahl;
     for (int i = 0; i < anzahl; ++i) {
+        // Most steps of a hole only count: the breeding counter while the rabbit is out,
+        // and the timer. Counted without asking where the rabbit is, the loop has no
+        // branch that guesses wrong; the hole whose counter or timer runs out this step
+        // takes the full way below.
+        if (JA_Schnellwege) {
+            Hasenloch& h = Hase_Loecher[idx(i)];
+            const int brut = h.Brutzaehler + static_cast<int>(h.Draussen);
+            const int timer = h.Timer - 1;
+            if (brut <= Brutdauer && timer >= 0) {
+                h.Brutzaehler = brut;
+                h.Timer = timer;
+                continue;
+            }
+        }
         if (Hase_Loecher[idx(i)].Draussen) {
             brueten(i);
             draussen_schritt(Hase_Loecher[idx(i)]);
@@ -187,11 +204,13 @@ int Hase_Loch_suchen(int feld, int grenze, bool reservieren) {
     // at the limit or beyond, or no nearer than the best so far, is passed over before
     // its map cell is read.
     int bestes = -1, beste_distanz = JA_Schnellwege ? grenze : 0;
+    // The hole keeps its column and row: the distance needs no division per hole.
+    const int x = FFU_X_von_Feld(feld), y = FFU_Y_von_Feld(feld);
     for (int i = 0; i < Hase_Anzahl; ++i) {
         const Hasenloch& h = Hase_Loecher[idx(i)];
         const int f = lochfeld(h);
         if (h.Reserviert || !MG_Feld_gueltig(f)) continue;
-        const int d = FFU_Distanz(f, feld);
+        const int d = std::abs(h.X - x) + std::abs(h.Y - y);
         if (JA_Schnellwege && d >= beste_distanz) continue;
         const Kartenfeld& k = Karte[idx(f)];
         if (k.Insel() != insel || k.Block() != 2) continue;
@@ -294,7 +313,7 @@ void Hase_Laden(const std::string& pfad) {
         for (int k : {0, 1, 2, 5, 6, 7, 8, 9}) gut = gut && FFU_Zahl_lesen(FFU_Teil_Nr(zeile, '/', k), f[k]);
         // The hole lies on the map, its counters in their ranges, the rabbit next to the map at most.
         auto nahe = [n](int c) { return c >= -(n + 1) && c <= n * n + n; };
-        gut = gut && f[0] >= 0 && f[0] < n && f[1] >= 0 && f[1] < n && f[2] >= 0 && f[2] <= 1500 &&
+        gut = gut && f[0] >= 0 && f[0] < n && f[1] >= 0 && f[1] < n && f[2] >= 0 && f[2] <= Brutdauer &&
               f[5] >= 0 && f[5] <= Anzahl_max && f[7] >= 0 && f[7] <= 59 && nahe(f[6]) && nahe(f[8]) &&
               nahe(f[9]);
         if (!gut) {
