@@ -8,8 +8,9 @@
 // does, refreshing only the chunks that came into view; BM_Szene_ziehen_neu rebuilds
 // every visible chunk each frame, for comparison.
 //
-// Each runs the quick way (/1: world layers batched, the terrain picture kept while the
-// view stands) and the plain way (/0: one list call per sprite, the terrain every frame).
+// Each runs the quick way (/1: world layers batched, the pictures of the terrain and of
+// the placement markers kept while they stand) and the plain way (/0: one list call per
+// sprite, the terrain and the markers every frame).
 //
 // BM_Belebt_still and BM_Belebt_ziehen draw the same map in ordinary play: every clan
 // (the player's too, under the computer's hand) has settled for some years
@@ -43,6 +44,7 @@
 #include "render/Gelaendebild.h"
 #include "render/Spritestapel.h"
 #include "render/Szene.h"
+#include "render/Vorschaubild.h"
 #include "platform/base/Zufall.h"
 #include "world/Karte.h"
 #include "world/Kartengenerator.h"
@@ -164,7 +166,7 @@ struct Bildzeiten {
 
 // The argument chooses the quick way (1) or the plain way (0).
 bool vorbereiten(benchmark::State& state, bool belebt = false) {
-    SP_Buendeln = GB_Merken = state.range(0) != 0;
+    SP_Buendeln = GB_Merken = VB_Merken = state.range(0) != 0;
     Welt& w = welt();
     if (!w.bereit) {
         state.SkipWithError(w.grund.c_str());

@@ -11,6 +11,7 @@
 #include "render/Gebaeude.h"
 #include "render/Modelliste.h"
 #include "render/Spritestapel.h"
+#include "render/Vorschaubild.h"
 #include "world/Inseln.h"
 #include "world/Karte.h"
 
@@ -53,19 +54,18 @@ void Draw_Bauvorschau() {
     if (!GU_Clan_gueltig(SpielerID)) return;
     Spielerzeile& mensch = Spieler[static_cast<std::size_t>(SpielerID)];
     const int ende = std::min(BPU_Sichtliste_Ende, static_cast<int>(BPU_Sichtliste.size()) - 1);
+    static std::vector<VB_Marke> marken;
+    marken.clear();
     for (int i = 0; i <= ende; ++i) {
         const BPU_Eintrag& e = BPU_Sichtliste[static_cast<std::size_t>(i)];
         bool zeigen = Bau_Testmodus > 0 || mensch.Startphase() == 1 || Bau_Typ == SBU_Hafen2_ID;
         if (!zeigen && MG_Feld_gueltig(e.Index))
             zeigen = IU_Spieler_auf_Insel(Karte[static_cast<std::size_t>(e.Index)].Insel(), SpielerID);
         if (!zeigen) continue;
-        const float x = static_cast<float>(e.x - 3), y = static_cast<float>(e.y + 11);
-        SP_Verschieben(x, y, 0.9f);
         const std::array<float, 3> f =
             Bauvorschau_Farbe(e.Art, mensch.Gold(), Bau_Felderzahl, Bau_Platzwert_max);
-        SP_Farbe(f[0], f[1], f[2]);
-        SP_Modell(ML_Gebaeudelisten, ML_Gebaeudequads, ML_Gezeigtes_Modell(ML_Spezialtyp(SBU_ID_place)));
-        SP_Verschieben(-x, -y, -0.9f);
+        marken.push_back({static_cast<float>(e.x - 3), static_cast<float>(e.y + 11), f[0], f[1], f[2]});
     }
+    VB_Zeichnen(marken, 0.9f, ML_Gezeigtes_Modell(ML_Spezialtyp(SBU_ID_place)));
     SP_Farbe(1, 1, 1);
 }

@@ -15,6 +15,7 @@
 #include "platform/base/Datei.h"
 #include "render/Chunks.h"
 #include "render/Gelaendebild.h"
+#include "render/Vorschaubild.h"
 
 std::unique_ptr<TglBitmap2D> ML_Landschaft, ML_Interfacepack, ML_Personpack, ML_Personechtpack;
 std::unique_ptr<TglBitmap2D> ML_Iconpack, ML_Skillpack, ML_Bauiconpack, ML_Gebaeudepack;
@@ -362,6 +363,7 @@ void ML_Alles_freigeben() {
     Chunk_Listen_loeschen();
     SP_Freigeben();
     GB_Freigeben();
+    VB_Freigeben();
     ML_Landschaft.reset();
     ML_Interfacepack.reset();
     ML_Personpack.reset();

@@ -142,8 +142,11 @@ void SP_Verschieben(float x, float y, float z) {
         glTranslatef(x, y, z);
         return;
     }
+    SP_Matrix_verschieben(stapel.matrix.data(), x, y, z);
+}
+
+void SP_Matrix_verschieben(float* m, float x, float y, float z) {
     // The translation column as the driver updates it.
-    float* m = stapel.matrix.data();
     for (int i = 0; i < 4; ++i) m[12 + i] = m[i] * x + m[4 + i] * y + m[8 + i] * z + m[12 + i];
 }
 

@@ -32,6 +32,8 @@ void SP_Beginnen();
 void SP_Zeichnen();
 // glTranslatef, or a move of the batch.
 void SP_Verschieben(float x, float y, float z);
+// What glTranslatef does to the column-major matrix m, to the bit.
+void SP_Matrix_verschieben(float* m, float x, float y, float z);
 // glColor3f, or the colour of the next models in the batch.
 void SP_Farbe(float r, float g, float b);
 // Calls list k (when there is one), or adds quad k to the batch; false when list k

@@ -17,6 +17,7 @@
 #include "render/Modelliste.h"
 #include "render/Schiffe.h"
 #include "render/Spritestapel.h"
+#include "render/Vorschaubild.h"
 #include "world/Karte.h"
 
 Sichtfenster Sichtbereich_berechnen(int sx, int sy, int w, int h, int n) {
@@ -62,7 +63,10 @@ void Draw_Szene(bool nur_interface) {
             SP_Beginnen();
             Draw_Gebaeude();
             Draw_Schiffe();
-            if (Platzierungsmodus || Bau_Testmodus > 0) Draw_Bauvorschau();
+            if (Platzierungsmodus || Bau_Testmodus > 0)
+                Draw_Bauvorschau();
+            else
+                VB_Freigeben();  // the markers' picture is not kept through ordinary play
             SP_Zeichnen();
             ML_Loesen();
         }

@@ -97,6 +97,8 @@ GLenum wrap_umsetzen(GLenum wert, const TglBitmapTreiber& t, char achse) {
 
 }  // namespace
 
+long TglBitmap_Erzeugt = 0;
+
 TglBitmapTreiber TglBitmap_Treiber() {
     if (treiber_vorgegeben) return vorgegebener_treiber;
     TglBitmapTreiber t;
@@ -472,6 +474,7 @@ void TglBitmap2D::GenTexture(bool groesse_pruefen) {
 
     if (id_ != 0) glDeleteTextures(1, &id_);
     glGenTextures(1, &id_);
+    ++TglBitmap_Erzeugt;
     BindTexture(false);
 
     Wrap_anwenden(treiber);

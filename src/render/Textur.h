@@ -69,6 +69,9 @@ struct TglBitmapTreiber {
 TglBitmapTreiber TglBitmap_Treiber();
 // Replaces the driver's answer (nullptr asks the context again).
 void TglBitmap_Treiber_vorgeben(const TglBitmapTreiber* treiber);
+// Texture objects made so far: a picture kept from a texture is stale once this moves
+// (a new texture may get the name of a freed one).
+extern long TglBitmap_Erzeugt;
 
 // What every new texture object starts with. The game keeps these as they are.
 struct TglBitmapVorgaben {

@@ -1,6 +1,7 @@
 // One frame of a generated world, drawn headless from the game's own content: the
 // templates and their packs, the base textures, a world made from a fixed seed with
 // water, land, trees and stones. The frame is written to the build folder for review.
+#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,6 +9,7 @@
 
 #include "common/Inhaltswelt.h"
 #include "common/Kernwelt.h"
+#include "economy/Bauvorschau.h"
 #include "economy/Objekte.h"
 #include "economy/Spieler.h"
 #include "foundation/Bilddatei.h"
@@ -26,6 +28,7 @@
 #include "render/Renderdienste.h"
 #include "render/Spritestapel.h"
 #include "render/Szene.h"
+#include "render/Vorschaubild.h"
 #include "render/Szenenhilfe.h"
 #include "render/Testschale.h"
 
@@ -81,12 +84,19 @@ struct Weltbild {
     }
 };
 
-void frame(Bild& ziel) {
+void frame(Bild& ziel, std::vector<GLuint>* tiefe = nullptr) {
     bhmtest::Fensterzustand(kBreite, kHoehe);
     Neuzeichnen = true;
     Draw_Szene(false);
     ziel = Bildschirmfoto(kBreite, kHoehe);
+    if (tiefe) {
+        tiefe->assign(static_cast<std::size_t>(kBreite) * kHoehe, 0);
+        glReadPixels(0, 0, kBreite, kHoehe, GL_DEPTH_COMPONENT, GL_UNSIGNED_INT, tiefe->data());
+    }
 }
+
+// The quick and the plain way on or off together.
+void schnelle_wege(bool an) { SP_Buendeln = GB_Merken = VB_Merken = an; }
 
 // Screen point inside the first triangle of cell (x, y) at zoom step 20.
 std::pair<int, int> zelle_auf_schirm(int x, int y) {
@@ -181,32 +191,42 @@ TEST(Weltbild, AGeneratedWorldDrawsWaterLandAndTrees) {
     EXPECT_GT(anders, 40) << "the tree covers the land around its cell";
 }
 
-// The world layers drawn in batches and the kept terrain picture give exactly the
-// picture of one list call per sprite and the terrain drawn each frame: in placement mode (the preview over
-// every free cell) and in a settled world (buildings with flags, stock and production, persons, rabbits,
-// ships), with the colour filters, at three zoom steps, over several views and while the view is dragged.
+// The world layers drawn in batches and the kept pictures of the terrain and of the
+// placement markers give exactly the picture of one list call per sprite and every layer
+// drawn each frame: in placement mode (the preview over every free cell, alone and over
+// a settled world) and in a settled world (buildings with flags, stock and production,
+// persons, rabbits, ships), with the colour filters, at three zoom steps, over several views
+// and while the view is dragged. Wherever the quick frame wrote depth, it wrote the plain way's depth.
 TEST(Weltbild, BatchedLayersDrawThePlainWaysPixels) {
     GL_NOETIG();
     Weltbild w;
     ASSERT_TRUE(w.bereit) << Fehlertext;
     const int n = MG_Kartengroesse;
 
-    // The plain way: a list call per sprite, the terrain drawn each frame. The quick way
-    // is drawn three times: the terrain drawn, its picture made, its picture laid in.
-    auto vergleichen = [&](const std::string& was, long mindestens) {
+    // The plain way: a list call per sprite, every layer drawn each frame. The quick way
+    // is drawn three times: the layers drawn, their pictures made, their pictures laid in
+    // (`vorschau`: whether markers are shown).
+    auto vergleichen = [&](const std::string& was, long mindestens, bool vorschau) {
         SCOPED_TRACE(was);
         Bild plain;
-        SP_Buendeln = GB_Merken = false;
+        std::vector<GLuint> tiefe_plain, tiefe_schnell;
+        schnelle_wege(false);
         frame(plain);  // the first frame sets what later frames find (filters of the packs)
-        frame(plain);
-        SP_Buendeln = GB_Merken = true;
+        frame(plain, &tiefe_plain);
+        schnelle_wege(true);
         const long quads_vorher = SP_Quads_gesamt, erstellt = GB_Erstellt, eingesetzt = GB_Eingesetzt;
+        const long marken_erstellt = VB_Erstellt, marken_eingesetzt = VB_Eingesetzt;
         for (int i = 0; i < 3; ++i) {
             Bild schnell;
-            frame(schnell);
+            frame(schnell, &tiefe_schnell);
             ASSERT_EQ(plain.pixel.size(), schnell.pixel.size());
             const long anders = abweichende_pixel(plain, schnell);
+            long tiefer = 0;
+            // The laid-in terrain leaves the cleared depth where the plain terrain wrote its own.
+            for (std::size_t p = 0; p < tiefe_plain.size(); ++p)
+                if (tiefe_schnell[p] != 0xFFFFFFFFu && tiefe_schnell[p] != tiefe_plain[p]) ++tiefer;
             EXPECT_EQ(anders, 0) << "pixels of quick frame " << i << " that differ from the plain way";
+            EXPECT_EQ(tiefer, 0) << "depths of quick frame " << i << " that differ from the plain way";
             if (anders != 0) {
                 const fs::path ausgabe = fs::path(BHM_BINARY_DIR) / "render_review";
                 fs::create_directories(ausgabe);
@@ -218,6 +238,8 @@ TEST(Weltbild, BatchedLayersDrawThePlainWaysPixels) {
         EXPECT_GE(SP_Quads_gesamt - quads_vorher, 3 * mindestens) << "sprites in the batches";
         EXPECT_EQ(GB_Erstellt - erstellt, 1) << "terrain pictures made";
         EXPECT_EQ(GB_Eingesetzt - eingesetzt, 2) << "terrain pictures laid in";
+        EXPECT_EQ(VB_Erstellt - marken_erstellt, vorschau ? 1 : 0) << "marker pictures made";
+        EXPECT_EQ(VB_Eingesetzt - marken_eingesetzt, vorschau ? 2 : 0) << "marker pictures laid in";
     };
     struct Sicht {
         int x, y, zoom;
@@ -229,7 +251,7 @@ TEST(Weltbild, BatchedLayersDrawThePlainWaysPixels) {
     for (const Sicht& s : sichten) {
         Zoomstufe = s.zoom;
         Kamera_zentrieren(s.x, s.y);
-        vergleichen("vorschau_" + std::to_string(s.x) + "_" + std::to_string(s.zoom), 500);
+        vergleichen("vorschau_" + std::to_string(s.x) + "_" + std::to_string(s.zoom), 500, true);
     }
 
     // Every clan settles under the computer's hand for two years.
@@ -238,10 +260,11 @@ TEST(Weltbild, BatchedLayersDrawThePlainWaysPixels) {
     for (int i = 0; i < 2 * bhmtest::Schritte_je_Jahr; ++i) bhmtest::Simulationsschritt();
     Platzierungsmodus = false;
     // The view goes to the clan's first building.
-    int ziel = -1;
+    int ziel = -1, typ = -1;
     for (const Objektzeile& o : Objekte)
         if (o.Feld() >= 1 && MG_Feld_gueltig(o.Feld())) {
             ziel = o.Feld();
+            typ = o.Typ();
             break;
         }
     ASSERT_GE(ziel, 0) << "the clans built something";
@@ -257,13 +280,42 @@ TEST(Weltbild, BatchedLayersDrawThePlainWaysPixels) {
             Kamera_zentrieren(ziel % n + s.x - n / 2, ziel / n + s.y - n / 2);
             vergleichen(
                 std::string("belebt_") + f.name + "_" + std::to_string(s.x) + "_" + std::to_string(s.zoom),
-                50);
+                50, false);
         }
         if (f.schalter) *f.schalter = false;
     }
     Bau_Testmodus = 1;
-    vergleichen("belebt_testmodus", 50);
+    vergleichen("belebt_testmodus", 50, BPU_Sichtliste_Ende >= 0);
     Bau_Testmodus = 0;
+
+    // Placing the clan's first kind of building again: the markers among its buildings,
+    // persons and flags.
+    for (const Sicht& s : sichten) {
+        Zoomstufe = s.zoom;
+        Kamera_zentrieren(ziel % n + s.x - n / 2, ziel / n + s.y - n / 2);
+        BPU_Baumodus_starten(typ);
+        ASSERT_GE(BPU_Sichtliste_Ende, 50) << "free cells to place on";
+        vergleichen("belebt_vorschau_" + std::to_string(s.x) + "_" + std::to_string(s.zoom), 50, true);
+    }
+    // The price colours change under a kept picture (the treasury shrinks): the next
+    // frame draws the markers as the plain way does.
+    {
+        Bild vorher, danach, plain;
+        for (int i = 0; i < 3; ++i) frame(vorher);
+        const long eingesetzt = VB_Eingesetzt;
+        Spielerzeile& mensch = Spieler[static_cast<std::size_t>(SpielerID)];
+        const int gold = mensch.Gold();
+        mensch.Gold() = 0;
+        frame(danach);
+        EXPECT_EQ(VB_Eingesetzt, eingesetzt) << "the changed markers are drawn, not the old picture";
+        EXPECT_FALSE(vorher.pixel == danach.pixel) << "markers the clan cannot pay turn black";
+        schnelle_wege(false);
+        frame(plain);
+        schnelle_wege(true);
+        EXPECT_TRUE(plain.pixel == danach.pixel) << "the frame after the change differs from the plain way";
+        mensch.Gold() = gold;
+    }
+    Platzierungsmodus = false;
 
     // A drag after the view stood still, by whole pixels at zoom steps where a map pixel is
     // one or two screen pixels: the kept picture shifted along would be off in a few pixels
@@ -284,9 +336,9 @@ TEST(Weltbild, BatchedLayersDrawThePlainWaysPixels) {
             SX += s.dx;
             SY += s.dy;
             frame(schnell);
-            SP_Buendeln = GB_Merken = false;
+            schnelle_wege(false);
             frame(plain);
-            SP_Buendeln = GB_Merken = true;
+            schnelle_wege(true);
             EXPECT_EQ(abweichende_pixel(plain, schnell), 0)
                 << "pixels after a step of " << s.dx << ", " << s.dy;
         }
@@ -305,8 +357,8 @@ TEST(Weltbild, BatchedLayersDrawThePlainWaysPixels) {
     Chunks_Feld_neu(ziel + 2);
     frame(schnell);
     EXPECT_EQ(GB_Eingesetzt, eingesetzt) << "the changed chunk is drawn, not the old picture";
-    SP_Buendeln = GB_Merken = false;
+    schnelle_wege(false);
     frame(plain);
-    SP_Buendeln = GB_Merken = true;
+    schnelle_wege(true);
     EXPECT_TRUE(plain.pixel == schnell.pixel) << "the frame after the change differs from the plain way";
 }
