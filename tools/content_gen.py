@@ -229,6 +229,11 @@ WAREN_WIRTSCHAFT = {
     # books one unit.)
     "Golderz": dict(chance=100),
     "Gold": dict(need=[("Golderz", 1)]),
+    # Smoked fish from fish alone (was two fish and a log): the smokehouse is a
+    # food building, so a computer clan builds as many as it needs food, and the
+    # wood store of each one held up to nine logs the sawmills then lacked; the
+    # upgrade sites of large clans waited years for boards.
+    "Räucherfisch": dict(need=[("Fisch", 2)]),
 }
 for _w in WAREN:
     _w.update(WAREN_WIRTSCHAFT.get(_w["t"], {}))
@@ -444,12 +449,14 @@ OBJEKTE_WIRTSCHAFT = {
     # upgrade sites of large clans waited for wood for decades. Their stores
     # rarely fill, so the places stay taken. (The woodcutter keeps one: early
     # clans have trees enough, and a second worker there is one hand fewer for
-    # sites and harbour errands.)
-    "Förster": dict(platz=2),
-    # The mines dig one worker each (were three and two): their ore waits for a
-    # single smith or minter, and a mine with a full store held two free places.
-    # The large workplaces keep two (were three and four).
-    "Erzmine": dict(platz=1),
+    # sites and harbour errands.) The forester is built of stone (was four logs):
+    # once a clan's trees are cut and its wood store is empty, it could not pay
+    # the one building that gives it wood again, and its sites waited for logs
+    # for decades.
+    "Förster": dict(platz=2, kosten=[("Stein", 4)]),
+    # The large workplaces keep two (were three and four). (The mines dig with one
+    # worker each, were three and two: their ore waits for a single smith or
+    # minter, and a mine with a full store held two free places.)
     "Fischerei": dict(platz=2, text="Eine große Fischerei: zwei Fischer teilen sich die Boote."),
     "Gutshof": dict(platz=2),
     "Luftschiffwerft": dict(platz=2),
@@ -459,11 +466,33 @@ OBJEKTE_WIRTSCHAFT = {
     # young clan can build them before its first sawmill.
     "Goldmine": dict(platz=1, ki=1, kosten=[("Holz", 5), ("Stein", 4)]),
     "Münzpräge": dict(ki=1, kosten=[("Holz", 5), ("Stein", 6)]),
-    # Charcoal, sand and the rubble collector feed only later levels (were level
-    # 2): iron and glass need them from level 3 and 4 on.
-    "Köhlerei": dict(platz=1, ki=3),
-    "Schuttsammler": dict(platz=1, ki=3),
-    "Sandgrube": dict(platz=1, ki=4),
+    # Stone for the fields, the hunter's hut and the herb garden too (they cost
+    # logs only; the flax field below): every clan fills its five quarries early,
+    # and stone was taken by sites alone, so the quarries stood with full stores
+    # and held a third of all free worker places.
+    **{t: dict(platz=1, kosten=k + [("Stein", 3)]) for t, k in (
+        ("Jagdhütte", [("Holz", 3)]), ("Rübenacker", [("Holz", 3)]), ("Kornfeld", [("Holz", 4)]),
+        ("Kräutergarten", [("Holz", 3)]))},
+    # The computer clans build no rubble collector (was level 3): it makes only
+    # stone, which their five quarries already make more of than they use, and
+    # the collectors stood with full stores.
+    "Schuttsammler": dict(platz=1, ki=None),
+    # Each chain starts at the level of the first building that takes its goods
+    # (ore, iron and charcoal were level 3, flax 3, honey 4, sand and glass 4):
+    # iron and charcoal go to the smithy and the flax to the weaver (level 4),
+    # honey to the mead brewery and glass to the glassblower (level 5). A clan
+    # stays at a level for decades, and a mine or field that filled its store for
+    # a later level held a free worker place all that time.
+    "Erzmine": dict(platz=1, ki=4),
+    "Köhlerei": dict(platz=1, ki=4),
+    "Schmelzhütte": dict(platz=1, ki=4),
+    "Flachsfeld": dict(platz=1, ki=4, kosten=[("Holz", 4), ("Stein", 3)]),
+    "Imkerei": dict(platz=1, ki=5),
+    "Sandgrube": dict(platz=1, ki=5),
+    "Glashütte": dict(platz=1, ki=5),
+    # The smokehouse smokes fish only (see the goods).
+    "Räucherei": dict(platz=1, slots=[("Räucherfisch", P), ("Fisch", "Holen")],
+                      text="Fisch wird im Rauch haltbar gemacht."),
     # House upgrades are built mostly of stone (were mostly wood and boards, and
     # tools or glass above): a house grows as soon as it is finished, every clan
     # fills its five quarries early and stone then lies unused, while wood and
@@ -471,6 +500,10 @@ OBJEKTE_WIRTSCHAFT = {
     # clans build no more woodcutters or sawmills (their choice starts at their
     # own level). Upgrade sites waited for wood and boards for decades; all of
     # these goods come from first-level buildings. (A cost is at least 3.)
+    # The two last upgrades take logs instead of boards and fewer units (were 15
+    # and 21): their sites waited for boards, and every unit is one carrier
+    # walking to the one entrance of the site, where a dozen of them queued for
+    # months.
     "Lehmhütte": dict(kosten=[("Stein", 4), ("Holz", 3)]),
     "Blockhaus": dict(kosten=[("Holz", 4), ("Stein", 4)]),
     "Fachwerkhaus": dict(kosten=[("Stein", 6), ("Bretter", 3)]),
@@ -478,8 +511,8 @@ OBJEKTE_WIRTSCHAFT = {
     "Bauernhaus": dict(kosten=[("Stein", 8), ("Bretter", 3)]),
     "Steinhaus": dict(kosten=[("Stein", 10), ("Bretter", 3)],
                       text="Steinerne Mauern unter einem festen Dach."),
-    "Bürgerhaus": dict(kosten=[("Stein", 12), ("Bretter", 3)]),
-    "Herrenhaus": dict(kosten=[("Stein", 14), ("Bretter", 4), ("Holz", 3)]),
+    "Bürgerhaus": dict(kosten=[("Stein", 10), ("Holz", 3)]),
+    "Herrenhaus": dict(kosten=[("Stein", 12), ("Holz", 4)]),
 }
 for _o in OBJEKTE:
     _o.update(OBJEKTE_WIRTSCHAFT.get(_o["t"], {}))
