@@ -337,6 +337,23 @@ void ITF_Quad(const ITF_Rechteck& r, float w, float h, float rand) {
                   static_cast<float>(r.cellX1) * k - d, static_cast<float>(r.cellY1) * k - d, w, h);
 }
 
+void ITF_Quad_gestreckt(const ITF_Rechteck& r, float w, float h, float rand) {
+    const float texel_x = static_cast<float>((r.cellX1 - r.cellX0) * kZelle) - 2 * rand;
+    const float texel_y = static_cast<float>((r.cellY1 - r.cellY0) * kZelle) - 2 * rand;
+    GLint min_filter = 0;
+    const bool vergroessert = texel_x > 0 && texel_y > 0 && w >= 2 * texel_x && h >= 2 * texel_y;
+    if (vergroessert) {
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &min_filter);
+        const GLint basis = min_filter == GL_NEAREST || min_filter == GL_NEAREST_MIPMAP_NEAREST ||
+                                    min_filter == GL_NEAREST_MIPMAP_LINEAR
+                                ? GL_NEAREST
+                                : GL_LINEAR;
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, basis);
+    }
+    ITF_Quad(r, w, h, rand);
+    if (vergroessert) glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, min_filter);
+}
+
 void ITF_Interface_laden() {
     const std::string ordner = Programmpfad + "daten\\Interface\\";
     bool vollstaendig = true;

@@ -308,3 +308,51 @@ TEST(Interfaceatlas, ListsDrawEachImageUprightAtItsSize) {
     EXPECT_EQ(bhmtest::Pixel(b, 101, 67), (P{0, 0, 0})) << "16 pixels high";
     EXPECT_EQ(bhmtest::Gezeichnet(b), 32 * 16 - 16);
 }
+
+// A full-window image is drawn with the bound texture's minifying filter set aside only where
+// every pixel is magnified: the picture is the one the plain quad draws, at every stretch.
+TEST(Interfaceatlas, StretchedImagesLookAsThePlainQuadDrawsThem) {
+    GL_NOETIG();
+    Atlasordner a;
+    a.bild(0, 16, 16);
+    // A noisy picture with magenta specks, beside a plain neighbour in the atlas.
+    Bild rauschen(48, 32, tfBGR8);
+    std::uint32_t z = 12345;
+    for (std::uint8_t& v : rauschen.pixel)
+        v = static_cast<std::uint8_t>((z = z * 1103515245u + 12345u) >> 24);
+    for (int i = 0; i < 40; ++i) {
+        std::uint8_t* p = rauschen.Zeile((i * 7) % 32) + 3 * ((i * 13) % 48);
+        p[0] = p[2] = 255, p[1] = 0;
+    }
+    a.bild(1, 48, 32, {0, 0, 0}, "Titel/Rauschen\r\n");
+    ASSERT_TRUE(Bilddatei_speichern(Programmpfad + "daten\\Interface\\1\\Icon.BMP", rauschen));
+    ITF_Interface_laden();
+    ASSERT_EQ(ITF_Texturkoordinaten.size(), 2u);
+
+    const auto zeichnen = [&](bool gestreckt, float w, float h) {
+        bhmtest::Bild_beginnen();
+        glEnable(GL_ALPHA_TEST);
+        glAlphaFunc(GL_EQUAL, 1.0f);
+        ITF_Textur->BindTexture(true);
+        glTranslatef(3, 2, 0);
+        if (gestreckt)
+            ITF_Quad_gestreckt(ITF_Texturkoordinaten[1], w, h, 0.5f);
+        else
+            ITF_Quad(ITF_Texturkoordinaten[1], w, h, 0.5f);
+        glLoadIdentity();
+        GLint filter = 0;
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
+        EXPECT_EQ(filter, GL_LINEAR_MIPMAP_LINEAR) << "the texture keeps its filter";
+        ITF_Textur->UnbindTexture(true);
+        glDisable(GL_ALPHA_TEST);
+        return bhmtest::Bild_lesen();
+    };
+    struct Fall {
+        float w, h;
+    };
+    for (const Fall f : {Fall{317, 238}, Fall{94, 62}, Fall{300, 40}, Fall{40, 20}}) {
+        const Bild plain = zeichnen(false, f.w, f.h), gestreckt = zeichnen(true, f.w, f.h);
+        EXPECT_GT(bhmtest::Gezeichnet(plain), 0);
+        EXPECT_TRUE(plain.pixel == gestreckt.pixel) << f.w << " x " << f.h;
+    }
+}
