@@ -273,6 +273,21 @@ bool ML_Textur_laden(std::unique_ptr<TglBitmap2D>& textur, const std::string& da
     return textur_bauen(textur, datei, nullptr, farbschluessel, spiegeln);
 }
 
+bool ML_Textur_aus_Bild(std::unique_ptr<TglBitmap2D>& textur, Bild bild, const std::string& datei,
+                        bool farbschluessel, bool spiegeln) {
+    textur.reset();
+    auto neu = std::make_unique<TglBitmap2D>();
+    try {
+        neu->SetPixelData(std::move(bild));
+        if (farbschluessel) neu->ColorKeyToAlpha(255, 0, 255, 0);
+        if (spiegeln) neu->MirrorHorizontal();
+    } catch (const std::exception&) {
+        textur_fehler(datei);
+        return false;
+    }
+    return textur_erzeugen(textur, std::move(neu), datei);
+}
+
 void ML_Grundtexturen_laden() {
     const std::string ordner = Programmpfad + "Texture\\aktiv\\";
     ML_Textur_laden(ML_Landschaft, ordner + "Landschaft.bmp", false, false);

@@ -52,6 +52,9 @@ extern int Chunkinteger;
 // error is reported with the file name, the variable is empty and false returned.
 bool ML_Textur_laden(std::unique_ptr<TglBitmap2D>& textur, const std::string& datei, bool farbschluessel,
                      bool spiegeln);
+// The same from the picture the file `datei` holds, already in memory (no reading).
+bool ML_Textur_aus_Bild(std::unique_ptr<TglBitmap2D>& textur, Bild bild, const std::string& datei,
+                        bool farbschluessel, bool spiegeln);
 // The four fixed textures from Texture\aktiv.
 void ML_Grundtexturen_laden();
 // The fixed lists: person frames twice, then the interface models.

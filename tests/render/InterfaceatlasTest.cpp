@@ -9,6 +9,7 @@
 #include "foundation/Config.h"
 #include "platform/base/Datei.h"
 #include "platform/base/Text1252.h"
+#include "render/Modelliste.h"
 #include "render/Szenenhilfe.h"
 
 namespace {
@@ -265,6 +266,47 @@ TEST(Interfaceatlas, StartUpRebuildsOrReadsBack) {
     EXPECT_TRUE(Config_ReadBool(Configdatei, "Interface", "RELOAD", false));
     EXPECT_EQ(ITF_Elemente.size(), 3u);
     EXPECT_TRUE(Datei_existiert(Programmpfad + "daten\\Interface\\ITF_SBL.sav"));
+}
+
+// The texels of the bound-to-be texture, as BGRA bytes.
+std::vector<std::uint8_t> texel(const TglBitmap2D& t) {
+    std::vector<std::uint8_t> v(static_cast<std::size_t>(t.Width()) * static_cast<std::size_t>(t.Height()) *
+                                4);
+    t.BindTexture(false);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_BGRA, GL_UNSIGNED_BYTE, v.data());
+    return v;
+}
+
+// The atlas built at start-up becomes the texture without being read back from its file: the
+// same texels as the file gives; a file replaced after the build is read.
+TEST(Interfaceatlas, TheAtlasJustBuiltIsTheTextureOfItsFile) {
+    GL_NOETIG();
+    Atlasordner a;
+    a.bild(0, 16, 16);
+    a.bild(1, 32, 16);
+    Bild zwei(16, 32, tfBGR8);
+    for (std::size_t i = 0; i < zwei.pixel.size(); ++i) zwei.pixel[i] = static_cast<std::uint8_t>(i * 7);
+    zwei.Zeile(3)[0] = zwei.Zeile(3)[2] = 255, zwei.Zeile(3)[1] = 0;
+    a.bild(2, 16, 32, {0, 0, 0}, "Titel/Zwei\r\n");
+    ASSERT_TRUE(Bilddatei_speichern(Programmpfad + "daten\\Interface\\2\\Icon.BMP", zwei));
+    ITF_Interface_laden();
+    ASSERT_NE(ITF_Textur, nullptr);
+    std::unique_ptr<TglBitmap2D> aus_datei;
+    ASSERT_TRUE(ML_Textur_laden(aus_datei, Programmpfad + "daten\\Interface\\ITF.bmp", true, false));
+    EXPECT_TRUE(texel(*ITF_Textur) == texel(*aus_datei));
+
+    // Built, then the file replaced before the texture is made: the file as it is.
+    Config_WriteInteger(Configdatei, "Interface", "RELOAD", 0);
+    ITF_Interface_erzeugen(a.daten());
+    Bild rot(512, 512, tfBGR8);
+    for (std::size_t i = 2; i < rot.pixel.size(); i += 3)
+        rot.pixel[i - 2] = 0, rot.pixel[i - 1] = 0, rot.pixel[i] = 200;
+    std::filesystem::remove(a.pfad("daten/Interface/ITF.bmp"));
+    ASSERT_TRUE(Bilddatei_speichern(Programmpfad + "daten\\Interface\\ITF.bmp", rot));
+    ITF_Interface_laden();
+    ASSERT_NE(ITF_Textur, nullptr);
+    EXPECT_EQ(texel(*ITF_Textur)[2], 200);
+    EXPECT_EQ(Fehlertext, "ITF_Interface_laden > ITF.bmp hat 512 Pixel Seitenlaenge, Config.ini nennt 256");
 }
 
 TEST(Interfaceatlas, ListsDrawEachImageUprightAtItsSize) {
