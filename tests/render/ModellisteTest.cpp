@@ -54,16 +54,24 @@ int erstes_texel(const TglBitmap2D& t) {
     return texel[0];
 }
 
+// A test world with two empty pack folders, a/ and b/.
+struct Packordner {
+    bhmtest::Kernwelt welt;
+    const std::string a = welt.ordner().dir().folder() + "a/", b = welt.ordner().dir().folder() + "b/";
+    const std::unique_ptr<TglBitmap2D>* packs[4] = {&ML_Iconpack, &ML_Skillpack, &ML_Bauiconpack,
+                                                    &ML_Gebaeudepack};
+    const char* namen[4] = {"Iconpack.BMP", "Skillpack.BMP", "Bauiconpack.BMP", "Gebaeudepack.BMP"};
+    Packordner() { EXPECT_TRUE(Ordner_anlegen(a) && Ordner_anlegen(b)); }
+};
+
 // A game's packs: the texture of an unchanged picture stays through a world reset and the next
 // load; a changed picture gets a new texture; the textures put aside go with the next load.
 TEST(Modelliste, PackTexturesAreBuiltAgainOnlyForChangedPictures) {
     GL_NOETIG();
-    bhmtest::Kernwelt welt;
-    const std::string a = welt.ordner().dir().folder() + "a/", b = welt.ordner().dir().folder() + "b/";
-    ASSERT_TRUE(Ordner_anlegen(a) && Ordner_anlegen(b));
-    const std::unique_ptr<TglBitmap2D>* packs[] = {&ML_Iconpack, &ML_Skillpack, &ML_Bauiconpack,
-                                                   &ML_Gebaeudepack};
-    const char* namen[] = {"Iconpack.BMP", "Skillpack.BMP", "Bauiconpack.BMP", "Gebaeudepack.BMP"};
+    Packordner o;
+    const std::string &a = o.a, &b = o.b;
+    const auto& packs = o.packs;
+    const auto& namen = o.namen;
     for (std::uint8_t i = 0; i < 4; ++i) {
         bilddatei(a, namen[i], static_cast<std::uint8_t>(10 + i));
         // Folder b: the same pictures but the last.
@@ -108,12 +116,10 @@ TEST(Modelliste, PackTexturesAreBuiltAgainOnlyForChangedPictures) {
 // and a failure is reported by the load, not before.
 TEST(Modelliste, PacksReadAheadAreTakenOnlyWhileTheirFileIsUnchanged) {
     GL_NOETIG();
-    bhmtest::Kernwelt welt;
-    const std::string a = welt.ordner().dir().folder() + "a/", b = welt.ordner().dir().folder() + "b/";
-    ASSERT_TRUE(Ordner_anlegen(a) && Ordner_anlegen(b));
-    const std::unique_ptr<TglBitmap2D>* packs[] = {&ML_Iconpack, &ML_Skillpack, &ML_Bauiconpack,
-                                                   &ML_Gebaeudepack};
-    const char* namen[] = {"Iconpack.BMP", "Skillpack.BMP", "Bauiconpack.BMP", "Gebaeudepack.BMP"};
+    Packordner o;
+    const std::string &a = o.a, &b = o.b;
+    const auto& packs = o.packs;
+    const auto& namen = o.namen;
     for (std::uint8_t i = 0; i < 4; ++i) {
         bilddatei(a, namen[i], static_cast<std::uint8_t>(10 + i));
         bilddatei(b, namen[i], static_cast<std::uint8_t>(50 + i));
