@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "common/Kernwelt.h"
 #include "foundation/Bilddatei.h"
 #include "foundation/Config.h"
@@ -62,6 +64,13 @@ struct Packordner {
                                                     &ML_Gebaeudepack};
     const char* namen[4] = {"Iconpack.BMP", "Skillpack.BMP", "Bauiconpack.BMP", "Gebaeudepack.BMP"};
     Packordner() { EXPECT_TRUE(Ordner_anlegen(a) && Ordner_anlegen(b)); }
+    // The four packs of each folder, each of one grey.
+    void bilder(const std::array<int, 4>& grau_a, const std::array<int, 4>& grau_b) const {
+        for (std::size_t i = 0; i < 4; ++i) {
+            bilddatei(a, namen[i], static_cast<std::uint8_t>(grau_a[i]));
+            bilddatei(b, namen[i], static_cast<std::uint8_t>(grau_b[i]));
+        }
+    }
 };
 
 // A game's packs: the texture of an unchanged picture stays through a world reset and the next
@@ -72,11 +81,7 @@ TEST(Modelliste, PackTexturesAreBuiltAgainOnlyForChangedPictures) {
     const std::string &a = o.a, &b = o.b;
     const auto& packs = o.packs;
     const auto& namen = o.namen;
-    for (std::uint8_t i = 0; i < 4; ++i) {
-        bilddatei(a, namen[i], static_cast<std::uint8_t>(10 + i));
-        // Folder b: the same pictures but the last.
-        bilddatei(b, namen[i], static_cast<std::uint8_t>(i == 3 ? 99 : 10 + i));
-    }
+    o.bilder({10, 11, 12, 13}, {10, 11, 12, 99});  // folder b: the same pictures but the last
     ML_Iconpacks_laden(a);
     GLuint ids[4];
     for (int i = 0; i < 4; ++i) {
@@ -120,10 +125,7 @@ TEST(Modelliste, PacksReadAheadAreTakenOnlyWhileTheirFileIsUnchanged) {
     const std::string &a = o.a, &b = o.b;
     const auto& packs = o.packs;
     const auto& namen = o.namen;
-    for (std::uint8_t i = 0; i < 4; ++i) {
-        bilddatei(a, namen[i], static_cast<std::uint8_t>(10 + i));
-        bilddatei(b, namen[i], static_cast<std::uint8_t>(50 + i));
-    }
+    o.bilder({10, 11, 12, 13}, {50, 51, 52, 53});
     const auto texel = [&] {
         std::vector<int> t;
         for (const auto* p : packs) t.push_back(*p ? erstes_texel(**p) : -1);
