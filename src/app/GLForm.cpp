@@ -67,6 +67,8 @@ void TGLForm::FormCreate(const std::string& programmordner) {
     Config_Fenster_einrichten();
     Randomize();
     Starttimer.setzen(true);
+    // The backdrop's image packs are read while the start timer waits and the start-up runs.
+    if (!beendet) Persistenz().LSU_Hintergrund_vorbereiten();
 }
 
 void TGLForm::Config_Fenster_einrichten() {

@@ -19,6 +19,8 @@ struct RenderSeam {
     virtual void ML_Modelliste_laden() {}
     virtual void ITF_Interface_laden() {}
     virtual void ML_Iconpacks_laden(const std::string& /*ordner*/) {}
+    // Starts reading the packs of a folder ahead, for a later ML_Iconpacks_laden of it.
+    virtual void ML_Iconpacks_vorbereiten(const std::string& /*ordner*/) {}
     virtual void ML_Iconpacks_freigeben() {}
     virtual void ML_Packlisten_erzeugen() {}
     virtual void ML_Packlisten_loeschen() {}
@@ -82,6 +84,8 @@ struct PersistenzSeam {
     virtual ~PersistenzSeam() = default;
     // Loads the campaign game "KAP0" as the menu backdrop.
     virtual void LSU_Hintergrund_laden() {}
+    // Starts reading ahead what the backdrop load will need (while the window starts up).
+    virtual void LSU_Hintergrund_vorbereiten() {}
     // Saves the running game under save\single\<name>; false when nothing was saved.
     virtual bool LSU_Speichern(const std::string& name);
     // Loads save\<ordner><name>; false when nothing was loaded.

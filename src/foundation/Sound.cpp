@@ -75,10 +75,14 @@ void SND_Musik_stoppen(int t) {
     if (const int h = musikstream(t)) Audio().stream_stoppen(h);
 }
 
+bool SND_Musik_spielt(int t) {
+    const int h = musikstream(t);
+    return h != 0 && Audio().stream_spielt(h);
+}
+
 void SND_Musik_Tick() {
     if (!geraet_offen) return;
-    const int h = musikstream(Musiktitel);
-    if (h != 0 && Audio().stream_spielt(h)) return;
+    if (SND_Musik_spielt(Musiktitel)) return;
     if (Musiktitel >= 0) SND_Musik_stoppen(Musiktitel);
     Musik_Startzeit = Tickzaehler();
     if (++Musiktitel > Musik_Anzahl) Musiktitel = 1;

@@ -25,6 +25,8 @@ void SND_Effekt_abspielen(int k);
 // Plays track t; a track that is playing goes on.
 void SND_Musik_abspielen(int t);
 void SND_Musik_stoppen(int t);
+// Whether track t is sounding now.
+bool SND_Musik_spielt(int t);
 // Once per frame while music is on: when the current track has ended, the next
 // one starts (0, 1, 1, 1, ...: after the last track comes track 1).
 void SND_Musik_Tick();

@@ -71,6 +71,14 @@ bool name_gueltig(const std::string& name) {
 
 void status(const std::string& text) { Oberflaeche().TPU_Ladestatus_add(text); }
 
+// The folder of a saved game (without a trailing separator).
+std::string spielstandordner(const std::string& name, const std::string& ordner) {
+    return Programmpfad + "save\\" + ordner + name;
+}
+
+const char* const Hintergrund_Name = "KAP0";
+const char* const Hintergrund_Ordner = "Kampagne\\";
+
 // The name of the folder's entry that is `name` without regard to case; empty when none is.
 std::string eintrag_suchen(const std::vector<std::string>& eintraege, const std::string& name) {
     for (const std::string& e : eintraege)
@@ -239,7 +247,7 @@ bool LSU_Laden(const std::string& name, const std::string& ordner) {
     Ladevorgang = true;
     Oberflaeche().TPU_Ladestatus_leeren();
     Oberflaeche().Panelanzeigen(64);
-    const std::string pfad = Programmpfad + "save\\" + ordner + name;
+    const std::string pfad = spielstandordner(name, ordner);
     const std::string skript = pfad + "\\script.ini";
     bool geladen = false;
     LSU_Groessen groessen;
@@ -320,11 +328,15 @@ void LSU_Hintergrund_laden() {
     SSL = KSL = MSL = ISL = false;
     Oberflaeche().Panelanzeigen(0);
     // Without its backdrop the menu stands before an empty world.
-    if (!LSU_Laden("KAP0", "Kampagne\\")) leere_welt();
+    if (!LSU_Laden(Hintergrund_Name, Hintergrund_Ordner)) leere_welt();
     // The backdrop is only looked at: a clan of it still in its start phase gets no
     // placement preview over the menu.
     Platzierungsmodus = false;
     Oberflaeche().Panelanzeigen(1);
+}
+
+void LSU_Hintergrund_vorbereiten() {
+    Render().ML_Iconpacks_vorbereiten(spielstandordner(Hintergrund_Name, Hintergrund_Ordner) + "\\");
 }
 
 void LSU_Speichern_Dialog() {
@@ -394,6 +406,7 @@ void LSU_Spielstand_loeschen(const std::string& pfad) {
 bool LSU_Ordner_loeschen(const std::string& pfad) { return Ordner_loeschen(pfad) && !Ordner_existiert(pfad); }
 
 void LSU_Persistenzdienst::LSU_Hintergrund_laden() { ::LSU_Hintergrund_laden(); }
+void LSU_Persistenzdienst::LSU_Hintergrund_vorbereiten() { ::LSU_Hintergrund_vorbereiten(); }
 bool LSU_Persistenzdienst::LSU_Speichern(const std::string& name) { return ::LSU_Speichern(name); }
 bool LSU_Persistenzdienst::LSU_Laden(const std::string& name, const std::string& ordner) {
     return ::LSU_Laden(name, ordner);

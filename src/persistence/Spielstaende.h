@@ -48,6 +48,8 @@ void LSU_Einheiten_laden(const std::string& pfad);
 void LSU_Karte_aufbauen();
 // The backdrop game "KAP0" of the campaign folder behind the main menu.
 void LSU_Hintergrund_laden();
+// Starts reading the backdrop's image packs ahead, for the LSU_Hintergrund_laden to come.
+void LSU_Hintergrund_vorbereiten();
 // Saves under the name typed in the save dialog.
 void LSU_Speichern_Dialog();
 // Reads every folder of save\single\, newest first (by its script.ini, else the folder; by
@@ -63,6 +65,7 @@ bool LSU_Ordner_loeschen(const std::string& pfad);
 // The save games as the shell and the frame loop reach them.
 struct LSU_Persistenzdienst : PersistenzSeam {
     void LSU_Hintergrund_laden() override;
+    void LSU_Hintergrund_vorbereiten() override;
     bool LSU_Speichern(const std::string& name) override;
     bool LSU_Laden(const std::string& name, const std::string& ordner) override;
 };

@@ -21,16 +21,24 @@ struct Eintrag {
     Mix_Chunk* chunk = nullptr;
     int kanaele[kSamplekanaele] = {-1, -1, -1};
     std::uint64_t start[kSamplekanaele] = {};  // playback number of the last start, per channel
-    int anzahl = 0;                            // channels in use: 3 for a sample, 1 for a stream
+    int anzahl = 0;                            // channels in use
 };
 
 Uint8 pegel(double anteil) { return static_cast<Uint8>(std::lround(std::clamp(anteil, 0.0, 1.0) * 255.0)); }
 
 }  // namespace
 
+// A stream is played from its file as it sounds: loading it only opens the file and reads
+// its head, so a long track costs nothing until it plays.
+struct Strom {
+    Mix_Music* musik = nullptr;
+};
+
 struct SdlAudio::Zustand {
     bool offen = false;
-    std::vector<Eintrag> samples, streams;
+    std::vector<Eintrag> samples;
+    std::vector<Strom> streams;
+    int laufend = 0;  // the stream that was started last (the mixer plays one at a time)
     int kanaele = 0;  // mixer channels handed out
     std::uint64_t wiedergaben = 0;
     int letzter = -1;
@@ -63,6 +71,24 @@ struct SdlAudio::Zustand {
         Mix_FreeChunk(e->chunk);
         e->chunk = nullptr;
     }
+
+    Mix_Music* strom(int handle) {
+        if (handle < 1 || handle > static_cast<int>(streams.size())) return nullptr;
+        return streams[static_cast<std::size_t>(handle - 1)].musik;
+    }
+
+    bool strom_spielt(int handle) { return handle == laufend && strom(handle) && Mix_PlayingMusic() != 0; }
+
+    void strom_freigeben(int handle) {
+        Mix_Music* m = strom(handle);
+        if (!m) return;
+        if (handle == laufend) {
+            Mix_HaltMusic();
+            laufend = 0;
+        }
+        Mix_FreeMusic(m);
+        streams[static_cast<std::size_t>(handle - 1)].musik = nullptr;
+    }
 };
 
 SdlAudio::SdlAudio() : z(std::make_unique<Zustand>()) {}
@@ -86,11 +112,13 @@ bool SdlAudio::initialisieren() {
 void SdlAudio::beenden() {
     if (!z->offen) return;
     Mix_HaltChannel(-1);
-    for (std::size_t i = 0; i < z->streams.size(); ++i) z->freigeben(z->streams, static_cast<int>(i) + 1);
+    Mix_HaltMusic();
+    for (std::size_t i = 0; i < z->streams.size(); ++i) z->strom_freigeben(static_cast<int>(i) + 1);
     for (std::size_t i = 0; i < z->samples.size(); ++i) z->freigeben(z->samples, static_cast<int>(i) + 1);
     z->streams.clear();
     z->samples.clear();
     z->kanaele = 0;
+    z->laufend = 0;
     Mix_CloseAudio();
     Mix_Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -99,7 +127,13 @@ void SdlAudio::beenden() {
 
 int SdlAudio::sample_laden(const std::string& pfad) { return z->laden(z->samples, pfad, kSamplekanaele); }
 
-int SdlAudio::stream_laden(const std::string& pfad) { return z->laden(z->streams, pfad, 1); }
+int SdlAudio::stream_laden(const std::string& pfad) {
+    if (!z->offen) return 0;
+    Mix_Music* m = Mix_LoadMUS(Pfad_aufloesen(pfad).c_str());
+    if (!m) return 0;
+    z->streams.push_back({m});
+    return static_cast<int>(z->streams.size());
+}
 
 bool SdlAudio::sample_abspielen(int sample, double lautstaerke, double pan) {
     Eintrag* e = Zustand::eintrag(z->samples, sample);
@@ -125,36 +159,30 @@ bool SdlAudio::sample_abspielen(int sample, double lautstaerke, double pan) {
 }
 
 bool SdlAudio::stream_abspielen(int stream) {
-    Eintrag* e = Zustand::eintrag(z->streams, stream);
-    if (!e) return false;
-    const int kanal = e->kanaele[0];
-    if (Mix_Playing(kanal)) return true;
-    Mix_Volume(kanal, MIX_MAX_VOLUME);
-    return Mix_PlayChannel(kanal, e->chunk, 0) >= 0;
+    Mix_Music* m = z->strom(stream);
+    if (!m) return false;
+    if (z->strom_spielt(stream)) return true;
+    Mix_VolumeMusic(MIX_MAX_VOLUME);
+    if (Mix_PlayMusic(m, 0) < 0) return false;
+    z->laufend = stream;
+    return true;
 }
 
 void SdlAudio::stream_stoppen(int stream) {
-    if (Eintrag* e = Zustand::eintrag(z->streams, stream)) Mix_HaltChannel(e->kanaele[0]);
+    if (z->strom_spielt(stream)) Mix_HaltMusic();
 }
 
-bool SdlAudio::stream_spielt(int stream) {
-    Eintrag* e = Zustand::eintrag(z->streams, stream);
-    return e && Mix_Playing(e->kanaele[0]) != 0;
-}
+bool SdlAudio::stream_spielt(int stream) { return z->strom_spielt(stream); }
 
 double SdlAudio::stream_laenge_ms(int stream) {
-    Eintrag* e = Zustand::eintrag(z->streams, stream);
-    int frequenz = 0, kanaele = 0;
-    Uint16 format = 0;
-    if (!e || !Mix_QuerySpec(&frequenz, &format, &kanaele)) return 0;
-    const double bytes_pro_sekunde =
-        static_cast<double>(frequenz) * kanaele * (SDL_AUDIO_BITSIZE(format) / 8);
-    return bytes_pro_sekunde > 0 ? e->chunk->alen / bytes_pro_sekunde * 1000.0 : 0;
+    Mix_Music* m = z->strom(stream);
+    const double sekunden = m ? Mix_MusicDuration(m) : -1;
+    return sekunden > 0 ? sekunden * 1000.0 : 0;
 }
 
 void SdlAudio::sample_freigeben(int sample) { z->freigeben(z->samples, sample); }
 
-void SdlAudio::stream_freigeben(int stream) { z->freigeben(z->streams, stream); }
+void SdlAudio::stream_freigeben(int stream) { z->strom_freigeben(stream); }
 
 double SdlAudio::zufall_pan() { return (static_cast<int>(z->zufall() % 201) - 100) / 100.0; }
 

@@ -1,11 +1,12 @@
 #pragma once
 // The audio module on SDL2_mixer.
 //
-// Every sample and stream is decoded into memory when it is loaded and owns
-// fixed mixer channels: a sample three, so up to three playbacks of it sound
-// at once and a fourth stops the one that started first; a stream one, on
-// which a playing stream simply goes on. When no audio device opens, nothing
-// loads and every call does nothing.
+// Every sample is decoded into memory when it is loaded and owns three fixed
+// mixer channels, so up to three playbacks of it sound at once and a fourth
+// stops the one that started first. A stream is decoded from its file while it
+// plays, on the mixer's music track: one stream sounds at a time, starting
+// another stops it, and a playing stream simply goes on when it is started
+// again. When no audio device opens, nothing loads and every call does nothing.
 #include <memory>
 
 #include "foundation/AudioModul.h"

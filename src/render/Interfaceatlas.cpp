@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <exception>
+#include <optional>
 
 #include "foundation/Bilddatei.h"
 #include "foundation/Config.h"
@@ -59,6 +60,13 @@ void magenta_fuellen(Bild& b) {
         }
     }
 }
+
+// The atlas picture of the last build and the file it was written to.
+struct Gebautes_Atlasbild {
+    std::string datei;
+    std::optional<Dateikennung> kennung;
+    Bild bild;
+} gebaut;
 
 std::string skriptfehler(const std::string& datei) {
     return "SBU > Script konnte nicht geladen werden: " + datei;
@@ -242,7 +250,13 @@ void ITF_Interface_erzeugen(const std::string& datenOrdner) {
             log.push_back(zeile);
         }
         if (!zu_klein) ITF_Elemente.resize(static_cast<std::size_t>(n));
-        Bilddatei_speichern(basis + "ITF.bmp", ITF_Atlasbild);
+        // The picture stays at hand for the texture while the file is the one written now.
+        gebaut = {};
+        if (Bilddatei_speichern(basis + "ITF.bmp", ITF_Atlasbild)) {
+            gebaut.datei = basis + "ITF.bmp";
+            gebaut.kennung = Datei_kennung(gebaut.datei);
+            gebaut.bild = std::move(ITF_Atlasbild);
+        }
         ITF_Atlasbild = Bild();
         if (!Textdatei_schreiben(datenOrdner + "Interface_Log.Txt", log))
             Fehler_melden("ITF_Interface_erzeugen > " + datenOrdner + "Interface_Log.Txt" +
@@ -337,6 +351,23 @@ void ITF_Quad(const ITF_Rechteck& r, float w, float h, float rand) {
                   static_cast<float>(r.cellX1) * k - d, static_cast<float>(r.cellY1) * k - d, w, h);
 }
 
+void ITF_Quad_gestreckt(const ITF_Rechteck& r, float w, float h, float rand) {
+    const float texel_x = static_cast<float>((r.cellX1 - r.cellX0) * kZelle) - 2 * rand;
+    const float texel_y = static_cast<float>((r.cellY1 - r.cellY0) * kZelle) - 2 * rand;
+    GLint min_filter = 0;
+    const bool vergroessert = texel_x > 0 && texel_y > 0 && w >= 2 * texel_x && h >= 2 * texel_y;
+    if (vergroessert) {
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &min_filter);
+        const GLint basis = min_filter == GL_NEAREST || min_filter == GL_NEAREST_MIPMAP_NEAREST ||
+                                    min_filter == GL_NEAREST_MIPMAP_LINEAR
+                                ? GL_NEAREST
+                                : GL_LINEAR;
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, basis);
+    }
+    ITF_Quad(r, w, h, rand);
+    if (vergroessert) glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, min_filter);
+}
+
 void ITF_Interface_laden() {
     const std::string ordner = Programmpfad + "daten\\Interface\\";
     bool vollstaendig = true;
@@ -356,8 +387,15 @@ void ITF_Interface_laden() {
         ITF_Elemente_laden(ordner + "ITF_SBL.sav");
         ITF_Texturgroesse = seite_lesen("ITF_Interface_laden");
     }
-    if (ML_Textur_laden(ITF_Textur, ordner + "ITF.bmp", true, false) &&
-        ITF_Textur->Width() != ITF_Texturgroesse) {
+    // The atlas just built is not read back from its file.
+    const std::string atlas = ordner + "ITF.bmp";
+    const bool zur_hand = !gebaut.bild.leer() && gebaut.datei == atlas && gebaut.kennung &&
+                          gebaut.kennung == Datei_kennung(atlas);
+    Bild bild = std::move(gebaut.bild);
+    gebaut = {};
+    const bool geladen = zur_hand ? ML_Textur_aus_Bild(ITF_Textur, std::move(bild), atlas, true, false)
+                                  : ML_Textur_laden(ITF_Textur, atlas, true, false);
+    if (geladen && ITF_Textur->Width() != ITF_Texturgroesse) {
         // The atlas file is what the rectangles were packed into: its side wins over the setting.
         Fehler_melden("ITF_Interface_laden > ITF.bmp hat " + std::to_string(ITF_Textur->Width()) +
                       " Pixel Seitenlaenge, Config.ini nennt " + std::to_string(ITF_Texturgroesse));
@@ -373,6 +411,7 @@ void ITF_Freigeben() {
     ITF_Elemente.clear();
     ITF_Belegung.clear();
     ITF_Atlasbild = Bild();
+    gebaut = {};
     ITF_MousePopup = 0;
     ITF_Texturgroesse = 256;
 }

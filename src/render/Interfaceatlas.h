@@ -94,6 +94,11 @@ void ITF_Listen_erzeugen();
 // The quad of rectangle r's cells, w x h pixels from the origin (the texture bound by the caller);
 // `rand` texels taken in from each edge of the cells.
 void ITF_Quad(const ITF_Rechteck& r, float w, float h, float rand = 0.0f);
+// The same quad stretched over w x h pixels with the texture that is bound. Enlarged at least
+// twice in both directions, every pixel of it is magnified, so the bound texture's own
+// minifying filter cannot show: it is set to its base filter while the quad is drawn, which
+// spares the rasteriser the choice between the filters (the pixels are the same).
+void ITF_Quad_gestreckt(const ITF_Rechteck& r, float w, float h, float rand);
 
 // Frees the texture and the lists and empties every table (window close, tests).
 void ITF_Freigeben();

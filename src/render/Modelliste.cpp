@@ -6,6 +6,7 @@
 #include <cstring>
 #include <optional>
 #include <exception>
+#include <future>
 #include <set>
 
 #include "foundation/Config.h"
@@ -159,27 +160,51 @@ void gebaeudelisten_erzeugen() {
     gl_fehler_pruefen();
 }
 
-// The texture from the file's bytes, as ML_Textur_laden builds it.
-bool textur_bauen(std::unique_ptr<TglBitmap2D>& textur, const std::string& datei, const std::string* bytes,
-                  bool farbschluessel, bool spiegeln) {
-    textur.reset();
+// The picture of a texture from the file (or its bytes), keyed and mirrored as asked, before
+// it becomes a texture. Needs no rendering context; throws what the texture object throws.
+std::unique_ptr<TglBitmap2D> bild_lesen(const std::string& datei, const std::string* bytes,
+                                        bool farbschluessel, bool spiegeln) {
     auto neu = std::make_unique<TglBitmap2D>();
+    if (bytes) {
+        Lesestrom strom(*bytes);
+        neu->LoadFromStream(strom);
+    } else {
+        neu->LoadFromFile(datei);
+    }
+    if (farbschluessel) neu->ColorKeyToAlpha(255, 0, 255, 0);
+    if (spiegeln) neu->MirrorHorizontal();
+    return neu;
+}
+
+void textur_fehler(const std::string& datei) {
+    Fehler_melden("Textur konnte nicht geladen werden : " + datei);
+}
+
+// Makes the read picture the texture; false (reported) when that fails.
+bool textur_erzeugen(std::unique_ptr<TglBitmap2D>& textur, std::unique_ptr<TglBitmap2D> neu,
+                     const std::string& datei) {
     try {
-        if (bytes) {
-            Lesestrom strom(*bytes);
-            neu->LoadFromStream(strom);
-        } else {
-            neu->LoadFromFile(datei);
-        }
-        if (farbschluessel) neu->ColorKeyToAlpha(255, 0, 255, 0);
-        if (spiegeln) neu->MirrorHorizontal();
         neu->GenTexture(true);
     } catch (const std::exception&) {
-        Fehler_melden("Textur konnte nicht geladen werden : " + datei);
+        textur_fehler(datei);
         return false;
     }
     textur = std::move(neu);
     return true;
+}
+
+// The texture from the file's bytes, as ML_Textur_laden builds it.
+bool textur_bauen(std::unique_ptr<TglBitmap2D>& textur, const std::string& datei, const std::string* bytes,
+                  bool farbschluessel, bool spiegeln) {
+    textur.reset();
+    std::unique_ptr<TglBitmap2D> neu;
+    try {
+        neu = bild_lesen(datei, bytes, farbschluessel, spiegeln);
+    } catch (const std::exception&) {
+        textur_fehler(datei);
+        return false;
+    }
+    return textur_erzeugen(textur, std::move(neu), datei);
 }
 
 // What a pack texture was built from: the file's size and a hash of its bytes, and the file
@@ -215,6 +240,25 @@ struct Packplatz {
     Herkunft beiseite_herkunft;
 };
 
+// A pack read ahead on a worker thread: the file as it was when reading began, the picture
+// keyed (or, when that failed, none).
+struct Vorrat {
+    std::optional<Dateikennung> datei;
+    Herkunft herkunft;
+    bool gelesen = false;  // the file's bytes were read
+    std::unique_ptr<TglBitmap2D> bild;
+};
+
+struct Vorlesen {
+    std::string ordner;
+    std::future<std::array<Vorrat, 4>> ergebnis;
+};
+
+std::optional<Vorlesen>& vorlesen() {
+    static std::optional<Vorlesen> v;
+    return v;
+}
+
 std::array<Packplatz, 4>& packplaetze() {
     static std::array<Packplatz, 4> p = {{{&ML_Iconpack, "Iconpack.BMP", {}, nullptr, {}},
                                           {&ML_Skillpack, "Skillpack.BMP", {}, nullptr, {}},
@@ -228,6 +272,21 @@ std::array<Packplatz, 4>& packplaetze() {
 bool ML_Textur_laden(std::unique_ptr<TglBitmap2D>& textur, const std::string& datei, bool farbschluessel,
                      bool spiegeln) {
     return textur_bauen(textur, datei, nullptr, farbschluessel, spiegeln);
+}
+
+bool ML_Textur_aus_Bild(std::unique_ptr<TglBitmap2D>& textur, Bild bild, const std::string& datei,
+                        bool farbschluessel, bool spiegeln) {
+    textur.reset();
+    auto neu = std::make_unique<TglBitmap2D>();
+    try {
+        neu->SetPixelData(std::move(bild));
+        if (farbschluessel) neu->ColorKeyToAlpha(255, 0, 255, 0);
+        if (spiegeln) neu->MirrorHorizontal();
+    } catch (const std::exception&) {
+        textur_fehler(datei);
+        return false;
+    }
+    return textur_erzeugen(textur, std::move(neu), datei);
 }
 
 void ML_Grundtexturen_laden() {
@@ -270,8 +329,42 @@ void ML_Modelliste_laden() {
     }
 }
 
+void ML_Iconpacks_vorbereiten(const std::string& ordner) {
+    ML_Iconpacks_vorbereiten_verwerfen();
+    std::array<std::string, 4> pfade;
+    for (std::size_t i = 0; i < pfade.size(); ++i) pfade[i] = ordner + packplaetze()[i].datei;
+    vorlesen() = Vorlesen{ordner, std::async(std::launch::async, [pfade] {
+                              std::array<Vorrat, 4> vorrat;
+                              for (std::size_t i = 0; i < pfade.size(); ++i) {
+                                  Vorrat& v = vorrat[i];
+                                  v.datei = Datei_kennung(pfade[i]);
+                                  if (!v.datei) continue;
+                                  const std::optional<std::string> bytes = Datei_lesen(pfade[i]);
+                                  if (!bytes) continue;
+                                  v.gelesen = true;
+                                  v.herkunft = herkunft_von(*bytes);
+                                  v.herkunft.datei = v.datei;
+                                  try {
+                                      v.bild = bild_lesen(pfade[i], &*bytes, true, false);
+                                  } catch (const std::exception&) {
+                                      v.bild.reset();
+                                  }
+                              }
+                              return vorrat;
+                          })};
+}
+
+void ML_Iconpacks_vorbereiten_verwerfen() {
+    if (vorlesen() && vorlesen()->ergebnis.valid()) vorlesen()->ergebnis.wait();
+    vorlesen().reset();
+}
+
 void ML_Iconpacks_laden(const std::string& ordner) {
-    for (Packplatz& p : packplaetze()) {
+    std::optional<std::array<Vorrat, 4>> vorrat;
+    if (vorlesen() && vorlesen()->ordner == ordner) vorrat = vorlesen()->ergebnis.get();
+    ML_Iconpacks_vorbereiten_verwerfen();
+    for (std::size_t i = 0; i < packplaetze().size(); ++i) {
+        Packplatz& p = packplaetze()[i];
         const std::string pfad = ordner + p.datei;
         if (!SBU_Datei_vorhanden(pfad)) continue;
         // The very file a texture was built from, unchanged since (packs are only ever replaced
@@ -284,20 +377,32 @@ void ML_Iconpacks_laden(const std::string& ordner) {
             p.herkunft = p.beiseite_herkunft;
             continue;
         }
-        const std::optional<std::string> bytes = Datei_lesen(pfad);
-        Herkunft h = bytes ? herkunft_von(*bytes) : Herkunft{};
+        // What was read ahead counts only while the file is still the one that was read.
+        Vorrat* v = vorrat ? &(*vorrat)[i] : nullptr;
+        if (v && !(v->gelesen && dieselbe_datei(v->herkunft))) v = nullptr;
+        const std::optional<std::string> bytes = v ? std::nullopt : Datei_lesen(pfad);
+        const bool gelesen = v || bytes;
+        Herkunft h = v ? v->herkunft : bytes ? herkunft_von(*bytes) : Herkunft{};
         h.datei = kennung;
         // The same picture as the texture in place, or as the one put aside, is not built again.
-        if (bytes && *p.textur && p.herkunft.gleiche_bytes(h)) {
+        if (gelesen && *p.textur && p.herkunft.gleiche_bytes(h)) {
             p.herkunft = h;
             continue;
         }
-        if (bytes && p.beiseite && p.beiseite_herkunft.gleiche_bytes(h)) {
+        if (gelesen && p.beiseite && p.beiseite_herkunft.gleiche_bytes(h)) {
             *p.textur = std::move(p.beiseite);
             p.herkunft = h;
             continue;
         }
-        p.herkunft = textur_bauen(*p.textur, pfad, bytes ? &*bytes : nullptr, true, false) ? h : Herkunft{};
+        bool gebaut = false;
+        if (!v) {
+            gebaut = textur_bauen(*p.textur, pfad, bytes ? &*bytes : nullptr, true, false);
+        } else if (p.textur->reset(); v->bild) {
+            gebaut = textur_erzeugen(*p.textur, std::move(v->bild), pfad);
+        } else {
+            textur_fehler(pfad);
+        }
+        p.herkunft = gebaut ? h : Herkunft{};
     }
     for (Packplatz& p : packplaetze()) p.beiseite.reset();
     gemeldet.clear();
@@ -353,6 +458,7 @@ void ML_Listen_loeschen(std::vector<GLuint>& listen) {
 }
 
 void ML_Alles_freigeben() {
+    ML_Iconpacks_vorbereiten_verwerfen();
     ML_Packlisten_loeschen();
     ML_Iconpacks_freigeben();
     for (Packplatz& p : packplaetze()) p.beiseite.reset();

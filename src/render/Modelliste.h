@@ -52,6 +52,9 @@ extern int Chunkinteger;
 // error is reported with the file name, the variable is empty and false returned.
 bool ML_Textur_laden(std::unique_ptr<TglBitmap2D>& textur, const std::string& datei, bool farbschluessel,
                      bool spiegeln);
+// The same from the picture the file `datei` holds, already in memory (no reading).
+bool ML_Textur_aus_Bild(std::unique_ptr<TglBitmap2D>& textur, Bild bild, const std::string& datei,
+                        bool farbschluessel, bool spiegeln);
 // The four fixed textures from Texture\aktiv.
 void ML_Grundtexturen_laden();
 // The fixed lists: person frames twice, then the interface models.
@@ -60,6 +63,12 @@ void ML_Modelliste_laden();
 // reported and leaves its texture as it was. A pack whose bytes are those of its texture in
 // place, or of the one the last release put aside, keeps that texture.
 void ML_Iconpacks_laden(const std::string& ordner);
+// Starts reading the four packs of a folder on a worker thread, for the next
+// ML_Iconpacks_laden of the same folder: it takes each picture that was read from the file as
+// it still is, and reads the others itself. Nothing is reported before then.
+void ML_Iconpacks_vorbereiten(const std::string& ordner);
+// Waits for the reading ahead, if any, and drops what it read.
+void ML_Iconpacks_vorbereiten_verwerfen();
 // Takes the four pack textures away; they are put aside until the next ML_Iconpacks_laden,
 // which uses them again for the same pictures and frees the others.
 void ML_Iconpacks_freigeben();

@@ -16,6 +16,9 @@ void Renderdienste::ML_Grundtexturen_laden() { ::ML_Grundtexturen_laden(); }
 void Renderdienste::ML_Modelliste_laden() { ::ML_Modelliste_laden(); }
 void Renderdienste::ITF_Interface_laden() { ::ITF_Interface_laden(); }
 void Renderdienste::ML_Iconpacks_laden(const std::string& ordner) { ::ML_Iconpacks_laden(ordner); }
+void Renderdienste::ML_Iconpacks_vorbereiten(const std::string& ordner) {
+    ::ML_Iconpacks_vorbereiten(ordner);
+}
 void Renderdienste::ML_Iconpacks_freigeben() { ::ML_Iconpacks_freigeben(); }
 void Renderdienste::ML_Packlisten_erzeugen() { ::ML_Packlisten_erzeugen(); }
 void Renderdienste::ML_Packlisten_loeschen() { ::ML_Packlisten_loeschen(); }

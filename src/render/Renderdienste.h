@@ -8,6 +8,7 @@ struct Renderdienste : RenderSeam {
     void ML_Modelliste_laden() override;
     void ITF_Interface_laden() override;
     void ML_Iconpacks_laden(const std::string& ordner) override;
+    void ML_Iconpacks_vorbereiten(const std::string& ordner) override;
     void ML_Iconpacks_freigeben() override;
     void ML_Packlisten_erzeugen() override;
     void ML_Packlisten_loeschen() override;

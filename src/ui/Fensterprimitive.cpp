@@ -68,8 +68,9 @@ void IFU_Interfaceelement_zeichnen(int X, int Y, int Z, int Nr) {
     const Versatz versatz(X, Y, Z);
     // Stretched, the image's outer texels would be filtered with the atlas neighbours beside
     // them; its edge is taken half a texel in, so the outermost pixels show the image's own edge.
-    ITF_Quad(ITF_Texturkoordinaten[static_cast<std::size_t>(Nr)], static_cast<float>(Shell().Clientbreite()),
-             static_cast<float>(Shell().Clienthoehe()), 0.5f);
+    ITF_Quad_gestreckt(ITF_Texturkoordinaten[static_cast<std::size_t>(Nr)],
+                       static_cast<float>(Shell().Clientbreite()), static_cast<float>(Shell().Clienthoehe()),
+                       0.5f);
 }
 
 void IFU_Bonusliste_Icon(int X, int Y, int Z, int Art) {

@@ -10,6 +10,7 @@
 #include "economy/Spieler.h"
 #include "foundation/Config.h"
 #include "foundation/Schablonen.h"
+#include "foundation/Sound.h"
 #include "population/Briefe.h"
 #include "population/Edikte.h"
 #include "ui/Interaktiv.h"
@@ -29,6 +30,8 @@ TEST(Rundgang, VomStartbildschirmInsSpielUndHinaus) {
     const Punkt ruhe{1250, 300};
     // A player who switched the update check off: the walk needs no server.
     ASSERT_TRUE(g.am_Startbildschirm());
+    // The title music sounds with the menu, played from its file.
+    EXPECT_TRUE(SND_Musik_spielt(0));
     g.foto("startbildschirm");
     ASSERT_TRUE(ITP_Panel_sichtbar(ITP_Startbildschirm));
 

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -47,6 +49,44 @@ TEST(SdlAudio, SpieltDieSpieldateien) {
     EXPECT_FALSE(audio.sample_abspielen(effekte[5], 1.0, 0.0));
     audio.beenden();
     EXPECT_FALSE(audio.stream_abspielen(m1));
+}
+
+// Streams are decoded while they play: one that was started sounds to its end and then
+// stops by itself, and starting another takes the mixer's music track over.
+TEST(SdlAudio, StromSpieltAusDerDateiBisZuSeinemEnde) {
+    plattform::SdlAudio audio;
+    ASSERT_TRUE(audio.initialisieren());
+    const int dialog = audio.stream_laden(kSound + "Dialoge/1.wav");
+    const int m0 = audio.stream_laden(kSound + "Music/M0.mp3");
+    ASSERT_GT(dialog, 0);
+    ASSERT_GT(m0, 0);
+    const double laenge = audio.stream_laenge_ms(dialog);
+    EXPECT_NEAR(laenge, 1400, 50);
+
+    ASSERT_TRUE(audio.stream_abspielen(m0));
+    ASSERT_TRUE(audio.stream_abspielen(dialog));
+    EXPECT_FALSE(audio.stream_spielt(m0));
+    EXPECT_TRUE(audio.stream_spielt(dialog));
+    audio.stream_stoppen(m0);  // not sounding: leaves the dialogue alone
+    EXPECT_TRUE(audio.stream_spielt(dialog));
+
+    const auto start = std::chrono::steady_clock::now();
+    while (audio.stream_spielt(dialog) && std::chrono::steady_clock::now() - start < std::chrono::seconds(10))
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    const double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_FALSE(audio.stream_spielt(dialog));
+    // It sounded for its whole length: a stream that never decoded would end at once.
+    EXPECT_GT(ms, laenge - 300);
+
+    // Played again from the start, and freed while it sounds.
+    ASSERT_TRUE(audio.stream_abspielen(dialog));
+    EXPECT_TRUE(audio.stream_spielt(dialog));
+    audio.stream_freigeben(dialog);
+    EXPECT_FALSE(audio.stream_spielt(dialog));
+    EXPECT_FALSE(audio.stream_abspielen(dialog));
+    EXPECT_TRUE(audio.stream_abspielen(m0));
+    EXPECT_TRUE(audio.stream_spielt(m0));
 }
 
 TEST(SdlAudio, DreiWiedergabenJeEffektDieAeltesteWeicht) {

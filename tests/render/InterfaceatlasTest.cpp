@@ -9,6 +9,7 @@
 #include "foundation/Config.h"
 #include "platform/base/Datei.h"
 #include "platform/base/Text1252.h"
+#include "render/Modelliste.h"
 #include "render/Szenenhilfe.h"
 
 namespace {
@@ -267,6 +268,47 @@ TEST(Interfaceatlas, StartUpRebuildsOrReadsBack) {
     EXPECT_TRUE(Datei_existiert(Programmpfad + "daten\\Interface\\ITF_SBL.sav"));
 }
 
+// The texels of the bound-to-be texture, as BGRA bytes.
+std::vector<std::uint8_t> texel(const TglBitmap2D& t) {
+    std::vector<std::uint8_t> v(static_cast<std::size_t>(t.Width()) * static_cast<std::size_t>(t.Height()) *
+                                4);
+    t.BindTexture(false);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_BGRA, GL_UNSIGNED_BYTE, v.data());
+    return v;
+}
+
+// The atlas built at start-up becomes the texture without being read back from its file: the
+// same texels as the file gives; a file replaced after the build is read.
+TEST(Interfaceatlas, TheAtlasJustBuiltIsTheTextureOfItsFile) {
+    GL_NOETIG();
+    Atlasordner a;
+    a.bild(0, 16, 16);
+    a.bild(1, 32, 16);
+    Bild zwei(16, 32, tfBGR8);
+    for (std::size_t i = 0; i < zwei.pixel.size(); ++i) zwei.pixel[i] = static_cast<std::uint8_t>(i * 7);
+    zwei.Zeile(3)[0] = zwei.Zeile(3)[2] = 255, zwei.Zeile(3)[1] = 0;
+    a.bild(2, 16, 32, {0, 0, 0}, "Titel/Zwei\r\n");
+    ASSERT_TRUE(Bilddatei_speichern(Programmpfad + "daten\\Interface\\2\\Icon.BMP", zwei));
+    ITF_Interface_laden();
+    ASSERT_NE(ITF_Textur, nullptr);
+    std::unique_ptr<TglBitmap2D> aus_datei;
+    ASSERT_TRUE(ML_Textur_laden(aus_datei, Programmpfad + "daten\\Interface\\ITF.bmp", true, false));
+    EXPECT_TRUE(texel(*ITF_Textur) == texel(*aus_datei));
+
+    // Built, then the file replaced before the texture is made: the file as it is.
+    Config_WriteInteger(Configdatei, "Interface", "RELOAD", 0);
+    ITF_Interface_erzeugen(a.daten());
+    Bild rot(512, 512, tfBGR8);
+    for (std::size_t i = 2; i < rot.pixel.size(); i += 3)
+        rot.pixel[i - 2] = 0, rot.pixel[i - 1] = 0, rot.pixel[i] = 200;
+    std::filesystem::remove(a.pfad("daten/Interface/ITF.bmp"));
+    ASSERT_TRUE(Bilddatei_speichern(Programmpfad + "daten\\Interface\\ITF.bmp", rot));
+    ITF_Interface_laden();
+    ASSERT_NE(ITF_Textur, nullptr);
+    EXPECT_EQ(texel(*ITF_Textur)[2], 200);
+    EXPECT_EQ(Fehlertext, "ITF_Interface_laden > ITF.bmp hat 512 Pixel Seitenlaenge, Config.ini nennt 256");
+}
+
 TEST(Interfaceatlas, ListsDrawEachImageUprightAtItsSize) {
     GL_NOETIG();
     Atlasordner a;
@@ -307,4 +349,52 @@ TEST(Interfaceatlas, ListsDrawEachImageUprightAtItsSize) {
     EXPECT_EQ(bhmtest::Pixel(b, 133, 51), (P{0, 0, 0})) << "32 pixels wide";
     EXPECT_EQ(bhmtest::Pixel(b, 101, 67), (P{0, 0, 0})) << "16 pixels high";
     EXPECT_EQ(bhmtest::Gezeichnet(b), 32 * 16 - 16);
+}
+
+// A full-window image is drawn with the bound texture's minifying filter set aside only where
+// every pixel is magnified: the picture is the one the plain quad draws, at every stretch.
+TEST(Interfaceatlas, StretchedImagesLookAsThePlainQuadDrawsThem) {
+    GL_NOETIG();
+    Atlasordner a;
+    a.bild(0, 16, 16);
+    // A noisy picture with magenta specks, beside a plain neighbour in the atlas.
+    Bild rauschen(48, 32, tfBGR8);
+    std::uint32_t z = 12345;
+    for (std::uint8_t& v : rauschen.pixel)
+        v = static_cast<std::uint8_t>((z = z * 1103515245u + 12345u) >> 24);
+    for (int i = 0; i < 40; ++i) {
+        std::uint8_t* p = rauschen.Zeile((i * 7) % 32) + 3 * ((i * 13) % 48);
+        p[0] = p[2] = 255, p[1] = 0;
+    }
+    a.bild(1, 48, 32, {0, 0, 0}, "Titel/Rauschen\r\n");
+    ASSERT_TRUE(Bilddatei_speichern(Programmpfad + "daten\\Interface\\1\\Icon.BMP", rauschen));
+    ITF_Interface_laden();
+    ASSERT_EQ(ITF_Texturkoordinaten.size(), 2u);
+
+    const auto zeichnen = [&](bool gestreckt, float w, float h) {
+        bhmtest::Bild_beginnen();
+        glEnable(GL_ALPHA_TEST);
+        glAlphaFunc(GL_EQUAL, 1.0f);
+        ITF_Textur->BindTexture(true);
+        glTranslatef(3, 2, 0);
+        if (gestreckt)
+            ITF_Quad_gestreckt(ITF_Texturkoordinaten[1], w, h, 0.5f);
+        else
+            ITF_Quad(ITF_Texturkoordinaten[1], w, h, 0.5f);
+        glLoadIdentity();
+        GLint filter = 0;
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
+        EXPECT_EQ(filter, GL_LINEAR_MIPMAP_LINEAR) << "the texture keeps its filter";
+        ITF_Textur->UnbindTexture(true);
+        glDisable(GL_ALPHA_TEST);
+        return bhmtest::Bild_lesen();
+    };
+    struct Fall {
+        float w, h;
+    };
+    for (const Fall f : {Fall{317, 238}, Fall{94, 62}, Fall{300, 40}, Fall{40, 20}}) {
+        const Bild plain = zeichnen(false, f.w, f.h), gestreckt = zeichnen(true, f.w, f.h);
+        EXPECT_GT(bhmtest::Gezeichnet(plain), 0);
+        EXPECT_TRUE(plain.pixel == gestreckt.pixel) << f.w << " x " << f.h;
+    }
 }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "common/Kernwelt.h"
 #include "foundation/Bilddatei.h"
 #include "foundation/Config.h"
@@ -12,9 +14,9 @@
 
 namespace {
 
-// A 32 x 32 file of one colour in the test folder.
-std::string bilddatei(const std::string& ordner, const std::string& name, std::uint8_t grau) {
-    Bild b(32, 32, tfBGR8);
+// A square file of one colour in the test folder.
+std::string bilddatei(const std::string& ordner, const std::string& name, std::uint8_t grau, int seite = 32) {
+    Bild b(seite, seite, tfBGR8);
     std::fill(b.pixel.begin(), b.pixel.end(), grau);
     EXPECT_TRUE(Bilddatei_speichern(ordner + name, b));
     return ordner + name;
@@ -54,21 +56,32 @@ int erstes_texel(const TglBitmap2D& t) {
     return texel[0];
 }
 
+// A test world with two empty pack folders, a/ and b/.
+struct Packordner {
+    bhmtest::Kernwelt welt;
+    const std::string a = welt.ordner().dir().folder() + "a/", b = welt.ordner().dir().folder() + "b/";
+    const std::unique_ptr<TglBitmap2D>* packs[4] = {&ML_Iconpack, &ML_Skillpack, &ML_Bauiconpack,
+                                                    &ML_Gebaeudepack};
+    const char* namen[4] = {"Iconpack.BMP", "Skillpack.BMP", "Bauiconpack.BMP", "Gebaeudepack.BMP"};
+    Packordner() { EXPECT_TRUE(Ordner_anlegen(a) && Ordner_anlegen(b)); }
+    // The four packs of each folder, each of one grey.
+    void bilder(const std::array<int, 4>& grau_a, const std::array<int, 4>& grau_b) const {
+        for (std::size_t i = 0; i < 4; ++i) {
+            bilddatei(a, namen[i], static_cast<std::uint8_t>(grau_a[i]));
+            bilddatei(b, namen[i], static_cast<std::uint8_t>(grau_b[i]));
+        }
+    }
+};
+
 // A game's packs: the texture of an unchanged picture stays through a world reset and the next
 // load; a changed picture gets a new texture; the textures put aside go with the next load.
 TEST(Modelliste, PackTexturesAreBuiltAgainOnlyForChangedPictures) {
     GL_NOETIG();
-    bhmtest::Kernwelt welt;
-    const std::string a = welt.ordner().dir().folder() + "a/", b = welt.ordner().dir().folder() + "b/";
-    ASSERT_TRUE(Ordner_anlegen(a) && Ordner_anlegen(b));
-    const std::unique_ptr<TglBitmap2D>* packs[] = {&ML_Iconpack, &ML_Skillpack, &ML_Bauiconpack,
-                                                   &ML_Gebaeudepack};
-    const char* namen[] = {"Iconpack.BMP", "Skillpack.BMP", "Bauiconpack.BMP", "Gebaeudepack.BMP"};
-    for (std::uint8_t i = 0; i < 4; ++i) {
-        bilddatei(a, namen[i], static_cast<std::uint8_t>(10 + i));
-        // Folder b: the same pictures but the last.
-        bilddatei(b, namen[i], static_cast<std::uint8_t>(i == 3 ? 99 : 10 + i));
-    }
+    Packordner o;
+    const std::string &a = o.a, &b = o.b;
+    const auto& packs = o.packs;
+    const auto& namen = o.namen;
+    o.bilder({10, 11, 12, 13}, {10, 11, 12, 99});  // folder b: the same pictures but the last
     ML_Iconpacks_laden(a);
     GLuint ids[4];
     for (int i = 0; i < 4; ++i) {
@@ -100,6 +113,52 @@ TEST(Modelliste, PackTexturesAreBuiltAgainOnlyForChangedPictures) {
     ML_Iconpacks_freigeben();
     ML_Alles_freigeben();
     EXPECT_FALSE(glIsTexture(beiseite));
+    EXPECT_TRUE(Fehlertext.empty()) << Fehlertext;
+}
+
+// Packs read ahead on a worker thread: taken by the load of their folder while the file is the
+// one that was read; a file changed since, another folder and a broken file go the plain way,
+// and a failure is reported by the load, not before.
+TEST(Modelliste, PacksReadAheadAreTakenOnlyWhileTheirFileIsUnchanged) {
+    GL_NOETIG();
+    Packordner o;
+    const std::string &a = o.a, &b = o.b;
+    const auto& packs = o.packs;
+    const auto& namen = o.namen;
+    o.bilder({10, 11, 12, 13}, {50, 51, 52, 53});
+    const auto texel = [&] {
+        std::vector<int> t;
+        for (const auto* p : packs) t.push_back(*p ? erstes_texel(**p) : -1);
+        return t;
+    };
+
+    ML_Iconpacks_vorbereiten(a);
+    ML_Iconpacks_laden(a);
+    EXPECT_EQ(texel(), (std::vector<int>{10, 11, 12, 13}));
+    EXPECT_TRUE(Fehlertext.empty()) << Fehlertext;
+
+    // A pack that is no picture is read ahead without a report; the load reports it.
+    ML_Iconpacks_freigeben();
+    ASSERT_TRUE(Datei_schreiben(b + namen[2], "kein Bild"));
+    ML_Iconpacks_vorbereiten(b);
+    ML_Iconpacks_vorbereiten_verwerfen();
+    EXPECT_TRUE(Fehlertext.empty()) << Fehlertext;
+    ML_Iconpacks_vorbereiten(b);
+    // Replaced while (or after) it is read ahead: the load takes the file as it is then.
+    bilddatei(b, namen[0], 88, 64);
+    ML_Iconpacks_laden(b);
+    EXPECT_EQ(texel(), (std::vector<int>{88, 51, -1, 53}));
+    EXPECT_EQ(Fehlertext, "Textur konnte nicht geladen werden : " + b + namen[2]);
+    Fehler_zuruecksetzen();
+
+    // Read ahead for one folder, loaded from another: the other folder's pictures.
+    ML_Iconpacks_freigeben();
+    ML_Iconpacks_vorbereiten(b);
+    ML_Iconpacks_laden(a);
+    EXPECT_EQ(texel(), (std::vector<int>{10, 11, 12, 13}));
+    // Reading ahead that no load takes is dropped when everything is freed.
+    ML_Iconpacks_vorbereiten(b);
+    ML_Alles_freigeben();
     EXPECT_TRUE(Fehlertext.empty()) << Fehlertext;
 }
 
