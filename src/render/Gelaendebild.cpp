@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "render/Chunks.h"
+#include "render/Gestuerzt.h"
 #include "render/Modelliste.h"
 
 bool GB_Merken = true;
@@ -26,6 +27,7 @@ struct Schluessel {
     GLuint textur = 0;
     long kompilierungen = 0;
     std::vector<GLuint> listen;
+    bool gestuerzt = false;
     bool operator==(const Schluessel&) const = default;
 };
 
@@ -78,6 +80,7 @@ Schluessel schluessel_jetzt() {
         const int c = ML_Chunks_sichtbar[static_cast<std::size_t>(i)];
         k.listen.push_back(c >= 0 && c < ML_Chunk_Anzahl ? ML_Chunklisten[static_cast<std::size_t>(c)] : 0);
     }
+    k.gestuerzt = GS_Fenster();
     return k;
 }
 
@@ -112,12 +115,18 @@ bool erstellen(const Schluessel& k) {
     glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &alt_fbo);
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &alt_textur);
     const int b = k.viewport[0] + k.viewport[2], h = k.viewport[1] + k.viewport[3];
-    const bool bereit = b > 0 && h > 0 && puffer_fuer(b, h);
+    // An upside-down picture, read upside down over the whole picture, turns about the
+    // viewport's middle only when the viewport starts at the bottom row.
+    const bool bereit = b > 0 && h > 0 && (!k.gestuerzt || k.viewport[1] == 0) && puffer_fuer(b, h);
     glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(alt_textur));
     if (bereit) {
         glBindFramebuffer(GL_DRAW_FRAMEBUFFER, bild.fbo);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        chunks_rufen();
+        {
+            // Drawn for the window, the layer is drawn upside down (see render/Gestuerzt.h).
+            const GS_Projektion projektion(k.projektion, k.gestuerzt);
+            chunks_rufen();
+        }
         bild.schluessel = k;
         bild.gueltig = true;
         ++GB_Erstellt;
@@ -149,16 +158,7 @@ void einsetzen() {
     glDisable(GL_CULL_FACE);
     glDisable(GL_ALPHA_TEST);
     glDepthMask(GL_FALSE);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0, 0);
-    glVertex3f(0, 0, z);
-    glTexCoord2f(1, 0);
-    glVertex3f(b, 0, z);
-    glTexCoord2f(1, 1);
-    glVertex3f(b, h, z);
-    glTexCoord2f(0, 1);
-    glVertex3f(0, h, z);
-    glEnd();
+    GS_Quad(b, h, z, bild.schluessel.gestuerzt);
     glPopMatrix();
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstring>
 
+#include "render/Gestuerzt.h"
 #include "render/Modelliste.h"
 #include "render/Textur.h"
 
@@ -107,9 +108,7 @@ bool schluessel_jetzt(Schluessel& k, const std::vector<VB_Marke>& marken, float 
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &k.texturzustand[1]);
     glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &k.texturzustand[2]);
     k.z = z;
-    GLint ziel = 0;
-    glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &ziel);
-    k.gestuerzt = ziel == 0;
+    k.gestuerzt = GS_Fenster();
     k.marken = marken;
     return k.textur != 0 && k.viewport[0] == 0 && k.viewport[1] == 0 && k.viewport[2] > 0 &&
            k.viewport[3] > 0;
@@ -198,23 +197,9 @@ bool erstellen(const Schluessel& k) {
     glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &alt_lesen);
     const bool bereit = puffer_fuer(k.viewport[2], k.viewport[3]);
     if (bereit) {
-        // The window's own buffer is rasterised with its rows counted from the top, a frame
-        // buffer object's from the bottom. Drawn upside down here, the markers meet the very
-        // raster positions (exactly: the flip only negates) and so the very ties of depth
-        // they meet in the window.
-        std::array<GLfloat, 16> projektion = k.projektion;
-        if (k.gestuerzt)
-            for (int i : {1, 5, 9, 13})
-                projektion[static_cast<std::size_t>(i)] = -projektion[static_cast<std::size_t>(i)];
-        glMatrixMode(GL_PROJECTION);
-        glPushMatrix();
-        glLoadMatrixf(projektion.data());
-        glMatrixMode(GL_MODELVIEW);
-        // Turned over, the front faces turn too.
-        glPushAttrib(GL_POLYGON_BIT);
-        GLint vorn = GL_CCW;
-        glGetIntegerv(GL_FRONT_FACE, &vorn);
-        if (k.gestuerzt) glFrontFace(vorn == GL_CCW ? GL_CW : GL_CCW);
+        // Drawn for the window, the markers are drawn upside down (see render/Gestuerzt.h):
+        // they meet the very raster positions and so the very ties of depth they meet there.
+        const GS_Projektion projektion(k.projektion, k.gestuerzt);
         for (GLuint fbo : {bild.fbo, bild.fbo_tiefe}) {
             glBindFramebuffer(GL_DRAW_FRAMEBUFFER, fbo);
             glPushAttrib(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -227,10 +212,6 @@ bool erstellen(const Schluessel& k) {
             marken_zeichnen(k.marken, k.z, k.modell);
             SP_Zeichnen();
         }
-        glPopAttrib();
-        glMatrixMode(GL_PROJECTION);
-        glPopMatrix();
-        glMatrixMode(GL_MODELVIEW);
         bild.schluessel = k;
         bild.gueltig = true;
         ++VB_Erstellt;
@@ -262,18 +243,7 @@ void einsetzen() {
     glDisable(GL_CULL_FACE);
     glBindProgramARB(GL_FRAGMENT_PROGRAM_ARB, bild.programm);
     glEnable(GL_FRAGMENT_PROGRAM_ARB);
-    // An upside-down picture is read upside down.
-    const float unten = bild.schluessel.gestuerzt ? 1.0f : 0.0f, oben = 1.0f - unten;
-    glBegin(GL_QUADS);
-    glTexCoord2f(0, unten);
-    glVertex2f(0, 0);
-    glTexCoord2f(1, unten);
-    glVertex2f(b, 0);
-    glTexCoord2f(1, oben);
-    glVertex2f(b, h);
-    glTexCoord2f(0, oben);
-    glVertex2f(0, h);
-    glEnd();
+    GS_Quad(b, h, 0, bild.schluessel.gestuerzt);
     glDisable(GL_FRAGMENT_PROGRAM_ARB);
     glBindProgramARB(GL_FRAGMENT_PROGRAM_ARB, 0);
     glPopMatrix();
