@@ -46,7 +46,8 @@ TEST(NeueSpiele, JedesBeginntSauberUndKeinesHaeuftSpeicherAn) {
     ASSERT_TRUE(g.am_Startbildschirm());
     std::ostringstream messung;
     messung << " menu: " << rss_mb() << " MB;";
-    long nach_dem_ersten = 0, nach_dem_letzten = 0;
+    [[maybe_unused]] long nach_dem_ersten = 0;
+    long nach_dem_letzten = 0;
 #if defined(__SANITIZE_ADDRESS__)
     constexpr int kSpiele = 2;  // the sanitized build checks the clean starts only
 #else

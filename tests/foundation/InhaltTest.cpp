@@ -358,11 +358,12 @@ TEST_F(Inhalt, EveryHouseUpgradeNeedsOnlyGoodsMadeAtTheLevelOfItsHouse) {
             int stufe = SBU_Objekte[haus].Updatelink;
             for (int n = 0; objekt_gueltig(stufe) && stufe > 0 && n < 10; ++n) {
                 for (const Waren_Menge& b : SBU_Objekte[stufe].Baukosten)
-                    if (b.WarenID > 0)
+                    if (b.WarenID > 0) {
                         EXPECT_TRUE(hergestellt_bis(b.WarenID, static_cast<int>(level)))
                             << u8(SBU_Objekte[stufe].Titel) << " (from " << u8(SBU_Objekte[haus].Titel)
                             << ", level " << level << ") needs " << u8(SBU_Waren[b.WarenID].Titel)
                             << ", which no building of that level makes";
+                    }
                 stufe = SBU_Objekte[stufe].Updatelink;
             }
         }
