@@ -7,12 +7,12 @@
 #include <GL/glext.h>
 
 #include <array>
-#include <cstring>
 #include <vector>
 
 #include "render/Chunks.h"
 #include "render/Gestuerzt.h"
 #include "render/Modelliste.h"
+#include "render/Textur.h"
 
 bool GB_Merken = true;
 long GB_Eingesetzt = 0, GB_Erstellt = 0;
@@ -25,6 +25,7 @@ struct Schluessel {
     std::array<GLfloat, 16> projektion{}, modelview{};
     std::array<GLfloat, 4> farbe{}, loeschfarbe{};
     GLuint textur = 0;
+    long texturen = 0;
     long kompilierungen = 0;
     std::vector<GLuint> listen;
     bool gestuerzt = false;
@@ -48,15 +49,10 @@ void chunks_rufen() {
         ML_Liste_rufen(ML_Chunklisten, ML_Chunks_sichtbar[static_cast<std::size_t>(i)]);
 }
 
-bool hat_erweiterung(const char* name) {
-    const char* erw = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
-    return erw && std::strstr(erw, name);
-}
-
 // The picture can stand in for the layer when the frame buffer keeps 8 bits per
 // colour (as the picture does), without samples, and nothing cuts the clear.
 bool moeglich() {
-    static const bool fbo = hat_erweiterung("GL_ARB_framebuffer_object");
+    static const bool fbo = GL_Erweiterung("GL_ARB_framebuffer_object");
     if (!fbo) return false;
     GLint r = 0, g = 0, b = 0, proben = 0;
     glGetIntegerv(GL_RED_BITS, &r);
@@ -75,6 +71,7 @@ Schluessel schluessel_jetzt() {
     glGetFloatv(GL_CURRENT_COLOR, k.farbe.data());
     glGetFloatv(GL_COLOR_CLEAR_VALUE, k.loeschfarbe.data());
     k.textur = ML_Landschaft ? ML_Landschaft->ID() : 0;
+    k.texturen = TglBitmap_Erzeugt;
     k.kompilierungen = Chunk_Kompilierungen;
     for (int i = 0; i < Chunkinteger && i < ML_Chunk_Anzahl; ++i) {
         const int c = ML_Chunks_sichtbar[static_cast<std::size_t>(i)];
@@ -88,14 +85,7 @@ Schluessel schluessel_jetzt() {
 bool puffer_fuer(int b, int h) {
     if (bild.fbo != 0 && bild.breite == b && bild.hoehe == h) return true;
     GB_Freigeben();
-    glGenTextures(1, &bild.textur);
-    glBindTexture(GL_TEXTURE_2D, bild.textur);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, b, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    bild.textur = GS_Textur(GL_RGBA8, b, h, GL_RGBA, GL_UNSIGNED_BYTE);
     glGenRenderbuffers(1, &bild.tiefe);
     glBindRenderbuffer(GL_RENDERBUFFER, bild.tiefe);
     glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, b, h);
@@ -144,25 +134,13 @@ bool erstellen(const Schluessel& k) {
 void einsetzen() {
     const float b = static_cast<float>(bild.breite), h = static_cast<float>(bild.hoehe);
     const float z = bild.schluessel.modelview[14];
-    glPushAttrib(GL_ENABLE_BIT | GL_DEPTH_BUFFER_BIT | GL_TEXTURE_BIT | GL_TRANSFORM_BIT);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(0, b, 0, h, -10000, 10000);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
+    glPushAttrib(GL_ENABLE_BIT | GL_DEPTH_BUFFER_BIT | GL_TEXTURE_BIT);
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, bild.textur);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-    glDisable(GL_CULL_FACE);
     glDisable(GL_ALPHA_TEST);
     glDepthMask(GL_FALSE);
-    GS_Quad(b, h, z, bild.schluessel.gestuerzt);
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
+    GS_Einsetzen(b, h, z, bild.schluessel.gestuerzt);
     glPopAttrib();
     ++GB_Eingesetzt;
 }

@@ -32,7 +32,29 @@ GS_Projektion::~GS_Projektion() {
     glMatrixMode(GL_MODELVIEW);
 }
 
-void GS_Quad(float b, float h, float z, bool gestuerzt) {
+GLuint GS_Textur(GLint format, int b, int h, GLenum daten, GLenum typ) {
+    GLuint t = 0;
+    glGenTextures(1, &t);
+    glBindTexture(GL_TEXTURE_2D, t);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+    glTexImage2D(GL_TEXTURE_2D, 0, format, b, h, 0, daten, typ, nullptr);
+    return t;
+}
+
+void GS_Einsetzen(float b, float h, float z, bool gestuerzt) {
+    glPushAttrib(GL_ENABLE_BIT | GL_TRANSFORM_BIT);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0, b, 0, h, -10000, 10000);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glDisable(GL_CULL_FACE);
     const float unten = gestuerzt ? 1.0f : 0.0f, oben = 1.0f - unten;
     glBegin(GL_QUADS);
     glTexCoord2f(0, unten);
@@ -44,4 +66,8 @@ void GS_Quad(float b, float h, float z, bool gestuerzt) {
     glTexCoord2f(0, oben);
     glVertex3f(0, h, z);
     glEnd();
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glPopAttrib();
 }

@@ -23,6 +23,12 @@ public:
     GS_Projektion& operator=(const GS_Projektion&) = delete;
 };
 
-// The lay-in quad over a picture of b x h pixels at depth z (in a projection of one
-// unit per pixel), texture coordinates reading an upside-down picture upside down.
-void GS_Quad(float b, float h, float z, bool gestuerzt);
+// A texture of a kept picture: b x h texels of `format`, no mipmaps, read texel by texel
+// and clamped at its edges (left bound; the binding before is not restored).
+GLuint GS_Textur(GLint format, int b, int h, GLenum daten, GLenum typ);
+
+// Lays a picture of b x h pixels in over the whole viewport with the textures, programs
+// and tests the caller set: a quad of one texel per pixel at depth z (in a projection of
+// one unit per pixel and depth), reading an upside-down picture upside down. Matrices and
+// culling are as they were afterwards.
+void GS_Einsetzen(float b, float h, float z, bool gestuerzt);

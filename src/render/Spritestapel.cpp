@@ -5,7 +5,7 @@
 
 #include <GL/glext.h>
 
-#include <cstring>
+#include "render/Textur.h"
 
 bool SP_Buendeln = true;
 long SP_Quads_gesamt = 0;
@@ -58,8 +58,7 @@ bool programm_bereit() {
     if (programm != 0) return true;
     if (programm_fehlt) return false;
     programm_fehlt = true;
-    const char* erw = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
-    if (!erw || !std::strstr(erw, "GL_ARB_vertex_program")) return false;
+    if (!GL_Erweiterung("GL_ARB_vertex_program")) return false;
     while (glGetError() != GL_NO_ERROR) {
     }
     GLuint p = 0;

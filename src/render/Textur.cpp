@@ -99,6 +99,10 @@ GLenum wrap_umsetzen(GLenum wert, const TglBitmapTreiber& t, char achse) {
 
 long TglBitmap_Erzeugt = 0;
 
+bool GL_Erweiterung(const char* name) {
+    return hat_erweiterung(reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS)), name);
+}
+
 TglBitmapTreiber TglBitmap_Treiber() {
     if (treiber_vorgegeben) return vorgegebener_treiber;
     TglBitmapTreiber t;

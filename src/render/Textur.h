@@ -72,6 +72,8 @@ void TglBitmap_Treiber_vorgeben(const TglBitmapTreiber* treiber);
 // Texture objects made so far: a picture kept from a texture is stale once this moves
 // (a new texture may get the name of a freed one).
 extern long TglBitmap_Erzeugt;
+// Whether the current context offers the extension `name` (a whole entry of its list).
+bool GL_Erweiterung(const char* name);
 
 // What every new texture object starts with. The game keeps these as they are.
 struct TglBitmapVorgaben {

@@ -53,18 +53,13 @@ Vorschaupuffer bild;
 Schluessel letzter;
 bool letzter_da = false;
 
-bool hat_erweiterung(const char* name) {
-    const char* erw = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
-    return erw && std::strstr(erw, name);
-}
-
 // The picture stands in for the markers only under the world's own rules: 8 bits per
 // colour (as the picture keeps), no samples, the opaque-texel alpha test, the
 // strictly-less depth test writing depth, nothing that cuts, blends or masks.
 bool zustand_passt() {
     static const bool fbo =
-        hat_erweiterung("GL_ARB_framebuffer_object") && hat_erweiterung("GL_ARB_fragment_program") &&
-        hat_erweiterung("GL_ARB_depth_texture") && hat_erweiterung("GL_ARB_depth_buffer_float");
+        GL_Erweiterung("GL_ARB_framebuffer_object") && GL_Erweiterung("GL_ARB_fragment_program") &&
+        GL_Erweiterung("GL_ARB_depth_texture") && GL_Erweiterung("GL_ARB_depth_buffer_float");
     if (!fbo) return false;
     GLint r = 0, g = 0, b = 0, tiefe = 0, proben = 0, alphafunktion = 0, tiefenfunktion = 0;
     GLfloat alphawert = 0;
@@ -134,19 +129,6 @@ constexpr char kProgramm[] =
     "MOV result.depth.z, tiefe.x;\n"
     "END\n";
 
-GLuint textur_neu(GLint format, int b, int h, GLenum daten, GLenum typ) {
-    GLuint t = 0;
-    glGenTextures(1, &t);
-    glBindTexture(GL_TEXTURE_2D, t);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
-    glTexImage2D(GL_TEXTURE_2D, 0, format, b, h, 0, daten, typ, nullptr);
-    return t;
-}
-
 // Frame buffer, colour and depth textures of the size and the program; false when the
 // driver refuses them.
 bool puffer_fuer(int b, int h) {
@@ -160,8 +142,8 @@ bool puffer_fuer(int b, int h) {
     glBindProgramARB(GL_FRAGMENT_PROGRAM_ARB, 0);
     GLint alt_textur = 0;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &alt_textur);
-    bild.textur = textur_neu(GL_RGBA8, b, h, GL_RGBA, GL_UNSIGNED_BYTE);
-    bild.tiefe = textur_neu(GL_DEPTH_COMPONENT32F, b, h, GL_DEPTH_COMPONENT, GL_FLOAT);
+    bild.textur = GS_Textur(GL_RGBA8, b, h, GL_RGBA, GL_UNSIGNED_BYTE);
+    bild.tiefe = GS_Textur(GL_DEPTH_COMPONENT32F, b, h, GL_DEPTH_COMPONENT, GL_FLOAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_MODE, GL_NONE);
     glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(alt_textur));
     glGenRenderbuffers(1, &bild.tiefe24);
@@ -228,28 +210,17 @@ bool erstellen(const Schluessel& k) {
 // tests, writing depth as the markers do.
 void einsetzen() {
     const float b = static_cast<float>(bild.breite), h = static_cast<float>(bild.hoehe);
-    glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_TRANSFORM_BIT);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(0, b, 0, h, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
+    glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT);
     glActiveTexture(GL_TEXTURE1);
     glBindTexture(GL_TEXTURE_2D, bild.tiefe);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, bild.textur);
-    glDisable(GL_CULL_FACE);
     glBindProgramARB(GL_FRAGMENT_PROGRAM_ARB, bild.programm);
     glEnable(GL_FRAGMENT_PROGRAM_ARB);
-    GS_Quad(b, h, 0, bild.schluessel.gestuerzt);
+    // The program gives each fragment its depth; the quad's own depth does not count.
+    GS_Einsetzen(b, h, 0, bild.schluessel.gestuerzt);
     glDisable(GL_FRAGMENT_PROGRAM_ARB);
     glBindProgramARB(GL_FRAGMENT_PROGRAM_ARB, 0);
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
     glPopAttrib();
     ++VB_Eingesetzt;
 }
