@@ -160,6 +160,12 @@ void gebaeudelisten_erzeugen() {
     gl_fehler_pruefen();
 }
 
+// Magenta made transparent and the picture mirrored, as asked.
+void aufbereiten(TglBitmap2D& bild, bool farbschluessel, bool spiegeln) {
+    if (farbschluessel) bild.ColorKeyToAlpha(255, 0, 255, 0);
+    if (spiegeln) bild.MirrorHorizontal();
+}
+
 // The picture of a texture from the file (or its bytes), keyed and mirrored as asked, before
 // it becomes a texture. Needs no rendering context; throws what the texture object throws.
 std::unique_ptr<TglBitmap2D> bild_lesen(const std::string& datei, const std::string* bytes,
@@ -171,8 +177,7 @@ std::unique_ptr<TglBitmap2D> bild_lesen(const std::string& datei, const std::str
     } else {
         neu->LoadFromFile(datei);
     }
-    if (farbschluessel) neu->ColorKeyToAlpha(255, 0, 255, 0);
-    if (spiegeln) neu->MirrorHorizontal();
+    aufbereiten(*neu, farbschluessel, spiegeln);
     return neu;
 }
 
@@ -280,8 +285,7 @@ bool ML_Textur_aus_Bild(std::unique_ptr<TglBitmap2D>& textur, Bild bild, const s
     auto neu = std::make_unique<TglBitmap2D>();
     try {
         neu->SetPixelData(std::move(bild));
-        if (farbschluessel) neu->ColorKeyToAlpha(255, 0, 255, 0);
-        if (spiegeln) neu->MirrorHorizontal();
+        aufbereiten(*neu, farbschluessel, spiegeln);
     } catch (const std::exception&) {
         textur_fehler(datei);
         return false;
@@ -397,10 +401,13 @@ void ML_Iconpacks_laden(const std::string& ordner) {
         bool gebaut = false;
         if (!v) {
             gebaut = textur_bauen(*p.textur, pfad, bytes ? &*bytes : nullptr, true, false);
-        } else if (p.textur->reset(); v->bild) {
-            gebaut = textur_erzeugen(*p.textur, std::move(v->bild), pfad);
         } else {
-            textur_fehler(pfad);
+            // Read ahead: a picture that could not be read is reported as the plain way reports it.
+            p.textur->reset();
+            if (v->bild)
+                gebaut = textur_erzeugen(*p.textur, std::move(v->bild), pfad);
+            else
+                textur_fehler(pfad);
         }
         p.herkunft = gebaut ? h : Herkunft{};
     }
