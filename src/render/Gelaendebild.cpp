@@ -86,17 +86,9 @@ bool puffer_fuer(int b, int h) {
     if (bild.fbo != 0 && bild.breite == b && bild.hoehe == h) return true;
     GB_Freigeben();
     bild.textur = GS_Textur(GL_RGBA8, b, h, GL_RGBA, GL_UNSIGNED_BYTE);
-    glGenRenderbuffers(1, &bild.tiefe);
-    glBindRenderbuffer(GL_RENDERBUFFER, bild.tiefe);
-    glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, b, h);
-    glBindRenderbuffer(GL_RENDERBUFFER, 0);
-    glGenFramebuffers(1, &bild.fbo);
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, bild.fbo);
-    glFramebufferTexture2D(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, bild.textur, 0);
-    glFramebufferRenderbuffer(GL_DRAW_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, bild.tiefe);
     bild.breite = b;
     bild.hoehe = h;
-    return glCheckFramebufferStatus(GL_DRAW_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+    return GS_Rahmen(bild.fbo, bild.tiefe, bild.textur, b, h);
 }
 
 // Draws the layer alone into the picture, with the frame's matrices and state.

@@ -45,6 +45,18 @@ GLuint GS_Textur(GLint format, int b, int h, GLenum daten, GLenum typ) {
     return t;
 }
 
+bool GS_Rahmen(GLuint& rahmen, GLuint& tiefe24, GLuint farbe, int b, int h) {
+    glGenRenderbuffers(1, &tiefe24);
+    glBindRenderbuffer(GL_RENDERBUFFER, tiefe24);
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, b, h);
+    glBindRenderbuffer(GL_RENDERBUFFER, 0);
+    glGenFramebuffers(1, &rahmen);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, rahmen);
+    glFramebufferTexture2D(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, farbe, 0);
+    glFramebufferRenderbuffer(GL_DRAW_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, tiefe24);
+    return glCheckFramebufferStatus(GL_DRAW_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+}
+
 void GS_Einsetzen(float b, float h, float z, bool gestuerzt) {
     glPushAttrib(GL_ENABLE_BIT | GL_TRANSFORM_BIT);
     glMatrixMode(GL_PROJECTION);

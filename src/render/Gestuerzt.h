@@ -27,6 +27,10 @@ public:
 // and clamped at its edges (left bound; the binding before is not restored).
 GLuint GS_Textur(GLint format, int b, int h, GLenum daten, GLenum typ);
 
+// A frame buffer drawing into the colour texture `farbe` with a 24-bit depth buffer of b x h
+// (made into `tiefe24`), left bound for drawing; false when it is not complete.
+bool GS_Rahmen(GLuint& rahmen, GLuint& tiefe24, GLuint farbe, int b, int h);
+
 // Lays a picture of b x h pixels in over the whole viewport with the textures, programs
 // and tests the caller set: a quad of one texel per pixel at depth z (in a projection of
 // one unit per pixel and depth), reading an upside-down picture upside down. Matrices and

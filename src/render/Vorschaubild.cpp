@@ -146,15 +146,7 @@ bool puffer_fuer(int b, int h) {
     bild.tiefe = GS_Textur(GL_DEPTH_COMPONENT32F, b, h, GL_DEPTH_COMPONENT, GL_FLOAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_MODE, GL_NONE);
     glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(alt_textur));
-    glGenRenderbuffers(1, &bild.tiefe24);
-    glBindRenderbuffer(GL_RENDERBUFFER, bild.tiefe24);
-    glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, b, h);
-    glBindRenderbuffer(GL_RENDERBUFFER, 0);
-    glGenFramebuffers(1, &bild.fbo);
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, bild.fbo);
-    glFramebufferTexture2D(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, bild.textur, 0);
-    glFramebufferRenderbuffer(GL_DRAW_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, bild.tiefe24);
-    bool vollstaendig = glCheckFramebufferStatus(GL_DRAW_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+    bool vollstaendig = GS_Rahmen(bild.fbo, bild.tiefe24, bild.textur, b, h);
     glGenFramebuffers(1, &bild.fbo_tiefe);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, bild.fbo_tiefe);
     glFramebufferTexture2D(GL_DRAW_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_TEXTURE_2D, bild.tiefe, 0);
