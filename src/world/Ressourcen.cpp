@@ -86,6 +86,9 @@ int suche(int art, int sektor, int c, int clan) {
     const int radius =
         std::min(Spieler[static_cast<std::size_t>(clan)].Arbeitsradius(), 2 * MG_Kartengroesse);
     const int ringe = static_cast<int>(Ceil_div(radius, 16));
+    // The spiral keeps its sector column and row: a step past the left or right edge
+    // of the grid stands beside the map, not at the other end of the neighbouring row.
+    int spalte = w > 0 ? sektor % w : 0, zeile = w > 0 ? sektor / w : 0;
     int r = 0;
     if (RU_Nehmen) {
         // Resume after the ring where the building's last search ended.
@@ -94,28 +97,29 @@ int suche(int art, int sektor, int c, int clan) {
             r = std::clamp(Objekte[static_cast<std::size_t>(objekt)].Zaehler() - 2, 0, std::max(ringe, 0));
         else
             Fehler_melden("RU_Ressource_nehmen > kein Objekt auf Feld " + std::to_string(c));
-        sektor += r * (1 - w);
+        spalte += r;
+        zeile -= r;
     }
-    auto versuchen = [&](int s) {
-        const int f = aus_sektor(art, s, c, radius);
+    auto versuchen = [&](int ds, int dz) {
+        spalte += ds;
+        zeile += dz;
+        if (spalte < 0 || spalte >= w || zeile < 0 || zeile >= w) return -1;
+        const int f = aus_sektor(art, zeile * w + spalte, c, radius);
         if (f >= 0) JA_Suchring = r;
         return f;
     };
-    int f = versuchen(sektor);
+    int f = versuchen(0, 0);
     if (f >= 0) return f;
+    // Column and row steps of the five legs that close a ring.
+    static constexpr int bein[5][2] = {{-1, 1}, {-1, 0}, {0, -1}, {1, -1}, {1, 0}};
     for (;;) {
         ++r;
-        ++sektor;
-        if ((f = versuchen(sektor)) >= 0) return f;
-        for (int i = 1; i < r; ++i) {
-            sektor += w;
-            if ((f = versuchen(sektor)) >= 0) return f;
-        }
-        for (int schritt : {w - 1, -1, -w, 1 - w, 1})
-            for (int i = 0; i < r; ++i) {
-                sektor += schritt;
-                if ((f = versuchen(sektor)) >= 0) return f;
-            }
+        if ((f = versuchen(1, 0)) >= 0) return f;
+        for (int i = 1; i < r; ++i)
+            if ((f = versuchen(0, 1)) >= 0) return f;
+        for (const auto& [ds, dz] : bein)
+            for (int i = 0; i < r; ++i)
+                if ((f = versuchen(ds, dz)) >= 0) return f;
         if (r > ringe) return -1;
     }
 }

@@ -123,7 +123,7 @@ TEST(Ressourcen, TakingPicksAtRandomAndFallsBackToANearEntry) {
     EXPECT_EQ(RU_Index[RU_Baum][0].Anzahl, 2);
 
     // Looking takes nothing and needs no building.
-    EXPECT_EQ(RU_Ressource_vorhanden(RU_Baum, feld(100, 100), 1), feld(30, 30));
+    EXPECT_EQ(RU_Ressource_vorhanden(RU_Baum, feld(60, 60), 1), feld(30, 30));
     EXPECT_EQ(RU_Index[RU_Baum][0].Anzahl, 2);
     EXPECT_EQ(zelle(30, 30).Block(), 2);
     const std::uint32_t seed = RandSeed;
@@ -140,4 +140,29 @@ TEST(Ressourcen, TakingPicksAtRandomAndFallsBackToANearEntry) {
     EXPECT_EQ(JA_Suchring, 1);
 }
 
+// The spiral runs over the sector grid as laid on the map: a sector beyond the left
+// or right edge is not the sector at the other end of a row, across the map.
+TEST(Ressourcen, TheSectorSpiralDoesNotWrapAroundTheMapEdge) {
+    Kernwelt welt(128);
+    GU_Spieler_erstellen(1);
+    Spieler[1].Arbeitsradius() = 40;
+    // Sectors of 32 cells, four to a row. Stepping the sector number by one from the
+    // start's edge column would reach the far tree before the near one.
+    const struct {
+        int x, y, fern_x, fern_y, nah_x, nah_y;
+    } faelle[] = {
+        {120, 40, 6, 70, 100, 10},  // east edge: the next number is the west end of the row below
+        {6, 40, 120, 45, 10, 10},   // west edge: a number back is the east end of its own row
+    };
+    for (const auto& f : faelle) {
+        insel_anlegen();
+        IU_Inseln_erzeugen();
+        ambiente(f.fern_x, f.fern_y, bhmtest::Eiche);
+        ambiente(f.nah_x, f.nah_y, bhmtest::Eiche);
+        RU_Ressourcen_erfassen();
+        EXPECT_EQ(RU_Ressource_vorhanden(RU_Baum, feld(f.x, f.y), 1), feld(f.nah_x, f.nah_y))
+            << "from " << f.x << "/" << f.y;
+    }
+    EXPECT_FALSE(Kernwelt::gemeldet());
+}
 }  // namespace
