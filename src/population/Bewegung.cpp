@@ -145,6 +145,12 @@ void BU_Pfad_folgen(int p) {
         PFU_Path_loeschen(p);
         return;
     }
+    // Pushed aside onto the next cell of its own path, the walker stands where it was
+    // going: the path goes on from the cell after it instead of waiting for itself to leave.
+    if (c == P(p).Feld()) {
+        Pfadschritt_weiter(p);
+        return;
+    }
     if (K(c).Block() == 2) {
         PFU_Path_loeschen(p);
         PFU_Path_berechnen(p);

@@ -182,6 +182,27 @@ TEST(Bewegung, APathWalkerPushesAsideAPersonWhosePathLeadsElsewhere) {
     EXPECT_EQ(W::P(p).Feld(), b);
 }
 
+// The free neighbour a person is pushed to can be the next cell of its own path; it
+// then walks on from there instead of waiting for itself to leave (and all behind it too).
+TEST(Bewegung, APersonPushedOntoItsOwnNextPathCellWalksOn) {
+    Handelnwelt welt;
+    const int a = W::feld(5, 8), b = W::feld(6, 8), seite = W::feld(5, 9);
+    const int p = W::walker(a, W::feld(9, 8));
+    const int q = W::walker(b, W::feld(5, 12), 500);
+    PFU_Pfade = {{1, b, W::feld(7, 8), 0}, {1, seite, W::feld(5, 10), 0}};
+    W::P(p).PfadID() = 0;
+    W::P(p).Pfadschritt() = 1;
+    W::P(q).PfadID() = 1;
+    W::P(q).Pfadschritt() = 1;
+    W::P(q).Bewegungscounter() = 0;
+    // p waits on q and at last pushes it to its first free neighbour, its next path cell.
+    for (int i = 0; i < 200 && W::P(q).Feld() == b; ++i) BU_Person_bewegen(p);
+    ASSERT_EQ(W::P(q).Feld(), seite);
+    for (int i = 0; i < 30 && W::P(q).Feld() == seite; ++i) BU_Person_bewegen(q);
+    EXPECT_EQ(W::P(q).Feld(), W::feld(5, 10));
+    EXPECT_EQ(W::P(q).Pfadschritt(), 3);
+}
+
 TEST(Bewegung, AnIdlePersonCrowdedOnOneSideStepsToTheFreeOppositeCell) {
     Handelnwelt welt;
     const int c = W::feld(8, 8);
