@@ -65,7 +65,9 @@ int aus_sektor(int art, int sektor, int c, int d) {
     }
     const int feld = s->Felder[static_cast<std::size_t>(j)];
     if (MG_Feld_gueltig(feld)) Karte[static_cast<std::size_t>(feld)].Block() = 1;
-    s->Felder[static_cast<std::size_t>(j)] = s->Felder[static_cast<std::size_t>(s->Anzahl - 1)];
+    // The later entries close up, so the bucket stays in map order (see RU_Ressource_eintragen).
+    const auto anfang = s->Felder.begin();
+    std::copy(anfang + j + 1, anfang + s->Anzahl, anfang + j);
     --s->Anzahl;
     --insel_eintrag(art, insel)->Anzahl;
     return feld;
@@ -187,10 +189,13 @@ void RU_Ressource_eintragen(int art, int feld) {
     if (i.Sektoren.size() <= static_cast<std::size_t>(sektor))
         i.Sektoren.resize(static_cast<std::size_t>(sektor) + 1);
     TRSU_Chunk_Item& s = i.Sektoren[static_cast<std::size_t>(sektor)];
-    if (static_cast<std::size_t>(s.Anzahl) >= s.Felder.size())
-        s.Felder.push_back(feld);
-    else
-        s.Felder[static_cast<std::size_t>(s.Anzahl)] = feld;
+    if (static_cast<std::size_t>(s.Anzahl) >= s.Felder.size()) s.Felder.push_back(0);
+    // A bucket is kept in map order, the order the rebuild after loading gives it: the
+    // random pick of a search then names the same cell in a loaded game as in the saved one.
+    const auto anfang = s.Felder.begin(), ende = anfang + s.Anzahl;
+    const auto platz = std::upper_bound(anfang, ende, feld);
+    std::copy_backward(platz, ende, ende + 1);
+    *platz = feld;
     ++s.Anzahl;
     ++i.Anzahl;
 }

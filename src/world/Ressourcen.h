@@ -15,7 +15,7 @@ inline constexpr int RU_Arten = 4;
 inline constexpr int RU_Sektorseite = 32;
 
 struct TRSU_Chunk_Item {
-    int Anzahl = 0;           // valid entries of Felder
+    int Anzahl = 0;           // valid entries of Felder, in map order
     std::vector<int> Felder;  // grows by one when full, never shrinks
 };
 
@@ -40,7 +40,8 @@ bool RU_ist_Huegel(int feld);
 void RU_Index_leeren();
 // Rebuilds the index from the whole map.
 void RU_Ressourcen_erfassen();
-// Appends the cell to the bucket of its kind, island and sector.
+// Enters the cell in the bucket of its kind, island and sector. A bucket is kept in
+// map order, the order a rebuild gives it.
 void RU_Ressource_eintragen(int art, int feld);
 bool RU_ist_eingetragen(int art, int feld);
 // Enters the cell and its neighbours that became hilltops after a level change.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "common/Kernwelt.h"
 #include "economy/Objekte.h"
@@ -94,13 +95,13 @@ TEST(Ressourcen, TakingPicksAtRandomAndFallsBackToANearEntry) {
     insel_anlegen();
     IU_Inseln_erzeugen();
     GU_Spieler_erstellen(1);
-    Spieler[1].Arbeitsradius() = 40;
+    Spieler[1].Arbeitsradius() = 20;
     const int werk = OM_Objekt_anlegen(feld(6, 6), 1, 2);
     ASSERT_GE(werk, 0);
     zelle(6, 6).Objekt() = werk;
     Objekte[static_cast<std::size_t>(werk)].Zaehler() = 0;
-    // Bucket order: far, near, far.
-    for (auto [x, y] : {std::pair{30, 30}, {10, 8}, {31, 29}}) {
+    // Bucket order (map order, whatever the order of entering): far, near, far.
+    for (auto [x, y] : {std::pair{31, 29}, {10, 8}, {30, 4}}) {
         ambiente(x, y, bhmtest::Eiche);
         RU_Ressource_eintragen(RU_Baum, feld(x, y));
     }
@@ -118,14 +119,14 @@ TEST(Ressourcen, TakingPicksAtRandomAndFallsBackToANearEntry) {
     EXPECT_EQ(RU_Index[RU_Baum][0].Anzahl, 2);
     EXPECT_EQ(RU_Index[RU_Baum][0].Sektoren[0].Anzahl, 2);
     EXPECT_FALSE(RU_ist_eingetragen(RU_Baum, feld(10, 8)));
-    // Only trees 40 or more away are left: none within the work radius.
+    // Only trees 20 or more away are left: none within the work radius.
     EXPECT_EQ(RU_Ressource_nehmen(RU_Baum, feld(6, 6), 1), -1);
     EXPECT_EQ(RU_Index[RU_Baum][0].Anzahl, 2);
 
     // Looking takes nothing and needs no building.
-    EXPECT_EQ(RU_Ressource_vorhanden(RU_Baum, feld(60, 60), 1), feld(30, 30));
+    EXPECT_EQ(RU_Ressource_vorhanden(RU_Baum, feld(60, 60), 1), feld(30, 4));
     EXPECT_EQ(RU_Index[RU_Baum][0].Anzahl, 2);
-    EXPECT_EQ(zelle(30, 30).Block(), 2);
+    EXPECT_EQ(zelle(30, 4).Block(), 2);
     const std::uint32_t seed = RandSeed;
     EXPECT_EQ(RU_Ressource_vorhanden(RU_Kueste, feld(100, 100), 1), -1) << "no coast on the island";
     EXPECT_EQ(RandSeed, seed);
@@ -133,9 +134,9 @@ TEST(Ressourcen, TakingPicksAtRandomAndFallsBackToANearEntry) {
 
     // Taking from a cell without a building is reported and searched from ring 0;
     // the tree lies in the next ring of sectors.
-    ambiente(45, 20, bhmtest::Eiche);
-    RU_Ressource_eintragen(RU_Baum, feld(45, 20));
-    EXPECT_EQ(RU_Ressource_nehmen(RU_Baum, feld(40, 40), 1), feld(45, 20));
+    ambiente(45, 30, bhmtest::Eiche);
+    RU_Ressource_eintragen(RU_Baum, feld(45, 30));
+    EXPECT_EQ(RU_Ressource_nehmen(RU_Baum, feld(40, 40), 1), feld(45, 30));
     EXPECT_TRUE(Kernwelt::gemeldet());
     EXPECT_EQ(JA_Suchring, 1);
 }
@@ -165,4 +166,34 @@ TEST(Ressourcen, TheSectorSpiralDoesNotWrapAroundTheMapEdge) {
     }
     EXPECT_FALSE(Kernwelt::gemeldet());
 }
+// A loaded game rebuilds the index from the map; taking and entering during play keep
+// each bucket in that same map order, so a random pick names the same cell either way.
+TEST(Ressourcen, TakingAndEnteringKeepTheOrderARebuildGives) {
+    Kernwelt welt(128);
+    insel_anlegen();
+    IU_Inseln_erzeugen();
+    GU_Spieler_erstellen(1);
+    Spieler[1].Arbeitsradius() = 40;
+    const int werk = OM_Objekt_anlegen(feld(6, 6), 1, 2);
+    ASSERT_GE(werk, 0);
+    zelle(6, 6).Objekt() = werk;
+    for (auto [x, y] : {std::pair{8, 6}, {9, 7}, {20, 10}, {12, 20}}) ambiente(x, y, bhmtest::Eiche);
+    RU_Ressourcen_erfassen();
+    RandSeed = 3;
+    for (int i = 0; i < 2; ++i) ASSERT_GE(RU_Ressource_nehmen(RU_Baum, feld(6, 6), 1), 0);
+    for (auto [x, y] : {std::pair{25, 25}, {5, 9}, {30, 4}}) {
+        ambiente(x, y, bhmtest::Eiche);
+        RU_Ressource_eintragen(RU_Baum, feld(x, y));
+    }
+    auto eimer = [] {
+        const TRSU_Chunk_Item& s = RU_Index[RU_Baum][0].Sektoren[0];
+        return std::vector<int>(s.Felder.begin(), s.Felder.begin() + s.Anzahl);
+    };
+    const std::vector<int> im_spiel = eimer();
+    ASSERT_EQ(im_spiel.size(), 5u);
+    RU_Ressourcen_erfassen();
+    EXPECT_EQ(eimer(), im_spiel);
+    EXPECT_FALSE(Kernwelt::gemeldet());
+}
+
 }  // namespace
