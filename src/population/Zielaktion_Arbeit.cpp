@@ -202,8 +202,11 @@ void ZAU_Pflanze_anbauen(int p) {
     }
     // The field may have changed hands since it was chosen (a ruin cleared around it drops
     // rubble that a collector then holds, a site marks it for levelling): only a field that is
-    // still empty land is sown; the other holder keeps it.
-    if (K(ziel).Ambiente() != -1 || (K(ziel).Block() != 1 && K(ziel).Block() != -1)) {
+    // still empty land, or land under a footpath or flowers, is sown; the other holder keeps it,
+    // and the farm's order of the unit is withdrawn so that it plants again elsewhere.
+    const int bewuchs = K(ziel).Ambiente();
+    if ((bewuchs != -1 && !SLB_ist_Bodendecke(bewuchs)) || (K(ziel).Block() != 1 && K(ziel).Block() != -1)) {
+        WarenAnschaffungsauftragentfernen(ware, o);
         ZAU_Auftrag_aufgeben(p);
         return;
     }

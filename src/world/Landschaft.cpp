@@ -104,6 +104,8 @@ void stufe_glaetten(int c) {
 
 }  // namespace
 
+bool SLB_ist_Bodendecke(int typ) { return wegstufe(typ) >= 0 || ist_Blume(typ); }
+
 void SLB_Trampelpfad(int person) {
     if (Random(10) != 0) return;
     if (!PM_Person_gueltig(person)) {

@@ -10,6 +10,10 @@ extern int SLB_Scanposition;
 // change the same cells however many games ran before.
 void SLB_Zuruecksetzen();
 
+// A footpath stage or a flower: ground cover that no order holds, trodden down by
+// carriers and given up to whatever is sown on its cell.
+bool SLB_ist_Bodendecke(int typ);
+
 // A walking person's step on its cell.
 void SLB_Trampelpfad(int person);
 // One slice of landscape change per simulation step.

@@ -230,29 +230,47 @@ TEST(ZielaktionArbeit, APlanterWhoCannotSowGivesTheFieldUpAndGoes) {
 
 TEST(ZielaktionArbeit, APlanterSowsOnlyAFieldThatNobodyElseHoldsMeanwhile) {
     // The field was chosen free; since then a ruin cleared around it dropped rubble that a
-    // collector now holds, or a site marked it, or something blocks it.
+    // collector now holds, or a site marked it, or something blocks it. Footpaths and
+    // flowers (ambient templates 2 and 3 here, after the one building template) are
+    // nobody's and are sown over.
     struct Fall {
         const char* name;
         int ambiente, block;
+        bool gesaet;
     };
-    const Fall faelle[] = {{"rubble held by its collector", 0, 1},
-                           {"marked for levelling", -1, 0},
-                           {"blocked", -1, 2},
-                           {"a stump", 1, 2}};
+    const Fall faelle[] = {{"rubble held by its collector", 0, 1, false},
+                           {"marked for levelling", -1, 0, false},
+                           {"blocked", -1, 2, false},
+                           {"a stump", 1, 2, false},
+                           {"a footpath worn meanwhile", 1 + 2, 1, true},
+                           {"flowers", 1 + 3, -1, true}};
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
         Abbauwelt welt;
+        SBU_Ambiente.resize(4);
+        SBU_Way_IDs = {1 + 2};
+        SBU_Flower_IDs = {1 + 3};
         SBU_Waren[1].Grow = 1;
         Spieler[0].Arbeit_Rohstoff() = 1;
+        W::slot(welt.werk, 0, 1, 0, 1);  // the farm's order of the unit
         const int p = welt.sammler(141, 1);
         W::K(welt.ziel).Ambiente() = f.ambiente;
         W::K(welt.ziel).Block() = f.block;
         ZAU_Zielaktion_Manager(p);
-        EXPECT_EQ(W::K(welt.ziel).Ambiente(), f.ambiente) << "nothing sown over it";
-        EXPECT_EQ(W::K(welt.ziel).Block(), f.block) << "the other holder keeps the cell";
-        EXPECT_EQ(Farm_Size, 0);
+        if (f.gesaet) {
+            EXPECT_EQ(W::K(welt.ziel).Ambiente(), 1 + 1) << "the first growth stage";
+            EXPECT_EQ(W::K(welt.ziel).Block(), 2);
+            EXPECT_EQ(Farm_Size, 1);
+            EXPECT_EQ(W::O(welt.werk).Slot_Bestellt(0), 1) << "the unit is on its way";
+        } else {
+            EXPECT_EQ(W::K(welt.ziel).Ambiente(), f.ambiente) << "nothing sown over it";
+            EXPECT_EQ(W::K(welt.ziel).Block(), f.block) << "the other holder keeps the cell";
+            EXPECT_EQ(Farm_Size, 0);
+            EXPECT_EQ(W::O(welt.werk).Slot_Bestellt(0), 0) << "the farm can order the unit again";
+        }
         EXPECT_EQ(W::P(p).AuftragID(), 3);
         EXPECT_EQ(Spieler[0].Arbeit_Rohstoff(), 0);
+        EXPECT_EQ(W::meldung(), "");
     }
 }
 
