@@ -66,6 +66,21 @@ int naechstes_Pfadfeld(int p) {
     return zeile[static_cast<std::size_t>(schritt)];
 }
 
+// The person p waits for stands in a closed ring of walkers on stored paths, each waiting
+// for the next cell, held by the next of them, and the last for p's own cell. Nobody of such
+// a ring can swap (each one's next cell is another's) or, in a crowd, step aside.
+bool im_Ring(int p, int c) {
+    constexpr int Ring_max = 12;
+    int q = person_auf_feld(c, "BU_Blockiert");
+    for (int i = 0; i < Ring_max && q >= 0 && q != p; ++i) {
+        if (P(q).PfadID() < 0 || P(q).Bewegungscounter() != 0) return false;
+        const int n = naechstes_Pfadfeld(q);
+        if (!MG_Feld_gueltig(n) || n == P(q).Feld()) return false;
+        q = person_auf_feld(n, "BU_Blockiert");
+    }
+    return q == p;
+}
+
 // One position further along a stored path (a damaged save may hold any number).
 void Pfadschritt_weiter(int p) {
     int& s = P(p).Pfadschritt();
@@ -186,7 +201,9 @@ int BU_Blockiert(int p, int c) {
     if (P(p).Wartezaehler() == 0) BU_Nachbar_wegschicken(c);
     if (!PM_Wartezaehler(p, 30)) return -1;
     if (BU_Ausweichen(p, c)) return 1;
-    return P(p).Hunger() < 50 ? 2 : -1;
+    // A hungry walker gives its path up; so does one of a ring of walkers waiting for each
+    // other, and the one behind it then swaps places with it.
+    return P(p).Hunger() < 50 || im_Ring(p, c) ? 2 : -1;
 }
 
 void BU_Nachbar_wegschicken(int c) {

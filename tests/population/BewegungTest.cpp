@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "foundation/Geometrie.h"
 #include "population/Handelnwelt.h"
 #include "population/Zielaktion.h"
 #include "population/Zielaktion_Arbeit.h"
@@ -201,6 +202,33 @@ TEST(Bewegung, APersonPushedOntoItsOwnNextPathCellWalksOn) {
     for (int i = 0; i < 30 && W::P(q).Feld() == seite; ++i) BU_Person_bewegen(q);
     EXPECT_EQ(W::P(q).Feld(), W::feld(5, 10));
     EXPECT_EQ(W::P(q).Pfadschritt(), 3);
+}
+
+// Three walkers on three neighbouring cells, each one's path leading onto the next one's
+// cell, walled in: none can swap or step aside. One of them gives its path up and the one
+// behind it swaps places, so the ring comes apart while all are well fed.
+TEST(Bewegung, ARingOfWalkersWaitingForEachOtherComesApart) {
+    Handelnwelt welt;
+    const int a = W::feld(5, 8), b = W::feld(6, 8), c = W::feld(5, 9);
+    for (int z : {a, b, c})
+        for (int d = 1; d <= 6; ++d) {
+            const int n = z + FFU_Nachbarfeld(d);
+            if (n != a && n != b && n != c) W::K(n).Block() = 2;
+        }
+    const int pa = W::walker(a, b, 500), pb = W::walker(b, c, 500), pc = W::walker(c, a, 500);
+    PFU_Pfade = {{1, b, 0}, {1, c, 0}, {1, a, 0}};
+    for (int p : {pa, pb, pc}) {
+        W::P(p).PfadID() = p - pa;
+        W::P(p).Pfadschritt() = 1;
+    }
+    int angekommen = 0;
+    for (int i = 0; i < 400 && angekommen == 0; ++i)
+        for (int p : {pa, pb, pc}) {
+            BU_Person_bewegen(p);
+            angekommen += W::P(p).Feld() == W::P(p).Zielfeld();
+        }
+    EXPECT_GT(angekommen, 0);
+    for (int p : {pa, pb, pc}) EXPECT_EQ(W::K(W::P(p).Feld()).Person(), p);
 }
 
 TEST(Bewegung, AnIdlePersonCrowdedOnOneSideStepsToTheFreeOppositeCell) {
