@@ -39,6 +39,17 @@ void ambiente(int x, int y, int vorlage, int block = 2) {
     zelle(x, y).Block() = block;
 }
 
+// The island with clan 1 of the given work radius and its workplace anchored at (6, 6).
+int werk_anlegen(int arbeitsradius) {
+    insel_anlegen();
+    IU_Inseln_erzeugen();
+    GU_Spieler_erstellen(1);
+    Spieler[1].Arbeitsradius() = arbeitsradius;
+    const int werk = OM_Objekt_anlegen(feld(6, 6), 1, 2);
+    if (werk >= 0) zelle(6, 6).Objekt() = werk;
+    return werk;
+}
+
 TEST(Ressourcen, TheIndexHoldsTreesStonesCoastAndHilltops) {
     Kernwelt welt(128);
     insel_anlegen();
@@ -92,13 +103,8 @@ TEST(Ressourcen, TheIndexHoldsTreesStonesCoastAndHilltops) {
 
 TEST(Ressourcen, TakingPicksAtRandomAndFallsBackToANearEntry) {
     Kernwelt welt(128);
-    insel_anlegen();
-    IU_Inseln_erzeugen();
-    GU_Spieler_erstellen(1);
-    Spieler[1].Arbeitsradius() = 20;
-    const int werk = OM_Objekt_anlegen(feld(6, 6), 1, 2);
+    const int werk = werk_anlegen(20);
     ASSERT_GE(werk, 0);
-    zelle(6, 6).Objekt() = werk;
     Objekte[static_cast<std::size_t>(werk)].Zaehler() = 0;
     // Bucket order (map order, whatever the order of entering): far, near, far.
     for (auto [x, y] : {std::pair{31, 29}, {10, 8}, {30, 4}}) {
@@ -170,13 +176,7 @@ TEST(Ressourcen, TheSectorSpiralDoesNotWrapAroundTheMapEdge) {
 // each bucket in that same map order, so a random pick names the same cell either way.
 TEST(Ressourcen, TakingAndEnteringKeepTheOrderARebuildGives) {
     Kernwelt welt(128);
-    insel_anlegen();
-    IU_Inseln_erzeugen();
-    GU_Spieler_erstellen(1);
-    Spieler[1].Arbeitsradius() = 40;
-    const int werk = OM_Objekt_anlegen(feld(6, 6), 1, 2);
-    ASSERT_GE(werk, 0);
-    zelle(6, 6).Objekt() = werk;
+    ASSERT_GE(werk_anlegen(40), 0);
     for (auto [x, y] : {std::pair{8, 6}, {9, 7}, {20, 10}, {12, 20}}) ambiente(x, y, bhmtest::Eiche);
     RU_Ressourcen_erfassen();
     RandSeed = 3;
