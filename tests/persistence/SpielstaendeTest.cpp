@@ -38,6 +38,7 @@
 #include "world/Kartengenerator.h"
 #include "world/Landschaft.h"
 #include "world/Pfade.h"
+#include "world/Ressourcen.h"
 #include "economy/KI.h"
 
 namespace fs = std::filesystem;
@@ -85,6 +86,26 @@ protected:
         Oberflaeche_setzen(nullptr);
         LSU_Spielstand_Letzter = -1;
         for (auto& e : LSU_Spielstandliste) e = {};
+    }
+
+    // Rows as the game uses them; the cached building value of a cell is worked out anew.
+    struct Stand {
+        std::vector<Personenzeile> p;
+        std::vector<Spielerzeile> s;
+        std::vector<Objektzeile> o;
+        std::vector<Kartenfeld> k;
+        std::array<int, 9> werte;
+        bool operator==(const Stand&) const = default;
+    };
+    static Stand stand() {
+        Stand x{Personen,
+                Spieler,
+                Objekte,
+                Karte,
+                {static_cast<int>(RandSeed), Monatsschritt, Jahresschritt, Monatsflag, SZ,
+                 KI_aktueller_Spieler, SLB_Scanposition, Personen_Suchstart, PFU_Naechster_freier}};
+        for (Kartenfeld& k : x.k) k.Bauplatzwert() = -1;
+        return x;
     }
 
     // A generated game of the built content with the computer clans, run for some steps;
@@ -201,25 +222,6 @@ TEST_F(Spielstaende, ALoadedGameGoesOnAsTheSavedOne) {
         }
         return k;
     };
-    // Rows as the game uses them; the cached building value of a cell is worked out anew.
-    struct Stand {
-        std::vector<Personenzeile> p;
-        std::vector<Spielerzeile> s;
-        std::vector<Objektzeile> o;
-        std::vector<Kartenfeld> k;
-        std::array<int, 9> werte;
-        bool operator==(const Stand&) const = default;
-    };
-    auto stand = [] {
-        Stand x{Personen,
-                Spieler,
-                Objekte,
-                Karte,
-                {static_cast<int>(RandSeed), Monatsschritt, Jahresschritt, Monatsflag, SZ,
-                 KI_aktueller_Spieler, SLB_Scanposition, Personen_Suchstart, PFU_Naechster_freier}};
-        for (Kartenfeld& k : x.k) k.Bauplatzwert() = -1;
-        return x;
-    };
     for (int i = 0; i < 12; ++i) monat();
     schritte(48);
     ASSERT_GT(SZ, 0);
@@ -232,6 +234,28 @@ TEST_F(Spielstaende, ALoadedGameGoesOnAsTheSavedOne) {
     EXPECT_TRUE(stand() == gespeichert);
     EXPECT_EQ(monat(), weiter);
     EXPECT_TRUE(stand() == nach_dem_monat) << "the month after loading runs as it ran on";
+}
+
+// Some years on, the computer clans' workers take trees, stones and hilltops from the
+// resource index, which a loaded game rebuilds from the map: a month in which resources
+// are taken runs the same in the loaded game as in the game that ran on.
+TEST_F(Spielstaende, ALoadedGameTakesTheSameResourcesAsTheSavedOne) {
+    if (!erzeugtes_spiel(3, 5 * 1441)) GTEST_SKIP() << "no game folder";
+    auto im_Index = [] {
+        long long n = 0;
+        for (const auto& art : RU_Index)
+            for (const TRSU_Sektor_Item& insel : art) n += insel.Anzahl;
+        return n;
+    };
+    ASSERT_TRUE(LSU_Speichern("Lauf"));
+    const long long vorher = im_Index();
+    schritte(Monatsticks + 1);
+    ASSERT_LT(im_Index(), vorher) << "resources were taken in the month";
+    const Stand weiter = stand();
+    ASSERT_TRUE(LSU_Laden("Lauf", "single\\"));
+    EXPECT_EQ(im_Index(), vorher);
+    schritte(Monatsticks + 1);
+    EXPECT_TRUE(stand() == weiter);
 }
 
 // A game saved before the calendar and the cursors were kept starts its calendar again.
