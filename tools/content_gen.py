@@ -203,7 +203,10 @@ WAREN = [
 #   unhappy). A birth needs 101 gold in the two parents' purses and gives 100
 #   of it to the child, and clans pay poor relief down to 51 gold. Without new
 #   gold the stock spreads thinner with every child and births stop, so the
-#   mint is part of the first level and its ore is plentiful.
+#   mint is part of the first level and its ore comes from the quarries every
+#   clan builds first. A mint strikes one coin at a time at the pace of its
+#   minter's skill, a few a year: what a clan mints grows with its mints (at
+#   most five), not with their workers.
 # - Births also need the clan's stored food above its member count; the
 #   computer clans build food whenever stock - 3 is below their members. People
 #   eat only every few years, so food stores stand full: what a clan's food
@@ -457,22 +460,45 @@ OBJEKTE_WIRTSCHAFT = {
     # The large workplaces keep two (were three and four). (The mines dig with one
     # worker each, were three and two: their ore waits for a single smith or
     # minter, and a mine with a full store held two free places.)
-    "Fischerei": dict(platz=2, text="Eine große Fischerei: zwei Fischer teilen sich die Boote."),
+    "Fischerei": dict(platz=2, kosten=[("Stein", 4), ("Bretter", 5)],
+                      text="Eine große Fischerei: zwei Fischer teilen sich die Boote."),
     "Gutshof": dict(platz=2),
     "Luftschiffwerft": dict(platz=2),
     "Großschmiede": dict(platz=2),
-    # Gold from the first level (was level 5, which few clans reach): the mine
-    # and the mint cost wood and stone only (were boards, tools and iron), so a
-    # young clan can build them before its first sawmill.
-    "Goldmine": dict(platz=1, ki=1, kosten=[("Holz", 5), ("Stein", 4)]),
+    # Gold from the first level (was level 5, which few clans reach): the mint
+    # costs wood and stone only (was tools and iron), so a young clan can build
+    # it before its first sawmill.
     "Münzpräge": dict(ki=1, kosten=[("Holz", 5), ("Stein", 6)]),
-    # Stone for the fields, the hunter's hut and the herb garden too (they cost
-    # logs only; the flax field below): every clan fills its five quarries early,
-    # and stone was taken by sites alone, so the quarries stood with full stores
-    # and held a third of all free worker places.
-    **{t: dict(platz=1, kosten=k + [("Stein", 3)]) for t, k in (
-        ("Jagdhütte", [("Holz", 3)]), ("Rübenacker", [("Holz", 3)]), ("Kornfeld", [("Holz", 4)]),
-        ("Kräutergarten", [("Holz", 3)]))},
+    # The quarry also breaks gold ore (was stone only), and the computer clans
+    # build no gold mine (was level 1). Every birth moves 100 gold from the
+    # parents into the child, so a clan needs about 60 more gold for every member
+    # it gains; the clans grew from 10 to 40 members in 30 years while their gold
+    # stayed that of the ten founders, and from year 20 nine in ten couples had
+    # less than the 101 a child needs. The mint waited years for its ore: it is
+    # built only once the clan holds three lumps, and the mines stood on hills
+    # far from home, as sites that took years and then as stores the mint
+    # fetched from one lump at a time. The quarries are among the first
+    # buildings of every clan and stand near home, so the mints come ten years
+    # earlier and every clan mints. With both goods the quarry's store is full
+    # only when the mints have their ore too (the quarries held a third of the
+    # free worker places). The mine stays for the player (cost: wood and stone).
+    "Steinbruch": dict(platz=1, slots=[("Stein", "stone"), ("Golderz", "stone")],
+                       text="Steinmetze brechen Findlinge und Felsen und lesen das Golderz aus. "
+                            "Ist alles Gestein gebrochen, hauen sie weiter im Grund."),
+    "Goldmine": dict(platz=1, ki=None, kosten=[("Holz", 5), ("Stein", 4)]),
+    # From the second level on the production buildings are built of stone
+    # (were logs and stone, or logs and boards): once the trees near a clan are
+    # cut, five sawmills hold its few logs, and a production site waiting for
+    # logs stops a computer clan's production building altogether, so it never
+    # built the forester that would have given it wood again; such sites waited
+    # for 50 years. Quarries never run out. (Was: hunter, turnips, herbs 3 logs +
+    # 3 stone; grain, flax 4 + 3; mill 4 logs, 4 boards, 3 stone; charcoal 4 + 4;
+    # iron mine 6 logs, 4 boards; bog iron and bees 4 logs, 3 boards; sand 3
+    # logs; large fishery 5 boards, 4 logs.)
+    **{t: dict(platz=1, kosten=[("Stein", 6)]) for t in ("Jagdhütte", "Rübenacker", "Kräutergarten")},
+    "Kornfeld": dict(platz=1, kosten=[("Stein", 7)]),
+    "Mühle": dict(platz=1, kosten=[("Stein", 7), ("Bretter", 4)]),
+    "Raseneisengrube": dict(platz=1, kosten=[("Stein", 4), ("Bretter", 3)]),
     # The computer clans build no rubble collector (was level 3): it makes only
     # stone, which their five quarries already make more of than they use, and
     # the collectors stood with full stores.
@@ -483,12 +509,12 @@ OBJEKTE_WIRTSCHAFT = {
     # honey to the mead brewery and glass to the glassblower (level 5). A clan
     # stays at a level for decades, and a mine or field that filled its store for
     # a later level held a free worker place all that time.
-    "Erzmine": dict(platz=1, ki=4),
-    "Köhlerei": dict(platz=1, ki=4),
+    "Erzmine": dict(platz=1, ki=4, kosten=[("Stein", 6), ("Bretter", 4)]),
+    "Köhlerei": dict(platz=1, ki=4, kosten=[("Stein", 8)]),
     "Schmelzhütte": dict(platz=1, ki=4),
-    "Flachsfeld": dict(platz=1, ki=4, kosten=[("Holz", 4), ("Stein", 3)]),
-    "Imkerei": dict(platz=1, ki=5),
-    "Sandgrube": dict(platz=1, ki=5),
+    "Flachsfeld": dict(platz=1, ki=4, kosten=[("Stein", 7)]),
+    "Imkerei": dict(platz=1, ki=5, kosten=[("Stein", 4), ("Bretter", 3)]),
+    "Sandgrube": dict(platz=1, ki=5, kosten=[("Stein", 3)]),
     "Glashütte": dict(platz=1, ki=5),
     # The smokehouse smokes fish only (see the goods).
     "Räucherei": dict(platz=1, slots=[("Räucherfisch", P), ("Fisch", "Holen")],
@@ -500,19 +526,20 @@ OBJEKTE_WIRTSCHAFT = {
     # clans build no more woodcutters or sawmills (their choice starts at their
     # own level). Upgrade sites waited for wood and boards for decades; all of
     # these goods come from first-level buildings. (A cost is at least 3.)
-    # The two last upgrades take logs instead of boards and fewer units (were 15
-    # and 21): their sites waited for boards, and every unit is one carrier
-    # walking to the one entrance of the site, where a dozen of them queued for
-    # months.
+    # The two last upgrades take fewer units (were 15 and 21): every unit is one
+    # carrier walking to the one entrance of the site, where a dozen of them
+    # queued for months. The long house and the two last upgrades take boards
+    # instead of logs (the last two took logs for a while): logs are short once
+    # the trees are cut, while the sawmills' stores of boards stand full.
     "Lehmhütte": dict(kosten=[("Stein", 4), ("Holz", 3)]),
     "Blockhaus": dict(kosten=[("Holz", 4), ("Stein", 4)]),
     "Fachwerkhaus": dict(kosten=[("Stein", 6), ("Bretter", 3)]),
-    "Langhaus": dict(kosten=[("Stein", 6), ("Holz", 3), ("Bretter", 3)]),
+    "Langhaus": dict(kosten=[("Stein", 6), ("Bretter", 3)]),
     "Bauernhaus": dict(kosten=[("Stein", 8), ("Bretter", 3)]),
     "Steinhaus": dict(kosten=[("Stein", 10), ("Bretter", 3)],
                       text="Steinerne Mauern unter einem festen Dach."),
-    "Bürgerhaus": dict(kosten=[("Stein", 10), ("Holz", 3)]),
-    "Herrenhaus": dict(kosten=[("Stein", 12), ("Holz", 4)]),
+    "Bürgerhaus": dict(kosten=[("Stein", 10), ("Bretter", 3)]),
+    "Herrenhaus": dict(kosten=[("Stein", 12), ("Bretter", 4)]),
 }
 for _o in OBJEKTE:
     _o.update(OBJEKTE_WIRTSCHAFT.get(_o["t"], {}))

@@ -324,12 +324,17 @@ TEST(Rundgang, HafenWerftUndLuftschiffZurZweitenInsel) {
     g.zeigen(Objekte[static_cast<std::size_t>(steg)].Feld());
     g.foto("waren");
 
-    // Settlers for the landing stage; they fly over.
+    // Settlers for the landing stage; they fly over. The stage counts the settlers it asked for
+    // down as they land: a settler may marry into a clan of that island as soon as it arrives.
     const int vorher = Mitglieder_auf_Insel(zweite);
+    const int offen = Objekte[static_cast<std::size_t>(steg)].Zaehler();
     ASSERT_EQ(im_Infofenster(g, steg, 560, "steg-info"), "") << "the landing stage asks for settlers";
+    ASSERT_EQ(Objekte[static_cast<std::size_t>(steg)].Zaehler(), offen + 2);
     g.rechtsklicken(ruhe);
-    EXPECT_TRUE(g.frames_bis([&] { return Mitglieder_auf_Insel(zweite) >= vorher + 2; }, 1500))
+    EXPECT_TRUE(
+        g.frames_bis([&] { return Objekte[static_cast<std::size_t>(steg)].Zaehler() <= offen; }, 1500))
         << "two settlers arrive on the second island";
+    EXPECT_GT(Mitglieder_auf_Insel(zweite), vorher) << "the clan lives on the second island";
     g.foto("siedler");
     if (!g.offene_Fehler().empty()) GTEST_SKIP() << g.offene_Fehler();
 }

@@ -340,17 +340,19 @@ TEST_F(Inhalt, EveryComputerLevelHasFoodHousingAndProduction) {
         }
 }
 
+// True when a building that the computer clans build at the level or below makes the ware.
+bool hergestellt_bis(int ware, int level) {
+    for (const Objekt_Item& o : SBU_Objekte)
+        if (o.AI_Level >= 1 && o.AI_Level <= level)
+            for (const Warenslot& s : o.Slots)
+                if (s.WarenID == ware && erzeugend(s.Benutzung)) return true;
+    return false;
+}
+
 // A house grows into its upgrade as soon as it is finished, so the upgrade's
 // materials have to come from buildings a computer clan builds at the level of
 // the first house of the chain, or the upgrade site waits for a later level.
 TEST_F(Inhalt, EveryHouseUpgradeNeedsOnlyGoodsMadeAtTheLevelOfItsHouse) {
-    auto hergestellt_bis = [](int ware, int level) {
-        for (const Objekt_Item& o : SBU_Objekte)
-            if (o.AI_Level >= 1 && o.AI_Level <= level)
-                for (const Warenslot& s : o.Slots)
-                    if (s.WarenID == ware && erzeugend(s.Benutzung)) return true;
-        return false;
-    };
     ASSERT_GT(SBU_KI_Wohnen.size(), 1u);
     for (std::size_t level = 1; level < SBU_KI_Wohnen.size(); ++level)
         for (int haus : SBU_KI_Wohnen[level]) {
@@ -367,6 +369,43 @@ TEST_F(Inhalt, EveryHouseUpgradeNeedsOnlyGoodsMadeAtTheLevelOfItsHouse) {
                 stufe = SBU_Objekte[stufe].Updatelink;
             }
         }
+}
+
+// A computer clan's production site halts its production building until it is
+// finished, and a workshop waits for its inputs: what a computer production
+// building is built of or fetches has to come from buildings of its level.
+TEST_F(Inhalt, EveryComputerProductionBuildingTakesOnlyGoodsMadeAtItsLevel) {
+    for (const Objekt_Item& o : SBU_Objekte) {
+        if (o.AI_Level < 1 || o.Modus != "Produktion") continue;
+        for (const Waren_Menge& b : o.Baukosten)
+            if (b.WarenID > 0) {
+                EXPECT_TRUE(hergestellt_bis(b.WarenID, o.AI_Level))
+                    << u8(o.Titel) << " (level " << o.AI_Level << ") is built of "
+                    << u8(SBU_Waren[b.WarenID].Titel) << ", which no building of that level makes";
+            }
+        for (const Warenslot& s : o.Slots)
+            if (s.Benutzung == Benutzung_Holen && s.WarenID > 0) {
+                EXPECT_TRUE(hergestellt_bis(s.WarenID, o.AI_Level))
+                    << u8(o.Titel) << " (level " << o.AI_Level << ") fetches "
+                    << u8(SBU_Waren[s.WarenID].Titel) << ", which no building of that level makes";
+            }
+    }
+}
+
+// Logs run short once the trees near a clan are cut, and a production site
+// waiting for logs halts a computer clan's production building for good, the
+// forester that would bring wood back included. Beyond the first level, while
+// the clan's own trees still stand, production buildings take no logs.
+TEST_F(Inhalt, NoComputerProductionBuildingBeyondTheFirstLevelIsBuiltOfLogs) {
+    int holz = -1;
+    for (const Objekt_Item& o : SBU_Objekte)
+        for (const Warenslot& s : o.Slots)
+            if (s.Benutzung == Benutzung_lumberjack) holz = s.WarenID;
+    ASSERT_TRUE(ware_gueltig(holz)) << "no woodcutter";
+    for (const Objekt_Item& o : SBU_Objekte) {
+        if (o.AI_Level < 2 || o.Modus != "Produktion") continue;
+        for (const Waren_Menge& b : o.Baukosten) EXPECT_NE(b.WarenID, holz) << u8(o.Titel);
+    }
 }
 
 // A child is born only while the clan's stored food exceeds its members; one
