@@ -121,7 +121,13 @@ bool ambiente_setzen(int c, const std::vector<int>& arten, int chance) {
 
 }  // namespace
 
-int BPU_Feld_bebaubar(int feld) {
+namespace {
+
+// The answers kept while a BPU_Bebaubarkeit_merken lives (-2: not asked yet).
+std::vector<signed char> bebaubar_gemerkt;
+bool bebaubar_merken = false;
+
+int bebaubar_pruefen(int feld) {
     if (feld < 1 || feld > static_cast<int>(Karte.size()) - 2) return -1;
     if (MG_Ambiente_blockiert(feld)) return -1;
     if (feld_von(feld).Block() > -1) return -1;
@@ -131,6 +137,25 @@ int BPU_Feld_bebaubar(int feld) {
         if (!MG_Feld_gueltig(n) || !bauland(n)) return -1;
     }
     return feld_von(feld).LandType();
+}
+
+}  // namespace
+
+BPU_Bebaubarkeit_merken::BPU_Bebaubarkeit_merken() {
+    bebaubar_gemerkt.assign(Karte.size(), -2);
+    bebaubar_merken = true;
+}
+
+BPU_Bebaubarkeit_merken::~BPU_Bebaubarkeit_merken() { bebaubar_merken = false; }
+
+int BPU_Feld_bebaubar(int feld) {
+    if (!bebaubar_merken || feld < 0 || static_cast<std::size_t>(feld) >= bebaubar_gemerkt.size())
+        return bebaubar_pruefen(feld);
+    signed char& gemerkt = bebaubar_gemerkt[static_cast<std::size_t>(feld)];
+    if (gemerkt != -2) return gemerkt;
+    const int wert = bebaubar_pruefen(feld);
+    if (wert >= -1 && wert <= 127) gemerkt = static_cast<signed char>(wert);
+    return wert;
 }
 
 int BPU_Bauplatz_pruefen(int anker, int typ) {

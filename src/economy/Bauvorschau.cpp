@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "economy/Baustelle.h"
 #include "economy/Objekte.h"
 #include "economy/Spieler.h"
 #include "foundation/Bauplaetze.h"
@@ -128,6 +129,7 @@ void BPU_Baumodus_starten(int typ) {
     int faktor = 1;
     if (GU_Clan_gueltig(SpielerID))
         faktor = std::max(Spieler[static_cast<std::size_t>(SpielerID)].Baustellen() - 1, 1);
+    const BPU_Bebaubarkeit_merken merken;
     sichtbare_felder([&](int c, int px, int py) {
         Kartenfeld& k = Karte[static_cast<std::size_t>(c)];
         if (k.LandType() <= 0) return;

@@ -39,8 +39,10 @@ struct Stapel {
     // The projection, and the modelview as the plain way's moves change it.
     std::array<GLfloat, 16> projektion{}, matrix{};
     float r = 1, g = 1, b = 1;
-    // Per corner: x, y, z, s, t, r, g, b and the last matrix column (4).
+    // Per corner: x, y, z, s, t, r, g, b and the last matrix column (4); four corners a quad.
     std::vector<float> ecken;
+    // The corners of the driver's two triangles, quad after quad (grown as needed).
+    std::vector<GLuint> dreiecke;
 };
 
 Stapel stapel;
@@ -102,8 +104,12 @@ void SP_Beginnen() {
 void SP_Zeichnen() {
     if (!stapel.offen) return;
     stapel.offen = false;
-    const auto n = static_cast<GLsizei>(stapel.ecken.size() / kWerte);
-    if (n > 0) {
+    const std::size_t quads = stapel.ecken.size() / (4 * kWerte);
+    if (quads > 0) {
+        // Each corner is transformed once and shared by the quad's two triangles.
+        for (std::size_t q = stapel.dreiecke.size() / kDreiecke.size(); q < quads; ++q)
+            for (int i : kDreiecke)
+                stapel.dreiecke.push_back(static_cast<GLuint>(4 * q + static_cast<std::size_t>(i)));
         const float* d = stapel.ecken.data();
         constexpr GLsizei schritt = kWerte * sizeof(float);
         glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
@@ -117,7 +123,8 @@ void SP_Zeichnen() {
         glEnableVertexAttribArrayARB(kSpaltenattribut);
         glBindProgramARB(GL_VERTEX_PROGRAM_ARB, programm);
         glEnable(GL_VERTEX_PROGRAM_ARB);
-        glDrawArrays(GL_TRIANGLES, 0, n);
+        glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(quads * kDreiecke.size()), GL_UNSIGNED_INT,
+                       stapel.dreiecke.data());
         glDisable(GL_VERTEX_PROGRAM_ARB);
         glBindProgramARB(GL_VERTEX_PROGRAM_ARB, 0);
         glDisableVertexAttribArrayARB(kSpaltenattribut);
@@ -173,8 +180,7 @@ bool SP_Modell(const GLuint* listen, const ML_Quad* quads, std::size_t anzahl, i
     float spalte[4];
     for (int i = 0; i < 4; ++i)
         spalte[i] = p[i] * m[12] + p[4 + i] * m[13] + p[8 + i] * m[14] + p[12 + i] * m[15];
-    for (int i : kDreiecke) {
-        const ML_Ecke& e = quads[k][static_cast<std::size_t>(i)];
+    for (const ML_Ecke& e : quads[k]) {
         stapel.ecken.insert(stapel.ecken.end(), {e.x, e.y, e.z, e.s, e.t, stapel.r, stapel.g, stapel.b,
                                                  spalte[0], spalte[1], spalte[2], spalte[3]});
     }
