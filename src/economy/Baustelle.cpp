@@ -160,11 +160,15 @@ int BPU_Feld_bebaubar(int feld) {
 
 int BPU_Bauplatz_pruefen(int anker, int typ) {
     if (!OM_Vorlage(typ, "BPU_Bauplatz_pruefen")) return -1;
+    if (static_cast<std::size_t>(typ) >= SBU_Bauplaetze.size()) return 0;
+    return BPU_Bauplatz_pruefen(anker, SBU_Bauplaetze[static_cast<std::size_t>(typ)]);
+}
+
+int BPU_Bauplatz_pruefen(int anker, const std::vector<Bauplatzfeld>& felder) {
     // Asked for every visible cell while the preview is built: no list is made here.
-    const int zahl = SBU_Bauplatz_Felderzahl(typ);
     int n = 0;
-    for (int i = 0; i <= zahl; ++i) {
-        const int c = anker + SBU_Bauplatz_Feld_Versatz(typ, i);
+    for (const Bauplatzfeld& f : felder) {
+        const int c = anker + f.Versatz;
         if (BPU_Feld_bebaubar(c) == -1) return -1;
         if (einzuebnen(c)) ++n;
     }

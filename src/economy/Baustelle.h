@@ -3,6 +3,9 @@
 // placing it (footprint marks, wage reserve, building order), creating the
 // site object once the footprint is level, its construction materials, a site
 // a ship builds at once, and the stones and rubble a vanished building leaves.
+#include <vector>
+
+#include "foundation/Schablonen.h"
 
 // -1 when the cell may not carry a footprint, else its land type (3..5).
 int BPU_Feld_bebaubar(int feld);
@@ -18,6 +21,8 @@ public:
 };
 // -1 when a footprint cell is not buildable, else the number of cells to level.
 int BPU_Bauplatz_pruefen(int anker, int typ);
+// The same for a type's footprint at hand (its row of SBU_Bauplaetze).
+int BPU_Bauplatz_pruefen(int anker, const std::vector<Bauplatzfeld>& felder);
 // Places a construction site of the building type for the clan; true when placed.
 bool BPU_Baustelle_setzen(int anker, int typ, int clan);
 // Marks the cells to level and enters the building order (only from BPU_Baustelle_setzen).
