@@ -152,8 +152,13 @@ void SP_Zeichnen() {
         glEnableVertexAttribArrayARB(kSpaltenattribut);
         glBindProgramARB(GL_VERTEX_PROGRAM_ARB, programm);
         glEnable(GL_VERTEX_PROGRAM_ARB);
+        // A quad has one colour at all four corners: taken flat, each fragment gets that
+        // very colour without the rasteriser interpolating it.
+        glPushAttrib(GL_LIGHTING_BIT);
+        glShadeModel(GL_FLAT);
         glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(quads * kDreiecke.size()), GL_UNSIGNED_INT,
                        stapel.dreiecke.data());
+        glPopAttrib();
         glDisable(GL_VERTEX_PROGRAM_ARB);
         glBindProgramARB(GL_VERTEX_PROGRAM_ARB, 0);
         glDisableVertexAttribArrayARB(kSpaltenattribut);
