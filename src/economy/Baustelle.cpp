@@ -121,7 +121,13 @@ bool ambiente_setzen(int c, const std::vector<int>& arten, int chance) {
 
 }  // namespace
 
-int BPU_Feld_bebaubar(int feld) {
+namespace {
+
+// The answers kept while a BPU_Bebaubarkeit_merken lives (-2: not asked yet).
+std::vector<signed char> bebaubar_gemerkt;
+bool bebaubar_merken = false;
+
+int bebaubar_pruefen(int feld) {
     if (feld < 1 || feld > static_cast<int>(Karte.size()) - 2) return -1;
     if (MG_Ambiente_blockiert(feld)) return -1;
     if (feld_von(feld).Block() > -1) return -1;
@@ -133,13 +139,36 @@ int BPU_Feld_bebaubar(int feld) {
     return feld_von(feld).LandType();
 }
 
+}  // namespace
+
+BPU_Bebaubarkeit_merken::BPU_Bebaubarkeit_merken() {
+    bebaubar_gemerkt.assign(Karte.size(), -2);
+    bebaubar_merken = true;
+}
+
+BPU_Bebaubarkeit_merken::~BPU_Bebaubarkeit_merken() { bebaubar_merken = false; }
+
+int BPU_Feld_bebaubar(int feld) {
+    if (!bebaubar_merken || feld < 0 || static_cast<std::size_t>(feld) >= bebaubar_gemerkt.size())
+        return bebaubar_pruefen(feld);
+    signed char& gemerkt = bebaubar_gemerkt[static_cast<std::size_t>(feld)];
+    if (gemerkt != -2) return gemerkt;
+    const int wert = bebaubar_pruefen(feld);
+    if (wert >= -1 && wert <= 127) gemerkt = static_cast<signed char>(wert);
+    return wert;
+}
+
 int BPU_Bauplatz_pruefen(int anker, int typ) {
     if (!OM_Vorlage(typ, "BPU_Bauplatz_pruefen")) return -1;
+    if (static_cast<std::size_t>(typ) >= SBU_Bauplaetze.size()) return 0;
+    return BPU_Bauplatz_pruefen(anker, SBU_Bauplaetze[static_cast<std::size_t>(typ)]);
+}
+
+int BPU_Bauplatz_pruefen(int anker, const std::vector<Bauplatzfeld>& felder) {
     // Asked for every visible cell while the preview is built: no list is made here.
-    const int zahl = SBU_Bauplatz_Felderzahl(typ);
     int n = 0;
-    for (int i = 0; i <= zahl; ++i) {
-        const int c = anker + SBU_Bauplatz_Feld_Versatz(typ, i);
+    for (const Bauplatzfeld& f : felder) {
+        const int c = anker + f.Versatz;
         if (BPU_Feld_bebaubar(c) == -1) return -1;
         if (einzuebnen(c)) ++n;
     }

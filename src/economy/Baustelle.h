@@ -3,11 +3,26 @@
 // placing it (footprint marks, wage reserve, building order), creating the
 // site object once the footprint is level, its construction materials, a site
 // a ship builds at once, and the stones and rubble a vanished building leaves.
+#include <vector>
+
+#include "foundation/Schablonen.h"
 
 // -1 when the cell may not carry a footprint, else its land type (3..5).
 int BPU_Feld_bebaubar(int feld);
+// While one lives, BPU_Feld_bebaubar answers a cell asked before from its first answer:
+// the preview asks about each cell once for every footprint that covers it. Only for
+// work that changes no cell's land, ambient or block while it runs.
+class BPU_Bebaubarkeit_merken {
+public:
+    BPU_Bebaubarkeit_merken();
+    ~BPU_Bebaubarkeit_merken();
+    BPU_Bebaubarkeit_merken(const BPU_Bebaubarkeit_merken&) = delete;
+    BPU_Bebaubarkeit_merken& operator=(const BPU_Bebaubarkeit_merken&) = delete;
+};
 // -1 when a footprint cell is not buildable, else the number of cells to level.
 int BPU_Bauplatz_pruefen(int anker, int typ);
+// The same for a type's footprint at hand (its row of SBU_Bauplaetze).
+int BPU_Bauplatz_pruefen(int anker, const std::vector<Bauplatzfeld>& felder);
 // Places a construction site of the building type for the clan; true when placed.
 bool BPU_Baustelle_setzen(int anker, int typ, int clan);
 // Marks the cells to level and enters the building order (only from BPU_Baustelle_setzen).

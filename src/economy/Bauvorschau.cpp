@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "economy/Baustelle.h"
 #include "economy/Objekte.h"
 #include "economy/Spieler.h"
 #include "foundation/Bauplaetze.h"
@@ -128,11 +129,16 @@ void BPU_Baumodus_starten(int typ) {
     int faktor = 1;
     if (GU_Clan_gueltig(SpielerID))
         faktor = std::max(Spieler[static_cast<std::size_t>(SpielerID)].Baustellen() - 1, 1);
+    const BPU_Bebaubarkeit_merken merken;
+    static const std::vector<Bauplatzfeld> kein_fussabdruck;
+    const std::vector<Bauplatzfeld>& felder = static_cast<std::size_t>(typ) < SBU_Bauplaetze.size()
+                                                  ? SBU_Bauplaetze[static_cast<std::size_t>(typ)]
+                                                  : kein_fussabdruck;
     sichtbare_felder([&](int c, int px, int py) {
         Kartenfeld& k = Karte[static_cast<std::size_t>(c)];
         if (k.LandType() <= 0) return;
         if (k.Block() == -1) {
-            const int preis = BPU_Bauplatz_pruefen(c, typ) * faktor;
+            const int preis = BPU_Bauplatz_pruefen(c, felder) * faktor;
             k.Bauplatzwert() = preis;
             if (preis > -1 && preis < Bau_Felderzahl) Bau_Felderzahl = preis;
             if (preis > Bau_Platzwert_max && preis < 1000) Bau_Platzwert_max = preis;

@@ -39,8 +39,12 @@ struct Stapel {
     // The projection, and the modelview as the plain way's moves change it.
     std::array<GLfloat, 16> projektion{}, matrix{};
     float r = 1, g = 1, b = 1;
-    // Per corner: x, y, z, s, t, r, g, b and the last matrix column (4).
+    // The first three columns of projection x modelview (moves leave them as they are).
+    std::array<double, 12> achsen{};
+    // Per corner: x, y, z, s, t, r, g, b and the last matrix column (4); four corners a quad.
     std::vector<float> ecken;
+    // The corners of the driver's two triangles, quad after quad (grown as needed).
+    std::vector<GLuint> dreiecke;
 };
 
 Stapel stapel;
@@ -53,6 +57,25 @@ bool programm_fehlt = false;
 constexpr int kWerte = 12;
 // The two triangles the driver splits a quad into.
 constexpr std::array<int, 6> kDreiecke = {0, 1, 3, 1, 2, 3};
+
+// Whether the quad, with the last matrix column `spalte`, lies wholly beyond one edge of
+// the view by more than a thousandth of it: the driver would give it no fragment at all.
+bool ausserhalb(const ML_Quad& q, const float* spalte) {
+    bool links = true, rechts = true, unten = true, oben = true;
+    const std::array<double, 12>& a = stapel.achsen;
+    for (const ML_Ecke& e : q) {
+        double c[4];
+        for (std::size_t i = 0; i < 4; ++i)
+            c[i] = a[i] * e.x + a[4 + i] * e.y + a[8 + i] * e.z + static_cast<double>(spalte[i]);
+        if (!(c[3] > 0)) return false;
+        const double rand = c[3] * 1.001;
+        links = links && c[0] < -rand;
+        rechts = rechts && c[0] > rand;
+        unten = unten && c[1] < -rand;
+        oben = oben && c[1] > rand;
+    }
+    return links || rechts || unten || oben;
+}
 
 bool programm_bereit() {
     if (programm != 0) return true;
@@ -91,6 +114,14 @@ void SP_Beginnen() {
     stapel.offen = true;
     glGetFloatv(GL_PROJECTION_MATRIX, stapel.projektion.data());
     glGetFloatv(GL_MODELVIEW_MATRIX, stapel.matrix.data());
+    for (int spalte = 0; spalte < 3; ++spalte)
+        for (int i = 0; i < 4; ++i) {
+            double summe = 0;
+            for (int k = 0; k < 4; ++k)
+                summe += static_cast<double>(stapel.projektion[static_cast<std::size_t>(4 * k + i)]) *
+                         stapel.matrix[static_cast<std::size_t>(4 * spalte + k)];
+            stapel.achsen[static_cast<std::size_t>(4 * spalte + i)] = summe;
+        }
     GLfloat farbe[4] = {1, 1, 1, 1};
     glGetFloatv(GL_CURRENT_COLOR, farbe);
     stapel.r = farbe[0];
@@ -102,8 +133,12 @@ void SP_Beginnen() {
 void SP_Zeichnen() {
     if (!stapel.offen) return;
     stapel.offen = false;
-    const auto n = static_cast<GLsizei>(stapel.ecken.size() / kWerte);
-    if (n > 0) {
+    const std::size_t quads = stapel.ecken.size() / (4 * kWerte);
+    if (quads > 0) {
+        // Each corner is transformed once and shared by the quad's two triangles.
+        for (std::size_t q = stapel.dreiecke.size() / kDreiecke.size(); q < quads; ++q)
+            for (int i : kDreiecke)
+                stapel.dreiecke.push_back(static_cast<GLuint>(4 * q + static_cast<std::size_t>(i)));
         const float* d = stapel.ecken.data();
         constexpr GLsizei schritt = kWerte * sizeof(float);
         glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
@@ -117,7 +152,13 @@ void SP_Zeichnen() {
         glEnableVertexAttribArrayARB(kSpaltenattribut);
         glBindProgramARB(GL_VERTEX_PROGRAM_ARB, programm);
         glEnable(GL_VERTEX_PROGRAM_ARB);
-        glDrawArrays(GL_TRIANGLES, 0, n);
+        // A quad has one colour at all four corners: taken flat, each fragment gets that
+        // very colour without the rasteriser interpolating it.
+        glPushAttrib(GL_LIGHTING_BIT);
+        glShadeModel(GL_FLAT);
+        glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(quads * kDreiecke.size()), GL_UNSIGNED_INT,
+                       stapel.dreiecke.data());
+        glPopAttrib();
         glDisable(GL_VERTEX_PROGRAM_ARB);
         glBindProgramARB(GL_VERTEX_PROGRAM_ARB, 0);
         glDisableVertexAttribArrayARB(kSpaltenattribut);
@@ -166,15 +207,16 @@ bool SP_Modell(const GLuint* listen, const ML_Quad* quads, std::size_t anzahl, i
         return true;
     }
     if (!quads) return false;
-    ++SP_Quads_gesamt;
     // The last column of projection x modelview, summed in the driver's order.
     const float* p = stapel.projektion.data();
     const float* m = stapel.matrix.data();
     float spalte[4];
     for (int i = 0; i < 4; ++i)
         spalte[i] = p[i] * m[12] + p[4 + i] * m[13] + p[8 + i] * m[14] + p[12 + i] * m[15];
-    for (int i : kDreiecke) {
-        const ML_Ecke& e = quads[k][static_cast<std::size_t>(i)];
+    // A sprite off the view leaves the picture as it is; the moves after it stay the same.
+    if (ausserhalb(quads[k], spalte)) return true;
+    ++SP_Quads_gesamt;
+    for (const ML_Ecke& e : quads[k]) {
         stapel.ecken.insert(stapel.ecken.end(), {e.x, e.y, e.z, e.s, e.t, stapel.r, stapel.g, stapel.b,
                                                  spalte[0], spalte[1], spalte[2], spalte[3]});
     }

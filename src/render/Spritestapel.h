@@ -36,8 +36,8 @@ void SP_Verschieben(float x, float y, float z);
 void SP_Matrix_verschieben(float* m, float x, float y, float z);
 // glColor3f, or the colour of the next models in the batch.
 void SP_Farbe(float r, float g, float b);
-// Calls list k (when there is one), or adds quad k to the batch; false when list k
-// is missing.
+// Calls list k (when there is one), or adds quad k to the batch (unless it lies wholly
+// off the view, where it would draw nothing); false when list k is missing.
 bool SP_Modell(const GLuint* listen, const ML_Quad* quads, std::size_t anzahl, int k);
 inline bool SP_Modell(const std::vector<GLuint>& listen, const std::vector<ML_Quad>& quads, int k) {
     return SP_Modell(listen.data(), quads.size() == listen.size() ? quads.data() : nullptr, listen.size(), k);

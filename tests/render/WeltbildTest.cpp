@@ -318,32 +318,47 @@ TEST(Weltbild, BatchedLayersDrawThePlainWaysPixels) {
     Platzierungsmodus = false;
 
     // A drag after the view stood still, by whole pixels at zoom steps where a map pixel is
-    // one or two screen pixels: the kept picture shifted along would be off in a few pixels
-    // (the rasteriser's rounding depends on where a triangle lands), so each moved frame
-    // draws the terrain itself and shows the plain way's pixels.
+    // one or two screen pixels, in ordinary play and while a building is placed: the kept
+    // pictures shifted along would be off in a few pixels (the rasteriser's rounding depends
+    // on where a triangle lands), so each moved frame draws the terrain and the markers
+    // themselves and shows the plain way's pixels and depths.
     struct Schritt {
         int dx, dy;
     };
     const Schritt schritte[] = {{6, 3}, {1, 0}, {0, -1}, {-13, 7}};
-    for (int zoom : {20, 40}) {
-        SCOPED_TRACE("ziehen " + std::to_string(zoom));
-        Zoomstufe = zoom;
-        Kamera_zentrieren(ziel % n, ziel / n);
-        Bild schnell, plain;
-        for (int i = 0; i < 3; ++i) frame(schnell);
-        Kamera_ziehen = true;
-        for (const Schritt& s : schritte) {
-            SX += s.dx;
-            SY += s.dy;
-            frame(schnell);
-            schnelle_wege(false);
-            frame(plain);
-            schnelle_wege(true);
-            EXPECT_EQ(abweichende_pixel(plain, schnell), 0)
-                << "pixels after a step of " << s.dx << ", " << s.dy;
+    for (bool platzieren : {false, true})
+        for (int zoom : {20, 40}) {
+            SCOPED_TRACE(std::string(platzieren ? "platzieren" : "ziehen") + " " + std::to_string(zoom));
+            Zoomstufe = zoom;
+            Kamera_zentrieren(ziel % n, ziel / n);
+            if (platzieren) BPU_Baumodus_starten(typ);
+            Bild schnell, plain;
+            std::vector<GLuint> tiefe_schnell, tiefe_plain;
+            for (int i = 0; i < 3; ++i) frame(schnell);
+            Kamera_ziehen = true;
+            for (const Schritt& s : schritte) {
+                SX += s.dx;
+                SY += s.dy;
+                // A frame draws the markers the frame before listed: both ways are to draw
+                // the list of the moved view.
+                schnelle_wege(false);
+                if (platzieren) frame(plain);
+                schnelle_wege(true);
+                frame(schnell, &tiefe_schnell);
+                schnelle_wege(false);
+                frame(plain, &tiefe_plain);
+                schnelle_wege(true);
+                if (platzieren) ASSERT_GE(BPU_Sichtliste_Ende, 50) << "markers on the moved view";
+                long tiefer = 0;
+                for (std::size_t p = 0; p < tiefe_plain.size(); ++p)
+                    if (tiefe_schnell[p] != 0xFFFFFFFFu && tiefe_schnell[p] != tiefe_plain[p]) ++tiefer;
+                EXPECT_EQ(abweichende_pixel(plain, schnell), 0)
+                    << "pixels after a step of " << s.dx << ", " << s.dy;
+                EXPECT_EQ(tiefer, 0) << "depths after a step of " << s.dx << ", " << s.dy;
+            }
+            Kamera_ziehen = false;
+            Platzierungsmodus = false;
         }
-        Kamera_ziehen = false;
-    }
 
     // A cell in the middle of the view changes under a kept picture: the next frame
     // shows the change as the plain way does.
