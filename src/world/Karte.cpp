@@ -60,56 +60,20 @@ int MG_Groesse_aus_Wahl(int wahl) {
 
 namespace {
 
-// One bit per cell of Karte: a person stands there. Valid while `basis`, `felder` and
-// `seite` are Karte's storage, size and side; otherwise read afresh before the next
-// question. Beside the bits, the persons standing in each block of 64 columns by 8 rows:
-// most questions lie where nobody is, and a few counts answer them.
+// One bit per cell of Karte: a person stands there. Valid while `basis` and `felder`
+// are Karte's storage and size; otherwise read afresh before the next question.
 struct Personenbits {
-    static constexpr int Blockbreite = 64, Blockhoehe = 8;
     std::vector<std::uint64_t> bits;
-    std::vector<int> bloecke;  // persons per block, row of blocks by row of blocks
-    int bloecke_je_zeile = 0;
     const Kartenfeld* basis = nullptr;
     std::size_t felder = 0;
-    int seite = 0;
 
-    bool gueltig() const {
-        return basis != nullptr && basis == Karte.data() && felder == Karte.size() &&
-               seite == MG_Kartengroesse;
-    }
-    std::size_t block(std::size_t c) const {
-        const std::size_t n = static_cast<std::size_t>(seite);
-        return (c / n / Blockhoehe) * static_cast<std::size_t>(bloecke_je_zeile) + c % n / Blockbreite;
-    }
+    bool gueltig() const { return basis != nullptr && basis == Karte.data() && felder == Karte.size(); }
     void aufbauen() {
-        seite = std::max(MG_Kartengroesse, 1);
-        bloecke_je_zeile = (seite + Blockbreite - 1) / Blockbreite;
-        const std::size_t zeilen = Karte.size() / static_cast<std::size_t>(seite) + 1;
-        bloecke.assign(static_cast<std::size_t>(bloecke_je_zeile) * ((zeilen + Blockhoehe - 1) / Blockhoehe),
-                       0);
         bits.assign((Karte.size() + 63) / 64, 0);
         for (std::size_t c = 0; c < Karte.size(); ++c)
-            if (Karte[c].Person() >= 0) {
-                bits[c / 64] |= std::uint64_t{1} << (c % 64);
-                ++bloecke[block(c)];
-            }
+            if (Karte[c].Person() >= 0) bits[c / 64] |= std::uint64_t{1} << (c % 64);
         basis = Karte.data();
         felder = Karte.size();
-    }
-    // Cell c gets or loses its person.
-    void setzen(std::size_t c, bool person) {
-        std::uint64_t& wort = bits[c / 64];
-        const std::uint64_t bit = std::uint64_t{1} << (c % 64);
-        if (((wort & bit) != 0) == person) return;
-        wort ^= bit;
-        bloecke[block(c)] += person ? 1 : -1;
-    }
-    // Nobody in the blocks over columns x0..x1 and rows y0..y1 (all on the map).
-    bool bloecke_leer(int x0, int x1, int y0, int y1) const {
-        for (int by = y0 / Blockhoehe; by <= y1 / Blockhoehe; ++by)
-            for (int bx = x0 / Blockbreite; bx <= x1 / Blockbreite; ++bx)
-                if (bloecke[static_cast<std::size_t>(by * bloecke_je_zeile + bx)] != 0) return false;
-        return true;
     }
     // Any bit set among cells von..bis (both within the map).
     bool eins_in(std::size_t von, std::size_t bis) const {
@@ -132,8 +96,14 @@ Kartenfeld::Personenfeld& Kartenfeld::Personenfeld::operator=(int p) {
     if (personenbits.gueltig()) {
         const auto a = reinterpret_cast<std::uintptr_t>(&z_),
                    b = reinterpret_cast<std::uintptr_t>(Karte.data());
-        if (a >= b && a < b + Karte.size() * sizeof(Kartenfeld))
-            personenbits.setzen((a - b) / sizeof(Kartenfeld), p >= 0);
+        if (a >= b && a < b + Karte.size() * sizeof(Kartenfeld)) {
+            const std::size_t c = (a - b) / sizeof(Kartenfeld);
+            const std::uint64_t bit = std::uint64_t{1} << (c % 64);
+            if (p >= 0)
+                personenbits.bits[c / 64] |= bit;
+            else
+                personenbits.bits[c / 64] &= ~bit;
+        }
     }
     return *this;
 }
@@ -141,14 +111,6 @@ Kartenfeld::Personenfeld& Kartenfeld::Personenfeld::operator=(int p) {
 bool MG_Person_im_Umkreis(int c0, int radius) {
     if (!personenbits.gueltig()) personenbits.aufbauen();
     const long long n = MG_Kartengroesse, felder = static_cast<long long>(Karte.size());
-    // Away from the borders the rings stay within their rows and columns: nobody in the
-    // blocks they touch, nobody in them.
-    if (n > 0 && c0 >= 0 && c0 < felder) {
-        const int x = static_cast<int>(c0 % n), y = static_cast<int>(c0 / n);
-        if (x >= radius && y >= radius && x + radius < n && y + radius < n &&
-            personenbits.bloecke_leer(x - radius, x + radius, y - radius, y + radius))
-            return false;
-    }
     // The tested cells lie from 2 to the cell before the last; c0 itself is left out.
     const long long erstes = 2, letztes = felder - 2;
     for (int dy = -radius; dy <= radius; ++dy) {
@@ -171,7 +133,6 @@ bool MG_Person_im_Umkreis(int c0, int radius) {
 void MG_Personenbits_verwerfen() {
     personenbits.basis = nullptr;
     personenbits.felder = 0;
-    personenbits.seite = 0;
 }
 
 void MG_Karte_anlegen(int n, std::vector<Kartenfeld>& karte) {
