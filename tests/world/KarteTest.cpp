@@ -129,9 +129,9 @@ bool person_im_umkreis_gelesen(int c0, int radius) {
     return false;
 }
 
-// The bits of occupied cells (and the persons counted per block of cells) follow every
-// write of a cell's person, and are read afresh after the map is made anew or its rows
-// are replaced wholesale. On the larger map few persons leave most blocks empty.
+// The bits of occupied cells follow every write of a cell's person, and are read afresh
+// after the map is made anew or its rows are replaced wholesale; on a crowded small map
+// and on a larger one where few persons leave most of the map empty.
 TEST(Karte, OccupiedCellBitsFollowEveryPersonWrite) {
     struct Fall {
         int seite, schreiben;
