@@ -223,7 +223,9 @@ void loch_schritt(int i) {
     h.Timer = 0;
     if (h.Anzahl == 0) return;
     const int feld = lochfeld(h);
-    const bool frei = MG_Feld_gueltig(feld) && Karte[idx(feld)].Person() == -1;
+    // Nobody on the hole's own cell: the short way asks the bits beside the map, not its row.
+    const bool frei =
+        JA_Schnellwege ? MG_Feld_ohne_Person(feld) : MG_Feld_gueltig(feld) && Karte[idx(feld)].Person() == -1;
     if (!h.Reserviert && frei && !person_in_naehe(feld))
         verlassen(h);
     else

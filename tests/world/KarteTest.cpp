@@ -143,10 +143,15 @@ TEST(Karte, OccupiedCellBitsFollowEveryPersonWrite) {
         Kernwelt welt(f.seite);
         const int felder = f.seite * f.seite;
         auto vergleichen = [&](const char* wann) {
-            for (int c0 = 0; c0 < static_cast<int>(Karte.size()); ++c0)
+            for (int c0 = 0; c0 < static_cast<int>(Karte.size()); ++c0) {
+                ASSERT_EQ(MG_Feld_ohne_Person(c0), Karte[static_cast<std::size_t>(c0)].Person() == -1)
+                    << wann << ", cell " << c0;
                 for (int radius : f.radien)
                     ASSERT_EQ(MG_Person_im_Umkreis(c0, radius), person_im_umkreis_gelesen(c0, radius))
                         << wann << ", origin " << c0 << ", radius " << radius;
+            }
+            EXPECT_FALSE(MG_Feld_ohne_Person(-1));
+            EXPECT_FALSE(MG_Feld_ohne_Person(static_cast<int>(Karte.size())));
         };
         vergleichen("empty map");
         // Persons arrive, move on and leave while the bits are in use.
@@ -155,6 +160,8 @@ TEST(Karte, OccupiedCellBitsFollowEveryPersonWrite) {
                 Karte[static_cast<std::size_t>(Random(felder))].Person() = Random(5) - 1;
             Karte[0].Person() = 3;
             Karte[static_cast<std::size_t>(felder - 1)].Person() = Karte[0].Person();
+            // A damaged map's cell: no person, yet not empty either.
+            Karte[static_cast<std::size_t>(Random(felder))].Person() = -2 - runde;
             vergleichen("after writes");
         }
         // A copy of a row is no cell of the map: writing it leaves the bits alone.
