@@ -86,33 +86,33 @@ struct Lochfahrplan {
         p = {takt, takt + std::max(bis, 1LL), h.Timer, h.Brutzaehler, h.Draussen};
         eintragen(i);
     }
-    // Brings hole i's counters to their values after the present step. A row written from
-    // outside since its plan was made is taken as it stands.
-    void nachfuehren(int i, long long jetzt) {
+    // Brings hole i's counters to their values at step `jetzt`; false (nothing done) for
+    // a row written from outside since its plan was made, which is taken as it stands.
+    bool nachfuehren(int i, long long jetzt) {
         Hasenloch& h = Hase_Loecher[idx(i)];
-        const Lochplan& p = plaene[idx(i)];
-        if (h.Timer != p.timer || h.Brutzaehler != p.brut || h.Draussen != p.draussen) return;
+        Lochplan& p = plaene[idx(i)];
+        if (h.Timer != p.timer || h.Brutzaehler != p.brut || h.Draussen != p.draussen) return false;
         const int gezaehlt = static_cast<int>(jetzt - p.stand);
         h.Timer -= gezaehlt;
         if (h.Draussen) h.Brutzaehler += gezaehlt;
+        // The same due step follows from the counters of now.
+        p.stand = jetzt;
+        p.timer = h.Timer;
+        p.brut = h.Brutzaehler;
+        return true;
     }
-    // Every row exact after the present step and every hole planned afresh from its row.
-    // Plans of a table that was replaced as a whole are dropped: its rows are taken as
-    // they stand.
+    // Every row exact after the present step; a row written from outside, or new, is
+    // planned afresh from what it holds. Plans of a table that was replaced as a whole
+    // are dropped.
     void abgleichen() {
         const int n = std::min(Hase_Anzahl, static_cast<int>(Hase_Loecher.size()));
-        const bool alt = basis == Hase_Loecher.data();
-        for (std::vector<int>& slot : rad) slot.clear();
-        if (n < 0) {
-            verwerfen();
-            return;
-        }
-        if (!alt) plaene.clear();
-        const std::size_t bekannt = std::min(plaene.size(), idx(n));
-        for (std::size_t i = 0; i < bekannt; ++i) nachfuehren(static_cast<int>(i), takt);
+        if (basis != Hase_Loecher.data() || n < 0) verwerfen();
+        if (n < 0) return;
+        const int bekannt = std::min(static_cast<int>(plaene.size()), n);
         plaene.resize(idx(n));
         basis = Hase_Loecher.data();
-        for (int i = 0; i < n; ++i) planen(i);
+        for (int i = 0; i < n; ++i)
+            if (i >= bekannt || !nachfuehren(i, takt)) planen(i);
     }
 };
 Lochfahrplan fahrplan;
