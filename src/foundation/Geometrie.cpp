@@ -63,8 +63,11 @@ int FFU_Richtung_normieren(int richtung) {
 }
 
 int FFU_Richtung_zu_Feld(int a, int b) {
-    const int dx = FFU_X_von_Feld(a) - FFU_X_von_Feld(b);
-    const int dy = FFU_Y_von_Feld(a) - FFU_Y_von_Feld(b);
+    return FFU_Richtung_aus_Versatz(FFU_X_von_Feld(a) - FFU_X_von_Feld(b),
+                                    FFU_Y_von_Feld(a) - FFU_Y_von_Feld(b));
+}
+
+int FFU_Richtung_aus_Versatz(int dx, int dy) {
     if (std::abs(dy) < std::abs(dx)) return dx >= 1 ? 2 : 5;
     if (std::abs(dy) > std::abs(dx)) return dy > 0 ? 3 : 6;
     if (dx > 0 && dy > 0) return 3;

@@ -21,6 +21,8 @@ int FFU_Nachbarfeld(int richtung);
 int FFU_Richtung_normieren(int richtung);
 // The direction that leads from cell a towards cell b; -1 when a = b.
 int FFU_Richtung_zu_Feld(int a, int b);
+// The same from the column and row differences dx = x(a) - x(b), dy = y(a) - y(b).
+int FFU_Richtung_aus_Versatz(int dx, int dy);
 // The cell and its six neighbours are free building land. False for a cell on
 // the border of the map or outside it.
 bool FFU_Umgebung_frei(int feld);

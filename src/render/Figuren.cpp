@@ -164,6 +164,7 @@ void Draw_Hasen() {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     SP_Beginnen();
+    Hase_Loecher_abgleichen();  // the timer places a running rabbit between its cells
     const int f = Animationsphase;
     const int anzahl = std::min(Hase_Anzahl, static_cast<int>(Hase_Loecher.size()));
     for (int i = 0; i < anzahl; ++i) {

@@ -79,6 +79,7 @@ void seite1() {
 
 void seite2() {
     titel(W("Kaninchen Übersicht [") + to_string(Hase_Anzahl) + "]");
+    Hase_Loecher_abgleichen();
     const int letzter = std::min({Hase_Anzahl - 1, 28, hoechster(Hase_Loecher)});
     for (int i = 0; i <= letzter; ++i) {
         const Hasenloch& h = Hase_Loecher[static_cast<std::size_t>(i)];

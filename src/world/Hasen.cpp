@@ -1,8 +1,10 @@
 #include "world/Hasen.h"
 
 #include <algorithm>
+#include <bit>
 #include <cctype>
 #include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 
 #include "economy/Objekte.h"
@@ -41,6 +43,80 @@ constexpr int Modus_Person_in_Naehe = 37;
 
 int lochfeld(const Hasenloch& h) { return h.X + h.Y * MG_Kartengroesse; }
 
+// The schedule of the holes: derived from the rows, never saved. Most steps of a hole only
+// count (the timer down, the breeding counter up while the rabbit is out); the schedule
+// keeps for each hole the step in which it next does more, so that a step touches only
+// the holes due in it. Between its due steps a hole's two counters are not written: its
+// row holds them as they stood after step `stand`, and Hase_Loecher_abgleichen brings
+// them to their values of the moment for whoever reads the rows.
+struct Lochplan {
+    long long stand = 0;      // the rabbit step after which the row's counters were exact
+    long long faellig = 0;    // the step in which the hole next takes the full way
+    int timer = 0, brut = 0;  // Timer and Brutzaehler as the row held them at `stand`
+    bool draussen = false;    // and Draussen, whose rabbit breeds while out
+};
+
+// One slot per step of the coming ones, reused round the wheel: a hole is due within
+// 1501 steps (the longest a breeding counter runs), and a hole whose values put it
+// further away stays in its slot for the rounds between.
+constexpr int Radgroesse = 2048;
+
+struct Lochfahrplan {
+    long long takt = 0;            // rabbit steps run so far
+    std::vector<Lochplan> plaene;  // one per hole while gueltig()
+    std::vector<std::vector<int>> rad = std::vector<std::vector<int>>(Radgroesse);
+    const Hasenloch* basis = nullptr;  // the table the plans were made for
+
+    bool gueltig() const {
+        return basis == Hase_Loecher.data() && plaene.size() == idx(Hase_Anzahl) &&
+               idx(Hase_Anzahl) <= Hase_Loecher.size();
+    }
+    void verwerfen() {
+        plaene.clear();
+        for (std::vector<int>& slot : rad) slot.clear();
+        basis = nullptr;
+    }
+    void eintragen(int i) { rad[idx(static_cast<int>(plaene[idx(i)].faellig % Radgroesse))].push_back(i); }
+    // Hole i's row is exact after the present step: its next due step from there.
+    void planen(int i) {
+        const Hasenloch& h = Hase_Loecher[idx(i)];
+        Lochplan& p = plaene[idx(i)];
+        long long bis = static_cast<long long>(h.Timer) + 1;
+        if (h.Draussen) bis = std::min(bis, static_cast<long long>(Brutdauer) + 1 - h.Brutzaehler);
+        p = {takt, takt + std::max(bis, 1LL), h.Timer, h.Brutzaehler, h.Draussen};
+        eintragen(i);
+    }
+    // Brings hole i's counters to their values at step `jetzt`; false (nothing done) for
+    // a row written from outside since its plan was made, which is taken as it stands.
+    bool nachfuehren(int i, long long jetzt) {
+        Hasenloch& h = Hase_Loecher[idx(i)];
+        Lochplan& p = plaene[idx(i)];
+        if (h.Timer != p.timer || h.Brutzaehler != p.brut || h.Draussen != p.draussen) return false;
+        const int gezaehlt = static_cast<int>(jetzt - p.stand);
+        h.Timer -= gezaehlt;
+        if (h.Draussen) h.Brutzaehler += gezaehlt;
+        // The same due step follows from the counters of now.
+        p.stand = jetzt;
+        p.timer = h.Timer;
+        p.brut = h.Brutzaehler;
+        return true;
+    }
+    // Every row exact after the present step; a row written from outside, or new, is
+    // planned afresh from what it holds. Plans of a table that was replaced as a whole
+    // are dropped.
+    void abgleichen() {
+        const int n = std::min(Hase_Anzahl, static_cast<int>(Hase_Loecher.size()));
+        if (basis != Hase_Loecher.data() || n < 0) verwerfen();
+        if (n < 0) return;
+        const int bekannt = std::min(static_cast<int>(plaene.size()), n);
+        plaene.resize(idx(n));
+        basis = Hase_Loecher.data();
+        for (int i = 0; i < n; ++i)
+            if (i >= bekannt || !nachfuehren(i, takt)) planen(i);
+    }
+};
+Lochfahrplan fahrplan;
+
 bool person_in_naehe(int feld) { return Schneckenroutine(feld, Modus_Person_in_Naehe, -1) != -1; }
 
 void verlassen(Hasenloch& h) {
@@ -58,7 +134,9 @@ void draussen_schritt(Hasenloch& h) {
     if (h.Schritt != h.Position) return;
     const int feld = lochfeld(h);
     h.Timer = 9;
-    if (FFU_Distanz(feld, h.Position) < 3) {
+    // The rabbit's column and row once; the hole keeps its own.
+    const int dx = FFU_X_von_Feld(h.Position) - h.X, dy = FFU_Y_von_Feld(h.Position) - h.Y;
+    if (std::abs(dx) + std::abs(dy) < 3) {
         if (h.Position == feld) {
             h.Draussen = false;
             h.Timer = 59;
@@ -71,17 +149,21 @@ void draussen_schritt(Hasenloch& h) {
         return;
     }
     h.Start = h.Position;
-    h.Position += FFU_Nachbarfeld(FFU_Richtung_zu_Feld(h.Position, feld));
+    h.Position += FFU_Nachbarfeld(FFU_Richtung_aus_Versatz(dx, dy));
     h.Schritt = h.Position;
 }
 
 // Another hole on the cell's island lies nearer than 10.
 bool loch_in_naehe(int c) {
     const int insel = Karte[idx(c)].Insel();
-    // The distance first: it needs only the hole's record, the island its map row.
+    // The distance first: it needs only the hole's record (its column and row, no division),
+    // the island its map row.
+    const int x = FFU_X_von_Feld(c), y = FFU_Y_von_Feld(c);
     for (int i = 0; i < Hase_Anzahl; ++i) {
-        const int f = lochfeld(Hase_Loecher[idx(i)]);
-        if (MG_Feld_gueltig(f) && FFU_Distanz(f, c) < 10 && Karte[idx(f)].Insel() == insel) return true;
+        const Hasenloch& h = Hase_Loecher[idx(i)];
+        if (std::abs(h.X - x) + std::abs(h.Y - y) >= 10) continue;
+        const int f = lochfeld(h);
+        if (MG_Feld_gueltig(f) && Karte[idx(f)].Insel() == insel) return true;
     }
     return false;
 }
@@ -128,6 +210,32 @@ bool jaeger_in_naehe(int position, int insel) {
     return false;
 }
 
+// One step of hole i the full way. For a hole that is not due it only counts, as the
+// schedule assumes.
+void loch_schritt(int i) {
+    if (Hase_Loecher[idx(i)].Draussen) {
+        brueten(i);  // may found a hole: the table may move
+        draussen_schritt(Hase_Loecher[idx(i)]);
+        return;
+    }
+    Hasenloch& h = Hase_Loecher[idx(i)];
+    if (--h.Timer >= 0) return;
+    h.Timer = 0;
+    if (h.Anzahl == 0) return;
+    const int feld = lochfeld(h);
+    // Nobody on the hole's own cell: the short way asks the bits beside the map, not its row.
+    const bool frei =
+        JA_Schnellwege ? MG_Feld_ohne_Person(feld) : MG_Feld_gueltig(feld) && Karte[idx(feld)].Person() == -1;
+    if (!h.Reserviert && frei && !person_in_naehe(feld))
+        verlassen(h);
+    else
+        h.Timer = 59;
+}
+
+// The slot and the due holes of the present step (kept, so that a step allocates nothing).
+std::vector<int> fahrplan_slot;
+std::vector<std::uint64_t> fahrplan_faellig;
+
 int begrenzt(int wert, int von, int bis, const char* quelle, const char* schluessel) {
     if (wert >= von && wert <= bis) return wert;
     Fehler_melden(std::string(quelle) + " > " + schluessel + " ausserhalb " + std::to_string(von) + ".." +
@@ -152,7 +260,10 @@ bool wahrheitswert(const std::string& text, bool& wert) {
 }  // namespace
 
 void Hase_Tick() {
-    if (Hase_Anzahl < 1) return;
+    if (Hase_Anzahl < 1) {
+        ++fahrplan.takt;
+        return;
+    }
     if (Random(100000) == 1) {
         GUI_Info_add(
             281, -1,
@@ -161,38 +272,44 @@ void Hase_Tick() {
     }
     // Holes founded in this pass wait for the next.
     const int anzahl = Hase_Anzahl;
-    for (int i = 0; i < anzahl; ++i) {
-        // Most steps of a hole only count: the breeding counter while the rabbit is out,
-        // and the timer. Counted without asking where the rabbit is, the loop has no
-        // branch that guesses wrong; the hole whose counter or timer runs out this step
-        // takes the full way below.
-        if (JA_Schnellwege) {
-            Hasenloch& h = Hase_Loecher[idx(i)];
-            const int brut = h.Brutzaehler + static_cast<int>(h.Draussen);
-            const int timer = h.Timer - 1;
-            if (brut <= Brutdauer && timer >= 0) {
-                h.Brutzaehler = brut;
-                h.Timer = timer;
-                continue;
-            }
-        }
-        if (Hase_Loecher[idx(i)].Draussen) {
-            brueten(i);
-            draussen_schritt(Hase_Loecher[idx(i)]);
-            continue;
-        }
-        Hasenloch& h = Hase_Loecher[idx(i)];
-        if (--h.Timer >= 0) continue;
-        h.Timer = 0;
-        if (h.Anzahl == 0) continue;
-        const int feld = lochfeld(h);
-        const bool frei = MG_Feld_gueltig(feld) && Karte[idx(feld)].Person() == -1;
-        if (!h.Reserviert && frei && !person_in_naehe(feld))
-            verlassen(h);
-        else
-            h.Timer = 59;
+    if (!JA_Schnellwege) {
+        // Every hole the full way: the rows exact first, the schedule made anew afterwards.
+        if (fahrplan.gueltig()) fahrplan.abgleichen();
+        ++fahrplan.takt;
+        for (int i = 0; i < anzahl; ++i) loch_schritt(i);
+        fahrplan.verwerfen();
+        return;
     }
+    if (!fahrplan.gueltig()) fahrplan.abgleichen();
+    const long long t = ++fahrplan.takt;
+    // The holes due in this step, in table order; a hole further away than the wheel
+    // goes round keeps its slot, an entry the hole has left behind (moved, replanned,
+    // removed) drops out.
+    std::vector<int>& slot = fahrplan_slot;
+    slot.swap(fahrplan.rad[idx(static_cast<int>(t % Radgroesse))]);
+    // One bit per hole puts them in table order (and an entry made twice once).
+    std::vector<std::uint64_t>& faellig = fahrplan_faellig;
+    faellig.assign((idx(anzahl) + 63) / 64, 0);
+    for (int i : slot) {
+        if (i >= anzahl) continue;
+        const long long f = fahrplan.plaene[idx(i)].faellig;
+        if (f == t)
+            faellig[idx(i) / 64] |= std::uint64_t{1} << (idx(i) % 64);
+        else if (f > t && f % Radgroesse == t % Radgroesse)
+            fahrplan.eintragen(i);
+    }
+    slot.clear();
+    for (std::size_t w = 0; w < faellig.size(); ++w)
+        for (std::uint64_t bits = faellig[w]; bits != 0; bits &= bits - 1) {
+            const int i = static_cast<int>(w * 64) + std::countr_zero(bits);
+            // The counters as they ran up to the step before, then the step itself.
+            fahrplan.nachfuehren(i, t - 1);
+            loch_schritt(i);
+            fahrplan.planen(i);
+        }
 }
+
+void Hase_Loecher_abgleichen() { fahrplan.abgleichen(); }
 
 int Hase_Loch_suchen(int feld, int grenze, bool reservieren) {
     if (!MG_Feld_gueltig(feld)) {
@@ -241,9 +358,16 @@ Hase_Abzug Hase_Loch_Kaninchen_abziehen(int feld) {
     const int insel = MG_Feld_gueltig(feld) ? Karte[idx(feld)].Insel() : -1;
     if (IU_Spieler_auf_Insel(insel, SpielerID) && jaeger_in_naehe(h.Position, insel))
         GUI_Info_add(256, h.Position, "");
+    // The last hole takes the freed place, and its plan with it.
+    const bool geplant = fahrplan.gueltig();
     Hase_Loecher[idx(i)] = Hase_Loecher[idx(Hase_Anzahl - 1)];
     Hase_Loecher[idx(Hase_Anzahl - 1)] = Hasenloch{};
     --Hase_Anzahl;
+    if (geplant) {
+        fahrplan.plaene[idx(i)] = fahrplan.plaene.back();
+        fahrplan.plaene.pop_back();
+        if (i < Hase_Anzahl) fahrplan.eintragen(i);
+    }
     return Hase_Abzug::Letzter;
 }
 
@@ -266,6 +390,8 @@ void Hase_Loecher_loeschen() {
     Hase_Loecher.clear();
     Hase_Loecher.shrink_to_fit();
     Hase_Anzahl = 0;
+    fahrplan.verwerfen();
+    fahrplan.takt = 0;
 }
 
 void Hase_Loch_anlegen(int feld, int herkunft) {
@@ -273,6 +399,7 @@ void Hase_Loch_anlegen(int feld, int herkunft) {
         Fehler_melden("Hase_Loch_anlegen > Feld ausserhalb der Karte: " + std::to_string(feld));
         return;
     }
+    const bool geplant = fahrplan.gueltig();
     if (idx(Hase_Anzahl) >= Hase_Loecher.size()) Hase_Loecher.resize(Hase_Loecher.size() + 10);
     Hasenloch& h = Hase_Loecher[idx(Hase_Anzahl)];
     h = Hasenloch{};
@@ -282,6 +409,12 @@ void Hase_Loch_anlegen(int feld, int herkunft) {
     h.Anzahl = Hasen_Init;
     h.Start = h.Schritt = h.Position = herkunft;
     ++Hase_Anzahl;
+    // Its timer stands at 0: due in the next step.
+    if (geplant) {
+        fahrplan.basis = Hase_Loecher.data();
+        fahrplan.plaene.emplace_back();
+        fahrplan.planen(Hase_Anzahl - 1);
+    }
 }
 
 void Hase_Mod_ini_lesen() {
@@ -290,6 +423,7 @@ void Hase_Mod_ini_lesen() {
 }
 
 bool Hase_Speichern(const std::string& pfad) {
+    Hase_Loecher_abgleichen();
     std::vector<std::string> zeilen;
     for (int i = 0; i < Hase_Anzahl; ++i) {
         const Hasenloch& h = Hase_Loecher[idx(i)];
@@ -324,4 +458,5 @@ void Hase_Laden(const std::string& pfad) {
         Hasenloch& h = Hase_Loecher[idx(Hase_Anzahl - 1)];
         h = {f[0], f[1], f[2], draussen, reserviert, f[5], f[6], f[7], f[8], f[9]};
     }
+    Hase_Loecher_abgleichen();
 }

@@ -33,6 +33,11 @@ extern int Hasen_WarenID;
 
 // One step of all holes.
 void Hase_Tick();
+// Between their busy steps the holes' counters (Timer, Brutzaehler) are not written in
+// every step: this brings every row to its values of the moment. Call it before reading
+// the counters from the rows, and after writing any of Timer, Brutzaehler or Draussen
+// from outside this unit, so that the holes go on from what the rows hold.
+void Hase_Loecher_abgleichen();
 // The nearest hole on the cell's island that is neither reserved nor in use,
 // nearer than grenze; reserves it when asked. Its cell, or -1.
 int Hase_Loch_suchen(int feld, int grenze, bool reservieren);

@@ -62,16 +62,22 @@ namespace {
 
 // One bit per cell of Karte: a person stands there. Valid while `basis` and `felder`
 // are Karte's storage and size; otherwise read afresh before the next question.
+// A second bit per cell: its person field holds anything but -1 (what a cell of a damaged
+// map may hold without a person on it counts here too).
 struct Personenbits {
-    std::vector<std::uint64_t> bits;
+    std::vector<std::uint64_t> bits, nicht_leer;
     const Kartenfeld* basis = nullptr;
     std::size_t felder = 0;
 
     bool gueltig() const { return basis != nullptr && basis == Karte.data() && felder == Karte.size(); }
     void aufbauen() {
         bits.assign((Karte.size() + 63) / 64, 0);
-        for (std::size_t c = 0; c < Karte.size(); ++c)
-            if (Karte[c].Person() >= 0) bits[c / 64] |= std::uint64_t{1} << (c % 64);
+        nicht_leer.assign(bits.size(), 0);
+        for (std::size_t c = 0; c < Karte.size(); ++c) {
+            const int p = Karte[c].Person();
+            if (p >= 0) bits[c / 64] |= std::uint64_t{1} << (c % 64);
+            if (p != -1) nicht_leer[c / 64] |= std::uint64_t{1} << (c % 64);
+        }
         basis = Karte.data();
         felder = Karte.size();
     }
@@ -103,6 +109,10 @@ Kartenfeld::Personenfeld& Kartenfeld::Personenfeld::operator=(int p) {
                 personenbits.bits[c / 64] |= bit;
             else
                 personenbits.bits[c / 64] &= ~bit;
+            if (p != -1)
+                personenbits.nicht_leer[c / 64] |= bit;
+            else
+                personenbits.nicht_leer[c / 64] &= ~bit;
         }
     }
     return *this;
@@ -128,6 +138,13 @@ bool MG_Person_im_Umkreis(int c0, int radius) {
         if (personenbits.eins_in(static_cast<std::size_t>(von), static_cast<std::size_t>(bis))) return true;
     }
     return false;
+}
+
+bool MG_Feld_ohne_Person(int c) {
+    if (!MG_Feld_gueltig(c)) return false;
+    if (!personenbits.gueltig()) personenbits.aufbauen();
+    const std::size_t i = static_cast<std::size_t>(c);
+    return (personenbits.nicht_leer[i / 64] >> (i % 64) & 1) == 0;
 }
 
 void MG_Personenbits_verwerfen() {

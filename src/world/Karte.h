@@ -42,6 +42,9 @@ static_assert(sizeof(Kartenfeld) == Kartenfeld_Anzahl * sizeof(int));
 // from one bit per cell kept beside the map, which is read afresh from Karte when the map
 // was made anew or replaced; every write of Karte.Person through its accessor keeps it.
 bool MG_Person_im_Umkreis(int c0, int radius);
+// True when cell c is on the map and its Karte.Person is -1, answered from a bit per cell
+// kept the same way (a question that needs no map row).
+bool MG_Feld_ohne_Person(int c);
 // Forgets the bits, so that the next question reads them from Karte again (after the map
 // rows were written other than through Kartenfeld::Person).
 void MG_Personenbits_verwerfen();

@@ -1,6 +1,6 @@
 // The short ways of the searches (hexagons read in memory order, walks stopped where
 // nothing nearer can follow, far candidates passed over first) and of the step (a
-// person who only counts, a rabbit hole whose counters only run on) must not change
+// person who only counts, only the rabbit holes due in a step) must not change
 // what the simulation does: the same world runs ten years with them and with every
 // search walked and every step taken in full, and the state checksum and the rabbit
 // holes agree year by year.
@@ -21,6 +21,7 @@ constexpr int kJahre = 10;
 
 // Every field of the holes in use, in order: the checksum leaves them out.
 std::vector<int> Loecher() {
+    Hase_Loecher_abgleichen();
     std::vector<int> felder;
     for (int i = 0; i < Hase_Anzahl; ++i) {
         const Hasenloch& h = Hase_Loecher[static_cast<std::size_t>(i)];

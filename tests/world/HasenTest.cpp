@@ -13,6 +13,7 @@
 #include "foundation/Info.h"
 #include "platform/base/Datei.h"
 #include "platform/base/Zufall.h"
+#include "population/Jobarchiv.h"
 #include "world/Karte.h"
 #include "world/Stufenvorlagen.h"
 
@@ -169,6 +170,7 @@ TEST_F(Hasen, BreedingFillsTheHoleAndAFullHoleFoundsNewOnesTenToTwentyAway) {
         e.Draussen = true;
         e.Brutzaehler = 1500;
         e.Timer = 5;
+        Hase_Loecher_abgleichen();
         Hase_Tick();
         EXPECT_EQ(Hase_Loecher[0].Anzahl, Hasen_Max);
     }
@@ -240,6 +242,87 @@ TEST_F(Hasen, SaveLoadSaveGivesTheSameFile) {
     EXPECT_FALSE(Hase_Loecher[0].Reserviert);
     EXPECT_EQ(Hase_Loecher[0].Position, 8);
     EXPECT_TRUE(bhmtest::Kernwelt::gemeldet());
+}
+
+// A step touches only the holes due in it; between their due steps the holes' counters
+// are brought up to date when the rows are read. Step by step, every field agrees with
+// every hole stepped in full: through births, new holes, a rabbit that stays in beside a
+// person, a hole taken away, a row written from outside, and a save and load.
+TEST_F(Hasen, TheScheduledStepAgreesWithEveryHoleSteppedInFull) {
+    const std::string pfad = welt.ordner().dir().folder() + "H.sav";
+    const std::vector<Kartenfeld> karte = Karte;
+    struct Anfang {
+        int x, y, anzahl, timer, brut;
+        bool draussen;
+    };
+    const Anfang anfaenge[] = {
+        {10, 10, 3, 0, 0, false},     // comes out in the first step
+        {20, 12, 4, 37, 0, false},    // inside, tries later
+        {30, 30, 10, 4, 1495, true},  // full and breeding: founds holes (helped below)
+        {45, 20, 0, 0, 0, false},     // empty: its door stays shut
+        {12, 40, 5, 9, 700, true},    // out, far from its next birth
+        {40, 45, 2, 59, 0, false},    // a person stands next to it
+    };
+    // The full way, the schedule, and the two taking turns every 37 steps.
+    enum Weg { Voll, Kurz, Wechselnd };
+    auto lauf = [&](Weg weg) {
+        Karte = karte;
+        MG_Personenbits_verwerfen();
+        Hase_Loecher_loeschen();
+        RandSeed = 777;
+        JA_Schnellwege = weg != Voll;
+        for (const Anfang& a : anfaenge) {
+            Hasenloch& h = loch(F(a.x, a.y), a.anzahl);
+            h.Timer = a.timer;
+            h.Brutzaehler = a.brut;
+            h.Draussen = a.draussen;
+        }
+        K(F(41, 45)).Person() = 7;
+        std::vector<std::vector<int>> staende;
+        for (int schritt = 1; schritt <= 500; ++schritt) {
+            if (weg == Wechselnd && schritt % 37 == 0) JA_Schnellwege = !JA_Schnellwege;
+            Hase_Tick();
+            if (schritt == 120 || schritt == 121) Hase_Loch_Kaninchen_abziehen(F(40, 45));
+            if (schritt % 20 == 0) {
+                // Births from outside: the full hole breeds again and again.
+                Hase_Loecher_abgleichen();
+                Hase_Loecher[2].Brutzaehler = 1500;
+                Hase_Loecher[2].Draussen = true;
+                Hase_Loecher_abgleichen();
+            }
+            if (schritt == 200) {
+                Hase_Loecher_abgleichen();
+                Hase_Loecher[1].Timer = 3;
+                Hase_Loecher[1].Draussen = false;
+                Hase_Loecher_abgleichen();
+            }
+            if (schritt == 300) {
+                EXPECT_TRUE(Hase_Speichern(pfad));
+                Hase_Loecher_loeschen();
+                Hase_Laden(pfad);
+            }
+            Hase_Loecher_abgleichen();
+            std::vector<int> felder;
+            for (int i = 0; i < Hase_Anzahl; ++i) {
+                const Hasenloch& h = Hase_Loecher[static_cast<std::size_t>(i)];
+                felder.insert(felder.end(), {h.X, h.Y, h.Brutzaehler, h.Draussen, h.Reserviert, h.Anzahl,
+                                             h.Start, h.Timer, h.Schritt, h.Position});
+            }
+            staende.push_back(felder);
+        }
+        JA_Schnellwege = true;
+        return staende;
+    };
+    const auto voll = lauf(Voll);
+    for (Weg weg : {Kurz, Wechselnd}) {
+        SCOPED_TRACE(weg == Kurz ? "scheduled" : "taking turns");
+        const auto staende = lauf(weg);
+        ASSERT_EQ(staende.size(), voll.size());
+        for (std::size_t s = 0; s < voll.size(); ++s)
+            ASSERT_EQ(staende[s], voll[s]) << "after step " << s + 1;
+    }
+    // One hole was taken away.
+    EXPECT_GT(voll.back().size() / 10, std::size(anfaenge) - 1) << "holes were founded";
 }
 
 TEST_F(Hasen, TheLimitsComeFromModIni) {

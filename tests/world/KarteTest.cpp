@@ -130,35 +130,53 @@ bool person_im_umkreis_gelesen(int c0, int radius) {
 }
 
 // The bits of occupied cells follow every write of a cell's person, and are read afresh
-// after the map is made anew or its rows are replaced wholesale.
+// after the map is made anew or its rows are replaced wholesale; on a crowded small map
+// and on a larger one where few persons leave most of the map empty.
 TEST(Karte, OccupiedCellBitsFollowEveryPersonWrite) {
-    Kernwelt welt(40);
-    auto vergleichen = [](const char* wann) {
-        for (int c0 = 0; c0 < static_cast<int>(Karte.size()); ++c0)
-            for (int radius : {1, 3, 25})
-                ASSERT_EQ(MG_Person_im_Umkreis(c0, radius), person_im_umkreis_gelesen(c0, radius))
-                    << wann << ", origin " << c0 << ", radius " << radius;
+    struct Fall {
+        int seite, schreiben;
+        std::vector<int> radien;
     };
-    vergleichen("empty map");
-    // Persons arrive, move on and leave while the bits are in use.
-    for (int runde = 0; runde < 4; ++runde) {
-        for (int i = 0; i < 60; ++i) Karte[static_cast<std::size_t>(Random(1600))].Person() = Random(5) - 1;
-        Karte[0].Person() = 3;
-        Karte[1599].Person() = Karte[0].Person();
-        vergleichen("after writes");
+    const Fall faelle[] = {{40, 60, {1, 3, 25}}, {150, 12, {1, 3, 9}}};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE("side " + std::to_string(f.seite));
+        Kernwelt welt(f.seite);
+        const int felder = f.seite * f.seite;
+        auto vergleichen = [&](const char* wann) {
+            for (int c0 = 0; c0 < static_cast<int>(Karte.size()); ++c0) {
+                ASSERT_EQ(MG_Feld_ohne_Person(c0), Karte[static_cast<std::size_t>(c0)].Person() == -1)
+                    << wann << ", cell " << c0;
+                for (int radius : f.radien)
+                    ASSERT_EQ(MG_Person_im_Umkreis(c0, radius), person_im_umkreis_gelesen(c0, radius))
+                        << wann << ", origin " << c0 << ", radius " << radius;
+            }
+            EXPECT_FALSE(MG_Feld_ohne_Person(-1));
+            EXPECT_FALSE(MG_Feld_ohne_Person(static_cast<int>(Karte.size())));
+        };
+        vergleichen("empty map");
+        // Persons arrive, move on and leave while the bits are in use.
+        for (int runde = 0; runde < 4; ++runde) {
+            for (int i = 0; i < f.schreiben; ++i)
+                Karte[static_cast<std::size_t>(Random(felder))].Person() = Random(5) - 1;
+            Karte[0].Person() = 3;
+            Karte[static_cast<std::size_t>(felder - 1)].Person() = Karte[0].Person();
+            // A damaged map's cell: no person, yet not empty either.
+            Karte[static_cast<std::size_t>(Random(felder))].Person() = -2 - runde;
+            vergleichen("after writes");
+        }
+        // A copy of a row is no cell of the map: writing it leaves the bits alone.
+        Kartenfeld kopie = Karte[500];
+        kopie.Person() = 7;
+        vergleichen("after writing a copy");
+        // Rows replaced wholesale, then the bits dropped as the map makers do.
+        std::vector<Kartenfeld> andere = Karte;
+        for (Kartenfeld& k : andere) k.f[Kartenfeld::Nr_Person] = 1;
+        Karte = andere;
+        MG_Personenbits_verwerfen();
+        vergleichen("after replacing the rows");
+        MG_Karte_anlegen(f.seite, Karte);
+        vergleichen("new map");
     }
-    // A copy of a row is no cell of the map: writing it leaves the bits alone.
-    Kartenfeld kopie = Karte[500];
-    kopie.Person() = 7;
-    vergleichen("after writing a copy");
-    // Rows replaced wholesale, then the bits dropped as the map makers do.
-    std::vector<Kartenfeld> andere = Karte;
-    for (Kartenfeld& k : andere) k.f[Kartenfeld::Nr_Person] = 1;
-    Karte = andere;
-    MG_Personenbits_verwerfen();
-    vergleichen("after replacing the rows");
-    MG_Karte_anlegen(40, Karte);
-    vergleichen("new map");
 }
 
 }  // namespace
