@@ -543,6 +543,15 @@ OBJEKTE_WIRTSCHAFT = {
 }
 for _o in OBJEKTE:
     _o.update(OBJEKTE_WIRTSCHAFT.get(_o["t"], {}))
+# Stone is the scarcest building material: a computer clan builds at most five
+# quarries, a quarry whose rock is broken makes one stone at a time (and its gold
+# ore in turn), and from the second level on nearly every building and every house
+# upgrade is built of stone. Sites waited years for stone whose nearest free unit
+# lay a hundred cells off, and the clans placing them stopped building. Every stone
+# cost is half the amount given above, rounded up (a cost is at least 3).
+for _o in OBJEKTE:
+    if "kosten" in _o:
+        _o["kosten"] = [(w, max(3, (m + 1) // 2)) if w == "Stein" else (w, m) for w, m in _o["kosten"]]
 
 OBJ_NR = {o["t"]: i for i, o in enumerate(OBJEKTE)}
 
