@@ -503,6 +503,17 @@ OBJEKTE_WIRTSCHAFT = {
     # stone, which their five quarries already make more of than they use, and
     # the collectors stood with full stores.
     "Schuttsammler": dict(platz=1, ki=None),
+    # The herb garden comes at level 3 (was 2), so the mint comes before it. A
+    # computer clan chooses its production from its own level down, and at
+    # level 2 the herb garden was the only choice: a clan that grew past 25
+    # members before its first mint built its five herb gardens first, its
+    # mints came ten to twenty years later, by then its purses held
+    # 20 to 30 gold a head, its young couples lacked the 101 gold a child needs,
+    # and the clan aged out and died. Now a level-2 clan falls through to the
+    # first level, where the mint is the one building whose goods are never
+    # stocked. Herbs are only bought by the unhappy; a level-3 clan has them.
+    # (Cost as the other level-2 farms above.)
+    "Kräutergarten": dict(platz=1, ki=3, kosten=[("Stein", 6)]),
     # Each chain starts at the level of the first building that takes its goods
     # (ore, iron and charcoal were level 3, flax 3, honey 4, sand and glass 4):
     # iron and charcoal go to the smithy and the flax to the weaver (level 4),
