@@ -26,6 +26,7 @@
 #include <map>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include <unistd.h>
@@ -115,8 +116,9 @@ struct Laufzahlen {
     std::map<std::string, int> meldungen;
     long long geldfehler = 0, zaehlerfehler = 0;
     std::vector<int> hoechste_stufe;
-    std::vector<long long> geburten_gesamt;  // per clan over the whole run
-    std::vector<int> baustelle_seit;         // per object: step since which it is a site, -1 none
+    std::vector<long long> geburten_gesamt;          // per clan over the whole run
+    std::vector<int> baustelle_seit;                 // per object: step since which it is a site, -1 none
+    std::vector<std::pair<int, int>> baustelle_von;  // per object: type and cell of that site
 };
 
 long long Schritt_nr = 0;
@@ -268,8 +270,9 @@ void Menschenbau(Menschenstart& m) {
 // --- Output ----------------------------------------------------------------------------
 
 struct Stand {
-    int personen = 0, alter[Altersbaender] = {}, gebaeude = 0, baustellen = 0, aelteste_baustelle = 0;
-    std::string aelteste_art;  // kind of the oldest site
+    int personen = 0, alter[Altersbaender] = {}, gebaeude = 0, baustellen = 0;
+    double aelteste_baustelle = 0;  // years
+    std::string aelteste_art;       // kind of the oldest site
     long long waren = 0, volle_slots = 0, slots = 0, freie_plaetze = 0, untaetig = 0, geldbeutel = 0;
     long long schatz = 0, reserve = 0, gespeichert = 0;
     int stufe = 0, schiffe = 0, haefen = 0;
@@ -299,9 +302,9 @@ std::vector<Stand> Staende(const Laufzahlen& l) {
         if (ob.Feld() < 1) continue;
         const int oi = static_cast<int>(o);
         const bool baustelle = OM_Baumaterial_fehlt(oi);
-        const int alter = o < l.baustelle_seit.size() && l.baustelle_seit[o] >= 0
-                              ? static_cast<int>((Schritt_nr - l.baustelle_seit[o]) / Schritte_je_Jahr)
-                              : 0;
+        const double alter = o < l.baustelle_seit.size() && l.baustelle_seit[o] >= 0
+                                 ? static_cast<double>(Schritt_nr - l.baustelle_seit[o]) / Schritte_je_Jahr
+                                 : 0.0;
         const std::string& m = modus(ob.Typ());
         const bool betrieb = m == "Produktion" || m == "Lager" || m == "Hafen" || m == "Hafen2";
         int frei = 0;
@@ -343,7 +346,7 @@ void Zeile(const char* name, const Stand& s, const Clanzahlen& z, bool arten) {
     std::printf("  %-6s P %4d [", name, s.personen);
     for (int b = 0; b < Altersbaender; ++b) std::printf("%s%s %d", b ? " " : "", Bandname[b], s.alter[b]);
     std::printf(
-        "] geb %lld tot %lld (<50 %lld) | Geb %d Bst %d (aelteste %d J%s%s) | Waren %lld voll %lld/%lld | "
+        "] geb %lld tot %lld (<50 %lld) | Geb %d Bst %d (aelteste %.1f J%s%s) | Waren %lld voll %lld/%lld | "
         "frei %lld untaetig %lld | Kasse %lld Beutel %lld Reserve %lld gespart %lld | Stufe %d Schiffe %d "
         "Haefen %d\n",
         z.geburten, z.tode, z.tode_jung, s.gebaeude, s.baustellen, s.aelteste_baustelle,
@@ -559,13 +562,19 @@ int main(int argc, char** argv) {
             // Construction sites and their age.
             if (l.baustelle_seit.size() < Objekte.size()) l.baustelle_seit.resize(Objekte.size(), -1);
             if (Monatsschritt == 0) {
+                if (l.baustelle_von.size() < Objekte.size()) l.baustelle_von.resize(Objekte.size(), {-1, -1});
                 for (std::size_t o = 0; o < Objekte.size(); ++o) {
                     const bool bst = Objekte[o].Feld() >= 1 && OM_Baumaterial_fehlt(static_cast<int>(o));
                     int& seit = l.baustelle_seit[o];
-                    if (!bst)
+                    // A finished house takes its upgrade at once, and a row can be reused within the
+                    // month: a site of another type or cell is a new site.
+                    const std::pair<int, int> von{Objekte[o].Typ(), Objekte[o].Feld()};
+                    if (!bst) {
                         seit = -1;
-                    else if (seit < 0)
+                    } else if (seit < 0 || l.baustelle_von[o] != von) {
                         seit = static_cast<int>(Schritt_nr);
+                        l.baustelle_von[o] = von;
+                    }
                 }
                 for (std::size_t c = 0; c < Spieler.size(); ++c)
                     l.hoechste_stufe[c] = std::max(l.hoechste_stufe[c], Spieler[c].KI_Stufe());
