@@ -16,6 +16,7 @@
 #include "economy/Baustelle.h"
 #include "economy/Errungenschaften.h"
 #include "population/Animation.h"
+#include "population/Arbeitsauftraege.h"
 #include "population/Bauauftraege.h"
 #include "population/Befehlsliste.h"
 #include "world/Hasen.h"
@@ -361,10 +362,26 @@ bool KI_Bauplatz_setzen(int clan, int typ, int phase) {
         KI_Heimat_wechseln(clan);
         return false;
     }
+    if (!KI_Bauplatz_belieferbar(platz, typ, clan)) {
+        // Nobody could ever bring a material there: the site would wait for good, and its
+        // pending mark would stop the clan's building of that phase. The clan looks from
+        // another of its buildings next time; the island stays open.
+        KI_Heimat_wechseln(clan);
+        return true;
+    }
     if (BPU_Baustelle_setzen(platz, typ, clan)) KI_im_Bau_merken(clan, typ, phase);
     Spielerzeile& s = Spieler[static_cast<std::size_t>(clan)];
     if (s.Baustellen_gesamt() < KI_Baustellen_frei) KI_Phase_weiter(clan);
     if (Random(10) == 1) Spieler[static_cast<std::size_t>(clan)].Heimatfeld() = platz;
+    return true;
+}
+
+bool KI_Bauplatz_belieferbar(int platz, int typ, int clan) {
+    const Objekt_Item* o = vorlage(typ, "KI_Bauplatz_belieferbar");
+    if (!o) return false;
+    for (const Waren_Menge& m : o->Baukosten)
+        if (m.WarenID > 0 && m.Menge != 0 && !JU_Lieferant_in_Reichweite(platz, m.WarenID, clan))
+            return false;
     return true;
 }
 

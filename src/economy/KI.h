@@ -48,6 +48,9 @@ int KI_Produktion_waehlen(int stufe, int clan);
 // Places a site of the type near its search centre; false when the placement
 // failed in a way that should block the home island.
 bool KI_Bauplatz_setzen(int clan, int typ, int phase);
+// Every material of the type has a seller for the clan within the supplier search's reach
+// of the place.
+bool KI_Bauplatz_belieferbar(int platz, int typ, int clan);
 // Where a site of the type is looked for; -1 when its resource is missing.
 int KI_Suchzentrum(int clan, int typ);
 // Moves the home cell to the clan's next building.

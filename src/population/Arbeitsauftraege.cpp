@@ -222,7 +222,12 @@ int JU_Lieferant_suchen(int b, int ware, bool gleicher_typ_erlaubt) {
     return beste;
 }
 
-int JU_Lieferant_Distanz(int feld, int ware, int spieler) {
+namespace {
+
+// Distance from the cell to the nearest building on its island below `reichweite` that keeps
+// a goods slot for the ware and whose owner sells to the clan - with a unit to spare, when
+// `vorraetig` - or -1.
+int naechster_Lieferant(int feld, int ware, int spieler, int reichweite, bool vorraetig) {
     if (!MG_Feld_gueltig(feld)) return -1;
     const Warenindex_Liste* l = JU_Warenindex_Liste(ware, Karte[static_cast<std::size_t>(feld)].Insel());
     if (!l) return -1;
@@ -233,10 +238,21 @@ int JU_Lieferant_Distanz(int feld, int ware, int spieler) {
         const int besitzer = obj(e.Objekt).Besitzer();
         if (besitzer != spieler && JU_Exportverbot(besitzer)) continue;
         const int d = FFU_Distanz(eintrag_feld(e), feld);
-        if (d < Distanz_Reichweite && (beste == -1 || d < beste) && OM_Ware_verfuegbar(e.Objekt, ware))
+        if (d < reichweite && (beste == -1 || d < beste) &&
+            (!vorraetig || OM_Ware_verfuegbar(e.Objekt, ware)))
             beste = d;
     }
     return beste;
+}
+
+}  // namespace
+
+int JU_Lieferant_Distanz(int feld, int ware, int spieler) {
+    return naechster_Lieferant(feld, ware, spieler, Distanz_Reichweite, true);
+}
+
+bool JU_Lieferant_in_Reichweite(int feld, int ware, int spieler) {
+    return naechster_Lieferant(feld, ware, spieler, Lieferant_Reichweite, false) >= 0;
 }
 
 int JU_Auftrag_Text(int feld, int ware, int spieler) { return JU_Lieferant_Distanz(feld, ware, spieler); }

@@ -20,6 +20,9 @@ int JU_Lieferant_suchen(int b, int ware, bool gleicher_typ_erlaubt);
 int JU_Lieferant_Distanz(int feld, int ware, int spieler);
 // The same for the interface's text pages.
 int JU_Auftrag_Text(int feld, int ware, int spieler);
+// Some building on the cell's island within the supplier search's reach keeps a goods slot
+// for the ware and sells to the clan (in stock or not): a site on the cell can be supplied.
+bool JU_Lieferant_in_Reichweite(int feld, int ware, int spieler);
 
 // The orders of the slot uses; each (person, workplace, ware).
 bool JU_Auftrag_Holen(int person, int w, int ware);

@@ -15,6 +15,7 @@
 #include "economy/Baustelle.h"
 #include "economy/Diagramm.h"
 #include "economy/Errungenschaften.h"
+#include "economy/Warenindex.h"
 #include "economy/Warenstatistik.h"
 #include "population/Animation.h"
 #include "population/Bauauftraege.h"
@@ -356,6 +357,41 @@ TEST(KI, AFailedSiteSearchMovesHomeAndBlocksTheIsland) {
     KI_Wohnung_bauen(1);
     EXPECT_FALSE(IU_Insel_frei(0));
     EXPECT_EQ(s.KI_Wohnung_im_Bau(), 0);
+}
+
+TEST(KI, NoSiteWhereNobodyCouldBringAMaterial) {
+    KIwelt welt(1);
+    // Building land that wants levelling (the computer's search passes over perfectly flat places).
+    for (Kartenfeld& k : Karte) {
+        k.LandType() = 3;
+        k.Block() = -1;
+        k.Ambiente() = -1;
+        k.Objekt() = -1;
+        k.Person() = -1;
+    }
+    SBU_Bauplaetze.assign(SBU_Objekte.size(), {{0, 1}});
+    Spielerzeile& s = Spieler[1];
+    s.Gold() = 1000;
+    const int heim = s.Heimatfeld(), anderswo = 12 + 12 * 16;
+    const int halle = OM_Objekt_anlegen(heim, 1, 4), huette = OM_Objekt_anlegen(anderswo, 1, 4);
+    Karte[heim].Objekt() = halle;
+    Karte[anderswo].Objekt() = huette;
+    KIwelt::produziert(1, 1, 10);
+    const std::size_t zeilen = Objekte.size();
+    // The sawmill is built of wood, and no building on the island keeps any.
+    EXPECT_TRUE(KI_Bauplatz_setzen(1, 2, 3));
+    EXPECT_EQ(Objekte.size(), zeilen) << "no site";
+    EXPECT_EQ(s.KI_Produktion_im_Bau(), 0) << "nothing pending that could stop the phase";
+    EXPECT_TRUE(IU_Insel_frei(0)) << "the island stays open";
+    EXPECT_EQ(s.Heimatfeld(), anderswo) << "the next search starts from another building";
+    EXPECT_TRUE(KI_Bauplatz_setzen(1, 3, 3)) << "the yard needs no material";
+    EXPECT_EQ(s.KI_Produktion_im_Bau(), 1);
+    s.KI_Produktion_im_Bau() = 0;
+    IWU_Ware_eintragen(1, heim, halle, 0);
+    EXPECT_TRUE(KI_Bauplatz_setzen(1, 2, 3));
+    EXPECT_EQ(s.KI_Produktion_im_Bau(), 1) << "a building that keeps wood stands in reach";
+    EXPECT_EQ(s.KI_Produktion_Typ(), 2);
+    EXPECT_FALSE(Kernwelt::gemeldet());
 }
 
 TEST(KI, HomeMovesToTheClansNextBuilding) {

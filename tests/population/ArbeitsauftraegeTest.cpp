@@ -282,4 +282,23 @@ TEST(JU_Lieferant_Distanz, NearestSellerBelow121) {
     EXPECT_EQ(JU_Lieferant_Distanz(c, 1, 1), 10);
 }
 
+TEST(JU_Lieferant_in_Reichweite, AnySellerOfTheWareBelowTheSupplierReachInStockOrNot) {
+    Auftragswelt welt(128, 1);
+    const int c = W::feld(10, 10);
+    EXPECT_FALSE(JU_Lieferant_in_Reichweite(c, 1, 0)) << "nobody keeps the ware";
+    Karte[static_cast<std::size_t>(W::feld(20, 10))].Insel() = 1;
+    verkaeufer(1, W::feld(20, 10));
+    EXPECT_FALSE(JU_Lieferant_in_Reichweite(c, 1, 0)) << "a seller on another island";
+    verkaeufer(1, W::feld(110, 110), 0);  // distance 200
+    EXPECT_FALSE(JU_Lieferant_in_Reichweite(c, 1, 0));
+    verkaeufer(1, W::feld(109, 110), 0);  // 199, nothing in stock
+    EXPECT_TRUE(JU_Lieferant_in_Reichweite(c, 1, 0)) << "a site waits for a seller's next unit";
+    EXPECT_FALSE(JU_Lieferant_in_Reichweite(c, 2, 0)) << "another ware";
+    W::S(1).Edikt_Exportverbot() = 1;
+    EXPECT_FALSE(JU_Lieferant_in_Reichweite(c, 1, 0)) << "the seller's clan sells to nobody else";
+    EXPECT_TRUE(JU_Lieferant_in_Reichweite(c, 1, 1)) << "but to its own sites";
+    EXPECT_FALSE(JU_Lieferant_in_Reichweite(-1, 1, 0));
+    EXPECT_FALSE(W::gemeldet());
+}
+
 }  // namespace
