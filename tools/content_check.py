@@ -651,9 +651,9 @@ def check_ai(T):
             rest.setdefault(o["AI_Level"], []).append(i)
     for level in AI_LEVELS:
         for name, lists in (("food", nahrung), ("housing", wohnen), ("production", rest)):
-            # The production choice walks down from the clan's level, so a level
-            # may leave it to the levels below, as long as the first has some.
-            if not lists.get(level) and not (name == "production" and rest.get(1)):
+            # Each choice walks down from the clan's level, so a level may leave
+            # it to the levels below, as long as the first has some.
+            if not lists.get(level) and not lists.get(1):
                 problem("computer level %d has no %s building" % (level, name))
             for i in lists.get(level, []):
                 if i not in T["reachable"]:

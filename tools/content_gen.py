@@ -462,7 +462,16 @@ OBJEKTE_WIRTSCHAFT = {
     # minter, and a mine with a full store held two free places.)
     "Fischerei": dict(platz=2, kosten=[("Stein", 4), ("Bretter", 5)],
                       text="Eine große Fischerei: zwei Fischer teilen sich die Boote."),
-    "Gutshof": dict(platz=2),
+    # The manor farm is the food building of level 5 beside the large fishery
+    # (was level 6) and is built without tools (was 3 tools besides boards and
+    # stone). A computer clan builds food from its own level down, a random one
+    # of that level whose materials it has; few clans make tools, so from level 5
+    # on the large fishery was all they built: 340 fisheries stood in an 832
+    # world at year 100, 19 of one clan, and their fishers and the buyers of
+    # their fish crowded the beaches so that walkers queued there for years and
+    # starved, and sites beyond waited for their carriers. (Fisheries now 730
+    # and manor farms 739 in the three 832 worlds, where 1,124 and 23 stood.)
+    "Gutshof": dict(platz=2, ki=5, kosten=[("Bretter", 6), ("Stein", 6)]),
     "Luftschiffwerft": dict(platz=2),
     "Großschmiede": dict(platz=2),
     # Gold from the first level (was level 5, which few clans reach): the mint
@@ -527,8 +536,14 @@ OBJEKTE_WIRTSCHAFT = {
     "Imkerei": dict(platz=1, ki=5, kosten=[("Stein", 4), ("Bretter", 3)]),
     "Sandgrube": dict(platz=1, ki=5, kosten=[("Stein", 3)]),
     "Glashütte": dict(platz=1, ki=5),
-    # The smokehouse smokes fish only (see the goods).
-    "Räucherei": dict(platz=1, slots=[("Räucherfisch", P), ("Fisch", "Holen")],
+    # The smokehouse smokes fish only (see the goods), and the computer clans
+    # build none (was level 4). It was the one food building of level 4, so a
+    # clan there built smokehouse after smokehouse while its food stayed short,
+    # though each one only smokes the fish others catch: 838 stood in the three
+    # 832 worlds, 19 of one clan, their workers fetching fish from the crowded
+    # beaches. A level-4 clan now builds the food of the levels below. The
+    # smokehouse stays for the player.
+    "Räucherei": dict(platz=1, ki=None, slots=[("Räucherfisch", P), ("Fisch", "Holen")],
                       text="Fisch wird im Rauch haltbar gemacht."),
     # House upgrades are built mostly of stone (were mostly wood and boards, and
     # tools or glass above): a house grows as soon as it is finished, every clan

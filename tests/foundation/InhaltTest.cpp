@@ -318,7 +318,7 @@ TEST_F(Inhalt, AnimatedAmbientObjectsCycleBackToTheirFirstFrame) {
         EXPECT_TRUE(animiert(typ)) << name;
 }
 
-TEST_F(Inhalt, EveryComputerLevelHasFoodHousingAndFindsProduction) {
+TEST_F(Inhalt, EveryComputerLevelFindsFoodHousingAndProduction) {
     const Erreichbar e = erreichbar_berechnen();
     const std::pair<const char*, const std::vector<std::vector<int>>*> listen[] = {
         {"food", &SBU_KI_Nahrung}, {"housing", &SBU_KI_Wohnen}, {"production", &SBU_KI_Rest}};
@@ -327,13 +327,12 @@ TEST_F(Inhalt, EveryComputerLevelHasFoodHousingAndFindsProduction) {
     for (const auto& [name, liste] : listen)
         for (std::size_t level = 1; level < liste->size(); ++level)
             if (!(*liste)[level].empty()) hoechste = std::max(hoechste, level);
-    // The production choice walks down from the clan's level: a level may leave it to the
-    // levels below, as long as the first level has some.
-    const bool erste_produktion = SBU_KI_Rest.size() > 1 && !SBU_KI_Rest[1].empty();
+    // Each choice walks down from the clan's level: a level may leave it to the levels
+    // below, as long as the first level has some.
     for (std::size_t level = 1; level <= hoechste; ++level)
         for (const auto& [name, liste] : listen) {
-            EXPECT_TRUE((level < liste->size() && !(*liste)[level].empty()) ||
-                        (liste == &SBU_KI_Rest && erste_produktion))
+            const bool erste = liste->size() > 1 && !(*liste)[1].empty();
+            EXPECT_TRUE((level < liste->size() && !(*liste)[level].empty()) || erste)
                 << "computer level " << level << " has no " << name << " building";
             if (level >= liste->size()) continue;
             for (int k : (*liste)[level])
