@@ -542,7 +542,9 @@ OBJEKTE_WIRTSCHAFT = {
     # though each one only smokes the fish others catch: 838 stood in the three
     # 832 worlds, 19 of one clan, their workers fetching fish from the crowded
     # beaches. A level-4 clan now builds the food of the levels below. The
-    # smokehouse stays for the player.
+    # smokehouse stays for the player, who may build it from the first level,
+    # as the gold mine and the rubble collector (a building without a computer
+    # level has level 0).
     "Räucherei": dict(platz=1, ki=None, slots=[("Räucherfisch", P), ("Fisch", "Holen")],
                       text="Fisch wird im Rauch haltbar gemacht."),
     # House upgrades are built mostly of stone (were mostly wood and boards, and
