@@ -160,8 +160,7 @@ int BPU_Feld_bebaubar(int feld) {
 
 int BPU_Bauplatz_pruefen(int anker, int typ) {
     if (!OM_Vorlage(typ, "BPU_Bauplatz_pruefen")) return -1;
-    if (static_cast<std::size_t>(typ) >= SBU_Bauplaetze.size()) return 0;
-    return BPU_Bauplatz_pruefen(anker, SBU_Bauplaetze[static_cast<std::size_t>(typ)]);
+    return BPU_Bauplatz_pruefen(anker, SBU_Bauplatz_Felder(typ));
 }
 
 int BPU_Bauplatz_pruefen(int anker, const std::vector<Bauplatzfeld>& felder) {

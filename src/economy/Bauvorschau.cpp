@@ -130,10 +130,7 @@ void BPU_Baumodus_starten(int typ) {
     if (GU_Clan_gueltig(SpielerID))
         faktor = std::max(Spieler[static_cast<std::size_t>(SpielerID)].Baustellen() - 1, 1);
     const BPU_Bebaubarkeit_merken merken;
-    static const std::vector<Bauplatzfeld> kein_fussabdruck;
-    const std::vector<Bauplatzfeld>& felder = static_cast<std::size_t>(typ) < SBU_Bauplaetze.size()
-                                                  ? SBU_Bauplaetze[static_cast<std::size_t>(typ)]
-                                                  : kein_fussabdruck;
+    const std::vector<Bauplatzfeld>& felder = SBU_Bauplatz_Felder(typ);
     sichtbare_felder([&](int c, int px, int py) {
         Kartenfeld& k = Karte[static_cast<std::size_t>(c)];
         if (k.LandType() <= 0) return;

@@ -46,7 +46,8 @@ void KI_Produktion_bauen(int clan);
 // A production building of the level or below that passes every test; -1 when none.
 int KI_Produktion_waehlen(int stufe, int clan);
 // Places a site of the type near its search centre; false when the placement
-// failed in a way that should block the home island.
+// failed in a way that should block the home island. A place that no seller of a
+// material could supply gets no site and blocks nothing (true).
 bool KI_Bauplatz_setzen(int clan, int typ, int phase);
 // Every material of the type has a seller for the clan within the supplier search's reach
 // of the place.

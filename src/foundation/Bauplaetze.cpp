@@ -57,9 +57,14 @@ void SBU_Bauplatz_laden(const std::string& pfad, int objekt_id) {
         }
 }
 
+const std::vector<Bauplatzfeld>& SBU_Bauplatz_Felder(int objekt_id) {
+    static const std::vector<Bauplatzfeld> keine;
+    if (objekt_id < 0 || static_cast<std::size_t>(objekt_id) >= SBU_Bauplaetze.size()) return keine;
+    return SBU_Bauplaetze[static_cast<std::size_t>(objekt_id)];
+}
+
 int SBU_Bauplatz_Felderzahl(int objekt_id) {
-    if (objekt_id < 0 || static_cast<std::size_t>(objekt_id) >= SBU_Bauplaetze.size()) return -1;
-    return static_cast<int>(SBU_Bauplaetze[objekt_id].size()) - 1;
+    return static_cast<int>(SBU_Bauplatz_Felder(objekt_id).size()) - 1;
 }
 
 int SBU_Bauplatz_Feld_Versatz(int objekt_id, int i) {

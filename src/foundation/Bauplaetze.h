@@ -11,12 +11,17 @@
 // A row further down in the file is a smaller y on the map. The offsets depend
 // on the map side, so footprints are rebuilt for every new world.
 #include <string>
+#include <vector>
+
+#include "foundation/Schablonen.h"
 
 // Parses the file into SBU_Bauplaetze[objekt_id] for the current map side (MG_Kartengroesse).
 // Lines shorter than the first are read as if filled with "0"; a grid without
 // "4" is reported and anchored one row above and one column left of its first
 // character.
 void SBU_Bauplatz_laden(const std::string& pfad, int objekt_id);
+// The cells of the type's footprint; none for an unknown type.
+const std::vector<Bauplatzfeld>& SBU_Bauplatz_Felder(int objekt_id);
 // The highest cell position of the footprint (cell count - 1; -1 when empty or unknown).
 int SBU_Bauplatz_Felderzahl(int objekt_id);
 // Offset and solid flag of cell i; an unknown type or cell is reported and gives 0.
