@@ -25,6 +25,7 @@
 #include "platform/base/System.h"
 #include "platform/base/Zufall.h"
 #include "population/Animation.h"
+#include "render/Szene.h"
 
 TGLForm* GLForm = nullptr;
 
@@ -107,14 +108,6 @@ bool TGLForm::Vollbild_setzen(int, int, int, int) {
     return false;
 }
 
-void TGLForm::gl_grundzustand() {
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LESS);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-    glEnable(GL_CULL_FACE);
-    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-}
-
 void TGLForm::StarttimerTimer() {
     Starttimer.setzen(false);
     Config_laden();
@@ -128,7 +121,7 @@ void TGLForm::StarttimerTimer() {
         return;
     }
     gl_bereit = true;
-    gl_grundzustand();
+    Draw_Grundzustand();
     Schrift_erzeugen("Times new Roman");
     glDisable(0x809D);  // GL_MULTISAMPLE
 

@@ -118,11 +118,12 @@ void IFU_Baufenster_Panel() {
     const auto icon = [&](int c, int r, int typ) {
         IFU_Icon_zeichnen_Set4(cx - 244 + 84 * c, cy - 156 + 80 * r, kTiefe, typ);
     };
+    // The icons first, the hovered one at the box's corner with them: windows are drawn with the
+    // strictly-less depth rule, so an icon stays in front of the box and frames drawn after it at
+    // the same depth.
     {
         const IFU_Packbindung bauicons(ML_Bauiconpack.get(), "ML_Bauiconpack");
-        zellen([&](int c, int r, int typ, bool hover) {
-            if (!hover) icon(c, r, typ);
-        });
+        zellen([&](int c, int r, int typ, bool) { icon(c, r, typ); });
     }
     zellen([&](int c, int r, int, bool hover) {
         const int x = cx - 253 + 84 * c, y = cy - 165 + 80 * r;
@@ -134,11 +135,6 @@ void IFU_Baufenster_Panel() {
         for (int dy : {-101, -69, -37, -5}) IFU_Icon_zeichnen(x, cy + dy + 80 * r, kTiefe, 293);
         IFU_Icon_zeichnen(x, cy + 11 + 80 * r, kTiefe, 294);
     });
-    // The hovered type's icon goes on the box, after it: at one depth the later one shows.
-    if (box.aktiv) {
-        const IFU_Packbindung bauicons(ML_Bauiconpack.get(), "ML_Bauiconpack");
-        icon(box.bc, box.br, typen[static_cast<std::size_t>(box.r * IFU_Bau_Spalten + box.c)]);
-    }
 
     const int m = GU_Clan_gueltig(SpielerID) ? Spieler[static_cast<std::size_t>(SpielerID)].Mitglieder() : 0;
     const int rest = m - 25 * static_cast<int>(Floor_div(m - 1, 25));

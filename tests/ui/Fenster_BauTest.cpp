@@ -161,9 +161,7 @@ TEST_F(Baufenster, TheHoveredIconShowsOnItsBox) {
         glEndList();
         ML_Interfacemodelle[static_cast<std::size_t>(m)] = l;
     }
-    glDepthFunc(GL_LEQUAL);  // as the interface pass draws
     IFU_Baufenster_Panel();
-    glDepthFunc(GL_LESS);
     EXPECT_EQ(Was(bild.lesen(), cx - 244 + 84, cy - 156), Bi(5));
 }
 
