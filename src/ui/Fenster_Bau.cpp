@@ -147,8 +147,7 @@ void IFU_Baufenster_Panel() {
         }
 
     if (BMU_Seitenanfang > 1) IFU_Icon_zeichnen(cx - 120, cy - 221, kTiefe, 93);
-    if (static_cast<int>(SBU_Objekte.size()) - 1 > BMU_Seitenanfang + 24)
-        IFU_Icon_zeichnen(cx + 110, cy - 221, kTiefe, 92);
+    if (BMU_Weitere_Seite()) IFU_Icon_zeichnen(cx + 110, cy - 221, kTiefe, 92);
     IFU_Fensterhintergrund_zeichnen(cx, cy - 80);
 }
 

@@ -141,10 +141,11 @@ void TPU_Baufenstertexte(int dx, int dy, int Durchgang) {
         }
     long long m = 0;
     if (const Spielerzeile* s = TPU_Mensch()) m = s->Mitglieder();
+    // Above the member steps (cy - 246 to cy - 224), which it would cross at their height.
     senke.Print_zentriert(
-        cx, cy - 230,
+        cx, cy - 254,
         TPU_Zahl(26 - (m - 25 * Floor_div(m - 1, 25))) + W(" Mitglieder bis zur nächsten Gebäudestufe "));
-    senke.Print_zentriert(cx, cy - 204, "Seite " + TPU_Zahl(Floor_div(BMU_Seitenanfang, 24) + 1));
+    senke.Print_zentriert(cx, cy - 204, "Seite " + TPU_Zahl(BMU_Seitennummer()));
 }
 
 void TPU_Produktionszeile(int Zaehler, int Art, int Durchgang, std::string& Zeile) {

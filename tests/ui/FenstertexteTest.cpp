@@ -50,15 +50,20 @@ TEST(Fenstertexte, BuildWindowMembersToTheNextLevelAndPage) {
         int mitglieder, seitenanfang;
         std::string noch, seite;
     };
-    const std::vector<Fall> faelle = {
-        {25, 0, "1", "Seite 1"}, {26, 24, "25", "Seite 2"}, {0, 47, "1", "Seite 2"}};
+    // Fifty offered types: the pages start at 1, 25 and 49; the number is the page's own.
+    const std::vector<Fall> faelle = {{25, 1, "1", "Seite 1"},
+                                      {26, 25, "25", "Seite 2"},
+                                      {0, 49, "1", "Seite 3"},
+                                      {3, 24, "23", "Seite 1"}};
     for (const auto& f : faelle) {
-        Bauwelt welt(3);
+        Bauwelt welt(50);
         Spieler[0].Mitglieder() = f.mitglieder;
         BMU_Seitenanfang = f.seitenanfang;
         TPU_Baufenstertexte(0, 0, 0);
-        EXPECT_NE(welt.senke.finde(f.noch + W(" Mitglieder bis zur nächsten Gebäudestufe ")), nullptr)
-            << f.mitglieder;
+        const std::string noch = f.noch + W(" Mitglieder bis zur nächsten Gebäudestufe ");
+        const Gedruckt* n = welt.senke.finde(noch);
+        ASSERT_NE(n, nullptr) << f.mitglieder;
+        EXPECT_EQ(*n, (Gedruckt{'C', 400, 300 - 254, noch})) << "above the member steps";
         const Gedruckt* s = welt.senke.finde(f.seite);
         ASSERT_NE(s, nullptr) << f.seitenanfang;
         EXPECT_EQ(*s, (Gedruckt{'C', 400, 300 - 204, f.seite}));
