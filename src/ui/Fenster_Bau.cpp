@@ -20,9 +20,11 @@
 #include "foundation/Spielstatus.h"
 #include "platform/base/Text1252.h"
 #include "population/Personen.h"
+#include "render/Interfaceatlas.h"
 #include "render/Modelliste.h"
 #include "ui/Fenster.h"
 #include "ui/Fensterprimitive.h"
+#include "ui/InterfacePanel.h"
 #include "ui/Panelschalter.h"
 #include "ui/Interaktiv.h"
 #include "ui/Rangliste.h"
@@ -58,8 +60,20 @@ void arbeiterslots(int o, int cx, int cy) {
                 modell = g == 1 ? 49 : 50;
             }
         }
-        IFU_Icon_zeichnen(cx - 120 + 40 * s, cy, kTiefe, modell);
+        IFU_Icon_zeichnen(cx + IFU_Objektinfo_Slot_X + IFU_Objektinfo_Slot_Abstand * s, cy, kTiefe, modell);
     }
+}
+
+// The demolition button: the atlas image, dimmed while the object refuses demolition (a house
+// with residents; its tooltip says why).
+void abrissknopf(int o, int cx, int cy) {
+    const int bild = ITP_Bildnummer(IFU_Abrissknopf_Bild);
+    if (bild <= 0) return;
+    const IFU_Packbindung atlas(ITF_Textur.get(), "ITF_Textur");
+    const float hell = OM_Abriss_verweigert(o) ? 0.55f : 1.0f;
+    glColor3f(hell, hell, hell);
+    IFU_Icon_zeichnen_Set2(cx + IFU_Abrissknopf.x, cy + IFU_Abrissknopf.y, kTiefe, bild);
+    glColor3f(1, 1, 1);
 }
 
 }  // namespace
@@ -197,9 +211,11 @@ void IFU_Baumaterial_zeichnen(int X, int Y) {
     const int o = Gewaehltes_Objekt;
     if (!OM_Objekt_gueltig(o)) return;
     Objektzeile& z = Objekte[static_cast<std::size_t>(o)];
+    // In a row from the left edge, each with room for its count beside it (Fenstertexte).
     for (int k = 0; k < 4; ++k)
         if (z.Baumaterial_Rest(k) > 0)
-            IFU_Icon_zeichnen_Set5(X - 100 + 50 * k, Y - 35, kTiefe, z.Baumaterial_Ware(k));
+            IFU_Icon_zeichnen_Set5(X + IFU_Objektinfo_Material_X + IFU_Objektinfo_Material_Abstand * k,
+                                   Y + IFU_Objektinfo_Material_Y, kTiefe, z.Baumaterial_Ware(k));
 }
 
 void IFU_Objektinfo_Panel() {
@@ -228,5 +244,6 @@ void IFU_Objektinfo_Panel() {
         IFU_Icon_zeichnen(cx, cy + 90, kTiefe, 242);
         IFU_Icon_zeichnen(cx + 103, cy + 100, kTiefe, 192);
     }
-    IFU_Fensterrahmen_zeichnen(cx, cy);
+    if (eigen) abrissknopf(o, cx, cy);
+    IFU_Fensterrahmen_zeichnen(cx, cy, IFU_Objektinfo_Halbbreite);
 }

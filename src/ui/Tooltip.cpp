@@ -7,6 +7,7 @@
 #include <string>
 
 #include "economy/Objekte.h"
+#include "economy/Objekte_Betrieb.h"
 #include "economy/Spieler.h"
 #include "economy/Warenstatistik.h"
 #include "foundation/Fehler.h"
@@ -193,6 +194,25 @@ void warenslot(int X, int Y) {
                            std::to_string(o.feld(w + 3)) + W(" für Abholung reserviert."));
 }
 
+// The demolition button of the object info window: what a click does to the shown object.
+void abrisshilfe(int X, int Y) {
+    const int o = Gewaehltes_Objekt;
+    if (!OM_Objekt_gueltig(o)) return;
+    const std::string titel = W("Abreißen");
+    if (OM_Abriss_verweigert(o))
+        hilfetext(X, Y, titel,
+                  {"In diesem Haus wohnen noch Mitglieder.", "Ein bewohntes Haus kann nicht",
+                   "abgerissen werden."});
+    else if (OM_Baumaterial_fehlt(o))
+        hilfetext(X, Y, titel,
+                  {"Der Bau wird aufgegeben und das", W("Gebäude abgerissen. Geliefertes"),
+                   "Baumaterial geht verloren."});
+    else
+        hilfetext(X, Y, titel,
+                  {W("Das Gebäude wird geräumt: Arbeiter"), "gehen, die Waren werden entsorgt.",
+                   "Ist nichts mehr abzuholen, bleibt", W("eine Ruine, die mit der Zeit zerfällt.")});
+}
+
 bool person_pruefen(int person) {
     if (PM_Person_gueltig(person)) return true;
     Fehler_melden("Showtext->Mouseoverfunktion: Person nicht abgefangen = " + std::to_string(person));
@@ -279,6 +299,9 @@ void TPU_Tooltip() {
                 {"Auf allen verbundenen Inseln werden", "die Singels angesprochen, ob sie nicht",
                  W("in dieser Region für den Clan arbeiten"), W("möchten. Die Zahl gibt an wieviele noch"),
                  "kommen sollen. Sie ist auf 10 begrenzt"});
+            break;
+        case 55:
+            abrisshilfe(X, Y);
             break;
         case 103:
             edikteffekt(X, Y);

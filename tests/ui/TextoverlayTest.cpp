@@ -7,6 +7,9 @@
 #include <algorithm>
 
 #include "common/GLKontext.h"
+#include "common/Kernwelt.h"
+#include "economy/Arbeiterslots.h"
+#include "economy/Objekte.h"
 #include "economy/KI.h"
 #include "economy/Logik.h"
 #include "foundation/Config.h"
@@ -304,6 +307,36 @@ TEST_F(Tooltip, FamilyCardOfWomenAndMen) {
     EXPECT_EQ(m[2], (Gedruckt{'2', 220, 294, "Partner lebt."}));
     EXPECT_EQ(m[3].text, W("Familie hat nicht genug Geld für Essen."));
     EXPECT_EQ(m[4].text, "Mann im richtigen Alter.");
+}
+
+// The demolition button of the info window says what a click does to the shown object.
+TEST_F(Tooltip, DemolitionButtonSaysWhatAClickDoes) {
+    SBU_Objekte = {bhmtest::Gebaeude("Home")};
+    Objekte.assign(1, Objektzeile{});
+    Objekte[0].Feld() = 5;
+    Objekte[0].Typ() = 0;
+    OB_Slots.assign(1, {});
+    Gewaehltes_Objekt = 0;
+    struct Fall {
+        int bewohner, fehlt;
+        std::string zeile;
+    };
+    const Fall faelle[] = {{1, 0, "In diesem Haus wohnen noch Mitglieder."},
+                           {0, 0, W("Das Gebäude wird geräumt: Arbeiter")},
+                           {1, 2, "Der Bau wird aufgegeben und das"}};
+    for (const Fall& f : faelle) {
+        OB_Slots[0][0] = {f.bewohner ? 0 : -1, f.bewohner ? 1 : -1};
+        Objekte[0].Baumaterial_Rest(0) = f.fehlt;
+        const auto z = zeichnen(55, 0);
+        ASSERT_GE(z.size(), 2u);
+        EXPECT_EQ(z[0].text, W("Abreißen"));
+        EXPECT_EQ(z[1], (Gedruckt{'2', 220, 246, f.zeile}));
+    }
+    EXPECT_TRUE(Fehlertext.empty());
+    Gewaehltes_Objekt = -1;
+    Objekte.clear();
+    OB_Slots.clear();
+    SBU_Objekte.clear();
 }
 
 TEST_F(Tooltip, NumbersWithoutTextOrBackground) {
