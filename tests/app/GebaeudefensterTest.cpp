@@ -241,3 +241,113 @@ TEST(Rundgang, EinHausWirdUeberSeinInfofensterAbgerissen) {
 }
 
 }  // namespace
+
+namespace {
+
+// The types the build window offers the human, in order.
+std::vector<int> angebotene_Typen() {
+    std::vector<int> t;
+    for (int i = 1; i < static_cast<int>(SBU_Objekte.size()); ++i)
+        if (FFU_Objekt_baubar(i, SpielerID)) t.push_back(i);
+    return t;
+}
+
+// The types of the build window's page k (from 0) when paging goes over the offered types.
+std::vector<int> seite(const std::vector<int>& typen, std::size_t k) {
+    std::vector<int> s(typen.begin() + static_cast<long>(std::min(typen.size(), 24 * k)),
+                       typen.begin() + static_cast<long>(std::min(typen.size(), 24 * k + 24)));
+    s.resize(24, -1);
+    return s;
+}
+
+std::vector<int> gezeigte_Typen() {
+    const IFU_Bauseite s = IFU_Bauseite_lesen();
+    return {s.begin(), s.end()};
+}
+
+TEST(Rundgang, DasBaumenueBlaettertUeberSeineSeiten) {
+    Rundgang g("baumenue");
+    ASSERT_NO_FATAL_FAILURE(starten(g));
+    ASSERT_NO_FATAL_FAILURE(spiel_mit_Startgebaeude(g));
+    g.klicken("$MainPauseButtom");
+    const int cx = IFU_Fenstermitte_X, cy = IFU_Fenstermitte_Y;
+    // The cells, and the arrows with the page number between them.
+    const Rechteck raster{cx - 253, cy - 165, cx + 251, cy + 155};
+    const Rechteck zurueck_pfeil{cx - 120, cy - 221, cx - 88, cy - 189},
+        vor_pfeil{cx + 110, cy - 221, cx + 142, cy - 189}, seitenzahl{cx - 60, cy - 222, cx + 60, cy - 198};
+
+    // At the first build level every offered type stands on the first page: there is no page
+    // after it, and the forward arrow's place does nothing.
+    g.taste('B');
+    ASSERT_TRUE(Baufenster_offen);
+    g.bewegen(ruhe);
+    std::vector<int> typen = angebotene_Typen();
+    ASSERT_LE(typen.size(), 24u);
+    EXPECT_EQ(gezeigte_Typen(), seite(typen, 0));
+    const Bild eine_seite = g.foto("eine-seite");
+    auto vor = g.zone(203), zurueck = g.zone(202);
+    ASSERT_TRUE(vor && zurueck) << "the build window's arrows take clicks";
+    g.klicken(vor->mitte());
+    g.bewegen(ruhe);
+    EXPECT_EQ(BMU_Seitenanfang, 1) << "forward stays on the only page";
+    EXPECT_EQ(gezeigte_Typen(), seite(typen, 0));
+    const Bild immer_noch = g.foto("eine-seite-vor");
+    EXPECT_EQ(Unterschied(eine_seite, immer_noch, raster), 0) << "the page's cells stay";
+    EXPECT_EQ(Unterschied(eine_seite, immer_noch, seitenzahl), 0) << "the page number stays";
+
+    // Prepared with the game's own routines: the clan at the highest build level, saved. From
+    // here on only the player's input: back to the start screen, load the game.
+    int stufe = 0;
+    for (const Objekt_Item& v : SBU_Objekte) stufe = std::max(stufe, v.AI_Level);
+    mensch().Baustufe() = stufe;
+    ASSERT_TRUE(Persistenz().LSU_Speichern("Baumenue"));
+    g.rechtsklicken(ruhe);
+    g.taste(plattform::VK_ESCAPE);
+    g.klicken("$Hauptmenue");
+    ASSERT_TRUE(ITP_Panel_sichtbar(ITP_Startbildschirm));
+    g.klicken("$LoadGamePanel");
+    ASSERT_TRUE(ITP_Panel_sichtbar(ITP_LadePanel));
+    g.klicken("$Savefound0");
+    g.frames(2);
+    ASSERT_TRUE(Spiel_laeuft());
+    ASSERT_TRUE(ITP_Panel_sichtbar(ITP_SingelGameAktiv));
+    g.klicken("$MainPauseButtom");
+    g.taste('B');
+    ASSERT_TRUE(Baufenster_offen);
+    g.bewegen(ruhe);
+    typen = angebotene_Typen();
+    const std::size_t seiten = (typen.size() + 23) / 24;
+    ASSERT_GE(seiten, 2u) << "more offered types than one page holds";
+
+    // Forward over every page, the last one stays; back over them again.
+    std::vector<Bild> bilder;
+    for (std::size_t k = 0; k < seiten; ++k) {
+        EXPECT_EQ(gezeigte_Typen(), seite(typen, k)) << "page " << k + 1;
+        bilder.push_back(g.foto("seite-" + std::to_string(k + 1)));
+        if (k > 0) {
+            EXPECT_GT(Unterschied(bilder[k - 1], bilder[k], raster), 1000) << "page " << k + 1 << " is drawn";
+            EXPECT_GT(Unterschied(bilder[k - 1], bilder[k], seitenzahl), 20) << "its number is " << k + 1;
+        }
+        EXPECT_EQ(Unterschied(bilder[0], bilder[k], zurueck_pfeil) > 100, k > 0)
+            << "a back arrow on page " << k + 1 << " unless it is the first";
+        g.klicken(vor->mitte());
+        g.bewegen(ruhe);
+    }
+    EXPECT_EQ(gezeigte_Typen(), seite(typen, seiten - 1)) << "forward stays on the last page";
+    const Bild letzte = g.foto("letzte-seite-vor");
+    EXPECT_EQ(Unterschied(bilder.back(), letzte, raster), 0);
+    EXPECT_GT(Unterschied(bilder.front(), bilder.back(), vor_pfeil), 100)
+        << "no forward arrow on the last page";
+    for (std::size_t k = seiten - 1; k-- > 0;) {
+        g.klicken(zurueck->mitte());
+        g.bewegen(ruhe);
+        EXPECT_EQ(gezeigte_Typen(), seite(typen, k)) << "back to page " << k + 1;
+        const Bild wieder = g.foto("zurueck-" + std::to_string(k + 1));
+        EXPECT_EQ(Unterschied(bilder[k], wieder, raster), 0) << "page " << k + 1 << " as before";
+        EXPECT_EQ(Unterschied(bilder[k], wieder, seitenzahl), 0) << "with its number";
+    }
+    g.klicken(zurueck->mitte());
+    EXPECT_EQ(BMU_Seitenanfang, 1) << "back stays on the first page";
+}
+
+}  // namespace
