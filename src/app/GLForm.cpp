@@ -430,7 +430,9 @@ void TGLForm::FormKeyPress(unsigned char c) {
                 ui.Panelanzeigen(35);
                 break;
             case 'N':
-                ui.Panelanzeigen(36);
+                // The messages: the letters button's window (the first letter's edict), or
+                // closes it. The plain window this key once opened showed nothing.
+                ui.MOAktion(665, -1, -1);
                 break;
             case 'E':
                 // The standing edicts: opens the first window of switches, or closes it.
