@@ -1,9 +1,9 @@
 #include "foundation/Bauplaetze.h"
 
 #include "foundation/Fehler.h"
+#include "foundation/Geometrie.h"
 #include "foundation/Schablonen.h"
 #include "platform/base/Datei.h"
-#include "world/Karte.h"
 
 namespace {
 

@@ -9,7 +9,6 @@
 #include "foundation/Textzeilen.h"
 #include "platform/base/Datei.h"
 #include "platform/base/Text1252.h"
-#include "world/Hasen.h"
 
 namespace {
 
@@ -344,7 +343,7 @@ void SBU_Slot_erfassen(const std::string& wert, int objekt_id) {
         else if (slot.Benutzung == 0)
             Fehler_melden("SBU_Slot_erfassen > Benutzung :(" + wort +
                           ") konnte nicht erfasst werden. Bauplan:" + std::to_string(objekt_id));
-        if (code == Benutzung_Kaninchenabbau) Hasen_WarenID = slot.WarenID;
+        if (code == Benutzung_Kaninchenabbau) SBU_Kaninchenware = slot.WarenID;
     }
 }
 

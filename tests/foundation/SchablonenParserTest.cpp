@@ -198,7 +198,7 @@ TEST(SchablonenParser, BuildingCostsAndSlots) {
     EXPECT_EQ(u.meldungen_mit(
                   "Objekt: 3 Jagd mit dem Baukosten[Slot]: 1 konnte die Menge nicht erfassen. Set to 3"),
               1);
-    EXPECT_EQ(Hasen_WarenID, 5);
+    EXPECT_EQ(SBU_Kaninchenware, 5);
     EXPECT_EQ(j.Slots[0].Benutzung, Benutzung_Kaninchenabbau);
     EXPECT_EQ(j.Slots[1].WarenID, -1);
     EXPECT_EQ(u.meldungen_mit("Objekt: 3 mit dem Slot: 1 konnte die Ware nicht erfassen."), 1);
