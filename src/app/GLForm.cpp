@@ -25,6 +25,7 @@
 #include "platform/base/System.h"
 #include "platform/base/Zufall.h"
 #include "population/Animation.h"
+#include "population/Hilfen_Personen.h"
 
 TGLForm* GLForm = nullptr;
 

@@ -1,5 +1,6 @@
 #include "economy/Baumenue.h"
 
+#include "economy/Hilfen_Objekte.h"
 #include "economy/Spieler.h"
 #include "foundation/Fehler.h"
 #include "foundation/Ganzzahl.h"
