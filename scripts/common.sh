@@ -5,7 +5,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 PACKAGES=(
   build-essential cmake ninja-build lld pkg-config clang-format
-  libsdl2-dev libsdl2-mixer-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
+  libsdl2-dev libsdl2-mixer-dev libx11-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
   libegl1 libegl-mesa0 libfreetype-dev libfontconfig-dev fonts-liberation2 zlib1g-dev
   libsimpleini-dev libgtest-dev libgmock-dev libbenchmark-dev lame python3
 )

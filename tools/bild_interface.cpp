@@ -63,6 +63,19 @@ void person(Leinwand& l, int ox, int oy, Farbe kleid, bool rock) {
     l.rahmen(ox + 11, oy + 14, 10, 2, schattieren(kleid, 0.6));
 }
 
+// A piece of the top bar: a board from x over b pixels (its edges may lie outside the piece),
+// whose parchment repeats every 640 pixels, so that pieces laid side by side join without a seam.
+void leistenstueck(Leinwand& l, int x, int b) {
+    tafel(l, {x, 0, b, l.hoehe()});
+    for (int y = 6; y < l.hoehe() - 6; ++y)
+        for (int i = std::max(x + 6, 0); i < std::min(x + b - 6, l.breite()); ++i) {
+            const double t = (i % 640) / 640.0;
+            const double g = (1 - t) * glattes_rauschen(i % 640, y, 24, 31) +
+                             t * glattes_rauschen(i % 640 - 640, y, 24, 31);
+            l.punkt(i, y, mischen(kPergament, kPergamentDunkel, 0.25 + 0.5 * g));
+        }
+}
+
 }  // namespace
 
 bool piktogramm(Leinwand& l, int ox, int oy, const std::string& art, Farbe f) {
@@ -555,7 +568,9 @@ std::vector<Interfacebild> interfacebilder() {
     // Images of the panels added later, at the end so that the numbers above stay.
     li.neu("Fensterrahmen", 512, 448, [](Leinwand& l) { tafel(l, {0, 0, 512, 448}); });
     li.neu("Fenster klein", 448, 416, [](Leinwand& l) { tafel(l, {0, 0, 448, 416}); });
-    li.neu("Spielleiste", 640, 48, [](Leinwand& l) { tafel(l, {0, 0, 640, 48}); });
+    // The top bar is laid from pieces that join without a seam: the left end, middle pieces
+    // as far as the widest window and the right end at the window's right edge.
+    li.neu("Spielleiste", 640, 48, [](Leinwand& l) { leistenstueck(l, 0, 640 + 32); });
     for (auto [titel, b, an] : {std::tuple{"Knopf lang", 224, false}, std::tuple{"Knopf schmal", 160, false},
                                 std::tuple{"Knopf breit", 96, false}, std::tuple{"Knopf breit an", 96, true},
                                 std::tuple{"Knopf klein", 32, false}, std::tuple{"Knopf klein an", 32, true}})
@@ -603,5 +618,8 @@ std::vector<Interfacebild> interfacebilder() {
         l.linie(61, 4, 32, 26, kDunkel);
         l.kreis(32, 27, 5, pal::rot);
     });
+    // The top bar's middle piece (no side edges) and its right end.
+    li.neu("Spielleiste Mitte", 640, 48, [](Leinwand& l) { leistenstueck(l, -32, 640 + 64); });
+    li.neu("Spielleiste Ende", 16, 48, [](Leinwand& l) { leistenstueck(l, -48, 64); });
     return std::move(li.bilder);
 }

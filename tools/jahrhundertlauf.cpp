@@ -34,6 +34,7 @@
 #include "common/Spielordner.h"
 #include "economy/Arbeiterslots.h"
 #include "economy/Baustelle.h"
+#include "economy/Hilfen_Objekte.h"
 #include "economy/KI.h"
 #include "economy/Logik.h"
 #include "economy/Objekte.h"

@@ -25,6 +25,7 @@
 #include "platform/base/System.h"
 #include "platform/base/Zufall.h"
 #include "population/Animation.h"
+#include "population/Hilfen_Personen.h"
 #include "render/Szene.h"
 
 TGLForm* GLForm = nullptr;
@@ -163,19 +164,26 @@ void TGLForm::Schrift_erzeugen(const std::string& schriftname) {
 
 void TGLForm::FormResize() {
     Neuzeichnen = true;
+    const bool fenster = plattform::Fenster_vorhanden();
     int b = ClientWidth, h = ClientHeight;
-    if (plattform::Fenster_vorhanden()) plattform::Clientgroesse(b, h);
-    b = std::max(b / 2 * 2, kMinBreite);
-    h = std::max(h / 2 * 2, kMinHoehe);
-    ClientWidth = b;
-    ClientHeight = h;
-    int fb = b, fh = h;
-    if (plattform::Fenster_vorhanden()) {
-        plattform::Clientgroesse_setzen(b, h);
+    if (fenster) plattform::Clientgroesse(b, h);
+    const int soll_b = std::max(b / 2 * 2, kMinBreite), soll_h = std::max(h / 2 * 2, kMinHoehe);
+    int fb = soll_b, fh = soll_h;
+    if (fenster) {
+        // The even size of at least the minimum is asked for; the screens are laid out for the
+        // size the window then really has, which is what a window manager grants (or what the
+        // window kept without one). A later change arrives as another resize.
+        if (soll_b != b || soll_h != h) plattform::Clientgroesse_setzen(soll_b, soll_h);
         plattform::Fenster_auf_Bildschirm_halten();
+        plattform::Clientgroesse(b, h);
         plattform::Fenstergroesse(fb, fh);
         plattform::Fenster_nach_vorn();
+    } else {
+        b = soll_b;
+        h = soll_h;
     }
+    ClientWidth = b;
+    ClientHeight = h;
     IFU_Fenstermitte_X = fb / 2;
     IFU_Fenstermitte_Y = fh / 2;
 }
@@ -224,7 +232,11 @@ void TGLForm::eventtimertimer() {
 
 void TGLForm::Projektor() {
     if (!gl_bereit) return;
-    plattform::Clientgroesse(ClientWidth, ClientHeight);
+    // A window manager may change the size without a word (or grant a request late, after
+    // its size event was spent): each frame is laid out for the size the window has now.
+    int b = 0, h = 0;
+    plattform::Clientgroesse(b, h);
+    if (b > 0 && h > 0 && (b != ClientWidth || h != ClientHeight)) FormResize();
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glViewport(0, 0, ClientWidth, ClientHeight);

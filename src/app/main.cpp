@@ -12,6 +12,7 @@
 #include "app/Programm.h"
 #include "foundation/Bilddatei.h"
 #include "platform/Fenster.h"
+#include "platform/base/Prozess.h"
 #include "platform/base/System.h"
 #include "platform/base/Zahl.h"
 #include "render/Bildschirmfoto.h"
@@ -58,5 +59,12 @@ int main(int argc, char** argv) {
         if (programm.Runde() && ++frames == frames_bis_ende) plattform::Schliessen_anfordern();
     }
     programm.beenden();
+    // The full-screen switch starts the program anew: its successor takes this process's
+    // place only now, when the window, sound and files are let go.
+    if (Neustart_vorgemerkt()) {
+        const std::string grund = Neustart_ausfuehren(argv);
+        std::fprintf(stderr, "Neustart gescheitert: %s\n", grund.c_str());
+        return 1;
+    }
     return form.exitcode;
 }

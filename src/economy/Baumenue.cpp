@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "economy/Hilfen_Objekte.h"
 #include "economy/Spieler.h"
 #include "foundation/Fehler.h"
 #include "foundation/Ganzzahl.h"

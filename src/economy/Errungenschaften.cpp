@@ -255,10 +255,11 @@ void ESU_Errungenschaften_laden() {
         ESU_USERDATA_lesen(datensatz);
         return;
     }
-    // A record that fails its checks cannot be trusted: every achievement starts again.
+    // A record that fails its checks cannot be trusted: every achievement starts again. That is
+    // told (to a player who shows reports), since the player loses what the record held.
     if (!datensatz.empty())
-        Fehler_melden(
-            "ESU_Errungenschaften_laden > Der Errungenschaftsdatensatz ist fehlerhaft und wird ersetzt.");
+        Fehler_melden("ESU_Errungenschaften_laden > Der Errungenschaftsdatensatz (" + Programmpfad +
+                      Configdatei + " [USERDATA] SESSION) ist fehlerhaft und wird ersetzt.");
     ESU_Flags.fill(false);
     ESU_USERDATA_neu();
 }

@@ -1,9 +1,9 @@
 #include "foundation/Bauplaetze.h"
 
 #include "foundation/Fehler.h"
+#include "foundation/Geometrie.h"
 #include "foundation/Schablonen.h"
 #include "platform/base/Datei.h"
-#include "world/Karte.h"
 
 namespace {
 
@@ -33,6 +33,16 @@ void SBU_Bauplatz_laden(const std::string& pfad, int objekt_id) {
         return;
     }
     if (zeilen->empty()) return;
+    // A file with control bytes is no character grid (random or binary data): it is told,
+    // and the site is the anchor cell alone.
+    for (std::size_t r = 0; r < zeilen->size(); ++r)
+        for (unsigned char c : (*zeilen)[r])
+            if (c < 0x20 || c == 0x7F) {
+                Fehler_melden("SBU_Bauplatz_laden > Kein Zeichenraster (Steuerzeichen in Zeile " +
+                              std::to_string(r + 1) + "), der Bauplatz ist nur das Bezugsfeld: " + pfad);
+                felder.push_back({0, 1});
+                return;
+            }
     const std::size_t breite = zeilen->front().size();
     auto zeichen = [&](std::size_t zeile, std::size_t spalte) {
         const std::string& z = (*zeilen)[zeile];
@@ -46,7 +56,14 @@ void SBU_Bauplatz_laden(const std::string& pfad, int objekt_id) {
                 ref_zeile = static_cast<long long>(r) + 1;
                 ref_spalte = static_cast<long long>(c) + 1;
             }
-    if (ref_zeile == 0) Fehler_melden("SBU_Bauplatz_laden > Kein Bezugsfeld (4) gefunden: " + pfad);
+    std::string fehler;
+    for (std::size_t r = 1; r < zeilen->size() && fehler.empty(); ++r)
+        if ((*zeilen)[r].size() != breite)
+            fehler = "Zeile " + std::to_string(r + 1) + " ist " + std::to_string((*zeilen)[r].size()) +
+                     " Zeichen lang, die erste " + std::to_string(breite) +
+                     " (gelesen wie mit 0 aufgefuellt)";
+    if (ref_zeile == 0) fehler += std::string(fehler.empty() ? "" : ", ") + "Kein Bezugsfeld (4) gefunden";
+    if (!fehler.empty()) Fehler_melden("SBU_Bauplatz_laden > " + fehler + ": " + pfad);
     for (std::size_t r = 0; r < zeilen->size(); ++r)
         for (std::size_t c = 0; c < breite; ++c) {
             char z = zeichen(r, c);

@@ -16,9 +16,10 @@
 #include "foundation/Schablonen.h"
 
 // Parses the file into SBU_Bauplaetze[objekt_id] for the current map side (MG_Kartengroesse).
-// Lines shorter than the first are read as if filled with "0"; a grid without
-// "4" is reported and anchored one row above and one column left of its first
-// character.
+// Lines shorter than the first are read as if filled with "0" (and longer ones cut to
+// its length), and a grid without "4" is anchored one row above and one column left of its
+// first character; either is reported, once for the file. A file with control bytes is
+// no grid: it is reported and the site is the anchor cell alone.
 void SBU_Bauplatz_laden(const std::string& pfad, int objekt_id);
 // The cells of the type's footprint; none for an unknown type.
 const std::vector<Bauplatzfeld>& SBU_Bauplatz_Felder(int objekt_id);

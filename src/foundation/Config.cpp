@@ -1,6 +1,10 @@
 #include "foundation/Config.h"
 
+#include <set>
+#include <string_view>
+
 #include "foundation/Fehler.h"
+#include "platform/base/Datei.h"
 #include "platform/base/Ini.h"
 #include "platform/base/System.h"
 #include "platform/base/Text1252.h"
@@ -35,6 +39,57 @@ constexpr int kFenster_max = 1 << 16;
 
 std::string datei(const std::string& name) { return Programmpfad + name; }
 
+// Files whose fault was reported in this run: each is told once.
+std::set<std::string> gemeldet;
+
+void einmal_melden(const std::string& pfad, const std::string& text) {
+    if (gemeldet.insert(pfad).second) Fehler_melden(text);
+}
+
+void schreiben_pruefen(bool gut, const std::string& d, const char* routine) {
+    if (!gut)
+        einmal_melden(datei(d),
+                      std::string(routine) + " > " + datei(d) +
+                          ": konnte nicht geschrieben werden, die Aenderung gilt nur bis zum Programmende");
+}
+
+bool leer_oder_kommentar(std::string_view z) {
+    const std::size_t a = z.find_first_not_of(" \t");
+    return a == std::string_view::npos || z[a] == ';' || z[a] == '#';
+}
+
+// A line the profile functions take as a section or an entry (blank and comment lines aside).
+bool ini_zeile(std::string_view z) {
+    for (unsigned char c : z)
+        if ((c < 0x20 && c != '\t') || c == 0x7F) return false;
+    const std::size_t a = z.find_first_not_of(" \t");
+    if (z[a] == '[') return z.find(']', a) != std::string_view::npos;
+    const std::size_t gleich = z.find('=');
+    return gleich != std::string_view::npos && gleich > a;
+}
+
+// The first fault of the file's text, or empty.
+std::string text_fehler(std::string_view text) {
+    if (text.size() >= 3 && text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    std::size_t nr = 0, erste_falsche = 0, falsche = 0;
+    std::string_view rest = text, z;
+    while (Zeile_nehmen(rest, z)) {
+        ++nr;
+        if (z.size() > Ini_Zeile_max)
+            return "Zeile " + std::to_string(nr) + " ist " + std::to_string(z.size()) +
+                   " Zeichen lang (hoechstens " + std::to_string(Ini_Zeile_max) + ")";
+        if (leer_oder_kommentar(z)) continue;
+        if (!ini_zeile(z)) {
+            if (falsche++ == 0) erste_falsche = nr;
+            continue;
+        }
+    }
+    if (falsche > 0)
+        return std::to_string(falsche) + " Zeile(n) sind weder Abschnitt noch Eintrag (erste: Zeile " +
+               std::to_string(erste_falsche) + "), sie zaehlen nicht";
+    return {};
+}
+
 std::string name_kuerzen(const std::string& name) {
     return name.size() > static_cast<std::size_t>(Spielername_max) ? name.substr(0, Spielername_max) : name;
 }
@@ -51,6 +106,7 @@ struct Grundwerte {
 }  // namespace
 
 void Config_zuruecksetzen() {
+    gemeldet.clear();
     Programmvariableanzeigen = false;
     Error_Silence = true;
     Server = kServerVorgabe;
@@ -70,6 +126,27 @@ void Config_zuruecksetzen() {
     AutoUpdate = true;
 }
 
+bool Config_Datei_pruefen(const std::string& d, const std::string& sektion, const std::string& routine) {
+    const std::string pfad = datei(d);
+    std::string fehler;
+    if (Ordner_existiert(pfad)) {
+        fehler = "ist ein Ordner, keine Datei: es gelten die Vorgaben";
+    } else if (!Datei_existiert(pfad)) {
+        return true;
+    } else if (auto text = Datei_lesen(pfad); !text) {
+        fehler = "ist nicht lesbar: es gelten die Vorgaben";
+    } else {
+        fehler = text_fehler(*text);
+        if (fehler.empty() && !ini::sektion_vorhanden(pfad, sektion))
+            fehler = "hat keinen Abschnitt [" + sektion + "]: es gelten die Vorgaben";
+        if (fehler.empty() && Datei_schreibgeschuetzt(pfad))
+            fehler = "ist schreibgeschuetzt: nichts wird gespeichert";
+    }
+    if (fehler.empty()) return true;
+    einmal_melden(pfad, routine + " > " + pfad + ": " + fehler);
+    return false;
+}
+
 void Config_Debug_lesen() {
     Programmvariableanzeigen = Config_ReadBool(Configdatei, kAllgemein, "Programmvariableanzeigen", false);
     Error_Silence = Config_ReadBool(Configdatei, kAllgemein, "Error_Silence", true);
@@ -86,6 +163,7 @@ void Config_Spieler_Vorgabe() {
 
 void Config_laden() {
     Config_Debug_lesen();
+    Config_Datei_pruefen(Configdatei, kAllgemein, "Config_laden");
     Config_ReadString(Configdatei, kAllgemein, "Server", Server, kServerVorgabe);
     Config_ReadString(Configdatei, kAllgemein, "Version", Version, kVersionVorgabe);
     Errorloger = Config_ReadBool(Configdatei, kAllgemein, "Errorloger", true);
@@ -162,30 +240,29 @@ void Config_Fenster_schreiben(const std::string& name, bool vollbild, int breite
 
 void Config_WriteString(const std::string& d, const std::string& s, const std::string& k,
                         const std::string& w) {
-    ini::schreiben_text(datei(d), s, k, w);
+    schreiben_pruefen(ini::schreiben_text(datei(d), s, k, w), d, "Config_WriteString");
 }
 void Config_ReadString(const std::string& d, const std::string& s, const std::string& k,
                        std::string& ergebnis, const std::string& vorgabe) {
     ergebnis = ini::lesen_text(datei(d), s, k, vorgabe);
 }
 void Config_WriteInteger(const std::string& d, const std::string& s, const std::string& k, int w) {
-    ini::schreiben_zahl(datei(d), s, k, w);
+    schreiben_pruefen(ini::schreiben_zahl(datei(d), s, k, w), d, "Config_WriteInteger");
 }
 int Config_ReadInteger(const std::string& d, const std::string& s, const std::string& k, int vorgabe) {
     return ini::lesen_zahl(datei(d), s, k, vorgabe);
 }
 void Config_WriteBool(const std::string& d, const std::string& s, const std::string& k, bool w) {
-    ini::schreiben_bool(datei(d), s, k, w);
+    schreiben_pruefen(ini::schreiben_bool(datei(d), s, k, w), d, "Config_WriteBool");
 }
 int Config_ReadInteger_Bereich(const std::string& d, const std::string& s, const std::string& k, int vorgabe,
-                               int min, int max) {
+                               int min, int max, const std::string& routine) {
     const std::string text = ini::lesen_text(datei(d), s, k, "");
     if (text.empty()) return vorgabe;
     int wert = 0;
     if (Zahl_lesen(text, wert) && wert >= min && wert <= max) return wert;
-    Fehler_melden("Config_laden > " + d + " [" + s + "] " + k + "=" + text.substr(0, 40) +
-                  " liegt nicht in " + std::to_string(min) + ".." + std::to_string(max) + ", es gilt " +
-                  std::to_string(vorgabe));
+    Fehler_melden(routine + " > " + d + " [" + s + "] " + k + "=" + text.substr(0, 40) + " liegt nicht in " +
+                  std::to_string(min) + ".." + std::to_string(max) + ", es gilt " + std::to_string(vorgabe));
     return vorgabe;
 }
 bool Config_ReadBool(const std::string& d, const std::string& s, const std::string& k, bool vorgabe) {

@@ -7,6 +7,7 @@
 #include "foundation/Config.h"
 #include "foundation/Seams.h"
 #include "foundation/Spielstatus.h"
+#include "platform/base/Ini.h"
 
 std::string Fehlertext;
 int Fehleranzeige_Dauer = 0;
@@ -46,8 +47,8 @@ std::string art_von(const std::string& text) {
 
 void anzahl_schreiben(Art& a) {
     if (a.eintrag < 0 || a.geschrieben == a.anzahl) return;
-    Config_WriteString(Configdatei, "Errorlog", std::to_string(a.eintrag),
-                       a.text + " (" + std::to_string(a.anzahl) + " mal gemeldet)");
+    ini::schreiben_text(Programmpfad + Configdatei, "Errorlog", std::to_string(a.eintrag),
+                        a.text + " (" + std::to_string(a.anzahl) + " mal gemeldet)");
     a.geschrieben = a.anzahl;
 }
 
@@ -75,8 +76,11 @@ int Errorlog_schreiben(const std::string& text) {
         Errorloger = false;
         return -1;
     }
-    Config_WriteInteger(Configdatei, "Allgemein", "Errorlog", n + 1);
-    Config_WriteString(Configdatei, "Errorlog", std::to_string(n), text);
+    // The log writes past the configuration's accessors: a log that cannot be written loses
+    // its entry silently, and the reporter never reports about itself.
+    const std::string pfad = Programmpfad + Configdatei;
+    ini::schreiben_zahl(pfad, "Allgemein", "Errorlog", n + 1);
+    ini::schreiben_text(pfad, "Errorlog", std::to_string(n), text);
     // Off for the rest of this run only: the setting in Config.ini stays the player's.
     if (n >= Errorlog_letzter_Eintrag) Errorloger = false;
     return n;

@@ -3,10 +3,9 @@
 #include <cstdlib>
 
 #include "foundation/Fehler.h"
-#include "foundation/Datenzeile.h"
 #include "platform/base/Text1252.h"
-#include "world/Gelaende.h"
-#include "world/Karte.h"
+
+int MG_Kartengroesse = 256;
 
 namespace {
 
@@ -75,22 +74,6 @@ int FFU_Richtung_aus_Versatz(int dx, int dy) {
     if (dx < 0 && dy > 0) return 4;
     if (dx < 0 && dy < 0) return 6;
     return -1;
-}
-
-bool FFU_Umgebung_frei(int feld) {
-    const int s = seite();
-    if (feld < 0 || feld / s >= s) return false;
-    const int x = FFU_X_von_Feld(feld), y = FFU_Y_von_Feld(feld);
-    if (x < 1 || y < 1 || x > s - 2 || y > s - 2) return false;
-    for (int d = 0; d <= 6; ++d) {
-        const int n = feld + FFU_Nachbarfeld(d);
-        const Kartenfeld* k = Tabellenzeile(Karte, n);
-        if (!k || k->LandType() < 3 || k->LandType() >= 6) return false;
-        if (k->Block() != -1) return false;
-        if (MG_Ambiente_blockiert(n)) return false;
-        if (k->Person() != -1) return false;
-    }
-    return true;
 }
 
 int FFU_Richtung_dX(int r) { return r == 0 ? -1 : r == 1 ? 1 : 0; }

@@ -10,6 +10,11 @@
 //
 // Offsets do not wrap at the borders: callers test the border before stepping.
 
+// Side of the map in cells (256..832 in steps of 64 for a normal world). The world sets it
+// when it makes or loads a map; every conversion between cell indexes, columns, rows and
+// directions, and the footprint offsets, are taken with it.
+extern int MG_Kartengroesse;
+
 // Column and row of a cell (mathematical floor, also for negative indexes).
 int FFU_X_von_Feld(int feld);
 int FFU_Y_von_Feld(int feld);
@@ -23,9 +28,6 @@ int FFU_Richtung_normieren(int richtung);
 int FFU_Richtung_zu_Feld(int a, int b);
 // The same from the column and row differences dx = x(a) - x(b), dy = y(a) - y(b).
 int FFU_Richtung_aus_Versatz(int dx, int dy);
-// The cell and its six neighbours are free building land. False for a cell on
-// the border of the map or outside it.
-bool FFU_Umgebung_frei(int feld);
 // Steps of the four screen directions: 0 left, 1 right, 2 up, 3 down; (0, 0) otherwise.
 int FFU_Richtung_dX(int r);
 int FFU_Richtung_dY(int r);

@@ -3,8 +3,6 @@
 #include <charconv>
 #include <limits>
 
-#include "economy/Objekte.h"
-#include "economy/Spieler.h"
 #include "foundation/Fehler.h"
 #include "foundation/Geometrie.h"
 #include "foundation/Datenzeile.h"
@@ -13,7 +11,6 @@
 #include "foundation/Zeichenbreiten.h"
 #include "platform/base/Datei.h"
 #include "platform/base/Text1252.h"
-#include "population/Personen.h"
 
 Warenraster IFU_Warenraster;
 
@@ -130,38 +127,7 @@ std::optional<int> Hashwert_Datei(const std::string& datei) {
     return Hashwert_Daten(*daten);
 }
 
-// --- Camera, objects, goods grid ---------------------------------------------------
-
-void FFU_Kamera_auf_Person() {
-    for (const Personenzeile& p : Personen) {
-        if (p.Hunger() > 0 && p.Alter() > 100) {
-            Render().Kamera_zentrieren(FFU_X_von_Feld(p.Feld()), FFU_Y_von_Feld(p.Feld()));
-            return;
-        }
-    }
-}
-
-bool FFU_Objekt_eigen(int objekt) {
-    const Objektzeile* o = Tabellenzeile(Objekte, objekt);
-    const int besitzer = o && o->Feld() >= 1 ? o->Besitzer() : -1;
-    if (besitzer < 0) return false;
-    if (besitzer == SpielerID) return true;
-    const Spielerzeile* s = Tabellenzeile(Spieler, besitzer);
-    const Spielerzeile* ich = Tabellenzeile(Spieler, SpielerID);
-    return s && ich && s->Buendnis() == 1 && ich->Buendnis() == 1;
-}
-
-bool FFU_Objekt_baubar(int vorlage, int spieler) {
-    const Objekt_Item* v = Tabellenzeile(SBU_Objekte, vorlage);
-    if (!v) {
-        Fehler_melden("FFU_Objekt_baubar > Vorlage gibt es nicht: " + std::to_string(vorlage));
-        return false;
-    }
-    if (v->Modus == "Hafen2" || v->Modus == "Start" || v->Modus == "Startex") return false;
-    if (v->Neid > 1) return false;
-    const Spielerzeile* s = Tabellenzeile(Spieler, spieler);
-    return v->AI_Level - 1 < (s ? s->Baustufe() : -1);
-}
+// --- Goods grid --------------------------------------------------------------------
 
 void FFU_Transportwaren_Liste(int erste_ware) {
     Warenraster& r = IFU_Warenraster;

@@ -50,16 +50,7 @@ std::optional<int> Hashwert_Datei(const std::string& datei);
 // The same checksum over bytes in memory.
 int Hashwert_Daten(std::string_view daten);
 
-// --- Camera, objects, goods grid ---------------------------------------------------
-
-// Centres the camera on the first person that is alive and older than 100 steps.
-void FFU_Kamera_auf_Person();
-// The object belongs to the viewed clan, or its owner and the viewed clan are
-// both in the alliance. An object without owner is no one's.
-bool FFU_Objekt_eigen(int objekt);
-// The building template may be offered to the clan: not a start building or
-// second harbour, envy level at most 1, and its level reached by the clan.
-bool FFU_Objekt_baubar(int vorlage, int spieler);
+// --- Goods grid --------------------------------------------------------------------
 
 // The goods grid of the interface: rows completed, column of the next entry,
 // entry count and the goods numbers.

@@ -13,24 +13,17 @@
 #include "platform/base/Datei.h"
 #include "platform/base/Text1252.h"
 #include "platform/base/Zufall.h"
-#include "population/Personen.h"
 
 std::vector<std::string> NGU_Clanliste;
 std::vector<std::string> NGU_Maennerliste;
 std::vector<std::string> NGU_Frauenliste;
 std::vector<std::string> NGU_Clannamen;
+const std::string NGU_Unbekannt = "Unbekannt";
 
 namespace {
 
-// Stands where a name is missing: an empty list or an index that does not exist.
-const std::string kUnbekannt = "Unbekannt";
 // More clans than this is a broken index, not a game.
 constexpr int kClans_max = 10000;
-
-const std::string& listenname(const std::vector<std::string>& liste, int i) {
-    if (i < 0 || i >= static_cast<int>(liste.size())) return kUnbekannt;
-    return liste[static_cast<std::size_t>(i)];
-}
 
 // The lines of a name file without empty ones; nothing when it cannot be read.
 std::optional<std::vector<std::string>> namen_lesen(const std::string& pfad) {
@@ -68,18 +61,12 @@ std::string clanname_ziehen() {
     }
 }
 
-// Field n of person p; -1 for a row that does not exist, where a write does nothing.
-int pfeld(int p, int n) {
-    const Personenzeile* z = Tabellenzeile(Personen, p);
-    return z ? z->feld(n) : -1;
-}
-void pfeld_setzen(int p, int n, int wert) {
-    if (Personenzeile* z = Tabellenzeile(Personen, p)) z->feld(n) = wert;
-}
-
-using P = Personenzeile;
-
 }  // namespace
+
+const std::string& NGU_Listenname(const std::vector<std::string>& liste, int i) {
+    if (i < 0 || i >= static_cast<int>(liste.size())) return NGU_Unbekannt;
+    return liste[static_cast<std::size_t>(i)];
+}
 
 void NGU_Listen_erzeugen() { NGU_Zuruecksetzen(); }
 
@@ -128,59 +115,13 @@ void NGU_Clanname_setzen(int clan, const std::string& name) {
 }
 
 std::string NGU_Clanname(int clan) {
-    const std::string& n = listenname(NGU_Clannamen, clan);
-    return n.empty() ? kUnbekannt : n;
+    const std::string& n = NGU_Listenname(NGU_Clannamen, clan);
+    return n.empty() ? NGU_Unbekannt : n;
 }
 
 int NGU_Zufall_Maennername() { return Random(static_cast<int>(NGU_Maennerliste.size())); }
 
 int NGU_Zufall_Frauenname() { return Random(static_cast<int>(NGU_Frauenliste.size())); }
-
-void NGU_Namensart_Clan(int person) {
-    pfeld_setzen(person, P::Nr_Nachname, pfeld(person, P::Nr_Spieler));
-    pfeld_setzen(person, P::Nr_Namensmodus, 1);
-}
-
-void NGU_Namensart_Elternteil(int person) {
-    const int mutter = pfeld(person, P::Nr_MutterID);
-    const int vater = pfeld(person, P::Nr_VaterID);
-    const int elternteil =
-        pfeld(mutter, P::Nr_Aktiver_SkillID) <= pfeld(vater, P::Nr_Aktiver_SkillID) ? vater : mutter;
-    const int skill = pfeld(elternteil, P::Nr_Aktiver_SkillID);
-    pfeld_setzen(person, P::Nr_Nachname, skill < 0 ? 0 : skill);
-    pfeld_setzen(person, P::Nr_Namensmodus, 2);
-}
-
-void NGU_Namensart_Kind(int geschlecht, int person) {
-    const int elternteil = pfeld(person, geschlecht == 2 ? P::Nr_MutterID : P::Nr_VaterID);
-    pfeld_setzen(person, P::Nr_Nachname, pfeld(elternteil, P::Nr_Vorname));
-    pfeld_setzen(person, P::Nr_Namensmodus, 3);
-}
-
-void NGU_Namen_kopieren(int ziel, int quelle) {
-    pfeld_setzen(ziel, P::Nr_Nachname, pfeld(quelle, P::Nr_Nachname));
-    pfeld_setzen(ziel, P::Nr_Namensmodus, pfeld(quelle, P::Nr_Namensmodus));
-}
-
-std::string NGU_Personenname(int person) {
-    const int modus = pfeld(person, P::Nr_Namensmodus);
-    const int vorname = pfeld(person, P::Nr_Vorname);
-    const int familie = pfeld(person, P::Nr_Nachname);
-    const bool frau = pfeld(person, P::Nr_Geschlecht) == 2;
-    const Skill_Item* beruf = Tabellenzeile(SBU_Skills, familie);
-    const std::vector<std::string>& liste = frau ? NGU_Frauenliste : NGU_Maennerliste;
-    switch (modus) {
-        case 1:
-            return listenname(liste, vorname) + " " + NGU_Clanname(familie);
-        case 2:
-            return listenname(liste, vorname) + " " + (beruf ? beruf->Berufname : kUnbekannt);
-        case 3:
-            return listenname(liste, vorname) + (frau ? " Tochter " : " Sohn ") + listenname(liste, familie) +
-                   W("´s");
-        default:
-            return "NGU Fehler " + std::to_string(modus);
-    }
-}
 
 bool NGU_Speichern(const std::string& ordner) {
     bool ok = Textdatei_schreiben(ordner + "NGUCN.sav", NGU_Clanliste);

@@ -13,6 +13,10 @@ extern std::vector<std::string> NGU_Maennerliste;
 extern std::vector<std::string> NGU_Frauenliste;
 // The clans' names, by clan row; no two entries drawn from the list are equal.
 extern std::vector<std::string> NGU_Clannamen;
+// Stands where a name is missing: an empty list or an index that does not exist.
+extern const std::string NGU_Unbekannt;
+// Entry i of a name list; NGU_Unbekannt when there is none.
+const std::string& NGU_Listenname(const std::vector<std::string>& liste, int i);
 
 void NGU_Listen_erzeugen();
 void NGU_Listen_freigeben();
@@ -34,16 +38,6 @@ std::string NGU_Clanname(int clan);
 // A random index into the male / female list.
 int NGU_Zufall_Maennername();
 int NGU_Zufall_Frauenname();
-
-// Name modes of a person: after its clan, after a parent's occupation, after
-// the first name of the parent of sex `geschlecht`.
-void NGU_Namensart_Clan(int person);
-void NGU_Namensart_Elternteil(int person);
-void NGU_Namensart_Kind(int geschlecht, int person);
-// The target takes the source's family part and name mode (a wife her husband's).
-void NGU_Namen_kopieren(int ziel, int quelle);
-// The display name; a fallback text for any index that does not exist.
-std::string NGU_Personenname(int person);
 
 // The four save files in a save folder (ending with "\"): NGUCN.sav clan list,
 // NGUFN.sav female list, NGUMN.sav male list, NGUACN.sav the clans' names.

@@ -27,6 +27,7 @@ std::vector<std::vector<Markerpunkt>> SBU_Markerpunkte;
 std::vector<Slot_Ware_vor_objekt> SBU_Warenanzeige;
 std::vector<Prozess_Ani_vor_Objekt> SBU_Prozessanzeige;
 std::vector<int> SBU_Fehlwaren;
+int SBU_Kaninchenware = -1;
 std::vector<SBU_Fehlrohstoff> SBU_Fehlrohstoffe;
 std::vector<std::vector<Bauplatzfeld>> SBU_Bauplaetze;
 std::vector<Atlaseintrag> SBA_Atlastabelle;
@@ -59,6 +60,7 @@ void SBU_Schablonen_leeren() {
     SBU_Prozessanzeige.clear();
     SBU_Bauplaetze.clear();
     SBA_Atlastabelle.clear();
+    SBU_Kaninchenware = -1;
 }
 
 void SBU_Alles_zuruecksetzen() {

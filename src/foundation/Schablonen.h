@@ -172,6 +172,9 @@ extern std::vector<Slot_Ware_vor_objekt> SBU_Warenanzeige;
 extern std::vector<Prozess_Ani_vor_Objekt> SBU_Prozessanzeige;
 // Goods whose Need names a good that is not found; stops the load after the goods.
 extern std::vector<int> SBU_Fehlwaren;
+// The good of the last goods slot read with the usage "Kaninchenabbau" (-1 none): the good that
+// hunted rabbits give. The world hands it to the rabbit unit once the templates are loaded.
+extern int SBU_Kaninchenware;
 // Each good of SBU_Fehlwaren with the material name it did not find, in the order found.
 struct SBU_Fehlrohstoff {
     int WarenID;

@@ -9,7 +9,6 @@
 #include "foundation/Textzeilen.h"
 #include "platform/base/Datei.h"
 #include "platform/base/Text1252.h"
-#include "world/Hasen.h"
 
 namespace {
 
@@ -30,25 +29,54 @@ bool zahl_oder(const std::string& text, int vorgabe, int& wert) {
     return FFU_Zahl_lesen(text, wert);
 }
 
+// The keys each kind knows.
+const std::vector<std::string> kSkill_Schluessel = {"Titel", "Berufname", W("Tätikkeit")};
+const std::vector<std::string> kWaren_Schluessel = {"Titel",  "Transport", "Group", "Need", "Spez",
+                                                    "Chance", "Skill",     "Grow",  "Make", "Text"};
+const std::vector<std::string> kObjekt_Schluessel = {
+    "Titel", "Kurz",     "Text",         "Baukosten",      "Platz",
+    "Modus", "AI_Level", "Warenanzeige", "Prozessanzeige", "Updatelink"};
+const std::vector<std::string> kAmbiente_Schluessel = {"Titel", "spezial",   "onMap",
+                                                       "block", "animation", "link"};
+
 // Reads the file line by line and hands every key and value to the kind's
-// action; an action that answers false ends the file.
-bool script_lesen(const std::string& pfad,
+// action; an action that answers false ends the file. A file read to its end whose
+// lines name keys the kind does not know, or whose last line has no line end (a file cut
+// off), is reported once; its known lines are used as they are.
+bool script_lesen(const std::string& pfad, const std::vector<std::string>& schluessel,
                   const std::function<bool(const std::string&, const std::string&)>& aktion) {
-    auto zeilen = Textdatei_lesen(pfad);
-    bool gut = zeilen.has_value();
+    auto text = Datei_lesen(pfad);
+    bool gut = text.has_value();
+    std::size_t fremde = 0, erste_fremde = 0;
     if (gut) {
-        for (const std::string& zeile : *zeilen) {
+        const std::vector<std::string> zeilen = Zeilen_teilen(*text);
+        for (std::size_t i = 0; i < zeilen.size(); ++i) {
+            const std::string& zeile = zeilen[i];
             std::size_t p = zeile.find('/');
-            std::string schluessel = zeile.substr(0, p);
+            std::string key = zeile.substr(0, p);
             std::string wert = p == std::string::npos ? std::string() : zeile.substr(p + 1);
-            if (!aktion(schluessel, wert)) {
+            if (!zeile.empty() && std::find(schluessel.begin(), schluessel.end(), key) == schluessel.end() &&
+                fremde++ == 0)
+                erste_fremde = i + 1;
+            if (!aktion(key, wert)) {
                 gut = false;
                 break;
             }
         }
     }
-    if (!gut) Fehler_melden("SBU > Script konnte nicht geladen werden: " + pfad);
-    return gut;
+    if (!gut) {
+        Fehler_melden("SBU > Script konnte nicht geladen werden: " + pfad);
+        return false;
+    }
+    std::string fehler;
+    if (fremde > 0)
+        fehler = std::to_string(fremde) + " Zeile(n) mit unbekanntem Schluessel (erste: Zeile " +
+                 std::to_string(erste_fremde) + ")";
+    if (!text->empty() && text->back() != '\n' && text->back() != '\r')
+        fehler +=
+            std::string(fehler.empty() ? "" : ", ") + "die letzte Zeile hat kein Zeilenende (abgeschnitten?)";
+    if (!fehler.empty()) Fehler_melden("SBU > Script fehlerhaft: " + pfad + ": " + fehler);
+    return true;
 }
 
 bool nummer_gueltig(std::size_t laenge, int id, const char* routine) {
@@ -199,7 +227,7 @@ void SBU_Markerpunkt_eintragen(int nummer, int x, int y) {
 bool SBU_Skillscript_laden(const std::string& pfad, int id, std::string& logzeile) {
     if (!nummer_gueltig(SBU_Skills.size(), id, "SBU_Skillscript_laden")) return false;
     logzeile = skill_logzeile(id);
-    return script_lesen(pfad, [&](const std::string& k, const std::string& v) {
+    return script_lesen(pfad, kSkill_Schluessel, [&](const std::string& k, const std::string& v) {
         Skill_Item& s = SBU_Skills[id];
         if (k == "Titel") s.Titel = v;
         if (k == "Berufname") s.Berufname = v;
@@ -263,7 +291,7 @@ bool SBU_Warenscript_laden(const std::string& pfad, int id, std::string& logzeil
         SBU_Waren[id] = std::move(neu);
     }
     logzeile = waren_logzeile(id);
-    return script_lesen(pfad, [&](const std::string& k, const std::string& v) {
+    return script_lesen(pfad, kWaren_Schluessel, [&](const std::string& k, const std::string& v) {
         bool gut = true;
         Waren_Item& w = SBU_Waren[id];
         if (k == "Titel") w.Titel = v;
@@ -344,7 +372,7 @@ void SBU_Slot_erfassen(const std::string& wert, int objekt_id) {
         else if (slot.Benutzung == 0)
             Fehler_melden("SBU_Slot_erfassen > Benutzung :(" + wort +
                           ") konnte nicht erfasst werden. Bauplan:" + std::to_string(objekt_id));
-        if (code == Benutzung_Kaninchenabbau) Hasen_WarenID = slot.WarenID;
+        if (code == Benutzung_Kaninchenabbau) SBU_Kaninchenware = slot.WarenID;
     }
 }
 
@@ -408,7 +436,7 @@ bool modus_erfassen(const std::string& pfad, int id, const std::string& modus, s
 bool SBU_Objektscript_laden(const std::string& pfad, int id, std::string& logzeile) {
     if (!nummer_gueltig(SBU_Objekte.size(), id, "SBU_Objektscript_laden")) return false;
     logzeile = titel_logzeile(id, SBU_Objekte[id].Titel);
-    return script_lesen(pfad, [&](const std::string& k, const std::string& v) {
+    return script_lesen(pfad, kObjekt_Schluessel, [&](const std::string& k, const std::string& v) {
         bool gut = true;
         Objekt_Item& o = SBU_Objekte[id];
         if (k == "Titel") o.Titel = v;
@@ -442,7 +470,7 @@ bool SBU_Ambientescript_laden(const std::string& pfad, int id, std::string& logz
     const int basis = SBU_Ambiente_Basis();
     const int typ = basis + id;
     logzeile = titel_logzeile(id, SBU_Ambiente[id].Titel);
-    return script_lesen(pfad, [&](const std::string& k, const std::string& v) {
+    return script_lesen(pfad, kAmbiente_Schluessel, [&](const std::string& k, const std::string& v) {
         Ambiente_Item& a = SBU_Ambiente[id];
         if (k == "Titel") {
             a.Titel = v;

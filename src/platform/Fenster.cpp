@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/X11Fenster.h"
 #include "platform/base/Text1252.h"
 
 namespace plattform {
@@ -18,6 +19,10 @@ SDL_Cursor* cursor_pfeil = nullptr;
 bool video_an = false;
 // The context draws into an off-screen surface (no display to swap to).
 bool ohne_anzeige = false;
+// The window is an X window: its real size is asked of the X server.
+bool x11_fenster = false;
+// Size of the off-screen surface, fixed when its window is made.
+int flaeche_b = 0, flaeche_h = 0;
 
 // The named keys the game knows, both ways.
 struct Tastenpaar {
@@ -75,6 +80,10 @@ bool Fenster_erzeugen(const Fensterwunsch& w, std::string& fehler) {
         return false;
     }
     SDL_SetWindowMinimumSize(fenster, w.min_breite, w.min_hoehe);
+    const char* treiber = SDL_GetCurrentVideoDriver();
+    ohne_anzeige = treiber && std::string(treiber) == "offscreen";
+    x11_fenster = treiber && std::string(treiber) == "x11";
+    SDL_GetWindowSize(fenster, &flaeche_b, &flaeche_h);
     cursor_verschieben = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_SIZEALL);
     cursor_pfeil = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
     SDL_StartTextInput();
@@ -98,8 +107,6 @@ bool Renderkontext_erzeugen(std::string& fehler) {
     }
     SDL_GL_MakeCurrent(fenster, kontext);
     SDL_ShowWindow(fenster);
-    const char* treiber = SDL_GetCurrentVideoDriver();
-    ohne_anzeige = treiber && std::string(treiber) == "offscreen";
     return true;
 }
 
@@ -131,11 +138,50 @@ void Bildschirmgroesse(int& breite, int& hoehe) {
 
 void Clientgroesse(int& breite, int& hoehe) {
     breite = hoehe = 0;
-    if (fenster) SDL_GL_GetDrawableSize(fenster, &breite, &hoehe);
+    if (!fenster) return;
+    if (ohne_anzeige) {
+        breite = flaeche_b;
+        hoehe = flaeche_h;
+        return;
+    }
+    // SDL takes a full-screen request for granted at once; the X server knows what came of it.
+    if (x11_fenster && x11::Fenstergroesse(fenster, breite, hoehe)) return;
+    SDL_GL_GetDrawableSize(fenster, &breite, &hoehe);
 }
 
+namespace {
+// SDL never resizes an off-screen surface: a window that is given a new size gets a new
+// surface of that size by a new window, to which the GL context (with its textures and
+// lists) moves. So a headless run sees sizes change as a window does.
+void flaeche_nachziehen() {
+    int b = 0, h = 0;
+    SDL_GetWindowSize(fenster, &b, &h);
+    if (b == flaeche_b && h == flaeche_h) return;
+    int x = 0, y = 0, min_b = 0, min_h = 0;
+    SDL_GetWindowPosition(fenster, &x, &y);
+    SDL_GetWindowMinimumSize(fenster, &min_b, &min_h);
+    const Uint32 art =
+        SDL_GetWindowFlags(fenster) & (SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_BORDERLESS |
+                                       SDL_WINDOW_HIDDEN | SDL_WINDOW_SHOWN);
+    SDL_Window* neu = SDL_CreateWindow(SDL_GetWindowTitle(fenster), x, y, b, h, art);
+    if (!neu) return;
+    if (kontext && SDL_GL_MakeCurrent(neu, kontext) != 0) {
+        SDL_DestroyWindow(neu);
+        if (kontext) SDL_GL_MakeCurrent(fenster, kontext);
+        return;
+    }
+    SDL_SetWindowMinimumSize(neu, min_b, min_h);
+    std::swap(fenster, neu);
+    SDL_DestroyWindow(neu);
+    flaeche_b = b;
+    flaeche_h = h;
+}
+}  // namespace
+
 void Clientgroesse_setzen(int breite, int hoehe) {
-    if (fenster) SDL_SetWindowSize(fenster, breite, hoehe);
+    if (!fenster) return;
+    SDL_SetWindowSize(fenster, breite, hoehe);
+    if (ohne_anzeige) flaeche_nachziehen();
 }
 
 void Fenster_platzieren(int links, int oben) {
@@ -162,9 +208,8 @@ void Fenster_auf_Bildschirm_halten() {
 }
 
 void Fenstergroesse(int& breite, int& hoehe) {
-    breite = hoehe = 0;
-    if (!fenster) return;
-    SDL_GetWindowSize(fenster, &breite, &hoehe);
+    Clientgroesse(breite, hoehe);
+    if (!fenster || (SDL_GetWindowFlags(fenster) & SDL_WINDOW_FULLSCREEN) != 0) return;
     int oben = 0, links = 0, unten = 0, rechts = 0;
     if (SDL_GetWindowBordersSize(fenster, &oben, &links, &unten, &rechts) == 0) {
         breite += links + rechts;
@@ -173,11 +218,23 @@ void Fenstergroesse(int& breite, int& hoehe) {
 }
 
 bool Vollbild_einschalten() {
-    return fenster && SDL_SetWindowFullscreen(fenster, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
+    if (!fenster) return false;
+    if (!ohne_anzeige && (!x11_fenster || x11::Vollbild_angeboten(fenster)))
+        return SDL_SetWindowFullscreen(fenster, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
+    // No window manager to give the desktop's full screen (SDL would only pretend it had):
+    // the window itself becomes borderless and covers its screen.
+    SDL_Rect r;
+    const int anzeige = SDL_GetWindowDisplayIndex(fenster);
+    if (SDL_GetDisplayBounds(anzeige < 0 ? 0 : anzeige, &r) != 0) return false;
+    SDL_SetWindowBordered(fenster, SDL_FALSE);
+    SDL_SetWindowPosition(fenster, r.x, r.y);
+    Clientgroesse_setzen(r.w, r.h);
+    return true;
 }
 
 void Vollbild_ausschalten() {
-    if (fenster) SDL_SetWindowFullscreen(fenster, 0);
+    if (fenster && (SDL_GetWindowFlags(fenster) & SDL_WINDOW_FULLSCREEN) != 0)
+        SDL_SetWindowFullscreen(fenster, 0);
 }
 
 void Fenster_nach_vorn() {
@@ -322,6 +379,8 @@ void Eingabe_Taste(int vk) {
     e.key.state = SDL_RELEASED;
     einreihen(e);
 }
+
+void Eingabe_Fenstergroesse(int breite, int hoehe) { Clientgroesse_setzen(breite, hoehe); }
 
 void Eingabe_Text(const std::string& text) {
     std::string utf8 = cp1252_zu_utf8(text);

@@ -57,7 +57,11 @@ bool Fenster_vorhanden();
 
 // Size of the screen the window is on.
 void Bildschirmgroesse(int& breite, int& hoehe);
+// The size the window's drawing area really has now, whatever was asked for: a window
+// manager may grant another size than requested, or none (an X server without one keeps
+// the window as it is), and an off-screen surface keeps the size it was made with.
 void Clientgroesse(int& breite, int& hoehe);
+// Asks for a client size (never below the window's minimum); Clientgroesse tells what came of it.
 void Clientgroesse_setzen(int breite, int hoehe);
 void Fenster_platzieren(int links, int oben);
 // Where the window stands now (as Fenster_platzieren takes it); false without a window.
@@ -66,7 +70,9 @@ bool Fensterposition(int& links, int& oben);
 void Fenster_auf_Bildschirm_halten();
 // Outer size of the window including its border.
 void Fenstergroesse(int& breite, int& hoehe);
-// Full screen on the desktop's display mode; false when refused.
+// Full screen on the desktop's display mode: the desktop's own full screen where a window
+// manager offers one, otherwise a borderless window over the whole screen; false when refused.
+// The size that comes of it arrives as a size change (and through Clientgroesse).
 bool Vollbild_einschalten();
 void Vollbild_ausschalten();
 void Fenster_nach_vorn();
@@ -98,5 +104,8 @@ void Eingabe_Mausrad(int rasten);
 void Eingabe_Taste(int vk);
 // Typed text in Windows-1252.
 void Eingabe_Text(const std::string& text);
+// The window is given a new client size, as a window manager does when the player drags its
+// border; the size change reaches the receiver with the next events.
+void Eingabe_Fenstergroesse(int breite, int hoehe);
 
 }  // namespace plattform

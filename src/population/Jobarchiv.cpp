@@ -18,6 +18,7 @@
 #include "population/Personen_Leben.h"
 #include "population/Wohnraum.h"
 #include "world/Ernte.h"
+#include "world/Gelaende.h"
 #include "world/Hasen.h"
 #include "world/Karte.h"
 #include "world/Kartengenerator.h"

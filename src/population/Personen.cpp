@@ -10,6 +10,7 @@
 #include "foundation/Info.h"
 #include "foundation/Namen.h"
 #include "population/Personenindex.h"
+#include "population/Personennamen.h"
 #include "foundation/Schablonen.h"
 #include "population/Personen_Geburt.h"
 #include "population/Personen_Leben.h"

@@ -14,6 +14,7 @@
 #include "foundation/Info.h"
 #include "foundation/Namen.h"
 #include "population/Personenindex.h"
+#include "population/Personennamen.h"
 #include "foundation/Seams.h"
 #include "platform/base/Zufall.h"
 #include "population/Briefe.h"

@@ -15,6 +15,7 @@
 #include "foundation/Info.h"
 #include "foundation/Namen.h"
 #include "population/Personenindex.h"
+#include "population/Personennamen.h"
 #include "platform/base/Zufall.h"
 #include "population/Animation.h"
 #include "population/Arbeitsamt.h"

@@ -58,14 +58,15 @@ bool Chunk_auf_Schirm(int cx, int cy) {
     const int w = Shell().Clientbreite(), h = Shell().Clienthoehe();
     const int x0 = kKante * cx, y0 = kKante * cy;
     const int x1 = std::min(x0 + kKante - 1, n - 1), y1 = std::min(y0 + kKante - 1, n - 1);
-    const std::array<std::array<int, 2>, 4> ecken = {{{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}}};
-    for (const auto& [x, y] : ecken) {
-        const int c = x + y * n;
-        if (!MG_Feld_gueltig(c)) continue;
-        const int p = 20 * x + 10 * y;
-        const int hoehe = 7 * landtype(c) + 10 * y;
-        if (-33 < p + SX && p + SX < w - 6 && -29 < SY - hoehe && SY - hoehe < h) return true;
-    }
+    // Every cell counts, not only the four corners: a chunk is a slanted band 480 pixels wide,
+    // and where it crosses a corner of the screen its own corners may all lie outside it.
+    for (int y = std::max(y0, 0); y <= y1; ++y)
+        for (int x = std::max(x0, 0); x <= x1; ++x) {
+            const int c = x + y * n;
+            if (!MG_Feld_gueltig(c)) continue;
+            const int p = 20 * x + 10 * y + SX, q = SY - 7 * landtype(c) - 10 * y;
+            if (-33 < p && p < w - 6 && -29 < q && q < h) return true;
+        }
     return false;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // Terrain chunks: one display list per 16 x 16 cells of the map. Only chunks one
-// of whose corner cells lies on screen are compiled; the terrain layer calls the
+// of whose cells lies on screen are compiled; the terrain layer calls the
 // lists of ML_Chunks_sichtbar (render/Modelliste.h) every frame.
 //
 // Chunk (cx, cy) covers cells 16cx .. 16cx + 15 and 16cy .. 16cy + 15; its number
@@ -13,8 +13,8 @@ extern long Chunk_Kompilierungen;
 
 // Chunks per row of the current map.
 int Chunk_pro_Zeile();
-// True when one of the chunk's corner cells lies on screen (view offset SX, SY and
-// the client area, at zoom step 20).
+// True when one of the chunk's cells lies on screen (view offset SX, SY and the client
+// area, at zoom step 20).
 bool Chunk_auf_Schirm(int cx, int cy);
 // Compiles every on-screen chunk of the cell window (columns, then rows, in cells);
 // a chunk compiled before is compiled again.

@@ -25,7 +25,11 @@ Sichtfenster Sichtbereich_berechnen(int sx, int sy, int w, int h, int n) {
     const auto fl = [](long long a, long long b) { return static_cast<int>(Floor_div(a, b)); };
     f.y_von = std::max(0, fl(sy, 10) - fl(h, 10) - 14);
     f.y_bis = std::min(n - 2, fl(sy, 10) + 10);
-    f.x_von = std::max(0, fl(-static_cast<long long>(sx) - w, 20) - fl(f.y_von, 2));
+    // The first column is taken from the first row, one screen width to the left; in a window
+    // taller than that margin (height + 240 above the width) the top rows, which lie further
+    // left, reach columns left of it: there the top row's first column on screen is taken.
+    f.x_von = std::max(0, std::min(fl(-static_cast<long long>(sx) - w, 20) - fl(f.y_von, 2),
+                                   fl(-static_cast<long long>(sx) - 40, 20) - fl(f.y_bis + 1LL, 2)));
     f.x_bis = std::min(n - 1, fl(static_cast<long long>(w) - sx, 20) - fl(f.y_von, 2));
     return f;
 }

@@ -1,8 +1,5 @@
 #include "ui/Aktionen.h"
 
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <algorithm>
 
 #include "app/GLForm.h"
@@ -35,13 +32,12 @@
 #include "ui/InterfacePanel.h"
 #include "ui/Panelschalter.h"
 #include "ui/Paneltexte.h"
+#include "platform/base/Prozess.h"
 #include "platform/base/System.h"
 #include "ui/Fenster_Bau.h"
 #include "ui/Fenster_Lobby.h"
 #include "ui/Interaktiv.h"
 #include "world/Kartengenerator.h"
-
-extern char** environ;
 
 namespace {
 
@@ -257,11 +253,9 @@ void fenster_schliessen() {
     if (GLForm) GLForm->FormClose();
 }
 
-bool programm_starten(const std::string& programm) {
-    pid_t pid = 0;
-    char* argv[] = {const_cast<char*>(programm.c_str()), nullptr};
-    return posix_spawn(&pid, programm.c_str(), nullptr, nullptr, argv, environ) == 0;
-}
+// The program starts anew in this process once this one has shut down (the program block
+// does it), so the restart never leaves a second program running beside the first.
+bool programm_starten(const std::string& programm) { return Neustart_vormerken(programm); }
 
 void neustart() {
     Vollbild = !Vollbild;

@@ -12,6 +12,6 @@ void MOAktion(int info, int aktion, int parameter);
 // Switches the six exclusive display filters off.
 void MO_Filter_loeschen();
 
-// Starts the program anew (full-screen switch); true when it could be started.
-// Replaceable so that tests do not start a second program.
+// Has the program start anew once it has shut down (full-screen switch); true when it can be.
+// Replaceable so that tests see the request.
 extern std::function<bool(const std::string& programm)> MO_Programm_starten;

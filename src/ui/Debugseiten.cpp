@@ -14,7 +14,7 @@
 #include "foundation/Hilfen.h"
 #include "foundation/Schablonen.h"
 #include "foundation/Spielstatus.h"
-#include "foundation/Statustexte.h"
+#include "population/Statustexte.h"
 #include "platform/base/Text1252.h"
 #include "population/Personen.h"
 #include "render/Modelliste.h"

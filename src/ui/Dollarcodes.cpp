@@ -17,7 +17,7 @@
 #include "foundation/Info.h"
 #include "foundation/Schablonen.h"
 #include "foundation/Spielstatus.h"
-#include "foundation/Statustexte.h"
+#include "population/Statustexte.h"
 #include "persistence/Spielstaende.h"
 #include "population/Personen.h"
 #include "population/Personen_Leben.h"

@@ -8,6 +8,7 @@
 
 #include "economy/Arbeiterslots.h"
 #include "economy/Baumenue.h"
+#include "economy/Hilfen_Objekte.h"
 #include "economy/Logik.h"
 #include "economy/Objekte.h"
 #include "economy/Objekte_Betrieb.h"

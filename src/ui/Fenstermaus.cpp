@@ -5,6 +5,7 @@
 #include "economy/Baumenue.h"
 #include "economy/Bauvorschau.h"
 #include "economy/Diagramm.h"
+#include "economy/Hilfen_Objekte.h"
 #include "economy/Logik.h"
 #include "economy/Objekte.h"
 #include "economy/Spieler.h"

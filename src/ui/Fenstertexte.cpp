@@ -5,6 +5,7 @@
 
 #include "economy/Arbeiterslots.h"
 #include "economy/Baumenue.h"
+#include "economy/Hilfen_Objekte.h"
 #include "economy/Objekte.h"
 #include "economy/Warenfluss.h"
 #include "foundation/Config.h"

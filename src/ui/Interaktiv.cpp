@@ -172,31 +172,48 @@ void IAU_Edikt_hinzu(const std::string& pfad, int n) {
     }
     if (IAU_Edikte.size() < static_cast<std::size_t>(n) + 1)
         IAU_Edikte.resize(static_cast<std::size_t>(n) + 1);
+    // A key the file lacks takes its fail text (or -1, 0); a file that lacks any is damaged and
+    // is told once, with the first key it lacks.
+    int fehlend = 0;
+    std::string erster_fehlender;
+    auto text = [&](const std::string& s, const std::string& k, const std::string& vorgabe) {
+        if (ini::vorhanden(pfad, s, k)) return ini::lesen_text(pfad, s, k, vorgabe);
+        if (fehlend++ == 0) erster_fehlender = "[" + s + "] " + k;
+        return vorgabe;
+    };
+    auto zahl = [&](const std::string& s, const std::string& k, int vorgabe) {
+        int w = vorgabe;
+        if (Zahl_lesen(text(s, k, std::to_string(vorgabe)), w)) return w;
+        if (fehlend++ == 0) erster_fehlender = "[" + s + "] " + k + " (keine Zahl)";
+        return vorgabe;
+    };
     Edikt_Data e;
-    e.Titel = ini::lesen_text(pfad, "edikt", "titel", kFail + "Title fail");
-    e.Text = ini::lesen_text(pfad, "edikt", "text", kFail + "Text fail");
-    e.Trigger = ini::lesen_text(pfad, "edikt", "trigger", kFail + "Trigger fail");
-    e.Count = index_pruefen(ini::lesen_zahl(pfad, "edikt", "count", -1), "count", pfad);
-    e.Timestep = index_pruefen(ini::lesen_zahl(pfad, "edikt", "timestep", -1), "timestep", pfad);
-    for (int j = 0; j <= e.Timestep; ++j)
-        e.Zeiten.push_back(ini::lesen_zahl(pfad, "edikt", "time" + std::to_string(j), -1));
+    e.Titel = text("edikt", "titel", kFail + "Title fail");
+    e.Text = text("edikt", "text", kFail + "Text fail");
+    e.Trigger = text("edikt", "trigger", kFail + "Trigger fail");
+    e.Count = index_pruefen(zahl("edikt", "count", -1), "count", pfad);
+    e.Timestep = index_pruefen(zahl("edikt", "timestep", -1), "timestep", pfad);
+    for (int j = 0; j <= e.Timestep; ++j) e.Zeiten.push_back(zahl("edikt", "time" + std::to_string(j), -1));
     for (int i = 0; i <= e.Count; ++i) {
         const std::string s = std::to_string(i);
         Gesetz_Data g;
-        g.Titel = ini::lesen_text(pfad, s, "titel", kFail + "Gesetz_A-title fail");
-        g.Text = ini::lesen_text(pfad, s, "text", kFail + "Gesetz_A-text fail");
-        g.Count = index_pruefen(ini::lesen_zahl(pfad, s, "count", -1), "count", pfad);
+        g.Titel = text(s, "titel", kFail + "Gesetz_A-title fail");
+        g.Text = text(s, "text", kFail + "Gesetz_A-text fail");
+        g.Count = index_pruefen(zahl(s, "count", -1), "count", pfad);
         for (int k = 0; k <= g.Count; ++k) {
             const std::string kk = std::to_string(k);
             Effekt_Data f;
-            f.Befehl = ini::lesen_text(pfad, s, kk + "Befehl", kFail + "Gesetz_A-Befehl fail");
-            f.Befehl2 = ini::lesen_text(pfad, s, kk + "Befehl2", kFail + "Gesetz_A-Befehl2 fail");
-            f.Wert = ini::lesen_zahl(pfad, s, kk + "Wert", 0);
-            f.Text = ini::lesen_text(pfad, s, kk + "Text", kFail + "Gesetz_A-Text fail");
+            f.Befehl = text(s, kk + "Befehl", kFail + "Gesetz_A-Befehl fail");
+            f.Befehl2 = text(s, kk + "Befehl2", kFail + "Gesetz_A-Befehl2 fail");
+            f.Wert = zahl(s, kk + "Wert", 0);
+            f.Text = text(s, kk + "Text", kFail + "Gesetz_A-Text fail");
             g.Effekte.push_back(f);
         }
         e.Gesetze.push_back(g);
     }
+    if (fehlend > 0)
+        Fehler_melden(kFail + pfad + ": fehlende Eintraege: " + std::to_string(fehlend) +
+                      " (erster: " + erster_fehlender + ")");
     IAU_Edikte[static_cast<std::size_t>(n)] = std::move(e);
     zeilen_gueltig = false;
 }

@@ -344,9 +344,10 @@ int schiebestufen(const std::string& name) {
     return 0;
 }
 
-// Handles one line (its key already taken); false when a field is bad or missing.
+// Handles one line (its key already taken); false when a field is bad or missing. A key
+// the panels do not know adds nothing and sets `unbekannt`.
 bool zeile_auswerten(const std::string& key, Felder& f, const std::string& rest, int n,
-                     const std::string& pfad, std::string& resultLine) {
+                     const std::string& pfad, std::string& resultLine, bool& unbekannt) {
     ITP_Icon_R& icons = ITP_Icons[static_cast<std::size_t>(n)];
     ITP_Text_R& texte = ITP_Texte[static_cast<std::size_t>(n)];
     ITP_Mous_R& maus = ITP_Mausfelder[static_cast<std::size_t>(n)];
@@ -483,7 +484,8 @@ bool zeile_auswerten(const std::string& key, Felder& f, const std::string& rest,
         texte.push_back(std::move(t));
         return true;
     }
-    return true;  // an unknown key adds nothing
+    unbekannt = true;
+    return true;
 }
 
 // Pixels of the cells from `von` up to `bis` (16 a cell), held within 0 and the Integer range:
@@ -527,7 +529,10 @@ void ITP_Panels_einlesen(const std::string& base) {
     std::vector<std::string> log = {W("Das letzte erstellte Panel-Set besaß folgende Einträge.")};
     for (int n = 0;; ++n) {
         const std::string ordner = base + "Panel\\" + std::to_string(n);
-        if (!Ordner_existiert(ordner)) break;
+        if (!Ordner_existiert(ordner)) {
+            if (n == 0) Fehler_melden("ITP_Panels_einlesen > kein Panel gefunden: " + ordner + " fehlt");
+            break;
+        }
         std::string zeile;
         ITP_Panel_einlesen(ordner + "\\", n, zeile);
         log.push_back(zeile);
@@ -539,7 +544,12 @@ void ITP_Panels_einlesen(const std::string& base) {
 
 void ITP_Panel_einlesen(const std::string& ordner, int n, std::string& resultLine) {
     resultLine = "-0 ERROR Script konnte nicht integriert werden.";
-    if (n < 0 || !Datei_existiert(ordner + "Script.srt")) return;
+    if (n < 0) return;
+    if (!Datei_existiert(ordner + "Script.srt")) {
+        Fehler_melden("ITP_Panel_einlesen > " + ordner + "Script.srt fehlt: Panel " + std::to_string(n) +
+                      " bleibt leer");
+        return;
+    }
     if (static_cast<std::size_t>(n) >= ITP_Icons.size()) {
         const auto groesse = static_cast<std::size_t>(n) + 1;
         ITP_Icons.resize(groesse);
@@ -560,6 +570,7 @@ void ITP_Script_lesen(const std::string& pfad, int n, std::string& resultLine) {
         Fehler_melden("SBU > Script konnte nicht geladen werden: " + pfad);
         return;
     }
+    std::size_t fremde = 0, erste_fremde = 0;
     for (std::size_t i = 0; i < zeilen->size(); ++i) {
         const std::string& zeile = (*zeilen)[i];
         if (!zeile.empty() && zeile.back() == ' ')
@@ -568,11 +579,19 @@ void ITP_Script_lesen(const std::string& pfad, int n, std::string& resultLine) {
         std::string rest = zeile, key;
         FFU_Slashteil_entnehmen(rest, key);
         Felder f(rest);
-        if (!zeile_auswerten(key, f, rest, n, pfad, resultLine)) {
+        bool unbekannt = false;
+        if (!zeile_auswerten(key, f, rest, n, pfad, resultLine, unbekannt)) {
             Fehler_melden("SBU > Script konnte nicht geladen werden: " + pfad);
             return;
         }
+        if (unbekannt && !zeile.empty() && fremde++ == 0) erste_fremde = i + 1;
     }
+    // A panel with lines the loader does not know is damaged (random data, a line cut off):
+    // it is told once, and keeps what its known lines gave.
+    if (fremde > 0)
+        Fehler_melden("ITP_Script_lesen > Script fehlerhaft: " + pfad + ": " + std::to_string(fremde) +
+                      " Zeile(n) mit unbekanntem Schluessel (erste: Zeile " + std::to_string(erste_fremde) +
+                      ")");
 }
 
 void ITP_Panel_registrieren(const std::string& name, int n) {

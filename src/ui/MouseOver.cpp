@@ -3,12 +3,12 @@
 #include <string>
 
 #include "economy/Arbeiterslots.h"
+#include "economy/Hilfen_Objekte.h"
 #include "economy/Objekte.h"
 #include "economy/Logik.h"
 #include "economy/Spieler.h"
 #include "foundation/Config.h"
 #include "foundation/Fehler.h"
-#include "foundation/Hilfen.h"
 #include "foundation/Spielstatus.h"
 #include "foundation/Textzeilen.h"
 #include "economy/Warenindex.h"

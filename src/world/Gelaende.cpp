@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <string>
 
+#include "foundation/Datenzeile.h"
 #include "foundation/Fehler.h"
+#include "foundation/Geometrie.h"
 #include "foundation/Schablonen.h"
 #include "platform/base/Zufall.h"
 #include "world/Hasen.h"
@@ -123,6 +125,22 @@ bool MG_Ambiente_blockiert(int feld) {
     const int typ = Karte[static_cast<std::size_t>(feld)].Ambiente();
     return MG_ist_Ambiente(typ) &&
            SBU_Ambiente[static_cast<std::size_t>(typ - SBU_Ambiente_Basis())].block != 0;
+}
+
+bool FFU_Umgebung_frei(int feld) {
+    const int s = MG_Kartengroesse > 0 ? MG_Kartengroesse : 1;
+    if (feld < 0 || feld / s >= s) return false;
+    const int x = FFU_X_von_Feld(feld), y = FFU_Y_von_Feld(feld);
+    if (x < 1 || y < 1 || x > s - 2 || y > s - 2) return false;
+    for (int d = 0; d <= 6; ++d) {
+        const int n = feld + FFU_Nachbarfeld(d);
+        const Kartenfeld* k = Tabellenzeile(Karte, n);
+        if (!k || k->LandType() < 3 || k->LandType() >= 6) return false;
+        if (k->Block() != -1) return false;
+        if (MG_Ambiente_blockiert(n)) return false;
+        if (k->Person() != -1) return false;
+    }
+    return true;
 }
 
 void MG_Feld_sperre_setzen(int feld) {

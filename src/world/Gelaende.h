@@ -36,6 +36,9 @@ int MG_Ambiente_wuerfeln(int feld);
 void MG_Ambiente_verteilen();
 // The cell holds an ambient object whose template blocks it.
 bool MG_Ambiente_blockiert(int feld);
+// The cell and its six neighbours are free building land. False for a cell on
+// the border of the map or outside it.
+bool FFU_Umgebung_frei(int feld);
 // Block 2 on water or under a blocking ambient object, else -1.
 void MG_Feld_sperre_setzen(int feld);
 // The map object type is that of an ambient template (not -1, not a building).

@@ -418,8 +418,22 @@ void Hase_Loch_anlegen(int feld, int herkunft) {
 }
 
 void Hase_Mod_ini_lesen() {
-    Hase_Grenzen_setzen(Config_ReadInteger("Daten\\Mod.ini", "Mod", "Hasen_Max", 10),
-                        Config_ReadInteger("Daten\\Mod.ini", "Mod", "Hasen_Init", 5), "Hase_Mod_ini_lesen");
+    const std::string datei = "Daten\\Mod.ini";
+    // A damaged file is told once and its keys read as far as they can be read; in a sound
+    // file a key that is no number is told and gives its default.
+    const bool heil = Config_Datei_pruefen(datei, "Mod", "Hase_Mod_ini_lesen");
+    auto zahl = [&](const std::string& schluessel, int vorgabe) {
+        std::string text;
+        Config_ReadString(datei, "Mod", schluessel, text, "");
+        int wert = 0;
+        if (text.empty()) return vorgabe;
+        if (FFU_Zahl_lesen(text, wert)) return wert;
+        if (heil)
+            Fehler_melden("Hase_Mod_ini_lesen > " + datei + " " + schluessel + "=" + text.substr(0, 40) +
+                          " ist keine Zahl, es gilt " + std::to_string(vorgabe));
+        return vorgabe;
+    };
+    Hase_Grenzen_setzen(zahl("Hasen_Max", 10), zahl("Hasen_Init", 5), "Hase_Mod_ini_lesen");
 }
 
 bool Hase_Speichern(const std::string& pfad) {

@@ -49,7 +49,6 @@
 #include "world/Ressourcen.h"
 #include "world/Wachstum.h"
 
-int MG_Kartengroesse = 256;
 std::vector<Kartenfeld> Karte;
 
 int MG_Groesse_aus_Wahl(int wahl) {

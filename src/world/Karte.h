@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "foundation/Datenzeile.h"
+#include "foundation/Geometrie.h"
 #include "foundation/Tabelleneintrag.h"
 
 inline constexpr int Kartenfeld_Anzahl = 9;
@@ -49,8 +50,7 @@ bool MG_Feld_ohne_Person(int c);
 // rows were written other than through Kartenfeld::Person).
 void MG_Personenbits_verwerfen();
 
-// Side of the map in cells (256..832 in steps of 64 for a normal world).
-extern int MG_Kartengroesse;
+// The side of the map in cells, MG_Kartengroesse, is declared with the cell geometry.
 extern std::vector<Kartenfeld> Karte;
 
 // The largest side a map may have.

@@ -145,6 +145,7 @@ void MG_Neue_Welt() {
     NGU_Namenlisten_laden();
     zeile(W("Prüfe auf Modifikation..."));
     SBU_Schablonen_laden(daten_ordner());
+    Hasen_WarenID = SBU_Kaninchenware;
     if (!SBU_Fehlwaren.empty()) {
         zeile("ERROR > Erste ID[" + std::to_string(SBU_Fehlwaren.front()) + "] Anzahl[" +
               std::to_string(SBU_Fehlwaren.size()) + "]");

@@ -8,7 +8,7 @@
 #include "economy/Objekte.h"
 #include "economy/Objekte_Betrieb.h"
 #include "economy/Spieler.h"
-#include "foundation/Hilfen.h"
+#include "economy/Hilfen_Objekte.h"
 #include "foundation/Schablonen.h"
 #include "foundation/Seams.h"
 #include "ui/Fenster_Bau.h"

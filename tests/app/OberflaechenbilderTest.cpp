@@ -34,6 +34,8 @@ const std::map<std::string, Groesse>& Sollgroessen() {
         {"Fensterrahmen", {512, 448}},
         {"Fenster klein", {448, 416}},
         {"Spielleiste", {640, 48}},
+        {"Spielleiste Mitte", {640, 48}},
+        {"Spielleiste Ende", {16, 48}},
         {"Knopf lang", {224, 32}},
         {"Knopf schmal", {160, 32}},
         {"Knopf breit", {96, 32}},

@@ -6,6 +6,7 @@
 #include "app/Rundgang.h"
 #include "economy/Baumenue.h"
 #include "economy/Baustelle.h"
+#include "economy/Hilfen_Objekte.h"
 #include "economy/Logik.h"
 #include "economy/Haefen.h"
 #include "economy/Objekte.h"

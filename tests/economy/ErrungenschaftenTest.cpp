@@ -86,9 +86,8 @@ TEST_F(Errungenschaften, FaultyRecordIsReplacedByAnEmptyOne) {
         ESU_Flags[5] = true;
         ESU_Errungenschaften_laden();
         EXPECT_EQ(gesetzt(), nur({}));
-        EXPECT_EQ(
-            Fehlertext,
-            "ESU_Errungenschaften_laden > Der Errungenschaftsdatensatz ist fehlerhaft und wird ersetzt.");
+        EXPECT_EQ(Fehlertext, "ESU_Errungenschaften_laden > Der Errungenschaftsdatensatz (" + Programmpfad +
+                                  Configdatei + " [USERDATA] SESSION) ist fehlerhaft und wird ersetzt.");
         Fehler_zuruecksetzen();
         EXPECT_FALSE(ESU_USERDATA_pruefen(Datensatz()));
     }

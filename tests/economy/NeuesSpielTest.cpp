@@ -7,7 +7,9 @@
 #include "common/Inhaltswelt.h"
 #include "common/Kernwelt.h"
 #include "economy/Logik.h"
+#include "foundation/Schablonen.h"
 #include "population/Personen.h"
+#include "world/Hasen.h"
 
 namespace {
 
@@ -31,6 +33,15 @@ TEST(NeuesSpiel, TwoNewGamesFromOneSeedInOneProcessAreTheSame) {
     // Another game in between, ending on a birth, leaves its counters where it left them.
     Spiel(815, 1, true);
     EXPECT_EQ(Spiel(4711, 2), erstes);
+}
+
+// The templates name the good that hunted rabbits give; the new world hands it to the rabbits.
+TEST(NeuesSpiel, TheRabbitsGiveTheGoodTheHuntingTemplateNames) {
+    bhmtest::Kernwelt welt;
+    ASSERT_TRUE(bhmtest::Inhaltswelt_starten(welt, 4711, 2)) << "no game folder";
+    ASSERT_GE(Hasen_WarenID, 0);
+    EXPECT_EQ(Hasen_WarenID, SBU_Kaninchenware);
+    EXPECT_EQ(SBU_Waren.at(static_cast<std::size_t>(Hasen_WarenID)).Titel, "Wildbret");
 }
 
 }  // namespace

@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+
 #include "common/ProgrammOrdner.h"
+#include "common/Zufallsbytes.h"
 #include "foundation/Fehler.h"
+#include "platform/base/Datei.h"
 #include "platform/base/Ini.h"
 #include "platform/base/System.h"
 
@@ -136,6 +141,113 @@ TEST(Config, WindowGeometryIsFittedToTheScreen) {
     EXPECT_EQ(g.links, 0);
     EXPECT_EQ(g.oben, 0);
     EXPECT_NE(ordner.dir().read("Config.ini").find("Fensterh\xF6he=1080"), std::string::npos);
+}
+
+// A damaged ini file is told once, through the reporter with the reader's name, the file and
+// what is wrong; a sound or missing one is not. Its keys then read as far as they can be read.
+TEST(Config, DamagedIniFilesAreToldOnceWithWhatIsWrong) {
+    struct Fall {
+        const char* name;
+        std::function<void(const std::string& pfad)> anlegen;
+        const char* fehler;  // nullptr: sound
+        int hasen_max;       // what the key reads afterwards
+        bool bleibt;         // a write leaves the file as it was
+    };
+    namespace fs = std::filesystem;
+    const std::string gut = "[Mod]\r\nHasen_Max=3\r\n; eine Anmerkung\r\n\r\n  # noch eine\r\n";
+    const Fall faelle[] = {
+        {"sound", [&](const std::string& p) { Datei_schreiben(p, gut); }, nullptr, 3, false},
+        {"missing", [](const std::string&) {}, nullptr, 10, false},
+        {"a folder", [](const std::string& p) { fs::create_directories(p); },
+         "ist ein Ordner, keine Datei: es gelten die Vorgaben", 10, true},
+        {"random bytes", [](const std::string& p) { Datei_schreiben(p, bhmtest::Zufallsbytes(4000, 12345)); },
+         "Zeile(n) sind weder Abschnitt noch Eintrag (erste: Zeile 1)", 10, false},
+        {"random bytes before the section",
+         [&](const std::string& p) { Datei_schreiben(p, bhmtest::Zufallsbytes(500, 12345) + "\r\n" + gut); },
+         "sind weder Abschnitt noch Eintrag", 3, false},
+        {"a line of 1 MB",
+         [&](const std::string& p) {
+             Datei_schreiben(p, gut + "Hasen_Init=" + std::string(1000000, '7') + "\r\n");
+         },
+         "Zeile 6 ist 1000011 Zeichen lang (hoechstens 65536)", 3, false},
+        {"no section", [](const std::string& p) { Datei_schreiben(p, "[Andere]\r\nHasen_Max=3\r\n"); },
+         "hat keinen Abschnitt [Mod]: es gelten die Vorgaben", 10, false},
+        {"read-only",
+         [&](const std::string& p) {
+             Datei_schreiben(p, gut);
+             fs::permissions(p, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+         },
+         "ist schreibgeschuetzt: nichts wird gespeichert", 3, true},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        bhmtest::ProgrammOrdner ordner;
+        Error_Silence = false;
+        Errorloger = false;
+        const std::string pfad = Programmpfad + "Mod.ini";
+        f.anlegen(pfad);
+        const auto vorher = Datei_lesen(pfad);
+        EXPECT_EQ(Config_Datei_pruefen("Mod.ini", "Mod", "Mod_lesen"), f.fehler == nullptr);
+        if (f.fehler) {
+            EXPECT_EQ(Fehlertext.rfind("Mod_lesen > " + pfad + ": ", 0), 0u) << Fehlertext;
+            EXPECT_NE(Fehlertext.find(f.fehler), std::string::npos) << Fehlertext;
+        } else {
+            EXPECT_EQ(Fehlertext, "");
+        }
+        EXPECT_EQ(Config_ReadInteger("Mod.ini", "Mod", "Hasen_Max", 10), f.hasen_max);
+        // A write into a file that cannot take it changes nothing, and the file is not told
+        // again; a file that can take it is written clean of what was no entry.
+        Fehler_zuruecksetzen();
+        Config_WriteInteger("Mod.ini", "Mod", "Hasen_Init", 4);
+        if (f.bleibt) {
+            EXPECT_EQ(Datei_lesen(pfad), vorher);
+            EXPECT_FALSE(Config_Datei_pruefen("Mod.ini", "Mod", "Mod_lesen"));
+        } else {
+            EXPECT_EQ(Config_ReadInteger("Mod.ini", "Mod", "Hasen_Init", 0), 4);
+        }
+        EXPECT_EQ(Fehlertext, "") << "told once a run";
+    }
+    // A write that fails where no check told of the file is told once.
+    bhmtest::ProgrammOrdner ordner;
+    Error_Silence = false;
+    Errorloger = false;
+    Config_WriteInteger("fehlt/Mod.ini", "Mod", "Hasen_Max", 3);
+    EXPECT_EQ(Fehlertext,
+              "Config_WriteInteger > " + Programmpfad +
+                  "fehlt/Mod.ini: konnte nicht geschrieben werden, die Aenderung gilt nur bis zum "
+                  "Programmende");
+    Fehler_zuruecksetzen();
+    Config_WriteString("fehlt/Mod.ini", "Mod", "Hasen_Init", "4");
+    EXPECT_EQ(Fehlertext, "");
+}
+
+// Config.ini itself: a folder gives the defaults (its report is dropped, as every report is,
+// while the reporter is silent by default) and the options cannot break it further; random
+// bytes before a readable section are told, and the section's keys still count.
+TEST(Config, DamagedConfigIniGivesTheDefaults) {
+    {
+        bhmtest::ProgrammOrdner ordner;
+        std::filesystem::create_directories(ini_datei());
+        Config_laden();
+        EXPECT_TRUE(Error_Silence);
+        EXPECT_TRUE(Musik);
+        EXPECT_FALSE(Spielername.empty());
+        Config_speichern();
+        EXPECT_TRUE(std::filesystem::is_directory(ini_datei()));
+        Fehler_melden("Test > geht verloren, ohne dass etwas bricht");
+    }
+    {
+        bhmtest::ProgrammOrdner ordner;
+        Datei_schreiben(ini_datei(), bhmtest::Zufallsbytes(3000, 12345) +
+                                         "\r\n[Allgemein]\r\nError_Silence=0\r\nErrorloger=0\r\n"
+                                         "Musik=0\r\nSpielername=Ida\r\n");
+        Config_laden();
+        EXPECT_FALSE(Error_Silence);
+        EXPECT_FALSE(Musik);
+        EXPECT_EQ(Spielername, "Ida");
+        EXPECT_EQ(Fehlertext.rfind("Config_laden > " + ini_datei() + ": ", 0), 0u) << Fehlertext;
+        EXPECT_NE(Fehlertext.find("sind weder Abschnitt noch Eintrag"), std::string::npos) << Fehlertext;
+    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "Attrappen.h"
 #include "common/Kernwelt.h"
 #include "foundation/Schablonen.h"
+#include "world/Gelaende.h"
 #include "world/Karte.h"
 
 namespace {

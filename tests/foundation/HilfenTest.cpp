@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "common/TempDir.h"
+#include "economy/Hilfen_Objekte.h"
 #include "economy/Objekte.h"
 #include "economy/Spieler.h"
 #include "Attrappen.h"
@@ -13,6 +14,7 @@
 #include "foundation/Seams.h"
 #include "foundation/Zeichenbreiten.h"
 #include "platform/base/Text1252.h"
+#include "population/Hilfen_Personen.h"
 #include "population/Personen.h"
 
 namespace {

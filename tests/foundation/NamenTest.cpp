@@ -13,6 +13,7 @@
 #include "platform/base/Zufall.h"
 #include "foundation/Schablonen.h"
 #include "population/Personen.h"
+#include "population/Personennamen.h"
 
 namespace {
 

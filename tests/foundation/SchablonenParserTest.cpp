@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 
+#include "common/Zufallsbytes.h"
 #include "foundation/SchablonenHilfe.h"
 #include "foundation/Textzeilen.h"
 #include "platform/base/Text1252.h"
@@ -198,7 +200,7 @@ TEST(SchablonenParser, BuildingCostsAndSlots) {
     EXPECT_EQ(u.meldungen_mit(
                   "Objekt: 3 Jagd mit dem Baukosten[Slot]: 1 konnte die Menge nicht erfassen. Set to 3"),
               1);
-    EXPECT_EQ(Hasen_WarenID, 5);
+    EXPECT_EQ(SBU_Kaninchenware, 5);
     EXPECT_EQ(j.Slots[0].Benutzung, Benutzung_Kaninchenabbau);
     EXPECT_EQ(j.Slots[1].WarenID, -1);
     EXPECT_EQ(u.meldungen_mit("Objekt: 3 mit dem Slot: 1 konnte die Ware nicht erfassen."), 1);
@@ -353,6 +355,78 @@ TEST(SchablonenParser, RegistrationRefusesImpossibleNumbers) {
     SBU_Warengruppe_eintragen("A", 3);
     SBU_Warengruppe_eintragen("A", 4);
     EXPECT_EQ(SBU_Warengruppen.size(), 1u);
+}
+
+}  // namespace
+
+namespace {
+
+// A damaged script of each kind (cut off in the middle of a line, random bytes, a line the
+// kind does not know) is told once, naming the file; what its known lines set stays, the rest
+// of the record keeps its defaults. A sound script and an empty one are not told.
+TEST(SchablonenParser, DamagedScriptsAreToldOncePerKind) {
+    struct Art {
+        const char* name;
+        std::string ganz;  // a sound script of the kind
+        std::function<bool(const std::string&, std::string&)> laden;
+        std::function<std::string()> titel;
+    };
+    const Art arten[] = {
+        {"skill", "Titel/Keiner\r\nBerufname/Niemand\r\n" + W("Tätikkeit") + "/tut nichts\r\n",
+         [](const std::string& p, std::string& log) { return SBU_Skillscript_laden(p, 3, log); },
+         [] { return SBU_Skills[3].Titel; }},
+        {"good", "Titel/Nichts\r\nText/Platzhalter, wird nie gehandelt.\r\n",
+         [](const std::string& p, std::string& log) { return SBU_Warenscript_laden(p, 5, log); },
+         [] { return SBU_Waren[5].Titel; }},
+        {"building", "Titel/Platzhalter\r\nKurz/-\r\nText/Wird nie gebaut.\r\n",
+         [](const std::string& p, std::string& log) { return SBU_Objektscript_laden(p, 1, log); },
+         [] { return SBU_Objekte[1].Titel; }},
+        {"ambient", "Titel/Leer\r\nblock/true\r\n",
+         [](const std::string& p, std::string& log) { return SBU_Ambientescript_laden(p, 0, log); },
+         [] { return SBU_Ambiente[0].Titel; }},
+    };
+    struct Schaden {
+        const char* name;
+        std::function<std::string(const std::string& ganz)> machen;
+        const char* meldung;  // nullptr: not told
+        bool titel_bleibt;    // the title line was read
+    };
+    const Schaden schaeden[] = {
+        {"sound", [](const std::string& g) { return g; }, nullptr, true},
+        {"empty", [](const std::string&) { return std::string(); }, nullptr, false},
+        {"cut in the middle of its last line", [](const std::string& g) { return g.substr(0, g.size() - 5); },
+         "die letzte Zeile hat kein Zeilenende (abgeschnitten?)", true},
+        {"cut in the middle of its first line", [](const std::string& g) { return g.substr(0, 3); },
+         "1 Zeile(n) mit unbekanntem Schluessel (erste: Zeile 1), die letzte Zeile hat kein Zeilenende",
+         false},
+        {"a key no kind knows", [](const std::string& g) { return g + "Farbe/rot\r\n"; },
+         "Zeile(n) mit unbekanntem Schluessel (erste: Zeile", true},
+        {"random bytes", [](const std::string&) { return bhmtest::Zufallsbytes(2000, 77) + "\r\n"; },
+         "Zeile(n) mit unbekanntem Schluessel (erste: Zeile 1)", false},
+    };
+    for (const Art& a : arten)
+        for (const Schaden& s : schaeden) {
+            SCOPED_TRACE(std::string(a.name) + ": " + s.name);
+            Schablonenumgebung u;
+            namen_anlegen();
+            SBU_Skills.resize(4);
+            SBU_Objekte.resize(2);
+            SBU_Ambiente.resize(1);
+            u.schreiben("Script.srt", s.machen(a.ganz));
+            std::string log;
+            EXPECT_TRUE(a.laden(u.pfad("Script.srt"), log));
+            const auto m = u.meldungen();
+            if (s.meldung) {
+                ASSERT_EQ(m.size(), 1u);
+                EXPECT_EQ(m[0].rfind("SBU > Script fehlerhaft: " + u.pfad("Script.srt") + ": ", 0), 0u)
+                    << m[0];
+                EXPECT_NE(m[0].find(s.meldung), std::string::npos) << m[0];
+            } else {
+                EXPECT_TRUE(m.empty()) << m[0];
+            }
+            const std::string erste_zeile = a.ganz.substr(0, a.ganz.find('\r'));
+            EXPECT_EQ(a.titel(), s.titel_bleibt ? erste_zeile.substr(6) : std::string());
+        }
 }
 
 }  // namespace

@@ -71,6 +71,29 @@ TEST(Ini, MissingFileGivesDefaultsAndFirstWriteCreatesIt) {
     EXPECT_FALSE(ini::schreiben_bool(o, "Allgemein", "Vollbild", true));
 }
 
+// A read-only file is not written, also by a process that could; a zero byte of a damaged file
+// does not hide the entries after it, and the section test sees them.
+TEST(Ini, ReadOnlyFilesStayAndZeroBytesHideNothing) {
+    namespace fs = std::filesystem;
+    bhmtest::TempDir dir;
+    const std::string f = dir.folder() + "nur.ini";
+    ASSERT_TRUE(ini::schreiben_text(f, "S", "k", "alt"));
+    fs::permissions(f, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_FALSE(ini::schreiben_text(f, "S", "k", "neu"));
+    EXPECT_FALSE(ini::schreiben_alle(f, "S", {{"k", "neu"}}));
+    EXPECT_EQ(ini::lesen_text(f, "S", "k", ""), "alt");
+    fs::permissions(f, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_TRUE(ini::schreiben_text(f, "S", "k", "neu"));
+
+    const std::string z = dir.folder() + "null.ini";
+    dir.write("null.ini", std::string("[A]\r\nx=1\r\nab\0cd\r\n[B]\r\ny=2\r\n", 27));
+    EXPECT_EQ(ini::lesen_zahl(z, "B", "y", 0), 2);
+    EXPECT_TRUE(ini::sektion_vorhanden(z, "b"));
+    EXPECT_FALSE(ini::sektion_vorhanden(z, "C"));
+    ASSERT_TRUE(ini::schreiben_text(z, "A", "x", "3"));
+    EXPECT_EQ(ini::lesen_zahl(z, "B", "y", 0), 2) << "written back with what followed the zero";
+}
+
 // Writing many keys at once leaves the file that writing them one after another leaves: keys
 // in place keep their spelling and place, new keys follow in order, other sections stay.
 TEST(Ini, ManyKeysAtOnceGiveTheFileOfSingleWrites) {

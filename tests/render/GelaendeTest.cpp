@@ -32,6 +32,27 @@ void insel(int n) {
     }
 }
 
+// Flat land with the flat tiles, varied as the map generator varies them.
+void flaches_land(int n) {
+    for (int c = 0; c < n * n; ++c) {
+        Kartenfeld& f = Karte[static_cast<std::size_t>(c)];
+        f.LandType() = 3;
+        f.Ambiente() = -1;
+        f.Objekt() = -1;
+        f.Textur1() = (c * 7) % 5;
+        f.Textur2() = (c * 3) % 5;
+    }
+}
+
+// Pixels of the frame where nothing was drawn over the black background.
+int schwarze_pixel(const Bild& b) {
+    int n = 0;
+    for (int y = 0; y < bhmtest::Bildhoehe; ++y)
+        for (int x = 0; x < bhmtest::Bildbreite; ++x)
+            if (bhmtest::Pixel(b, x, y) == std::array<std::uint8_t, 3>{0, 0, 0}) ++n;
+    return n;
+}
+
 }  // namespace
 
 TEST(Gelaende, EmittedVerticesOfTheTables) {
@@ -112,15 +133,7 @@ TEST(Chunks, NeighbouringTrianglesLeaveNoGapAtAnyZoom) {
     GL_NOETIG();
     bhmtest::Kernwelt welt(48);
     bhmtest::Testschale schale(bhmtest::Bildbreite, bhmtest::Bildhoehe);
-    // Flat land with the flat tiles, varied as the map generator varies them.
-    for (int c = 0; c < 48 * 48; ++c) {
-        Kartenfeld& f = Karte[static_cast<std::size_t>(c)];
-        f.LandType() = 3;
-        f.Ambiente() = -1;
-        f.Objekt() = -1;
-        f.Textur1() = (c * 7) % 5;
-        f.Textur2() = (c * 3) % 5;
-    }
+    flaches_land(48);
     ASSERT_TRUE(ML_Textur_laden(ML_Landschaft, std::string(BHM_GAME_DIR) + "/Texture/aktiv/Landschaft.bmp",
                                 false, false));
     // Rows 14..38 fill the frame at zoom 20, and the frame's top left corner at every zoom.
@@ -132,14 +145,38 @@ TEST(Chunks, NeighbouringTrianglesLeaveNoGapAtAnyZoom) {
         Chunk_Listen_loeschen();
         bhmtest::Bild_beginnen();  // black background
         Draw_Szene(false);
-        const Bild b = bhmtest::Bild_lesen();
-        int luecken = 0;
-        for (int y = 0; y < bhmtest::Bildhoehe; ++y)
-            for (int x = 0; x < bhmtest::Bildbreite; ++x)
-                if (bhmtest::Pixel(b, x, y) == std::array<std::uint8_t, 3>{0, 0, 0}) ++luecken;
-        EXPECT_EQ(luecken, 0) << "zoom " << zoom;
+        EXPECT_EQ(schwarze_pixel(bhmtest::Bild_lesen()), 0) << "zoom " << zoom;
     }
     Zoomstufe = 20;
+    Chunk_Listen_loeschen();
+    ML_Landschaft.reset();
+}
+
+TEST(Chunks, AChunkAcrossACornerOfTheScreenIsDrawnThoughItsCornersLieOutside) {
+    GL_NOETIG();
+    bhmtest::Kernwelt welt(64);
+    bhmtest::Testschale schale(bhmtest::Bildbreite, bhmtest::Bildhoehe);
+    flaches_land(64);
+    ASSERT_TRUE(ML_Textur_laden(ML_Landschaft, std::string(BHM_GAME_DIR) + "/Texture/aktiv/Landschaft.bmp",
+                                false, false));
+    // Views over one chunk's width and height, all with land in every corner of the frame, at
+    // the farthest zoom (where the screen's edges are the test's own).
+    Zoomstufe = 20;
+    int leer = 0;
+    for (SY = 400; SY < 560; SY += 20)
+        for (SX = -900; SX < -580; SX += 20) {
+            Neuzeichnen = true;
+            Chunk_Listen_loeschen();
+            bhmtest::Bild_beginnen();
+            Draw_Szene(false);
+            const int schwarz = schwarze_pixel(bhmtest::Bild_lesen());
+            EXPECT_EQ(schwarz, 0) << "view SX " << SX << ", SY " << SY;
+            if (schwarz > 0 && ++leer > 3) {
+                Chunk_Listen_loeschen();
+                ML_Landschaft.reset();
+                FAIL() << "more views with uncovered land";
+            }
+        }
     Chunk_Listen_loeschen();
     ML_Landschaft.reset();
 }

@@ -38,6 +38,10 @@ TEST(Sichtbereich, WindowOfTheViewClampedToTheMap) {
         {-100000, 0, 1280, 700, 832, {4936, 831, 0, 10}},
         // Above the map: the last row is negative.
         {0, -200, 1280, 700, 256, {0, 64, 0, -10}},
+        // A window taller than its width less 240: the top row's first column on screen (less
+        // its 40 pixels) is left of the first row's margin, and is taken.
+        {-660, 400, 320, 240, 64, {6, 48, 2, 50}},
+        {-2000, 1500, 1280, 1200, 256, {18, 156, 16, 160}},
     };
     for (const Fall& f : faelle)
         EXPECT_EQ(Sichtbereich_berechnen(f.sx, f.sy, f.w, f.h, f.n), f.f) << f.sx << "/" << f.sy;

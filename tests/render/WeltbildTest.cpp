@@ -348,7 +348,9 @@ TEST(Weltbild, BatchedLayersDrawThePlainWaysPixels) {
                 schnelle_wege(false);
                 frame(plain, &tiefe_plain);
                 schnelle_wege(true);
-                if (platzieren) ASSERT_GE(BPU_Sichtliste_Ende, 50) << "markers on the moved view";
+                if (platzieren) {
+                    ASSERT_GE(BPU_Sichtliste_Ende, 50) << "markers on the moved view";
+                }
                 long tiefer = 0;
                 for (std::size_t p = 0; p < tiefe_plain.size(); ++p)
                     if (tiefe_schnell[p] != 0xFFFFFFFFu && tiefe_schnell[p] != tiefe_plain[p]) ++tiefer;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "common/Zufallsbytes.h"
 #include "foundation/Config.h"
 #include "foundation/Fehler.h"
 #include "platform/base/Datei.h"
@@ -64,13 +65,59 @@ TEST(Interaktiv, LaedtBisZurErstenLuecke) {
     ASSERT_EQ(e.Gesetze[0].Effekte.size(), 2u);
     EXPECT_EQ(e.Gesetze[0].Effekte[0].Wert, 2);
 
-    // Missing keys give their fail texts and no laws or durations.
+    // Missing keys give their fail texts and no laws or durations, and the file is told once
+    // (the last report is the last file's: folder 1, the gap ends the loading there).
+    EXPECT_EQ(Fehlertext, "IAU_Edikt_hinzu > " + Programmpfad +
+                              "daten\\edikt\\1\\Script.srt: fehlende Eintraege: 4 (erster: [edikt] text)");
     const Edikt_Data& z = IAU_Edikte[1];
     EXPECT_EQ(z.Text, "IAU_Edikt_hinzu > Text fail");
     EXPECT_EQ(z.Trigger, "IAU_Edikt_hinzu > Trigger fail");
     EXPECT_EQ(z.Count, -1);
     EXPECT_TRUE(z.Gesetze.empty());
     EXPECT_TRUE(z.Zeiten.empty());
+}
+
+// A damaged edict file is told once, naming the file, how many entries it lacks and the first;
+// what it lacks takes its fail text, -1 or 0, so the edict has no laws it cannot describe.
+TEST(Interaktiv, BeschaedigteEdiktdateiWirdGemeldet) {
+    std::string ganz;
+    for (const std::string& z : kZweiGesetze) ganz += z + "\r\n";
+    const std::string zufall = bhmtest::Zufallsbytes(2000, 3);
+    struct Fall {
+        const char* name;
+        std::string inhalt;
+        const char* meldung;  // nullptr: not told
+        std::string titel;
+        int gesetze;
+    };
+    const Fall faelle[] = {
+        {"sound", ganz, nullptr, "Erbrecht", 2},
+        {"cut in the second law", ganz.substr(0, ganz.find("0Befehl=leav_ok")),
+         "fehlende Eintraege: 4 (erster: [1] 0Befehl)", "Erbrecht", 2},
+        {"cut in its head", ganz.substr(0, ganz.find("count=1")),
+         "fehlende Eintraege: 2 (erster: [edikt] count)", "Erbrecht", 0},
+        {"a count that is no number",
+         "[edikt]\r\ntitel=A\r\ntext=B\r\ntrigger=C\r\ncount=x\r\ntimestep=-1\r\n",
+         "fehlende Eintraege: 1 (erster: [edikt] count (keine Zahl))", "A", 0},
+        {"random bytes", zufall, "fehlende Eintraege: 5 (erster: [edikt] titel)",
+         "IAU_Edikt_hinzu > Title fail", 0},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Uiwelt welt;
+        ASSERT_TRUE(Ordner_anlegen(Programmpfad + "daten\\edikt\\0"));
+        const std::string pfad = Programmpfad + "daten\\edikt\\0\\Script.srt";
+        ASSERT_TRUE(Datei_schreiben(pfad, f.inhalt));
+        Fehlertext.clear();
+        IAU_Edikte_laden();
+        ASSERT_EQ(IAU_Edikte.size(), 1u);
+        EXPECT_EQ(IAU_Edikte[0].Titel, f.titel);
+        EXPECT_EQ(IAU_Edikte[0].Gesetze.size(), static_cast<std::size_t>(f.gesetze));
+        if (f.meldung)
+            EXPECT_EQ(Fehlertext, "IAU_Edikt_hinzu > " + pfad + ": " + f.meldung);
+        else
+            EXPECT_EQ(Fehlertext, "");
+    }
 }
 
 TEST(Interaktiv, UnsinnigeAnzahlWirdGemeldet) {
@@ -131,6 +178,7 @@ TEST(Interaktiv, SpeichernUndLadenGebenDasGleiche) {
     edikt_schreiben(0, kZweiGesetze);
     edikt_schreiben(1, {"[edikt]", "titel=Zwei", "timestep=0", "time0=2"});
     IAU_Edikte_laden();
+    EXPECT_TRUE(Kernwelt::gemeldet()) << "the second edict lacks keys";
     const std::string datei = Programmpfad + "IAU_Edikt.sav";
     const std::string datei2 = Programmpfad + "IAU_Edikt2.sav";
     ASSERT_TRUE(IAU_Edikte_speichern(datei));

@@ -82,6 +82,8 @@ const char* const kBilder[] = {
     "SlotMann",
     "SlotZeit",
     "Spielleiste",
+    "Spielleiste Ende",
+    "Spielleiste Mitte",
     "Spielstand",
     "Spielstand an",
     "Symbol Mitglieder",

@@ -1,6 +1,9 @@
 // Reading the script panels: keys, click areas, sliders, popups and faults.
 #include <gtest/gtest.h>
 
+#include <optional>
+
+#include "common/Zufallsbytes.h"
 #include "platform/base/Datei.h"
 #include "platform/base/Text1252.h"
 #include "ui/Panelhilfe.h"
@@ -144,7 +147,10 @@ TEST_F(Panelladen, IconartenUndSchluessel) {
     EXPECT_EQ(ITP_Texte[0][0].Schrift, 1);  // unknown font keyword
     EXPECT_EQ(ITP_Texte[0][0].Text2, "$w%s");
     EXPECT_TRUE(ITP_Mausfelder[0].empty());
-    EXPECT_EQ(Fehlertext, "");
+    // The lower-case key is the one line the loader does not know: one report names the file and it.
+    EXPECT_EQ(Fehlertext,
+              "ITP_Script_lesen > Script fehlerhaft: " + basis +
+                  "Panel\\0\\Script.srt: 1 Zeile(n) mit unbekanntem Schluessel (erste: Zeile 10)");
 }
 
 TEST_F(Panelladen, FehlerhafteZeilenWerdenGemeldet) {
@@ -183,6 +189,61 @@ TEST_F(Panelladen, LeerzeichenAmZeilenendeWirdGemeldetUndGelesen) {
               "Unerwartetes Leerzeichen bei:" + basis + "Panel\\0\\Script.srt  Zeile[2]   Zeichen[14]");
     EXPECT_EQ(ITP_Panel_Schalter[ITP_Credits].ID, 0);  // "Credits " is no panel name
     EXPECT_EQ(ITP_Icons.at(0).size(), 1u);
+}
+
+// A damaged main-menu script is told, naming the file and what is wrong; the panel keeps what
+// its readable lines gave and the other panels load as ever.
+TEST_F(Panelladen, BeschaedigtesHauptmenueWirdGemeldet) {
+    const std::string zufall = bhmtest::Zufallsbytes(3000, 5);
+    struct Fall {
+        const char* name;
+        std::optional<std::string> skript;  // nothing: Script.srt missing
+        std::string meldung;
+        bool hauptmenue;  // the panel still registers itself
+        std::size_t icons;
+    };
+    const std::string pfad = basis + "Panel\\0\\Script.srt";
+    const Fall faelle[] = {
+        {"missing", std::nullopt, "ITP_Panel_einlesen > " + pfad + " fehlt: Panel 0 bleibt leer", false, 0},
+        {"random bytes", zufall,
+         "ITP_Script_lesen > Script fehlerhaft: " + pfad +
+             ": 25 Zeile(n) mit unbekanntem Schluessel (erste: Zeile 1)",
+         false, 0},
+        {"cut in a key", "Titel/Startbildschirm\r\nIcon/Knopf/AlignLO/0/0\r\nIconK",
+         "ITP_Script_lesen > Script fehlerhaft: " + pfad +
+             ": 1 Zeile(n) mit unbekanntem Schluessel (erste: Zeile 3)",
+         true, 1},
+        {"cut in the fields", "Titel/Startbildschirm\r\nIcon/Knopf/AlignLO/0/0\r\nIconKlickText/Knopf/Align",
+         "SBU > Script konnte nicht geladen werden: " + pfad, true, 1},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        ITP_Paneltabellen_leeren();
+        ITP_Panel_registrieren("Startbildschirm", 0);
+        ITP_Panel_registrieren("Credits", 0);
+        Fehler_zuruecksetzen();
+        ASSERT_TRUE(Ordner_anlegen(basis + "Panel\\0"));
+        Datei_loeschen(pfad);
+        if (f.skript) panel(0, *f.skript);
+        panel(1, "Titel/Credits\r\nIcon/Knopf/AlignLO/0/0\r\n");
+        ITP_Panels_einlesen(basis);
+        EXPECT_EQ(Fehlertext, f.meldung);
+        EXPECT_EQ(ITP_Icons.at(0).size(), f.icons);
+        const auto log = Textdatei_lesen(basis + "Panel_Interface_Log.Txt");
+        ASSERT_TRUE(log);
+        ASSERT_EQ(log->size(), 3u);
+        EXPECT_EQ((*log)[1],
+                  f.hauptmenue ? "ID:0=Startbildschirm" : "-0 ERROR Script konnte nicht integriert werden.");
+        EXPECT_EQ((*log)[2], "ID:1=Credits");
+        EXPECT_EQ(ITP_Panel_Schalter[ITP_Credits].ID, 1);
+        EXPECT_EQ(ITP_Icons.at(1).size(), 1u);
+    }
+    // No panel folder at all.
+    ITP_Paneltabellen_leeren();
+    Fehler_zuruecksetzen();
+    ASSERT_TRUE(Ordner_anlegen(basis + "leer"));
+    ITP_Panels_einlesen(basis + "leer\\");
+    EXPECT_EQ(Fehlertext, "ITP_Panels_einlesen > kein Panel gefunden: " + basis + "leer\\Panel\\0 fehlt");
 }
 
 TEST_F(Panelladen, PopupsWerdenUmbrochen) {

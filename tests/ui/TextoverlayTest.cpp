@@ -14,7 +14,7 @@
 #include "economy/Logik.h"
 #include "foundation/Config.h"
 #include "foundation/Fehler.h"
-#include "foundation/Statustexte.h"
+#include "population/Statustexte.h"
 #include "platform/base/Text1252.h"
 #include "population/Personen.h"
 #include "ui/Debugseiten.h"

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "common/Zufallsbytes.h"
 #include "common/Kernwelt.h"
 #include "common/Schablonenvorrat.h"
 #include "foundation/Fehler.h"
@@ -346,6 +348,55 @@ TEST_F(Hasen, TheLimitsComeFromModIni) {
         EXPECT_EQ(Hasen_Init, f.erwartet_init);
         EXPECT_EQ(bhmtest::Kernwelt::gemeldet(), f.max != f.erwartet_max || f.init != f.erwartet_init);
     }
+}
+
+// A damaged Mod.ini is told once, naming the file and what is wrong, and its limits read as far
+// as they can be read (the defaults where they cannot).
+TEST_F(Hasen, DamagedModIniIsToldAndGivesTheDefaults) {
+    const std::string ordner = welt.ordner().dir().folder();
+    struct Fall {
+        const char* name;
+        std::string inhalt;
+        const char* meldung;  // nullptr: not told
+        int max, init;
+    };
+    const std::string zufall = bhmtest::Zufallsbytes(500, 99);
+    const Fall faelle[] = {
+        {"random bytes", zufall, "Zeile(n) sind weder Abschnitt noch Eintrag (erste: Zeile 1)", 10, 5},
+        {"no section", "Hasen_Max=7\r\n", "hat keinen Abschnitt [Mod]", 10, 5},
+        {"another section", "[Hasen]\r\nHasen_Max=7\r\n", "hat keinen Abschnitt [Mod]", 10, 5},
+        {"no number", "[Mod]\r\nHasen_Max=-1e12\r\nHasen_Init=3\r\n",
+         "Hasen_Max=-1e12 ist keine Zahl, es gilt 10", 10, 3},
+        {"beyond the Integers", "[Mod]\r\nHasen_Max=-1000000000000\r\n", "ist keine Zahl, es gilt 10", 10, 5},
+        {"sound without keys", "[Mod]\r\n", nullptr, 10, 5},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Config_zuruecksetzen();
+        Error_Silence = false;
+        Errorloger = false;
+        bhmtest::Vorrat_Datei(ordner + "Daten/Mod.ini", f.inhalt);
+        Fehlertext.clear();
+        Hase_Mod_ini_lesen();
+        EXPECT_EQ(Hasen_Max, f.max);
+        EXPECT_EQ(Hasen_Init, f.init);
+        if (f.meldung) {
+            EXPECT_EQ(Fehlertext.rfind("Hase_Mod_ini_lesen > ", 0), 0u) << Fehlertext;
+            EXPECT_NE(Fehlertext.find("Mod.ini"), std::string::npos) << Fehlertext;
+            EXPECT_NE(Fehlertext.find(f.meldung), std::string::npos) << Fehlertext;
+        } else {
+            EXPECT_EQ(Fehlertext, "");
+        }
+    }
+    // A folder in place of the file.
+    Config_zuruecksetzen();
+    Error_Silence = false;
+    Errorloger = false;
+    std::filesystem::remove(ordner + "Daten/Mod.ini");
+    std::filesystem::create_directories(ordner + "Daten/Mod.ini");
+    Hase_Mod_ini_lesen();
+    EXPECT_EQ(Hasen_Max, 10);
+    EXPECT_NE(Fehlertext.find("ist ein Ordner, keine Datei"), std::string::npos) << Fehlertext;
 }
 
 }  // namespace

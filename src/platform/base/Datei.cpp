@@ -88,6 +88,12 @@ bool Ordner_existiert(const std::string& pfad) {
     return fs::is_directory(Pfad_aufloesen(pfad), ec);
 }
 
+bool Datei_schreibgeschuetzt(const std::string& pfad) {
+    struct stat st {};
+    if (::stat(Pfad_aufloesen(pfad).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
 bool Ordner_anlegen(const std::string& pfad) {
     std::error_code ec;
     std::string p = Pfad_aufloesen(pfad);

@@ -18,6 +18,9 @@ std::string Pfad_aufloesen(const std::string& pfad);
 
 bool Datei_existiert(const std::string& pfad);
 bool Ordner_existiert(const std::string& pfad);
+// A file that exists and carries no write permission for anyone: the game treats it as
+// read-only, as the Windows file system does, also where the process could write it.
+bool Datei_schreibgeschuetzt(const std::string& pfad);
 // Creates the folder and its parents; true when it exists afterwards.
 bool Ordner_anlegen(const std::string& pfad);
 // Size in bytes, -1 when the file does not exist.

@@ -1,5 +1,7 @@
 #include "platform/base/Ini.h"
 
+#include <algorithm>
+
 // This unit instantiates SimpleIni for its own case folding, so it compiles the definitions.
 #define SI_NO_CONVERSION
 #define SI_IMPLEMENTATION
@@ -31,10 +33,17 @@ void laden(IniDatei& ini, const std::string& datei) {
     ini.SetMultiKey(false);
     ini.SetMultiLine(false);
     ini.SetSpaces(false);
-    if (auto inhalt = Datei_lesen(datei)) ini.LoadData(inhalt->data(), inhalt->size());
+    auto inhalt = Datei_lesen(datei);
+    if (!inhalt) return;
+    // A zero byte (a damaged file) would end the text for the parser and lose every entry
+    // after it; it counts as any other character of a line that is no entry.
+    std::replace(inhalt->begin(), inhalt->end(), '\0', ' ');
+    ini.LoadData(inhalt->data(), inhalt->size());
 }
 
 bool speichern(IniDatei& ini, const std::string& datei) {
+    // A read-only file keeps what it holds, as the profile functions leave it.
+    if (Datei_schreibgeschuetzt(datei)) return false;
     std::string text;
     if (ini.Save(text) < 0) return false;
     std::string crlf;
@@ -71,6 +80,12 @@ int lesen_zahl(const std::string& datei, const std::string& sektion, const std::
 bool lesen_bool(const std::string& datei, const std::string& sektion, const std::string& schluessel,
                 bool vorgabe) {
     return lesen_zahl(datei, sektion, schluessel, vorgabe ? 1 : 0) != 0;
+}
+
+bool sektion_vorhanden(const std::string& datei, const std::string& sektion) {
+    IniDatei ini;
+    laden(ini, datei);
+    return ini.GetSection(sektion.c_str()) != nullptr;
 }
 
 bool vorhanden(const std::string& datei, const std::string& sektion, const std::string& schluessel) {

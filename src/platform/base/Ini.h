@@ -3,8 +3,9 @@
 //
 // Sections and keys are matched without regard to case, values are trimmed, a
 // written key is updated in place and every other section and key is kept, the
-// file is created by the first write. Each call opens the file, reads or
-// writes, and closes it: nothing is cached. Integers are strict decimals; a
+// file is created by the first write, a read-only file is not written (the write
+// answers false). Each call opens the file, reads or writes, and closes it:
+// nothing is cached. Integers are strict decimals; a
 // value that is not one reads as the default. Booleans are written 1/0 and any
 // non-zero number reads as true. Texts are Windows-1252 bytes.
 #include <string>
@@ -19,6 +20,8 @@ int lesen_zahl(const std::string& datei, const std::string& sektion, const std::
                int vorgabe);
 bool lesen_bool(const std::string& datei, const std::string& sektion, const std::string& schluessel,
                 bool vorgabe);
+// True when the file has the section (it may be empty).
+bool sektion_vorhanden(const std::string& datei, const std::string& sektion);
 // True when the key exists in the section.
 bool vorhanden(const std::string& datei, const std::string& sektion, const std::string& schluessel);
 

@@ -1,4 +1,4 @@
-#include "foundation/Statustexte.h"
+#include "population/Statustexte.h"
 
 #include <set>
 #include <string_view>

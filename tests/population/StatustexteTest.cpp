@@ -1,8 +1,8 @@
-#include "foundation/Statustexte.h"
+#include "population/Statustexte.h"
 
 #include <gtest/gtest.h>
 
-#include "Attrappen.h"
+#include "foundation/Attrappen.h"
 #include "foundation/Schablonen.h"
 #include "platform/base/Text1252.h"
 #include "population/Personen.h"
