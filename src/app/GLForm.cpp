@@ -26,6 +26,7 @@
 #include "platform/base/Zufall.h"
 #include "population/Animation.h"
 #include "population/Hilfen_Personen.h"
+#include "render/Szene.h"
 
 TGLForm* GLForm = nullptr;
 
@@ -108,14 +109,6 @@ bool TGLForm::Vollbild_setzen(int, int, int, int) {
     return false;
 }
 
-void TGLForm::gl_grundzustand() {
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LESS);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-    glEnable(GL_CULL_FACE);
-    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-}
-
 void TGLForm::StarttimerTimer() {
     Starttimer.setzen(false);
     Config_laden();
@@ -129,7 +122,7 @@ void TGLForm::StarttimerTimer() {
         return;
     }
     gl_bereit = true;
-    gl_grundzustand();
+    Draw_Grundzustand();
     Schrift_erzeugen("Times new Roman");
     glDisable(0x809D);  // GL_MULTISAMPLE
 
@@ -449,7 +442,9 @@ void TGLForm::FormKeyPress(unsigned char c) {
                 ui.Panelanzeigen(35);
                 break;
             case 'N':
-                ui.Panelanzeigen(36);
+                // The messages: the letters button's window (the first letter's edict), or
+                // closes it. The plain window this key once opened showed nothing.
+                ui.MOAktion(665, -1, -1);
                 break;
             case 'E':
                 // The standing edicts: opens the first window of switches, or closes it.

@@ -77,7 +77,6 @@ public:
 private:
     void Tastenscroll(int dx, int dy);
     void Config_Fenster_einrichten();
-    void gl_grundzustand();
 };
 
 extern TGLForm* GLForm;

@@ -1,5 +1,7 @@
 #include "economy/Baumenue.h"
 
+#include <algorithm>
+
 #include "economy/Hilfen_Objekte.h"
 #include "economy/Spieler.h"
 #include "foundation/Fehler.h"
@@ -66,8 +68,12 @@ void BMU_Stufe_aktualisieren(int clan) {
     if (stufe > s.Baustufe()) s.Baustufe() = stufe;
 }
 
-int BMU_Seite_vor() {
-    int i = BMU_Seitenanfang;
+namespace {
+
+// Distance from a page start to the first type after its page: the page holds the next 24
+// offered types.
+int seite_vor_ab(int anfang) {
+    int i = anfang;
     for (int platz = 0; platz < BMU_Seitengroesse; ++platz) {
         bool angenommen = false;
         while (i <= hoechster_Typ() && !angenommen) {
@@ -75,22 +81,46 @@ int BMU_Seite_vor() {
             ++i;
         }
     }
-    return i - BMU_Seitenanfang;
+    return i - anfang;
 }
 
+// Whether an offered type follows the page that starts there.
+bool weitere_Seite_ab(int anfang) {
+    for (int i = std::max(anfang + seite_vor_ab(anfang), 0); i <= hoechster_Typ(); ++i)
+        if (FFU_Objekt_baubar(i, SpielerID)) return true;
+    return false;
+}
+
+}  // namespace
+
+int BMU_Seite_vor() { return seite_vor_ab(BMU_Seitenanfang); }
+
+// The pages are the ones paging forward reaches from the first one (type 1): the previous page
+// is the last of them that starts before the current one.
 int BMU_Seite_zurueck() {
-    const int alt = BMU_Seitenanfang;
-    BMU_Seitenanfang = alt - BMU_Seitengroesse;
-    for (;;) {
-        if (BMU_Seitenanfang < 1) return 1;
-        const int ende = BMU_Seitenanfang + BMU_Seite_vor();
-        if (ende <= alt) return BMU_Seitenanfang;
-        BMU_Seitenanfang -= ende - alt;
+    int anfang = 1, vorige = 1;
+    while (anfang < BMU_Seitenanfang) {
+        vorige = anfang;
+        if (!weitere_Seite_ab(anfang)) break;
+        anfang += seite_vor_ab(anfang);
     }
+    return vorige;
+}
+
+bool BMU_Weitere_Seite() { return weitere_Seite_ab(BMU_Seitenanfang); }
+
+int BMU_Seitennummer() {
+    int anfang = 1, nummer = 1;
+    while (weitere_Seite_ab(anfang)) {
+        anfang += seite_vor_ab(anfang);
+        if (anfang > BMU_Seitenanfang) break;
+        ++nummer;
+    }
+    return nummer;
 }
 
 void BMU_Vorblaettern() {
-    if (hoechster_Typ() > BMU_Seitenanfang + BMU_Seitengroesse) BMU_Seitenanfang += BMU_Seite_vor();
+    if (BMU_Weitere_Seite()) BMU_Seitenanfang += BMU_Seite_vor();
 }
 
 void BMU_Zurueckblaettern() { BMU_Seitenanfang = BMU_Seite_zurueck(); }

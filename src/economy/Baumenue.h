@@ -29,8 +29,13 @@ void BMU_Zaehler_setzen(int clan, int typ, int gebaut, int gesamt);
 void BMU_Stufe_aktualisieren(int clan);
 // Distance from the page start to the first type after the page.
 int BMU_Seite_vor();
-// The page start of the previous page.
+// The page start of the previous page: the pages are those that paging forward reaches from the
+// first one.
 int BMU_Seite_zurueck();
+// Whether an offered type lies after the current page (the forward button pages only then).
+bool BMU_Weitere_Seite();
+// The number of the current page among those pages, from 1.
+int BMU_Seitennummer();
 // The menu's forward and back buttons.
 void BMU_Vorblaettern();
 void BMU_Zurueckblaettern();

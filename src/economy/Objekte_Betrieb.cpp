@@ -212,6 +212,11 @@ int OM_Hausneid_Verrechnen(int o) {
     return -Hausneid;
 }
 
+bool OM_Abriss_verweigert(int objekt) {
+    return OM_Objekt_gueltig(objekt) && !OM_Baumaterial_fehlt(objekt) && OM_Objekt_ist_Home(objekt) &&
+           !OB_Keine_Arbeiter(objekt);
+}
+
 int OM_Abriss(int objekt) {
     Objektzeile* ob = OM_Zeile(objekt, "OM_Abriss");
     if (!ob) return 0;
@@ -223,7 +228,7 @@ int OM_Abriss(int objekt) {
         OM_Objekt_in_Betrieb_nehmen(objekt);
         return ob->Zustand() == 2 ? 1 : 0;
     }
-    if (OM_Objekt_ist_Home(objekt) && !OB_Keine_Arbeiter(objekt)) return 0;
+    if (OM_Abriss_verweigert(objekt)) return 0;
     ob->Zustand() = 1;
     const int c = ob->Besitzer();
     if (!OB_Alle_Arbeiter_entlassen(c, objekt)) return 0;

@@ -29,3 +29,6 @@ int OM_Hausneid_Verrechnen(int o);
 
 // One demolition step; 1 when the object became a ruin in this call.
 int OM_Abriss(int objekt);
+// A finished house in which members still live refuses demolition (a demolition step leaves
+// it as it is).
+bool OM_Abriss_verweigert(int objekt);

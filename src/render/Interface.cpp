@@ -213,17 +213,17 @@ void Draw_Briefstapel() {
     for (int k = n - 1; k >= 0; --k) IFU_Icon_zeichnen_Set2(x, oben + 10 * k, kTiefe - 20 + (n - k), bild);
 }
 
+void Draw_Panelregel() { glDepthFunc(GL_LEQUAL); }
+
+void Draw_Fensterregel() { glDepthFunc(GL_LESS); }
+
 void Draw_Interface() {
-    // The panel elements stand at one depth: a later one must cover an earlier one, so they are
-    // tested less-or-equal. The windows after them and the world keep the strictly-less rule.
-    glDepthFunc(GL_LEQUAL);
+    Draw_Panelregel();
     const bool atlas = ML_Binden(ITF_Textur.get(), "ITF_Textur");
     Draw_Briefstapel();
     Draw_Panelelemente();
     if (atlas) ITF_Textur->UnbindTexture(true);
-    // The in-game windows draw their contents first and their frame after, at one depth: there
-    // the earlier piece must stay in front, as in the world.
-    glDepthFunc(GL_LESS);
+    Draw_Fensterregel();
 
     if (ITP_Panel_sichtbar(ITP_UpdatePanel) || ITP_Panel_sichtbar(ITP_UpdatePanelfehler)) {
         if (--IFU_Updateanzeige_Zaehler < 1) Panelanzeigen(1);

@@ -10,6 +10,12 @@
 
 // The interface pass of one frame.
 void Draw_Interface();
+// The depth rules of the pass. The panel elements stand at one depth and a later one covers an
+// earlier one (less-or-equal); the in-game windows draw their contents before their frame and
+// background, so there the earlier piece stays in front, under the world's strictly-less rule,
+// which the pass leaves set.
+void Draw_Panelregel();
+void Draw_Fensterregel();
 // The viewed clan's pile of letters at the upper right, while the game's bar is shown (the
 // atlas texture bound by the caller).
 void Draw_Briefstapel();

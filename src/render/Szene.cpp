@@ -34,6 +34,14 @@ Sichtfenster Sichtbereich_berechnen(int sx, int sy, int w, int h, int n) {
     return f;
 }
 
+void Draw_Grundzustand() {
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LESS);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glEnable(GL_CULL_FACE);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+}
+
 void Draw_Szene(bool nur_interface) {
     glEnable(GL_TEXTURE_2D);
     glColor3f(1, 1, 1);

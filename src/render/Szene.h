@@ -17,5 +17,10 @@ struct Sichtfenster {
 // the map; it is the window of zoom step 20 (a larger zoom shows less).
 Sichtfenster Sichtbereich_berechnen(int sx, int sy, int w, int h, int n);
 
+// The fixed state of the rendering context, set once when it is made: the depth test with the
+// world's strictly-less rule (the interface pass sets its own rules and leaves this one set),
+// back faces culled, a black clear colour.
+void Draw_Grundzustand();
+
 // Draws one frame into the current projection; with nur_interface only the interface.
 void Draw_Szene(bool nur_interface);

@@ -752,9 +752,11 @@ bool spielleiste(int a) {
             if (Objektzeile* z = eigenes_objekt()) z->Besetzung() = OB_Max_Slot();
             return true;
         case 278:
-            if (eigenes_objekt()) {
+            // A house with residents refuses: its window stays, and its button says why. Otherwise
+            // the window closes and the game's bar comes back.
+            if (eigenes_objekt() && !OM_Abriss_verweigert(Gewaehltes_Objekt)) {
                 OM_Abriss(Gewaehltes_Objekt);
-                Panelanzeigen(0);
+                fenster_zu();
             }
             return true;
         case 550:

@@ -21,9 +21,11 @@
 #include "foundation/Spielstatus.h"
 #include "platform/base/Text1252.h"
 #include "population/Personen.h"
+#include "render/Interfaceatlas.h"
 #include "render/Modelliste.h"
 #include "ui/Fenster.h"
 #include "ui/Fensterprimitive.h"
+#include "ui/InterfacePanel.h"
 #include "ui/Panelschalter.h"
 #include "ui/Interaktiv.h"
 #include "ui/Rangliste.h"
@@ -59,8 +61,20 @@ void arbeiterslots(int o, int cx, int cy) {
                 modell = g == 1 ? 49 : 50;
             }
         }
-        IFU_Icon_zeichnen(cx - 120 + 40 * s, cy, kTiefe, modell);
+        IFU_Icon_zeichnen(cx + IFU_Objektinfo_Slot_X + IFU_Objektinfo_Slot_Abstand * s, cy, kTiefe, modell);
     }
+}
+
+// The demolition button: the atlas image, dimmed while the object refuses demolition (a house
+// with residents; its tooltip says why).
+void abrissknopf(int o, int cx, int cy) {
+    const int bild = ITP_Bildnummer(IFU_Abrissknopf_Bild);
+    if (bild <= 0) return;
+    const IFU_Packbindung atlas(ITF_Textur.get(), "ITF_Textur");
+    const float hell = OM_Abriss_verweigert(o) ? 0.55f : 1.0f;
+    glColor3f(hell, hell, hell);
+    IFU_Icon_zeichnen_Set2(cx + IFU_Abrissknopf.x, cy + IFU_Abrissknopf.y, kTiefe, bild);
+    glColor3f(1, 1, 1);
 }
 
 }  // namespace
@@ -119,11 +133,12 @@ void IFU_Baufenster_Panel() {
     const auto icon = [&](int c, int r, int typ) {
         IFU_Icon_zeichnen_Set4(cx - 244 + 84 * c, cy - 156 + 80 * r, kTiefe, typ);
     };
+    // The icons first, the hovered one at the box's corner with them: windows are drawn with the
+    // strictly-less depth rule, so an icon stays in front of the box and frames drawn after it at
+    // the same depth.
     {
         const IFU_Packbindung bauicons(ML_Bauiconpack.get(), "ML_Bauiconpack");
-        zellen([&](int c, int r, int typ, bool hover) {
-            if (!hover) icon(c, r, typ);
-        });
+        zellen([&](int c, int r, int typ, bool) { icon(c, r, typ); });
     }
     zellen([&](int c, int r, int, bool hover) {
         const int x = cx - 253 + 84 * c, y = cy - 165 + 80 * r;
@@ -135,11 +150,6 @@ void IFU_Baufenster_Panel() {
         for (int dy : {-101, -69, -37, -5}) IFU_Icon_zeichnen(x, cy + dy + 80 * r, kTiefe, 293);
         IFU_Icon_zeichnen(x, cy + 11 + 80 * r, kTiefe, 294);
     });
-    // The hovered type's icon goes on the box, after it: at one depth the later one shows.
-    if (box.aktiv) {
-        const IFU_Packbindung bauicons(ML_Bauiconpack.get(), "ML_Bauiconpack");
-        icon(box.bc, box.br, typen[static_cast<std::size_t>(box.r * IFU_Bau_Spalten + box.c)]);
-    }
 
     const int m = GU_Clan_gueltig(SpielerID) ? Spieler[static_cast<std::size_t>(SpielerID)].Mitglieder() : 0;
     const int rest = m - 25 * static_cast<int>(Floor_div(m - 1, 25));
@@ -152,8 +162,7 @@ void IFU_Baufenster_Panel() {
         }
 
     if (BMU_Seitenanfang > 1) IFU_Icon_zeichnen(cx - 120, cy - 221, kTiefe, 93);
-    if (static_cast<int>(SBU_Objekte.size()) - 1 > BMU_Seitenanfang + 24)
-        IFU_Icon_zeichnen(cx + 110, cy - 221, kTiefe, 92);
+    if (BMU_Weitere_Seite()) IFU_Icon_zeichnen(cx + 110, cy - 221, kTiefe, 92);
     IFU_Fensterhintergrund_zeichnen(cx, cy - 80);
 }
 
@@ -203,9 +212,11 @@ void IFU_Baumaterial_zeichnen(int X, int Y) {
     const int o = Gewaehltes_Objekt;
     if (!OM_Objekt_gueltig(o)) return;
     Objektzeile& z = Objekte[static_cast<std::size_t>(o)];
+    // In a row from the left edge, each with room for its count beside it (Fenstertexte).
     for (int k = 0; k < 4; ++k)
         if (z.Baumaterial_Rest(k) > 0)
-            IFU_Icon_zeichnen_Set5(X - 100 + 50 * k, Y - 35, kTiefe, z.Baumaterial_Ware(k));
+            IFU_Icon_zeichnen_Set5(X + IFU_Objektinfo_Material_X + IFU_Objektinfo_Material_Abstand * k,
+                                   Y + IFU_Objektinfo_Material_Y, kTiefe, z.Baumaterial_Ware(k));
 }
 
 void IFU_Objektinfo_Panel() {
@@ -234,5 +245,6 @@ void IFU_Objektinfo_Panel() {
         IFU_Icon_zeichnen(cx, cy + 90, kTiefe, 242);
         IFU_Icon_zeichnen(cx + 103, cy + 100, kTiefe, 192);
     }
-    IFU_Fensterrahmen_zeichnen(cx, cy);
+    if (eigen) abrissknopf(o, cx, cy);
+    IFU_Fensterrahmen_zeichnen(cx, cy, IFU_Objektinfo_Halbbreite);
 }

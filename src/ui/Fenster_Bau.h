@@ -39,3 +39,17 @@ void IFU_Statmenu();
 void IFU_Objektinfo_Panel();
 // The missing construction materials of the selected object, around (X, Y).
 void IFU_Baumaterial_zeichnen(int X, int Y);
+
+// The object info window around the window centre: a frame wide enough for the twelve worker
+// or resident slots in one row, its texts from the left edge, and at the top right the
+// demolition button of the viewer's own objects (an image of the interface atlas with a label).
+inline constexpr int IFU_Objektinfo_Halbbreite = 290;
+inline constexpr int IFU_Objektinfo_Rand = -236;                                      // x of the texts
+inline constexpr int IFU_Objektinfo_Slot_X = -236, IFU_Objektinfo_Slot_Abstand = 40;  // slot s
+inline constexpr int IFU_Objektinfo_Material_X = -236, IFU_Objektinfo_Material_Y = -62,
+                     IFU_Objektinfo_Material_Abstand = 64;  // missing material k
+struct IFU_Knopf {
+    int x, y, breite, hoehe;  // window-centred pixels
+};
+inline constexpr IFU_Knopf IFU_Abrissknopf{76, -130, 160, 32};
+inline constexpr const char* IFU_Abrissknopf_Bild = "Knopf schmal";

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <string>
 
 #include "foundation/Fehler.h"
@@ -13,6 +14,8 @@
 namespace {
 
 constexpr int kRahmenmodell_quer = 179, kRahmenmodell_Leiste = 27, kRahmenmodell_hoch = 180;
+// The frame of Fensterrahmen: 330 pixels wide, its strips 274 (28 pixels in from each side).
+constexpr int kRahmen_Halbbreite = 165, kRahmen_Rand = 28, kRahmen_Leistenbreite = 274;
 constexpr int kHintergrundmodell = 176;
 constexpr int kStufe_voll = 177, kStufe_leer = 178;
 
@@ -88,20 +91,26 @@ bool IFU_Stufenleiste_zeichnen(int Stufe, int Abstand) {
     return Stufe <= 6;
 }
 
-void IFU_Fensterrahmen_zeichnen(int X, int Y) {
-    struct Teil {
-        int modell, dx, dy;
+void IFU_Fensterrahmen_zeichnen(int X, int Y) { IFU_Fensterrahmen_zeichnen(X, Y, kRahmen_Halbbreite); }
+
+void IFU_Fensterrahmen_zeichnen(int X, int Y, int Halbbreite) {
+    // The bars across and the strips that fill the middle are drawn as wide as the frame (they
+    // show one strip of the interface texture at different sizes); the bars down keep their width.
+    const auto quer = [&](int modell, int dx, int dy, int breite, int eigene) {
+        if (!im_bereich("IFU_Fensterrahmen_zeichnen", modell, ML_Interfacemodelle.size())) return;
+        const Versatz versatz(X + dx, Y + dy, 1000);
+        glScalef(static_cast<float>(breite) / static_cast<float>(eigene), 1.0f, 1.0f);
+        if (const GLuint liste = ML_Interfacemodelle[static_cast<std::size_t>(modell)]; liste != 0)
+            glCallList(liste);
     };
-    static constexpr Teil teile[] = {
-        {kRahmenmodell_quer, -165, -151},   {kRahmenmodell_quer, -165, 137},
-        {kRahmenmodell_Leiste, -137, -138}, {kRahmenmodell_Leiste, -137, -83},
-        {kRahmenmodell_Leiste, -137, -28},  {kRahmenmodell_Leiste, -137, 27},
-        {kRahmenmodell_Leiste, -137, 82},   {kRahmenmodell_hoch, -151, -165},
-        {kRahmenmodell_hoch, 137, -165},
-    };
+    const int w = std::max(Halbbreite, kRahmen_Rand);
     // Every window that has the frame draws its contents first, at the frame's depth: the
     // windows' strictly-less test keeps them in front of the strips that fill the middle.
-    for (const Teil& t : teile) IFU_Icon_zeichnen(X + t.dx, Y + t.dy, 1000, t.modell);
+    for (int dy : {-151, 137}) quer(kRahmenmodell_quer, -w, dy, 2 * w, 2 * kRahmen_Halbbreite);
+    for (int dy : {-138, -83, -28, 27, 82})
+        quer(kRahmenmodell_Leiste, -w + kRahmen_Rand, dy, 2 * (w - kRahmen_Rand), kRahmen_Leistenbreite);
+    IFU_Icon_zeichnen(X - w + 14, Y - 165, 1000, kRahmenmodell_hoch);
+    IFU_Icon_zeichnen(X + w - kRahmen_Rand, Y - 165, 1000, kRahmenmodell_hoch);
 }
 
 void IFU_Fensterhintergrund_zeichnen(int X, int Y) {

@@ -27,6 +27,8 @@ void IFU_Bonusliste_Icon(int X, int Y, int Z, int Art);
 bool IFU_Stufenleiste_zeichnen(int Stufe, int Abstand);
 // The window frame and the window background around the centre (X, Y).
 void IFU_Fensterrahmen_zeichnen(int X, int Y);
+// The window frame widened to 2 x Halbbreite pixels (165 gives the frame above).
+void IFU_Fensterrahmen_zeichnen(int X, int Y, int Halbbreite);
 void IFU_Fensterhintergrund_zeichnen(int X, int Y);
 // The images of the goods-slot clearing dialog, around the window centre.
 void IFU_Icon_Leiste_zeichnen();

@@ -142,10 +142,11 @@ void TPU_Baufenstertexte(int dx, int dy, int Durchgang) {
         }
     long long m = 0;
     if (const Spielerzeile* s = TPU_Mensch()) m = s->Mitglieder();
+    // Above the member steps (cy - 246 to cy - 224), which it would cross at their height.
     senke.Print_zentriert(
-        cx, cy - 230,
+        cx, cy - 254,
         TPU_Zahl(26 - (m - 25 * Floor_div(m - 1, 25))) + W(" Mitglieder bis zur nächsten Gebäudestufe "));
-    senke.Print_zentriert(cx, cy - 204, "Seite " + TPU_Zahl(Floor_div(BMU_Seitenanfang, 24) + 1));
+    senke.Print_zentriert(cx, cy - 204, "Seite " + TPU_Zahl(BMU_Seitennummer()));
 }
 
 void TPU_Produktionszeile(int Zaehler, int Art, int Durchgang, std::string& Zeile) {
@@ -189,32 +190,42 @@ void TPU_Objektinfotexte(int Objekt, int dy, int dx, int Durchgang) {
     if (!v) return;
     TPU_Textsenke& senke = TPU_Senke();
     const int cx = IFU_Fenstermitte_X + dx, cy = IFU_Fenstermitte_Y + dy;
+    // The texts start at the window's left edge, the title clear of the frame's corner.
+    const int links = cx + IFU_Objektinfo_Rand, titel_y = cy - 110;
     const bool eigen = FFU_Objekt_eigen(Objekt);
+    if (eigen) {
+        const std::string abreissen = W("Abreißen");
+        senke.Print2(cx + IFU_Abrissknopf.x + (IFU_Abrissknopf.breite - TPU_Textbreite_Font2(abreissen)) / 2,
+                     cy + IFU_Abrissknopf.y + 21, abreissen);
+    }
     if (OM_Baumaterial_fehlt(Objekt)) {
         if (!eigen) return;
-        senke.Print(cx - 110, cy - 89, W("Baumaterial zum Aufbau benötigt!"));
-        senke.Print_zentriert(cx - 50, cy - 63, v->Titel);
+        senke.Print(links, titel_y, v->Titel);
+        senke.Print(links, cy - 76, W("Baumaterial zum Aufbau benötigt!"));
+        // Each count beside its material's icon.
         for (int k = 0; k < 4; ++k) {
             const int rest = ob->Baumaterial_Rest(k);
             if (rest <= 0) continue;
-            senke.Print((rest <= 9 ? cx - 80 : cx - 90) + 50 * k, cy - 7, TPU_Zahl(rest));
+            senke.Print(cx + IFU_Objektinfo_Material_X + IFU_Objektinfo_Material_Abstand * k + 36,
+                        cy + IFU_Objektinfo_Material_Y + 23, TPU_Zahl(rest));
         }
         return;
     }
     if (!eigen) {
-        senke.Print(cx - 130, cy - 116, "Besitzer: " + TPU_Clanname(ob->Besitzer(), routine));
-        senke.Print(cx - 130, cy - 62, W("Dieses Gebäude gehört nicht dir,"));
-        senke.Print(cx - 130, cy - 35, "Du darfst den Inhalt nicht sehen.");
+        senke.Print(links, titel_y, "Besitzer: " + TPU_Clanname(ob->Besitzer(), routine));
+        senke.Print(links, cy - 62, W("Dieses Gebäude gehört nicht dir,"));
+        senke.Print(links, cy - 35, "Du darfst den Inhalt nicht sehen.");
         return;
     }
-    senke.Print(cx - 130, cy - 116, v->Titel);
+    senke.Print(links, titel_y, v->Titel);
     const auto zeilen = vier_zeilen(v->Text);
     static constexpr int zeilen_y[4] = {-89, -70, -52, -34};
-    for (int i = 0; i < 4; ++i) senke.Print2(cx - 130, cy + zeilen_y[i], zeilen[i]);
+    for (int i = 0; i < 4; ++i) senke.Print2(links, cy + zeilen_y[i], zeilen[i]);
     if (Programmvariableanzeigen)
         for (int s = 0; s <= 11; ++s)
             if (OB_Slot_hat_Arbeiter(Objekt, s))
-                senke.Print(cx - 115 + 40 * s, cy + 10, TPU_Zahl(OB_Arbeiter_des_Slots(Objekt, s)));
+                senke.Print(cx + IFU_Objektinfo_Slot_X + 5 + IFU_Objektinfo_Slot_Abstand * s, cy + 10,
+                            TPU_Zahl(OB_Arbeiter_des_Slots(Objekt, s)));
     if (v->Modus == "Home") {
         const long long n = Floor_div(ob->Zaehler(), 2);
         senke.Print_zentriert(cx, cy + 100,

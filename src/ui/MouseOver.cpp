@@ -3,6 +3,7 @@
 #include <string>
 
 #include "economy/Arbeiterslots.h"
+#include "economy/Hilfen_Objekte.h"
 #include "economy/Objekte.h"
 #include "economy/Logik.h"
 #include "economy/Spieler.h"
@@ -190,6 +191,10 @@ bool MOBedingung(int bedingung) {
             return spielt() && Statistikmenue_offen && Statistik_Kategorie == 3;
         case 32:
             return spielt() && Objektinfo_offen && fertiger_Hafen();
+        case 33:
+            // The info window of one's own object: its demolition button.
+            return spielt() && Objektinfo_offen && OM_Objekt_gueltig(Gewaehltes_Objekt) &&
+                   FFU_Objekt_eigen(Gewaehltes_Objekt);
         case 38:
             return !im_Spiel() && Texteingabe_aktiv;
         case 39:

@@ -6,8 +6,11 @@
 #include <initializer_list>
 #include <string>
 
+#include "economy/Arbeiterslots.h"
 #include "economy/Objekte.h"
+#include "economy/Objekte_Betrieb.h"
 #include "economy/Spieler.h"
+#include "economy/Warenindex.h"
 #include "economy/Warenstatistik.h"
 #include "foundation/Fehler.h"
 #include "foundation/Namen.h"
@@ -119,46 +122,51 @@ void arbeiterkarte(int X, int Y, int person) {
 void familienkarte(int X, int Y, int person) {
     TPU_Textsenke& s = TPU_Senke();
     const Personenzeile& p = Personen[static_cast<std::size_t>(person)];
-    auto zeile = [&](int y, bool gut, const std::string& text) {
+    // A heading and six rows of 16 pixels below it: the background is one tile longer than the
+    // three the other tooltips have, so that no row touches the heading or hangs below.
+    s.Farbe(1, 1, 1);
+    kachel(X - 90, Y + 79);
+    enum Reihe { Nahrung, Geld, Alter, Kinder, Partner, Zeit };
+    auto zeile = [&](Reihe r, bool gut, const std::string& text) {
         if (gut)
             s.Farbe(0, 0.5f, 0);
         else
             s.Farbe(0.5f, 0, 0);
-        s.Print2(X - 80, y, text);
+        s.Print2(X - 80, Y + 40 + 16 * r, text);
     };
     s.Farbe(0, 0, 0);
-    s.Print2(X - 20, Y + 18, "Zuwachs-Bedingung:");
+    s.Print2(X - 20, Y + 20, "Zuwachs-Bedingung:");
 
     const int clan = p.Spieler();
     const int mitglieder = GU_Clan_gueltig(clan) ? Spieler[static_cast<std::size_t>(clan)].Mitglieder() : 0;
     const bool nahrung = GU_Clan_gueltig(clan) && LGK_Nahrung_des_Spielers(clan) > mitglieder;
-    zeile(Y + 32, nahrung, nahrung ? "Nahrung ist ausreichend." : "Clan braucht mehr Nahrung.");
+    zeile(Nahrung, nahrung, nahrung ? "Nahrung ist ausreichend." : "Clan braucht mehr Nahrung.");
 
     const int partner = p.PartnerID();
-    zeile(Y + 94, partner > -1, partner > -1 ? "Partner lebt." : "Partner ist tot.");
+    zeile(Partner, partner > -1, partner > -1 ? "Partner lebt." : "Partner ist tot.");
     if (partner > -1) {
         // A partner row that does not exist has no money.
         const bool geld = PM_Person_gueltig(partner) && p.Gold() > 49 &&
                           Personen[static_cast<std::size_t>(partner)].Gold() > 49;
-        zeile(Y + 46, geld,
+        zeile(Geld, geld,
               geld ? W("Familie kann Kinder ernähren.") : W("Familie hat nicht genug Geld für Essen."));
     }
 
     if (p.Geschlecht() == 2) {
         if (p.Alter() < 15)
-            zeile(Y + 62, false, "Frau ist zu jung.");
+            zeile(Alter, false, "Frau ist zu jung.");
         else if (p.Alter() > 49)
-            zeile(Y + 62, false, "Frau ist zu alt.");
+            zeile(Alter, false, "Frau ist zu alt.");
         else
-            zeile(Y + 62, true, "Frau ist im richtigen Alter.");
+            zeile(Alter, true, "Frau ist im richtigen Alter.");
         bool kinderplatz = false;
         for (int k = 0; k < 5; ++k) kinderplatz = kinderplatz || p.KindID(k) == -1;
-        zeile(Y + 78, kinderplatz, kinderplatz ? "Mitglied will Kinder." : W("Bloß keine Kinder mehr."));
+        zeile(Kinder, kinderplatz, kinderplatz ? "Mitglied will Kinder." : W("Bloß keine Kinder mehr."));
         const bool zeit = p.AuftragID() == 0;
-        zeile(Y + 110, zeit,
+        zeile(Zeit, zeit,
               zeit ? W("Hat Zeit für Kinder.") : auftragstext(p, person) + " Kinder? Keine Zeit!");
     } else {
-        zeile(Y + 62, true, "Mann im richtigen Alter.");
+        zeile(Alter, true, "Mann im richtigen Alter.");
     }
     s.Farbe(0, 0, 0);
 }
@@ -194,6 +202,29 @@ void warenslot(int X, int Y) {
                            std::to_string(o.feld(w + 3)) + W(" für Abholung reserviert."));
 }
 
+// The demolition button of the object info window: what a click does to the shown object.
+void abrisshilfe(int X, int Y) {
+    const int o = Gewaehltes_Objekt;
+    if (!OM_Objekt_gueltig(o)) return;
+    const std::string titel = W("Abreißen");
+    if (OM_Abriss_verweigert(o))
+        hilfetext(X, Y, titel,
+                  {"In diesem Haus wohnen noch Mitglieder.", "Ein bewohntes Haus kann nicht",
+                   "abgerissen werden."});
+    else if (OM_Baumaterial_fehlt(o) && OB_Hat_Arbeiter(o) && OM_Objekt_ist_Home(o))
+        hilfetext(
+            X, Y, titel,
+            {"Der Ausbau wird aufgegeben. Das Haus", "wird abgerissen, sobald niemand mehr", "darin wohnt."});
+    else if (OM_Baumaterial_fehlt(o))
+        hilfetext(X, Y, titel,
+                  {"Der Bau wird aufgegeben und das", W("Gebäude abgerissen. Geliefertes"),
+                   "Baumaterial geht verloren."});
+    else
+        hilfetext(X, Y, titel,
+                  {W("Das Gebäude wird geräumt: Arbeiter"), "gehen, die Waren werden entsorgt.",
+                   "Ist nichts mehr abzuholen, bleibt", W("eine Ruine, die mit der Zeit zerfällt.")});
+}
+
 bool person_pruefen(int person) {
     if (PM_Person_gueltig(person)) return true;
     Fehler_melden("Showtext->Mouseoverfunktion: Person nicht abgefangen = " + std::to_string(person));
@@ -209,11 +240,31 @@ void TPU_Tooltip_Anker(int x, int y, int breite, int hoehe, int& X, int& Y) {
     if (Y > hoehe - 150) Y -= 150;
 }
 
+void TPU_Tooltip_Anker_Bauplatz(int x, int y, int breite, int hoehe, int& X, int& Y) {
+    int b = 288, h = 128;  // the popup background's size
+    if (ITF_MousePopup > 0 && static_cast<std::size_t>(ITF_MousePopup) < ITF_Texturkoordinaten.size()) {
+        const ITF_Rechteck& r = ITF_Texturkoordinaten[static_cast<std::size_t>(ITF_MousePopup)];
+        b = 16 * (r.cellX1 - r.cellX0);
+        h = 16 * (r.cellY1 - r.cellY0);
+    }
+    constexpr int kOben = 100, kUnten = 112, kAbstand = 40;
+    const int links = breite / 2 - b / 2;
+    int oben = hoehe - kUnten - h;
+    if (x > links - kAbstand && x < links + b + kAbstand && y > oben - kAbstand) oben = kOben;
+    // The background stands at (X - 90, Y + 3).
+    X = links + 90;
+    Y = oben - 3;
+}
+
 void TPU_Tooltip() {
     const int N = Mouseoverfunktion_Nummer;
     if (N == 0) return;
     int X = 0, Y = 0;
-    TPU_Tooltip_Anker(MoPosEcht_X, MoPosEcht_Y, Shell().Formbreite(), Shell().Clienthoehe(), X, Y);
+    if (N == 27 && Platzierungsmodus)
+        TPU_Tooltip_Anker_Bauplatz(MoPosEcht_X, MoPosEcht_Y, Shell().Formbreite(), Shell().Clienthoehe(), X,
+                                   Y);
+    else
+        TPU_Tooltip_Anker(MoPosEcht_X, MoPosEcht_Y, Shell().Formbreite(), Shell().Clienthoehe(), X, Y);
     MoPosFenstermitte_X = X;
     MoPosFenstermitte_Y = Y;
 
@@ -280,6 +331,9 @@ void TPU_Tooltip() {
                 {"Auf allen verbundenen Inseln werden", "die Singels angesprochen, ob sie nicht",
                  W("in dieser Region für den Clan arbeiten"), W("möchten. Die Zahl gibt an wieviele noch"),
                  "kommen sollen. Sie ist auf 10 begrenzt"});
+            break;
+        case 55:
+            abrisshilfe(X, Y);
             break;
         case 103:
             edikteffekt(X, Y);

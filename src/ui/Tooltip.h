@@ -10,3 +10,8 @@ void TPU_Tooltip();
 // outer size: at least (90, 20), at most 200 from the right edge, and moved
 // 150 up within 150 of the bottom.
 void TPU_Tooltip_Anker(int x, int y, int breite, int hoehe, int& X, int& Y);
+// The anchor of the tooltip of a highlighted cell while a building is being placed: it does
+// not follow the mouse, where it would cover the cells the player is choosing between, but
+// stands in the middle above the bottom bar, or below the placement hint at the top while the
+// mouse is near that place.
+void TPU_Tooltip_Anker_Bauplatz(int x, int y, int breite, int hoehe, int& X, int& Y);

@@ -160,10 +160,11 @@ TEST_F(Eingabe, EscapeClosesOrOpensTheInGameMenu) {
 }
 
 TEST_F(Eingabe, GameKeysOpenTheirPanelsInEitherCase) {
-    tippen("bBmgLn");
-    tippen("fEe");
-    EXPECT_EQ(ui.panels, (std::vector<int>{7, 7, 24, 23, 35, 36}));
-    EXPECT_EQ(ui.aktionen, (std::vector<int>{663, 195, 195}));  // E: the standing edicts
+    tippen("bBmgL");
+    tippen("fEeNn");
+    EXPECT_EQ(ui.panels, (std::vector<int>{7, 7, 24, 23, 35}));
+    // E: the standing edicts; N: the messages, as the letters button.
+    EXPECT_EQ(ui.aktionen, (std::vector<int>{663, 195, 195, 665, 665}));
 }
 
 TEST_F(Eingabe, DeveloperKeysOnlyForTheExactName) {

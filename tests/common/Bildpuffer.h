@@ -4,6 +4,8 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 
+#include "render/Szene.h"
+
 namespace bhmtest {
 
 // The main window's fixed state and its projection over a client area of b x h
@@ -15,13 +17,10 @@ inline void Fensterzustand(int b, int h) {
     glOrtho(0, b, h, 0, -10000, 10000);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LESS);
-    glEnable(GL_CULL_FACE);
+    Draw_Grundzustand();
     glFrontFace(GL_CCW);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_ALPHA_TEST);
-    glClearColor(0, 0, 0, 0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glColor3f(1, 1, 1);
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "common/Kernwelt.h"
 #include "economy/Arbeiterslots.h"
 #include "economy/Spieler.h"
@@ -52,10 +54,14 @@ TEST(Baumenue, Paging) {
 
     Typen(60);
     BMU_Seitenanfang = 1;
+    EXPECT_EQ(BMU_Seitennummer(), 1);
     BMU_Vorblaettern();
     EXPECT_EQ(BMU_Seitenanfang, 25);
+    EXPECT_EQ(BMU_Seitennummer(), 2);
     BMU_Vorblaettern();
     EXPECT_EQ(BMU_Seitenanfang, 49);
+    EXPECT_EQ(BMU_Seitennummer(), 3);
+    EXPECT_FALSE(BMU_Weitere_Seite());
     BMU_Vorblaettern();
     EXPECT_EQ(BMU_Seitenanfang, 49) << "the highest type is not beyond the page";
     BMU_Zurueckblaettern();
@@ -72,6 +78,48 @@ TEST(Baumenue, Paging) {
     EXPECT_EQ(BMU_Seitenanfang, 27);
     BMU_Zurueckblaettern();
     EXPECT_EQ(BMU_Seitenanfang, 1);
+
+    // Forward pages only when an offered type lies after the page; back returns to the page
+    // before, which the page number counts.
+    struct Fall {
+        const char* was;
+        int hoechster;
+        bool (*angeboten)(int typ);
+        std::vector<int> seiten;  // the page starts that paging forward reaches
+    };
+    const Fall faelle[] = {
+        {"13 offered types among 54: one page",
+         54,
+         [](int t) { return t == 35 || (t >= 1 && t <= 17 && t != 2 && t != 8 && !(t >= 13 && t <= 15)); },
+         {1}},
+        {"a 25th type right after a full page", 25, [](int t) { return t >= 1; }, {1, 25}},
+        {"a page with a gap, then one type far after it",
+         80,
+         [](int t) { return (t >= 1 && t <= 47) || t == 50 || t == 70; },
+         {1, 25, 51}},
+        {"three pages with gaps", 90, [](int t) { return t >= 1 && t % 4 != 0; }, {1, 32, 64}},
+    };
+    for (const Fall& f : faelle) {
+        Typen(f.hoechster);
+        for (int t = 0; t <= f.hoechster; ++t)
+            if (!f.angeboten(t)) SBU_Objekte[static_cast<std::size_t>(t)].AI_Level = 5;
+        BMU_Seitenanfang = 1;
+        std::vector<int> vor = {BMU_Seitenanfang};
+        for (int i = 0; i < 5; ++i) {
+            BMU_Vorblaettern();
+            if (BMU_Seitenanfang == vor.back()) break;
+            vor.push_back(BMU_Seitenanfang);
+            EXPECT_EQ(BMU_Seitennummer(), static_cast<int>(vor.size())) << f.was;
+        }
+        EXPECT_EQ(vor, f.seiten) << f.was;
+        EXPECT_FALSE(BMU_Weitere_Seite()) << f.was;
+        for (std::size_t i = f.seiten.size(); i-- > 1;) {
+            BMU_Zurueckblaettern();
+            EXPECT_EQ(BMU_Seitenanfang, f.seiten[i - 1]) << f.was;
+        }
+        BMU_Zurueckblaettern();
+        EXPECT_EQ(BMU_Seitenanfang, 1) << f.was;
+    }
 
     // Harbour sites and houses of envy above 1 are never offered.
     Typen(30);

@@ -311,12 +311,14 @@ TEST(Interface, PanelElementsByKind) {
     SSL = true;
     Spieler[0].feld(0) = 40;
     bild.loeschen();
+    Draw_Panelregel();
     Draw_Panelelemente();
     EXPECT_EQ(SpielerfarbeR, 40);
     EXPECT_EQ(SpielerfarbeG, 0);
     SSL = false;
     Rangliste_anzeigen = false;
     bild.loeschen();
+    Draw_Panelregel();
     Draw_Panelelemente();
     EXPECT_EQ(Was(bild.lesen(), 30, 180), Nichts) << "ranking colours only while the ranking is shown";
 }
@@ -358,6 +360,7 @@ TEST(Interface, FullWindowPictureAndNoPanel) {
     auto& bild = buehne.bild;
     ITF_Texturkoordinaten = {{0, 0, 0, 1, 0, 1}};
     panel({element(8, {0}, 50, 50, "", 5)});
+    Draw_Panelregel();
     Draw_Panelelemente();
     Bild b = bild.lesen();
     EXPECT_EQ(farbe(b, 0, 0), (std::array<int, 3>{255, 255, 255}));

@@ -149,7 +149,6 @@ TEST(Fenster, LobbyAndPlainWindowsStandOnTheBackground) {
     // The fields stay in front of a background piece at the background's depth drawn after them,
     // under the strictly-less rule the interface pass draws windows with.
     bild.loeschen();
-    glDepthFunc(GL_LESS);
     IFU_Fenster29();
     IFU_Icon_zeichnen(cx - 263, cy + 195, 980, 176);
     EXPECT_EQ(Was(bild.lesen(), cx - 263, cy + 195), M(181));

@@ -15,6 +15,7 @@
 #include "foundation/Schablonen.h"
 #include "population/Personen.h"
 #include "platform/base/Text1252.h"
+#include "render/Interfaceatlas.h"
 #include "render/Szenenhilfe.h"
 #include "ui/Fensterhilfe.h"
 #include "ui/Interaktiv.h"
@@ -161,9 +162,7 @@ TEST_F(Baufenster, TheHoveredIconShowsOnItsBox) {
         glEndList();
         ML_Interfacemodelle[static_cast<std::size_t>(m)] = l;
     }
-    glDepthFunc(GL_LEQUAL);  // as the interface pass draws
     IFU_Baufenster_Panel();
-    glDepthFunc(GL_LESS);
     EXPECT_EQ(Was(bild.lesen(), cx - 244 + 84, cy - 156), Bi(5));
 }
 
@@ -306,17 +305,30 @@ TEST_F(Objektinfo, WorkerSlotsGoodsSlotsAndMaterials) {
     z.Baumaterial_Ware(1) = 6;
     z.Baumaterial_Rest(2) = 0;
     z.Baumaterial_Ware(2) = 7;
+    // The demolition button is an image of the interface atlas.
+    ITF_Elemente.assign(10, Interface_Item{});
+    ITF_Elemente[9].Titel = IFU_Abrissknopf_Bild;
     IFU_Objektinfo_Panel();
     Bild b = bild.lesen();
+    const auto slot_x = [](int s) { return cx + IFU_Objektinfo_Slot_X + IFU_Objektinfo_Slot_Abstand * s; };
     const bhmtest::Treffer slots[] = {M(48), M(49), M(50), M(51), Nichts, Nichts};
-    for (int k = 0; k < 6; ++k) EXPECT_EQ(Was(b, cx - 120 + 40 * k, cy), slots[k]) << "slot " << k;
+    for (int k = 0; k < 6; ++k) EXPECT_EQ(Was(b, slot_x(k), cy), slots[k]) << "slot " << k;
     EXPECT_EQ(Fehlertext, W("Beim öffnen konnte nicht abgefragt werden, welches geschlecht die Person hat."));
-    EXPECT_EQ(Was(b, cx - 100 + 50, cy - 35), Wa(6));
-    EXPECT_EQ(Was(b, cx - 100 + 100, cy - 35), Nichts);
+    const int material_x = cx + IFU_Objektinfo_Material_X, material_y = cy + IFU_Objektinfo_Material_Y;
+    EXPECT_EQ(Was(b, material_x + IFU_Objektinfo_Material_Abstand, material_y), Wa(6));
+    EXPECT_EQ(Was(b, material_x + 2 * IFU_Objektinfo_Material_Abstand, material_y), Nichts);
     const bhmtest::Treffer waren[] = {Wa(3), M(51), Nichts, Wa(0), Nichts, Nichts};
     for (int k = 0; k < 6; ++k) EXPECT_EQ(Was(b, cx - 120 + 40 * k, cy + 42), waren[k]) << "goods slot " << k;
     EXPECT_EQ(Was(b, cx - 80, cy + 90), Nichts) << "no harbour";
-    EXPECT_EQ(Was(b, cx - 165, cy - 151), M(179)) << "the frame";
+    EXPECT_EQ(Was(b, cx + IFU_Abrissknopf.x, cy + IFU_Abrissknopf.y), bhmtest::A(9))
+        << "the demolition button";
+    // The frame holds the twelve slots and the button.
+    const int w = IFU_Objektinfo_Halbbreite;
+    EXPECT_EQ(Was(b, cx - w, cy - 151), M(179)) << "the frame";
+    EXPECT_EQ(Was(b, cx + w - 28, cy - 165), M(180));
+    EXPECT_LE(cx - w + 28, slot_x(0));
+    EXPECT_GE(cx + w - 28, slot_x(11) + 32);
+    EXPECT_GE(cx + w - 28, cx + IFU_Abrissknopf.x + IFU_Abrissknopf.breite);
     EXPECT_TRUE(Objektinfo_offen);
 
     // While the display counter runs every open slot shows model 51.
@@ -324,18 +336,20 @@ TEST_F(Objektinfo, WorkerSlotsGoodsSlotsAndMaterials) {
     bild.loeschen();
     IFU_Objektinfo_Panel();
     b = bild.lesen();
-    for (int k = 0; k < 5; ++k) EXPECT_EQ(Was(b, cx - 120 + 40 * k, cy), M(51)) << "slot " << k;
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(Was(b, slot_x(k), cy), M(51)) << "slot " << k;
     IFU_Anzeigezaehler = 0;
 
-    // Another clan's building: no workers, no materials; its goods are shown.
+    // Another clan's building: no workers, no materials, no demolition; its goods are shown.
     Objekte[0].Besitzer() = 1;
     Spieler.resize(2);
     bild.loeschen();
     IFU_Objektinfo_Panel();
     b = bild.lesen();
-    EXPECT_EQ(Was(b, cx - 120 + 40, cy), Nichts);
-    EXPECT_EQ(Was(b, cx - 50, cy - 35), Nichts);
+    EXPECT_EQ(Was(b, slot_x(1), cy), Nichts);
+    EXPECT_EQ(Was(b, material_x + IFU_Objektinfo_Material_Abstand, material_y), Nichts);
+    EXPECT_EQ(Was(b, cx + IFU_Abrissknopf.x, cy + IFU_Abrissknopf.y), Nichts);
     EXPECT_EQ(Was(b, cx - 120, cy + 42), Wa(3));
+    ITF_Elemente.clear();
 }
 
 TEST_F(Objektinfo, HarbourButtonsOnlyWhenBuilt) {

@@ -89,7 +89,6 @@ TEST_F(Ediktfenster, FrameSplitsIntoFourAndThreeUnitPieces) {
     // The window's radio buttons and buttons come first at depth 1000; under the strictly-less
     // rule the interface pass draws windows with, the frames drawn after them must not cover them.
     bild.loeschen();
-    glDepthFunc(GL_LESS);
     IFU_Icon_zeichnen(cx - 256, Y, 1000, 306);
     IFU_Ediktrahmen_zeichnen(cx, Y, 7);
     const Bild b = bild.lesen();

@@ -16,6 +16,7 @@
 #include "foundation/Bild.h"
 #include "foundation/Spielstatus.h"
 #include "render/Bildschirmfoto.h"
+#include "render/Interface.h"
 #include "render/Interfaceatlas.h"
 #include "render/Modelliste.h"
 #include "render/Testschale.h"
@@ -112,7 +113,7 @@ private:
 };
 
 // An 800 x 600 frame bound while the object lives, a main window of that size and the
-// window centre at (400, 300).
+// window centre at (400, 300); it draws as the interface pass draws its in-game windows.
 class Grossbild {
 public:
     Grossbild() : puffer_(Grossbreite, Grosshoehe), schale_(Grossbreite, Grosshoehe) {
@@ -129,7 +130,10 @@ public:
     Grossbild(const Grossbild&) = delete;
     Grossbild& operator=(const Grossbild&) = delete;
 
-    void loeschen() { Fensterzustand(Grossbreite, Grosshoehe); }
+    void loeschen() {
+        Fensterzustand(Grossbreite, Grosshoehe);
+        Draw_Fensterregel();
+    }
     Bild lesen() const { return Bildschirmfoto(Grossbreite, Grosshoehe); }
     Testschale& schale() { return schale_; }
 

@@ -11,6 +11,7 @@
 #include "common/ProgrammOrdner.h"
 #include "foundation/Seams.h"
 #include "foundation/Spielstatus.h"
+#include "render/Interface.h"
 #include "render/Interfaceatlas.h"
 #include "render/Modelliste.h"
 #include "ui/UiHilfe.h"
@@ -134,7 +135,7 @@ TEST(Fensterprimitive, FrameBackgroundAndClearingDialogAroundTheCentre) {
     // contents first at depth 1000; under the strictly-less rule the interface pass draws windows
     // with, the frame's strips across the middle must not cover them.
     beginnen();
-    glDepthFunc(GL_LESS);
+    Draw_Fensterregel();
     IFU_Icon_zeichnen(33, 142, 1000, 176);
     IFU_Fensterrahmen_zeichnen(170, 170);
     b = bhmtest::Bild_lesen();

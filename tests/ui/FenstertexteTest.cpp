@@ -11,6 +11,7 @@
 #include "foundation/Spielstatus.h"
 #include "persistence/Spielstaende.h"
 #include "population/Arbeitsauftraege.h"
+#include "ui/Fenster_Bau.h"
 #include "ui/InterfacePanel.h"
 #include "ui/MouseOver_Panel.h"
 #include "ui/Interaktiv.h"
@@ -50,15 +51,20 @@ TEST(Fenstertexte, BuildWindowMembersToTheNextLevelAndPage) {
         int mitglieder, seitenanfang;
         std::string noch, seite;
     };
-    const std::vector<Fall> faelle = {
-        {25, 0, "1", "Seite 1"}, {26, 24, "25", "Seite 2"}, {0, 47, "1", "Seite 2"}};
+    // Fifty offered types: the pages start at 1, 25 and 49; the number is the page's own.
+    const std::vector<Fall> faelle = {{25, 1, "1", "Seite 1"},
+                                      {26, 25, "25", "Seite 2"},
+                                      {0, 49, "1", "Seite 3"},
+                                      {3, 24, "23", "Seite 1"}};
     for (const auto& f : faelle) {
-        Bauwelt welt(3);
+        Bauwelt welt(50);
         Spieler[0].Mitglieder() = f.mitglieder;
         BMU_Seitenanfang = f.seitenanfang;
         TPU_Baufenstertexte(0, 0, 0);
-        EXPECT_NE(welt.senke.finde(f.noch + W(" Mitglieder bis zur nächsten Gebäudestufe ")), nullptr)
-            << f.mitglieder;
+        const std::string noch = f.noch + W(" Mitglieder bis zur nächsten Gebäudestufe ");
+        const Gedruckt* n = welt.senke.finde(noch);
+        ASSERT_NE(n, nullptr) << f.mitglieder;
+        EXPECT_EQ(*n, (Gedruckt{'C', 400, 300 - 254, noch})) << "above the member steps";
         const Gedruckt* s = welt.senke.finde(f.seite);
         ASSERT_NE(s, nullptr) << f.seitenanfang;
         EXPECT_EQ(*s, (Gedruckt{'C', 400, 300 - 204, f.seite}));
@@ -122,9 +128,11 @@ TEST(Fenstertexte, ObjectInfoOfForeignAndUnfinishedBuildings) {
 
     Objekte[fremd].Baumaterial_Rest(0) = 0;
     TPU_Objektinfotexte(fremd, 0, 0, 0);
-    const std::vector<Gedruckt> fremde = {{'P', 270, 184, "Besitzer: Moorleute"},
-                                          {'P', 270, 238, W("Dieses Gebäude gehört nicht dir,")},
-                                          {'P', 270, 265, "Du darfst den Inhalt nicht sehen."}};
+    // From the window's left edge, the first line clear of the frame's corner; no demolition.
+    const int links = 400 + IFU_Objektinfo_Rand;
+    const std::vector<Gedruckt> fremde = {{'P', links, 190, "Besitzer: Moorleute"},
+                                          {'P', links, 238, W("Dieses Gebäude gehört nicht dir,")},
+                                          {'P', links, 265, "Du darfst den Inhalt nicht sehen."}};
     EXPECT_EQ(welt.senke.zeilen, fremde);
 
     welt.senke.leeren();
@@ -132,11 +140,16 @@ TEST(Fenstertexte, ObjectInfoOfForeignAndUnfinishedBuildings) {
     Objekte[eigen].Baumaterial_Rest(0) = 9;
     Objekte[eigen].Baumaterial_Rest(2) = 10;
     TPU_Objektinfotexte(eigen, 0, 0, 0);
-    const std::vector<Gedruckt> bau = {{'P', 290, 211, W("Baumaterial zum Aufbau benötigt!")},
-                                       {'C', 350, 237, "Home"},
-                                       {'P', 320, 293, "9"},
-                                       {'P', 410, 293, "10"}};
-    EXPECT_EQ(welt.senke.zeilen, bau) << "a rest of 10 starts 10 pixels further left";
+    // The label centred on the demolition button (8 characters of 8 pixels), the title, the
+    // request, and each count beside its material's icon.
+    const int x0 = 400 + IFU_Objektinfo_Material_X, y0 = 300 + IFU_Objektinfo_Material_Y;
+    const std::vector<Gedruckt> bau = {{'2', 400 + IFU_Abrissknopf.x + (IFU_Abrissknopf.breite - 64) / 2,
+                                        300 + IFU_Abrissknopf.y + 21, W("Abreißen")},
+                                       {'P', links, 190, "Home"},
+                                       {'P', links, 224, W("Baumaterial zum Aufbau benötigt!")},
+                                       {'P', x0 + 36, y0 + 23, "9"},
+                                       {'P', x0 + 2 * IFU_Objektinfo_Material_Abstand + 36, y0 + 23, "10"}};
+    EXPECT_EQ(welt.senke.zeilen, bau);
 }
 
 TEST(Fenstertexte, ObjectInfoOfOwnBuildings) {
@@ -153,7 +166,9 @@ TEST(Fenstertexte, ObjectInfoOfOwnBuildings) {
     Objekte[o].Slot_Raeumen(1) = 1;
     TPU_Objektinfotexte(o, 0, 0, 0);
     EXPECT_NE(welt.senke.finde("Dieses Wohnhaus ist voll."), nullptr) << "Floor(0.5) = 0";
-    EXPECT_EQ(*welt.senke.finde(std::string(40, 'a')), (Gedruckt{'2', 270, 211, std::string(40, 'a')}));
+    EXPECT_EQ(*welt.senke.finde("Home"), (Gedruckt{'P', 400 + IFU_Objektinfo_Rand, 190, "Home"}));
+    EXPECT_EQ(*welt.senke.finde(std::string(40, 'a')),
+              (Gedruckt{'2', 400 + IFU_Objektinfo_Rand, 211, std::string(40, 'a')}));
     EXPECT_NE(welt.senke.finde("aaaaa bbbbbbbbbb"), nullptr);
     EXPECT_EQ(*welt.senke.finde("4"), (Gedruckt{'P', 299, 368, "4"}));
     EXPECT_EQ(welt.senke.finde("6"), nullptr) << "a slot marked for clearing shows no stock";

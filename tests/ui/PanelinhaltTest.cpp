@@ -4,6 +4,7 @@
 
 #include <array>
 #include <filesystem>
+#include <map>
 #include <set>
 
 #include "economy/Spieler.h"
@@ -11,6 +12,7 @@
 #include "foundation/Textzeilen.h"
 #include "platform/base/Text1252.h"
 #include "render/Spriterechtecke.h"
+#include "ui/Fenster_Bau.h"
 #include "ui/Schaltertexte.h"
 #include "ui/Panelhilfe.h"
 
@@ -246,6 +248,39 @@ TEST_F(Panelinhalt, JederSchalterZeigtSeinenTooltip) {
         }
     }
     EXPECT_EQ(gesehen.size(), 27u);
+    EXPECT_EQ(Fehlertext, "");
+}
+
+}  // namespace
+
+namespace {
+
+// The info window of a building takes clicks where it draws its twelve slots and its demolition
+// button (window-centred pixels, bounds exclusive, the whole picture), and only while the
+// building is one's own does the button's zone live.
+TEST_F(Panelinhalt, DasObjektfensterNimmtDenKlickWoEsSeineKnoepfeZeichnet) {
+    MO_UIdat_laden();
+    std::map<int, MO_Zone> zonen;
+    for (std::size_t b = 0; b < MO_Zonen.size(); ++b)
+        for (const MO_Zone& z : MO_Zonen[b]) zonen.emplace(z[MO_Zone_Aktion], z);
+    const auto rechteck = [&](int aktion) {
+        const MO_Zone& z = zonen.at(aktion);
+        return std::array<int, 5>{z[MO_Zone_X1], z[MO_Zone_X2], z[MO_Zone_Y1], z[MO_Zone_Y2],
+                                  z[MO_Zone_Rahmen]};
+    };
+    for (int s = 0; s < 12; ++s) {
+        const int x = IFU_Objektinfo_Slot_X + IFU_Objektinfo_Slot_Abstand * s;
+        ASSERT_TRUE(zonen.count(262 + s)) << s;
+        EXPECT_EQ(zonen.at(262 + s)[MO_Zone_Bedingung], 21);
+        EXPECT_EQ(rechteck(262 + s), (std::array<int, 5>{x, x + 32, 0, 32, 2})) << "slot " << s;
+    }
+    ASSERT_TRUE(zonen.count(278));
+    const IFU_Knopf& k = IFU_Abrissknopf;
+    EXPECT_EQ(rechteck(278), (std::array<int, 5>{k.x, k.x + k.breite, k.y, k.y + k.hoehe, 2}));
+    EXPECT_EQ(zonen.at(278)[MO_Zone_Bedingung], 33) << "one's own building";
+    Mouseoverfunktion_Nummer = 0;
+    MOInfo(zonen.at(278)[MO_Zone_Info]);
+    EXPECT_EQ(Mouseoverfunktion_Nummer, 55) << "the demolition tooltip";
     EXPECT_EQ(Fehlertext, "");
 }
 

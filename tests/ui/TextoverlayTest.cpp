@@ -7,6 +7,9 @@
 #include <algorithm>
 
 #include "common/GLKontext.h"
+#include "common/Kernwelt.h"
+#include "economy/Arbeiterslots.h"
+#include "economy/Objekte.h"
 #include "economy/KI.h"
 #include "economy/Logik.h"
 #include "foundation/Config.h"
@@ -226,6 +229,28 @@ TEST(TooltipAnker, KeptInsideTheWindow) {
     }
 }
 
+// While a building is being placed the tooltip of the cell under the mouse stands apart from
+// the mouse: above the bottom bar, or below the placement hint at the top when the mouse is near
+// that place; it never covers the cells around the mouse.
+TEST(TooltipAnker, PlacementTooltipStaysClearOfTheMouse) {
+    for (auto [breite, hoehe] : {std::pair{1280, 700}, {1920, 1080}}) {
+        int X = 0, Y = 0;
+        TPU_Tooltip_Anker_Bauplatz(100, 300, breite, hoehe, X, Y);
+        EXPECT_EQ(X - 90, breite / 2 - 144) << "in the middle";
+        EXPECT_EQ(Y + 3 + 128, hoehe - 112) << "above the bottom bar";
+        TPU_Tooltip_Anker_Bauplatz(breite / 2, hoehe - 150, breite, hoehe, X, Y);
+        EXPECT_EQ(Y + 3, 100) << "below the placement hint";
+        for (int x = 0; x <= breite; x += 16)
+            for (int y = 0; y <= hoehe; y += 16) {
+                TPU_Tooltip_Anker_Bauplatz(x, y, breite, hoehe, X, Y);
+                const int links = X - 90, oben = Y + 3;
+                const bool nah =
+                    x > links - 40 && x < links + 288 + 40 && y > oben - 40 && y < oben + 128 + 40;
+                EXPECT_FALSE(nah) << x << "," << y << " in " << breite << " x " << hoehe;
+            }
+    }
+}
+
 class Tooltip : public Overlay {
 protected:
     void SetUp() override {
@@ -292,7 +317,14 @@ TEST_F(Tooltip, FamilyCardOfWomenAndMen) {
         Personen[1].Alter() = alter;
         const auto z = zeichnen(96, 1);
         ASSERT_EQ(z.size(), 6u) << "heading, food, partner, age, children, time";
-        EXPECT_EQ(z[3], (Gedruckt{'2', 220, 262, text})) << alter;
+        EXPECT_EQ(z[0], (Gedruckt{'2', 280, 220, "Zuwachs-Bedingung:"}));
+        EXPECT_EQ(z[3], (Gedruckt{'2', 220, 272, text})) << alter;
+        // Rows of 16 pixels under the heading, the last within the lengthened background.
+        std::vector<int> y;
+        for (const Gedruckt& g : z) y.push_back(g.y);
+        std::sort(y.begin() + 1, y.end());
+        for (std::size_t i = 1; i < y.size(); ++i) EXPECT_GE(y[i] - y[i - 1], 16) << alter;
+        EXPECT_LE(y.back(), 200 + 120) << alter;
     }
     Personen[0].Geschlecht() = 1;
     Personen[0].PartnerID() = 1;
@@ -301,9 +333,40 @@ TEST_F(Tooltip, FamilyCardOfWomenAndMen) {
     const auto m = zeichnen(96, 0);
     ASSERT_EQ(m.size(), 5u) << "a man: food, partner, money, age";
     EXPECT_EQ(m[1].text, "Clan braucht mehr Nahrung.");
-    EXPECT_EQ(m[2], (Gedruckt{'2', 220, 294, "Partner lebt."}));
+    EXPECT_EQ(m[2], (Gedruckt{'2', 220, 304, "Partner lebt."}));
     EXPECT_EQ(m[3].text, W("Familie hat nicht genug Geld für Essen."));
     EXPECT_EQ(m[4].text, "Mann im richtigen Alter.");
+}
+
+// The demolition button of the info window says what a click does to the shown object.
+TEST_F(Tooltip, DemolitionButtonSaysWhatAClickDoes) {
+    SBU_Objekte = {bhmtest::Gebaeude("Home")};
+    Objekte.assign(1, Objektzeile{});
+    Objekte[0].Feld() = 5;
+    Objekte[0].Typ() = 0;
+    OB_Slots.assign(1, {});
+    Gewaehltes_Objekt = 0;
+    struct Fall {
+        int bewohner, fehlt;
+        std::string zeile;
+    };
+    const Fall faelle[] = {{1, 0, "In diesem Haus wohnen noch Mitglieder."},
+                           {0, 0, W("Das Gebäude wird geräumt: Arbeiter")},
+                           {0, 2, "Der Bau wird aufgegeben und das"},
+                           {1, 2, "Der Ausbau wird aufgegeben. Das Haus"}};
+    for (const Fall& f : faelle) {
+        OB_Slots[0][0] = {f.bewohner ? 0 : -1, f.bewohner ? 1 : -1};
+        Objekte[0].Baumaterial_Rest(0) = f.fehlt;
+        const auto z = zeichnen(55, 0);
+        ASSERT_GE(z.size(), 2u);
+        EXPECT_EQ(z[0].text, W("Abreißen"));
+        EXPECT_EQ(z[1], (Gedruckt{'2', 220, 246, f.zeile}));
+    }
+    EXPECT_TRUE(Fehlertext.empty());
+    Gewaehltes_Objekt = -1;
+    Objekte.clear();
+    OB_Slots.clear();
+    SBU_Objekte.clear();
 }
 
 TEST_F(Tooltip, NumbersWithoutTextOrBackground) {
