@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "app/Rundgang.h"
+#include "app/Berichte.h"
 #include "persistence/Update.h"
 #include "platform/base/System.h"
 #include "ui/Paneltexte.h"
@@ -64,11 +65,13 @@ protected:
     }
 
     // Starts the program with the update check's server on this machine.
-    static bool starten(Rundgang& g, bool beim_start) {
+    int berichte = 0;
+    bool starten(Rundgang& g, bool beim_start) {
         g.ordner().write("Config.ini", std::string("[Allgemein]\r\nAutoUpdate=") + (beim_start ? "1" : "0") +
-                                           "\r\nServer=127.0.0.1\r\n");
+                                           "\r\nServer=127.0.0.1\r\nError_Silence=0\r\n");
         if (!g.starten()) return false;
         g.frames(1);
+        berichte = Berichtszahl(g.ordner());
         return true;
     }
 
@@ -141,6 +144,8 @@ TEST_F(Aktualisierung, NoServerAtTheAddressEndsWithServerNotFoundOnThePanel) {
     EXPECT_GT(Unterschied(erstes, ende, statuszeile(7)), 150) << "\"PLEASE WAIT... ABORT\" is drawn";
     EXPECT_EQ(Unterschied(erstes, ende, statuszeile(0)), 0) << "the first line stays as it was";
     zurueck_zum_Menue(g);
+    EXPECT_EQ(Berichte_ab(g.ordner(), berichte), std::vector<std::string>{})
+        << "no server is no fault of the program";
 }
 
 TEST_F(Aktualisierung, AServerThatNeverAnswersEndsWithServerOfflineOnThePanel) {
@@ -167,6 +172,10 @@ TEST_F(Aktualisierung, AServerThatNeverAnswersEndsWithServerOfflineOnThePanel) {
     for (int n : {2, 6, 7}) EXPECT_GT(Unterschied(erstes, ende, statuszeile(n)), 150) << "line " << n;
     EXPECT_EQ(Unterschied(erstes, ende, statuszeile(1)), 0);
     zurueck_zum_Menue(g);
+    const auto gemeldet = Berichte_ab(g.ordner(), berichte);
+    ASSERT_EQ(gemeldet.size(), 1u);
+    EXPECT_NE(gemeldet[0].find("Zeitlimit"), std::string::npos)
+        << "the silent server is reported: " << gemeldet[0];
 }
 
 TEST_F(Aktualisierung, TheCheckAtStartUpEndsWithItsLineAndThenTheMainMenu) {
@@ -193,6 +202,8 @@ TEST_F(Aktualisierung, TheCheckAtStartUpEndsWithItsLineAndThenTheMainMenu) {
     EXPECT_GT(tinte(statuszeile(1)), 40) << "\"Server not found!\" is drawn";
     EXPECT_LT(tinte(statuszeile(3)), 5);
     zurueck_zum_Menue(g);
+    EXPECT_EQ(Berichte_ab(g.ordner(), berichte), std::vector<std::string>{})
+        << "no server is no fault of the program";
 }
 
 }  // namespace
