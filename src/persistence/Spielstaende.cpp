@@ -46,6 +46,7 @@
 #include "world/Pfade.h"
 #include "world/Ressourcen.h"
 
+void (*LSU_Speichern_Haltepunkt)(const char* schritt) = nullptr;
 std::array<LSU_Spielstand, LSU_Spielstaende_max> LSU_Spielstandliste;
 int LSU_Spielstand_Letzter = -1;
 std::vector<LSU_Spielstand> LSU_Spielstaende_alle;
@@ -146,6 +147,57 @@ void leere_welt() {
     Neuzeichnen = true;
 }
 
+// The folders a save of `name` builds beside the saves: the new game while it is written, the
+// new game once it is complete, and the old one while the new one takes its place.
+std::string single_ordner(const std::string& name) { return Programmpfad + "save\\single\\" + name; }
+std::string neuer_ordner(const std::string& name) { return Programmpfad + "save\\~" + name + ".neu"; }
+std::string fertiger_ordner(const std::string& name) { return Programmpfad + "save\\~" + name + ".fertig"; }
+std::string alter_ordner(const std::string& name) { return Programmpfad + "save\\~" + name + ".alt"; }
+
+void schritt(const char* name) {
+    if (LSU_Speichern_Haltepunkt) LSU_Speichern_Haltepunkt(name);
+}
+
+// Puts the complete new game of `name` in place: the old one goes aside first and is deleted
+// last. False when a step failed; the old game is then in place again where it can be.
+bool einsetzen(const std::string& name) {
+    const std::string ziel = single_ordner(name), fertig = fertiger_ordner(name), alt = alter_ordner(name);
+    if (Ordner_existiert(ziel)) {
+        if (Ordner_existiert(alt) && !Ordner_loeschen(alt)) return false;
+        if (!Pfad_umbenennen(ziel, alt)) return false;
+        schritt("alt");
+    }
+    if (!Pfad_umbenennen(fertig, ziel)) {
+        if (!Ordner_existiert(ziel) && Ordner_existiert(alt)) Pfad_umbenennen(alt, ziel);
+        return false;
+    }
+    schritt("ziel");
+    Ordner_loeschen(alt);
+    return true;
+}
+
+// A save of `name` cut off (the program ended on the way) leaves its folders beside the saves.
+// A complete new game goes into place; with none, an old game that was moved aside goes back;
+// what is left over goes.
+void unterbrochenen_aufraeumen(const std::string& name) {
+    const std::string ziel = single_ordner(name), alt = alter_ordner(name);
+    if (Ordner_existiert(fertiger_ordner(name))) {
+        if (einsetzen(name))
+            Fehler_melden("LSU_Speichern > unterbrochener Spielstand fertig gespeichert: " + ziel);
+        else
+            Fehler_melden("LSU_Speichern > unterbrochener Spielstand liegt noch unter: " +
+                          fertiger_ordner(name));
+    } else if (!Ordner_existiert(ziel) && Ordner_existiert(alt)) {
+        if (Pfad_umbenennen(alt, ziel))
+            Fehler_melden("LSU_Speichern > unterbrochener Spielstand, der alte ist wieder da: " + ziel);
+        else
+            Fehler_melden("LSU_Speichern > unterbrochener Spielstand liegt noch unter: " + alt);
+    }
+    // A new folder that never got complete is left over, as is an old game beside its successor.
+    Ordner_loeschen(neuer_ordner(name));
+    if (Ordner_existiert(ziel)) Ordner_loeschen(alt);
+}
+
 // Iron mode always autosaves; it leaves the player's own setting as it is.
 void autosave_schalter_setzen() {
     if (KSL)
@@ -186,14 +238,15 @@ bool LSU_Speichern(const std::string& name) {
         return false;
     }
     // The new save is built beside the old one and takes its place at the end.
-    const std::string ziel = Programmpfad + "save\\single\\" + name;
-    const std::string neu_rel = "save\\~" + name + ".neu";
-    const std::string neu = Programmpfad + neu_rel;
-    const std::string alt = Programmpfad + "save\\~" + name + ".alt";
-    // A save cut off between its two renames left the old game under the second name.
-    if (!Ordner_existiert(ziel) && Ordner_existiert(alt)) Pfad_umbenennen(alt, ziel);
-    Ordner_loeschen(neu);
-    Ordner_loeschen(alt);
+    const std::string ziel = single_ordner(name), neu = neuer_ordner(name), fertig = fertiger_ordner(name);
+    const std::string neu_rel = neu.substr(Programmpfad.size());
+    unterbrochenen_aufraeumen(name);
+    // A game left beside the saves that could not be put in place stays untouched by a new save.
+    if (Ordner_existiert(fertig) || (!Ordner_existiert(ziel) && Ordner_existiert(alter_ordner(name)))) {
+        Fehler_melden("LSU_Speichern > Spiel nicht gespeichert, ein unterbrochener Spielstand liegt in: " +
+                      Programmpfad + "save");
+        return false;
+    }
     bool gut = Ordner_anlegen(neu);
     // Files of the old save that this save does not write stay, as do other keys of its
     // script.ini; the old save itself is not touched until the new one is complete.
@@ -201,12 +254,13 @@ bool LSU_Speichern(const std::string& name) {
     if (gut && hatte_alten) gut = altes_skript_kopieren(ziel, neu);
     gut = gut && LSU_Spiel_speichern(neu_rel);
     if (gut && hatte_alten) gut = alte_dateien_uebernehmen(ziel, neu);
-    if (gut) {
-        gut = (!hatte_alten || Pfad_umbenennen(ziel, alt)) && Pfad_umbenennen(neu, ziel);
-        if (!gut && hatte_alten && !Ordner_existiert(ziel)) Pfad_umbenennen(alt, ziel);
-    }
+    // Complete: from here on a save cut off ends as this new game.
+    gut = gut && Pfad_umbenennen(neu, fertig);
+    if (gut) schritt("fertig");
+    gut = gut && einsetzen(name);
     Ordner_loeschen(neu);
-    Ordner_loeschen(alt);
+    // With the old game in place the new one is given up; else it is the game to keep.
+    if (!gut && Ordner_existiert(ziel)) Ordner_loeschen(fertig);
     if (!gut) Fehler_melden("LSU_Speichern > Spiel nicht gespeichert, der alte Spielstand bleibt: " + ziel);
     return gut;
 }
@@ -247,6 +301,8 @@ bool LSU_Laden(const std::string& name, const std::string& ordner) {
     Ladevorgang = true;
     Oberflaeche().TPU_Ladestatus_leeren();
     Oberflaeche().Panelanzeigen(64);
+    // A save of this name that was cut off is put in place first.
+    if (name_gueltig(name) && cp1252_gleich_ohne_fall(ordner, "single\\")) unterbrochenen_aufraeumen(name);
     const std::string pfad = spielstandordner(name, ordner);
     const std::string skript = pfad + "\\script.ini";
     bool geladen = false;
@@ -325,6 +381,8 @@ bool aufbauen(const std::string& name, const std::string& ordner, const std::str
 }  // namespace
 
 void LSU_Hintergrund_laden() {
+    // At start-up: saves cut off when the program last ended are put in place.
+    LSU_Spielstaende_aufraeumen();
     SSL = KSL = MSL = ISL = false;
     Oberflaeche().Panelanzeigen(0);
     // Without its backdrop the menu stands before an empty world.
@@ -368,7 +426,20 @@ void seite_zeigen() {
 
 }  // namespace
 
+void LSU_Spielstaende_aufraeumen() {
+    for (const std::string& e : Ordner_eintraege(Programmpfad + "save\\")) {
+        if (e.empty() || e[0] != '~' || !Ordner_existiert(Programmpfad + "save\\" + e)) continue;
+        for (const char* endung : {".neu", ".fertig", ".alt"}) {
+            const std::size_t n = std::string(endung).size();
+            if (e.size() <= n + 1 || e.compare(e.size() - n, n, endung) != 0) continue;
+            const std::string name = e.substr(1, e.size() - n - 1);
+            if (name_gueltig(name)) unterbrochenen_aufraeumen(name);
+        }
+    }
+}
+
 void LSU_Spielstaende_auflisten() {
+    LSU_Spielstaende_aufraeumen();
     const std::string ordner = Programmpfad + "save\\single\\";
     if (!Ordner_existiert(ordner)) return;
     struct Eintrag {

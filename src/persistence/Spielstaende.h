@@ -7,6 +7,9 @@
 //
 // A save is written into a fresh folder first and takes the place of the old
 // one only when every file was written, so a failed save keeps the old game.
+// A save cut off on the way (the program ended) is put right at the next start,
+// listing, save or load of that name: the new game where it was complete, else
+// the old one.
 #include <array>
 #include <string>
 #include <vector>
@@ -34,6 +37,13 @@ extern int LSU_Spielstand_Seite;
 extern std::string LSU_Speichername;
 // The name last loaded from the list or the campaign, or last saved through the dialog.
 extern std::string LSU_Letzter_Speichername;
+
+// Where a save stands: called once the new folder is complete ("fertig"), after the old save is
+// moved aside ("alt") and after the new one is in place ("ziel"). Tests end a save there as a
+// crash would; nothing else sets it.
+extern void (*LSU_Speichern_Haltepunkt)(const char* schritt);
+// Puts every save that was cut off in place (see above).
+void LSU_Spielstaende_aufraeumen();
 
 // Saves the running game as save\single\<name>; false when nothing was saved (no game runs,
 // a name that is not a folder name, or a file could not be written: the old save is kept).

@@ -45,6 +45,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Thrown to end a save where the program would have ended: nothing after that point runs.
+struct Abbruch {};
+// The point of a save where the next one is ended ("schreiben": while its files are written;
+// else a step of LSU_Speichern_Haltepunkt); nullptr for none.
+const char* Abbruch_bei = nullptr;
+void abbrechen_bei(const char* schritt) {
+    if (Abbruch_bei && std::string(schritt) == Abbruch_bei) throw Abbruch{};
+}
+
 // Records the panels and status lines; can make the interactive edicts' file fail.
 struct Oberflaechenprotokoll : UiSeam {
     std::vector<int> panels;
@@ -53,6 +62,7 @@ struct Oberflaechenprotokoll : UiSeam {
     void Panelanzeigen(int panel) override { panels.push_back(panel); }
     void TPU_Ladestatus_add(const std::string& text) override { status.push_back(text); }
     bool IAU_Edikte_speichern(const std::string& pfad) override {
+        abbrechen_bei("schreiben");
         if (edikte_scheitern) return false;
         std::ofstream(Pfad_aufloesen(pfad)) << "0\r\n";
         return true;
@@ -84,6 +94,8 @@ protected:
     void SetUp() override { Oberflaeche_setzen(&ui); }
     void TearDown() override {
         Oberflaeche_setzen(nullptr);
+        LSU_Speichern_Haltepunkt = nullptr;
+        Abbruch_bei = nullptr;
         LSU_Spielstand_Letzter = -1;
         for (auto& e : LSU_Spielstandliste) e = {};
     }
@@ -482,6 +494,68 @@ TEST_F(Spielstaende, AFailedSaveKeepsTheOldSave) {
     EXPECT_NE(lesen(spielstand("Halt") / "P.sav"), vorher.at("P.sav"));
     EXPECT_EQ(ini::lesen_text((spielstand("Halt") / "script.ini").string(), "Eigenes", "Notiz", ""),
               "bleibt");
+}
+
+// A save cut off at any point (the program ended there) is found at the next start, listing or
+// load by name: the new game once it was complete, else the old one, and nothing is left beside
+// the saves. A first save of a name cut off before it was complete leaves no save.
+TEST_F(Spielstaende, ASaveCutOffIsPutInPlaceAtTheNextStartListingOrLoad) {
+    struct Fall {
+        const char* name;
+        const char* schritt;
+        bool erster;
+        const char* gefunden;  // "start", "liste" or "laden"
+        int hunger;            // of the game then loaded: 40 the old, 99 the new, 0 none
+    };
+    const Fall faelle[] = {
+        {"while its files are written", "schreiben", false, "liste", 40},
+        {"complete, the old one in place", "fertig", false, "laden", 99},
+        {"between the renames, listed", "alt", false, "liste", 99},
+        {"between the renames, at start-up", "alt", false, "start", 99},
+        {"between the renames, loaded by name", "alt", false, "laden", 99},
+        {"in place, the old one still aside", "ziel", false, "liste", 99},
+        {"first save, while written", "schreiben", true, "liste", 0},
+        {"first save, complete", "fertig", true, "start", 99},
+    };
+    LSU_Speichern_Haltepunkt = &abbrechen_bei;
+    for (const Fall& f : faelle) {
+        fs::remove_all(programm() / "save");
+        kleines_spiel();
+        Personen[1].Hunger() = 40;
+        if (!f.erster) {
+            ASSERT_TRUE(LSU_Speichern("Halt")) << f.name;
+        }
+        Personen[1].Hunger() = 99;
+        Abbruch_bei = f.schritt;
+        EXPECT_THROW(LSU_Speichern("Halt"), Abbruch) << f.name;
+        Abbruch_bei = nullptr;
+        if (std::string(f.schritt) == "alt") {
+            EXPECT_FALSE(fs::exists(spielstand("Halt"))) << f.name;
+        }
+
+        Personen[1].Hunger() = 1;
+        const std::string wie = f.gefunden;
+        if (wie == "start") LSU_Hintergrund_laden();
+        if (wie == "liste") {
+            LSU_Spielstaende_auflisten();
+            EXPECT_EQ(LSU_Spielstand_Letzter, f.hunger ? 0 : -1) << f.name;
+            EXPECT_EQ(LSU_Spielstandliste[0].Name, f.hunger ? "Halt" : "") << f.name;
+        }
+        auto nichts_daneben = [&] {
+            for (const auto& e : fs::directory_iterator(programm() / "save")) {
+                EXPECT_EQ(e.path().filename().string().find('~'), std::string::npos)
+                    << f.name << ": left behind " << e.path();
+            }
+        };
+        if (wie != "laden") nichts_daneben();
+        EXPECT_EQ(LSU_Laden("Halt", "single\\"), f.hunger != 0) << f.name;
+        if (f.hunger) {
+            EXPECT_EQ(Personen[1].Hunger(), f.hunger) << f.name;
+        }
+        nichts_daneben();
+        Fehler_zuruecksetzen();
+    }
+    LSU_Speichern_Haltepunkt = nullptr;
 }
 
 TEST_F(Spielstaende, ANameThatIsNotOneFolderIsRefused) {
