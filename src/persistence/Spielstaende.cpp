@@ -11,6 +11,8 @@
 #include "economy/Spieler.h"
 #include "foundation/Config.h"
 #include "foundation/Fehler.h"
+#include "foundation/Bild.h"
+#include "foundation/Bilddatei.h"
 #include "foundation/Gebaeudeatlas.h"
 #include "foundation/Iconpacks.h"
 #include "foundation/Info.h"
@@ -132,6 +134,74 @@ bool packs_kopieren(const std::string& von, const std::string& nach, const std::
     else
         gut = SBA_Atlas_kopieren(von, nach, Atlas) && gut;
     if (!gut) Fehler_melden(routine + " > Bildpakete konnten nicht kopiert werden: " + nach);
+    return gut;
+}
+
+// Every file of a saved game besides its image packs: text written line by line, each line
+// ended. The first four are the game itself (map, persons, clans, objects): without them no
+// game can be built from the folder; a unit does without any other that is missing.
+const char* const Spieldateien[] = {
+    "Map.sav",     "P.sav",         "G.sav",      "OB.sav",     "F.sav",      "H.sav",      "HA.sav",
+    "HS.sav",      "W.sav",         "WRU.sav",    "AAU.sav",    "ERU.sav",    "EDU.sav",    "NGUCN.sav",
+    "NGUFN.sav",   "NGUMN.sav",     "NGUACN.sav", "SBUO.sav",   "SBUW.sav",   "SBUS.sav",   "SBUBG.sav",
+    "SBUAS.sav",   "SBMA.sav",      "SBUKIN.sav", "SBUKIW.sav", "SBUKIR.sav", "SBUQUS.sav", "SBUWVOS.sav",
+    "SBUPVOS.sav", "DiaUV2.sav",    "BMU.sav",    "LGKSWA.sav", "LGKWWA.sav", "LGKSWG.sav", "GUSPA.sav",
+    "BrU.sav",     "IAU_Edikt.sav", "SUT.sav",    "OBMA.sav",   "Pat.sav",    "script.ini"};
+constexpr std::size_t Pflichtdateien = 4;
+
+bool vorhanden(const std::string& pfad) { return Pfad_aenderungszeit(pfad) >= 0; }
+
+// Why a file of the save cannot be what its writer wrote; empty when it can be, or when it
+// is missing and the game can do without it. Text files hold no control characters and end
+// with a line end: a file cut off while written ends inside its last line. A table of whole
+// rows has a line for each of its `zeilen` rows.
+std::string textdatei_pruefen(const std::string& pfad, bool pflicht, std::int64_t zeilen) {
+    if (!vorhanden(pfad)) return pflicht ? "Datei fehlt" : "";
+    if (!Datei_existiert(pfad)) return "keine Datei";
+    const std::optional<std::string> inhalt = Datei_lesen(pfad);
+    if (!inhalt) return "Datei nicht lesbar";
+    for (std::size_t i = 0; i < inhalt->size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>((*inhalt)[i]);
+        if (c < 32 && c != '\r' && c != '\n' && c != '\t')
+            return "keine Textdatei (Byte " + std::to_string(c) + " an Stelle " + std::to_string(i) + ")";
+    }
+    if (!inhalt->empty() && inhalt->back() != '\n') return "Datei endet mitten in einer Zeile";
+    const auto n = std::count(inhalt->begin(), inhalt->end(), '\n');
+    if (n < zeilen)
+        return "Datei hat " + std::to_string(n) + " Zeilen, die Tabelle " + std::to_string(zeilen) +
+               " Zeilen";
+    return {};
+}
+
+// An image pack: missing is reported and skipped by the load; present, it must be a picture.
+std::string pack_pruefen(const std::string& pfad) {
+    if (!vorhanden(pfad)) return {};
+    if (!Datei_existiert(pfad)) return "keine Datei";
+    Bild bild;
+    if (BMP_Datei_wie_geschrieben(pfad) || Bilddatei_laden(pfad, bild)) return {};
+    return "kein lesbares Bild";
+}
+
+// True when every file of the save can be what its writer wrote, for the table sizes its script
+// declares; each that cannot is reported.
+bool dateien_pruefen(const std::string& pfad, const LSU_Groessen& g) {
+    bool gut = true;
+    auto melden = [&](const std::string& grund, const std::string& datei) {
+        if (grund.empty()) return;
+        Fehler_melden("LSU_Laden > " + grund + ": " + datei);
+        gut = false;
+    };
+    auto zeilen = [](int hoechster) { return static_cast<std::int64_t>(hoechster) + 1; };
+    for (std::size_t i = 0; i < std::size(Spieldateien); ++i) {
+        const std::string name = Spieldateien[i], datei = pfad + "\\" + name;
+        const std::int64_t n = name == "P.sav"    ? zeilen(g.PA)
+                               : name == "G.sav"  ? zeilen(g.GA)
+                               : name == "OB.sav" ? zeilen(g.OA)
+                                                  : 0;
+        melden(textdatei_pruefen(datei, i < Pflichtdateien, n), datei);
+    }
+    for (const char* name : Packs) melden(pack_pruefen(pfad + "\\" + name), pfad + "\\" + name);
+    melden(pack_pruefen(pfad + "\\" + Atlas), pfad + "\\" + Atlas);
     return gut;
 }
 
@@ -271,10 +341,20 @@ void LSU_Karte_aufbauen() {
     IU_Spielerfelder_anlegen();
 }
 
-void LSU_Einheiten_laden(const std::string& pfad) {
+bool LSU_Einheiten_laden(const std::string& pfad) {
     auto d = [&](const char* name) { return pfad + "\\" + name; };
+    // The persons, clans and objects are the game: each table is read whole or the load fails.
+    bool gut = true;
+    auto tabelle = [&](auto& t, const std::string& datei) {
+        if (!Datei_existiert(datei)) {
+            Fehler_melden("LSU_Laden > Datei fehlt: " + datei);
+            gut = false;
+        } else {
+            gut = LoadfromArrayFile(t, datei) && gut;
+        }
+    };
     status("Lade Personen");
-    LoadfromArrayFile(Personen, d("P.sav"));
+    tabelle(Personen, d("P.sav"));
     status("Lade Kaninchen");
     Hase_Laden(d("H.sav"));
     Hafen_File_Load(d("HA.sav"));
@@ -290,11 +370,12 @@ void LSU_Einheiten_laden(const std::string& pfad) {
     NGU_Laden(pfad + "\\");
     LGK_File_Load(pfad);
     status(W("Lade Gebäude"));
-    LoadfromArrayFile(Objekte, d("Ob.sav"));
+    tabelle(Objekte, d("Ob.sav"));
     status("Lade Mitspieler");
-    LoadfromArrayFile(Spieler, d("G.sav"));
+    tabelle(Spieler, d("G.sav"));
     status("Lade Pathfinder");
     LSU_Patharray_Load(d("Pat.sav"));
+    return gut;
 }
 
 bool LSU_Laden(const std::string& name, const std::string& ordner) {
@@ -312,7 +393,7 @@ bool LSU_Laden(const std::string& name, const std::string& ordner) {
     // Everything that decides whether the game can be built is checked before the running
     // game is given up.
     bool lesbar = name_gueltig(name) && Ordner_existiert(pfad) && Datei_existiert(skript) &&
-                  LSU_Script_pruefen(skript, groessen);
+                  LSU_Script_pruefen(skript, groessen) && dateien_pruefen(pfad, groessen);
     if (lesbar) {
         karte = Map_lesen(pfad, static_cast<std::size_t>(groessen.MA) + 1, karte_kaputt);
         lesbar = !karte_kaputt;
@@ -322,6 +403,7 @@ bool LSU_Laden(const std::string& name, const std::string& ordner) {
     } else {
         try {
             geladen = aufbauen(name, ordner, pfad, karte);
+            if (!geladen) Fehler_melden("Savegame konnte nicht geladen werden: " + pfad);
         } catch (const std::exception& e) {
             Fehler_melden("LSU_Laden > abgebrochen (" + std::string(e.what()) + "): " + pfad);
         } catch (...) {
@@ -346,7 +428,7 @@ bool aufbauen(const std::string& name, const std::string& ordner, const std::str
     if (karte) Map_anwenden(*karte);
     status("Erstelle Wirtschaftsbereiche und Sectoren");
     LSU_Karte_aufbauen();
-    LSU_Einheiten_laden(pfad);
+    if (!LSU_Einheiten_laden(pfad)) return false;
     OB_File_Load(pfad + "\\OBMA.sav");
     status(W("Lade Baumenü"));
     BMU_File_Load(pfad);

@@ -51,10 +51,15 @@ bool LSU_Speichern(const std::string& name);
 // Writes every file of the game into the folder (relative to the program folder);
 // false as soon as one could not be written (reported).
 bool LSU_Spiel_speichern(const std::string& ordner);
-// Loads save\<ordner><name>; false when nothing was loaded and the running game is as it was.
+// Loads save\<ordner><name>. False when nothing was loaded: a folder whose files cannot be
+// what the writer wrote (a folder or unreadable file in a file's place, a text file cut off or
+// not text, a picture that is none, or the map, persons, clans or objects missing) leaves the
+// running game as it was; a game that cannot be built from files that looked whole leaves an
+// empty world and no game running. Each reason is reported. The save's files are only read.
 bool LSU_Laden(const std::string& name, const std::string& ordner);
-// Steps of the load, given the full save-folder path without a trailing separator.
-void LSU_Einheiten_laden(const std::string& pfad);
+// Steps of the load, given the full save-folder path without a trailing separator. Reading the
+// units' files is false when the persons, clans or objects could not be read whole.
+bool LSU_Einheiten_laden(const std::string& pfad);
 void LSU_Karte_aufbauen();
 // The backdrop game "KAP0" of the campaign folder behind the main menu.
 void LSU_Hintergrund_laden();

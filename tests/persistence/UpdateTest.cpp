@@ -24,6 +24,7 @@
 #include "foundation/Hilfen.h"
 #include "foundation/Seams.h"
 #include "persistence/Update.h"
+#include "platform/base/Datei.h"
 #include "platform/base/Tcp.h"
 
 namespace fs = std::filesystem;
@@ -242,10 +243,12 @@ TEST_F(Update, ACurrentUpdaterIsNotFetchedAndANewVersionStartsIt) {
 // A new updater takes the old one's place as a whole: the old file is not written into (a
 // second name of it keeps the old bytes), and the new one can be started as the old one could.
 TEST_F(Update, ANewUpdaterReplacesTheOldOneWholeAndCanBeStarted) {
-    fs::copy_file("/bin/true", programm() / "Updater.exe");
+    ordner.dir().write("Updater.exe", "#!/bin/sh\nexit 0\n");
+    fs::permissions(programm() / "Updater.exe", fs::perms::owner_exec, fs::perm_options::add);
     const std::string alt = updater();
     fs::create_hard_link(programm() / "Updater.exe", programm() / "Zweitname");
-    const std::string neu = "#!/bin/sh\nexit 0\n";
+    // A program that starts and ends at once.
+    const std::string neu = *Datei_lesen("/bin/true");
     Ablauf ablauf{"2.0/1/x/0\r\n" + listenzeile("Updater.exe", neu), neu};
     {
         Fakeserver s(std::ref(ablauf));
