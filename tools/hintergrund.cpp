@@ -23,6 +23,7 @@
 #include "platform/base/Text1252.h"
 #include "platform/base/Zufall.h"
 #include "render/Kamera.h"
+#include "ui/Interaktiv.h"
 #include "world/Kartengenerator.h"
 
 namespace fs = std::filesystem;
@@ -33,6 +34,22 @@ namespace {
 struct Kameradienst : RenderSeam {
     void Kamera_zentrieren(int x, int y) override { ::Kamera_zentrieren(x, y); }
 };
+
+// A new world reads the interactive edicts of the content and a save writes them: the
+// founding letter every clan gets names edict 0, so a campaign game without them would hold
+// letters that no window can open.
+struct Ediktdienst : UiSeam {
+    void IAU_Edikte_laden() override { ::IAU_Edikte_laden(); }
+    bool IAU_Edikte_speichern(const std::string& pfad) override { return ::IAU_Edikte_speichern(pfad); }
+    void IAU_Edikte_laden_Save(const std::string& pfad) override { ::IAU_Edikte_laden_Save(pfad); }
+};
+
+// True when the world has the edict its founding letters name.
+bool gruendungsedikt_da() {
+    if (!IAU_Edikte.empty()) return true;
+    std::fprintf(stderr, "hintergrund: the content has no interactive edicts (daten/edikt/0)\n");
+    return false;
+}
 
 }  // namespace
 
@@ -54,6 +71,8 @@ int main(int argc, char** argv) {
 
     Kameradienst kamera;
     Render_setzen(&kamera);
+    Ediktdienst edikte;
+    Oberflaeche_setzen(&edikte);
     Programmpfad = arbeit.string() + "/";
     Error_Silence = false;
     Errorloger = false;
@@ -61,7 +80,7 @@ int main(int argc, char** argv) {
     MG_Einstellungen_zuruecksetzen();
     SingelGameGroessenWahl = 0;  // the smallest map
     MG_Spiel_starten();
-    bool gut = SSL;
+    bool gut = SSL && gruendungsedikt_da();
     for (int i = 0; gut && i < 4 * (Monatsticks + 1); ++i) {
         Logik_Zeitschritt();
         Logik_Simulationsschritt();
@@ -83,7 +102,7 @@ int main(int argc, char** argv) {
         MG_Einstellungen_zuruecksetzen();
         SingelGameGroessenWahl = 2;
         MG_Spiel_starten();
-        gut = SSL;
+        gut = SSL && gruendungsedikt_da();
         SSL = false;
         KSL = true;
         const std::string eisern = "save\\Kampagne\\IRONMODUS";
@@ -99,6 +118,7 @@ int main(int argc, char** argv) {
     if (!Fehlertext.empty()) std::fprintf(stderr, "hintergrund: %s\n", cp1252_zu_utf8(Fehlertext).c_str());
     fs::remove_all(arbeit, ec);
     Render_setzen(nullptr);
+    Oberflaeche_setzen(nullptr);
     if (!gut) std::fprintf(stderr, "hintergrund: the campaign games could not be made\n");
     return gut ? 0 : 1;
 }

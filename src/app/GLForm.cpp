@@ -208,6 +208,7 @@ void TGLForm::eventtimertimer() {
     if (Musik) SND_Musik_Tick();
     Oberflaeche().MO_Mouseover(false);
     GUI_Info_Tick();
+    Fehler_Wartende_melden();
     AU_Animation_Frame();
     Logik_Autosave();
     Update_Tick();

@@ -1,12 +1,17 @@
 #include "foundation/Fehler.h"
 
 #include <cctype>
+#include <cstdio>
 #include <limits>
+#include <mutex>
+#include <thread>
 #include <unordered_map>
+#include <vector>
 
 #include "foundation/Config.h"
 #include "foundation/Seams.h"
 #include "foundation/Spielstatus.h"
+#include "platform/base/Datei.h"
 #include "platform/base/Ini.h"
 
 std::string Fehlertext;
@@ -52,7 +57,41 @@ void anzahl_schreiben(Art& a) {
     a.geschrieben = a.anzahl;
 }
 
+// Reports of the file layer. The error line and the log belong to the thread that started
+// the program; a report from another thread waits for that thread's next report or frame.
+const std::thread::id Hauptfaden = std::this_thread::get_id();
+std::mutex Wartende_Sperre;
+std::vector<std::string> Wartende;
+// Set while a report is being made: writing the log goes through the file layer too, and the
+// reporter never reports about itself.
+bool Im_Bericht = false;
+
+void aus_der_Dateischicht(const std::string& text) {
+    if (std::this_thread::get_id() != Hauptfaden) {
+        std::lock_guard<std::mutex> l(Wartende_Sperre);
+        if (Wartende.size() < 100) Wartende.push_back(text);
+        return;
+    }
+    if (Im_Bericht) {
+        std::fprintf(stderr, "%s\n", text.c_str());
+        return;
+    }
+    Fehler_melden(text);
+}
+
+[[maybe_unused]] const Datei_Berichtsziel Vorher = Datei_Berichtsziel_setzen(&aus_der_Dateischicht);
+
 }  // namespace
+
+void Fehler_Wartende_melden() {
+    if (std::this_thread::get_id() != Hauptfaden) return;
+    std::vector<std::string> texte;
+    {
+        std::lock_guard<std::mutex> l(Wartende_Sperre);
+        texte.swap(Wartende);
+    }
+    for (const std::string& t : texte) aus_der_Dateischicht(t);
+}
 
 std::string Fehler_Anzeigetext(const std::string& text) {
     std::string t = text;
@@ -87,7 +126,12 @@ int Errorlog_schreiben(const std::string& text) {
 }
 
 void Fehler_melden(const std::string& text) {
-    if (Error_Silence) return;
+    Fehler_Wartende_melden();
+    if (Error_Silence || Im_Bericht) return;
+    struct Bericht {
+        Bericht() { Im_Bericht = true; }
+        ~Bericht() { Im_Bericht = false; }
+    } bericht;
     Fehleranzeige_Dauer = 1000;
     Fehlertext = text;
     const std::string art = art_von(text);

@@ -18,6 +18,9 @@ extern int Fehleranzeige_Dauer;
 inline constexpr int Errorlog_letzter_Eintrag = 200;
 
 void Fehler_melden(const std::string& text);
+// Reports what the file layer met on other threads (read-ahead) since the last report; the
+// frame loop calls it every frame. Does nothing on another thread.
+void Fehler_Wartende_melden();
 // Appends one entry and returns its number; -1 when the log is full.
 int Errorlog_schreiben(const std::string& text);
 // The per-frame OpenGL check, given the error text of the pending error code.

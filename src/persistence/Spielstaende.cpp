@@ -11,6 +11,8 @@
 #include "economy/Spieler.h"
 #include "foundation/Config.h"
 #include "foundation/Fehler.h"
+#include "foundation/Bild.h"
+#include "foundation/Bilddatei.h"
 #include "foundation/Gebaeudeatlas.h"
 #include "foundation/Iconpacks.h"
 #include "foundation/Info.h"
@@ -46,6 +48,7 @@
 #include "world/Pfade.h"
 #include "world/Ressourcen.h"
 
+void (*LSU_Speichern_Haltepunkt)(const char* schritt) = nullptr;
 std::array<LSU_Spielstand, LSU_Spielstaende_max> LSU_Spielstandliste;
 int LSU_Spielstand_Letzter = -1;
 std::vector<LSU_Spielstand> LSU_Spielstaende_alle;
@@ -134,6 +137,74 @@ bool packs_kopieren(const std::string& von, const std::string& nach, const std::
     return gut;
 }
 
+// Every file of a saved game besides its image packs: text written line by line, each line
+// ended. The first four are the game itself (map, persons, clans, objects): without them no
+// game can be built from the folder; a unit does without any other that is missing.
+const char* const Spieldateien[] = {
+    "Map.sav",     "P.sav",         "G.sav",      "OB.sav",     "F.sav",      "H.sav",      "HA.sav",
+    "HS.sav",      "W.sav",         "WRU.sav",    "AAU.sav",    "ERU.sav",    "EDU.sav",    "NGUCN.sav",
+    "NGUFN.sav",   "NGUMN.sav",     "NGUACN.sav", "SBUO.sav",   "SBUW.sav",   "SBUS.sav",   "SBUBG.sav",
+    "SBUAS.sav",   "SBMA.sav",      "SBUKIN.sav", "SBUKIW.sav", "SBUKIR.sav", "SBUQUS.sav", "SBUWVOS.sav",
+    "SBUPVOS.sav", "DiaUV2.sav",    "BMU.sav",    "LGKSWA.sav", "LGKWWA.sav", "LGKSWG.sav", "GUSPA.sav",
+    "BrU.sav",     "IAU_Edikt.sav", "SUT.sav",    "OBMA.sav",   "Pat.sav",    "script.ini"};
+constexpr std::size_t Pflichtdateien = 4;
+
+bool vorhanden(const std::string& pfad) { return Pfad_aenderungszeit(pfad) >= 0; }
+
+// Why a file of the save cannot be what its writer wrote; empty when it can be, or when it
+// is missing and the game can do without it. Text files hold no control characters and end
+// with a line end: a file cut off while written ends inside its last line. A table of whole
+// rows has a line for each of its `zeilen` rows.
+std::string textdatei_pruefen(const std::string& pfad, bool pflicht, std::int64_t zeilen) {
+    if (!vorhanden(pfad)) return pflicht ? "Datei fehlt" : "";
+    if (!Datei_existiert(pfad)) return "keine Datei";
+    const std::optional<std::string> inhalt = Datei_lesen(pfad);
+    if (!inhalt) return "Datei nicht lesbar";
+    for (std::size_t i = 0; i < inhalt->size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>((*inhalt)[i]);
+        if (c < 32 && c != '\r' && c != '\n' && c != '\t')
+            return "keine Textdatei (Byte " + std::to_string(c) + " an Stelle " + std::to_string(i) + ")";
+    }
+    if (!inhalt->empty() && inhalt->back() != '\n') return "Datei endet mitten in einer Zeile";
+    const auto n = std::count(inhalt->begin(), inhalt->end(), '\n');
+    if (n < zeilen)
+        return "Datei hat " + std::to_string(n) + " Zeilen, die Tabelle " + std::to_string(zeilen) +
+               " Zeilen";
+    return {};
+}
+
+// An image pack: missing is reported and skipped by the load; present, it must be a picture.
+std::string pack_pruefen(const std::string& pfad) {
+    if (!vorhanden(pfad)) return {};
+    if (!Datei_existiert(pfad)) return "keine Datei";
+    Bild bild;
+    if (BMP_Datei_wie_geschrieben(pfad) || Bilddatei_laden(pfad, bild)) return {};
+    return "kein lesbares Bild";
+}
+
+// True when every file of the save can be what its writer wrote, for the table sizes its script
+// declares; each that cannot is reported.
+bool dateien_pruefen(const std::string& pfad, const LSU_Groessen& g) {
+    bool gut = true;
+    auto melden = [&](const std::string& grund, const std::string& datei) {
+        if (grund.empty()) return;
+        Fehler_melden("LSU_Laden > " + grund + ": " + datei);
+        gut = false;
+    };
+    auto zeilen = [](int hoechster) { return static_cast<std::int64_t>(hoechster) + 1; };
+    for (std::size_t i = 0; i < std::size(Spieldateien); ++i) {
+        const std::string name = Spieldateien[i], datei = pfad + "\\" + name;
+        const std::int64_t n = name == "P.sav"    ? zeilen(g.PA)
+                               : name == "G.sav"  ? zeilen(g.GA)
+                               : name == "OB.sav" ? zeilen(g.OA)
+                                                  : 0;
+        melden(textdatei_pruefen(datei, i < Pflichtdateien, n), datei);
+    }
+    for (const char* name : Packs) melden(pack_pruefen(pfad + "\\" + name), pfad + "\\" + name);
+    melden(pack_pruefen(pfad + "\\" + Atlas), pfad + "\\" + Atlas);
+    return gut;
+}
+
 // The load after the running game was given up; `karte` is the checked map.
 bool aufbauen(const std::string& name, const std::string& ordner, const std::string& pfad,
               const std::optional<std::vector<Kartenlauf>>& karte);
@@ -144,6 +215,57 @@ void leere_welt() {
     SSL = KSL = MSL = ISL = false;
     Platzierungsmodus = false;
     Neuzeichnen = true;
+}
+
+// The folders a save of `name` builds beside the saves: the new game while it is written, the
+// new game once it is complete, and the old one while the new one takes its place.
+std::string single_ordner(const std::string& name) { return Programmpfad + "save\\single\\" + name; }
+std::string neuer_ordner(const std::string& name) { return Programmpfad + "save\\~" + name + ".neu"; }
+std::string fertiger_ordner(const std::string& name) { return Programmpfad + "save\\~" + name + ".fertig"; }
+std::string alter_ordner(const std::string& name) { return Programmpfad + "save\\~" + name + ".alt"; }
+
+void schritt(const char* name) {
+    if (LSU_Speichern_Haltepunkt) LSU_Speichern_Haltepunkt(name);
+}
+
+// Puts the complete new game of `name` in place: the old one goes aside first and is deleted
+// last. False when a step failed; the old game is then in place again where it can be.
+bool einsetzen(const std::string& name) {
+    const std::string ziel = single_ordner(name), fertig = fertiger_ordner(name), alt = alter_ordner(name);
+    if (Ordner_existiert(ziel)) {
+        if (Ordner_existiert(alt) && !Ordner_loeschen(alt)) return false;
+        if (!Pfad_umbenennen(ziel, alt)) return false;
+        schritt("alt");
+    }
+    if (!Pfad_umbenennen(fertig, ziel)) {
+        if (!Ordner_existiert(ziel) && Ordner_existiert(alt)) Pfad_umbenennen(alt, ziel);
+        return false;
+    }
+    schritt("ziel");
+    Ordner_loeschen(alt);
+    return true;
+}
+
+// A save of `name` cut off (the program ended on the way) leaves its folders beside the saves.
+// A complete new game goes into place; with none, an old game that was moved aside goes back;
+// what is left over goes.
+void unterbrochenen_aufraeumen(const std::string& name) {
+    const std::string ziel = single_ordner(name), alt = alter_ordner(name);
+    if (Ordner_existiert(fertiger_ordner(name))) {
+        if (einsetzen(name))
+            Fehler_melden("LSU_Speichern > unterbrochener Spielstand fertig gespeichert: " + ziel);
+        else
+            Fehler_melden("LSU_Speichern > unterbrochener Spielstand liegt noch unter: " +
+                          fertiger_ordner(name));
+    } else if (!Ordner_existiert(ziel) && Ordner_existiert(alt)) {
+        if (Pfad_umbenennen(alt, ziel))
+            Fehler_melden("LSU_Speichern > unterbrochener Spielstand, der alte ist wieder da: " + ziel);
+        else
+            Fehler_melden("LSU_Speichern > unterbrochener Spielstand liegt noch unter: " + alt);
+    }
+    // A new folder that never got complete is left over, as is an old game beside its successor.
+    Ordner_loeschen(neuer_ordner(name));
+    if (Ordner_existiert(ziel)) Ordner_loeschen(alt);
 }
 
 // Iron mode always autosaves; it leaves the player's own setting as it is.
@@ -186,14 +308,15 @@ bool LSU_Speichern(const std::string& name) {
         return false;
     }
     // The new save is built beside the old one and takes its place at the end.
-    const std::string ziel = Programmpfad + "save\\single\\" + name;
-    const std::string neu_rel = "save\\~" + name + ".neu";
-    const std::string neu = Programmpfad + neu_rel;
-    const std::string alt = Programmpfad + "save\\~" + name + ".alt";
-    // A save cut off between its two renames left the old game under the second name.
-    if (!Ordner_existiert(ziel) && Ordner_existiert(alt)) Pfad_umbenennen(alt, ziel);
-    Ordner_loeschen(neu);
-    Ordner_loeschen(alt);
+    const std::string ziel = single_ordner(name), neu = neuer_ordner(name), fertig = fertiger_ordner(name);
+    const std::string neu_rel = neu.substr(Programmpfad.size());
+    unterbrochenen_aufraeumen(name);
+    // A game left beside the saves that could not be put in place stays untouched by a new save.
+    if (Ordner_existiert(fertig) || (!Ordner_existiert(ziel) && Ordner_existiert(alter_ordner(name)))) {
+        Fehler_melden("LSU_Speichern > Spiel nicht gespeichert, ein unterbrochener Spielstand liegt in: " +
+                      Programmpfad + "save");
+        return false;
+    }
     bool gut = Ordner_anlegen(neu);
     // Files of the old save that this save does not write stay, as do other keys of its
     // script.ini; the old save itself is not touched until the new one is complete.
@@ -201,12 +324,13 @@ bool LSU_Speichern(const std::string& name) {
     if (gut && hatte_alten) gut = altes_skript_kopieren(ziel, neu);
     gut = gut && LSU_Spiel_speichern(neu_rel);
     if (gut && hatte_alten) gut = alte_dateien_uebernehmen(ziel, neu);
-    if (gut) {
-        gut = (!hatte_alten || Pfad_umbenennen(ziel, alt)) && Pfad_umbenennen(neu, ziel);
-        if (!gut && hatte_alten && !Ordner_existiert(ziel)) Pfad_umbenennen(alt, ziel);
-    }
+    // Complete: from here on a save cut off ends as this new game.
+    gut = gut && Pfad_umbenennen(neu, fertig);
+    if (gut) schritt("fertig");
+    gut = gut && einsetzen(name);
     Ordner_loeschen(neu);
-    Ordner_loeschen(alt);
+    // With the old game in place the new one is given up; else it is the game to keep.
+    if (!gut && Ordner_existiert(ziel)) Ordner_loeschen(fertig);
     if (!gut) Fehler_melden("LSU_Speichern > Spiel nicht gespeichert, der alte Spielstand bleibt: " + ziel);
     return gut;
 }
@@ -217,10 +341,20 @@ void LSU_Karte_aufbauen() {
     IU_Spielerfelder_anlegen();
 }
 
-void LSU_Einheiten_laden(const std::string& pfad) {
+bool LSU_Einheiten_laden(const std::string& pfad) {
     auto d = [&](const char* name) { return pfad + "\\" + name; };
+    // The persons, clans and objects are the game: each table is read whole or the load fails.
+    bool gut = true;
+    auto tabelle = [&](auto& t, const std::string& datei) {
+        if (!Datei_existiert(datei)) {
+            Fehler_melden("LSU_Laden > Datei fehlt: " + datei);
+            gut = false;
+        } else {
+            gut = LoadfromArrayFile(t, datei) && gut;
+        }
+    };
     status("Lade Personen");
-    LoadfromArrayFile(Personen, d("P.sav"));
+    tabelle(Personen, d("P.sav"));
     status("Lade Kaninchen");
     Hase_Laden(d("H.sav"));
     Hafen_File_Load(d("HA.sav"));
@@ -236,17 +370,20 @@ void LSU_Einheiten_laden(const std::string& pfad) {
     NGU_Laden(pfad + "\\");
     LGK_File_Load(pfad);
     status(W("Lade Gebäude"));
-    LoadfromArrayFile(Objekte, d("Ob.sav"));
+    tabelle(Objekte, d("Ob.sav"));
     status("Lade Mitspieler");
-    LoadfromArrayFile(Spieler, d("G.sav"));
+    tabelle(Spieler, d("G.sav"));
     status("Lade Pathfinder");
     LSU_Patharray_Load(d("Pat.sav"));
+    return gut;
 }
 
 bool LSU_Laden(const std::string& name, const std::string& ordner) {
     Ladevorgang = true;
     Oberflaeche().TPU_Ladestatus_leeren();
     Oberflaeche().Panelanzeigen(64);
+    // A save of this name that was cut off is put in place first.
+    if (name_gueltig(name) && cp1252_gleich_ohne_fall(ordner, "single\\")) unterbrochenen_aufraeumen(name);
     const std::string pfad = spielstandordner(name, ordner);
     const std::string skript = pfad + "\\script.ini";
     bool geladen = false;
@@ -256,7 +393,7 @@ bool LSU_Laden(const std::string& name, const std::string& ordner) {
     // Everything that decides whether the game can be built is checked before the running
     // game is given up.
     bool lesbar = name_gueltig(name) && Ordner_existiert(pfad) && Datei_existiert(skript) &&
-                  LSU_Script_pruefen(skript, groessen);
+                  LSU_Script_pruefen(skript, groessen) && dateien_pruefen(pfad, groessen);
     if (lesbar) {
         karte = Map_lesen(pfad, static_cast<std::size_t>(groessen.MA) + 1, karte_kaputt);
         lesbar = !karte_kaputt;
@@ -266,6 +403,7 @@ bool LSU_Laden(const std::string& name, const std::string& ordner) {
     } else {
         try {
             geladen = aufbauen(name, ordner, pfad, karte);
+            if (!geladen) Fehler_melden("Savegame konnte nicht geladen werden: " + pfad);
         } catch (const std::exception& e) {
             Fehler_melden("LSU_Laden > abgebrochen (" + std::string(e.what()) + "): " + pfad);
         } catch (...) {
@@ -290,7 +428,7 @@ bool aufbauen(const std::string& name, const std::string& ordner, const std::str
     if (karte) Map_anwenden(*karte);
     status("Erstelle Wirtschaftsbereiche und Sectoren");
     LSU_Karte_aufbauen();
-    LSU_Einheiten_laden(pfad);
+    if (!LSU_Einheiten_laden(pfad)) return false;
     OB_File_Load(pfad + "\\OBMA.sav");
     status(W("Lade Baumenü"));
     BMU_File_Load(pfad);
@@ -325,6 +463,8 @@ bool aufbauen(const std::string& name, const std::string& ordner, const std::str
 }  // namespace
 
 void LSU_Hintergrund_laden() {
+    // At start-up: saves cut off when the program last ended are put in place.
+    LSU_Spielstaende_aufraeumen();
     SSL = KSL = MSL = ISL = false;
     Oberflaeche().Panelanzeigen(0);
     // Without its backdrop the menu stands before an empty world.
@@ -368,7 +508,20 @@ void seite_zeigen() {
 
 }  // namespace
 
+void LSU_Spielstaende_aufraeumen() {
+    for (const std::string& e : Ordner_eintraege(Programmpfad + "save\\")) {
+        if (e.empty() || e[0] != '~' || !Ordner_existiert(Programmpfad + "save\\" + e)) continue;
+        for (const char* endung : {".neu", ".fertig", ".alt"}) {
+            const std::size_t n = std::string(endung).size();
+            if (e.size() <= n + 1 || e.compare(e.size() - n, n, endung) != 0) continue;
+            const std::string name = e.substr(1, e.size() - n - 1);
+            if (name_gueltig(name)) unterbrochenen_aufraeumen(name);
+        }
+    }
+}
+
 void LSU_Spielstaende_auflisten() {
+    LSU_Spielstaende_aufraeumen();
     const std::string ordner = Programmpfad + "save\\single\\";
     if (!Ordner_existiert(ordner)) return;
     struct Eintrag {

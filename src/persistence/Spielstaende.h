@@ -7,6 +7,9 @@
 //
 // A save is written into a fresh folder first and takes the place of the old
 // one only when every file was written, so a failed save keeps the old game.
+// A save cut off on the way (the program ended) is put right at the next start,
+// listing, save or load of that name: the new game where it was complete, else
+// the old one.
 #include <array>
 #include <string>
 #include <vector>
@@ -35,16 +38,28 @@ extern std::string LSU_Speichername;
 // The name last loaded from the list or the campaign, or last saved through the dialog.
 extern std::string LSU_Letzter_Speichername;
 
+// Where a save stands: called once the new folder is complete ("fertig"), after the old save is
+// moved aside ("alt") and after the new one is in place ("ziel"). Tests end a save there as a
+// crash would; nothing else sets it.
+extern void (*LSU_Speichern_Haltepunkt)(const char* schritt);
+// Puts every save that was cut off in place (see above).
+void LSU_Spielstaende_aufraeumen();
+
 // Saves the running game as save\single\<name>; false when nothing was saved (no game runs,
 // a name that is not a folder name, or a file could not be written: the old save is kept).
 bool LSU_Speichern(const std::string& name);
 // Writes every file of the game into the folder (relative to the program folder);
 // false as soon as one could not be written (reported).
 bool LSU_Spiel_speichern(const std::string& ordner);
-// Loads save\<ordner><name>; false when nothing was loaded and the running game is as it was.
+// Loads save\<ordner><name>. False when nothing was loaded: a folder whose files cannot be
+// what the writer wrote (a folder or unreadable file in a file's place, a text file cut off or
+// not text, a picture that is none, or the map, persons, clans or objects missing) leaves the
+// running game as it was; a game that cannot be built from files that looked whole leaves an
+// empty world and no game running. Each reason is reported. The save's files are only read.
 bool LSU_Laden(const std::string& name, const std::string& ordner);
-// Steps of the load, given the full save-folder path without a trailing separator.
-void LSU_Einheiten_laden(const std::string& pfad);
+// Steps of the load, given the full save-folder path without a trailing separator. Reading the
+// units' files is false when the persons, clans or objects could not be read whole.
+bool LSU_Einheiten_laden(const std::string& pfad);
 void LSU_Karte_aufbauen();
 // The backdrop game "KAP0" of the campaign folder behind the main menu.
 void LSU_Hintergrund_laden();

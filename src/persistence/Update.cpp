@@ -247,7 +247,8 @@ void abschliessen(Pruefung& p) {
     bool neustart = p.neustart;
     if (p.updater) {
         const std::string pfad = Programmpfad + IFV_Updater;
-        if (!Datei_schreiben(pfad, *p.updater)) {
+        // The old updater stays whole until the new one is written completely beside it.
+        if (!Datei_ersetzen(pfad, *p.updater)) {
             Fehler_melden("IFV_Datei_holen > kann nicht schreiben: " + pfad);
             Oberflaeche().IFU_Updateanzeige_Zaehler_setzen(40);
             Oberflaeche().TPU_Updatestatus_setzen(6, "Server Offline");

@@ -15,7 +15,9 @@
 #include "ui/Aktionen.h"
 #include "ui/Fenstermaus.h"
 #include "ui/Interaktiv.h"
+#include "ui/Paneltexte.h"
 #include "foundation/Spielstatus.h"
+#include "foundation/Fehler.h"
 
 bool Oberflaechendienste::MO_Mouseover(bool klick) { return ::MO_Mouseover(klick); }
 // The seam passes the action first; the executor takes the info number first.
@@ -40,3 +42,12 @@ bool Oberflaechendienste::Ingamemenue_sichtbar() { return ITP_Panel_sichtbar(ITP
 bool Oberflaechendienste::Speicherpanel_sichtbar() { return ITP_Panel_sichtbar(ITP_Speicherpanel); }
 // The player types the name on the options panel.
 bool Oberflaechendienste::Spielernamepanel_sichtbar() { return ITP_Panel_sichtbar(ITP_OptionsPanel); }
+// The update check's lines and countdown go onto the update panel while it is shown.
+void Oberflaechendienste::TPU_Updatestatus_setzen(int zeile, const std::string& text) {
+    if (zeile < 0 || zeile >= static_cast<int>(TPU_Updatestatus.size())) {
+        Fehler_melden("TPU_Updatestatus_setzen > Zeile nicht abgefangen : " + std::to_string(zeile));
+        return;
+    }
+    TPU_Updatestatus[static_cast<std::size_t>(zeile)] = text;
+}
+void Oberflaechendienste::IFU_Updateanzeige_Zaehler_setzen(int frames) { IFU_Updateanzeige_Zaehler = frames; }

@@ -21,4 +21,6 @@ struct Oberflaechendienste : UiSeam {
     bool Ingamemenue_sichtbar() override;
     bool Speicherpanel_sichtbar() override;
     bool Spielernamepanel_sichtbar() override;
+    void TPU_Updatestatus_setzen(int zeile, const std::string& text) override;
+    void IFU_Updateanzeige_Zaehler_setzen(int frames) override;
 };

@@ -65,11 +65,12 @@ void statistik_oeffnen() {
 }
 
 // Shows the edict the caller chose (the letter that was clicked); a number that names no edict
-// is reported and leaves the window closed.
+// is reported, and the game's bars come back instead of the window.
 void edikt_oeffnen() {
     const int n = IAU_Aktuelles_Edikt;
     if (n < 0 || static_cast<std::size_t>(n) >= IAU_Edikte.size()) {
         Fehler_melden("Panelanzeigen > Edikt existiert nicht: " + std::to_string(n));
+        Panelanzeigen(60);
         return;
     }
     Ediktfenster_offen = true;

@@ -6,6 +6,7 @@
 #include "foundation/Seams.h"
 #include "foundation/Sound.h"
 #include "persistence/Spielstaende.h"
+#include "world/Karte.h"
 
 namespace {
 
@@ -54,6 +55,8 @@ protected:
     TGLForm form;
 
     void SetUp() override {
+        // No world of a walk run before in this process (a clan still placing its start building).
+        MG_Welt_zuruecksetzen();
         Oberflaeche_setzen(&ui);
         Persistenz_setzen(&persistenz);
         Render_setzen(&render);

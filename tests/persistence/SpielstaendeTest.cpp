@@ -45,6 +45,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Thrown to end a save where the program would have ended: nothing after that point runs.
+struct Abbruch {};
+// The point of a save where the next one is ended ("schreiben": while its files are written;
+// else a step of LSU_Speichern_Haltepunkt); nullptr for none.
+const char* Abbruch_bei = nullptr;
+void abbrechen_bei(const char* schritt) {
+    if (Abbruch_bei && std::string(schritt) == Abbruch_bei) throw Abbruch{};
+}
+
 // Records the panels and status lines; can make the interactive edicts' file fail.
 struct Oberflaechenprotokoll : UiSeam {
     std::vector<int> panels;
@@ -53,6 +62,7 @@ struct Oberflaechenprotokoll : UiSeam {
     void Panelanzeigen(int panel) override { panels.push_back(panel); }
     void TPU_Ladestatus_add(const std::string& text) override { status.push_back(text); }
     bool IAU_Edikte_speichern(const std::string& pfad) override {
+        abbrechen_bei("schreiben");
         if (edikte_scheitern) return false;
         std::ofstream(Pfad_aufloesen(pfad)) << "0\r\n";
         return true;
@@ -84,6 +94,8 @@ protected:
     void SetUp() override { Oberflaeche_setzen(&ui); }
     void TearDown() override {
         Oberflaeche_setzen(nullptr);
+        LSU_Speichern_Haltepunkt = nullptr;
+        Abbruch_bei = nullptr;
         LSU_Spielstand_Letzter = -1;
         for (auto& e : LSU_Spielstandliste) e = {};
     }
@@ -292,10 +304,11 @@ TEST_F(Spielstaende, AnOlderSaveStartsTheCalendarAgain) {
     EXPECT_EQ(KI_aktueller_Spieler, 0);
 }
 
-// Values at the ends of the Integer range, numbers too long for it and folders where files
-// belong: the game loads with reports (or without the unreadable file) and runs on without
-// overflowing anywhere (the sanitizer build aborts on an overflow).
-TEST_F(Spielstaende, ExtremeValuesAndFoldersInASaveLoadWithReportsAndRunOn) {
+// Values at the ends of the Integer range and numbers too long for it: the game loads with
+// reports and runs on without overflowing anywhere (the sanitizer build aborts on an overflow);
+// the persons, clans or objects, the game itself, with values no game holds fail the load and
+// leave an empty world.
+TEST_F(Spielstaende, ExtremeValuesInASaveLoadWithReportsAndRunOn) {
     if (!erzeugtes_spiel(2, 400)) GTEST_SKIP() << "no game folder";
     ASSERT_TRUE(LSU_Speichern("Gut"));
     const fs::path gut = spielstand("Gut");
@@ -314,21 +327,17 @@ TEST_F(Spielstaende, ExtremeValuesAndFoldersInASaveLoadWithReportsAndRunOn) {
         }
         ASSERT_TRUE(Textdatei_schreiben(p.string(), zeilen)) << datei;
     };
-    auto ordner_statt_datei = [&](const char* datei) {
-        fs::remove(spielstand("Kaputt") / datei);
-        fs::create_directories(spielstand("Kaputt") / datei);
-    };
     const std::string skript = (spielstand("Kaputt") / "script.ini").string();
     struct Fall {
         const char* name;
         std::function<void()> verderben;
-        bool gemeldet;
+        bool laedt;
     };
     const std::string max = "2147483647", min = "-2147483648", lang = "99999999999999999999";
     const std::vector<Fall> faelle = {
-        {"clans at the top", [&] { zeile_setzen("G.sav", -1, max); }, true},
-        {"persons at the bottom", [&] { zeile_setzen("P.sav", -1, min); }, true},
-        {"objects at the top", [&] { zeile_setzen("OB.sav", -1, max); }, true},
+        {"clans at the top", [&] { zeile_setzen("G.sav", -1, max); }, false},
+        {"persons at the bottom", [&] { zeile_setzen("P.sav", -1, min); }, false},
+        {"objects at the top", [&] { zeile_setzen("OB.sav", -1, max); }, false},
         {"statistics series too long", [&] { zeile_setzen("DiaUV2.sav", 4, lang); }, true},
         {"goods statistics", [&] { zeile_setzen("LGKSWA.sav", -1, max); }, true},
         {"world goods statistics", [&] { zeile_setzen("LGKWWA.sav", -1, min); }, true},
@@ -342,19 +351,16 @@ TEST_F(Spielstaende, ExtremeValuesAndFoldersInASaveLoadWithReportsAndRunOn) {
              ini::schreiben_text(skript, "Main", "GU", max);
          },
          true},
-        {"harbours a folder", [&] { ordner_statt_datei("HA.sav"); }, false},
-        {"ships a folder", [&] { ordner_statt_datei("HS.sav"); }, false},
     };
     for (const Fall& f : faelle) {
         fs::remove_all(spielstand("Kaputt"));
         fs::copy(gut, spielstand("Kaputt"));
         f.verderben();
         Fehler_zuruecksetzen();
-        ASSERT_TRUE(LSU_Laden("Kaputt", "single\\")) << f.name;
-        if (f.gemeldet) {
-            EXPECT_TRUE(welt.gemeldet()) << f.name;
-        }
-        EXPECT_TRUE(Spiel_laeuft()) << f.name;
+        EXPECT_EQ(LSU_Laden("Kaputt", "single\\"), f.laedt) << f.name << ": " << Fehlertext;
+        EXPECT_TRUE(welt.gemeldet()) << f.name;
+        EXPECT_EQ(Spiel_laeuft(), f.laedt) << f.name;
+        EXPECT_EQ(Personen.empty(), !f.laedt) << f.name;
         EXPECT_FALSE(Ladevorgang) << f.name;
         schritte(150);
     }
@@ -366,6 +372,90 @@ std::map<std::string, std::string> dateien(const fs::path& ordner) {
     for (const auto& e : fs::directory_iterator(ordner))
         inhalt[e.path().filename().string()] = lesen(e.path());
     return inhalt;
+}
+
+// Every file of a save folder damaged in each way a file can be: the load fails with its report
+// and the running game stays as it was, or, where the game can do without the file or an empty
+// one is a whole file of its kind, the game loads and runs. The save's files are never changed.
+TEST_F(Spielstaende, DamagedFilesFailTheLoadCleanlyAndAreNeverChanged) {
+    if (!erzeugtes_spiel(2, 400)) GTEST_SKIP() << "no game folder";
+    ASSERT_TRUE(LSU_Speichern("Gut"));
+    // The files of a save, each its own kind (one image pack stands for the four).
+    std::vector<std::string> namen;
+    for (const auto& e : fs::directory_iterator(spielstand("Gut")))
+        if (e.path().extension() != ".BMP" || e.path().filename() == "Iconpack.BMP")
+            namen.push_back(e.path().filename().string());
+    std::sort(namen.begin(), namen.end());
+    ASSERT_EQ(namen.size(), 42u) << "a save holds 41 text files and its packs";
+    const std::vector<std::string> pflicht = {"Map.sav", "P.sav", "G.sav", "OB.sav", "script.ini"};
+    auto kennungen = [](const fs::path& ordner) {
+        std::map<std::string, std::optional<Dateikennung>> k;
+        for (const auto& e : fs::directory_iterator(ordner))
+            k[e.path().filename().string()] = Datei_kennung(e.path().string());
+        return k;
+    };
+    enum Ausgang { scheitert, laedt };
+    for (const std::string& name : namen) {
+        const std::string gut = lesen(spielstand("Gut") / name);
+        const bool ist_pflicht = std::find(pflicht.begin(), pflicht.end(), name) != pflicht.end();
+        const bool ist_pack = name == "Iconpack.BMP";
+        // The first half, cut inside a line (a file written line by line never ends there).
+        std::size_t halb = gut.size() / 2;
+        while (halb > 0 && gut[halb - 1] == '\n') --halb;
+        std::string zufall(std::max<std::size_t>(gut.size(), 64), ' ');
+        std::uint32_t x = 4711;
+        for (char& c : zufall) c = static_cast<char>((x = x * 1103515245u + 12345u) >> 16);
+        struct Fall {
+            const char* art;
+            std::function<void(const fs::path&)> verderben;
+            Ausgang ausgang;
+        };
+        std::vector<Fall> faelle = {
+            {"missing", [](const fs::path&) {}, ist_pflicht ? scheitert : laedt},
+            {"a folder", [](const fs::path& p) { fs::create_directories(p / "x"); }, scheitert},
+            {"empty", [](const fs::path& p) { std::ofstream{p}; },
+             ist_pflicht || ist_pack ? scheitert : laedt},
+            {"random bytes", [&](const fs::path& p) { std::ofstream(p, std::ios::binary) << zufall; },
+             scheitert},
+        };
+        if (halb > 0)
+            faelle.push_back(
+                {"cut off",
+                 [&](const fs::path& p) { std::ofstream(p, std::ios::binary) << gut.substr(0, halb); },
+                 scheitert});
+        for (const Fall& f : faelle) {
+            const std::string was = name + " " + f.art;
+            // The damaged save shares every other file with the whole one.
+            fs::remove_all(spielstand("Kaputt"));
+            fs::create_directories(spielstand("Kaputt"));
+            for (const auto& e : fs::directory_iterator(spielstand("Gut")))
+                if (e.path().filename() != name)
+                    fs::create_hard_link(e.path(), spielstand("Kaputt") / e.path().filename());
+            f.verderben(spielstand("Kaputt") / name);
+            const auto vorher = kennungen(spielstand("Kaputt"));
+            const std::string beschaedigt = lesen(spielstand("Kaputt") / name);
+            const auto personen = Personen;
+            const int gold = Spieler[static_cast<std::size_t>(SpielerID)].Gold();
+            Fehler_zuruecksetzen();
+
+            const bool geladen = LSU_Laden("Kaputt", "single\\");
+            EXPECT_EQ(geladen, f.ausgang == laedt) << was << ": " << Fehlertext;
+            EXPECT_FALSE(Ladevorgang) << was;
+            if (f.ausgang == scheitert) {
+                EXPECT_NE(Fehlertext.find("Savegame konnte nicht geladen werden"), std::string::npos)
+                    << was << ": " << Fehlertext;
+                ASSERT_TRUE(Spiel_laeuft()) << was << ": the running game stays";
+                EXPECT_TRUE(Personen == personen) << was;
+                EXPECT_EQ(Spieler[static_cast<std::size_t>(SpielerID)].Gold(), gold) << was;
+            } else {
+                EXPECT_TRUE(Spiel_laeuft()) << was;
+                schritte(30);
+            }
+            EXPECT_TRUE(kennungen(spielstand("Kaputt")) == vorher)
+                << was << ": a file of the save was changed";
+            EXPECT_EQ(lesen(spielstand("Kaputt") / name), beschaedigt) << was;
+        }
+    }
 }
 
 const char* const Packnamen[] = {"Iconpack.BMP", "Skillpack.BMP", "Bauiconpack.BMP", "Gebaeudepack.BMP"};
@@ -482,6 +572,68 @@ TEST_F(Spielstaende, AFailedSaveKeepsTheOldSave) {
     EXPECT_NE(lesen(spielstand("Halt") / "P.sav"), vorher.at("P.sav"));
     EXPECT_EQ(ini::lesen_text((spielstand("Halt") / "script.ini").string(), "Eigenes", "Notiz", ""),
               "bleibt");
+}
+
+// A save cut off at any point (the program ended there) is found at the next start, listing or
+// load by name: the new game once it was complete, else the old one, and nothing is left beside
+// the saves. A first save of a name cut off before it was complete leaves no save.
+TEST_F(Spielstaende, ASaveCutOffIsPutInPlaceAtTheNextStartListingOrLoad) {
+    struct Fall {
+        const char* name;
+        const char* schritt;
+        bool erster;
+        const char* gefunden;  // "start", "liste" or "laden"
+        int hunger;            // of the game then loaded: 40 the old, 99 the new, 0 none
+    };
+    const Fall faelle[] = {
+        {"while its files are written", "schreiben", false, "liste", 40},
+        {"complete, the old one in place", "fertig", false, "laden", 99},
+        {"between the renames, listed", "alt", false, "liste", 99},
+        {"between the renames, at start-up", "alt", false, "start", 99},
+        {"between the renames, loaded by name", "alt", false, "laden", 99},
+        {"in place, the old one still aside", "ziel", false, "liste", 99},
+        {"first save, while written", "schreiben", true, "liste", 0},
+        {"first save, complete", "fertig", true, "start", 99},
+    };
+    LSU_Speichern_Haltepunkt = &abbrechen_bei;
+    for (const Fall& f : faelle) {
+        fs::remove_all(programm() / "save");
+        kleines_spiel();
+        Personen[1].Hunger() = 40;
+        if (!f.erster) {
+            ASSERT_TRUE(LSU_Speichern("Halt")) << f.name;
+        }
+        Personen[1].Hunger() = 99;
+        Abbruch_bei = f.schritt;
+        EXPECT_THROW(LSU_Speichern("Halt"), Abbruch) << f.name;
+        Abbruch_bei = nullptr;
+        if (std::string(f.schritt) == "alt") {
+            EXPECT_FALSE(fs::exists(spielstand("Halt"))) << f.name;
+        }
+
+        Personen[1].Hunger() = 1;
+        const std::string wie = f.gefunden;
+        if (wie == "start") LSU_Hintergrund_laden();
+        if (wie == "liste") {
+            LSU_Spielstaende_auflisten();
+            EXPECT_EQ(LSU_Spielstand_Letzter, f.hunger ? 0 : -1) << f.name;
+            EXPECT_EQ(LSU_Spielstandliste[0].Name, f.hunger ? "Halt" : "") << f.name;
+        }
+        auto nichts_daneben = [&] {
+            for (const auto& e : fs::directory_iterator(programm() / "save")) {
+                EXPECT_EQ(e.path().filename().string().find('~'), std::string::npos)
+                    << f.name << ": left behind " << e.path();
+            }
+        };
+        if (wie != "laden") nichts_daneben();
+        EXPECT_EQ(LSU_Laden("Halt", "single\\"), f.hunger != 0) << f.name;
+        if (f.hunger) {
+            EXPECT_EQ(Personen[1].Hunger(), f.hunger) << f.name;
+        }
+        nichts_daneben();
+        Fehler_zuruecksetzen();
+    }
+    LSU_Speichern_Haltepunkt = nullptr;
 }
 
 TEST_F(Spielstaende, ANameThatIsNotOneFolderIsRefused) {
@@ -775,6 +927,20 @@ TEST_F(Spielstaende, ALoadThatBreaksOffLeavesAnEmptyWorld) {
     EXPECT_TRUE(Personen.empty());
     EXPECT_TRUE(Spieler.empty());
     EXPECT_TRUE(Objekte.empty());
+
+    // So does a table of the game whose file looked whole but whose rows are not (a row with
+    // fewer fields than the table has).
+    kleines_spiel();
+    const std::string p = (spielstand("Halb") / "P.sav").string();
+    auto zeilen = *Textdatei_lesen(p);
+    zeilen[1] = "40/5";
+    ASSERT_TRUE(Textdatei_schreiben(p, zeilen));
+    Fehler_zuruecksetzen();
+    EXPECT_FALSE(LSU_Laden("Halb", "single\\"));
+    EXPECT_EQ(Fehlertext, "Savegame konnte nicht geladen werden: " + Programmpfad + "save\\single\\Halb");
+    EXPECT_FALSE(Spiel_laeuft());
+    EXPECT_TRUE(Personen.empty());
+    EXPECT_TRUE(Spieler.empty());
 }
 
 }  // namespace

@@ -24,6 +24,7 @@
 #include "foundation/Hilfen.h"
 #include "foundation/Seams.h"
 #include "persistence/Update.h"
+#include "platform/base/Datei.h"
 #include "platform/base/Tcp.h"
 
 namespace fs = std::filesystem;
@@ -237,6 +238,29 @@ TEST_F(Update, ACurrentUpdaterIsNotFetchedAndANewVersionStartsIt) {
     EXPECT_EQ(ui.zeilen[6], "1.0");
     EXPECT_TRUE(fenster.beenden);
     EXPECT_EQ(Fehlertext, "");
+}
+
+// A new updater takes the old one's place as a whole: the old file is not written into (a
+// second name of it keeps the old bytes), and the new one can be started as the old one could.
+TEST_F(Update, ANewUpdaterReplacesTheOldOneWholeAndCanBeStarted) {
+    ordner.dir().write("Updater.exe", "#!/bin/sh\nexit 0\n");
+    fs::permissions(programm() / "Updater.exe", fs::perms::owner_exec, fs::perm_options::add);
+    const std::string alt = updater();
+    fs::create_hard_link(programm() / "Updater.exe", programm() / "Zweitname");
+    // A program that starts and ends at once.
+    const std::string neu = *Datei_lesen("/bin/true");
+    Ablauf ablauf{"2.0/1/x/0\r\n" + listenzeile("Updater.exe", neu), neu};
+    {
+        Fakeserver s(std::ref(ablauf));
+        pruefen(s);
+    }
+    EXPECT_EQ(ui.zeilen[4], "Load new Updater.exe");
+    EXPECT_EQ(updater(), neu);
+    EXPECT_EQ(ordner.dir().read("Zweitname"), alt) << "the old updater was written into";
+    EXPECT_TRUE(fenster.beenden) << Fehlertext;
+    EXPECT_EQ(Fehlertext, "");
+    for (const auto& e : fs::directory_iterator(programm()))
+        EXPECT_EQ(e.path().filename().string().find(".~"), std::string::npos) << "left behind: " << e.path();
 }
 
 TEST_F(Update, ACompressedUpdaterIsInflatedAndAnUnstartableOneIsReported) {

@@ -158,11 +158,13 @@ TEST_F(Panelschalter, EdiktfensterZeigtDasGewaehlteEdiktMitSeinerLetztenDauer) {
     }
     EXPECT_EQ(Fehlertext, "");
 
-    // A number that names no edict is reported and opens nothing.
+    // A number that names no edict is reported and leaves the game's bars, not an empty screen.
     for (int falsch : {3, -1}) {
         IAU_Aktuelles_Edikt = falsch;
         Panelanzeigen(44);
         EXPECT_FALSE(Ediktfenster_offen) << falsch;
+        EXPECT_TRUE(ITP_Panel_sichtbar(ITP_SingelGameAktiv) || ITP_Panel_sichtbar(ITP_SingelGameTutorial))
+            << falsch;
         EXPECT_EQ(Fehlertext, "Panelanzeigen > Edikt existiert nicht: " + std::to_string(falsch));
     }
 }

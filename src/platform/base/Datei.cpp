@@ -9,6 +9,7 @@
 #include <cerrno>
 
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -17,6 +18,22 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+std::atomic<Datei_Berichtsziel> Berichtsziel{nullptr};
+
+// Reports an exception that ends a file operation. Building the text may fail in turn
+// (no memory): then the plain routine name still goes to stderr.
+void ausnahme_melden(const char* routine, const std::exception& e, const std::string& pfad) noexcept {
+    try {
+        const std::string text = std::string(routine) + " > " + e.what() + ": " + pfad;
+        if (const Datei_Berichtsziel ziel = Berichtsziel.load())
+            ziel(text);
+        else
+            std::fprintf(stderr, "%s\n", text.c_str());
+    } catch (...) {
+        std::fprintf(stderr, "%s > Ausnahme\n", routine);
+    }
+}
 
 // The entry of folder `ordner` whose name equals `name` without regard to case;
 // empty when none does.
@@ -38,6 +55,8 @@ std::string suche_eintrag(const std::string& ordner, const std::string& name) {
 }
 
 }  // namespace
+
+Datei_Berichtsziel Datei_Berichtsziel_setzen(Datei_Berichtsziel ziel) { return Berichtsziel.exchange(ziel); }
 
 std::string Pfad_aufloesen(const std::string& pfad) {
     std::string p = cp1252_zu_utf8(pfad);
@@ -131,7 +150,7 @@ struct Deskriptor {
 };
 
 // Reads up to n bytes (all when n is npos) of a regular file, the known size in one block.
-std::optional<std::string> lesen(const std::string& pfad, std::size_t n) {
+std::optional<std::string> lesen(const std::string& pfad, std::size_t n, const char* routine) {
     // A folder (or a device) where a file is expected is no file, and is not opened.
     const std::string p = Pfad_aufloesen(pfad);
     struct stat st {};
@@ -159,7 +178,8 @@ std::optional<std::string> lesen(const std::string& pfad, std::size_t n) {
             if (r == 0) break;
             bytes.append(block, static_cast<std::size_t>(r));
         }
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        ausnahme_melden(routine, e, pfad);
         return std::nullopt;
     }
     return bytes;
@@ -185,10 +205,12 @@ std::string nebenname(const std::string& p) {
 
 }  // namespace
 
-std::optional<std::string> Datei_lesen(const std::string& pfad) { return lesen(pfad, std::string::npos); }
+std::optional<std::string> Datei_lesen(const std::string& pfad) {
+    return lesen(pfad, std::string::npos, "Datei_lesen");
+}
 
 std::optional<std::string> Datei_anfang_lesen(const std::string& pfad, std::size_t n) {
-    return lesen(pfad, n);
+    return lesen(pfad, n, "Datei_anfang_lesen");
 }
 
 bool Datei_schreiben(const std::string& pfad, const std::string& bytes) {
@@ -198,7 +220,8 @@ bool Datei_schreiben(const std::string& pfad, const std::string& bytes) {
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.close();
         return !out.fail();
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        ausnahme_melden("Datei_schreiben", e, pfad);
         return false;
     }
 }
@@ -209,7 +232,11 @@ bool Datei_ersetzen(const std::string& pfad, const std::string& bytes) {
     bool gut;
     {
         Deskriptor d(::open(neu.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-        gut = d.fd >= 0 && alles_schreiben(d.fd, bytes);
+        // The new file takes the old one's permissions (a program stays one that can be started).
+        struct stat alt {};
+        gut = d.fd >= 0 && (::stat(p.c_str(), &alt) != 0 || !S_ISREG(alt.st_mode) ||
+                            ::fchmod(d.fd, alt.st_mode & 07777) == 0);
+        gut = gut && alles_schreiben(d.fd, bytes);
         if (d.fd >= 0) gut = ::close(d.fd) == 0 && gut;
         d.fd = -1;
     }

@@ -16,6 +16,14 @@
 // The on-disk (UTF-8) path for a game path.
 std::string Pfad_aufloesen(const std::string& pfad);
 
+// Where the file layer reports a failure that its answer alone would hide: an exception met
+// while reading or writing (no memory for the file, say) is reported with the routine's name
+// and the path, and the call then answers as failed. The error reporter installs itself here;
+// without a receiver the text goes to stderr. Reports may come from any thread that uses the
+// file layer. Returns the receiver that was set before.
+using Datei_Berichtsziel = void (*)(const std::string& text);
+Datei_Berichtsziel Datei_Berichtsziel_setzen(Datei_Berichtsziel ziel);
+
 bool Datei_existiert(const std::string& pfad);
 bool Ordner_existiert(const std::string& pfad);
 // A file that exists and carries no write permission for anyone: the game treats it as
@@ -34,7 +42,8 @@ std::optional<std::string> Datei_lesen(const std::string& pfad);
 bool Datei_schreiben(const std::string& pfad, const std::string& bytes);
 // Writes the whole file beside the old one and then puts it in the old one's place in one
 // step: the old file stays whole until then, and other names of the old file (hard links)
-// keep the old bytes. False on failure, and the old file is as it was.
+// keep the old bytes. The new file has the old one's permissions. False on failure, and the
+// old file is as it was.
 bool Datei_ersetzen(const std::string& pfad, const std::string& bytes);
 // The file `ziel` becomes the file `quelle` (one file under two names where the file system
 // allows it, a copy elsewhere); an old `ziel` is replaced as by Datei_ersetzen. The two names
