@@ -169,6 +169,29 @@ void bahn(Leinwand& l) {
     }
 }
 
+// The tile of the tooltips (model 28, the panel below the strip): a tooltip stacks it three
+// times or more, 30 pixels apart, each tile over the one before, so that only the last tile
+// shows whole and the others only their top rows. The tile has the wooden edge at the left,
+// the right and the bottom, and none at the top, which would run across the text of every
+// tile after the first; its parchment runs on without a seam from tile to tile.
+void tooltipkachel(Leinwand& l) {
+    constexpr int x0 = 704, b = 320, y0 = 128, hoehe = 64;
+    for (int y = y0; y < y0 + hoehe; ++y)
+        for (int x = x0; x < x0 + b; ++x) {
+            const double g = glattes_rauschen(x, y0, 24, 31);
+            l.punkt(x, y, mischen(kPergament, kPergamentDunkel, 0.25 + 0.5 * g));
+        }
+    for (int i = 0; i < 5; ++i) {
+        const Farbe f = i < 2 ? kRahmen : kRahmenHell;
+        for (int y = y0; y < y0 + hoehe - i; ++y) {
+            l.punkt(x0 + i, y, f);
+            l.punkt(x0 + b - 1 - i, y, f);
+        }
+        for (int x = x0 + i; x < x0 + b - i; ++x) l.punkt(x, y0 + hoehe - 1 - i, f);
+    }
+    for (int x : {x0 + 2, x0 + b - 3}) l.kreis(x, y0 + hoehe - 3, 2, pal::gold);
+}
+
 // The pictures of the models whose meaning the windows give them; drawn over the general
 // pictures of the pack.
 void bedeutungen(Leinwand& l) {
@@ -288,6 +311,7 @@ Leinwand interfacepack_bild() {
                               Rechteck{704, 128, 320, 64}, Rechteck{704, 896, 320, 64}})
         tafel(l, r);
     bahn(l);
+    tooltipkachel(l);
     std::set<std::array<int, 4>> gezeichnet;
     auto im_panel = [](const Rechteck& r) {
         for (const Rechteck& p : {Rechteck{160, 32, 416, 96}, Rechteck{160, 192, 416, 64},
