@@ -276,6 +276,16 @@ void bedeutungen(Leinwand& l) {
         leeren(l, r);
         mitte(l, r, art, pal::holz_dunkel);
     }
+    // The lobby's input field (model 191, drawn stretched to about eight times its width): a
+    // light field between a dark line at the top and a light one at the bottom, with nothing
+    // that the stretching would smear.
+    {
+        const Rechteck r = modellrechteck(191);
+        l.rechteck(r.x, r.y, r.b, r.h, rgb(250, 246, 232));
+        l.rechteck(r.x, r.y, r.b, 2, kRahmen);
+        l.rechteck(r.x, r.y + 2, r.b, 1, schattieren(kPergamentDunkel, 0.85));
+        l.rechteck(r.x, r.y + r.h - 2, r.b, 2, kRahmenHell);
+    }
     // The edict window: laws and durations as radio buttons, the law's effects, help and enact.
     radio(l, modellrechteck(305), false);
     radio(l, modellrechteck(306), true);
