@@ -221,8 +221,21 @@ void bedeutungen(Leinwand& l) {
     // Paging and choosing arrows, remove and add.
     bildknopf(l, modellrechteck(92), "rechts", false);
     bildknopf(l, modellrechteck(93), "links", false);
-    bildknopf(l, modellrechteck(94), "minus", false);
-    bildknopf(l, modellrechteck(95), "plus", false);
+    // The set-up's remove and add buttons and its colour swatch stand in rows 26 pixels apart:
+    // their pictures fill the top 26 rows of the cell, so that rows of them do not overlap.
+    for (auto [m, art] : {std::pair{94, "minus"}, std::pair{95, "plus"}}) {
+        Leinwand knopfbild(32, 32);
+        bildknopf(knopfbild, {0, 0, 32, 32}, art, false);
+        const Rechteck r = modellrechteck(m);
+        leeren(l, r);
+        l.einsetzen_skaliert(knopfbild, r.x, r.y, 32, 26);
+    }
+    {
+        const Rechteck r = modellrechteck(204);
+        leeren(l, r);
+        l.rechteck(r.x, r.y, 32, 26, pal::umriss);
+        l.rechteck(r.x + 2, r.y + 2, 28, 22, pal::weiss);
+    }
     // Minimap kinds: landscape, sectors, clans, industry.
     {
         const char* arten[] = {"karte", "raster", "fahne", "haus"};
