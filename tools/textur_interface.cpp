@@ -169,6 +169,29 @@ void bahn(Leinwand& l) {
     }
 }
 
+// The tile of the tooltips (model 28, the panel below the strip): a tooltip stacks it three
+// times or more, 30 pixels apart, each tile over the one before, so that only the last tile
+// shows whole and the others only their top rows. The tile has the wooden edge at the left,
+// the right and the bottom, and none at the top, which would run across the text of every
+// tile after the first; its parchment runs on without a seam from tile to tile.
+void tooltipkachel(Leinwand& l) {
+    constexpr int x0 = 704, b = 320, y0 = 128, hoehe = 64;
+    for (int y = y0; y < y0 + hoehe; ++y)
+        for (int x = x0; x < x0 + b; ++x) {
+            const double g = glattes_rauschen(x, y0, 24, 31);
+            l.punkt(x, y, mischen(kPergament, kPergamentDunkel, 0.25 + 0.5 * g));
+        }
+    for (int i = 0; i < 5; ++i) {
+        const Farbe f = i < 2 ? kRahmen : kRahmenHell;
+        for (int y = y0; y < y0 + hoehe - i; ++y) {
+            l.punkt(x0 + i, y, f);
+            l.punkt(x0 + b - 1 - i, y, f);
+        }
+        for (int x = x0 + i; x < x0 + b - i; ++x) l.punkt(x, y0 + hoehe - 1 - i, f);
+    }
+    for (int x : {x0 + 2, x0 + b - 3}) l.kreis(x, y0 + hoehe - 3, 2, pal::gold);
+}
+
 // The pictures of the models whose meaning the windows give them; drawn over the general
 // pictures of the pack.
 void bedeutungen(Leinwand& l) {
@@ -198,8 +221,21 @@ void bedeutungen(Leinwand& l) {
     // Paging and choosing arrows, remove and add.
     bildknopf(l, modellrechteck(92), "rechts", false);
     bildknopf(l, modellrechteck(93), "links", false);
-    bildknopf(l, modellrechteck(94), "minus", false);
-    bildknopf(l, modellrechteck(95), "plus", false);
+    // The set-up's remove and add buttons and its colour swatch stand in rows 26 pixels apart:
+    // their pictures fill the top 26 rows of the cell, so that rows of them do not overlap.
+    for (auto [m, art] : {std::pair{94, "minus"}, std::pair{95, "plus"}}) {
+        Leinwand knopfbild(32, 32);
+        bildknopf(knopfbild, {0, 0, 32, 32}, art, false);
+        const Rechteck r = modellrechteck(m);
+        leeren(l, r);
+        l.einsetzen_skaliert(knopfbild, r.x, r.y, 32, 26);
+    }
+    {
+        const Rechteck r = modellrechteck(204);
+        leeren(l, r);
+        l.rechteck(r.x, r.y, 32, 26, pal::umriss);
+        l.rechteck(r.x + 2, r.y + 2, 28, 22, pal::weiss);
+    }
     // Minimap kinds: landscape, sectors, clans, industry.
     {
         const char* arten[] = {"karte", "raster", "fahne", "haus"};
@@ -253,6 +289,16 @@ void bedeutungen(Leinwand& l) {
         leeren(l, r);
         mitte(l, r, art, pal::holz_dunkel);
     }
+    // The lobby's input field (model 191, drawn stretched to about eight times its width): a
+    // light field between a dark line at the top and a light one at the bottom, with nothing
+    // that the stretching would smear.
+    {
+        const Rechteck r = modellrechteck(191);
+        l.rechteck(r.x, r.y, r.b, r.h, rgb(250, 246, 232));
+        l.rechteck(r.x, r.y, r.b, 2, kRahmen);
+        l.rechteck(r.x, r.y + 2, r.b, 1, schattieren(kPergamentDunkel, 0.85));
+        l.rechteck(r.x, r.y + r.h - 2, r.b, 2, kRahmenHell);
+    }
     // The edict window: laws and durations as radio buttons, the law's effects, help and enact.
     radio(l, modellrechteck(305), false);
     radio(l, modellrechteck(306), true);
@@ -288,6 +334,7 @@ Leinwand interfacepack_bild() {
                               Rechteck{704, 128, 320, 64}, Rechteck{704, 896, 320, 64}})
         tafel(l, r);
     bahn(l);
+    tooltipkachel(l);
     std::set<std::array<int, 4>> gezeichnet;
     auto im_panel = [](const Rechteck& r) {
         for (const Rechteck& p : {Rechteck{160, 32, 416, 96}, Rechteck{160, 192, 416, 64},

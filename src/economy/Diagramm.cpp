@@ -360,8 +360,20 @@ int chart_wert(int kategorie, int clan, int reihe, int slot) {
     }
 }
 
+// The slots in column order: the 64 newest of the ring, the oldest first and the current
+// slot last, so the newest sample always stands in the right-hand column. Only the oldest
+// slot, which the next year overwrites, is left out.
+std::array<int, DiaU_Slots - 1> spalten_slots() {
+    const int start = slot_gueltig(DiaU_Startpunkt) ? DiaU_Startpunkt : 0;
+    std::array<int, DiaU_Slots - 1> slots{};
+    for (int c = 0; c < DiaU_Slots - 1; ++c)
+        slots[static_cast<std::size_t>(c)] = (start + 2 + c) % DiaU_Slots;
+    return slots;
+}
+
+// Widens min and max over the slots the chart shows.
 void spanne(int kategorie, int clan, int reihe) {
-    for (int t = 1; t < DiaU_Slots; ++t) {
+    for (int t : spalten_slots()) {
         const int v = chart_wert(kategorie, clan, reihe, t);
         DiaU_Min_Punkt = std::min(DiaU_Min_Punkt, v);
         DiaU_Max_Punkt = std::max(DiaU_Max_Punkt, v);
@@ -378,32 +390,20 @@ std::uint8_t farbanteil(int prozent) {
         std::clamp<std::int64_t>(Floor_div(std::int64_t{prozent} * 255, 100), 0, 255));
 }
 
-// The slots in column order, the newest at the right: the slots after the current one
-// s (s + 1..64, the oldest first), then 1..s; slot 0 is never drawn, so the chart always
-// has 64 columns. With the current slot 0 or 64 that is slots 1..64.
-std::vector<int> spalten_slots() {
-    std::vector<int> slots;
-    const int start = DiaU_Startpunkt;
-    const int erster = start == DiaU_Slots - 1 ? 1 : std::max(DiaU_naechster_Punkt(), 1);
-    for (int t = erster; t < DiaU_Slots; ++t) slots.push_back(t);
-    if (start >= 1 && start < DiaU_Slots - 1)
-        for (int t = 1; t <= start; ++t) slots.push_back(t);
-    return slots;
-}
-
 void linie_zeichnen(int kategorie, int clan, int reihe, std::int64_t bereich) {
     const Spielerzeile& s = Spieler[static_cast<std::size_t>(clan)];
     std::uint8_t rot = farbanteil(s.Farbe_R()), gruen = farbanteil(s.Farbe_G()),
                  blau = farbanteil(s.Farbe_B());
     // A white line would not show on the white chart.
     if (s.Farbe_R() == 100 && s.Farbe_G() == 100 && s.Farbe_B() == 100) rot = gruen = blau = 0;
-    const std::vector<int> slots = spalten_slots();
+    const auto slots = spalten_slots();
     const int letzte = DiaU_Chartgroesse * DiaU_Chartgroesse - 1;
     for (std::size_t c = 0; c < slots.size(); ++c) {
         const int slot = slots[c];
         const int y1 = zeile_von_wert(chart_wert(kategorie, clan, reihe, slot), bereich);
-        const int danach = slot == DiaU_Slots - 1 ? 1 : slot + 1;
-        const int y2 = c == 63 ? y1 : zeile_von_wert(chart_wert(kategorie, clan, reihe, danach), bereich);
+        const int y2 = c + 1 == slots.size()
+                           ? y1
+                           : zeile_von_wert(chart_wert(kategorie, clan, reihe, slots[c + 1]), bereich);
         const int n = DiaU_Linienschritte(y1, y2);
         for (int k = 0; k <= n; ++k) {
             // The last point of a segment would lie in the next segment's first column;
@@ -430,11 +430,14 @@ int DiaU_Linienschritte(int y1, int y2) { return std::abs(y2 - y1) + 4; }
 int DiaU_naechster_Punkt() { return DiaU_Startpunkt + 1 >= DiaU_Slots ? 0 : DiaU_Startpunkt + 1; }
 
 void DiaU_Chart_erstellen(int kategorie, int reihe) {
+    DiaU_Pixel.fill(255);
     if (kategorie < 1 || kategorie > 3) {
+        // An empty chart, so the window does not go on showing the previous series.
         Fehler_melden("DiaU_Chart_erstellen > Modus nicht erkannt: " + std::to_string(kategorie));
+        DiaU_Min_Punkt = DiaU_Max_Punkt = 0;
+        Render().ML_Diagrammtextur_erzeugen(DiaU_Pixel.data(), DiaU_Chartgroesse, DiaU_Chartgroesse);
         return;
     }
-    DiaU_Pixel.fill(255);
     DiaU_Min_Punkt = kLeer;
     DiaU_Max_Punkt = 0;
     for (std::size_t p = 0; p < Spieler.size(); ++p) spanne(kategorie, static_cast<int>(p), reihe);

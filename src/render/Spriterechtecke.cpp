@@ -211,8 +211,10 @@ ML_Rechteck modell(int m) {
             break;
     }
     if (m <= 313) {
+        // A column of their own right of the window frames: below the toggle switches of the
+        // third window they would share pixels with the switches' pictures.
         int i = m - 309;
-        return r(32 - 4 * i, 36 - 4 * i, 56, 60);
+        return r(48, 52, 36 + 4 * i, 40 + 4 * i);
     }
     return r(22, 24, 0, 2);  // 314
 }

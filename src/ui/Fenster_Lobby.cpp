@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <string>
+#include <utility>
 
 #include "economy/Spieler.h"
 #include "foundation/Fehler.h"
@@ -25,6 +26,9 @@ constexpr int kTiefe = 1000, kTiefe_Lobby = 980;
 constexpr int kModell_weg = 94, kModell_dazu = 95, kModell_links = 93, kModell_rechts = 92;
 constexpr int kModell_Feld = 181, kModell_Farbe = 204;
 constexpr int kModell_aus = 305, kModell_an = 306;
+// Where the set-up's arrows stand left of the window centre; the hot zones of Daten\UI.dat lie
+// over them. The AI level's left arrow stands clear of its bar, which starts at +40.
+constexpr int kWahl1_X = 74, kWahl2_X = 172, kKI_links_X = 5;
 
 // A level bar at (x, y, 9.8); the message when the value does not fit its six steps.
 void stufenleiste(int x, int y, int wert, int abstand, const std::string& meldung, int gemeldet) {
@@ -50,12 +54,12 @@ void lobbyzeile(int n, int cx, int cy) {
     glColor3f(1, 1, 1);
     if (n > 1 && IFU_Lobby_aktiv) IFU_Icon_zeichnen(cx + 40, cy - 193 + d, kTiefe_Lobby, kModell_weg);
     if (n == SpielerID + 1) {
-        IFU_Icon_zeichnen(cx + 99, cy - 193 + d, kTiefe_Lobby, kModell_links);
-        IFU_Bonusliste_Icon(cx + 118, cy - 197 + d, kTiefe_Lobby, e.Bonus1);
-        IFU_Icon_zeichnen(cx + 147, cy - 193 + d, kTiefe_Lobby, kModell_rechts);
-        IFU_Icon_zeichnen(cx + 179, cy - 193 + d, kTiefe_Lobby, kModell_links);
-        IFU_Bonusliste_Icon(cx + 198, cy - 197 + d, kTiefe_Lobby, e.Bonus2);
-        IFU_Icon_zeichnen(cx + 227, cy - 193 + d, kTiefe_Lobby, kModell_rechts);
+        // Two choosers, each a bonus marker between its arrows, all side by side.
+        for (const auto& [x, bonus] : {std::pair{kWahl1_X, e.Bonus1}, std::pair{kWahl2_X, e.Bonus2}}) {
+            IFU_Icon_zeichnen(cx + x, cy - 193 + d, kTiefe_Lobby, kModell_links);
+            IFU_Bonusliste_Icon(cx + x + 32, cy - 197 + d, kTiefe_Lobby, bonus);
+            IFU_Icon_zeichnen(cx + x + 64, cy - 193 + d, kTiefe_Lobby, kModell_rechts);
+        }
     }
 }
 
@@ -65,10 +69,9 @@ void IFU_SingelGame_Panel() {
     const int cx = IFU_Fenstermitte_X, cy = IFU_Fenstermitte_Y;
     for (int n = 1; n <= 8; ++n) lobbyzeile(n, cx, cy);
 
+    // Each setting has its label on a field and its arrows on either side of its level bar;
+    // nothing stands under an arrow.
     const auto modell = [](int x, int y, int nr) { IFU_Icon_zeichnen(x, y, kTiefe_Lobby, nr); };
-    modell(cx - 217, cy + 40, kModell_Feld);
-    modell(cx - 237, cy + 40, kModell_links);
-    modell(cx - 51, cy + 40, kModell_rechts);
     modell(cx - 217, cy + 66, kModell_Feld);
     modell(cx - 217, cy + 92, kModell_links);
     modell(cx - 71, cy + 92, kModell_rechts);
@@ -82,14 +85,10 @@ void IFU_SingelGame_Panel() {
         cx + 45, cy + 67, SingelGamerohstoffWahl + 1, 15,
         "SingelGamerohstoffWahl konnte nichtals Trackbar dargestellt werden :", SingelGamerohstoffWahl);
     modell(cx + 18, cy + 92, kModell_Feld);
-    modell(cx + 19, cy + 118, kModell_links);
+    modell(cx + kKI_links_X, cy + 118, kModell_links);
     stufenleiste(cx + 33, cy + 120, SingelGameKILevel, 7,
                  "SingelGameKILevel konnte nicht als Trackbar dargestellt werden :", SingelGameKILevel);
     modell(cx + 83, cy + 118, kModell_rechts);
-    modell(cx + 18, cy + 117, kModell_Feld);
-    modell(cx - 217, cy + 119, kModell_Feld);
-    modell(cx - 237, cy + 120, kModell_links);
-    modell(cx - 51, cy + 120, kModell_rechts);
     modell(cx + 18, cy + 196, kModell_Feld);
     modell(cx - 217, cy + 196, kModell_Feld);
     IFU_Fensterhintergrund_zeichnen(cx, cy);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "economy/Logik.h"
 #include "economy/Spieler.h"
@@ -28,6 +29,7 @@
 #include "platform/base/System.h"
 #include "ui/Fenster_Bau.h"
 #include "ui/Fenster_Lobby.h"
+#include "world/Minimap.h"
 
 namespace {
 
@@ -96,7 +98,61 @@ void einstellung(const Durchgang& d, int cx, int cy) {
     s.Print_zentriert(cx + 100 + d.ox, cy + 214 + d.oy, "Starten");
 }
 
-void minimap(const Durchgang& d, int cx, int cy) {
+// The clans the players' map shows: every clan marked on the minimap buffer, in clan order.
+std::vector<int> clans_auf_der_karte() {
+    std::vector<bool> da(Spieler.size(), false);
+    for (const MG_Minimap_Pixel_Item& m : MG_Minimap)
+        if (m.Spieler >= 0 && static_cast<std::size_t>(m.Spieler) < da.size())
+            da[static_cast<std::size_t>(m.Spieler)] = true;
+    std::vector<int> clans;
+    for (std::size_t c = 0; c < da.size(); ++c)
+        if (da[c]) clans.push_back(static_cast<int>(c));
+    return clans;
+}
+
+// The longest start of the text no wider than the width in the small font.
+std::string kuerzen_font2(const std::string& text, int breite) {
+    std::string t = text;
+    while (!t.empty() && TPU_Textbreite_Font2(t) > breite) t.pop_back();
+    return t;
+}
+
+// The legend of the players' map: a colour swatch and the name of every clan on the map.
+// Up to eight clans stand in two columns of four in the big font; more clans share
+// columns of seven rows in the small font, each name cut to its column.
+void clanlegende(const Durchgang& d, int cx, int cy, const std::vector<int>& clans) {
+    TPU_Textsenke& s = TPU_Senke();
+    constexpr int kZeilen = 7, kLinks = -235, kBreite = 490;
+    const int n = static_cast<int>(clans.size());
+    const int spalten = n <= 8 ? 2 : (n + kZeilen - 1) / kZeilen;
+    const int spaltenbreite = kBreite / spalten;
+    for (int i = 0; i < n; ++i) {
+        const int clan = clans[static_cast<std::size_t>(i)];
+        const Spielerzeile& z = Spieler[static_cast<std::size_t>(clan)];
+        const std::string& name = static_cast<std::size_t>(clan) < NGU_Clannamen.size()
+                                      ? NGU_Clannamen[static_cast<std::size_t>(clan)]
+                                      : std::string();
+        s.Farbe(z.Farbe_R() / 100.0f, z.Farbe_G() / 100.0f, z.Farbe_B() / 100.0f);
+        if (n <= 8) {
+            const bool links = i < 4;
+            const int x = links ? cx - 230 : cx;
+            const int y = cy - 124 + 24 * (links ? i : i - 4);
+            s.Print(x + d.ox, y + d.oy, "######");
+            const Durchgang wieder = durchgang_beginnen(d.p);
+            s.Print(x + 60 + wieder.ox, y + wieder.oy, name);
+            continue;
+        }
+        const int x = cx + kLinks + spaltenbreite * (i / kZeilen);
+        const int y = cy - 138 + 14 * (i % kZeilen);
+        const std::string feld = "##";
+        s.Print2(x + d.ox, y + d.oy, feld);
+        const Durchgang wieder = durchgang_beginnen(d.p);
+        const int abstand = TPU_Textbreite_Font2(feld) + 4;
+        s.Print2(x + abstand + wieder.ox, y + wieder.oy, kuerzen_font2(name, spaltenbreite - abstand - 6));
+    }
+}
+
+void minimap(const Durchgang& d, int cx, int cy, const std::vector<int>& clans) {
     TPU_Textsenke& s = TPU_Senke();
     auto P = [&](int x, int y, const std::string& t) { s.Print(x + d.ox, y + d.oy, t); };
     switch (Minimap_Art) {
@@ -111,24 +167,10 @@ void minimap(const Durchgang& d, int cx, int cy) {
             P(cx - 230, cy - 100, "wieder. Wenn man das gesamte Gold aus einem Wirtschaftsraum");
             P(cx - 230, cy - 76, "entfernt geht dieser mehr und mehr zu Grunde.");
             break;
-        case 2: {
+        case 2:
             P(cx - 50, cy - 228, "Spieler - Karte");
-            const int letzter = std::min(static_cast<int>(Spieler.size()) - 1, 6);
-            for (int i = 0; i <= letzter; ++i) {
-                const Spielerzeile& z = Spieler[static_cast<std::size_t>(i)];
-                const bool links = i < 4;
-                const int x = links ? cx - 230 : cx;
-                const int y = cy - 124 + 24 * (links ? i : i - 4);
-                s.Farbe(z.Farbe_R() / 100.0f, z.Farbe_G() / 100.0f, z.Farbe_B() / 100.0f);
-                P(x, y, "######");
-                const Durchgang wieder = durchgang_beginnen(d.p);
-                s.Print(x + 60 + wieder.ox, y + wieder.oy,
-                        static_cast<std::size_t>(i) < NGU_Clannamen.size()
-                            ? NGU_Clannamen[static_cast<std::size_t>(i)]
-                            : std::string());
-            }
+            clanlegende(d, cx, cy, clans);
             break;
-        }
         case 3:
             P(cx - 60, cy - 228, "Industrie - Karte");
             s.Farbe(1, 0, 0);
@@ -160,6 +202,9 @@ void Showtext() {
 
     const int cx = IFU_Fenstermitte_X, cy = IFU_Fenstermitte_Y;
     TPU_Textsenke& s = TPU_Senke();
+    // The legend lists what the map shows, found once for the five passes.
+    const std::vector<int> clans =
+        Minimap_offen && Minimap_Art == 2 ? clans_auf_der_karte() : std::vector<int>();
     for (int p = 0; p <= 4; ++p) {
         const Durchgang d = durchgang_beginnen(p);
         if (IFU_Iconleiste_aktiv) slotdialog(d, cx, cy);
@@ -170,7 +215,7 @@ void Showtext() {
         if (Objektinfo_offen) TPU_Objektinfotexte(Gewaehltes_Objekt, d.oy, d.ox, p);
         if (Texteingabe_aktiv) lobby(d, cx, cy);
         if (Fenster30_offen) einstellung(d, cx, cy);
-        if (Minimap_offen) minimap(d, cx, cy);
+        if (Minimap_offen) minimap(d, cx, cy, clans);
         TPU_Schaltertexte(d.ox, d.oy);
         if (Fehleranzeige_Dauer > 0) {
             --Fehleranzeige_Dauer;

@@ -235,4 +235,44 @@ TEST_F(Oberflaechenbilder, PanelsUndHotzonenLadenGegenDenEchtenAtlas) {
     EXPECT_EQ(Fehlertext, "");
 }
 
+// The click areas of one panel never lie over each other: a click runs the action of every
+// area under the mouse, and a picture under another cannot be seen whole. Areas of one
+// alignment are compared in the pixels of that alignment (the window size cancels out); the
+// hidden areas of the game bar, which lie over the whole map for the objects and the messages
+// under the mouse, the steps of one slider (one action), the areas that only show a tooltip
+// and the buttons that carry two actions on one area (the same rectangle twice) are left out.
+TEST_F(Oberflaechenbilder, KlickflaechenEinesPanelsUeberdeckenSichNicht) {
+    ITP_Panels_einlesen(daten);
+    ASSERT_EQ(Fehlertext, "");
+    struct Flaeche {
+        int align, x1, y1, x2, y2, aktion;
+    };
+    int verglichen = 0;
+    for (std::size_t p = 0; p < ITP_Mausfelder.size(); ++p) {
+        std::vector<Flaeche> flaechen;
+        for (const ITP_Mausfeld& m : ITP_Mausfelder[p]) {
+            const int aktion = m[ITP_Maus_Aktion];
+            if (aktion == -1 || (aktion >= 666 && aktion <= 717)) continue;
+            const int a = m[ITP_Maus_Align], w = ITP_Bildbreite(m[ITP_Maus_Bild]),
+                      h = ITP_Bildhoehe(m[ITP_Maus_Bild]);
+            const int dx = a == 2 || a == 5 || a == 8 ? -(w / 2) : a == 3 || a == 6 || a == 9 ? -w : 0;
+            const int dy = a >= 4 && a <= 6 ? -(h / 2) : a >= 7 ? -h : 0;
+            const int x1 = m[ITP_Maus_X] + dx, y1 = m[ITP_Maus_Y] + dy;
+            flaechen.push_back({a, x1, y1, x1 + m[ITP_Maus_W], y1 + m[ITP_Maus_H], aktion});
+        }
+        for (std::size_t i = 0; i < flaechen.size(); ++i)
+            for (std::size_t j = i + 1; j < flaechen.size(); ++j) {
+                const Flaeche &f = flaechen[i], &g = flaechen[j];
+                const bool gleich = f.x1 == g.x1 && f.y1 == g.y1 && f.x2 == g.x2 && f.y2 == g.y2;
+                if (f.align != g.align || f.aktion == g.aktion || gleich) continue;
+                ++verglichen;
+                // Bounds are exclusive: areas that share an edge do not overlap.
+                EXPECT_FALSE(f.x1 + 1 < g.x2 && g.x1 + 1 < f.x2 && f.y1 + 1 < g.y2 && g.y1 + 1 < f.y2)
+                    << "panel " << p << ": action " << f.aktion << " at " << f.x1 << "," << f.y1
+                    << " and action " << g.aktion << " at " << g.x1 << "," << g.y1;
+            }
+    }
+    EXPECT_GT(verglichen, 100);
+}
+
 }  // namespace

@@ -255,7 +255,8 @@ TEST_F(Chart, ColumnsPerCurrentSlot) {
 }
 
 TEST_F(Chart, NewestSlotIsAtTheRightAndSegmentsJoinTheirNeighbours) {
-    for (int start : {1, 10, 64}) {
+    // Slot 0 is a year of the ring like any other: current after slot 64.
+    for (int start : {0, 1, 10, 64}) {
         DiaU_Init();
         DiaU_Startpunkt = start;
         DiaU_Zugang_set_Wert(0, 0, start, 255);
@@ -294,10 +295,35 @@ TEST_F(Chart, AllianceShowsEveryAllyAndWhiteIsDrawnBlack) {
     EXPECT_EQ(im_bild(0x000000) + im_bild(0x007F00), 0) << "the viewer's own flag decides";
 }
 
-TEST_F(Chart, UnknownCategoryIsReportedAndNoTextureMade) {
+TEST_F(Chart, HistoryHasNoGapAndDropsOnlyTheOldestSlot) {
+    // Every slot holds its own value; the chart shows 64 years in age order.
+    for (int start : {0, 1, 2, 33, 63, 64}) {
+        for (int t = 0; t < DiaU_Slots; ++t) DiaU_Clan_set_Wert(0, 1, t, 0);
+        const int aeltester = (start + 1) % DiaU_Slots;
+        // Ages 0 (current) .. 64 (oldest): value 64 - age, so the line rises steadily.
+        for (int alter = 0; alter < DiaU_Slots; ++alter)
+            DiaU_Clan_set_Wert(0, 1, (start - alter + DiaU_Slots) % DiaU_Slots, 64 - alter);
+        DiaU_Startpunkt = start;
+        DiaU_Chart_erstellen(3, 1);
+        EXPECT_EQ(std::make_tuple(DiaU_Min_Punkt, DiaU_Max_Punkt), std::make_tuple(0, 64))
+            << "the other clans' zeros and the newest value; the oldest (" << aeltester << ") is left out";
+        // Column c shows value c + 1 of range 64: its first pixel at row Floor(255 (c + 1) / 64).
+        for (int c = 0; c < 64; ++c)
+            EXPECT_EQ(farbe(4 * c, 255 * (c + 1) / 64), 0xFF0000u) << "slot " << start << " column " << c;
+    }
+}
+
+TEST_F(Chart, UnknownCategoryIsReportedAndLeavesAnEmptyChart) {
+    DiaU_Clan_set_Wert(0, 1, 0, 5);
+    DiaU_Chart_erstellen(3, 1);
+    ASSERT_LT(im_bild(0xFFFFFF), 256 * 256);
     DiaU_Chart_erstellen(4, 1);
     EXPECT_EQ(Fehlertext, "DiaU_Chart_erstellen > Modus nicht erkannt: 4");
-    EXPECT_EQ(zeuge.anzahl, 0);
+    EXPECT_EQ(zeuge.anzahl, 2) << "the window shows a white chart, not the previous one";
+    EXPECT_EQ(im_bild(0xFFFFFF), 256 * 256);
+    EXPECT_EQ(std::make_tuple(DiaU_Min_Punkt, DiaU_Max_Punkt), std::make_tuple(0, 0));
+    Fehler_zuruecksetzen();
+    zeuge.anzahl = 0;
     SpielerID = 9;
     DiaU_Chart_erstellen(3, 1);
     EXPECT_EQ(zeuge.anzahl, 1) << "a viewer outside the table draws an empty chart";

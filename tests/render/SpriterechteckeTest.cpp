@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "common/ProgrammOrdner.h"
 #include "foundation/Fehler.h"
 
@@ -50,9 +52,28 @@ TEST(Spriterechtecke, InterfaceModelsRepeatsAndSizes) {
     EXPECT_EQ(modell(104), (ML_Rechteck{0, 0, 0, 5, 33, 38}));
     EXPECT_EQ(modell(156), (ML_Rechteck{0, 0, 40, 45, 53, 58}));
     EXPECT_EQ(modell(191), (ML_Rechteck{230, -7, 44, 46, 14, 16}));
-    EXPECT_EQ(modell(313), (ML_Rechteck{0, 0, 16, 20, 56, 60}));
+    EXPECT_EQ(modell(309), (ML_Rechteck{0, 0, 48, 52, 36, 40}));
+    EXPECT_EQ(modell(313), (ML_Rechteck{0, 0, 48, 52, 52, 56}));
     EXPECT_EQ(modell(314), (ML_Rechteck{0, 0, 22, 24, 0, 2}));
     EXPECT_TRUE(Fehlertext.empty()) << Fehlertext;
+}
+
+// The switches of the toggle windows and the buttons of the edict window are drawn in the
+// same frames: none of them may take its picture from pixels that another model draws on.
+TEST(Spriterechtecke, SwitchesAndEdictButtonsHavePixelsOfTheirOwn) {
+    bhmtest::ProgrammOrdner ordner;
+    std::vector<int> eigene;
+    for (int m = 103; m <= 156; ++m) eigene.push_back(m);
+    for (int m = 305; m <= 313; ++m) eigene.push_back(m);
+    for (int a : eigene)
+        for (int b = 1; b < ML_Interfacemodell_Anzahl; ++b) {
+            const ML_Rechteck ra = modell(a), rb = modell(b);
+            // Models 262..281 have rectangles but no window draws them.
+            if (a == b || ra == rb || (b >= 262 && b <= 281)) continue;
+            EXPECT_FALSE(ra.Links < rb.Rechts && rb.Links < ra.Rechts && ra.Oben < rb.Unten &&
+                         rb.Oben < ra.Unten)
+                << "models " << a << " and " << b << " share pixels";
+        }
 }
 
 TEST(Spriterechtecke, ModelOutsideTheTableIsReportedAndGivesTheWholeTexture) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <vector>
 
 #include "common/GLKontext.h"
 #include "common/ProgrammOrdner.h"
@@ -11,6 +12,8 @@
 #include "foundation/Fehler.h"
 #include "platform/base/Text1252.h"
 #include "ui/Fensterhilfe.h"
+#include "ui/MouseOver.h"
+#include "ui/Panelhilfe.h"
 #include "ui/Fensterprimitive.h"
 #include "ui/Interaktiv.h"
 #include "ui/Rangliste.h"
@@ -167,14 +170,60 @@ TEST_F(Lobbyfenster, RowsShowButtonsOnlyWhileTheListIsEdited) {
                     << n;
             }
         }
-        // The viewed clan's row (2): two choosers with their bonus markers.
-        EXPECT_EQ(Was(b, cx + 99, cy - 193 + 26), M(93));
-        EXPECT_EQ(Was(b, cx + 118, cy - 197 + 26), M(187));
-        EXPECT_EQ(Was(b, cx + 227, cy - 193 + 26), M(92));
-        EXPECT_EQ(Was(b, cx + 198, cy - 197 + 26), M(188));
-        EXPECT_EQ(Was(b, cx + 99, cy - 193), Nichts) << "row 1 is not the viewed clan";
+        // The viewed clan's row (2): two choosers, each a bonus marker between its arrows.
+        EXPECT_EQ(Was(b, cx + 74, cy - 193 + 26), M(93));
+        EXPECT_EQ(Was(b, cx + 106, cy - 197 + 26), M(187));
+        EXPECT_EQ(Was(b, cx + 138, cy - 193 + 26), M(92));
+        EXPECT_EQ(Was(b, cx + 172, cy - 193 + 26), M(93));
+        EXPECT_EQ(Was(b, cx + 204, cy - 197 + 26), M(188));
+        EXPECT_EQ(Was(b, cx + 236, cy - 193 + 26), M(92));
+        EXPECT_EQ(Was(b, cx + 74, cy - 193), Nichts) << "row 1 is not the viewed clan";
     }
     EXPECT_TRUE(Fehlertext.empty());
+}
+
+// Every arrow of the set-up stands whole inside the hot zone of its action, and no arrow, bonus
+// marker or level step lies under another.
+TEST_F(Lobbyfenster, EveryArrowIsClearAndTakesTheClickOverItsPicture) {
+    auto& bild = this->bild();
+    Lobby_Spieler[0].Aktiv = true;
+    IFU_Lobby_aktiv = true;
+    SingelGameKILevel = 6;
+    SingelGameGroessenWahl = SingelGamerohstoffWahl = 5;
+    IFU_SingelGame_Panel();
+    const Bild b = bild.lesen();
+    bhmtest::Panelinhalt_kopieren(Programmpfad + "daten\\");
+    MO_UIdat_laden();
+    ASSERT_GT(MO_Zonen.size(), 39u);
+    struct Bildchen {
+        int x, y, b, h;
+    };
+    std::vector<Bildchen> alle;
+    auto sammeln = [&](int modell, int breite, int hoehe) {
+        for (const auto& [x, y] : bhmtest::Orte(b, M(modell)))
+            alle.push_back({x - cx, y - cy, breite, hoehe});
+    };
+    sammeln(92, 32, 32);
+    sammeln(93, 32, 32);
+    const std::size_t pfeile = alle.size();
+    EXPECT_EQ(pfeile, 10u) << "two choosers and three settings";
+    sammeln(48, 32, 32);
+    sammeln(177, 7, 22);
+    sammeln(178, 7, 22);
+    for (std::size_t i = 0; i < pfeile; ++i) {
+        const Bildchen& p = alle[i];
+        bool getroffen = false;
+        for (const MO_Zone& z : MO_Zonen[39])
+            getroffen = getroffen || (z[MO_Zone_X1] < p.x && p.x + p.b - 1 < z[MO_Zone_X2] &&
+                                      z[MO_Zone_Y1] < p.y && p.y + p.h - 1 < z[MO_Zone_Y2]);
+        EXPECT_TRUE(getroffen) << "arrow at " << p.x << "," << p.y;
+        for (std::size_t j = 0; j < alle.size(); ++j) {
+            const Bildchen& q = alle[j];
+            if (j == i) continue;
+            EXPECT_FALSE(p.x < q.x + q.b && q.x < p.x + p.b && p.y < q.y + q.h && q.y < p.y + p.h)
+                << "arrow at " << p.x << "," << p.y << " and the picture at " << q.x << "," << q.y;
+        }
+    }
 }
 
 TEST_F(Lobbyfenster, SettingsBarsAndTheirReports) {

@@ -5,6 +5,7 @@
 
 #include "economy/Diagramm.h"
 #include "economy/Logik.h"
+#include "economy/Warenstatistik.h"
 #include "foundation/Fehler.h"
 #include "foundation/Hilfen.h"
 #include "platform/base/Text1252.h"
@@ -88,6 +89,109 @@ TEST(Statistiktexte, ClanSeries) {
     welt.senke.leeren();
     TPU_Statistiktexte(0, 0);
     EXPECT_NE(welt.senke.finde("Durchschnittsalter (0)"), nullptr) << "no members: average 0";
+    Statistik_Kategorie = 1;
+    Statistik_Reihe = 0;
+    DiaU_Max_Punkt = DiaU_Min_Punkt = 0;
+}
+
+// The caption names the human's figure now; the chart's right-hand column is the figure
+// sampled at the turn of the year. Right after the yearly step both must show the same
+// number for every clan series, also when the ring of slots wraps round.
+TEST(Statistiktexte, EveryClanSeriesCaptionMatchesTheChartsNewestColumn) {
+    bhmtest::Textwelt welt;
+    DiaU_Init();
+    Spielerzeile& p = Spieler[0];
+    p.Farbe_R() = 100;
+    p.Farbe_G() = p.Farbe_B() = 0;
+    p.Buendnis() = 0;
+    LGK_Spieler_Gruppen.assign(2, std::vector<int>(3, 0));
+    const struct {
+        int reihe, titel, chart;  // caption value, value of the chart's newest column
+    } faelle[] = {{1, 20, 20},
+                  {2, 11, 11},
+                  {3, 9, 9},
+                  {4, 30, 30},
+                  {5, 3, 3},
+                  {6, 2, 2},
+                  {7, 4, 4},
+                  {8, 5, 5},
+                  {9, 6, 6},
+                  {10, 7, 7},
+                  {11, 65, 65},
+                  {12, 1300, 1300},
+                  {13, 12, 12},
+                  {14, 5, 5},
+                  {15, 3, 3},
+                  {16, 14, 14},
+                  {17, 2, 2},
+                  {18, 24, 24},
+                  {19, 987, 987},
+                  {21, -15, -15},
+                  {23, 55, 55},
+                  {24, 21, 21},
+                  {25, 4, 4},
+                  {26, 1, 1},
+                  // The two accounts hold one year's flow: the sample takes it and starts the
+                  // new year's account at 0, which the caption then shows.
+                  {20, 0, 40},
+                  {22, 0, -8}};
+    for (int start : {63, 64, 0}) {
+        p.Mitglieder() = 20;
+        p.Frauen() = 11;
+        p.Maenner() = 9;
+        p.Alter_Summe() = 600;
+        p.Arbeitslose() = 3;
+        p.Arbeitslose_Fach() = 2;
+        p.Arbeit_Produktion() = 4;
+        p.Arbeit_Auftrag() = 5;
+        p.Arbeit_Rohstoff() = 6;
+        p.Ohne_Arbeit() = 7;
+        p.Zufriedenheit() = 1300;
+        p.Zufriedene() = 12;
+        p.Mittelzufriedene() = 5;
+        p.Unzufriedene() = 3;
+        p.Baustellen_gesamt() = 14;
+        p.Baustellen() = 2;
+        p.Wohnraum() = 24;
+        p.Gold() = 987;
+        p.Konto_Clan() = 40;
+        p.Konto_Spieler() = -15;
+        p.Konto_Edikt() = -8;
+        p.Flugschiffe() = 1;
+        LGK_Spieler_Gruppen[0] = {30, 21, 4};
+        // Every older year holds another figure, so only the newest sample can match.
+        for (int id = 1; id <= DiaU_Clanreihen; ++id)
+            for (int t = 0; t < DiaU_Slots; ++t) DiaU_Clan_set_Wert(0, id, t, -1000);
+        DiaU_Startpunkt = start == 0 ? DiaU_Slots - 1 : start - 1;
+        DiaU_Zeitschritt();
+        ASSERT_EQ(DiaU_Startpunkt, start);
+        Statistik_Kategorie = 3;
+        for (const auto& f : faelle) {
+            Statistik_Reihe = f.reihe;
+            DiaU_Chart_erstellen(3, f.reihe);
+            welt.senke.leeren();
+            TPU_Statistiktexte(0, 0);
+            const bhmtest::Gedruckt* zeile = nullptr;
+            for (const auto& z : welt.senke.zeilen)
+                if (z.x == 400 - 90 && z.y == 300 + 8) zeile = &z;
+            ASSERT_NE(zeile, nullptr) << f.reihe;
+            const std::size_t auf = zeile->text.rfind('(');
+            ASSERT_NE(auf, std::string::npos);
+            EXPECT_EQ(std::stoi(zeile->text.substr(auf + 1)), f.titel) << zeile->text;
+            // The newest column is a flat piece of the human's colour at the value's row.
+            int zeile_rechts = -1;
+            for (int y = 0; y < 256; ++y) {
+                const std::uint8_t* px = &DiaU_Pixel[static_cast<std::size_t>(y * 256 + 255) * 3];
+                if (px[0] == 255 && px[1] == 0 && px[2] == 0) zeile_rechts = y;
+            }
+            const long long bereich = std::max(DiaU_Max_Punkt - DiaU_Min_Punkt, 1);
+            EXPECT_EQ(zeile_rechts, 255LL * (f.chart - DiaU_Min_Punkt) / bereich)
+                << zeile->text << " at slot " << start << ", scale " << DiaU_Min_Punkt << ".."
+                << DiaU_Max_Punkt;
+        }
+    }
+    EXPECT_FALSE(bhmtest::Kernwelt::gemeldet());
+    LGK_Spieler_Gruppen.clear();
     Statistik_Kategorie = 1;
     Statistik_Reihe = 0;
     DiaU_Max_Punkt = DiaU_Min_Punkt = 0;

@@ -33,6 +33,7 @@
 #include "foundation/Spielstatus.h"
 #include "world/Hasen.h"
 #include "world/Inseln.h"
+#include "world/Minimap.h"
 
 namespace {
 
@@ -165,25 +166,63 @@ TEST_F(Overlay, SetUpListWithEmptyNames) {
     EXPECT_EQ(mit("Bo")[4], (Gedruckt{'P', 180, 228, "Bo"}));
 }
 
-TEST_F(Overlay, ClanLegendShowsAtMostSevenClansInTwoColumns) {
+// The players' map names every clan it shows, however many there are, and no clan it
+// does not show.
+TEST_F(Overlay, ClanLegendNamesEveryClanOnTheMap) {
     Minimap_offen = true;
     Minimap_Art = 2;
-    Spieler.assign(3, Spielerzeile{});
-    NGU_Clannamen = {"A", "B", "C"};
+    struct Karte_leeren {
+        ~Karte_leeren() { MG_Minimap.fill(MG_Minimap_Pixel_Item{}); }
+    } leeren;
+    // Clan c marked on a pixel of its own.
+    auto markieren = [](const std::vector<int>& clans) {
+        MG_Minimap.fill(MG_Minimap_Pixel_Item{});
+        for (int c : clans) MG_Minimap[static_cast<std::size_t>(1000 + 7 * c)].Spieler = c;
+    };
+    Spieler.assign(4, Spielerzeile{});
+    Spieler[2].Farbe_R() = 50;
+    NGU_Clannamen = {"A", "B", "C", "D"};
+    markieren({0, 2, 3});
     Showtext();
-    EXPECT_EQ(mit("######").size(), 15u);
-    EXPECT_EQ(mit("C")[4], (Gedruckt{'P', 230, 224, "C"}));
-
-    Spieler.assign(9, Spielerzeile{});
-    Spieler[4].Farbe_R() = 50;
-    NGU_Clannamen = {"A", "B", "C", "D", "E", "F", "G", "H", "I"};
-    welt.senke.leeren();
-    Showtext();
-    EXPECT_EQ(mit("######").size(), 35u) << "clans 0..6";
-    EXPECT_TRUE(mit("H").empty());
-    EXPECT_EQ(mit("E")[4], (Gedruckt{'P', 460, 176, "E"})) << "clan 4 opens the right column";
+    EXPECT_EQ(mit("######").size(), 15u) << "three clans on the map, five passes each";
+    EXPECT_TRUE(mit("B").empty()) << "a clan with nothing on the map";
+    EXPECT_EQ(mit("D")[4], (Gedruckt{'P', 230, 224, "D"})) << "the third entry of the left column";
     EXPECT_NE(std::find(welt.senke.farben.begin(), welt.senke.farben.end(), std::array<float, 3>{0.5f, 0, 0}),
               welt.senke.farben.end());
+
+    // Eight clans: two columns of four in the big font.
+    Spieler.assign(8, Spielerzeile{});
+    NGU_Clannamen = {"A", "B", "C", "D", "E", "F", "G", "H"};
+    markieren({0, 1, 2, 3, 4, 5, 6, 7});
+    welt.senke.leeren();
+    Showtext();
+    EXPECT_EQ(mit("E")[4], (Gedruckt{'P', 460, 176, "E"})) << "the fifth opens the right column";
+    EXPECT_EQ(mit("H")[4], (Gedruckt{'P', 460, 248, "H"}));
+
+    // Twenty clans: every one of them, in columns of seven in the small font, each name
+    // kept inside its column.
+    Spieler.assign(20, Spielerzeile{});
+    NGU_Clannamen.clear();
+    std::vector<int> alle;
+    for (int c = 0; c < 20; ++c) {
+        NGU_Clannamen.push_back("Clan" + std::to_string(c) + "heimstattmark");
+        alle.push_back(c);
+    }
+    markieren(alle);
+    welt.senke.leeren();
+    Showtext();
+    int namen = 0;
+    for (const auto& z : welt.senke.zeilen) {
+        if (z.art != '2' || z.text == "##") continue;
+        ++namen;
+        EXPECT_EQ(z.text.rfind("Clan", 0), 0u) << z.text;
+        EXPECT_GE(z.y, 300 - 138 - 1);
+        EXPECT_LE(z.y, 300 - 138 + 14 * 6 + 1) << "above the map";
+    }
+    EXPECT_EQ(namen, 5 * 20);
+    const std::vector<Gedruckt> c19 = mit("Clan19heimstattma");
+    ASSERT_EQ(c19.size(), 5u) << "cut to its column of 163 pixels";
+    EXPECT_EQ(c19[4], (Gedruckt{'2', 400 - 235 + 2 * 163 + 20, 300 - 138 + 14 * 5, "Clan19heimstattma"}));
 }
 
 TEST_F(Overlay, UnknownMinimapKindIsReportedAndDrawsNoCaption) {
