@@ -82,7 +82,6 @@ TEST(Rundgang, MehrspielerlisteUndZurueck) {
     EXPECT_FALSE(Texteingabe_aktiv);
     EXPECT_TRUE(ITP_Panel_sichtbar(ITP_Startbildschirm));
     g.foto("startbildschirm");
-    if (!g.offene_Fehler().empty()) GTEST_SKIP() << g.offene_Fehler();
 }
 
 }  // namespace
