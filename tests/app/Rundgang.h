@@ -20,10 +20,6 @@
 #include <optional>
 #include <string>
 
-#if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/lsan_interface.h>
-#endif
-
 #include "app/Programm.h"
 #include "platform/base/Zufall.h"
 #include "common/TempDir.h"
@@ -326,21 +322,6 @@ public:
     }
 
 private:
-    // The whole program runs in the test process: the GL driver and fontconfig keep
-    // allocations until exit, and the driver is unloaded before the leak check can
-    // name them. The game's own code is leak-checked by the unit tests.
-    struct Ohne_Leckpruefung {
-        Ohne_Leckpruefung() { leckpruefung(false); }
-        ~Ohne_Leckpruefung() { leckpruefung(true); }
-        static void leckpruefung([[maybe_unused]] bool an) {
-#if defined(__SANITIZE_ADDRESS__)
-            if (an)
-                __lsan_enable();
-            else
-                __lsan_disable();
-#endif
-        }
-    } ohne_leckpruefung_;
     TempDir ordner_;
     std::filesystem::path ablage_;
     Programm programm_;
