@@ -5,6 +5,12 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
+
+#if defined(__SANITIZE_ADDRESS__)
+#include <dlfcn.h>
+#include <link.h>
+#endif
 
 #include "platform/X11Fenster.h"
 #include "platform/base/Text1252.h"
@@ -49,6 +55,23 @@ SDL_Keycode sdl_taste_von(int vk) {
     if (vk >= 'A' && vk <= 'Z') return SDLK_a + (vk - 'A');
     if (vk >= '0' && vk <= '9') return SDLK_0 + (vk - '0');
     return SDLK_UNKNOWN;
+}
+
+// Under the leak checker every library loaded so far (the GL driver and what it brought)
+// stays loaded until the process ends: unloaded, the memory it still holds would count as
+// lost, and the report could not name the library that allocated it.
+void bibliotheken_halten() {
+#if defined(__SANITIZE_ADDRESS__)
+    std::vector<std::string> namen;
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, std::size_t, void* daten) {
+            if (info->dlpi_name && info->dlpi_name[0])
+                static_cast<std::vector<std::string>*>(daten)->push_back(info->dlpi_name);
+            return 0;
+        },
+        &namen);
+    for (const std::string& n : namen) dlopen(n.c_str(), RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
+#endif
 }
 }  // namespace
 
@@ -111,6 +134,8 @@ bool Renderkontext_erzeugen(std::string& fehler) {
 }
 
 void Fenster_zerstoeren() {
+    // The window's end unloads the GL driver.
+    bibliotheken_halten();
     if (kontext) SDL_GL_DeleteContext(kontext);
     kontext = nullptr;
     if (fenster) SDL_DestroyWindow(fenster);

@@ -2,8 +2,6 @@
 // list of clans with one clan added and a colour changed, and back out by its buttons.
 #include "app/Rundgang.h"
 
-#include <algorithm>
-
 #include "foundation/Spielstatus.h"
 #include "world/Kartengenerator.h"
 #include "ui/Fenster_Lobby.h"
@@ -58,16 +56,15 @@ TEST(Rundgang, MehrspielerlisteUndZurueck) {
     auto weniger = g.zone(167);
     ASSERT_TRUE(weniger);
     const int rohstoffe = SingelGamerohstoffWahl;
+    ASSERT_TRUE(rohstoffe >= 1 && rohstoffe <= 6) << "the bar shows a step with one below it: " << rohstoffe;
     Bild vor_rohstoffen = g.foto("vor-rohstoffen");
     g.klicken(weniger->mitte());
     g.bewegen(ruhe);
-    EXPECT_EQ(SingelGamerohstoffWahl, std::max(rohstoffe - 1, 0));
+    EXPECT_EQ(SingelGamerohstoffWahl, rohstoffe - 1);
     const Rechteck leiste{IFU_Fenstermitte_X + 45, IFU_Fenstermitte_Y + 60, IFU_Fenstermitte_X + 160,
                           IFU_Fenstermitte_Y + 95};
-    if (rohstoffe >= 1 && rohstoffe <= 6) {
-        EXPECT_GT(Unterschied(vor_rohstoffen, g.foto("weniger-rohstoffe"), leiste), 20)
-            << "the bar shows one step less";
-    }
+    EXPECT_GT(Unterschied(vor_rohstoffen, g.foto("weniger-rohstoffe"), leiste), 20)
+        << "the bar shows one step less";
 
     // "Abbrechen" leads back to the lobby, and from there to the start screen.
     auto zurueck = g.zone(367);
@@ -82,7 +79,6 @@ TEST(Rundgang, MehrspielerlisteUndZurueck) {
     EXPECT_FALSE(Texteingabe_aktiv);
     EXPECT_TRUE(ITP_Panel_sichtbar(ITP_Startbildschirm));
     g.foto("startbildschirm");
-    if (!g.offene_Fehler().empty()) GTEST_SKIP() << g.offene_Fehler();
 }
 
 }  // namespace

@@ -46,10 +46,9 @@ TEST(Rundgang, VomStartbildschirmInsSpielUndHinaus) {
         g.klicken(knopf_neu.mitte());
         g.bewegen({10, 10});
         Bild nachher = g.foto("optionen-geaendert");
-        g.offen(Unterschied(vorher, nachher, box) > 16, "a ticked box looks like an unticked one");
-        g.offen(Unterschied(vorher, nachher, knopf_neu) > 16,
-                "the volume knob does not show at its new step");
-        g.offen(Unterschied(vorher, nachher, knopf_alt) > 16, "the volume knob does not leave its old step");
+        EXPECT_GT(Unterschied(vorher, nachher, box), 16) << "the ticked box shows its tick";
+        EXPECT_GT(Unterschied(vorher, nachher, knopf_neu), 16) << "the volume knob shows at its new step";
+        EXPECT_GT(Unterschied(vorher, nachher, knopf_alt), 16) << "the volume knob leaves its old step";
         EXPECT_TRUE(enthaelt(g.ordner().read("Config.ini"), "AutosaveCheck=0"))
             << g.ordner().read("Config.ini");
     }
@@ -116,7 +115,7 @@ TEST(Rundgang, VomStartbildschirmInsSpielUndHinaus) {
         g.bewegen(ruhe);
         Bild nachher = g.foto("tempo-hoch");
         EXPECT_EQ(Spielgeschwindigkeit, 8);
-        g.offen(Unterschied(vorher, nachher, knopf) > 16, "a lit button looks like an unlit one");
+        EXPECT_GT(Unterschied(vorher, nachher, knopf), 16) << "the top speed button lights up";
         g.frames(300);
         g.bewegen(ruhe);
         g.foto("nach-einer-weile");
@@ -161,7 +160,7 @@ TEST(Rundgang, VomStartbildschirmInsSpielUndHinaus) {
                 ohne_anzeige << ' ' << typ;
             g.rechtsklicken(ruhe);
         }
-        g.offen(ohne_feld.str().empty(), "building types without a clickable cell:" + ohne_feld.str());
+        EXPECT_EQ(ohne_feld.str(), "") << "building types without a clickable cell";
         EXPECT_EQ(ohne_anzeige.str(), "") << "building types whose click shows nothing";
         g.zeigen(Spieler[static_cast<std::size_t>(SpielerID)].Startfeld());
     }
@@ -173,7 +172,7 @@ TEST(Rundgang, VomStartbildschirmInsSpielUndHinaus) {
         g.klicken(knopf.mitte());
         g.bewegen(ruhe);
         EXPECT_TRUE(Pause);
-        g.offen(Unterschied(vorher, g.foto("pause"), knopf) > 16, "a lit button looks like an unlit one");
+        EXPECT_GT(Unterschied(vorher, g.foto("pause"), knopf), 16) << "the pause button lights up";
     }
 
     // Statistics (key G); the pile of letters stands at the top right beside it.
@@ -315,7 +314,6 @@ TEST(Rundgang, VomStartbildschirmInsSpielUndHinaus) {
     g.klicken("$Close");
     g.frames(2);
     EXPECT_TRUE(g.beendet()) << "Beenden ends the program";
-    if (!g.offene_Fehler().empty()) GTEST_SKIP() << g.offene_Fehler();
 }
 
 }  // namespace

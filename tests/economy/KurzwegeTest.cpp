@@ -54,7 +54,7 @@ std::vector<Jahresstand> Jahre(bool kurz) {
 
 TEST(Kurzwege, TenYearsWithAndWithoutTheShortWaysEndInTheSameState) {
     const std::vector<Jahresstand> voll = Jahre(false);
-    if (voll.empty()) GTEST_SKIP() << "no game folder";
+    ASSERT_FALSE(voll.empty()) << "the built game folder has no content";
     const std::vector<Jahresstand> kurz = Jahre(true);
     ASSERT_EQ(kurz.size(), voll.size());
     for (std::size_t j = 0; j < voll.size(); ++j) {

@@ -122,9 +122,7 @@ public:
     static void TearDownTestSuite() { umgebung.reset(); }
 
 protected:
-    void SetUp() override {
-        if (!umgebung) GTEST_SKIP() << "no game folder";
-    }
+    void SetUp() override { ASSERT_TRUE(umgebung) << "the built game folder has no content"; }
 
     static std::unique_ptr<bhmtest::Schablonenumgebung> umgebung;
     static std::vector<std::string> meldungen;

@@ -121,7 +121,7 @@ protected:
     }
 
     // A generated game of the built content with the computer clans, run for some steps;
-    // false (the test skips) without content.
+    // false without content.
     static void schritte(int n) {
         for (int i = 0; i < n; ++i) {
             Logik_Zeitschritt();
@@ -160,7 +160,7 @@ protected:
 };
 
 TEST_F(Spielstaende, AGeneratedGameSavesLoadsAndSavesAgainIdentically) {
-    if (!erzeugtes_spiel(2, 300)) GTEST_SKIP() << "no game folder";
+    ASSERT_TRUE(erzeugtes_spiel(2, 300)) << "the built game folder has no content";
     Fehler_zuruecksetzen();
     ASSERT_TRUE(LSU_Speichern("Probe"));
     EXPECT_EQ(Fehlertext, "");
@@ -220,7 +220,7 @@ TEST_F(Spielstaende, AGeneratedGameSavesLoadsAndSavesAgainIdentically) {
 // clans' round and the random source are those of the moment of saving, and over the next
 // month the month's events come at the same steps as in the game that ran on.
 TEST_F(Spielstaende, ALoadedGameGoesOnAsTheSavedOne) {
-    if (!erzeugtes_spiel(3, 0)) GTEST_SKIP() << "no game folder";
+    ASSERT_TRUE(erzeugtes_spiel(3, 0)) << "the built game folder has no content";
     // Per step: month step, year step, years, month flag, whose computer turn comes next,
     // and whether the victory check ran.
     using Kalender = std::array<int, 6>;
@@ -252,7 +252,7 @@ TEST_F(Spielstaende, ALoadedGameGoesOnAsTheSavedOne) {
 // resource index, which a loaded game rebuilds from the map: a month in which resources
 // are taken runs the same in the loaded game as in the game that ran on.
 TEST_F(Spielstaende, ALoadedGameTakesTheSameResourcesAsTheSavedOne) {
-    if (!erzeugtes_spiel(3, 5 * 1441)) GTEST_SKIP() << "no game folder";
+    ASSERT_TRUE(erzeugtes_spiel(3, 5 * 1441)) << "the built game folder has no content";
     auto im_Index = [] {
         long long n = 0;
         for (const auto& art : RU_Index)
@@ -309,7 +309,7 @@ TEST_F(Spielstaende, AnOlderSaveStartsTheCalendarAgain) {
 // the persons, clans or objects, the game itself, with values no game holds fail the load and
 // leave an empty world.
 TEST_F(Spielstaende, ExtremeValuesInASaveLoadWithReportsAndRunOn) {
-    if (!erzeugtes_spiel(2, 400)) GTEST_SKIP() << "no game folder";
+    ASSERT_TRUE(erzeugtes_spiel(2, 400)) << "the built game folder has no content";
     ASSERT_TRUE(LSU_Speichern("Gut"));
     const fs::path gut = spielstand("Gut");
     // Every field of line `zeile` of the file (from 0) becomes `wert`; every line when zeile < 0.
@@ -378,7 +378,7 @@ std::map<std::string, std::string> dateien(const fs::path& ordner) {
 // and the running game stays as it was, or, where the game can do without the file or an empty
 // one is a whole file of its kind, the game loads and runs. The save's files are never changed.
 TEST_F(Spielstaende, DamagedFilesFailTheLoadCleanlyAndAreNeverChanged) {
-    if (!erzeugtes_spiel(2, 400)) GTEST_SKIP() << "no game folder";
+    ASSERT_TRUE(erzeugtes_spiel(2, 400)) << "the built game folder has no content";
     ASSERT_TRUE(LSU_Speichern("Gut"));
     // The files of a save, each its own kind (one image pack stands for the four).
     std::vector<std::string> namen;
@@ -464,7 +464,7 @@ const char* const Packnamen[] = {"Iconpack.BMP", "Skillpack.BMP", "Bauiconpack.B
 // an old one writes what a save into a new folder writes; and a pack of Daten that changes
 // later, or a load that brings other packs into Daten, leaves every save's packs as they were.
 TEST_F(Spielstaende, SavedFilesAreThoseOfThePlainWayAndKeepTheirBytes) {
-    if (!erzeugtes_spiel(2, 100)) GTEST_SKIP() << "no game folder";
+    ASSERT_TRUE(erzeugtes_spiel(2, 100)) << "the built game folder has no content";
     const std::string daten = Programmpfad + "Daten\\";
     auto wie_gelesen_und_geschrieben = [](const std::string& pfad) {
         Bild bild;
@@ -506,7 +506,7 @@ TEST_F(Spielstaende, SavedFilesAreThoseOfThePlainWayAndKeepTheirBytes) {
 // A save that fails over a generated game leaves the old save whole, byte for byte, and
 // loadable; the next save that works keeps the player's own files and the old spellings.
 TEST_F(Spielstaende, AFailedSaveKeepsTheOldOneWholeAndLoadable) {
-    if (!erzeugtes_spiel(2, 50)) GTEST_SKIP() << "no game folder";
+    ASSERT_TRUE(erzeugtes_spiel(2, 50)) << "the built game folder has no content";
     ASSERT_TRUE(LSU_Speichern("Halt"));
     welt.ordner().dir().write("save/single/Halt/notiz.txt", "eigene Notiz");
     fs::rename(spielstand("Halt") / "P.sav", spielstand("Halt") / "p.sav");

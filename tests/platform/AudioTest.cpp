@@ -1,15 +1,31 @@
 #include "platform/Audio.h"
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <thread>
 
 namespace {
 
 const std::string kSound = std::string(BHM_GAME_DIR) + "/Sound/";
+
+// Holds the output of the open audio device while it lives: no playback moves on or ends,
+// so which channel a start takes follows from the order of the starts alone.
+struct Ausgabe_angehalten {
+    SDL_AudioDeviceID geraet = 0;
+    Ausgabe_angehalten() {
+        for (SDL_AudioDeviceID id = 1; id < 32 && geraet == 0; ++id)
+            if (SDL_GetAudioDeviceStatus(id) == SDL_AUDIO_PLAYING) geraet = id;
+        if (geraet != 0) SDL_PauseAudioDevice(geraet, 1);
+    }
+    ~Ausgabe_angehalten() {
+        if (geraet != 0) SDL_PauseAudioDevice(geraet, 0);
+    }
+};
 
 // The tests run with SDL_AUDIODRIVER=dummy: a device that opens and plays in silence.
 TEST(SdlAudio, SpieltDieSpieldateien) {
@@ -92,10 +108,11 @@ TEST(SdlAudio, StromSpieltAusDerDateiBisZuSeinemEnde) {
 TEST(SdlAudio, DreiWiedergabenJeEffektDieAeltesteWeicht) {
     plattform::SdlAudio audio;
     ASSERT_TRUE(audio.initialisieren());
-    // The horn sounds for almost a second: long enough for four starts in a row.
     const int horn = audio.sample_laden(kSound + "Fx/6.mp3");
     const int klick = audio.sample_laden(kSound + "Fx/2.mp3");
     ASSERT_GT(horn, 0);
+    std::optional<Ausgabe_angehalten> angehalten(std::in_place);
+    ASSERT_NE(angehalten->geraet, 0u) << "the audio device is open";
     int kanaele[4];
     for (int i = 0; i < 4; ++i) {
         ASSERT_TRUE(audio.sample_abspielen(horn, 0.5, i == 0 ? -1.0 : 1.0));
@@ -114,6 +131,16 @@ TEST(SdlAudio, DreiWiedergabenJeEffektDieAeltesteWeicht) {
     EXPECT_NE(audio.letzter_kanal(), kanaele[1]);
     EXPECT_NE(audio.letzter_kanal(), kanaele[2]);
     EXPECT_EQ(audio.spielende_kanaele_sample(horn), 3);
+
+    // Going on, the playbacks end by themselves, and a start takes the first channel again.
+    angehalten.reset();
+    const auto start = std::chrono::steady_clock::now();
+    while (audio.spielende_kanaele_sample(horn) > 0 &&
+           std::chrono::steady_clock::now() - start < std::chrono::seconds(20))
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(audio.spielende_kanaele_sample(horn), 0);
+    ASSERT_TRUE(audio.sample_abspielen(horn, 0.5, 0.0));
+    EXPECT_EQ(audio.letzter_kanal(), kanaele[0]);
 }
 
 TEST(SdlAudio, OhneGeraetBleibtEsStill) {
