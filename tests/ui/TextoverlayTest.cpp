@@ -645,6 +645,41 @@ TEST(OverlayBild, TooltipTilesAndTheLengthenedEdictBackground) {
     IAU_Zuruecksetzen();
 }
 
+// Every line of a fixed tooltip text lies inside its tile in the game's own fonts: the tile of
+// a help text whose line would run past it is stretched (10 pixels to spare), and the anchor
+// keeps the wider tile inside the window.
+TEST(OverlayBild, TooltiptexteBleibenInIhrerKachel) {
+    GL_NOETIG();
+    bhmtest::Schriftform schrift;
+    bhmtest::Testschale schale(1280, 700);
+    bhmtest::Textaufzeichnung senke;
+    TPU_Senke_einsetzen einsetzen(senke);
+    std::vector<int> nummern = {83, 87, 101, 102, 104, 105};
+    for (int n = 28; n <= 54; ++n) nummern.push_back(n);
+    for (int n : nummern)
+        for (int maus_x : {600, 1270}) {
+            senke.zeilen.clear();
+            MoPosEcht_X = maus_x;
+            MoPosEcht_Y = 300;
+            Mouseoverfunktion_Nummer = n;
+            Mouseoverfunktion_Wert = 0;
+            TPU_Tooltip();
+            Mouseoverfunktion_Nummer = 0;
+            const int X = MoPosFenstermitte_X, breite = TPU_Tooltip_Kachelbreite(n);
+            const int links = X - 90, rechts = X - 90 + breite;
+            EXPECT_LE(rechts, 1280) << n << ": the tile leaves the window";
+            ASSERT_FALSE(senke.zeilen.empty()) << n;
+            for (const Gedruckt& g : senke.zeilen) {
+                const int b = g.art == '2' ? TPU_Textbreite_Font2(g.text) : TPU_Textbreite_Font1(g.text);
+                const int x1 = g.art == 'C' ? g.x - b / 2 : g.x;
+                EXPECT_GE(x1, links + 5) << n << ": " << cp1252_zu_utf8(g.text);
+                EXPECT_LE(x1 + b, rechts - 5) << n << ": " << cp1252_zu_utf8(g.text);
+            }
+        }
+    EXPECT_EQ(TPU_Tooltip_Kachelbreite(37), TPU_Kachelbreite) << "a text that fits keeps the tile";
+    EXPECT_GT(TPU_Tooltip_Kachelbreite(105), TPU_Kachelbreite) << "the confirm help's long line";
+}
+
 // The switches of the windows of standing edicts say what they do: tooltips 28..52, 53 and 54
 // belong to the 27 entries in order, and every switch with an effect names it.
 TEST_F(Tooltip, SchalterSagenWasSieTun) {
