@@ -7,6 +7,7 @@
 
 #include "economy/Spieler.h"
 #include "foundation/Fehler.h"
+#include "foundation/Seams.h"
 #include "foundation/Spielstatus.h"
 #include "platform/base/Text1252.h"
 #include "ui/Fensterprimitive.h"
@@ -117,8 +118,19 @@ void IFU_Ediktrahmen_zeichnen(int X, int Y, int Hoehe) {
     reihe(Y + 48 + 64 * b + 48 * a, 303, 304);
 }
 
+int IFU_Ediktfenster_Mitte_Y() {
+    const int cy = IFU_Fenstermitte_Y;
+    int hoehe = -2;
+    for (int h : IFU_Ediktrahmen_Hoehen) hoehe += 16 * h + 2;
+    const int oben = cy - IFU_Ediktrahmen_Oben, unten = oben + hoehe, client = Shell().Clienthoehe();
+    if (hoehe > client) return cy;
+    if (oben < 0) return cy - oben;
+    if (unten > client) return cy - (unten - client);
+    return cy;
+}
+
 void IFU_Edikt_Intraktiv_Panel_call(int Edikt) {
-    const int cx = IFU_Fenstermitte_X, cy = IFU_Fenstermitte_Y;
+    const int cx = IFU_Fenstermitte_X, cy = IFU_Ediktfenster_Mitte_Y();
     if (Edikt < 0 || static_cast<std::size_t>(Edikt) >= IAU_Edikte.size()) {
         Fehler_melden("IFU_Edikt_Intraktiv_Panel_call -> Edikt nicht abgefangen : " + std::to_string(Edikt));
     } else {

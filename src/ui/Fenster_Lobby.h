@@ -22,11 +22,16 @@ extern std::array<Spieler_element, 8> Lobby_Spieler;
 // Set while the list of clans is being edited: rows show add, remove and choice buttons.
 extern bool IFU_Lobby_aktiv;
 
-// The edict frames: heights in 16-pixel units and the top offset above the window centre.
-// Together (16 x 43 + 6 = 694 pixels from 350 above the centre) they fit the smallest
+// The edict frames: heights in 16-pixel units and the top offset above the window's centre.
+// Together (16 x 43 + 6 = 694 pixels, 347 above and below the centre) they fit the smallest
 // client area of 700 rows, so the title and the buttons stay on screen.
 inline constexpr std::array<int, 4> IFU_Ediktrahmen_Hoehen = {12, 19, 6, 6};
-inline constexpr int IFU_Ediktrahmen_Oben = 350;
+inline constexpr int IFU_Ediktrahmen_Oben = 347;
+// The row the edict window is centred on: the window centre, moved just as far as the window
+// needs to lie whole inside the client area (the centre is half the form's outer height, which
+// a window manager's title bar makes larger than half the client's). A client too low for the
+// window keeps the centre.
+int IFU_Ediktfenster_Mitte_Y();
 
 void IFU_SingelGame_Panel();
 // The edict window for edict number Edikt.

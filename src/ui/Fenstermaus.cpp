@@ -142,7 +142,9 @@ bool IFU_Edikt_Intraktiv_Mouse_over(bool klick) {
         return false;
     }
     const Edikt_Data& edikt = IAU_Edikte[static_cast<std::size_t>(e)];
-    const int x = MoPosFenstermitte_X, y = MoPosFenstermitte_Y;
+    // Relative to the row the window is centred on.
+    const int x = MoPosFenstermitte_X,
+              y = MoPosFenstermitte_Y - (IFU_Ediktfenster_Mitte_Y() - IFU_Fenstermitte_Y);
     for (int i = 0; i < static_cast<int>(edikt.Gesetze.size()); ++i) {
         if (!innen(y, 40 * i - 115, 40 * i - 92)) continue;
         if (klick && halboffen(x, -219, -197)) {

@@ -18,6 +18,7 @@
 #include "population/Arbeitsauftraege.h"
 #include "ui/InterfacePanel.h"
 #include "ui/MouseOver_Panel.h"
+#include "ui/Fenster_Lobby.h"
 #include "ui/Interaktiv.h"
 #include "ui/Rangliste.h"
 #include "world/Inseln.h"
@@ -123,7 +124,7 @@ void TPU_Edikt_Intraktiv_Panel_Text(int dx, int dy, int Edikt) {
     }
     const Edikt_Data& e = IAU_Edikte[Edikt];
     TPU_Textsenke& senke = TPU_Senke();
-    const int X = IFU_Fenstermitte_X + dx, Y = IFU_Fenstermitte_Y + dy;
+    const int X = IFU_Fenstermitte_X + dx, Y = IFU_Ediktfenster_Mitte_Y() + dy;
     senke.Print_zentriert(X, Y - 320, e.Titel);
     for (std::size_t i = 0; i < IAU_Textzeilen.size(); ++i)
         senke.Print(X - 240, Y - 320 + 25 * static_cast<int>(i + 1), IAU_Textzeilen[i]);

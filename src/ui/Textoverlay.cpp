@@ -13,6 +13,7 @@
 #include "foundation/Geometrie.h"
 #include "foundation/Hilfen.h"
 #include "foundation/Namen.h"
+#include "foundation/Seams.h"
 #include "foundation/Spielstatus.h"
 #include "foundation/Zeichenbreiten.h"
 #include "platform/base/Text1252.h"
@@ -32,6 +33,11 @@
 #include "world/Minimap.h"
 
 namespace {
+
+// The error line: where it starts, the room it keeps from the window's right edge, the pitch
+// of its lines in the big font and how many lines it takes at most.
+constexpr int kFehler_X = 400, kFehler_Y = 100, kFehler_Rand = 10, kFehler_Abstand = 22;
+constexpr std::size_t kFehler_Zeilen = 6;
 
 // The offsets and colour of one outline pass.
 struct Durchgang {
@@ -88,7 +94,9 @@ void einstellung(const Durchgang& d, int cx, int cy) {
             zeile = name.empty() ? W("läde Server") : "ADMIN: " + name;
         else
             zeile = name.empty() ? std::string("Noch Frei wird zur KI") : name;
-        s.Print(cx - 220 + d.ox, cy - 176 + 26 * k + d.oy, zeile);
+        // Each name stands in the row of its entry's colour swatch and buttons (the swatch of
+        // row k from cy - 224 + 26 k, 26 rows high), its base line near the swatch's foot.
+        s.Print(cx - 220 + d.ox, cy - 202 + 26 * k + d.oy, zeile);
     }
     s.Print_zentriert(cx + 100 + d.ox, cy + 58 + d.oy, "Rohstoffe");
     s.Print_zentriert(cx - 130 + d.ox, cy + 84 + d.oy, W("Kartengröße"));
@@ -193,6 +201,47 @@ void minimap(const Durchgang& d, int cx, int cy, const std::vector<int>& clans) 
     }
 }
 
+// The lines of the error line: "Error : " and the report, broken at blanks into lines of the
+// big font no wider than `breite` (a word too wide for a line of its own is cut into pieces);
+// past the last line that fits `max_zeilen`, the text is cut off with "..".
+std::vector<std::string> fehlerzeilen(const std::string& text, int breite, std::size_t max_zeilen) {
+    std::vector<std::string> zeilen(1);
+    const auto passt = [breite](const std::string& t) { return TPU_Textbreite_Font1(t) <= breite; };
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::size_t ende = std::min(text.find(' ', i), text.size());
+        const std::string wort = text.substr(i, ende - i);
+        std::string& zeile = zeilen.back();
+        const std::string mit = zeile.empty() ? wort : zeile + " " + wort;
+        if (passt(mit)) {
+            zeile = mit;
+        } else if (!zeile.empty() && passt(wort)) {
+            zeilen.push_back(wort);
+        } else {
+            // Too wide for any line: as much as fits here, the rest on the next lines.
+            std::string rest = wort;
+            if (!zeile.empty()) zeile += ' ';
+            for (;;) {
+                std::size_t n = 0;
+                while (n < rest.size() && passt(zeilen.back() + rest.substr(0, n + 1))) ++n;
+                if (n == 0 && zeilen.back().empty()) n = 1;  // at least one character a line
+                zeilen.back() += rest.substr(0, n);
+                rest.erase(0, n);
+                if (rest.empty()) break;
+                zeilen.emplace_back();
+            }
+        }
+        i = ende + 1;
+    }
+    if (zeilen.size() > max_zeilen) {
+        zeilen.resize(max_zeilen);
+        std::string& letzte = zeilen.back();
+        while (!letzte.empty() && !passt(letzte + "..")) letzte.pop_back();
+        letzte += "..";
+    }
+    return zeilen;
+}
+
 }  // namespace
 
 void Showtext() {
@@ -205,6 +254,12 @@ void Showtext() {
     // The legend lists what the map shows, found once for the five passes.
     const std::vector<int> clans =
         Minimap_offen && Minimap_Art == 2 ? clans_auf_der_karte() : std::vector<int>();
+    // The error line starts at (400, 100) and breaks before the window's right edge.
+    const std::vector<std::string> fehler =
+        Fehleranzeige_Dauer > 0
+            ? fehlerzeilen("Error : " + Fehler_Anzeigetext(Fehlertext),
+                           Shell().Clientbreite() - kFehler_X - kFehler_Rand, kFehler_Zeilen)
+            : std::vector<std::string>();
     for (int p = 0; p <= 4; ++p) {
         const Durchgang d = durchgang_beginnen(p);
         if (IFU_Iconleiste_aktiv) slotdialog(d, cx, cy);
@@ -219,7 +274,9 @@ void Showtext() {
         TPU_Schaltertexte(d.ox, d.oy);
         if (Fehleranzeige_Dauer > 0) {
             --Fehleranzeige_Dauer;
-            s.Print(400 + d.ox, 100 + d.oy, "Error : " + Fehler_Anzeigetext(Fehlertext));
+            for (std::size_t i = 0; i < fehler.size(); ++i)
+                s.Print(kFehler_X + d.ox, kFehler_Y + kFehler_Abstand * static_cast<int>(i) + d.oy,
+                        fehler[i]);
         }
     }
 

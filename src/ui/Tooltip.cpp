@@ -3,8 +3,9 @@
 #include <GL/gl.h>
 
 #include <algorithm>
-#include <initializer_list>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "economy/Arbeiterslots.h"
 #include "economy/Objekte.h"
@@ -27,6 +28,7 @@
 #include "ui/InterfacePanel.h"
 #include "ui/Dollarcodes.h"
 #include "ui/Fenstertexte.h"
+#include "foundation/Zeichenbreiten.h"
 #include "ui/Textsenke.h"
 #include "ui/Interaktiv.h"
 #include "ui/Schaltertexte.h"
@@ -34,6 +36,8 @@
 namespace {
 
 constexpr int kKachel = 28;
+// Lines start 10 pixels in from the tile's left edge; a stretched tile leaves as much at the right.
+constexpr int kText_Einzug = 10;
 
 bool kachelhintergrund(int n) {
     return (n >= 1 && n <= 25) || (n >= 28 && n <= 80) || n == 82 || n == 83 || (n >= 85 && n <= 105);
@@ -46,9 +50,18 @@ bool popup_sichtbar(int n) {
     return ITP_Panel_sichtbar(ITP_SingelGameAktiv) || ITP_Panel_sichtbar(ITP_SingelGameTutorial);
 }
 
-void kachel(int X, int Y) {
+// The tile at (X, Y), stretched to `breite` pixels where that is wider than the tile.
+void kachel(int X, int Y, int breite = TPU_Kachelbreite) {
     if (ML_Interfacepack) ML_Interfacepack->BindTexture(true);
-    IFU_Icon_zeichnen(X, Y, 100, kKachel);
+    if (breite > TPU_Kachelbreite) {
+        glPushMatrix();
+        glTranslatef(static_cast<float>(X), 0, 0);
+        glScalef(static_cast<float>(breite) / TPU_Kachelbreite, 1, 1);
+        IFU_Icon_zeichnen(0, Y, 100, kKachel);
+        glPopMatrix();
+    } else {
+        IFU_Icon_zeichnen(X, Y, 100, kKachel);
+    }
     if (ML_Interfacepack) ML_Interfacepack->UnbindTexture(true);
 }
 
@@ -76,11 +89,17 @@ void popuptext(int X, int Y) {
     }
 }
 
-void hilfetext(int X, int Y, const std::string& titel, std::initializer_list<std::string> zeilen) {
+// A fixed help text: its heading and its lines.
+struct Hilfe {
+    std::string titel;
+    std::vector<std::string> zeilen;
+};
+
+void hilfetext(int X, int Y, const Hilfe& h) {
     TPU_Textsenke& s = TPU_Senke();
-    s.Print_zentriert(X + 45, Y + 20, titel);
+    s.Print_zentriert(X + 45, Y + 20, h.titel);
     int y = Y + 46;
-    for (const std::string& z : zeilen) {
+    for (const std::string& z : h.zeilen) {
         s.Print2(X - 80, y, z);
         y += 16;
     }
@@ -203,26 +222,58 @@ void warenslot(int X, int Y) {
 }
 
 // The demolition button of the object info window: what a click does to the shown object.
-void abrisshilfe(int X, int Y) {
+std::optional<Hilfe> abrisshilfe() {
     const int o = Gewaehltes_Objekt;
-    if (!OM_Objekt_gueltig(o)) return;
+    if (!OM_Objekt_gueltig(o)) return std::nullopt;
     const std::string titel = W("Abreißen");
     if (OM_Abriss_verweigert(o))
-        hilfetext(X, Y, titel,
-                  {"In diesem Haus wohnen noch Mitglieder.", "Ein bewohntes Haus kann nicht",
-                   "abgerissen werden."});
-    else if (OM_Baumaterial_fehlt(o) && OB_Hat_Arbeiter(o) && OM_Objekt_ist_Home(o))
-        hilfetext(
-            X, Y, titel,
-            {"Der Ausbau wird aufgegeben. Das Haus", "wird abgerissen, sobald niemand mehr", "darin wohnt."});
-    else if (OM_Baumaterial_fehlt(o))
-        hilfetext(X, Y, titel,
-                  {"Der Bau wird aufgegeben und das", W("Gebäude abgerissen. Geliefertes"),
-                   "Baumaterial geht verloren."});
-    else
-        hilfetext(X, Y, titel,
-                  {W("Das Gebäude wird geräumt: Arbeiter"), "gehen, die Waren werden entsorgt.",
-                   "Ist nichts mehr abzuholen, bleibt", W("eine Ruine, die mit der Zeit zerfällt.")});
+        return Hilfe{titel,
+                     {"In diesem Haus wohnen noch Mitglieder.", "Ein bewohntes Haus kann nicht",
+                      "abgerissen werden."}};
+    if (OM_Baumaterial_fehlt(o) && OB_Hat_Arbeiter(o) && OM_Objekt_ist_Home(o))
+        return Hilfe{
+            titel,
+            {"Der Ausbau wird aufgegeben. Das Haus", "wird abgerissen, sobald niemand mehr", "darin wohnt."}};
+    if (OM_Baumaterial_fehlt(o))
+        return Hilfe{titel,
+                     {"Der Bau wird aufgegeben und das", W("Gebäude abgerissen. Geliefertes"),
+                      "Baumaterial geht verloren."}};
+    return Hilfe{titel,
+                 {W("Das Gebäude wird geräumt: Arbeiter"), "gehen, die Waren werden entsorgt.",
+                  "Ist nichts mehr abzuholen, bleibt", W("eine Ruine, die mit der Zeit zerfällt.")}};
+}
+
+// The fixed help text of a tooltip number, if it has one.
+std::optional<Hilfe> hilfe(int n) {
+    switch (n) {
+        case 55:
+            return abrisshilfe();
+        case 101:
+            return Hilfe{"Neuen Hafen errichten",
+                         {"Eins deiner Schiffe wird in", "einer anderen Region gelandet",
+                          "und dort zu einen Hafen umgebaut.", "Bedenke dabei das dieses Schiff",
+                          "dabei verloren geht."}};
+        case 102:
+            return Hilfe{
+                "Mitglieder bestellen",
+                {"Auf allen verbundenen Inseln werden", "die Singels angesprochen, ob sie nicht",
+                 W("in dieser Region für den Clan arbeiten"), W("möchten. Die Zahl gibt an wieviele noch"),
+                 "kommen sollen. Sie ist auf 10 begrenzt"}};
+        case 104:
+            return Hilfe{
+                "Hilfe",
+                {"Wenn du die Aufforderung ignorierst,", "bekommen alle deine Mitglieder jeden Monat",
+                 W("für JEDE offene Forderung -1 zufriedenheit."),
+                 "Es kann sinnvoll sein ein wengig zu warten.", "Es Bringt dich aber nicht vorran."}};
+        case 105:
+            return Hilfe{
+                "So soll es sein",
+                {W("Mit der Bestätigung wird deine Entscheidung"),
+                 W("zum Gesetz. Überlege dir gut, ob es wirklich"), "die besste Wahl ist. Du kannst deine",
+                 "Entscheidung manchmal auch zeitlich begrenzen,", "um her raus zu finden wie sie wirkt."}};
+        default:
+            return std::nullopt;
+    }
 }
 
 bool person_pruefen(int person) {
@@ -232,6 +283,14 @@ bool person_pruefen(int person) {
 }
 
 }  // namespace
+
+int TPU_Tooltip_Kachelbreite(int N) {
+    int breite = TPU_Kachelbreite;
+    if (const std::optional<Hilfe> h = hilfe(N))
+        for (const std::string& z : h->zeilen)
+            breite = std::max(breite, kText_Einzug + TPU_Textbreite_Font2(z) + kText_Einzug);
+    return breite;
+}
 
 void TPU_Tooltip_Anker(int x, int y, int breite, int hoehe, int& X, int& Y) {
     X = std::max(x, 90);
@@ -260,11 +319,14 @@ void TPU_Tooltip() {
     const int N = Mouseoverfunktion_Nummer;
     if (N == 0) return;
     int X = 0, Y = 0;
+    const int breite = kachelhintergrund(N) ? TPU_Tooltip_Kachelbreite(N) : TPU_Kachelbreite;
     if (N == 27 && Platzierungsmodus)
         TPU_Tooltip_Anker_Bauplatz(MoPosEcht_X, MoPosEcht_Y, Shell().Formbreite(), Shell().Clienthoehe(), X,
                                    Y);
     else
-        TPU_Tooltip_Anker(MoPosEcht_X, MoPosEcht_Y, Shell().Formbreite(), Shell().Clienthoehe(), X, Y);
+        // A wider tile keeps as far from the right edge as the tile does.
+        TPU_Tooltip_Anker(MoPosEcht_X, MoPosEcht_Y, Shell().Formbreite() - (breite - TPU_Kachelbreite),
+                          Shell().Clienthoehe(), X, Y);
     MoPosFenstermitte_X = X;
     MoPosFenstermitte_Y = Y;
 
@@ -272,7 +334,7 @@ void TPU_Tooltip() {
     s.Farbe(1, 1, 1);
     const bool popup = popup_sichtbar(N);
     if (kachelhintergrund(N)) {
-        for (int k = 0; k < 3; ++k) kachel(X - 90, Y + 3 + 30 * k);
+        for (int k = 0; k < 3; ++k) kachel(X - 90, Y + 3 + 30 * k, breite);
     } else if (popup) {
         popup_hintergrund(X, Y);
     } else if (N != 26 && N != 27 && N != 81 && N != 84) {
@@ -319,37 +381,15 @@ void TPU_Tooltip() {
         case 99:
             TPU_Wareninfo(X, Y, 0, 0, Mouseoverfunktion_Wert);
             break;
-        case 101:
-            hilfetext(X, Y, "Neuen Hafen errichten",
-                      {"Eins deiner Schiffe wird in", "einer anderen Region gelandet",
-                       "und dort zu einen Hafen umgebaut.", "Bedenke dabei das dieses Schiff",
-                       "dabei verloren geht."});
-            break;
-        case 102:
-            hilfetext(
-                X, Y, "Mitglieder bestellen",
-                {"Auf allen verbundenen Inseln werden", "die Singels angesprochen, ob sie nicht",
-                 W("in dieser Region für den Clan arbeiten"), W("möchten. Die Zahl gibt an wieviele noch"),
-                 "kommen sollen. Sie ist auf 10 begrenzt"});
-            break;
         case 55:
-            abrisshilfe(X, Y);
+        case 101:
+        case 102:
+        case 104:
+        case 105:
+            if (const std::optional<Hilfe> h = hilfe(N)) hilfetext(X, Y, *h);
             break;
         case 103:
             edikteffekt(X, Y);
-            break;
-        case 104:
-            hilfetext(X, Y, "Hilfe",
-                      {"Wenn du die Aufforderung ignorierst,", "bekommen alle deine Mitglieder jeden Monat",
-                       W("für JEDE offene Forderung -1 zufriedenheit."),
-                       "Es kann sinnvoll sein ein wengig zu warten.", "Es Bringt dich aber nicht vorran."});
-            break;
-        case 105:
-            hilfetext(
-                X, Y, "So soll es sein",
-                {W("Mit der Bestätigung wird deine Entscheidung"),
-                 W("zum Gesetz. Überlege dir gut, ob es wirklich"), "die besste Wahl ist. Du kannst deine",
-                 "Entscheidung manchmal auch zeitlich begrenzen,", "um her raus zu finden wie sie wirkt."});
             break;
         default:
             // The switches of the windows of standing edicts say what they do.

@@ -6,6 +6,11 @@
 
 // Draws the requested tooltip; nothing while the number is 0.
 void TPU_Tooltip();
+// The width of the tooltip tile (interface model 28).
+inline constexpr int TPU_Kachelbreite = 274;
+// The width the tile background of tooltip N is drawn with: the tile's own, or wider where a
+// line of a fixed help text would run past it (the tile is stretched, 10 pixels to spare).
+int TPU_Tooltip_Kachelbreite(int N);
 // The anchor of a tooltip for the mouse at (x, y) in a window of the given
 // outer size: at least (90, 20), at most 200 from the right edge, and moved
 // 150 up within 150 of the bottom.

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -14,8 +15,14 @@
 #include "foundation/Textzeilen.h"
 #include "platform/base/Datei.h"
 #include "platform/base/Text1252.h"
+#include "common/GLKontext.h"
+#include "render/Interface.h"
 #include "render/Interfaceatlas.h"
+#include "render/Testschale.h"
+#include "ui/MouseOver_Panel.h"
 #include "ui/Panelhilfe.h"
+#include "ui/Paneltexte.h"
+#include "ui/UiHilfe.h"
 
 namespace fs = std::filesystem;
 
@@ -273,6 +280,96 @@ TEST_F(Oberflaechenbilder, KlickflaechenEinesPanelsUeberdeckenSichNicht) {
             }
     }
     EXPECT_GT(verglichen, 100);
+}
+
+// Every script panel at the smallest client area (1280 x 700, centre 640 x 350) with the fonts
+// the game draws with: what a panel shows lies inside the client area, and inside a panel that
+// sits on a window frame, every picture, click area and fixed text lies inside the frame's
+// wooden border (6 pixels), so that no button sits on the frame's edge and no text crosses it.
+TEST_F(Oberflaechenbilder, JedesPanelLiegtImClientbereichUndInSeinemRahmen) {
+    GL_NOETIG();
+    bhmtest::Schriftform schrift;
+    constexpr int kBreite = 1280, kHoehe = 700, kRand = 6;
+    bhmtest::Testschale schale(kBreite, kHoehe);
+    GLForm->ClientWidth = kBreite;
+    GLForm->ClientHeight = kHoehe;
+    const int mx = IFU_Fenstermitte_X, my = IFU_Fenstermitte_Y;
+    IFU_Fenstermitte_X = kBreite / 2;
+    IFU_Fenstermitte_Y = kHoehe / 2;
+    ITP_Panels_einlesen(daten);
+    ASSERT_EQ(Fehlertext, "");
+
+    struct Rechteck {
+        int x1, y1, x2, y2;
+        bool in(const Rechteck& r) const { return x1 >= r.x1 && y1 >= r.y1 && x2 <= r.x2 && y2 <= r.y2; }
+    };
+    const auto groesse = [](int nr) { return atlasgroesse(nr); };
+    int geprueft = 0;
+    for (int p = 0; p < static_cast<int>(ITP_Icons.size()); ++p) {
+        const ITP_Icon_R& icons = ITP_Icons[static_cast<std::size_t>(p)];
+        // The panel's window frame: a frame picture centred on the window.
+        std::optional<Rechteck> innen;
+        for (int i = 0; i < static_cast<int>(icons.size()); ++i) {
+            const ITP_Icon_Item& e = icons[static_cast<std::size_t>(i)];
+            if (e.Art != 0 || e.Bilder.empty() || e.Align != 5 || e.X != 0 || e.Y != 0) continue;
+            const std::string titel = ITF_Elemente[static_cast<std::size_t>(e.Bilder[0])].Titel;
+            if (titel != "Fensterrahmen" && titel != "Fenster klein") continue;
+            const Groesse g = groesse(e.Bilder[0]);
+            const int x = Draw_Ausrichtung_X(p, i), y = Draw_Ausrichtung_Y(p, i);
+            innen = Rechteck{x + kRand, y + kRand, x + g.b - kRand, y + g.h - kRand};
+        }
+        const Rechteck client{0, 0, kBreite, kHoehe};
+        const auto pruefen = [&](const Rechteck& r, const std::string& was, bool im_rahmen) {
+            ++geprueft;
+            EXPECT_TRUE(r.in(client)) << "panel " << p << ": " << was << " at " << r.x1 << "," << r.y1 << ".."
+                                      << r.x2 << "," << r.y2 << " leaves the client area";
+            if (innen && im_rahmen) {
+                EXPECT_TRUE(r.in(*innen))
+                    << "panel " << p << ": " << was << " at " << r.x1 << "," << r.y1 << ".." << r.x2 << ","
+                    << r.y2 << " leaves the frame's inside " << innen->x1 << "," << innen->y1 << ".."
+                    << innen->x2 << "," << innen->y2;
+            }
+        };
+        for (int i = 0; i < static_cast<int>(icons.size()); ++i) {
+            const ITP_Icon_Item& e = icons[static_cast<std::size_t>(i)];
+            // Full-screen pictures and the message stream cover the window by design.
+            if (e.Art == 7 || e.Art == 8 || e.Bilder.empty()) continue;
+            const std::size_t bild = e.Art == 5 || e.Art == 1 ? 1 : 0;
+            if (bild >= e.Bilder.size() || e.Bilder[bild] <= 0) continue;
+            const Groesse g = groesse(e.Bilder[bild]);
+            const int x = Draw_Ausrichtung_X(p, i) + e.X, y = Draw_Ausrichtung_Y(p, i) + e.Y;
+            const std::string titel = ITF_Elemente[static_cast<std::size_t>(e.Bilder[bild])].Titel;
+            // The game bar's middle pieces lie side by side to fill wider windows; those past the
+            // right edge are not shown at this size.
+            if (titel == "Spielleiste Mitte" && x >= kBreite) continue;
+            const bool rahmen = e.Align == 5 && e.X == 0 && e.Y == 0 &&
+                                (titel == "Fensterrahmen" || titel == "Fenster klein");
+            pruefen({x, y, x + g.b, y + g.h}, "picture '" + cp1252_zu_utf8(titel) + "' " + e.Name, !rahmen);
+        }
+        const ITP_Mous_R& felder = ITP_Mausfelder[static_cast<std::size_t>(p)];
+        for (int a = 0; a < static_cast<int>(felder.size()); ++a) {
+            const ITP_Mausfeld& m = felder[static_cast<std::size_t>(a)];
+            // The hidden areas of the game bar lie over the whole map.
+            if (m[ITP_Maus_Aktion] >= 666 && m[ITP_Maus_Aktion] <= 717) continue;
+            const int x = MO_Align_X(p, a) + m[ITP_Maus_X], y = MO_Align_Y(p, a) + m[ITP_Maus_Y];
+            pruefen({x, y, x + m[ITP_Maus_W], y + m[ITP_Maus_H]},
+                    "click area of action " + std::to_string(m[ITP_Maus_Aktion]), true);
+        }
+        const ITP_Text_R& texte = ITP_Texte[static_cast<std::size_t>(p)];
+        for (int t = 0; t < static_cast<int>(texte.size()); ++t) {
+            const ITP_Text_Item& e = texte[static_cast<std::size_t>(t)];
+            // Placeholders have the width of what they show at run time.
+            if (e.Text.empty() || e.Text[0] == '$') continue;
+            const int shift = e.Ausrichtung == 2 ? -(e.Breite / 2) : e.Ausrichtung == 3 ? -e.Breite : 0;
+            const int x = TPU_Anker_X(p, t) + e.X + shift, y = TPU_Anker_Y(p, t) + e.Y;
+            // Above and below the base line: the letters of the small and of the big font.
+            const int oben = e.Schrift == 2 ? 15 : 12, unten = e.Schrift == 2 ? 4 : 3;
+            pruefen({x, y - oben, x + e.Breite, y + unten}, "text '" + cp1252_zu_utf8(e.Text) + "'", true);
+        }
+    }
+    EXPECT_GT(geprueft, 800);
+    IFU_Fenstermitte_X = mx;
+    IFU_Fenstermitte_Y = my;
 }
 
 }  // namespace

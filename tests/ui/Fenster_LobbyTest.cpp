@@ -120,17 +120,18 @@ TEST_F(Ediktfenster, LawsDurationsButtonsAndTheFourFrames) {
     EXPECT_EQ(Was(b, cx + 155, cy + 177), M(306)) << "the chosen duration";
     EXPECT_EQ(Fehlertext,
               W("IFU_Edikt_Intraktiv_Panel_call -> Zeitkomponente(1) -> hat ungültigen Timestep(4)"));
-    // Frame tops: 350 above the centre, then 16 x 12 + 2, 16 x 31 + 4 (below the frame at 600 rows).
-    EXPECT_EQ(Was(b, cx - 256, cy - 350 + 16 * 12 + 2), M(297));
-    EXPECT_EQ(Was(b, cx, cy - 350 + 16 * 12 + 2), M(298));
+    // Frame tops: 347 above the centre (a frame of 600 rows is too low for the window, which
+    // then keeps the centre), then 16 x 12 + 2, 16 x 31 + 4 (below the frame at 600 rows).
+    EXPECT_EQ(Was(b, cx - 256, cy - 347 + 16 * 12 + 2), M(297));
+    EXPECT_EQ(Was(b, cx, cy - 347 + 16 * 12 + 2), M(298));
     // Frame 2 has height 19 - 6 = 13: one 4-unit and three 3-unit pieces, bottom at +256.
-    EXPECT_EQ(Was(b, cx - 256, cy - 350 + 194 + 256), M(303));
+    EXPECT_EQ(Was(b, cx - 256, cy - 347 + 194 + 256), M(303));
     // The whole window, from the top of frame 1 to the bottom of frame 4, fits the smallest
     // client area (700 rows, centre 350) with the title and the two buttons inside it.
     int hoehe = 0;
     for (int h : IFU_Ediktrahmen_Hoehen) hoehe += 16 * h + 2;
-    EXPECT_LE(IFU_Ediktrahmen_Oben, 350);
-    EXPECT_LE(hoehe - 2 - IFU_Ediktrahmen_Oben, 350);
+    EXPECT_LT(IFU_Ediktrahmen_Oben, 350);
+    EXPECT_LT(hoehe - 2 - IFU_Ediktrahmen_Oben, 350);
     EXPECT_LT(-IFU_Ediktrahmen_Oben, -320) << "the title line lies inside frame 1";
     EXPECT_GT(hoehe - 2 - IFU_Ediktrahmen_Oben, 335) << "the buttons end inside frame 4";
 
@@ -142,6 +143,34 @@ TEST_F(Ediktfenster, LawsDurationsButtonsAndTheFourFrames) {
     EXPECT_EQ(Was(b, cx - 230, cy + 270), M(311));
     EXPECT_EQ(Was(b, cx + 166, cy + 270), M(310));
     EXPECT_EQ(Was(b, cx - 220, cy - 115), Nichts);
+}
+
+// The edict window lies whole inside the client area at every size: centred on the window
+// centre where it fits there, moved as little as needed where the centre (half the form's outer
+// height) stands below the client's middle, as a window manager's title bar makes it.
+TEST(Ediktfenstermitte, DasFensterLiegtGanzImClientbereich) {
+    struct Fall {
+        int client_hoehe, mitte, erwartet;
+    } faelle[] = {
+        {700, 350, 350},   // the smallest client area, no frame: 3 rows above and below
+        {700, 365, 353},   // a 30-row title bar: moved up to end at the client's last row
+        {700, 340, 347},   // a centre above the middle: moved down to start at row 0
+        {1080, 540, 540},  // full HD: centred
+        {1080, 560, 560},  // room enough below
+        {600, 300, 300},   // too low for the window: the centre is kept
+    };
+    const int mx = IFU_Fenstermitte_Y;
+    for (const Fall& f : faelle) {
+        bhmtest::Testschale schale(1280, f.client_hoehe);
+        IFU_Fenstermitte_Y = f.mitte;
+        const int m = IFU_Ediktfenster_Mitte_Y();
+        EXPECT_EQ(m, f.erwartet) << f.client_hoehe << "/" << f.mitte;
+        if (f.client_hoehe >= 694) {
+            EXPECT_GE(m - IFU_Ediktrahmen_Oben, 0);
+            EXPECT_LE(m - IFU_Ediktrahmen_Oben + 694, f.client_hoehe);
+        }
+    }
+    IFU_Fenstermitte_Y = mx;
 }
 
 TEST_F(Lobbyfenster, RowsShowButtonsOnlyWhileTheListIsEdited) {

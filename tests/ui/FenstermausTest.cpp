@@ -122,6 +122,9 @@ TEST(Fenstermaus, BaufensterUeberspringtNichtBaubares) {
 
 TEST(Fenstermaus, EdiktfensterGesetzDauerUndAnnahme) {
     Uiwelt welt;
+    // The smallest client area (700 rows), centred on row 350: the window lies around the centre.
+    const int mitte = IFU_Fenstermitte_Y;
+    IFU_Fenstermitte_Y = 350;
     edikt({1, 3});
     maus(-210, -60);  // law 1
     EXPECT_FALSE(IFU_Edikt_Intraktiv_Mouse_over(false));
@@ -167,10 +170,22 @@ TEST(Fenstermaus, EdiktfensterGesetzDauerUndAnnahme) {
     EXPECT_TRUE(ITP_Panel_sichtbar(ITP_SingelGameAktiv) || ITP_Panel_sichtbar(ITP_SingelGameTutorial));
     IFU_Alles_schliessen();
     SSL = false;
+
+    // A window manager's title bar puts the centre 15 rows below the client's middle: the window
+    // stands 12 rows higher to fit, and its buttons take the mouse where they are drawn.
+    IFU_Fenstermitte_Y = 365;
+    maus(170, 334);  // the accept button's last row, were the window centred on 365
+    EXPECT_FALSE(IFU_Edikt_Intraktiv_Mouse_over(false));
+    maus(170, 334 - 12);
+    EXPECT_TRUE(IFU_Edikt_Intraktiv_Mouse_over(false));
+    EXPECT_EQ(Mouseoverfunktion_Nummer, 105);
+    IFU_Fenstermitte_Y = mitte;
 }
 
 TEST(Fenstermaus, UngueltigeDauerWirdBeimKlickGemeldet) {
     Uiwelt welt;
+    const int mitte = IFU_Fenstermitte_Y;
+    IFU_Fenstermitte_Y = 350;
     edikt({4, 2});
     maus(30, 190);
     EXPECT_TRUE(IFU_Edikt_Intraktiv_Mouse_over(true));
@@ -182,4 +197,5 @@ TEST(Fenstermaus, UngueltigeDauerWirdBeimKlickGemeldet) {
     IAU_Aktuelles_Edikt = 5;  // no such edict
     EXPECT_FALSE(IFU_Edikt_Intraktiv_Mouse_over(true));
     EXPECT_TRUE(Kernwelt::gemeldet());
+    IFU_Fenstermitte_Y = mitte;
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "render/Testschale.h"
 #include "economy/Diagramm.h"
 #include "economy/Logik.h"
 #include "economy/Warenstatistik.h"
@@ -199,6 +200,8 @@ TEST(Statistiktexte, EveryClanSeriesCaptionMatchesTheChartsNewestColumn) {
 
 TEST(Statistiktexte, EdictWindow) {
     bhmtest::Textwelt welt;
+    // The text world's 800 x 600 window, too low for the edict window, which keeps the centre.
+    bhmtest::Testschale schale(800, 600);
     Edikt_Data e;
     e.Titel = "Steuer";
     e.Count = 1;

@@ -156,14 +156,15 @@ TEST_F(Overlay, SetUpListWithEmptyNames) {
     Showtext();
     const auto host = mit(W("läde Server"));
     ASSERT_EQ(host.size(), 5u);
-    EXPECT_EQ(host[4], (Gedruckt{'P', 180, 150, W("läde Server")}));
+    // Centre (400, 300): the host's name in the row of its swatch (274..300).
+    EXPECT_EQ(host[4], (Gedruckt{'P', 180, 124, W("läde Server")}));
     EXPECT_EQ(mit("Noch Frei wird zur KI").size(), 35u);
     Lobby_Spieler[0].Name = "Ute";
     Lobby_Spieler[3].Name = "Bo";
     welt.senke.leeren();
     Showtext();
     EXPECT_EQ(mit("ADMIN: Ute").size(), 5u);
-    EXPECT_EQ(mit("Bo")[4], (Gedruckt{'P', 180, 228, "Bo"}));
+    EXPECT_EQ(mit("Bo")[4], (Gedruckt{'P', 180, 202, "Bo"})) << "row 4, beside its swatch at 180..206";
 }
 
 // The players' map names every clan it shows, however many there are, and no clan it
@@ -644,6 +645,41 @@ TEST(OverlayBild, TooltipTilesAndTheLengthenedEdictBackground) {
     IAU_Zuruecksetzen();
 }
 
+// Every line of a fixed tooltip text lies inside its tile in the game's own fonts: the tile of
+// a help text whose line would run past it is stretched (10 pixels to spare), and the anchor
+// keeps the wider tile inside the window.
+TEST(OverlayBild, TooltiptexteBleibenInIhrerKachel) {
+    GL_NOETIG();
+    bhmtest::Schriftform schrift;
+    bhmtest::Testschale schale(1280, 700);
+    bhmtest::Textaufzeichnung senke;
+    TPU_Senke_einsetzen einsetzen(senke);
+    std::vector<int> nummern = {83, 87, 101, 102, 104, 105};
+    for (int n = 28; n <= 54; ++n) nummern.push_back(n);
+    for (int n : nummern)
+        for (int maus_x : {600, 1270}) {
+            senke.zeilen.clear();
+            MoPosEcht_X = maus_x;
+            MoPosEcht_Y = 300;
+            Mouseoverfunktion_Nummer = n;
+            Mouseoverfunktion_Wert = 0;
+            TPU_Tooltip();
+            Mouseoverfunktion_Nummer = 0;
+            const int X = MoPosFenstermitte_X, breite = TPU_Tooltip_Kachelbreite(n);
+            const int links = X - 90, rechts = X - 90 + breite;
+            EXPECT_LE(rechts, 1280) << n << ": the tile leaves the window";
+            ASSERT_FALSE(senke.zeilen.empty()) << n;
+            for (const Gedruckt& g : senke.zeilen) {
+                const int b = g.art == '2' ? TPU_Textbreite_Font2(g.text) : TPU_Textbreite_Font1(g.text);
+                const int x1 = g.art == 'C' ? g.x - b / 2 : g.x;
+                EXPECT_GE(x1, links + 5) << n << ": " << cp1252_zu_utf8(g.text);
+                EXPECT_LE(x1 + b, rechts - 5) << n << ": " << cp1252_zu_utf8(g.text);
+            }
+        }
+    EXPECT_EQ(TPU_Tooltip_Kachelbreite(37), TPU_Kachelbreite) << "a text that fits keeps the tile";
+    EXPECT_GT(TPU_Tooltip_Kachelbreite(105), TPU_Kachelbreite) << "the confirm help's long line";
+}
+
 // The switches of the windows of standing edicts say what they do: tooltips 28..52, 53 and 54
 // belong to the 27 entries in order, and every switch with an effect names it.
 TEST_F(Tooltip, SchalterSagenWasSieTun) {
@@ -713,6 +749,47 @@ TEST_F(Overlay, MinimapUeberschriftJeArt) {
     }
     Minimap_offen = false;
     Minimap_Art = 0;
+}
+
+// A long report breaks into lines that end inside the window (1280 pixels, 10 a character in
+// this world, from x 400: 87 characters a line), at blanks where it can and inside a word too
+// long for a line; nothing is lost but what lies past the sixth line.
+TEST_F(Overlay, FehlerzeileBrichtVorDemRechtenRandUm) {
+    std::string text = "SBU > Script konnte nicht geladen werden:";
+    for (int i = 0; i < 8; ++i) text += " Wort" + std::to_string(i);
+    const std::string pfad = "/spiel/" + std::string(120, 'x') + "/Script.srt";
+    text += " " + pfad + " Ende";
+    Fehler_melden(text);
+    Fehleranzeige_Dauer = 5;
+    Showtext();
+    // The black pass: the last of each line's five prints.
+    std::vector<Gedruckt> zeilen;
+    for (const Gedruckt& g : welt.senke.zeilen)
+        if (g.x == 400 && g.y >= 100 && (g.y - 100) % 22 == 0) zeilen.push_back(g);
+    ASSERT_GE(zeilen.size(), 3u);
+    std::string zusammen;
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+        EXPECT_EQ(zeilen[i].y, 100 + 22 * static_cast<int>(i));
+        EXPECT_LE(400 + 10 * static_cast<int>(zeilen[i].text.size()), 1280 - 10) << zeilen[i].text;
+        zusammen += zeilen[i].text;
+    }
+    std::string ohne_blanks = "Error : " + text;
+    std::erase(ohne_blanks, ' ');
+    std::erase(zusammen, ' ');
+    EXPECT_EQ(zusammen, ohne_blanks) << "every character, in order";
+    EXPECT_EQ(zeilen.front().text.rfind("Error : SBU > Script", 0), 0u);
+
+    // A report of thousands of characters takes six lines, the last one cut with "..".
+    Fehler_melden(std::string(5000, 'a'));
+    Fehleranzeige_Dauer = 5;
+    welt.senke.leeren();
+    Showtext();
+    zeilen.clear();
+    for (const Gedruckt& g : welt.senke.zeilen)
+        if (g.x == 400 && g.y >= 100 && (g.y - 100) % 22 == 0) zeilen.push_back(g);
+    ASSERT_EQ(zeilen.size(), 6u);
+    EXPECT_EQ(zeilen.back().text.substr(zeilen.back().text.size() - 2), "..");
+    EXPECT_LE(10 * static_cast<int>(zeilen.back().text.size()), 870);
 }
 
 // A path in a report reads with one kind of separator: the program folder's "/" throughout.
