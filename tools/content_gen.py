@@ -473,17 +473,17 @@ OBJEKTE_WIRTSCHAFT = {
     # starved, and sites beyond waited for their carriers. (Fisheries now 730
     # and manor farms 739 in the three 832 worlds, where 1,124 and 23 stood.)
     "Gutshof": dict(platz=2, ki=5, kosten=[("Bretter", 6), ("Stein", 6)]),
-    # The airship yard comes at the fourth level (was the fifth) and is built of boards,
-    # stone and logs (was boards, stone, four tools and four iron). Its airships take
-    # boards, linen and tools, which the weaver and the smithy of the fourth level make.
-    # Only the human player builds harbours, so the yard is its way overseas; a player
-    # who built what each level offered had its harbour at about year 25 and then had to
-    # grow to 101 members for the yard, whose site waited another ten to fifteen years
-    # for the iron and the tools that the same few smiths forge one at a time for the
-    # airship too. In 24 worlds of 256 cells its first airship came in year 54 on
-    # average, and in four of them not before the largest computer clan had 150 members;
-    # now it comes in year 43, before any computer clan has 150.
-    "Luftschiffwerft": dict(platz=2, ki=4, kosten=[("Bretter", 8), ("Stein", 6), ("Holz", 4)]),
+    # The airship yard comes at the fourth level (was the fifth) and is built of boards and
+    # stone like the other workshops from the second level on (was boards, stone, four
+    # tools and four iron). Its airships take boards, linen and tools, which the weaver and
+    # the smithy of the fourth level make. Only the human player builds harbours, so the
+    # yard is its way overseas; a player who built what each level offered had its harbour
+    # at about year 25 and then had to grow to 101 members for the yard, whose site waited
+    # another ten to fifteen years for the iron and the tools that the same few smiths
+    # forge one at a time for the airship too. In 24 worlds of 256 cells its first airship
+    # came in year 54 on average, and in four of them not before the largest computer clan
+    # had 150 members; now it comes in year 43, before any computer clan has 150.
+    "Luftschiffwerft": dict(platz=2, ki=4, kosten=[("Bretter", 8), ("Stein", 8)]),
     "Großschmiede": dict(platz=2),
     # Gold from the first level (was level 5, which few clans reach): the mint
     # costs wood and stone only (was tools and iron), so a young clan can build
