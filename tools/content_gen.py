@@ -435,7 +435,7 @@ OBJEKTE_WIRTSCHAFT = {
     # outnumbered the idle persons many times, so the employment office took
     # every unemployed person and the computer clans stopped building.
     **{t: dict(platz=1) for t in (
-        "Holzfällerhütte", "Steinbruch", "Fischerhütte", "Beerengarten", "Jagdhütte",
+        "Steinbruch", "Fischerhütte", "Beerengarten", "Jagdhütte",
         "Sägewerk", "Köhlerei", "Schmiede", "Schmelzhütte", "Sandgrube", "Rübenacker", "Mühle",
         "Kornfeld", "Bäckerei", "Flachsfeld", "Weberei", "Schneiderei", "Räucherei", "Glashütte",
         "Imkerei", "Kräutergarten", "Schuttsammler", "Glasbläserei", "Metbrauerei", "Akademie",
@@ -446,16 +446,17 @@ OBJEKTE_WIRTSCHAFT = {
     # child. With two foods one garden stores 18.
     "Beerengarten": dict(platz=1, slots=[("Beeren", "Anbau"), ("Rüben", "Anbau")],
                          text="Gärtner setzen Beerensträucher, ziehen Rüben und ernten beides."),
-    # Foresters keep two workers: once the trees near a clan are cut they are its
-    # only wood, which houses, boards, charcoal and the smokehouse all take, a
-    # computer clan builds at most five of them, and with one worker each the
-    # upgrade sites of large clans waited for wood for decades. Their stores
-    # rarely fill, so the places stay taken. (The woodcutter keeps one: early
-    # clans have trees enough, and a second worker there is one hand fewer for
-    # sites and harbour errands.) The forester is built of stone (was four logs):
-    # once a clan's trees are cut and its wood store is empty, it could not pay
-    # the one building that gives it wood again, and its sites waited for logs
-    # for decades.
+    # Wood keeps two workers per building: houses, boards, charcoal and the smokehouse
+    # all take it, a computer clan builds at most five woodcutters and five foresters,
+    # and with one worker each the upgrade sites of large clans waited for wood for
+    # decades. Their stores rarely fill, so the places stay taken. A player's first
+    # woodcutter with one worker, walking to trees twenty to thirty cells off, brought
+    # two or three logs a year while the build-ups of the first huts, the village hall
+    # and the first workshops waited for thirty, and most of the clan stood idle beside
+    # them. The forester is built of stone (was four logs): once a clan's trees are cut
+    # and its wood store is empty, it could not pay the one building that gives it wood
+    # again, and its sites waited for logs for decades.
+    "Holzfällerhütte": dict(platz=2),
     "Förster": dict(platz=2, kosten=[("Stein", 4)]),
     # The large workplaces keep two (were three and four). (The mines dig with one
     # worker each, were three and two: their ore waits for a single smith or
@@ -472,7 +473,17 @@ OBJEKTE_WIRTSCHAFT = {
     # starved, and sites beyond waited for their carriers. (Fisheries now 730
     # and manor farms 739 in the three 832 worlds, where 1,124 and 23 stood.)
     "Gutshof": dict(platz=2, ki=5, kosten=[("Bretter", 6), ("Stein", 6)]),
-    "Luftschiffwerft": dict(platz=2),
+    # The airship yard comes at the fourth level (was the fifth) and is built of boards and
+    # stone like the other workshops from the second level on (was boards, stone, four
+    # tools and four iron). Its airships take boards, linen and tools, which the weaver and
+    # the smithy of the fourth level make. Only the human player builds harbours, so the
+    # yard is its way overseas; a player who built what each level offered had its harbour
+    # at about year 25 and then had to grow to 101 members for the yard, whose site waited
+    # another ten to fifteen years for the iron and the tools that the same few smiths
+    # forge one at a time for the airship too. In 24 worlds of 256 cells its first airship
+    # came in year 54 on average, and in four of them not before the largest computer clan
+    # had 150 members; now it comes in year 43, before any computer clan has 150.
+    "Luftschiffwerft": dict(platz=2, ki=4, kosten=[("Bretter", 8), ("Stein", 8)]),
     "Großschmiede": dict(platz=2),
     # Gold from the first level (was level 5, which few clans reach): the mint
     # costs wood and stone only (was tools and iron), so a young clan can build

@@ -12,12 +12,13 @@
 // has no more persons at the end than at the start; with --mensch also when the
 // human clan had no child or has no more members than its founders.
 //
-// --mensch also starts the human clan the way a player does: the start building
-// placed by the same routines as the placement click, then the first buildings the
-// build window offers (food, wood, stone, huts) as soon as the clan can pay them,
-// and later a hut while men have no home and a food building while the stored food
-// is short, all from the first level's offers.
+// --mensch also plays the human clan the way a player does, through what the build
+// window offers at each level (see "The human start" below), and prints with each report
+// what its sites wait for and, at the end, the years to its harbour, airship yard, first
+// airship and first voyage, its members every ten years, and the years in which the first
+// computer clan had 100 and 150 members (the members goals a game may be won by).
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -38,17 +39,20 @@
 #include "economy/KI.h"
 #include "economy/Logik.h"
 #include "economy/Objekte.h"
+#include "economy/Schiffe.h"
 #include "economy/Sieg.h"
 #include "economy/Spieler.h"
 #include "economy/Warenstatistik.h"
 #include "foundation/Config.h"
 #include "foundation/Fehler.h"
+#include "foundation/Geometrie.h"
 #include "foundation/Hilfen.h"
 #include "foundation/Namen.h"
 #include "foundation/Schablonen.h"
 #include "foundation/Spielstatus.h"
 #include "platform/base/Text1252.h"
 #include "platform/base/Zufall.h"
+#include "population/Befehlsliste.h"
 #include "population/Jobarchiv.h"
 #include "population/Personen.h"
 #include "population/Personen_Geburt.h"
@@ -188,13 +192,45 @@ std::vector<std::string> Zaehler_pruefen() {
 }
 
 // --- The human start ----------------------------------------------------------------
+//
+// The player's way through the build window. The start building goes where the click puts
+// it, at the highlighted place near the middle of the map with the most trees and stones
+// around; then food, housing, wood and stone. Each build level adds what the window newly
+// offers there, every production building and the harbour once; the harbour and the
+// airship yard come first, each after the makers of what it is built of and fetches. All
+// along, as a player reads the clan's figures and the signs on its buildings: a house of
+// the largest kind offered while the room is short, a food building while the stored food
+// is short, and one more maker of a good that sites wait for or a workshop lacks (at most
+// four of a kind, a year apart), a mint among them while the family tooltip tells most
+// couples that they lack the money for a child. Like a player watching the prices it keeps
+// few sites open (three at the first level, one more at each further level: the site cost
+// grows with every open site) and picks the cheapest highlighted place near the home, or
+// near the trees, stones, coast, hills or rabbits a gatherer works. With its first airship
+// it places a landing stage, as the harbour's info window does, on the nearest other
+// island, or on a world of one island at an outpost of the home island.
 
 struct Menschenstart {
     bool aktiv = false;
     int startfeld = -1;
     std::vector<int> offen;  // building types still to place, in order
-    int nahrung = 0;         // food buildings placed after the list (berries and fish take turns)
+    int geplante_stufe = 0;  // the build levels whose offers are in the list
+    int nahrung = 0;         // food buildings placed after the list (the offered kinds take turns)
+    // Years to the way overseas (-1: not yet) and the members at each tenth year.
+    double hafen = -1, werft = -1, schiff = -1, gesendet = -1, steg = -1;
+    bool steg_gesetzt = false;
+    std::vector<int> mitglieder_je_jahrzehnt;
+    // Per computer clan and members goal: the year it first had that many members (-1 not yet).
+    std::vector<std::array<double, 2>> ki_erreicht;
+    std::map<int, double> nachgebaut;  // per ware: the year the last maker for a shortage was placed
 };
+
+// Members goals a computer clan may win by: the set-up default and 150.
+constexpr std::array<int, 2> Ziel_Mitglieder = {100, 150};
+// Makers of one kind that a player builds at most against a shortage.
+constexpr int Mensch_Hersteller_max = 4;
+// A player keeps at most this many sites open at the first level, one more at each further
+// level: the third costs twice, the fourth three times.
+constexpr int Mensch_Baustellen_max = 3;
 
 int Typ_nach_Titel(const char* titel) {
     const std::string t = utf8_zu_1252(titel);
@@ -203,11 +239,90 @@ int Typ_nach_Titel(const char* titel) {
     return -1;
 }
 
+double Jahre_bisher() { return static_cast<double>(Schritt_nr) / Schritte_je_Jahr; }
+
+// A building that gathers or grows food (berries, fish, game, turnips).
+bool Nahrungsgebaeude(int typ) {
+    if (modus(typ) != "Produktion") return false;
+    for (const Warenslot& s : SBU_Objekte[static_cast<std::size_t>(typ)].Slots) {
+        if (s.WarenID < 0 || static_cast<std::size_t>(s.WarenID) >= SBU_Waren.size()) continue;
+        const bool sammelt = s.Benutzung == Benutzung_Anbau || s.Benutzung == Benutzung_fishing ||
+                             s.Benutzung == Benutzung_Kaninchenabbau;
+        if (sammelt && SBU_Waren[static_cast<std::size_t>(s.WarenID)].Spez == "food") return true;
+    }
+    return false;
+}
+
+// The cheapest place for the type that the preview highlights near its centre (nearer wins
+// a tie); -1 when the type's resource is missing or nothing fits within 40 cells.
+int Menschenplatz(int typ) {
+    const int mitte = KI_Suchzentrum(SpielerID, typ);
+    if (!MG_Feld_gueltig(mitte)) return -1;
+    const int insel = Karte[static_cast<std::size_t>(mitte)].Insel();
+    const int seite = MG_Kartengroesse, mx = mitte % seite, my = mitte / seite;
+    for (int r : {12, 24, 40}) {
+        int bester = -1, beste_kosten = 0, bester_abstand = 0;
+        for (int y = std::max(0, my - r); y <= std::min(seite - 1, my + r); ++y)
+            for (int x = std::max(0, mx - r); x <= std::min(seite - 1, mx + r); ++x) {
+                const int feld = x + y * seite;
+                const int abstand = FFU_Distanz(feld, mitte);
+                if (abstand > r || Karte[static_cast<std::size_t>(feld)].Insel() != insel ||
+                    Karte[static_cast<std::size_t>(feld)].Block() != -1)
+                    continue;
+                const int kosten = BPU_Bauplatz_pruefen(feld, typ);
+                if (kosten < 0) continue;
+                if (bester < 0 || kosten < beste_kosten ||
+                    (kosten == beste_kosten && abstand < bester_abstand)) {
+                    bester = feld;
+                    beste_kosten = kosten;
+                    bester_abstand = abstand;
+                }
+            }
+        if (bester >= 0) return bester;
+    }
+    return -1;
+}
+
+// Trees and stones within 12 cells of the cell (stones count twice: they are fewer).
+int Rohstoffe_nahe(int feld) {
+    const int seite = MG_Kartengroesse, fx = feld % seite, fy = feld / seite;
+    const int gebaeude = static_cast<int>(SBU_Objekte.size());
+    int n = 0;
+    for (int y = std::max(0, fy - 12); y <= std::min(seite - 1, fy + 12); ++y)
+        for (int x = std::max(0, fx - 12); x <= std::min(seite - 1, fx + 12); ++x) {
+            const int c = x + y * seite, a = Karte[static_cast<std::size_t>(c)].Ambiente() - gebaeude;
+            if (a < 0 || static_cast<std::size_t>(a) >= SBU_Ambiente.size() || FFU_Distanz(c, feld) > 12)
+                continue;
+            const std::string& sp = SBU_Ambiente[static_cast<std::size_t>(a)].spezial;
+            n += sp == "tree" ? 1 : sp == "stone" ? 2 : 0;
+        }
+    return n;
+}
+
+// Where a player puts the start building: among the highlighted places within 40 cells of
+// the first one found from the middle of the map, the one with the most trees and stones near.
+int Startplatz(int erster) {
+    if (!MG_Feld_gueltig(erster)) return -1;
+    const int seite = MG_Kartengroesse, ex = erster % seite, ey = erster / seite;
+    int bester = erster, beste = Rohstoffe_nahe(erster);
+    for (int y = std::max(0, ey - 40); y <= std::min(seite - 1, ey + 40); y += 4)
+        for (int x = std::max(0, ex - 40); x <= std::min(seite - 1, ex + 40); x += 4) {
+            const int c = x + y * seite;
+            if (FFU_Distanz(c, erster) > 40 || BPU_Bauplatz_pruefen(c, SBU_Start_ID) < 0) continue;
+            const int n = Rohstoffe_nahe(c);
+            if (n > beste) {
+                bester = c;
+                beste = n;
+            }
+        }
+    return bester;
+}
+
 // What the placement click does for the start building of the viewed clan.
 bool Start_setzen(Menschenstart& m) {
     SpielerID = 0;
     const int mitte = MG_Kartengroesse / 2 + (MG_Kartengroesse / 2) * MG_Kartengroesse;
-    const int feld = JA_Bauplatz_suchen(mitte, SBU_Start_ID, true);
+    const int feld = Startplatz(JA_Bauplatz_suchen(mitte, SBU_Start_ID, true));
     if (feld < 0) return false;
     if (!BPU_Baustelle_setzen(feld, SBU_Start_ID, SpielerID)) return false;
     Platzierungsmodus = false;
@@ -224,48 +339,345 @@ bool Start_setzen(Menschenstart& m) {
         const int typ = Typ_nach_Titel(t);
         if (typ >= 0 && FFU_Objekt_baubar(typ, SpielerID)) m.offen.push_back(typ);
     }
+    m.ki_erreicht.assign(Spieler.size(), {-1, -1});
     m.aktiv = true;
     return true;
 }
 
-bool Menschenbau_setzen(const Menschenstart& m, int typ) {
+bool Menschenbau_setzen(int typ) {
     if (typ < 0) return false;
-    const int feld = JA_Bauplatz_suchen(m.startfeld, typ, false);
+    const int feld = Menschenplatz(typ);
     return feld >= 0 && BPU_Baustelle_setzen(feld, typ, SpielerID);
 }
 
-// A site of one of the types that the human clan has not finished yet.
-bool Menschenbaustelle_offen(std::initializer_list<int> typen) {
+// A site of one of the types that the human clan has not finished yet: placed and still to
+// be levelled, or waiting for its first materials (a house's build-up is not a new site).
+bool Menschenbaustelle_offen(const std::vector<int>& typen) {
+    auto gesucht = [&](int typ) { return std::find(typen.begin(), typen.end(), typ) != typen.end(); };
+    if (static_cast<std::size_t>(SpielerID) < JU_Befehlsliste.size()) {
+        const JU_Befehle& l = JU_Befehlsliste[static_cast<std::size_t>(SpielerID)];
+        for (int i = 0; i < l.Anzahl; ++i)
+            if (l.Befehle[static_cast<std::size_t>(i)].Befehl == JU_Bauen &&
+                gesucht(l.Befehle[static_cast<std::size_t>(i)].Typ))
+                return true;
+    }
     for (std::size_t o = 0; o < Objekte.size(); ++o) {
-        const Objektzeile& ob = Objekte[o];
-        if (ob.Feld() < 1 || ob.Besitzer() != SpielerID || !OM_Baumaterial_fehlt(static_cast<int>(o)))
-            continue;
-        for (int t : typen)
-            if (ob.Typ() == t) return true;
+        Objektzeile& ob = Objekte[o];
+        if (ob.Feld() >= 1 && ob.Besitzer() == SpielerID && ob.Ausbau() == -1 &&
+            OM_Baumaterial_fehlt(static_cast<int>(o)) && gesucht(ob.Typ()))
+            return true;
     }
     return false;
 }
 
-// Places the next building of the list near the start when the clan can pay its site;
-// afterwards, as a player keeps doing with the same offers, a hut while men have no
-// home and a food building while the clan's food stock is short.
+// Buildings of the type that the human clan owns, finished or not.
+int Anzahl_eigene(int typ) {
+    int n = 0;
+    for (const Objektzeile& ob : Objekte)
+        n += ob.Feld() >= 1 && ob.Besitzer() == SpielerID && ob.Typ() == typ;
+    if (static_cast<std::size_t>(SpielerID) < JU_Befehlsliste.size()) {
+        const JU_Befehle& l = JU_Befehlsliste[static_cast<std::size_t>(SpielerID)];
+        for (int i = 0; i < l.Anzahl; ++i)
+            n += l.Befehle[static_cast<std::size_t>(i)].Befehl == JU_Bauen &&
+                 l.Befehle[static_cast<std::size_t>(i)].Typ == typ;
+    }
+    return n;
+}
+
+int Hersteller(int ware);
+
+// A building of the type makes the ware itself (not by fetching it).
+bool Macht(int typ, int ware) {
+    for (const Warenslot& sl : SBU_Objekte[static_cast<std::size_t>(typ)].Slots)
+        if (sl.WarenID == ware && sl.Benutzung != Benutzung_Holen && sl.Benutzung != Benutzung_Lager)
+            return true;
+    return false;
+}
+
+// The ship's building: it makes a ware of kind "ship".
+bool Werft(int typ) {
+    for (const Warenslot& sl : SBU_Objekte[static_cast<std::size_t>(typ)].Slots)
+        if (sl.WarenID >= 0 && static_cast<std::size_t>(sl.WarenID) < SBU_Waren.size() &&
+            Macht(typ, sl.WarenID) && SBU_Waren[static_cast<std::size_t>(sl.WarenID)].Spez == "ship")
+            return true;
+    return false;
+}
+
+// The type after the makers of what it is built of and what it fetches, where neither the
+// clan nor the list has one yet (their makers first, as a player builds a chain from its
+// start).
+void Kette_einplanen(int typ, std::vector<int>& liste, int tiefe = 0) {
+    if (std::find(liste.begin(), liste.end(), typ) != liste.end() || tiefe > 6) return;
+    const Objekt_Item& o = SBU_Objekte[static_cast<std::size_t>(typ)];
+    std::vector<int> waren;
+    for (const Waren_Menge& k : o.Baukosten)
+        if (k.WarenID >= 0) waren.push_back(k.WarenID);
+    for (const Warenslot& sl : o.Slots)
+        if (sl.WarenID >= 0 && sl.Benutzung == Benutzung_Holen) waren.push_back(sl.WarenID);
+    for (int w : waren) {
+        bool gemacht = false;
+        for (const Objektzeile& ob : Objekte)
+            gemacht = gemacht || (ob.Feld() >= 1 && ob.Besitzer() == SpielerID && Macht(ob.Typ(), w));
+        for (int t : liste) gemacht = gemacht || Macht(t, w);
+        if (gemacht) continue;
+        const int macher = Hersteller(w);
+        if (macher >= 0) Kette_einplanen(macher, liste, tiefe + 1);
+    }
+    if (std::find(liste.begin(), liste.end(), typ) == liste.end()) liste.push_back(typ);
+}
+
+// The production buildings and the harbour that the build window offers from the level
+// on (the smokehouse, the gold mine, the rubble collector, the store and the academy are
+// offered from the start and left out: the quarries break gold ore, the others are
+// extras), in the window's order; houses and food come by need. The way overseas comes
+// first: the harbour and the airship yard as soon as they are offered, each after the
+// makers of what it needs.
+void Stufenangebot_einplanen(Menschenstart& m) {
+    const int stufe = Spieler[static_cast<std::size_t>(SpielerID)].Baustufe();
+    while (m.geplante_stufe < stufe) {
+        ++m.geplante_stufe;
+        std::vector<int> vorne = m.offen, hinten;
+        const std::size_t alt = vorne.size();
+        for (std::size_t t = 0; t < SBU_Objekte.size(); ++t) {
+            const Objekt_Item& o = SBU_Objekte[t];
+            const int typ = static_cast<int>(t);
+            if (o.AI_Level != m.geplante_stufe || !FFU_Objekt_baubar(typ, SpielerID)) continue;
+            if (o.Modus != "Produktion" && o.Modus != "Hafen") continue;
+            if (Anzahl_eigene(typ) > 0) continue;
+            if (o.Modus == "Hafen" || Werft(typ))
+                Kette_einplanen(typ, vorne);
+            else
+                hinten.push_back(typ);
+        }
+        // The new chain before what was still waiting in the list.
+        std::vector<int> liste(vorne.begin() + static_cast<std::ptrdiff_t>(alt), vorne.end());
+        liste.insert(liste.end(), vorne.begin(), vorne.begin() + static_cast<std::ptrdiff_t>(alt));
+        for (int t : hinten)
+            if (std::find(liste.begin(), liste.end(), t) == liste.end()) liste.push_back(t);
+        m.offen = liste;
+    }
+}
+
+// The house of the largest room that the build window offers.
+int Groesstes_Haus() {
+    int bestes = -1;
+    for (std::size_t t = 0; t < SBU_Objekte.size(); ++t) {
+        const int typ = static_cast<int>(t);
+        if (modus(typ) != "Home" || !FFU_Objekt_baubar(typ, SpielerID)) continue;
+        if (bestes < 0 || SBU_Objekte[t].Platz > SBU_Objekte[static_cast<std::size_t>(bestes)].Platz)
+            bestes = typ;
+    }
+    return bestes;
+}
+
+// The food buildings that the build window offers, in its order.
+std::vector<int> Nahrungsangebot() {
+    std::vector<int> typen;
+    for (std::size_t t = 0; t < SBU_Objekte.size(); ++t)
+        if (Nahrungsgebaeude(static_cast<int>(t)) && FFU_Objekt_baubar(static_cast<int>(t), SpielerID))
+            typen.push_back(static_cast<int>(t));
+    return typen;
+}
+
+// Per ware, the units that the human clan's sites still wait for.
+std::map<int, int> Fehlendes_Baumaterial() {
+    std::map<int, int> fehlt;
+    for (Objektzeile& ob : Objekte) {
+        if (ob.Feld() < 1 || ob.Besitzer() != SpielerID || ob.Zustand() != 0) continue;
+        for (int k = 0; k < 4; ++k)
+            if (ob.Baumaterial_Ware(k) >= 0 && ob.Baumaterial_Rest(k) > 0)
+                fehlt[ob.Baumaterial_Ware(k)] += ob.Baumaterial_Rest(k);
+    }
+    return fehlt;
+}
+
+// The goods the player sees lacking: materials its sites wait for beyond what its buildings
+// hold, and inputs a workshop has none of (its shortage sign), in ware order.
+std::vector<int> Fehlende_Waren() {
+    std::map<int, int> fehlt = Fehlendes_Baumaterial(), bestand;
+    for (std::size_t o = 0; o < Objekte.size(); ++o) {
+        Objektzeile& ob = Objekte[o];
+        if (ob.Feld() < 1 || ob.Besitzer() != SpielerID || ob.Zustand() != 0 ||
+            OM_Baumaterial_fehlt(static_cast<int>(o)) || modus(ob.Typ()) != "Produktion")
+            continue;
+        const Objekt_Item& v = SBU_Objekte[static_cast<std::size_t>(ob.Typ())];
+        for (int k = 0; k < Objekt_Warenslots; ++k) {
+            const int w = ob.Slot_Ware(k);
+            if (w < 0) continue;
+            bestand[w] += ob.Slot_Bestand(k) - ob.Slot_Reserviert(k);
+            if (v.Slots[static_cast<std::size_t>(k)].Benutzung == Benutzung_Holen &&
+                ob.Slot_Bestand(k) == 0 && ob.Slot_Bestellt(k) == 0)
+                fehlt[w] += 1;
+        }
+    }
+    std::vector<int> waren;
+    for (const auto& [w, n] : fehlt)
+        if (n > bestand[w]) waren.push_back(w);
+    // Gold, when the family tooltip tells most couples of child-bearing age that they have not
+    // the money for a child.
+    int paare = 0, arm = 0;
+    for (const Personenzeile& p : Personen) {
+        if (p.Hunger() <= 0 || p.Spieler() != SpielerID || p.Geschlecht() != 2 || p.Alter() < 15 ||
+            p.Alter() >= 50 || !PM_Person_lebt(p.PartnerID()))
+            continue;
+        ++paare;
+        arm += p.Gold() + Personen[static_cast<std::size_t>(p.PartnerID())].Gold() < 101;
+    }
+    if (2 * arm > paare)
+        for (std::size_t w = 0; w < SBU_Waren.size(); ++w)
+            if (SBU_Waren[w].Spez == "gold") waren.push_back(static_cast<int>(w));
+    return waren;
+}
+
+// The first building in the window's order that makes the ware (not by fetching it) and has
+// a place; -1 when none is offered.
+int Hersteller(int ware) {
+    for (std::size_t t = 0; t < SBU_Objekte.size(); ++t) {
+        const int typ = static_cast<int>(t);
+        if (modus(typ) != "Produktion" || !FFU_Objekt_baubar(typ, SpielerID)) continue;
+        for (const Warenslot& sl : SBU_Objekte[t].Slots)
+            if (sl.WarenID == ware && Macht(typ, ware) && Menschenplatz(typ) >= 0) return typ;
+    }
+    return -1;
+}
+
+// With the clan's first airship, as the harbour's info window offers it: a landing stage on
+// the land of another island nearest home, or, on a world of one island, an outpost on the
+// home island some 60 cells away.
+void Steg_setzen(Menschenstart& m) {
+    if (m.steg_gesetzt || SBU_Hafen2_ID < 0) return;
+    const int seite = MG_Kartengroesse, heimat = Karte[static_cast<std::size_t>(m.startfeld)].Insel();
+    constexpr int Vorposten = 60;
+    int ziel = -1, bester = 0, vorposten = -1, vorposten_abweichung = 0;
+    for (int c = 0; c < static_cast<int>(Karte.size()); ++c) {
+        const int insel = Karte[static_cast<std::size_t>(c)].Insel();
+        if (insel < 0 || Karte[static_cast<std::size_t>(c)].LandType() < 3 ||
+            BPU_Bauplatz_pruefen(c, SBU_Hafen2_ID) < 0)
+            continue;
+        const int d = std::abs(c % seite - m.startfeld % seite) + std::abs(c / seite - m.startfeld / seite);
+        if (insel != heimat && (ziel < 0 || d < bester)) {
+            ziel = c;
+            bester = d;
+        }
+        if (insel == heimat && (vorposten < 0 || std::abs(d - Vorposten) < vorposten_abweichung)) {
+            vorposten = c;
+            vorposten_abweichung = std::abs(d - Vorposten);
+        }
+    }
+    if (ziel < 0) ziel = vorposten;
+    if (ziel >= 0 && BPU_Baustelle_setzen(ziel, SBU_Hafen2_ID, SpielerID)) m.steg_gesetzt = true;
+}
+
+// The human clan's way overseas and the computer clans' members, seen once a month.
+void Menschenwege_sehen(Menschenstart& m) {
+    const double jahr = Jahre_bisher();
+    for (std::size_t o = 0; o < Objekte.size(); ++o) {
+        const Objektzeile& ob = Objekte[o];
+        if (ob.Feld() < 1 || ob.Besitzer() != SpielerID || OM_Baumaterial_fehlt(static_cast<int>(o)))
+            continue;
+        const std::string& mo = modus(ob.Typ());
+        if (mo == "Hafen" && m.hafen < 0) m.hafen = jahr;
+        if (mo == "Hafen2" && m.steg < 0) m.steg = jahr;
+        if (Werft(ob.Typ()) && m.werft < 0) m.werft = jahr;
+    }
+    for (int i = 0; i < Schiff_Anzahl; ++i) {
+        const Schiff& sch = Schiffe[static_cast<std::size_t>(i)];
+        if (sch.Besitzer != SpielerID) continue;
+        if (m.schiff < 0) m.schiff = jahr;
+        if (sch.Auftrag > 0 && m.gesendet < 0) m.gesendet = jahr;
+    }
+    for (std::size_t c = 0; c < Spieler.size() && c < m.ki_erreicht.size(); ++c)
+        for (std::size_t z = 0; z < Ziel_Mitglieder.size(); ++z)
+            if (static_cast<int>(c) != SpielerID && Spieler[c].Mitglieder() >= Ziel_Mitglieder[z] &&
+                m.ki_erreicht[c][z] < 0)
+                m.ki_erreicht[c][z] = jahr;
+    const std::size_t jahrzehnt = static_cast<std::size_t>(Schritt_nr / (10LL * Schritte_je_Jahr));
+    if (m.mitglieder_je_jahrzehnt.size() < jahrzehnt)
+        m.mitglieder_je_jahrzehnt.push_back(Spieler[static_cast<std::size_t>(SpielerID)].Mitglieder());
+}
+
+// Once a month, as a player keeps doing with the window's offers: a house while the room is
+// short, food while the stored food is short, a maker of a good that is lacking, then the
+// next buildings of the list.
 void Menschenbau(Menschenstart& m) {
     if (!m.aktiv || !GU_Clan_gueltig(SpielerID)) return;
-    if (!m.offen.empty()) {
-        if (Menschenbau_setzen(m, m.offen.front())) m.offen.erase(m.offen.begin());
-        return;
-    }
-    static const int huette = Typ_nach_Titel("Laubhütte");
-    static const int nahrung[2] = {Typ_nach_Titel("Beerengarten"), Typ_nach_Titel("Fischerhütte")};
-    bool ohne_heim = false;
-    for (const Personenzeile& p : Personen)
-        ohne_heim = ohne_heim || (p.Hunger() > 0 && p.Spieler() == SpielerID && p.Geschlecht() == 1 &&
-                                  p.Alter() >= 15 && p.HeimID() < 0);
-    if (ohne_heim && !Menschenbaustelle_offen({huette})) Menschenbau_setzen(m, huette);
+    Menschenwege_sehen(m);
+    if (m.schiff >= 0) Steg_setzen(m);
+    Stufenangebot_einplanen(m);
     const Spielerzeile& s = Spieler[static_cast<std::size_t>(SpielerID)];
-    if (LGK_Nahrung_des_Spielers(SpielerID) <= s.Mitglieder() + 3 &&
-        !Menschenbaustelle_offen({nahrung[0], nahrung[1]}) && Menschenbau_setzen(m, nahrung[m.nahrung % 2]))
+    auto platz_frei = [&] { return s.Baustellen() < Mensch_Baustellen_max + s.Baustufe() - 1; };
+    // Housing as the clan's figures show it: room for every member and a couple more.
+    std::vector<int> haeuser;
+    for (std::size_t t = 0; t < SBU_Objekte.size(); ++t)
+        if (modus(static_cast<int>(t)) == "Home") haeuser.push_back(static_cast<int>(t));
+    if (s.Wohnraum() < s.Mitglieder() + 2 && platz_frei() && !Menschenbaustelle_offen(haeuser))
+        Menschenbau_setzen(Groesstes_Haus());
+    const std::vector<int> nahrung = Nahrungsangebot();
+    if (!nahrung.empty() && platz_frei() && LGK_Nahrung_des_Spielers(SpielerID) <= s.Mitglieder() + 3 &&
+        !Menschenbaustelle_offen(nahrung) &&
+        Menschenbau_setzen(nahrung[static_cast<std::size_t>(m.nahrung) % nahrung.size()]))
         ++m.nahrung;
+    // One more maker of a good the clan lacks, one at a time: a year after the last one for
+    // that good, and at most a few of a kind, as a player waits to see what a building brings.
+    if (platz_frei())
+        for (int w : Fehlende_Waren()) {
+            const int typ = Hersteller(w);
+            if (typ < 0 || Menschenbaustelle_offen({typ}) || Anzahl_eigene(typ) >= Mensch_Hersteller_max)
+                continue;
+            double& zuletzt = m.nachgebaut[w];
+            if (zuletzt > 0 && Jahre_bisher() - zuletzt < 1.0) continue;
+            if (Menschenbau_setzen(typ)) zuletzt = Jahre_bisher();
+            break;
+        }
+    while (!m.offen.empty() && platz_frei()) {
+        const int typ = m.offen.front();
+        if (Menschenplatz(typ) < 0) {
+            m.offen.erase(m.offen.begin());  // no place or no resource for it: the player skips it
+            continue;
+        }
+        if (!Menschenbau_setzen(typ)) break;  // waits for the gold
+        m.offen.erase(m.offen.begin());
+    }
+}
+
+// One line per report: the human clan's build level and what its sites still wait for.
+void Menschenbericht(const Menschenstart& m) {
+    if (!m.aktiv || !GU_Clan_gueltig(SpielerID)) return;
+    const std::map<int, int> fehlt = Fehlendes_Baumaterial();
+    const Spielerzeile& s = Spieler[static_cast<std::size_t>(SpielerID)];
+    std::printf("  Mensch: Baustufe %d, Baustellen %d, Baustellen fehlt:", s.Baustufe(), s.Baustellen());
+    for (const auto& [w, n] : fehlt)
+        std::printf(" %s %d", utf8(SBU_Waren[static_cast<std::size_t>(w)].Titel).c_str(), n);
+    std::printf(" | noch geplant:");
+    for (int t : m.offen) std::printf(" %s", kurz(t).c_str());
+    std::printf("\n");
+}
+
+// The human clan's way overseas against the computer clans' growth.
+void Menschenbilanz_zeigen(Menschenstart& m) {
+    if (!m.aktiv) return;
+    Menschenwege_sehen(m);
+    auto jahr = [](double j) {
+        char t[16];
+        if (j < 0) return std::string("-");
+        std::snprintf(t, sizeof t, "%.1f", j);
+        return std::string(t);
+    };
+    std::printf(
+        "Mensch: Hafen Jahr %s, Werft Jahr %s, erstes Luftschiff Jahr %s, erste Fahrt Jahr %s, Steg "
+        "geliefert "
+        "Jahr %s\n",
+        jahr(m.hafen).c_str(), jahr(m.werft).c_str(), jahr(m.schiff).c_str(), jahr(m.gesendet).c_str(),
+        jahr(m.steg).c_str());
+    std::printf("Mensch: Mitglieder je Jahrzehnt:");
+    for (int n : m.mitglieder_je_jahrzehnt) std::printf(" %d", n);
+    std::printf("\n");
+    std::array<double, 2> erster = {-1, -1};
+    for (const std::array<double, 2>& e : m.ki_erreicht)
+        for (std::size_t z = 0; z < e.size(); ++z)
+            if (e[z] >= 0 && (erster[z] < 0 || e[z] < erster[z])) erster[z] = e[z];
+    std::printf("KI: erster Clan mit %d Mitgliedern Jahr %s, mit %d Jahr %s\n", Ziel_Mitglieder[0],
+                jahr(erster[0]).c_str(), Ziel_Mitglieder[1], jahr(erster[1]).c_str());
 }
 
 // --- Output ----------------------------------------------------------------------------
@@ -585,7 +997,10 @@ int main(int argc, char** argv) {
                 }
             }
         }
-        if (jahr % opt.alle == 0 || jahr == opt.jahre) Bericht(jahr, l, opt.personen_von);
+        if (jahr % opt.alle == 0 || jahr == opt.jahre) {
+            Bericht(jahr, l, opt.personen_von);
+            Menschenbericht(mensch);
+        }
     }
     double median, p99, max;
     perzentile(l.alle_zeiten, median, p99, max);
@@ -605,5 +1020,6 @@ int main(int argc, char** argv) {
             gut = gut && geburten > 0 && mitglieder > Startpersonen_Anzahl;
         }
     }
+    Menschenbilanz_zeigen(mensch);
     return gut ? 0 : 1;
 }

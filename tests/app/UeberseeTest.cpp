@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "app/Rundgang.h"
+#include "economy/Arbeiterslots.h"
 #include "economy/Baumenue.h"
 #include "economy/Baustelle.h"
 #include "economy/Hilfen_Objekte.h"
@@ -98,6 +99,7 @@ void Werftspiel_vorbereiten(Rundgang& g) {
                                {kLagerhaus, {kBretter, kStein, kWerkzeug, kEisen}},
                                {kLagerhaus, {kBretter, kLeinen, kWerkzeug, kHolz}}};
     std::size_t gebaut = 0;
+    int stellen = 0;  // worker places of the workshops and stores
     for (int r = 4; r < 30 && gebaut < std::size(vorraete); ++r)
         for (int dy = -r; dy <= r && gebaut < std::size(vorraete); dy += 4)
             for (int dx = -r; dx <= r && gebaut < std::size(vorraete); dx += 4) {
@@ -112,6 +114,7 @@ void Werftspiel_vorbereiten(Rundgang& g) {
                 const int o = Karte[static_cast<std::size_t>(anker)].Objekt();
                 ASSERT_TRUE(OM_Objekt_gueltig(o));
                 Objektzeile& ob = Objekte[static_cast<std::size_t>(o)];
+                stellen += OB_Anzahl_freie_Slots(o);
                 for (int w : v.waren) {
                     if (v.typ == kLagerhaus) {
                         ASSERT_TRUE(OM_Warenslot_belegen(o, w));
@@ -123,8 +126,9 @@ void Werftspiel_vorbereiten(Rundgang& g) {
                 ++gebaut;
             }
     ASSERT_EQ(gebaut, std::size(vorraete)) << "room for the workshops and stores beside the start building";
-    // Hands for the building sites beside the workers of the workshops and stores.
-    for (int i = 0; i < 20; ++i) {
+    // Workers for every place of the workshops and stores, and twenty hands besides for the
+    // building sites and the settlers.
+    for (int i = 0; i < stellen + 20; ++i) {
         const int feld = Schneckenroutine(s.Startfeld(), kFreiesFeld, SpielerID);
         ASSERT_GE(feld, 0);
         PM_Person_erzeugen(false, feld, -1, SpielerID);
