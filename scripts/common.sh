@@ -37,9 +37,11 @@ build() {
   local args=(-G Ninja -S "$ROOT" -B "$dir")
   # Rebuilds after switching branches are much faster with a compiler cache, where there is one.
   if command -v ccache >/dev/null; then args+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache); fi
+  # Every option is named here: cmake keeps a setting of an earlier run (scripts/play builds
+  # without tests) until it is set again. The caller's own settings come last and win.
   case "$flavour" in
-    release) args+=(-DCMAKE_BUILD_TYPE=Release -DBHM_SANITIZE=OFF) ;;
-    debug)   args+=(-DCMAKE_BUILD_TYPE=Debug -DBHM_SANITIZE=ON -DBHM_BENCH=OFF) ;;
+    release) args+=(-DCMAKE_BUILD_TYPE=Release -DBHM_SANITIZE=OFF -DBHM_TESTS=ON -DBHM_BENCH=ON) ;;
+    debug)   args+=(-DCMAKE_BUILD_TYPE=Debug -DBHM_SANITIZE=ON -DBHM_TESTS=ON -DBHM_BENCH=OFF) ;;
   esac
   cmake "${args[@]}" "$@" >/dev/null
   cmake --build "$dir" -j "$(jobs)"
