@@ -68,11 +68,13 @@ int naechstes_Pfadfeld(int p) {
 
 // The person p waits for stands in a closed ring of walkers on stored paths, each waiting
 // for the next cell, held by the next of them, and the last for p's own cell. Nobody of such
-// a ring can swap (each one's next cell is another's) or, in a crowd, step aside.
+// a ring can swap (each one's next cell is another's) or, in a crowd, step aside. The chain
+// is followed until it closes, however long the ring; it cannot hold more walkers than there
+// are persons, so a chain that runs into a ring without p ends there.
 bool im_Ring(int p, int c) {
-    constexpr int Ring_max = 12;
+    const int hoechstens = Personen_hoechster_Index + 1;
     int q = person_auf_feld(c, "BU_Blockiert");
-    for (int i = 0; i < Ring_max && q >= 0 && q != p; ++i) {
+    for (int i = 0; i < hoechstens && q >= 0 && q != p; ++i) {
         if (P(q).PfadID() < 0 || P(q).Bewegungscounter() != 0) return false;
         const int n = naechstes_Pfadfeld(q);
         if (!MG_Feld_gueltig(n) || n == P(q).Feld()) return false;

@@ -141,6 +141,41 @@ bool sonden(int person, int start, int ziel) {
     return true;
 }
 
+// Marks of the reachability flood, one per map cell: 2 x the flood's number for the
+// cells reached from the start, one more for those reached from the target.
+std::vector<unsigned> flut_marke;
+unsigned flut_nummer = 0;
+// The two frontiers; they keep their room from one flood to the next.
+std::vector<int> flut_start, flut_ziel;
+
+// Every step of the straight walk from start to target is walkable.
+bool gerade_frei(int start, int ziel) {
+    int c = start;
+    // The straight walk shortens the distance by one with each step.
+    for (int schritte = FFU_Distanz(start, ziel); c != ziel && schritte >= 0; --schritte) {
+        c = PFU_Nachbarfeld(c, FFU_Richtung_zu_Feld(c, ziel));
+        if (c < 0 || !PFU_Feld_begehbar(c)) return false;
+    }
+    return c == ziel;
+}
+
+// One cell of the frontier grows into its walkable neighbours; 1 when it touched the
+// other flood, -1 when the frontier is used up (the cells it reached are closed in), else 0.
+int flut_schritt(std::vector<int>& front, std::size_t& kopf, unsigned eigen, unsigned fremd) {
+    if (kopf == front.size()) return -1;
+    const int c = front[kopf++];
+    for (int d = 1; d <= 6; ++d) {
+        const int n = PFU_Nachbarfeld(c, d);
+        if (n < 0) continue;
+        unsigned& m = flut_marke[idx(n)];
+        if (m == fremd) return 1;
+        if (m == eigen || !PFU_Feld_begehbar(n)) continue;
+        m = eigen;
+        front.push_back(n);
+    }
+    return 0;
+}
+
 }  // namespace
 
 void PFU_Init() {
@@ -163,6 +198,13 @@ void PFU_Freigeben() {
     PFU_Sonde_L.shrink_to_fit();
     PFU_Sonde_R.clear();
     PFU_Sonde_R.shrink_to_fit();
+    flut_marke.clear();
+    flut_marke.shrink_to_fit();
+    flut_nummer = 0;
+    flut_start.clear();
+    flut_start.shrink_to_fit();
+    flut_ziel.clear();
+    flut_ziel.shrink_to_fit();
 }
 
 void PFU_Path_berechnen(int person) {
@@ -255,22 +297,33 @@ bool PFU_Ziel_erreichbar(int person, int start, int ziel) {
     return false;
 }
 
-bool PFU_Feld_eingeschlossen(int feld) {
-    // The walkable cells joined to the cell; one more than a pocket holds means open ground.
-    constexpr std::size_t Tasche_max = 32;
-    if (!PFU_Feld_begehbar(feld)) return false;
-    std::vector<int> erreicht{feld};
-    for (std::size_t i = 0; i < erreicht.size(); ++i) {
-        for (int d = 1; d <= 6; ++d) {
-            const int c = PFU_Nachbarfeld(erreicht[i], d);
-            if (c < 0 || !PFU_Feld_begehbar(c) ||
-                std::find(erreicht.begin(), erreicht.end(), c) != erreicht.end())
-                continue;
-            if (erreicht.size() == Tasche_max) return false;
-            erreicht.push_back(c);
-        }
+bool PFU_Weg_moeglich(int start, int ziel) {
+    if (!MG_Feld_gueltig(start) || !MG_Feld_gueltig(ziel) || !PFU_Feld_begehbar(ziel)) return false;
+    if (start == ziel) return true;
+    if (Karte[idx(start)].Insel() != Karte[idx(ziel)].Insel()) return false;
+    if (gerade_frei(start, ziel)) return true;
+    if (flut_marke.size() != Karte.size()) {
+        flut_marke.assign(Karte.size(), 0);
+        flut_nummer = 0;
     }
-    return true;
+    if (flut_nummer >= 0x7ffffffe) {
+        std::fill(flut_marke.begin(), flut_marke.end(), 0);
+        flut_nummer = 0;
+    }
+    ++flut_nummer;
+    const unsigned von_start = 2 * flut_nummer, von_ziel = 2 * flut_nummer + 1;
+    // Both floods grow by one cell in turn: a closed pocket on either side is used up
+    // after about twice its size, and two open cells meet about halfway.
+    flut_start.assign(1, start);
+    flut_ziel.assign(1, ziel);
+    flut_marke[idx(start)] = von_start;
+    flut_marke[idx(ziel)] = von_ziel;
+    std::size_t kopf_start = 0, kopf_ziel = 0;
+    for (;;) {
+        int r = flut_schritt(flut_start, kopf_start, von_start, von_ziel);
+        if (r == 0) r = flut_schritt(flut_ziel, kopf_ziel, von_ziel, von_start);
+        if (r != 0) return r == 1;
+    }
 }
 
 bool PFU_Feld_im_Inneren(int feld) {

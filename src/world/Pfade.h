@@ -44,9 +44,10 @@ bool PFU_Feld_begehbar(int feld);
 // reported once per person and target (the developer view also pauses the game)
 // unless the target was built over (blocked land with no object or ambient).
 bool PFU_Ziel_erreichbar(int person, int start, int ziel);
-// The cell is walkable but walled in: the walkable cells joined to it form a small
-// pocket (at most 32 cells) that nobody outside can walk into.
-bool PFU_Feld_eingeschlossen(int feld);
+// A walker on the start cell could reach the target: the target is walkable and a way
+// of walkable cells joins the two (on one island). Neighbours' footprints can wall a
+// cell in; then every way to it is closed, whatever the size of the pocket.
+bool PFU_Weg_moeglich(int start, int ziel);
 // Not on the first or last row or column of the map.
 bool PFU_Feld_im_Inneren(int feld);
 // A free row of the pool (the pool grows when all are used).
