@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "foundation/Geometrie.h"
 #include "population/Handelnwelt.h"
 #include "population/Zielaktion.h"
@@ -229,6 +232,40 @@ TEST(Bewegung, ARingOfWalkersWaitingForEachOtherComesApart) {
         }
     EXPECT_GT(angekommen, 0);
     for (int p : {pa, pb, pc}) EXPECT_EQ(W::K(W::P(p).Feld()).Person(), p);
+}
+
+// The same for a ring of fourteen walkers round a blocked courtyard: the ring is followed
+// until it closes, however many walkers it holds.
+TEST(Bewegung, ALongRingOfWaitingWalkersComesApartToo) {
+    Handelnwelt welt;
+    std::vector<int> ring;
+    for (int x = 3; x <= 7; ++x) ring.push_back(W::feld(x, 3));
+    for (int y = 4; y <= 6; ++y) ring.push_back(W::feld(7, y));
+    for (int x = 6; x >= 3; --x) ring.push_back(W::feld(x, 6));
+    for (int y = 5; y >= 4; --y) ring.push_back(W::feld(3, y));
+    ASSERT_EQ(ring.size(), 14u);
+    auto im_ring = [&](int c) { return std::find(ring.begin(), ring.end(), c) != ring.end(); };
+    for (int z : ring)
+        for (int d = 1; d <= 6; ++d)
+            if (!im_ring(z + FFU_Nachbarfeld(d))) W::K(z + FFU_Nachbarfeld(d)).Block() = 2;
+    std::vector<int> geher;
+    PFU_Pfade.clear();
+    for (std::size_t i = 0; i < ring.size(); ++i) {
+        const int naechste = ring[(i + 1) % ring.size()];
+        const int p = W::walker(ring[i], naechste, 500);
+        PFU_Pfade.push_back({1, naechste, 0});
+        W::P(p).PfadID() = static_cast<int>(i);
+        W::P(p).Pfadschritt() = 1;
+        geher.push_back(p);
+    }
+    int angekommen = 0;
+    for (int i = 0; i < 400 && angekommen == 0; ++i)
+        for (int p : geher) {
+            BU_Person_bewegen(p);
+            angekommen += W::P(p).Feld() == W::P(p).Zielfeld();
+        }
+    EXPECT_GT(angekommen, 0);
+    for (int p : geher) EXPECT_EQ(W::K(W::P(p).Feld()).Person(), p);
 }
 
 TEST(Bewegung, AnIdlePersonCrowdedOnOneSideStepsToTheFreeOppositeCell) {
