@@ -206,6 +206,7 @@ int JU_Lieferant_suchen(int b, int ware, bool gleicher_typ_erlaubt) {
     // only send carriers who must give up. Such a seller is passed over and the next
     // nearest looked for, ranked after it by (distance, entry).
     int nach_distanz = -1, nach_eintrag = -1;
+    PFU_Wege_von wege(kaeufer.Feld());
     for (;;) {
         int beste = -1, beste_distanz = Lieferant_Reichweite, beste_eintrag = -1;
         for (int i = 0; i < JU_Eintraege(*l); ++i) {
@@ -230,7 +231,7 @@ int JU_Lieferant_suchen(int b, int ware, bool gleicher_typ_erlaubt) {
                 beste_eintrag = i;
             }
         }
-        if (beste == -1 || PFU_Weg_moeglich(kaeufer.Feld(), beste)) return beste;
+        if (beste == -1 || wege.zu(beste)) return beste;
         nach_distanz = beste_distanz;
         nach_eintrag = beste_eintrag;
     }

@@ -35,6 +35,7 @@ JA_Angebot verkaeufer_suchen(int person, const std::vector<int>& waren, int& zei
     if (!p || !MG_Feld_gueltig(p->Feld())) return ergebnis;
     const int insel = Karte[static_cast<std::size_t>(p->Feld())].Insel();
     const int anzahl = static_cast<int>(waren.size());
+    PFU_Wege_von wege(p->Feld());
     for (int versuch = 0; versuch < anzahl; ++versuch) {
         zeiger += 1;
         if (zeiger >= anzahl || zeiger < 0) zeiger = 0;
@@ -53,8 +54,7 @@ JA_Angebot verkaeufer_suchen(int person, const std::vector<int>& waren, int& zei
             if (besitzer != p->Spieler() && JU_Exportverbot(besitzer)) continue;
             // A seller walled in by its neighbours' footprints (or a buyer walled in) could
             // only be given up on the way: it is passed over.
-            if (nah && OM_Ware_verfuegbar(e.Objekt, ware) && PFU_Weg_moeglich(p->Feld(), e.Feld))
-                return {ware, e.Feld};
+            if (nah && OM_Ware_verfuegbar(e.Objekt, ware) && wege.zu(e.Feld)) return {ware, e.Feld};
         }
     }
     return ergebnis;

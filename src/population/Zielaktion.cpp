@@ -374,6 +374,9 @@ void ZAU_Auftrag_aufgeben(int p) {
 
 void ZAU_Job_suchen(int p) {
     if (!PM_Person_gueltig(p)) return;
+    // A detour that ended on the target itself is still held on arrival. An idle person
+    // keeps none: a walker blocked by it swaps places only with a person without a path.
+    if (P(p).PfadID() >= 0) PFU_Path_loeschen(p);
     P(p).AuftragID() = 0;
     P(p).Bewegungscounter() = 0;
     GU_Arbeitslos_minus(p);

@@ -20,7 +20,8 @@ void ZAU_Auftrag_freigeben(int person);
 // Gives up the person's order where it stands: what it holds is released, the clan's
 // count of its work kind goes back to the errands and the person is sent away.
 void ZAU_Auftrag_aufgeben(int person);
-// Arrival with order 3: the person becomes idle and the job step runs at once.
+// Arrival with order 3: the person becomes idle (holding no detour any more) and the job
+// step runs at once.
 void ZAU_Job_suchen(int person);
 // The work time of a stage that depends on skill: 110 less the trained level.
 int ZAU_Arbeitsdauer(int person);

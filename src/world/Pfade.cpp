@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <functional>
+#include <utility>
 #include <string>
 
 #include "economy/Objekte.h"
@@ -145,8 +147,10 @@ bool sonden(int person, int start, int ziel) {
 // cells reached from the start, one more for those reached from the target.
 std::vector<unsigned> flut_marke;
 unsigned flut_nummer = 0;
-// The two frontiers; they keep their room from one flood to the next.
-std::vector<int> flut_start, flut_ziel;
+// The two frontiers, each a heap of {distance to the other end's cell, cell} with the
+// nearest on top; they keep their room from one flood to the next.
+using Flutfront = std::vector<std::pair<int, int>>;
+Flutfront flut_start, flut_ziel;
 
 // Every step of the straight walk from start to target is walkable.
 bool gerade_frei(int start, int ziel) {
@@ -159,11 +163,19 @@ bool gerade_frei(int start, int ziel) {
     return c == ziel;
 }
 
-// One cell of the frontier grows into its walkable neighbours; 1 when it touched the
-// other flood, -1 when the frontier is used up (the cells it reached are closed in), else 0.
-int flut_schritt(std::vector<int>& front, std::size_t& kopf, unsigned eigen, unsigned fremd) {
-    if (kopf == front.size()) return -1;
-    const int c = front[kopf++];
+void front_legen(Flutfront& front, int c, int gegenueber) {
+    front.emplace_back(FFU_Distanz(c, gegenueber), c);
+    std::push_heap(front.begin(), front.end(), std::greater<>());
+}
+
+// The frontier's cell nearest the other end grows into its walkable neighbours; 1 when it
+// touched the other flood, -1 when the frontier is used up (every cell joined to its end is
+// marked: that end is closed in), else 0.
+int flut_schritt(Flutfront& front, int gegenueber, unsigned eigen, unsigned fremd) {
+    if (front.empty()) return -1;
+    std::pop_heap(front.begin(), front.end(), std::greater<>());
+    const int c = front.back().second;
+    front.pop_back();
     for (int d = 1; d <= 6; ++d) {
         const int n = PFU_Nachbarfeld(c, d);
         if (n < 0) continue;
@@ -171,7 +183,7 @@ int flut_schritt(std::vector<int>& front, std::size_t& kopf, unsigned eigen, uns
         if (m == fremd) return 1;
         if (m == eigen || !PFU_Feld_begehbar(n)) continue;
         m = eigen;
-        front.push_back(n);
+        front_legen(front, n, gegenueber);
     }
     return 0;
 }
@@ -297,10 +309,14 @@ bool PFU_Ziel_erreichbar(int person, int start, int ziel) {
     return false;
 }
 
-bool PFU_Weg_moeglich(int start, int ziel) {
+bool PFU_Wege_von::zu(int ziel) {
+    const int start = start_;
     if (!MG_Feld_gueltig(start) || !MG_Feld_gueltig(ziel) || !PFU_Feld_begehbar(ziel)) return false;
     if (start == ziel) return true;
     if (Karte[idx(start)].Insel() != Karte[idx(ziel)].Insel()) return false;
+    // The start's cells were all marked by an earlier flood of this search (no flood since).
+    if (geschlossen_ != 0 && geschlossen_ / 2 == flut_nummer) return flut_marke[idx(ziel)] == geschlossen_;
+    geschlossen_ = 0;
     if (gerade_frei(start, ziel)) return true;
     if (flut_marke.size() != Karte.size()) {
         flut_marke.assign(Karte.size(), 0);
@@ -312,19 +328,24 @@ bool PFU_Weg_moeglich(int start, int ziel) {
     }
     ++flut_nummer;
     const unsigned von_start = 2 * flut_nummer, von_ziel = 2 * flut_nummer + 1;
-    // Both floods grow by one cell in turn: a closed pocket on either side is used up
-    // after about twice its size, and two open cells meet about halfway.
-    flut_start.assign(1, start);
-    flut_ziel.assign(1, ziel);
+    // Both floods grow by one cell in turn, each from its cell nearest the other end: two
+    // cells with a way between them meet along it, and a closed pocket on either side is
+    // used up after about twice its size.
+    flut_start.clear();
+    flut_ziel.clear();
+    front_legen(flut_start, start, ziel);
+    front_legen(flut_ziel, ziel, start);
     flut_marke[idx(start)] = von_start;
     flut_marke[idx(ziel)] = von_ziel;
-    std::size_t kopf_start = 0, kopf_ziel = 0;
     for (;;) {
-        int r = flut_schritt(flut_start, kopf_start, von_start, von_ziel);
-        if (r == 0) r = flut_schritt(flut_ziel, kopf_ziel, von_ziel, von_start);
+        int r = flut_schritt(flut_start, ziel, von_start, von_ziel);
+        if (r == -1) geschlossen_ = von_start;
+        if (r == 0) r = flut_schritt(flut_ziel, start, von_ziel, von_start);
         if (r != 0) return r == 1;
     }
 }
+
+bool PFU_Weg_moeglich(int start, int ziel) { return PFU_Wege_von(start).zu(ziel); }
 
 bool PFU_Feld_im_Inneren(int feld) {
     const int n = MG_Kartengroesse;

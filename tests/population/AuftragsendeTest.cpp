@@ -148,18 +148,28 @@ TEST(Auftragsende, MaterialOrders) {
         EXPECT_EQ(k.offen(), 1);
         EXPECT_EQ(W::S(0).Gold(), 100 - Preis - Lohn);
         EXPECT_EQ(W::S(1).Gold(), 100 + Preis);
-        if (f.mit_der_Ware) ASSERT_TRUE(k.gehen({JU_Auftrag_Material}));
+        if (f.mit_der_Ware) {
+            ASSERT_TRUE(k.gehen({JU_Auftrag_Material}));
+        }
         ASSERT_TRUE(k.unterwegs(f.mit_der_Ware ? JU_Auftrag_Material + 1 : JU_Auftrag_Material));
         f.ende(k);
         EXPECT_TRUE(k.gehen({JU_Auftrag_Material, JU_Auftrag_Material + 1}));
         bhmtest::Kernwelt::gemeldet();
-        if (f.reserviert >= 0) EXPECT_EQ(k.reserviert(), f.reserviert);
-        if (f.bestand >= 0) EXPECT_EQ(k.bestand(), f.bestand);
+        if (f.reserviert >= 0) {
+            EXPECT_EQ(k.reserviert(), f.reserviert);
+        }
+        if (f.bestand >= 0) {
+            EXPECT_EQ(k.bestand(), f.bestand);
+        }
         EXPECT_EQ(k.fehlt(), f.fehlt);
         EXPECT_EQ(k.offen(), f.offen);
-        if (f.gold_kaeufer >= 0) EXPECT_EQ(W::S(0).Gold(), f.gold_kaeufer);
+        if (f.gold_kaeufer >= 0) {
+            EXPECT_EQ(W::S(0).Gold(), f.gold_kaeufer);
+        }
         EXPECT_EQ(W::S(1).Gold(), f.gold_verkaeufer);
-        if (f.verkaeufer_zustand >= 0) EXPECT_EQ(W::O(k.verkaeufer).Zustand(), f.verkaeufer_zustand);
+        if (f.verkaeufer_zustand >= 0) {
+            EXPECT_EQ(W::O(k.verkaeufer).Zustand(), f.verkaeufer_zustand);
+        }
         EXPECT_EQ(W::O(k.kaeufer).Zustand(), f.kaeufer_zustand);
         EXPECT_EQ(Kauf::gold_gesamt(), k.gold_vorher) << "no gold made or lost";
         if (PM_Person_lebt(k.p)) {
@@ -230,7 +240,9 @@ TEST(Auftragsende, FetchAndFoodOrders) {
             EXPECT_EQ(k.reserviert(), 0);
             EXPECT_EQ(k.bestand(), f.erledigt ? 4 : 5);
             EXPECT_EQ(W::S(1).Gold(), f.erledigt ? 100 + Preis : 100);
-            if (PM_Person_lebt(k.p)) EXPECT_EQ(W::P(k.p).Gold(), f.erledigt ? 10 - Preis : 10);
+            if (PM_Person_lebt(k.p)) {
+                EXPECT_EQ(W::P(k.p).Gold(), f.erledigt ? 10 - Preis : 10);
+            }
             EXPECT_EQ(Kauf::gold_gesamt(), k.gold_vorher);
         }
     }

@@ -231,6 +231,12 @@ TEST_F(Pfade, AWayIsPossibleOnlyWhereWalkableCellsJoinStartAndTarget) {
     EXPECT_FALSE(PFU_Weg_moeglich(F(2, 2), F(6, 5))) << "a blocked target";
     EXPECT_TRUE(PFU_Weg_moeglich(F(2, 2), F(12, 12))) << "open ground";
     EXPECT_TRUE(PFU_Weg_moeglich(F(6, 7), F(6, 4))) << "around the wall";
+    // One start, several targets: once the start is found closed in, the rest is known.
+    PFU_Wege_von aus_der_tasche(F(6, 6));
+    EXPECT_FALSE(aus_der_tasche.zu(F(12, 12)));
+    EXPECT_FALSE(aus_der_tasche.zu(F(2, 2)));
+    EXPECT_TRUE(aus_der_tasche.zu(F(7, 6)));
+    EXPECT_FALSE(aus_der_tasche.zu(F(6, 5))) << "a blocked target";
     Karte[static_cast<std::size_t>(F(8, 6))].Block() = -1;
     EXPECT_TRUE(PFU_Weg_moeglich(F(2, 2), F(6, 6)));
     // However large a closed courtyard, nobody outside walks into it: a wall of blocked
