@@ -317,6 +317,11 @@ bool PFU_Wege_von::zu(int ziel) {
     // The start's cells were all marked by an earlier flood of this search (no flood since).
     if (geschlossen_ != 0 && geschlossen_ / 2 == flut_nummer) return flut_marke[idx(ziel)] == geschlossen_;
     geschlossen_ = 0;
+    // A region closed off from the start keeps the marks of the flood that found it so:
+    // no later flood of this search, started outside it, can have reached into it.
+    if (flut_marke.size() == Karte.size() &&
+        std::find(abgetrennt_.begin(), abgetrennt_.end(), flut_marke[idx(ziel)]) != abgetrennt_.end())
+        return false;
     if (gerade_frei(start, ziel)) return true;
     if (flut_marke.size() != Karte.size()) {
         flut_marke.assign(Karte.size(), 0);
@@ -340,7 +345,10 @@ bool PFU_Wege_von::zu(int ziel) {
     for (;;) {
         int r = flut_schritt(flut_start, ziel, von_start, von_ziel);
         if (r == -1) geschlossen_ = von_start;
-        if (r == 0) r = flut_schritt(flut_ziel, start, von_ziel, von_start);
+        if (r == 0) {
+            r = flut_schritt(flut_ziel, start, von_ziel, von_start);
+            if (r == -1) abgetrennt_.push_back(von_ziel);
+        }
         if (r != 0) return r == 1;
     }
 }

@@ -49,8 +49,9 @@ bool PFU_Ziel_erreichbar(int person, int start, int ziel);
 // cell in; then every way to it is closed, whatever the size of the pocket.
 bool PFU_Weg_moeglich(int start, int ziel);
 // The same for one start and several targets in turn (a search over sellers): once a flood
-// has found the start closed in, every further target is answered from its marks. Only
-// while the map does not change between the questions.
+// has found the start closed in, every further target is answered from its marks, and a
+// target in a region a flood found closed off from the start is known at once. Only while
+// the map does not change between the questions.
 class PFU_Wege_von {
 public:
     explicit PFU_Wege_von(int start) : start_(start) {}
@@ -58,7 +59,8 @@ public:
 
 private:
     int start_;
-    unsigned geschlossen_ = 0;  // the start's mark in a flood that used up the start's cells
+    unsigned geschlossen_ = 0;          // the start's mark in a flood that used up the start's cells
+    std::vector<unsigned> abgetrennt_;  // target marks of floods that used up the target's cells
 };
 // Not on the first or last row or column of the map.
 bool PFU_Feld_im_Inneren(int feld);

@@ -237,6 +237,10 @@ TEST_F(Pfade, AWayIsPossibleOnlyWhereWalkableCellsJoinStartAndTarget) {
     EXPECT_FALSE(aus_der_tasche.zu(F(2, 2)));
     EXPECT_TRUE(aus_der_tasche.zu(F(7, 6)));
     EXPECT_FALSE(aus_der_tasche.zu(F(6, 5))) << "a blocked target";
+    PFU_Wege_von in_die_tasche(F(2, 2));
+    EXPECT_FALSE(in_die_tasche.zu(F(6, 6)));
+    EXPECT_FALSE(in_die_tasche.zu(F(7, 6))) << "known closed off";
+    EXPECT_TRUE(in_die_tasche.zu(F(12, 12)));
     Karte[static_cast<std::size_t>(F(8, 6))].Block() = -1;
     EXPECT_TRUE(PFU_Weg_moeglich(F(2, 2), F(6, 6)));
     // However large a closed courtyard, nobody outside walks into it: a wall of blocked
