@@ -83,6 +83,12 @@ bool im_Ring(int p, int c) {
     return q == p;
 }
 
+// The person on the cell is walking towards a target it has not reached.
+bool unterwegs(int c) {
+    const int q = person_auf_feld(c, "BU_Blockiert");
+    return q >= 0 && P(q).AuftragID() >= 1 && P(q).Feld() != P(q).Zielfeld();
+}
+
 // One position further along a stored path (a damaged save may hold any number).
 void Pfadschritt_weiter(int p) {
     int& s = P(p).Pfadschritt();
@@ -203,9 +209,12 @@ int BU_Blockiert(int p, int c) {
     if (P(p).Wartezaehler() == 0) BU_Nachbar_wegschicken(c);
     if (!PM_Wartezaehler(p, 30)) return -1;
     if (BU_Ausweichen(p, c)) return 1;
-    // A hungry walker gives its path up; so does one of a ring of walkers waiting for each
-    // other, and the one behind it then swaps places with it.
-    return P(p).Hunger() < 50 || im_Ring(p, c) ? 2 : -1;
+    // A hungry walker gives its path up rather than wait for somebody standing still; so does
+    // one of a ring of walkers waiting for each other, and the one behind it then swaps places
+    // with it. Behind somebody who is on its way a hungry walker waits like any other: giving
+    // its detour up there only sends it straight back to the obstacle the detour went round,
+    // where it finds the same detour, and so on for ever (in a crowd, for years).
+    return (P(p).Hunger() < 50 && !unterwegs(c)) || im_Ring(p, c) ? 2 : -1;
 }
 
 void BU_Nachbar_wegschicken(int c) {

@@ -293,6 +293,25 @@ TEST(Bewegung, AnIdlePersonHoldsNoDetourAndLetsAWalkerInAFullLanePass) {
     EXPECT_EQ(W::P(p).Feld(), W::feld(7, 8));
 }
 
+// A hungry walker on a detour gives it up rather than wait for somebody working where it
+// stands, but waits behind somebody on its way like any walker.
+TEST(Bewegung, AHungryWalkerDropsItsDetourOnlyForSomebodyStandingStill) {
+    for (bool vorne_unterwegs : {false, true}) {
+        SCOPED_TRACE(vorne_unterwegs);
+        Handelnwelt welt;
+        const int p = W::walker(W::feld(5, 8), W::feld(9, 8), 500);
+        PFU_Pfade = {{1, W::feld(6, 8), W::feld(7, 8), 0}};
+        W::P(p).PfadID() = 0;
+        W::P(p).Pfadschritt() = 1;
+        W::P(p).Hunger() = 40;
+        const int q = W::walker(W::feld(6, 8), vorne_unterwegs ? W::feld(12, 12) : W::feld(6, 8), 100);
+        W::P(q).Bewegungscounter() = 500;  // working, or resting between two steps
+        for (int i = 0; i < 300; ++i) BU_Person_bewegen(p);
+        EXPECT_EQ(W::P(p).Feld(), W::feld(5, 8));
+        EXPECT_EQ(W::P(p).PfadID(), vorne_unterwegs ? 0 : -1);
+    }
+}
+
 TEST(Bewegung, AnIdlePersonCrowdedOnOneSideStepsToTheFreeOppositeCell) {
     Handelnwelt welt;
     const int c = W::feld(8, 8);
