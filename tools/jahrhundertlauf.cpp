@@ -1,14 +1,16 @@
 // The century run: a developer tool that generates a world on the default content
 // of the built game folder (copied to a temporary folder), lets the simulation run for many game years with
 // no input and prints, every few years, per clan and in total how the world fares. It checks the money
-// circuit at every step and the clan counters every month and ends with exit code 1 when either fails (2 for
-// bad arguments or no world).
+// circuit at every step, the clan counters and the orders' hold on goods every month and ends with exit code
+// 1 when either fails (2 for bad arguments or no world).
 //
 //     jahrhundertlauf [--seed N] [--seite 256..832] [--kartentyp 0..7] [--jahre N]
 //                     [--alle N] [--mensch] [--streng] [--personen CLAN]
 //
 // --personen CLAN lists every person of the clan at each report.
-// --streng also fails the run (exit code 1) on any error report and when the world
+// Every month it checks that no unit is reserved, and no construction material ordered for a site,
+// for an order that no longer exists.
+// --streng also fails the run (exit code 1) on such a stale hold, on any error report and when the world
 // has no more persons at the end than at the start; with --mensch also when the
 // human clan had no child or has no more members than its founders.
 //
@@ -104,10 +106,19 @@ const std::string& modus(int typ) {
 
 // Births and deaths are seen in the person rows: a row that holds another person
 // than at the last step (or none) lost its person, a new one is a birth when it has a mother.
+// A person is known by what never changes while it lives - sex, first name, the step of
+// the year it was born on - and an age that never falls (a child born into the row of
+// someone who died in the same step is younger); not by its mother, whose death clears
+// the field in each of her children.
 struct Zeilenbild {
     bool lebt = false;
-    int clan = -1, alter = 0, geburtstag = 0, vorname = 0, mutter = -1;
+    int clan = -1, alter = 0, geburtstag = 0, vorname = 0, geschlecht = 0;
 };
+
+bool dieselbe_Person(const Zeilenbild& b, const Personenzeile& p) {
+    return b.lebt && p.Hunger() > 0 && b.geschlecht == p.Geschlecht() && b.vorname == p.Vorname() &&
+           b.geburtstag == p.Geburtstag() && p.Alter() >= b.alter;
+}
 
 struct Clanzahlen {
     long long geburten = 0, tode = 0, tode_jung = 0;
@@ -189,6 +200,105 @@ std::vector<std::string> Zaehler_pruefen() {
                                  std::to_string(pr.feld) + ", gezaehlt " + std::to_string(pr.gezaehlt));
     }
     return fehler;
+}
+
+// --- The orders' hold on goods ---------------------------------------------------------
+
+// What the orders under way hold, against what the objects and the order lists show.
+struct Bindungen {
+    long long veraltet = 0;           // units reserved, or ordered for a site, beyond every live order
+    long long ohne_Auftrag = 0;       // units a site misses that no order and no carrier brings
+    long long ohne_Reservierung = 0;  // units live orders hold that their seller has not reserved
+};
+
+int Objekt_an(int feld) {
+    if (!MG_Feld_gueltig(feld)) return -1;
+    const int o = Karte[static_cast<std::size_t>(feld)].Objekt();
+    return OM_Objekt_gueltig(o) && Objekte[static_cast<std::size_t>(o)].Feld() >= 1 ? o : -1;
+}
+
+// Reservations: every reserved unit belongs to a buyer on the way to take it (fetch, site
+// material, food, luxury) or to a ship's load not yet taken on. Site orders: the open
+// material orders of a site and its carriers bring no more than it misses, and no open order
+// names a site that is gone, finished or being demolished. One line per finding.
+std::vector<std::string> Bindungen_pruefen(Bindungen& b) {
+    std::vector<std::string> zeilen;
+    std::map<std::pair<int, int>, long long> gehalten;  // (object, ware) -> reserved by live orders
+    std::map<std::pair<int, int>, long long> getragen;  // (site cell, ware) -> carriers
+    for (std::size_t i = 0; i < Personen.size(); ++i) {
+        const Personenzeile& p = Personen[i];
+        if (p.Hunger() <= 0) continue;
+        const int a = p.AuftragID();
+        if (a == 200 || a == 350) ++gehalten[{Objekt_an(p.Zielfeld()), p.WarenID()}];
+        if (a == 450 || a == 700) ++gehalten[{Objekt_an(p.Zielfeld()), p.Auftragsziel2()}];
+        if (a == 350 || a == 351) ++getragen[{p.Auftragsziel2(), p.WarenID()}];
+    }
+    for (int i = 0; i < Schiff_Anzahl && static_cast<std::size_t>(i) < Schiffe.size(); ++i) {
+        const Schiff& s = Schiffe[static_cast<std::size_t>(i)];
+        if (s.Auftrag == Schiff_Auftrag_Waren && s.Naechstes_Ziel >= 0)
+            gehalten[{Objekt_an(s.Ziel), s.Ladung}] += s.Ladungsmenge;
+    }
+    for (std::size_t o = 0; o < Objekte.size(); ++o) {
+        Objektzeile& ob = Objekte[o];
+        if (ob.Feld() < 1) continue;
+        std::map<int, long long> reserviert;
+        for (int k = 0; k < Objekt_Warenslots; ++k)
+            if (ob.Slot_Ware(k) >= 0) reserviert[ob.Slot_Ware(k)] += ob.Slot_Reserviert(k);
+        for (const auto& [ware, r] : reserviert) {
+            const auto g = gehalten.find({static_cast<int>(o), ware});
+            const long long h = g == gehalten.end() ? 0 : g->second;
+            if (r > h) {
+                b.veraltet += r - h;
+                zeilen.push_back("Objekt " + std::to_string(o) + " (" + kurz(ob.Typ()) + ") Ware " +
+                                 std::to_string(ware) + ": " + std::to_string(r) +
+                                 " reserviert, Auftraege halten " + std::to_string(h));
+            } else if (r < h) {
+                b.ohne_Reservierung += h - r;
+            }
+        }
+    }
+    // Open material orders by site cell and ware, and those that name no site of their clan.
+    std::map<std::pair<int, int>, long long> offen;
+    for (std::size_t c = 0; c < JU_Befehlsliste.size(); ++c) {
+        const JU_Befehle& l = JU_Befehlsliste[c];
+        for (int i = 0; i < l.Anzahl && static_cast<std::size_t>(i) < l.Befehle.size(); ++i) {
+            const Job_Befehl& j = l.Befehle[static_cast<std::size_t>(i)];
+            if (j.Befehl != 350) continue;
+            const int o = Objekt_an(j.Feld);
+            if (o >= 0 && Objekte[static_cast<std::size_t>(o)].Besitzer() == static_cast<int>(c)) {
+                offen[{j.Feld, j.Ware}] += j.Menge;
+                continue;
+            }
+            b.veraltet += j.Menge;
+            zeilen.push_back("Clan " + std::to_string(c) + ": Materialauftrag fuer Feld " +
+                             std::to_string(j.Feld) + " ohne Baustelle (" + std::to_string(j.Menge) +
+                             " x Ware " + std::to_string(j.Ware) + ")");
+        }
+    }
+    std::map<std::pair<int, int>, long long> fehlt;  // (site cell, ware) -> units missing
+    for (std::size_t o = 0; o < Objekte.size(); ++o) {
+        Objektzeile& ob = Objekte[o];
+        if (ob.Feld() < 1 || ob.Zustand() != 0) continue;
+        for (int k = 0; k < 4; ++k)
+            if (ob.Baumaterial_Ware(k) >= 1 && ob.Baumaterial_Rest(k) > 0)
+                fehlt[{ob.Feld(), ob.Baumaterial_Ware(k)}] += ob.Baumaterial_Rest(k);
+    }
+    auto menge = [](const std::map<std::pair<int, int>, long long>& m, std::pair<int, int> k) {
+        const auto i = m.find(k);
+        return i == m.end() ? 0LL : i->second;
+    };
+    for (const auto& [k, n] : offen) {
+        const long long zuviel = std::min(n, n + menge(getragen, k) - menge(fehlt, k));
+        if (zuviel <= 0) continue;
+        b.veraltet += zuviel;
+        zeilen.push_back("Baustelle auf Feld " + std::to_string(k.first) + " Ware " +
+                         std::to_string(k.second) + ": " + std::to_string(n) + " bestellt, " +
+                         std::to_string(menge(getragen, k)) + " unterwegs, " +
+                         std::to_string(menge(fehlt, k)) + " fehlen");
+    }
+    for (const auto& [k, n] : fehlt)
+        b.ohne_Auftrag += std::max(0LL, n - menge(offen, k) - menge(getragen, k));
+    return zeilen;
 }
 
 // --- The human start ----------------------------------------------------------------
@@ -927,6 +1037,8 @@ int main(int argc, char** argv) {
     std::vector<Zeilenbild> bild;
     long long gesamt_vorher = GU + Gespeichert();
     int geldfehler_gezeigt = 0, zaehlerfehler_gezeigt = 0;
+    Bindungen bindungen;
+    int bindungen_gezeigt = 0;
     for (int jahr = 1; jahr <= opt.jahre; ++jahr) {
         for (int i = 0; i < Schritte_je_Jahr; ++i, ++Schritt_nr) {
             if (mensch.aktiv && i % (Monatsticks + 1) == 0) Menschenbau(mensch);
@@ -959,8 +1071,7 @@ int main(int argc, char** argv) {
                 const Personenzeile& p = Personen[r];
                 Zeilenbild& b = bild[r];
                 const bool lebt = p.Hunger() > 0;
-                const bool dieselbe = lebt && b.lebt && b.geburtstag == p.Geburtstag() &&
-                                      b.vorname == p.Vorname() && b.mutter == p.MutterID();
+                const bool dieselbe = dieselbe_Person(b, p);
                 if (b.lebt && !dieselbe && GU_Clan_gueltig(b.clan)) {
                     Clanzahlen& z = l.clan[static_cast<std::size_t>(b.clan)];
                     ++z.tode;
@@ -970,8 +1081,12 @@ int main(int argc, char** argv) {
                     ++l.clan[static_cast<std::size_t>(p.Spieler())].geburten;
                     ++l.geburten_gesamt[static_cast<std::size_t>(p.Spieler())];
                 }
-                b = {lebt, p.Spieler(), p.Alter(), p.Geburtstag(), p.Vorname(), p.MutterID()};
+                b = {lebt, p.Spieler(), p.Alter(), p.Geburtstag(), p.Vorname(), p.Geschlecht()};
             }
+            // The orders' hold on goods, as the month ends (before its material is ordered again).
+            if (Monatsschritt == Monatsticks)
+                for (const std::string& f : Bindungen_pruefen(bindungen))
+                    if (bindungen_gezeigt++ < 10) std::printf("BINDUNG: Jahr %d: %s\n", jahr, f.c_str());
             // Construction sites and their age.
             if (l.baustelle_seit.size() < Objekte.size()) l.baustelle_seit.resize(Objekte.size(), -1);
             if (Monatsschritt == 0) {
@@ -1006,12 +1121,15 @@ int main(int argc, char** argv) {
     perzentile(l.alle_zeiten, median, p99, max);
     std::printf("Schrittzeit gesamt: median %.0f us, p99 %.0f us, max %.0f us\n", median, p99, max);
     std::printf("Geldkreisfehler: %lld, Zaehlerfehler: %lld\n", l.geldfehler, l.zaehlerfehler);
+    std::printf(
+        "Veraltete Bindungen: %lld (Baumaterial ohne Auftrag: %lld, Auftraege ohne Reservierung: %lld)\n",
+        bindungen.veraltet, bindungen.ohne_Auftrag, bindungen.ohne_Reservierung);
     bool gut = l.geldfehler == 0 && l.zaehlerfehler == 0;
     if (opt.streng) {
         const int personen_am_ende = lebende_personen();
         std::printf("Personen am Anfang %d, am Ende %d; Fehlermeldungen: %zu verschiedene\n",
                     personen_am_anfang, personen_am_ende, l.meldungen.size());
-        gut = gut && l.meldungen.empty() && personen_am_ende > personen_am_anfang;
+        gut = gut && l.meldungen.empty() && personen_am_ende > personen_am_anfang && bindungen.veraltet == 0;
         if (mensch.aktiv) {
             // The human clan lived through the years (so it ate), had children and grew.
             const int mitglieder = Spieler[static_cast<std::size_t>(SpielerID)].Mitglieder();

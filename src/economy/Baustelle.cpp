@@ -310,31 +310,121 @@ void BPU_Materialauftrag_eintragen(int objekt, int ware, int menge) {
     JU_Befehl_eintragen(Befehl_Material, ob.Besitzer(), ob.Feld(), ob.Typ(), ware, 0, menge);
 }
 
-void BPU_Baumaterial_nachbestellen() {
-    // Units on their way to a site: open orders and carriers, by site cell and ware.
-    std::map<std::pair<int, int>, int> unterwegs;
-    for (const JU_Befehle& liste : JU_Befehlsliste)
+namespace {
+
+// The units of the ware the object misses over all its material slots, when it is a site in
+// the given state (0 in use, 1 being demolished); 0 for anything else.
+int fehlende_Einheiten(int objekt, int ware, int zustand = 0) {
+    if (!OM_Objekt_gueltig(objekt) || ware < 1) return 0;
+    Objektzeile& ob = Objekte[static_cast<std::size_t>(objekt)];
+    if (ob.Feld() < 1 || ob.Zustand() != zustand) return 0;
+    int fehlt = 0;
+    for (int k = 0; k < Baumaterial_Slots; ++k)
+        if (ob.Baumaterial_Ware(k) == ware && ob.Baumaterial_Rest(k) > 0) fehlt += ob.Baumaterial_Rest(k);
+    return fehlt;
+}
+
+// A site being demolished waits only for the units carriers bring it: n units of the ware
+// that will not come are no longer missing, and once nothing is, the site is finished and
+// demolished as its service test does for a site whose demolition was asked for.
+void nicht_mehr_erwartet(int objekt, int ware, int n) {
+    Objektzeile& ob = Objekte[static_cast<std::size_t>(objekt)];
+    for (int k = 0; k < Baumaterial_Slots && n > 0; ++k) {
+        if (ob.Baumaterial_Ware(k) != ware) continue;
+        const int weniger = std::min(n, std::max(ob.Baumaterial_Rest(k), 0));
+        ob.Baumaterial_Rest(k) -= weniger;
+        n -= weniger;
+    }
+    OM_Objekt_in_Betrieb_nehmen(objekt);
+}
+
+}  // namespace
+
+void BPU_Materialauftrag_zurueck(int objekt, int ware) {
+    if (fehlende_Einheiten(objekt, ware, 1) > 0) {
+        nicht_mehr_erwartet(objekt, ware, 1);
+        return;
+    }
+    if (fehlende_Einheiten(objekt, ware) < 1) return;
+    Objektzeile& ob = Objekte[static_cast<std::size_t>(objekt)];
+    const int clan = ob.Besitzer();
+    if (clan >= 0 && static_cast<std::size_t>(clan) < JU_Befehlsliste.size()) {
+        JU_Befehle& liste = JU_Befehlsliste[static_cast<std::size_t>(clan)];
         for (int i = 0; i < liste.Anzahl && static_cast<std::size_t>(i) < liste.Befehle.size(); ++i) {
-            const Job_Befehl& b = liste.Befehle[static_cast<std::size_t>(i)];
-            if (b.Befehl == Befehl_Material) unterwegs[{b.Feld, b.Ware}] += b.Menge;
+            Job_Befehl& b = liste.Befehle[static_cast<std::size_t>(i)];
+            if (b.Befehl != Befehl_Material || b.Feld != ob.Feld() || b.Ware != ware) continue;
+            b.Menge += 1;
+            return;
         }
+    }
+    BPU_Materialauftrag_eintragen(objekt, ware, 1);
+}
+
+void BPU_Baumaterial_nachbestellen() {
+    // Units carriers are bringing, by site cell and ware.
+    std::map<std::pair<int, int>, int> getragen;
     for (int p = 0; p < static_cast<int>(Personen.size()); ++p) {
         if (!PM_Person_lebt(p)) continue;
         const Personenzeile& z = Personen[static_cast<std::size_t>(p)];
         if (z.AuftragID() == JU_Auftrag_Material || z.AuftragID() == JU_Auftrag_Material + 1)
-            ++unterwegs[{z.Auftragsziel2(), z.WarenID()}];
+            ++getragen[{z.Auftragsziel2(), z.WarenID()}];
     }
+    // What each site still misses beyond the carriers' units, by site cell and ware: the
+    // most its open orders may ask for.
+    std::map<std::pair<int, int>, int> offen;
+    auto offen_von = [&](int objekt, int ware) -> int& {
+        const std::pair<int, int> schluessel{Objekte[static_cast<std::size_t>(objekt)].Feld(), ware};
+        auto [it, neu] = offen.try_emplace(schluessel, 0);
+        if (neu) {
+            const auto g = getragen.find(schluessel);
+            it->second =
+                std::max(fehlende_Einheiten(objekt, ware) - (g == getragen.end() ? 0 : g->second), 0);
+        }
+        return it->second;
+    };
+    // Open orders keep what is still missing and no more: an order for a site that is gone,
+    // finished, being demolished or supplied by carriers already is struck or cut.
+    for (std::size_t c = 0; c < JU_Befehlsliste.size(); ++c) {
+        JU_Befehle& liste = JU_Befehlsliste[c];
+        for (int i = 0; i < liste.Anzahl && static_cast<std::size_t>(i) < liste.Befehle.size();) {
+            Job_Befehl& b = liste.Befehle[static_cast<std::size_t>(i)];
+            if (b.Befehl != Befehl_Material) {
+                ++i;
+                continue;
+            }
+            const int o = MG_Feld_gueltig(b.Feld) ? feld_von(b.Feld).Objekt() : -1;
+            const bool eigen = OM_Objekt_gueltig(o) &&
+                               Objekte[static_cast<std::size_t>(o)].Feld() == b.Feld &&
+                               Objekte[static_cast<std::size_t>(o)].Besitzer() == static_cast<int>(c);
+            int* rest = eigen ? &offen_von(o, b.Ware) : nullptr;
+            const int behalten = rest ? std::min(b.Menge, *rest) : 0;
+            if (behalten < 1) {
+                JU_Befehl_entfernen(static_cast<int>(c), i);
+                continue;
+            }
+            b.Menge = behalten;
+            *rest -= behalten;
+            ++i;
+        }
+    }
+    // Whatever no order and no carrier covers is ordered again; a site being demolished
+    // waits no longer for what no carrier brings.
     for (int o = 0; o < static_cast<int>(Objekte.size()); ++o) {
-        Objektzeile& ob = Objekte[static_cast<std::size_t>(o)];
-        if (ob.Feld() < 1 || ob.Zustand() != 0 || !OM_Baumaterial_fehlt(o)) continue;
+        const Objektzeile& ob = Objekte[static_cast<std::size_t>(o)];
+        if (ob.Feld() < 1 || (ob.Zustand() != 0 && ob.Zustand() != 1) || !OM_Baumaterial_fehlt(o)) continue;
+        const bool abriss = ob.Zustand() == 1;
         for (int k = 0; k < Baumaterial_Slots; ++k) {
-            const int rest = ob.Baumaterial_Rest(k), ware = ob.Baumaterial_Ware(k);
-            if (rest < 1 || ware < 1) continue;
-            // Two slots of one ware share what is on the way.
-            int& weg = unterwegs[{ob.Feld(), ware}];
-            const int gedeckt = std::min(weg, rest);
-            weg -= gedeckt;
-            if (rest > gedeckt) BPU_Materialauftrag_eintragen(o, ware, rest - gedeckt);
+            const int ware = Objekte[static_cast<std::size_t>(o)].Baumaterial_Ware(k);
+            if (ware < 1 || Objekte[static_cast<std::size_t>(o)].Baumaterial_Rest(k) < 1) continue;
+            if (abriss) {
+                const auto g = getragen.find({Objekte[static_cast<std::size_t>(o)].Feld(), ware});
+                const int ungedeckt = fehlende_Einheiten(o, ware, 1) - (g == getragen.end() ? 0 : g->second);
+                if (ungedeckt > 0) nicht_mehr_erwartet(o, ware, ungedeckt);
+                continue;
+            }
+            int& rest = offen_von(o, ware);
+            if (rest > 0) BPU_Materialauftrag_eintragen(o, ware, rest);
+            rest = 0;
         }
     }
 }

@@ -40,9 +40,13 @@ void BPU_Baustelle_anlegen(int anker, int typ, int clan);
 void BPU_Baumaterial_eintragen(int objekt, int clan, int typ);
 // One material order for the object's site.
 void BPU_Materialauftrag_eintragen(int objekt, int ware, int menge);
-// Orders again the material of sites that nobody fetches any more: whatever a site
-// still misses beyond its open orders and the units carriers are bringing (a carrier
-// who died, changed clan or found his seller gone took his unit's order with him).
+// One unit of the ware goes back into the orders of the object's site (an order that was
+// to bring it was given up); nothing when the object is no site missing the ware.
+void BPU_Materialauftrag_zurueck(int objekt, int ware);
+// Brings the material orders of all sites in line with what they miss: each site's open
+// orders ask for exactly what it still misses beyond the units carriers are bringing -
+// orders for sites that are gone, finished or being demolished are struck, orders beyond
+// the need cut, and a need no order covers is ordered again.
 void BPU_Baumaterial_nachbestellen();
 // Units of material k of the type (1 where the template gives a negative amount).
 int BPU_Baumaterial_Menge(int typ, int k);

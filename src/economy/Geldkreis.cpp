@@ -16,6 +16,17 @@ namespace {
 const std::string Kassenloch = " > Geldkreisloch endeckt!";
 const std::string Beutelloch = " > Der Person soll gerade mehr Geld abgezogen werden als sie besitzt !";
 
+// The amount moves from one clan's treasury to another's, booked on both clans' account
+// with other clans; the milestones are checked for the payer, then the receiver.
+void zwischen_Clans(Spielerzeile& a, int zahler, Spielerzeile& b, int empfaenger, int betrag) {
+    a.Konto_Spieler() -= betrag;
+    b.Konto_Spieler() += betrag;
+    a.Gold() -= betrag;
+    b.Gold() += betrag;
+    ESU_Gold_pruefen(zahler);
+    ESU_Gold_pruefen(empfaenger);
+}
+
 }  // namespace
 
 void GKU_Goldmine_Ertrag(int clan) {
@@ -80,12 +91,7 @@ void GKU_von_Spieler_zu_Spieler(int zahler, int empfaenger, int betrag) {
     Spielerzeile* b = GU_Zeile(empfaenger, "GKU_von_Spieler_zu_Spieler");
     if (!a || !b) return;
     if (betrag > a->Gold()) Fehler_melden("GKU_von_Spieler_zu_Spieler" + Kassenloch);
-    a->Konto_Spieler() -= betrag;
-    b->Konto_Spieler() += betrag;
-    a->Gold() -= betrag;
-    b->Gold() += betrag;
-    ESU_Gold_pruefen(zahler);
-    ESU_Gold_pruefen(empfaenger);
+    zwischen_Clans(*a, zahler, *b, empfaenger, betrag);
     if (SBGOb) SU_Gold_speichern(empfaenger, betrag);
 }
 
@@ -102,6 +108,29 @@ void GKU_von_Person_zu_Spieler(int person, int clan, int betrag) {
     if (betrag > p->Gold()) Fehler_melden("GKU_von_Person_zu_Spieler" + Beutelloch);
     p->Gold() -= betrag;
     ESU_Gold_pruefen(clan);
+}
+
+void GKU_Kaufpreis_an_Spieler_zurueck(int verkaeufer, int kaeufer, int betrag) {
+    Spielerzeile* a = GU_Zeile(verkaeufer, "GKU_Kaufpreis_an_Spieler_zurueck");
+    Spielerzeile* b = GU_Zeile(kaeufer, "GKU_Kaufpreis_an_Spieler_zurueck");
+    if (!a || !b) return;
+    // The seller was paid this amount: handing it back opens no hole in the circuit, even
+    // when the treasury has been spent since and goes below 0 for it.
+    zwischen_Clans(*a, verkaeufer, *b, kaeufer, betrag);
+}
+
+void GKU_Kaufpreis_an_Person_zurueck(int verkaeufer, int person, int betrag) {
+    Spielerzeile* s = GU_Zeile(verkaeufer, "GKU_Kaufpreis_an_Person_zurueck");
+    Personenzeile* p = PM_Zeile(person, "GKU_Kaufpreis_an_Person_zurueck");
+    if (!s || !p) return;
+    // As above: no hole, even when it takes the treasury below 0.
+    if (p->Spieler() == verkaeufer)
+        s->Konto_Clan() -= betrag;
+    else
+        s->Konto_Spieler() -= betrag;
+    s->Gold() -= betrag;
+    p->Gold() += betrag;
+    ESU_Gold_pruefen(verkaeufer);
 }
 
 void GKU_Lohn_von_Spieler_zu_Person(int person, int clan) {

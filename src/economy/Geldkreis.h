@@ -20,6 +20,12 @@ void GKU_Bau_Lohn_auszahlen(int clan, int person, int betrag);
 void GKU_ED_von_Spieler_zu_Person(int clan, int person, int betrag);
 void GKU_von_Spieler_zu_Spieler(int zahler, int empfaenger, int betrag);
 void GKU_von_Person_zu_Spieler(int person, int clan, int betrag);
+// The price of a purchase that was given up before the unit was taken goes back the way
+// it came, from the clan that was paid: to the buying clan (the reverse of
+// GKU_von_Spieler_zu_Spieler) or to the buying person's purse (the reverse of
+// GKU_von_Person_zu_Spieler). What the purchase put into the seller's savings stays saved.
+void GKU_Kaufpreis_an_Spieler_zurueck(int verkaeufer, int kaeufer, int betrag);
+void GKU_Kaufpreis_an_Person_zurueck(int verkaeufer, int person, int betrag);
 // One gold of wage from the clan to the person.
 void GKU_Lohn_von_Spieler_zu_Person(int person, int clan);
 // One gold of levy from the person to the clan.

@@ -327,6 +327,19 @@ void OM_Ware_reservieren(int w, int o) {
     ob->Slot_Reserviert(k) += 1;
 }
 
+void OM_Reservierung_aufheben(int w, int o) {
+    Objektzeile* ob = OM_Zeile(o, "OM_Reservierung_aufheben");
+    if (!ob) return;
+    const int k = slot_mit(*ob, w, [&](int s) { return ob->Slot_Reserviert(s) > 0; });
+    if (k < 0) {
+        Fehler_melden("OM_Reservierung_aufheben > keine Reservierung der Ware " + std::to_string(w) +
+                      " im Objekt " + std::to_string(o));
+        return;
+    }
+    ob->Slot_Reserviert(k) -= 1;
+    if (ob->Zustand() == 1) OM_Abriss(o);
+}
+
 void OM_Ware_wird_nun_besorgt(int w, int o) {
     Objektzeile* ob = OM_Zeile(o, "OM_Ware_wird_nun_besorgt");
     if (!ob) return;

@@ -107,6 +107,9 @@ void OM_Ware_einlagern(int w, int o);
 void OM_Ware_auslagern(int w, int o);
 // Promises one unit to a carrier or buyer.
 void OM_Ware_reservieren(int w, int o);
+// Takes one promise back (the order that held it was given up); an object being
+// demolished goes on with its demolition, as after a take.
+void OM_Reservierung_aufheben(int w, int o);
 // Registers and cancels one procurement order.
 void OM_Ware_wird_nun_besorgt(int w, int o);
 void WarenAnschaffungsauftragentfernen(int w, int o);

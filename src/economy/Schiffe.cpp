@@ -52,6 +52,19 @@ void anhaengen(const Schiff& s) {
     ++Schiff_Anzahl;
 }
 
+// A goods load that will not arrive: before loading, the source takes back its promises
+// (units it still holds); the target stops waiting for the units either way.
+void ladung_aufgeben(const Schiff& s) {
+    if (s.Auftrag != Schiff_Auftrag_Waren) return;
+    const bool vor_dem_laden = s.Naechstes_Ziel >= 0;
+    const int quelle = vor_dem_laden ? objekt_auf(s.Ziel) : -1;
+    const int ziel = objekt_auf(vor_dem_laden ? s.Naechstes_Ziel : s.Ziel);
+    for (int k = 0; k < s.Ladungsmenge; ++k) {
+        if (quelle >= 0) OM_Reservierung_aufheben(s.Ladung, quelle);
+        if (ziel >= 0) WarenAnschaffungsauftragentfernen(s.Ladung, ziel);
+    }
+}
+
 // The trip is over: the ship is idle again and rests a while.
 void frei_machen(Schiff& s, int warten) {
     s.Ladungsmenge = 0;
@@ -164,6 +177,7 @@ bool Schiff_aktiv(int i) {
         // An order without a reachable target would fly off the map.
         Fehler_melden("Schiff_aktiv > Ziel ausserhalb der Karte: " + std::to_string(s.Feld) + " -> " +
                       std::to_string(s.Ziel));
+        ladung_aufgeben(s);
         frei_machen(s, Warten_Leerlauf);
         return false;
     }
@@ -235,25 +249,27 @@ void Schiff_Warenankunft(int i) {
         const int quelle = objekt_auf(s.Ziel);
         const int ziel = objekt_auf(s.Naechstes_Ziel);
         if (quelle < 0 || ziel < 0) {
-            // Either harbour is gone: nothing is loaded, and a remaining target stops
-            // waiting for the units.
+            // Either harbour is gone: nothing is loaded, a remaining source takes its
+            // promises back and a remaining target stops waiting for the units.
             Fehler_melden("Schiff_Warenankunft > kein Objekt am " +
                           std::string(quelle < 0 ? "Ladeplatz " + std::to_string(s.Ziel)
                                                  : "Ziel " + std::to_string(s.Naechstes_Ziel)));
-            for (int k = 0; k < s.Ladungsmenge && ziel >= 0; ++k)
-                WarenAnschaffungsauftragentfernen(s.Ladung, ziel);
+            ladung_aufgeben(s);
             frei_machen(s, Warten_Leerlauf);
             return;
         }
-        // First stop: load what the source holds of the promised units; the target
-        // stops waiting for the units that are not there.
+        // First stop: load what the source holds of the promised units; the source takes
+        // back the promises of the units that are not there, and the target stops waiting for them.
         int geladen = 0;
         for (int k = 0; k < s.Ladungsmenge; ++k) {
             if (!OM_Ware_vorhanden(s.Ladung, quelle)) continue;
             OM_Ware_auslagern(s.Ladung, quelle);
             ++geladen;
         }
-        for (int k = geladen; k < s.Ladungsmenge; ++k) WarenAnschaffungsauftragentfernen(s.Ladung, ziel);
+        for (int k = geladen; k < s.Ladungsmenge; ++k) {
+            OM_Reservierung_aufheben(s.Ladung, quelle);
+            WarenAnschaffungsauftragentfernen(s.Ladung, ziel);
+        }
         s.Ladungsmenge = geladen;
         s.Ziel = s.Naechstes_Ziel;
         s.Naechstes_Ziel = -1;

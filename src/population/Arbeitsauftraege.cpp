@@ -22,6 +22,7 @@
 #include "population/Wohnraum.h"
 #include "world/Ernte.h"
 #include "world/Hasen.h"
+#include "world/Pfade.h"
 #include "world/Ressourcen.h"
 
 namespace {
@@ -82,6 +83,8 @@ bool kaufen(int person, int w, int ware, bool mangel_fuehren, const char* routin
     GKU_Lohn_von_Spieler_zu_Person(person, besitzer);
     GU_Arbeit_A_plus(person);
     auftrag_setzen(person, JU_Auftrag_Tragen, feld, obj(w).Feld(), ware);
+    pers(person).Kaufpreis() = preis;
+    pers(person).Kaufpreis_an() = verkaeufer;
     return true;
 }
 
@@ -198,28 +201,40 @@ int JU_Lieferant_suchen(int b, int ware, bool gleicher_typ_erlaubt) {
     const int o_gold = gold(kaeufer.Besitzer());
     const bool b_lager = OM_Objekt_ist_Lager(b);
     const bool b_hafen = OM_ist_Hafen(kaeufer.Typ());
-    int beste = -1, beste_distanz = Lieferant_Reichweite;
-    for (int i = 0; i < JU_Eintraege(*l); ++i) {
-        const Warenindex_Eintrag& e = l->Eintraege[static_cast<std::size_t>(i)];
-        if (!OM_Zeile(e.Objekt, "JU_Lieferant_suchen")) continue;
-        // The entry's own cell decides first: a seller no nearer than the best so far
-        // cannot win, whatever the other tests say, and the entry holds the cell, so
-        // most entries are passed over without reading the seller's row or template.
-        const int d = FFU_Distanz(eintrag_feld(e), kaeufer.Feld());
-        if (JA_Schnellwege && d >= beste_distanz) continue;
-        const Objektzeile& s = obj(e.Objekt);
-        if (!(GU_Warenwert(s.Besitzer(), ware) < o_gold)) continue;
-        if (s.Besitzer() != kaeufer.Besitzer() && JU_Exportverbot(s.Besitzer())) continue;
-        if (e.Objekt == b || (!gleicher_typ_erlaubt && s.Typ() == kaeufer.Typ())) continue;
-        const bool s_lager = OM_Objekt_ist_Lager(e.Objekt);
-        const bool s_hafen = OM_ist_Hafen(s.Typ());
-        if ((b_lager && s_lager) || (b_hafen && s_hafen) || (b_hafen && s_lager)) continue;
-        if (d < beste_distanz && OM_Ware_verfuegbar(e.Objekt, ware)) {
-            beste = e.Feld;
-            beste_distanz = d;
+    // The nearest seller (the earlier entry on a tie) that a carrier can walk to from the
+    // buyer: a seller walled in by its neighbours' footprints, or a buyer walled in, would
+    // only send carriers who must give up. Such a seller is passed over and the next
+    // nearest looked for, ranked after it by (distance, entry).
+    int nach_distanz = -1, nach_eintrag = -1;
+    PFU_Wege_von wege(kaeufer.Feld());
+    for (;;) {
+        int beste = -1, beste_distanz = Lieferant_Reichweite, beste_eintrag = -1;
+        for (int i = 0; i < JU_Eintraege(*l); ++i) {
+            const Warenindex_Eintrag& e = l->Eintraege[static_cast<std::size_t>(i)];
+            if (!OM_Zeile(e.Objekt, "JU_Lieferant_suchen")) continue;
+            // The entry's own cell decides first: a seller no nearer than the best so far
+            // cannot win, whatever the other tests say, and the entry holds the cell, so
+            // most entries are passed over without reading the seller's row or template.
+            const int d = FFU_Distanz(eintrag_feld(e), kaeufer.Feld());
+            if (JA_Schnellwege && d >= beste_distanz) continue;
+            if (d < nach_distanz || (d == nach_distanz && i <= nach_eintrag)) continue;
+            const Objektzeile& s = obj(e.Objekt);
+            if (!(GU_Warenwert(s.Besitzer(), ware) < o_gold)) continue;
+            if (s.Besitzer() != kaeufer.Besitzer() && JU_Exportverbot(s.Besitzer())) continue;
+            if (e.Objekt == b || (!gleicher_typ_erlaubt && s.Typ() == kaeufer.Typ())) continue;
+            const bool s_lager = OM_Objekt_ist_Lager(e.Objekt);
+            const bool s_hafen = OM_ist_Hafen(s.Typ());
+            if ((b_lager && s_lager) || (b_hafen && s_hafen) || (b_hafen && s_lager)) continue;
+            if (d < beste_distanz && OM_Ware_verfuegbar(e.Objekt, ware)) {
+                beste = e.Feld;
+                beste_distanz = d;
+                beste_eintrag = i;
+            }
         }
+        if (beste == -1 || wege.zu(beste)) return beste;
+        nach_distanz = beste_distanz;
+        nach_eintrag = beste_eintrag;
     }
-    return beste;
 }
 
 namespace {

@@ -14,7 +14,7 @@ inline constexpr int JU_Auftrag_Falle = 600;
 // One order for goods slot j of workplace w; true when the person got one.
 bool JU_Auftrag_geben(int person, int w, int j);
 // The anchor cell of the nearest building on the buyer's island that sells one
-// unit of the ware to the buyer, or -1.
+// unit of the ware to the buyer and that a carrier can walk to from the buyer, or -1.
 int JU_Lieferant_suchen(int b, int ware, bool gleicher_typ_erlaubt);
 // Distance from the cell to the nearest seller of the ware for the clan (below 121), or -1.
 int JU_Lieferant_Distanz(int feld, int ware, int spieler);

@@ -23,7 +23,6 @@
 #include "population/Wohnraum.h"
 #include "world/Ernte.h"
 #include "world/Hasen.h"
-#include "world/Pfade.h"
 
 namespace {
 
@@ -117,9 +116,8 @@ bool JU_Materialauftrag_annehmen(int spieler, int index, int person) {
     const int verkaeufer = Objekte[static_cast<std::size_t>(s)].Besitzer();
     const int preis = GU_Warenwert(verkaeufer, b.Ware);
     if (!(preis < Spieler[static_cast<std::size_t>(spieler)].Gold() - 1)) return false;
-    // Neighbours' footprints can wall a site or a seller in; nobody could carry the unit
-    // there, so the order waits instead of sending carriers who can only give up.
-    if (PFU_Feld_eingeschlossen(b.Feld) || PFU_Feld_eingeschlossen(feld)) return false;
+    // The search found only a seller a carrier can walk to from the site: a walled-in site
+    // finds none, and its order waits until a way opens.
     GKU_von_Spieler_zu_Spieler(spieler, verkaeufer, preis);
     if (p->Glueck() > 0 && p->Spieler() != verkaeufer) PM_Person_Glueck_chance(person, -1);
     OM_Ware_reservieren(b.Ware, s);
@@ -127,6 +125,8 @@ bool JU_Materialauftrag_annehmen(int spieler, int index, int person) {
     GU_Arbeit_B_plus(person);
     auftrag_setzen(person, JU_Auftrag_Material, feld, b.Feld);
     p->WarenID() = b.Ware;
+    p->Kaufpreis() = preis;
+    p->Kaufpreis_an() = verkaeufer;
     herunterzaehlen(spieler, index, &Job_Befehl::Menge);
     return true;
 }

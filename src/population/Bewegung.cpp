@@ -68,17 +68,25 @@ int naechstes_Pfadfeld(int p) {
 
 // The person p waits for stands in a closed ring of walkers on stored paths, each waiting
 // for the next cell, held by the next of them, and the last for p's own cell. Nobody of such
-// a ring can swap (each one's next cell is another's) or, in a crowd, step aside.
+// a ring can swap (each one's next cell is another's) or, in a crowd, step aside. The chain
+// is followed until it closes, however long the ring; it cannot hold more walkers than there
+// are persons, so a chain that runs into a ring without p ends there.
 bool im_Ring(int p, int c) {
-    constexpr int Ring_max = 12;
+    const int hoechstens = Personen_hoechster_Index + 1;
     int q = person_auf_feld(c, "BU_Blockiert");
-    for (int i = 0; i < Ring_max && q >= 0 && q != p; ++i) {
+    for (int i = 0; i < hoechstens && q >= 0 && q != p; ++i) {
         if (P(q).PfadID() < 0 || P(q).Bewegungscounter() != 0) return false;
         const int n = naechstes_Pfadfeld(q);
         if (!MG_Feld_gueltig(n) || n == P(q).Feld()) return false;
         q = person_auf_feld(n, "BU_Blockiert");
     }
     return q == p;
+}
+
+// The person on the cell is walking towards a target it has not reached.
+bool unterwegs(int c) {
+    const int q = person_auf_feld(c, "BU_Blockiert");
+    return q >= 0 && P(q).AuftragID() >= 1 && P(q).Feld() != P(q).Zielfeld();
 }
 
 // One position further along a stored path (a damaged save may hold any number).
@@ -201,9 +209,12 @@ int BU_Blockiert(int p, int c) {
     if (P(p).Wartezaehler() == 0) BU_Nachbar_wegschicken(c);
     if (!PM_Wartezaehler(p, 30)) return -1;
     if (BU_Ausweichen(p, c)) return 1;
-    // A hungry walker gives its path up; so does one of a ring of walkers waiting for each
-    // other, and the one behind it then swaps places with it.
-    return P(p).Hunger() < 50 || im_Ring(p, c) ? 2 : -1;
+    // A hungry walker gives its path up rather than wait for somebody standing still; so does
+    // one of a ring of walkers waiting for each other, and the one behind it then swaps places
+    // with it. Behind somebody who is on its way a hungry walker waits like any other: giving
+    // its detour up there only sends it straight back to the obstacle the detour went round,
+    // where it finds the same detour, and so on for ever (in a crowd, for years).
+    return (P(p).Hunger() < 50 && !unterwegs(c)) || im_Ring(p, c) ? 2 : -1;
 }
 
 void BU_Nachbar_wegschicken(int c) {

@@ -21,6 +21,7 @@
 #include "population/Wohnraum.h"
 #include "world/Ernte.h"
 #include "world/Hasen.h"
+#include "world/Pfade.h"
 
 namespace {
 
@@ -34,6 +35,7 @@ JA_Angebot verkaeufer_suchen(int person, const std::vector<int>& waren, int& zei
     if (!p || !MG_Feld_gueltig(p->Feld())) return ergebnis;
     const int insel = Karte[static_cast<std::size_t>(p->Feld())].Insel();
     const int anzahl = static_cast<int>(waren.size());
+    PFU_Wege_von wege(p->Feld());
     for (int versuch = 0; versuch < anzahl; ++versuch) {
         zeiger += 1;
         if (zeiger >= anzahl || zeiger < 0) zeiger = 0;
@@ -50,7 +52,9 @@ JA_Angebot verkaeufer_suchen(int person, const std::vector<int>& waren, int& zei
             const int besitzer = Objekte[static_cast<std::size_t>(e.Objekt)].Besitzer();
             if (GU_Warenwert(besitzer, ware) > p->Gold()) continue;
             if (besitzer != p->Spieler() && JU_Exportverbot(besitzer)) continue;
-            if (nah && OM_Ware_verfuegbar(e.Objekt, ware)) return {ware, e.Feld};
+            // A seller walled in by its neighbours' footprints (or a buyer walled in) could
+            // only be given up on the way: it is passed over.
+            if (nah && OM_Ware_verfuegbar(e.Objekt, ware) && wege.zu(e.Feld)) return {ware, e.Feld};
         }
     }
     return ergebnis;
@@ -72,6 +76,8 @@ bool kaufen(int person, const JA_Angebot& angebot, int auftrag, const char* rout
     GU_Arbeitslos_plus(person);
     PM_Ziel_setzen(person, angebot.Feld);
     p->Bewegungscounter() = 9;
+    p->Kaufpreis() = preis;
+    p->Kaufpreis_an() = besitzer;
     return true;
 }
 

@@ -15,6 +15,7 @@
 #include "population/Personen_Geburt.h"
 #include "population/Personen_Leben.h"
 #include "population/Wohnraum.h"
+#include "population/Zielaktion.h"
 #include "world/Karte.h"
 #include "world/Pfade.h"
 
@@ -98,6 +99,9 @@ void PM_Person_loeschen(int person) {
     }
     Spielerzeile& s = Spieler[static_cast<std::size_t>(clan)];
 
+    // A person dies only when idle; should one ever die with an order, what the order
+    // holds (a bought unit, a workplace's or site's wait for it) goes back first.
+    if (p.AuftragID() >= 1) ZAU_Auftrag_freigeben(person);
     if (person < Personen_Suchstart) Personen_Suchstart = person;
     s.Alter_Summe() -= p.Alter();
     PM_Person_Glueck_chance(person, -p.Glueck());

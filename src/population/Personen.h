@@ -27,6 +27,13 @@ struct Personenzeile : Datenzeile<Personen_Feldanzahl> {
     BHM_FELD(Wartezaehler, 12)
     BHM_FELD(Reserve13, 13)
     BHM_FELD(Reserve14, 14)
+    // The two spare fields keep, while an order holds a bought unit that is not yet taken,
+    // the price paid and the clan it was paid to (-1 otherwise), so that an order given up
+    // pays back exactly what it paid.
+    int& Kaufpreis() { return Reserve13(); }
+    int Kaufpreis() const { return Reserve13(); }
+    int& Kaufpreis_an() { return Reserve14(); }
+    int Kaufpreis_an() const { return Reserve14(); }
     BHM_FELD(Aktiver_SkillID, 21)
     BHM_FELD(Aktiver_Skilllevel, 22)
     BHM_FELD(ArbeitsplatzID, 23)

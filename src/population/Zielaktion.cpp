@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "economy/Geldkreis.h"
 #include "economy/Objekte.h"
 #include "economy/Spieler.h"
 #include "foundation/Fehler.h"
@@ -14,6 +15,9 @@
 #include "economy/Haefen.h"
 #include "economy/Objekte_Betrieb.h"
 #include "population/Animation.h"
+#include "population/Arbeitsauftraege.h"
+#include "population/Bauauftraege.h"
+#include "population/Einkauf.h"
 #include "population/Jobschritt.h"
 #include "population/Personen_Leben.h"
 #include "population/Personen_Skills.h"
@@ -244,8 +248,118 @@ void ZAU_Wegschicken(int p) {
     PM_Ziel_setzen(p, t < 0 ? P(p).Feld() : t);
 }
 
+namespace {
+
+// Units the order of the ware registered at the workplace when it was given: a production
+// slot waits for a whole batch (Make), every other slot for one unit.
+int bestellte_Einheiten(int o, int ware) {
+    const int typ = Objekte[static_cast<std::size_t>(o)].Typ();
+    if (typ < 0 || static_cast<std::size_t>(typ) >= SBU_Objekte.size() || ware < 0 ||
+        static_cast<std::size_t>(ware) >= SBU_Waren.size())
+        return 1;
+    for (int k = 0; k < Objekt_Warenslots; ++k) {
+        if (Objekte[static_cast<std::size_t>(o)].Slot_Ware(k) != ware) continue;
+        if (SBU_Objekte[static_cast<std::size_t>(typ)].Slots[static_cast<std::size_t>(k)].Benutzung !=
+            Benutzung_Produktion)
+            return 1;
+        return std::max(SBU_Waren[static_cast<std::size_t>(ware)].Make, 0);
+    }
+    return 1;
+}
+
+// The workplace on the cell stops waiting for what the order was to bring.
+void bestellung_streichen(int feld, int ware) {
+    const int o = ZAU_Objekt_an(feld);
+    if (o < 0) return;
+    for (int n = bestellte_Einheiten(o, ware); n > 0; --n) WarenAnschaffungsauftragentfernen(ware, o);
+}
+
+// A bought unit not yet taken: the seller's promise is taken back and the price goes back
+// to whoever paid it (the clan, or the person itself when person_zahlte).
+void kauf_zuruecknehmen(int p, int verkaeufer_feld, int ware, int zahler, bool person_zahlte) {
+    Personenzeile& z = P(p);
+    const int verkaeufer = ZAU_Objekt_an(verkaeufer_feld);
+    if (verkaeufer >= 0) OM_Reservierung_aufheben(ware, verkaeufer);
+    int preis = z.Kaufpreis(), an = z.Kaufpreis_an();
+    // An order from a game saved before the price was kept: the seller's price now.
+    if (preis < 0 && verkaeufer >= 0) {
+        an = Objekte[static_cast<std::size_t>(verkaeufer)].Besitzer();
+        preis = GU_Warenwert(an, ware);
+    }
+    if (preis > 0 && GU_Clan_gueltig(an)) {
+        if (person_zahlte)
+            GKU_Kaufpreis_an_Person_zurueck(an, p, preis);
+        else if (GU_Clan_gueltig(zahler))
+            GKU_Kaufpreis_an_Spieler_zurueck(an, zahler, preis);
+    }
+    z.Kaufpreis() = -1;
+    z.Kaufpreis_an() = -1;
+}
+
+}  // namespace
+
+void ZAU_Auftrag_freigeben(int p) {
+    if (!PM_Person_gueltig(p)) return;
+    Personenzeile& z = P(p);
+    const int code = z.AuftragID(), ware = z.WarenID(), ziel = z.Zielfeld(), ziel2 = z.Auftragsziel2();
+    switch (code) {
+        case JU_Auftrag_Tragen: {
+            // On the way to the seller: the unit is bought for the workplace, not yet taken.
+            const int w = ZAU_Objekt_an(ziel2);
+            kauf_zuruecknehmen(p, ziel, ware,
+                               w >= 0 ? Objekte[static_cast<std::size_t>(w)].Besitzer() : z.Spieler(), false);
+            bestellung_streichen(ziel2, ware);
+            break;
+        }
+        case JU_Auftrag_Material:
+            // On the way to the seller for a site: bought, not yet taken; the site needs the unit still.
+            kauf_zuruecknehmen(p, ziel, ware, z.Spieler(), false);
+            BPU_Materialauftrag_zurueck(ZAU_Objekt_an(ziel2), ware);
+            break;
+        case JU_Auftrag_Material + 1:
+            // The unit in hand is lost with the walk; the site orders it again.
+            BPU_Materialauftrag_zurueck(ZAU_Objekt_an(ziel2), ware);
+            break;
+        case JA_Auftrag_Essen:
+        case JA_Auftrag_Luxus:
+            kauf_zuruecknehmen(p, ziel, ziel2, -1, true);
+            break;
+        case 201:
+        case 100:
+        case 101:
+        case 102:
+        case 103:
+        case 141:
+        case 150:
+        case 151:
+        case 152:
+        case JU_Auftrag_Falle:
+        case 650:
+        case 651:
+            // Whatever the workplace (the order's second cell) waits for will not come.
+            bestellung_streichen(ziel2, ware);
+            break;
+        case JU_Auftrag_Pflanzen:
+            // Still on the way to the farm, whose cell is the target.
+            bestellung_streichen(ziel, ware);
+            break;
+        case JU_Auftrag_Herstellen: {
+            // Not yet inside: the workshop's batch will not be made, and the workshop is free
+            // for the next production.
+            const int w = ZAU_Objekt_an(ziel);
+            bestellung_streichen(ziel, ware);
+            if (w >= 0 && Objekte[static_cast<std::size_t>(w)].Zaehler() == 1)
+                Objekte[static_cast<std::size_t>(w)].Zaehler() = 0;
+            break;
+        }
+        default:
+            break;  // nothing bought or awaited (levelling, walks, the way to a harbour)
+    }
+}
+
 void ZAU_Auftrag_aufgeben(int p) {
     if (!PM_Person_gueltig(p)) return;
+    ZAU_Auftrag_freigeben(p);
     const int code = P(p).AuftragID();
     // Transport, construction and the own clan's work each count apart; errands
     // (food, luxury, the way to a harbour) and walks to a free spot count as idle already.
@@ -260,6 +374,9 @@ void ZAU_Auftrag_aufgeben(int p) {
 
 void ZAU_Job_suchen(int p) {
     if (!PM_Person_gueltig(p)) return;
+    // A detour that ended on the target itself is still held on arrival. An idle person
+    // keeps none: a walker blocked by it swaps places only with a person without a path.
+    if (P(p).PfadID() >= 0) PFU_Path_loeschen(p);
     P(p).AuftragID() = 0;
     P(p).Bewegungscounter() = 0;
     GU_Arbeitslos_minus(p);

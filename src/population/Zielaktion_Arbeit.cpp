@@ -203,10 +203,9 @@ void ZAU_Pflanze_anbauen(int p) {
     // The field may have changed hands since it was chosen (a ruin cleared around it drops
     // rubble that a collector then holds, a site marks it for levelling): only a field that is
     // still empty land, or land under a footpath or flowers, is sown; the other holder keeps it,
-    // and the farm's order of the unit is withdrawn so that it plants again elsewhere.
+    // and the order is given up (the farm stops waiting for the unit) so that it plants again elsewhere.
     const int bewuchs = K(ziel).Ambiente();
     if ((bewuchs != -1 && !SLB_ist_Bodendecke(bewuchs)) || (K(ziel).Block() != 1 && K(ziel).Block() != -1)) {
-        WarenAnschaffungsauftragentfernen(ware, o);
         ZAU_Auftrag_aufgeben(p);
         return;
     }
@@ -241,9 +240,8 @@ void ZAU_Wachstum_Auftrag(int p) {
 void ZAU_Jagen(int p) {
     if (!person_pruefen(p, "ZAU_Jagen")) return;
     if (Hase_Fang_abschliessen(P(p).Zielfeld()) == Hase_Abzug::Kein_Loch) {
-        // Nothing caught: the building's order of the unit is withdrawn and the hunter goes.
-        const int o = ZAU_Objekt_an(P(p).Auftragsziel2());
-        if (o >= 0) WarenAnschaffungsauftragentfernen(P(p).WarenID(), o);
+        // Nothing caught: the order is given up (the building stops waiting for the unit)
+        // and the hunter goes.
         ZAU_Auftrag_aufgeben(p);
         return;
     }

@@ -47,6 +47,8 @@ void verbrauchen(int p, int ware, bool luxus) {
     const int o = ZAU_Objekt_an(P(p).Feld());
     if (o >= 0 && OM_Ware_vorhanden(ware, o)) {
         OM_Ware_auslagern(ware, o);
+        P(p).Kaufpreis() = -1;
+        P(p).Kaufpreis_an() = -1;
         if (luxus)
             PM_Luxus_Glueck(p, ware, o);
         else
@@ -55,8 +57,9 @@ void verbrauchen(int p, int ware, bool luxus) {
         return;
     }
     Fehler_melden("ZielAktionUnit > Nahrungessen hat Fehler. Warenkreislauf hat Loch.");
-    // Without a seller at all the errand cannot end here: the person goes instead of waiting for ever.
-    if (o < 0) ZAU_Wegschicken(p);
+    // Without a seller at all the errand cannot end here: it is given up (the price comes
+    // back) instead of waiting for ever.
+    if (o < 0) ZAU_Auftrag_aufgeben(p);
 }
 
 }  // namespace
@@ -86,11 +89,8 @@ void WareauseinemObjketholen(int ware, int p, int code) {
     if (!PM_Person_lebt(p)) return;
     const int o = gebaeude_der_person(p, "WareauseinemObjketholen");
     if (o < 0) {
-        // The seller is gone: the buyer's order of the unit is withdrawn and the carrier goes.
-        if (code == 200) {
-            const int ziel = ZAU_Objekt_an(P(p).Auftragsziel2());
-            if (ziel >= 0) WarenAnschaffungsauftragentfernen(ware, ziel);
-        }
+        // The seller is gone: the order is given up (the buyer stops waiting for the unit
+        // and gets its price back) and the carrier goes.
         ZAU_Auftrag_aufgeben(p);
         return;
     }
@@ -103,6 +103,8 @@ void WareauseinemObjketholen(int ware, int p, int code) {
         return;
     }
     OM_Ware_auslagern(ware, o);
+    P(p).Kaufpreis() = -1;  // the unit is taken: the purchase is done
+    P(p).Kaufpreis_an() = -1;
     Auftragweiterleitung(p, code, 8, 9);
     PM_Ziel_setzen(p, P(p).Auftragsziel2());
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <functional>
+#include <utility>
 #include <string>
 
 #include "economy/Objekte.h"
@@ -141,6 +143,51 @@ bool sonden(int person, int start, int ziel) {
     return true;
 }
 
+// Marks of the reachability flood, one per map cell: 2 x the flood's number for the
+// cells reached from the start, one more for those reached from the target.
+std::vector<unsigned> flut_marke;
+unsigned flut_nummer = 0;
+// The two frontiers, each a heap of {distance to the other end's cell, cell} with the
+// nearest on top; they keep their room from one flood to the next.
+using Flutfront = std::vector<std::pair<int, int>>;
+Flutfront flut_start, flut_ziel;
+
+// Every step of the straight walk from start to target is walkable.
+bool gerade_frei(int start, int ziel) {
+    int c = start;
+    // The straight walk shortens the distance by one with each step.
+    for (int schritte = FFU_Distanz(start, ziel); c != ziel && schritte >= 0; --schritte) {
+        c = PFU_Nachbarfeld(c, FFU_Richtung_zu_Feld(c, ziel));
+        if (c < 0 || !PFU_Feld_begehbar(c)) return false;
+    }
+    return c == ziel;
+}
+
+void front_legen(Flutfront& front, int c, int gegenueber) {
+    front.emplace_back(FFU_Distanz(c, gegenueber), c);
+    std::push_heap(front.begin(), front.end(), std::greater<>());
+}
+
+// The frontier's cell nearest the other end grows into its walkable neighbours; 1 when it
+// touched the other flood, -1 when the frontier is used up (every cell joined to its end is
+// marked: that end is closed in), else 0.
+int flut_schritt(Flutfront& front, int gegenueber, unsigned eigen, unsigned fremd) {
+    if (front.empty()) return -1;
+    std::pop_heap(front.begin(), front.end(), std::greater<>());
+    const int c = front.back().second;
+    front.pop_back();
+    for (int d = 1; d <= 6; ++d) {
+        const int n = PFU_Nachbarfeld(c, d);
+        if (n < 0) continue;
+        unsigned& m = flut_marke[idx(n)];
+        if (m == fremd) return 1;
+        if (m == eigen || !PFU_Feld_begehbar(n)) continue;
+        m = eigen;
+        front_legen(front, n, gegenueber);
+    }
+    return 0;
+}
+
 }  // namespace
 
 void PFU_Init() {
@@ -163,6 +210,13 @@ void PFU_Freigeben() {
     PFU_Sonde_L.shrink_to_fit();
     PFU_Sonde_R.clear();
     PFU_Sonde_R.shrink_to_fit();
+    flut_marke.clear();
+    flut_marke.shrink_to_fit();
+    flut_nummer = 0;
+    flut_start.clear();
+    flut_start.shrink_to_fit();
+    flut_ziel.clear();
+    flut_ziel.shrink_to_fit();
 }
 
 void PFU_Path_berechnen(int person) {
@@ -255,23 +309,51 @@ bool PFU_Ziel_erreichbar(int person, int start, int ziel) {
     return false;
 }
 
-bool PFU_Feld_eingeschlossen(int feld) {
-    // The walkable cells joined to the cell; one more than a pocket holds means open ground.
-    constexpr std::size_t Tasche_max = 32;
-    if (!PFU_Feld_begehbar(feld)) return false;
-    std::vector<int> erreicht{feld};
-    for (std::size_t i = 0; i < erreicht.size(); ++i) {
-        for (int d = 1; d <= 6; ++d) {
-            const int c = PFU_Nachbarfeld(erreicht[i], d);
-            if (c < 0 || !PFU_Feld_begehbar(c) ||
-                std::find(erreicht.begin(), erreicht.end(), c) != erreicht.end())
-                continue;
-            if (erreicht.size() == Tasche_max) return false;
-            erreicht.push_back(c);
-        }
+bool PFU_Wege_von::zu(int ziel) {
+    const int start = start_;
+    if (!MG_Feld_gueltig(start) || !MG_Feld_gueltig(ziel) || !PFU_Feld_begehbar(ziel)) return false;
+    if (start == ziel) return true;
+    if (Karte[idx(start)].Insel() != Karte[idx(ziel)].Insel()) return false;
+    // The start's cells were all marked by an earlier flood of this search (no flood since).
+    if (geschlossen_ != 0 && geschlossen_ / 2 == flut_nummer) return flut_marke[idx(ziel)] == geschlossen_;
+    geschlossen_ = 0;
+    // A region closed off from the start keeps the marks of the flood that found it so:
+    // no later flood of this search, started outside it, can have reached into it.
+    if (flut_marke.size() == Karte.size() &&
+        std::find(abgetrennt_.begin(), abgetrennt_.end(), flut_marke[idx(ziel)]) != abgetrennt_.end())
+        return false;
+    if (gerade_frei(start, ziel)) return true;
+    if (flut_marke.size() != Karte.size()) {
+        flut_marke.assign(Karte.size(), 0);
+        flut_nummer = 0;
     }
-    return true;
+    if (flut_nummer >= 0x7ffffffe) {
+        std::fill(flut_marke.begin(), flut_marke.end(), 0);
+        flut_nummer = 0;
+    }
+    ++flut_nummer;
+    const unsigned von_start = 2 * flut_nummer, von_ziel = 2 * flut_nummer + 1;
+    // Both floods grow by one cell in turn, each from its cell nearest the other end: two
+    // cells with a way between them meet along it, and a closed pocket on either side is
+    // used up after about twice its size.
+    flut_start.clear();
+    flut_ziel.clear();
+    front_legen(flut_start, start, ziel);
+    front_legen(flut_ziel, ziel, start);
+    flut_marke[idx(start)] = von_start;
+    flut_marke[idx(ziel)] = von_ziel;
+    for (;;) {
+        int r = flut_schritt(flut_start, ziel, von_start, von_ziel);
+        if (r == -1) geschlossen_ = von_start;
+        if (r == 0) {
+            r = flut_schritt(flut_ziel, start, von_ziel, von_start);
+            if (r == -1) abgetrennt_.push_back(von_ziel);
+        }
+        if (r != 0) return r == 1;
+    }
 }
+
+bool PFU_Weg_moeglich(int start, int ziel) { return PFU_Wege_von(start).zu(ziel); }
 
 bool PFU_Feld_im_Inneren(int feld) {
     const int n = MG_Kartengroesse;

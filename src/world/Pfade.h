@@ -44,9 +44,24 @@ bool PFU_Feld_begehbar(int feld);
 // reported once per person and target (the developer view also pauses the game)
 // unless the target was built over (blocked land with no object or ambient).
 bool PFU_Ziel_erreichbar(int person, int start, int ziel);
-// The cell is walkable but walled in: the walkable cells joined to it form a small
-// pocket (at most 32 cells) that nobody outside can walk into.
-bool PFU_Feld_eingeschlossen(int feld);
+// A walker on the start cell could reach the target: the target is walkable and a way
+// of walkable cells joins the two (on one island). Neighbours' footprints can wall a
+// cell in; then every way to it is closed, whatever the size of the pocket.
+bool PFU_Weg_moeglich(int start, int ziel);
+// The same for one start and several targets in turn (a search over sellers): once a flood
+// has found the start closed in, every further target is answered from its marks, and a
+// target in a region a flood found closed off from the start is known at once. Only while
+// the map does not change between the questions.
+class PFU_Wege_von {
+public:
+    explicit PFU_Wege_von(int start) : start_(start) {}
+    bool zu(int ziel);
+
+private:
+    int start_;
+    unsigned geschlossen_ = 0;          // the start's mark in a flood that used up the start's cells
+    std::vector<unsigned> abgetrennt_;  // target marks of floods that used up the target's cells
+};
 // Not on the first or last row or column of the map.
 bool PFU_Feld_im_Inneren(int feld);
 // A free row of the pool (the pool grows when all are used).

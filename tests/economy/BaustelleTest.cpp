@@ -257,11 +257,22 @@ TEST(Baustelle, MaterialThatNobodyBringsAnyMoreIsOrderedAgain) {
     EXPECT_EQ(befehl(a[2]), std::make_tuple(350, A, 0, 2, 0, 2));
     BPU_Baumaterial_nachbestellen();
     EXPECT_EQ(Bauwelt::auftraege(1).size(), 3u) << "nothing is ordered twice";
-    // A site being demolished orders nothing.
+    // Orders beyond the need are cut, orders naming no site of their clan struck.
+    JU_Befehlsliste[1].Befehle[1].Menge = 5;
+    JU_Befehl_eintragen(350, 1, A + 3, 0, 1, 0, 2);
+    JU_Befehl_eintragen(350, 0, A, 0, 1, 0, 1);
+    BPU_Baumaterial_nachbestellen();
+    a = Bauwelt::auftraege(1);
+    ASSERT_EQ(a.size(), 3u);
+    EXPECT_EQ(std::get<5>(befehl(a[0])) + std::get<5>(befehl(a[1])), 3) << "4 missing, 1 carried";
+    EXPECT_TRUE(Bauwelt::auftraege(0).empty());
+    // A site being demolished orders nothing and waits only for what its carrier brings.
     JU_Befehlsliste[1] = {};
-    Objekte[static_cast<std::size_t>(o)].Zustand() = 1;
+    Objektzeile& z = Objekte[static_cast<std::size_t>(o)];
+    z.Zustand() = 1;
     BPU_Baumaterial_nachbestellen();
     EXPECT_TRUE(Bauwelt::auftraege(1).empty());
+    EXPECT_EQ(std::make_pair(z.Baumaterial_Rest(0), z.Baumaterial_Rest(2)), std::make_pair(1, 0));
     EXPECT_FALSE(Kernwelt::gemeldet());
 }
 

@@ -301,6 +301,41 @@ TEST(Schiffe, AGoodsShipCarriesOnlyWhatItFoundAtTheSource) {
         std::make_tuple(-1, -1, 0, 60));
 }
 
+TEST(Schiffe, AGoodsLoadThatCannotBeCarriedWholeTakesItsPromisesBack) {
+    // Four units were promised at the source and expected at the target. The source holds
+    // only one: the three it cannot give are no longer promised nor expected.
+    {
+        Schiffswelt welt;
+        const int von = Schiffswelt::hafen(zelle(3, 3));
+        const int nach = Schiffswelt::hafen(zelle(6, 3));
+        Objekte[von].Slot_Ware(0) = Objekte[nach].Slot_Ware(0) = 2;
+        Objekte[von].Slot_Bestand(0) = 1;
+        Objekte[von].Slot_Reserviert(0) = 4;
+        Objekte[nach].Slot_Bestand(0) = 0;
+        Objekte[nach].Slot_Bestellt(0) = 4;
+        Schiff_hinzufuegen(Schiff{zelle(3, 3), zelle(3, 3), zelle(6, 3), zelle(3, 3), 0, 2, 4, 1, 1});
+        Schiff_Tick();
+        EXPECT_EQ(Schiffe[0].Ladungsmenge, 1);
+        EXPECT_EQ(std::make_pair(Objekte[von].Slot_Bestand(0), Objekte[von].Slot_Reserviert(0)),
+                  std::make_pair(0, 0));
+        EXPECT_EQ(Objekte[nach].Slot_Bestellt(0), 1);
+    }
+    // The target is gone before loading: the source keeps its units unpromised.
+    {
+        Schiffswelt welt;
+        const int von = Schiffswelt::hafen(zelle(3, 3));
+        Objekte[von].Slot_Ware(0) = 2;
+        Objekte[von].Slot_Bestand(0) = 5;
+        Objekte[von].Slot_Reserviert(0) = 3;
+        Schiff_hinzufuegen(Schiff{zelle(3, 3), zelle(3, 3), zelle(12, 3), zelle(3, 3), 0, 2, 3, 1, 1});
+        Schiff_Tick();
+        EXPECT_TRUE(Kernwelt::gemeldet());
+        EXPECT_EQ(std::make_pair(Objekte[von].Slot_Bestand(0), Objekte[von].Slot_Reserviert(0)),
+                  std::make_pair(5, 0));
+        EXPECT_EQ(Schiffe[0].Auftrag, -1);
+    }
+}
+
 TEST(Schiffe, ABuildingDeliveryWaitsForThePersonOnTheFootprintAndUsesTheShipUp) {
     Schiffswelt welt;
     Spieler[1].Flugschiffe() = 1;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "foundation/Geometrie.h"
 #include "population/Handelnwelt.h"
 #include "population/Zielaktion.h"
@@ -229,6 +232,84 @@ TEST(Bewegung, ARingOfWalkersWaitingForEachOtherComesApart) {
         }
     EXPECT_GT(angekommen, 0);
     for (int p : {pa, pb, pc}) EXPECT_EQ(W::K(W::P(p).Feld()).Person(), p);
+}
+
+// The same for a ring of fourteen walkers round a blocked courtyard: the ring is followed
+// until it closes, however many walkers it holds.
+TEST(Bewegung, ALongRingOfWaitingWalkersComesApartToo) {
+    Handelnwelt welt;
+    std::vector<int> ring;
+    for (int x = 3; x <= 7; ++x) ring.push_back(W::feld(x, 3));
+    for (int y = 4; y <= 6; ++y) ring.push_back(W::feld(7, y));
+    for (int x = 6; x >= 3; --x) ring.push_back(W::feld(x, 6));
+    for (int y = 5; y >= 4; --y) ring.push_back(W::feld(3, y));
+    ASSERT_EQ(ring.size(), 14u);
+    auto im_ring = [&](int c) { return std::find(ring.begin(), ring.end(), c) != ring.end(); };
+    for (int z : ring)
+        for (int d = 1; d <= 6; ++d)
+            if (!im_ring(z + FFU_Nachbarfeld(d))) W::K(z + FFU_Nachbarfeld(d)).Block() = 2;
+    std::vector<int> geher;
+    PFU_Pfade.clear();
+    for (std::size_t i = 0; i < ring.size(); ++i) {
+        const int naechste = ring[(i + 1) % ring.size()];
+        const int p = W::walker(ring[i], naechste, 500);
+        PFU_Pfade.push_back({1, naechste, 0});
+        W::P(p).PfadID() = static_cast<int>(i);
+        W::P(p).Pfadschritt() = 1;
+        geher.push_back(p);
+    }
+    int angekommen = 0;
+    for (int i = 0; i < 400 && angekommen == 0; ++i)
+        for (int p : geher) {
+            BU_Person_bewegen(p);
+            angekommen += W::P(p).Feld() == W::P(p).Zielfeld();
+        }
+    EXPECT_GT(angekommen, 0);
+    for (int p : geher) EXPECT_EQ(W::K(W::P(p).Feld()).Person(), p);
+}
+
+// A walker that reached its target on the last cell of its detour still holds the row;
+// once idle it holds none, so a walker stuck behind it in a full lane swaps places with it
+// (and on with the idle persons beyond, who have nowhere to step aside to).
+TEST(Bewegung, AnIdlePersonHoldsNoDetourAndLetsAWalkerInAFullLanePass) {
+    Handelnwelt welt;
+    std::vector<int> gasse;
+    for (int x = 3; x <= 8; ++x) gasse.push_back(W::feld(x, 8));
+    for (int z : gasse)
+        for (int d = 1; d <= 6; ++d)
+            if (std::find(gasse.begin(), gasse.end(), z + FFU_Nachbarfeld(d)) == gasse.end())
+                W::K(z + FFU_Nachbarfeld(d)).Block() = 2;
+    const int p = W::walker(W::feld(3, 8), W::feld(7, 8), 500);
+    const int q = W::walker(W::feld(4, 8), W::feld(4, 8), 3);
+    PFU_Pfade = {{1, W::feld(4, 8), 0}};
+    W::P(q).PfadID() = 0;
+    W::P(q).Pfadschritt() = 1;
+    std::vector<int> alle{p, q};
+    for (int x = 5; x <= 8; ++x) alle.push_back(W::person(W::feld(x, 8)));
+    for (int i = 0; i < 2000 && W::P(p).Feld() != W::P(p).Zielfeld(); ++i)
+        for (int r : alle) BU_Person_bewegen(r);
+    EXPECT_EQ(W::P(q).PfadID(), -1);
+    EXPECT_EQ(PFU_Pfade[0][0], 0) << "the row is free again";
+    EXPECT_EQ(W::P(p).Feld(), W::feld(7, 8));
+}
+
+// A hungry walker on a detour gives it up rather than wait for somebody working where it
+// stands, but waits behind somebody on its way like any walker.
+TEST(Bewegung, AHungryWalkerDropsItsDetourOnlyForSomebodyStandingStill) {
+    for (bool vorne_unterwegs : {false, true}) {
+        SCOPED_TRACE(vorne_unterwegs);
+        Handelnwelt welt;
+        const int p = W::walker(W::feld(5, 8), W::feld(9, 8), 500);
+        PFU_Pfade = {{1, W::feld(6, 8), W::feld(7, 8), 0}};
+        W::P(p).PfadID() = 0;
+        W::P(p).Pfadschritt() = 1;
+        W::P(p).Hunger() = 40;
+        const int q = W::walker(W::feld(6, 8), vorne_unterwegs ? W::feld(12, 12) : W::feld(6, 8), 100);
+        W::P(q).Bewegungscounter() = 500;  // working, or resting between two steps
+        for (int i = 0; i < 300; ++i) BU_Person_bewegen(p);
+        EXPECT_EQ(W::P(p).Feld(), W::feld(5, 8));
+        EXPECT_EQ(W::P(p).PfadID(), vorne_unterwegs ? 0 : -1);
+    }
 }
 
 TEST(Bewegung, AnIdlePersonCrowdedOnOneSideStepsToTheFreeOppositeCell) {

@@ -217,26 +217,43 @@ TEST_F(Pfade, AWalkerWhoseStraightStepIsOpenNeedsNoDetour) {
     EXPECT_TRUE(gehen(0, 20));
 }
 
-TEST_F(Pfade, WalledInCells) {
+TEST_F(Pfade, AWayIsPossibleOnlyWhereWalkableCellsJoinStartAndTarget) {
     // A pocket of two cells; opening one wall cell joins it to the island.
     const int tasche[] = {F(6, 6), F(7, 6)};
     for (int c : tasche)
         for (int d = 1; d <= 6; ++d) {
             const int n = PFU_Nachbarfeld(c, d);
-            if (n != tasche[0] && n != tasche[1]) Karte[static_cast<std::size_t>(n)].Block() = 2;
+            if (n != tasche[0] && n != tasche[1]) sperren(n % N, n / N);
         }
-    EXPECT_TRUE(PFU_Feld_eingeschlossen(F(6, 6)));
-    EXPECT_TRUE(PFU_Feld_eingeschlossen(F(7, 6)));
-    EXPECT_FALSE(PFU_Feld_eingeschlossen(F(6, 5))) << "a blocked cell is no pocket";
-    EXPECT_FALSE(PFU_Feld_eingeschlossen(F(2, 2))) << "open ground";
+    EXPECT_TRUE(PFU_Weg_moeglich(F(6, 6), F(7, 6))) << "inside the pocket";
+    EXPECT_FALSE(PFU_Weg_moeglich(F(2, 2), F(6, 6))) << "into the pocket";
+    EXPECT_FALSE(PFU_Weg_moeglich(F(7, 6), F(12, 12))) << "out of the pocket";
+    EXPECT_FALSE(PFU_Weg_moeglich(F(2, 2), F(6, 5))) << "a blocked target";
+    EXPECT_TRUE(PFU_Weg_moeglich(F(2, 2), F(12, 12))) << "open ground";
+    EXPECT_TRUE(PFU_Weg_moeglich(F(6, 7), F(6, 4))) << "around the wall";
+    // One start, several targets: once the start is found closed in, the rest is known.
+    PFU_Wege_von aus_der_tasche(F(6, 6));
+    EXPECT_FALSE(aus_der_tasche.zu(F(12, 12)));
+    EXPECT_FALSE(aus_der_tasche.zu(F(2, 2)));
+    EXPECT_TRUE(aus_der_tasche.zu(F(7, 6)));
+    EXPECT_FALSE(aus_der_tasche.zu(F(6, 5))) << "a blocked target";
+    PFU_Wege_von in_die_tasche(F(2, 2));
+    EXPECT_FALSE(in_die_tasche.zu(F(6, 6)));
+    EXPECT_FALSE(in_die_tasche.zu(F(7, 6))) << "known closed off";
+    EXPECT_TRUE(in_die_tasche.zu(F(12, 12)));
     Karte[static_cast<std::size_t>(F(8, 6))].Block() = -1;
-    EXPECT_FALSE(PFU_Feld_eingeschlossen(F(6, 6)));
-    // A courtyard of 32 cells is still walled in, one of 33 is not.
-    for (Kartenfeld& k : Karte) k.Block() = 2;
-    for (int i = 0; i < 33; ++i) Karte[static_cast<std::size_t>(F(1 + i % 11, 2 + i / 11))].Block() = -1;
-    EXPECT_FALSE(PFU_Feld_eingeschlossen(F(1, 2)));
-    Karte[static_cast<std::size_t>(F(11, 4))].Block() = 2;
-    EXPECT_TRUE(PFU_Feld_eingeschlossen(F(1, 2)));
+    EXPECT_TRUE(PFU_Weg_moeglich(F(2, 2), F(6, 6)));
+    // However large a closed courtyard, nobody outside walks into it: a wall of blocked
+    // cells across the whole island parts it in two.
+    for (int y = 0; y < N; ++y) sperren(8, y);
+    EXPECT_FALSE(PFU_Weg_moeglich(F(2, 2), F(12, 12)));
+    EXPECT_FALSE(PFU_Weg_moeglich(F(12, 12), F(2, 2)));
+    EXPECT_TRUE(PFU_Weg_moeglich(F(12, 2), F(12, 12)));
+    Karte[static_cast<std::size_t>(F(8, 15))].Block() = -1;
+    EXPECT_TRUE(PFU_Weg_moeglich(F(2, 2), F(12, 12))) << "a gap at the border";
+    // Water parts islands too.
+    Karte[static_cast<std::size_t>(F(12, 12))].Insel() = 1;
+    EXPECT_FALSE(PFU_Weg_moeglich(F(2, 2), F(12, 12)));
 }
 
 TEST_F(Pfade, UnreachableTargets) {
