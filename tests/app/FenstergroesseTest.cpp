@@ -132,11 +132,7 @@ TEST(Rundgang, DieFenstergroesseGiltFuerBildUndKlicks) {
     menue_und_optionen(g, "vollbild", bilder);
 
     // A game on the smallest map; the window is made wider once more while it runs.
-    g.klicken("$SingelGamePanel");
-    ASSERT_TRUE(ITP_Panel_sichtbar(ITP_Einzelspieler));
-    for (int i = 0; i < 5; ++i) g.klicken("$LandSizeMinus");
-    g.klicken("$SingelGameStart");
-    g.frames(2);
+    g.kleinstes_Spiel_starten();
     ASSERT_TRUE(Platzierungsmodus) << "a new game starts with placing the start building";
     plattform::Eingabe_Fenstergroesse(1600, 900);
     g.frames(2);

@@ -33,11 +33,7 @@ void starten(Rundgang& g) {
 
 // A new game on the smallest map, its start building placed on a highlighted cell.
 void spiel_mit_Startgebaeude(Rundgang& g) {
-    g.klicken("$SingelGamePanel");
-    ASSERT_TRUE(ITP_Panel_sichtbar(ITP_Einzelspieler));
-    for (int i = 0; i < 5; ++i) g.klicken("$LandSizeMinus");
-    g.klicken("$SingelGameStart");
-    g.frames(2);
+    g.kleinstes_Spiel_starten();
     ASSERT_TRUE(Platzierungsmodus) << "a new game starts with placing the start building";
     auto platz = markierter_Platz();
     ASSERT_TRUE(platz) << "no highlighted cell on the map view";

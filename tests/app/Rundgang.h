@@ -290,6 +290,14 @@ public:
     }
     // Clicks the middle of the shown panel's area of that name.
     void klicken(const std::string& dollarname, int nter = 0) { klicken(feld_da(dollarname, nter).mitte()); }
+    // From the start screen: a single game on the smallest map, started; the game then waits
+    // for its start building.
+    void kleinstes_Spiel_starten() {
+        klicken("$SingelGamePanel");
+        for (int i = 0; i < 5; ++i) klicken("$LandSizeMinus");
+        klicken("$SingelGameStart");
+        frames(2);
+    }
 
     // The hot zone of Daten\\UI.dat that runs `aktion` and is active now, in client pixels.
     std::optional<Rechteck> zone(int aktion) const {
