@@ -570,9 +570,14 @@ OBJEKTE_WIRTSCHAFT = {
     # queued for months. The long house and the two last upgrades take boards
     # instead of logs (the last two took logs for a while): logs are short once
     # the trees are cut, while the sawmills' stores of boards stand full.
+    # The second-level house grows of logs and stone at both steps (the timber-frame
+    # house took boards): the computer clans reach the second level before most of them
+    # build their first sawmill, which comes by chance among the buildings of the first
+    # level, and the timber-frame upgrades waited five to eight years for boards that
+    # no seller near them had.
     "Lehmhütte": dict(kosten=[("Stein", 4), ("Holz", 3)]),
     "Blockhaus": dict(kosten=[("Holz", 4), ("Stein", 4)]),
-    "Fachwerkhaus": dict(kosten=[("Stein", 6), ("Bretter", 3)]),
+    "Fachwerkhaus": dict(kosten=[("Stein", 6), ("Holz", 3)]),
     "Langhaus": dict(kosten=[("Stein", 6), ("Bretter", 3)]),
     "Bauernhaus": dict(kosten=[("Stein", 8), ("Bretter", 3)]),
     "Steinhaus": dict(kosten=[("Stein", 10), ("Bretter", 3)],

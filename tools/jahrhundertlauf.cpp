@@ -9,7 +9,8 @@
 //
 // --personen CLAN lists every person of the clan at each report.
 // Every month it checks that no unit is reserved, and no construction material ordered for a site,
-// for an order that no longer exists.
+// for an order that no longer exists, and that no cell or rabbit hole stays reserved, no airship
+// counted and no settler asked for, for an order that no longer exists.
 // --streng also fails the run (exit code 1) on such a stale hold, on any error report and when the world
 // has no more persons at the end than at the start; with --mensch also when the
 // human clan had no child or has no more members than its founders.
@@ -45,6 +46,7 @@
 #include "economy/Sieg.h"
 #include "economy/Spieler.h"
 #include "economy/Warenstatistik.h"
+#include "foundation/Bauplaetze.h"
 #include "foundation/Config.h"
 #include "foundation/Fehler.h"
 #include "foundation/Geometrie.h"
@@ -61,6 +63,9 @@
 #include "world/Inseln.h"
 #include "world/Karte.h"
 #include "world/Kartengenerator.h"
+#include "world/Ernte.h"
+#include "world/Hasen.h"
+#include "world/Wachstum.h"
 
 namespace fs = std::filesystem;
 
@@ -209,12 +214,114 @@ struct Bindungen {
     long long veraltet = 0;           // units reserved, or ordered for a site, beyond every live order
     long long ohne_Auftrag = 0;       // units a site misses that no order and no carrier brings
     long long ohne_Reservierung = 0;  // units live orders hold that their seller has not reserved
+    long long felder = 0;             // cells reserved (block 1) that nothing names
+    long long loecher = 0;            // rabbit holes reserved for no trap
+    long long schiffe = 0;            // airships counted beyond the ships and their production orders
+    long long siedler = 0;            // settlers a harbour waits for beyond every order and traveller
 };
 
 int Objekt_an(int feld) {
     if (!MG_Feld_gueltig(feld)) return -1;
     const int o = Karte[static_cast<std::size_t>(feld)].Objekt();
     return OM_Objekt_gueltig(o) && Objekte[static_cast<std::size_t>(o)].Feld() >= 1 ? o : -1;
+}
+
+// The footprint cells of a building type anchored at the cell.
+template <typename F>
+void Fussabdruck(int anker, int typ, F f) {
+    if (typ < 0 || static_cast<std::size_t>(typ) >= SBU_Objekte.size()) return;
+    for (int i = 0; i <= SBU_Bauplatz_Felderzahl(typ); ++i) {
+        const int c = anker + SBU_Bauplatz_Feld_Versatz(typ, i);
+        if (MG_Feld_gueltig(c)) f(c);
+    }
+}
+
+bool Schiffsware(int ware) {
+    return ware >= 0 && static_cast<std::size_t>(ware) < SBU_Waren.size() &&
+           SBU_Waren[static_cast<std::size_t>(ware)].Spez == "ship";
+}
+
+// What else an order holds, and who names it. Reserved cells (block 1): the footprints of
+// buildings and planned sites, the cells of live gathering, planting, harvest and trap
+// orders, of growth orders (plants, traps, graves) and of harvest orders. Reserved rabbit
+// holes: a trap order, a trap growing or a catch to bring in. Airships: each clan counts its
+// ships and the ship production orders under way. Settlers: a harbour waits for those its
+// open requests, walkers and passengers bring.
+void Halter_pruefen(Bindungen& b, std::vector<std::string>& zeilen) {
+    std::vector<char> genannt(Karte.size(), 0);
+    auto nennen = [&](int c) {
+        if (MG_Feld_gueltig(c)) genannt[static_cast<std::size_t>(c)] = 1;
+    };
+    for (const Objektzeile& ob : Objekte)
+        if (ob.Feld() >= 1) Fussabdruck(ob.Feld(), ob.Typ(), nennen);
+    for (int c = 0; c < static_cast<int>(Karte.size()); ++c) {
+        const int code = Karte[static_cast<std::size_t>(c)].Objekt();
+        if (code <= -1000) Fussabdruck(c, -code - 1000, nennen);
+    }
+    std::vector<long long> schiffe(Spieler.size(), 0);
+    std::map<int, long long> siedler_unterwegs;  // harbour cell -> settlers on their way
+    for (int i = 0; i < Farm_Size && static_cast<std::size_t>(i) < Farmarray.size(); ++i)
+        nennen(Farmarray[static_cast<std::size_t>(i)].Feld());
+    for (const Ernteliste& l : ERU_Ernteauftraege)
+        for (int i = 0; i < l.Anzahl && static_cast<std::size_t>(i) < l.Auftraege.size(); ++i)
+            nennen(l.Auftraege[static_cast<std::size_t>(i)].Feld);
+    for (const Personenzeile& p : Personen) {
+        if (p.Hunger() <= 0) continue;
+        const int a = p.AuftragID();
+        if ((a >= 100 && a <= 102) || a == 141 || a == 150 || a == 151 || a == 600 || a == 601 || a == 650 ||
+            a == 651)
+            nennen(p.Zielfeld());
+        if (a == 140) nennen(p.Auftragsziel2());
+        if ((a == 250 || a == 251) && Schiffsware(p.WarenID())) {
+            const int w = Objekt_an(p.Zielfeld());
+            const int c = w >= 0 ? Objekte[static_cast<std::size_t>(w)].Besitzer() : p.Spieler();
+            if (GU_Clan_gueltig(c)) ++schiffe[static_cast<std::size_t>(c)];
+        }
+        if (a == 850 || a == 851) ++siedler_unterwegs[p.Auftragsziel2()];
+    }
+    for (int i = 0; i < Schiff_Anzahl && static_cast<std::size_t>(i) < Schiffe.size(); ++i) {
+        const Schiff& s = Schiffe[static_cast<std::size_t>(i)];
+        if (GU_Clan_gueltig(s.Besitzer)) ++schiffe[static_cast<std::size_t>(s.Besitzer)];
+        // Aboard: the passenger's harbour of destination is the ship's target.
+        if (s.Auftrag == Schiff_Auftrag_Passagier && s.Naechstes_Ziel < 0) ++siedler_unterwegs[s.Ziel];
+    }
+    for (int c = 0; c < static_cast<int>(Karte.size()); ++c) {
+        if (Karte[static_cast<std::size_t>(c)].Block() != 1 || genannt[static_cast<std::size_t>(c)]) continue;
+        if (b.felder++ < 3)
+            zeilen.push_back("Feld " + std::to_string(c) + " reserviert (Ambiente " +
+                             std::to_string(Karte[static_cast<std::size_t>(c)].Ambiente()) +
+                             "), kein Auftrag nennt es");
+    }
+    for (int i = 0; i < Hase_Anzahl && static_cast<std::size_t>(i) < Hase_Loecher.size(); ++i) {
+        const Hasenloch& h = Hase_Loecher[static_cast<std::size_t>(i)];
+        const int c = h.X + h.Y * MG_Kartengroesse;
+        if (!h.Reserviert || (MG_Feld_gueltig(c) && genannt[static_cast<std::size_t>(c)])) continue;
+        ++b.loecher;
+        zeilen.push_back("Kaninchenbau auf Feld " + std::to_string(c) + " reserviert, keine Falle nennt es");
+    }
+    for (std::size_t c = 0; c < Spieler.size(); ++c) {
+        const long long zuviel = Spieler[c].Flugschiffe() - schiffe[c];
+        if (zuviel <= 0) continue;
+        b.schiffe += zuviel;
+        zeilen.push_back("Clan " + std::to_string(c) + ": " + std::to_string(Spieler[c].Flugschiffe()) +
+                         " Luftschiffe gezaehlt, " + std::to_string(schiffe[c]) + " da oder im Bau");
+    }
+    std::map<int, long long> angefordert;  // harbour cell -> settlers its open requests ask for
+    for (const JU_Befehle& l : JU_Befehlsliste)
+        for (int i = 0; i < l.Anzahl && static_cast<std::size_t>(i) < l.Befehle.size(); ++i)
+            if (l.Befehle[static_cast<std::size_t>(i)].Befehl == JU_Siedler)
+                angefordert[l.Befehle[static_cast<std::size_t>(i)].Feld] +=
+                    l.Befehle[static_cast<std::size_t>(i)].Ware;
+    for (const Objektzeile& ob : Objekte) {
+        if (ob.Feld() < 1 || !OM_ist_Hafen(ob.Typ()) || ob.Zaehler() <= 0) continue;
+        const long long zuviel = ob.Zaehler() - angefordert[ob.Feld()] - siedler_unterwegs[ob.Feld()];
+        if (zuviel <= 0) continue;
+        b.siedler += zuviel;
+        zeilen.push_back("Hafen auf Feld " + std::to_string(ob.Feld()) + " wartet auf " +
+                         std::to_string(ob.Zaehler()) + " Siedler, " +
+                         std::to_string(angefordert[ob.Feld()] + siedler_unterwegs[ob.Feld()]) +
+                         " angefordert oder unterwegs");
+    }
 }
 
 // Reservations: every reserved unit belongs to a buyer on the way to take it (fetch, site
@@ -298,6 +405,7 @@ std::vector<std::string> Bindungen_pruefen(Bindungen& b) {
     }
     for (const auto& [k, n] : fehlt)
         b.ohne_Auftrag += std::max(0LL, n - menge(offen, k) - menge(getragen, k));
+    Halter_pruefen(b, zeilen);
     return zeilen;
 }
 
@@ -1124,12 +1232,17 @@ int main(int argc, char** argv) {
     std::printf(
         "Veraltete Bindungen: %lld (Baumaterial ohne Auftrag: %lld, Auftraege ohne Reservierung: %lld)\n",
         bindungen.veraltet, bindungen.ohne_Auftrag, bindungen.ohne_Reservierung);
+    std::printf(
+        "Veraltete Halter: Felder %lld, Kaninchenbaue %lld, Luftschiffe %lld, Siedler %lld (Monatssummen)\n",
+        bindungen.felder, bindungen.loecher, bindungen.schiffe, bindungen.siedler);
     bool gut = l.geldfehler == 0 && l.zaehlerfehler == 0;
     if (opt.streng) {
         const int personen_am_ende = lebende_personen();
         std::printf("Personen am Anfang %d, am Ende %d; Fehlermeldungen: %zu verschiedene\n",
                     personen_am_anfang, personen_am_ende, l.meldungen.size());
-        gut = gut && l.meldungen.empty() && personen_am_ende > personen_am_anfang && bindungen.veraltet == 0;
+        const long long halter = bindungen.felder + bindungen.loecher + bindungen.schiffe + bindungen.siedler;
+        gut = gut && l.meldungen.empty() && personen_am_ende > personen_am_anfang &&
+              bindungen.veraltet == 0 && halter == 0;
         if (mensch.aktiv) {
             // The human clan lived through the years (so it ate), had children and grew.
             const int mitglieder = Spieler[static_cast<std::size_t>(SpielerID)].Mitglieder();

@@ -207,7 +207,7 @@ bool BPU_Baustelle_setzen(int anker, int typ, int clan) {
     BMU_Zaehler_aendern(clan, OM_Zaehltyp(typ), 0, 1);
     BPU_Bauauftraege_anlegen(anker, typ, clan, kosten);
     feld_von(anker).Ambiente() = SBU_ID_mark;
-    feld_von(anker).Objekt() = -typ - 1000;
+    feld_von(anker).Objekt() = BPU_Planungscode(typ);
     BPU_Sichtliste_Objekte();
     s.Baustellen() += 1;
     s.Baustellen_gesamt() += 1;
@@ -260,7 +260,11 @@ void BPU_Bauplatz_aufheben(int anker, int typ) {
         if (k.Ambiente() == SBU_ID_mark) k.Ambiente() = -1;
     }
     // The planning code on the anchor goes with the footprint.
-    if (MG_Feld_gueltig(anker) && feld_von(anker).Objekt() == -typ - 1000) feld_von(anker).Objekt() = -1;
+    if (BPU_Bauplatz_geplant(anker, typ)) feld_von(anker).Objekt() = -1;
+}
+
+bool BPU_Bauplatz_geplant(int anker, int typ) {
+    return MG_Feld_gueltig(anker) && feld_von(anker).Objekt() == BPU_Planungscode(typ);
 }
 
 void BPU_Baustelle_anlegen(int anker, int typ, int clan) {

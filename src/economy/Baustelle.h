@@ -33,6 +33,11 @@ bool BPU_Bauplatz_belegen(int anker, int typ);
 bool BPU_Bauplatz_belegen_pruefen(int anker, int typ);
 // Releases a planned footprint.
 void BPU_Bauplatz_aufheben(int anker, int typ);
+// The code a planned site of the type leaves on its anchor cell's object field until its
+// object is created.
+inline int BPU_Planungscode(int typ) { return -typ - 1000; }
+// A site of the type is planned at the anchor (placed, its object not created yet).
+bool BPU_Bauplatz_geplant(int anker, int typ);
 
 // Creates the site object on a level, occupied footprint.
 void BPU_Baustelle_anlegen(int anker, int typ, int clan);

@@ -5,6 +5,8 @@
 #include "foundation/Geometrie.h"
 #include "foundation/Textzeilen.h"
 #include "platform/base/Datei.h"
+#include "population/Personen.h"
+#include "population/Zielaktion.h"
 #include "world/Karte.h"
 
 std::vector<Hafen_inhalte> Haefen;
@@ -14,12 +16,30 @@ namespace {
 
 // Records are added ten at a time.
 constexpr int Hafen_Schritt = 10;
+// A person waiting in a harbour for a ship, and one a ship has just set down.
+constexpr int Auftrag_im_Hafen = 851;
+constexpr int Auftrag_gelandet = 852;
 
 bool hafen_gueltig(int h) { return h >= 0 && h <= Hafen_Ende && static_cast<std::size_t>(h) < Haefen.size(); }
 
 void platz_fuer(int h) {
     if (static_cast<std::size_t>(h) >= Haefen.size())
         Haefen.resize(static_cast<std::size_t>(h) + Hafen_Schritt);
+}
+
+// Passengers still waiting when their harbour goes step ashore where they waited, as a ship
+// sets a passenger down, and the harbour that asked for each of them asks again.
+void passagiere_an_Land(const Hafen_inhalte& h) {
+    for (int k = 0; k < h.Anzahl && static_cast<std::size_t>(k) < h.Passagiere.size(); ++k) {
+        const int q = h.Passagiere[static_cast<std::size_t>(k)];
+        if (!PM_Person_lebt(q) || Personen[static_cast<std::size_t>(q)].AuftragID() != Auftrag_im_Hafen)
+            continue;
+        ZAU_Auftrag_freigeben(q);
+        Personenzeile& p = Personen[static_cast<std::size_t>(q)];
+        p.AuftragID() = Auftrag_gelandet;
+        p.WarenID() = 0;
+        PM_Ziel_setzen(q, p.Feld());
+    }
 }
 
 }  // namespace
@@ -43,6 +63,7 @@ int Hafen_registrieren(int objekt) {
 void Hafen_entfernen(int objekt) {
     for (int h = 0; h <= Hafen_Ende && static_cast<std::size_t>(h) < Haefen.size(); ++h) {
         if (Haefen[static_cast<std::size_t>(h)].Objekt != objekt) continue;
+        passagiere_an_Land(Haefen[static_cast<std::size_t>(h)]);
         Haefen[static_cast<std::size_t>(h)] = std::move(Haefen[static_cast<std::size_t>(Hafen_Ende)]);
         const int verschoben = Haefen[static_cast<std::size_t>(h)].Objekt;
         if (h != Hafen_Ende && OM_Objekt_gueltig(verschoben))

@@ -18,7 +18,8 @@ extern int Hafen_Ende;
 // Appends a record for the harbour object and stores its index in Objekte.Hafen;
 // the index, -1 for an object row that does not exist.
 int Hafen_registrieren(int objekt);
-// Removes the harbour record of the object.
+// Removes the harbour record of the object. Passengers still waiting there go ashore where
+// they waited (as one a ship sets down), and their harbours of destination ask again.
 void Hafen_entfernen(int objekt);
 // Anchor cell of the nearest harbour on the cell's island, -1 when none; only the
 // harbours of the given clan when one is given (besitzer 0 or more).

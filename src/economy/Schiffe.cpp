@@ -52,9 +52,13 @@ void anhaengen(const Schiff& s) {
     ++Schiff_Anzahl;
 }
 
-// A goods load that will not arrive: before loading, the source takes back its promises
-// (units it still holds); the target stops waiting for the units either way.
+// A load that will not arrive. A goods load: before loading, the source takes back its
+// promises (units it still holds); the target stops waiting for the units either way. A
+// passenger not yet aboard waits for the next ship (the place it was marked for is gone).
 void ladung_aufgeben(const Schiff& s) {
+    if (s.Auftrag == Schiff_Auftrag_Passagier && s.Naechstes_Ziel >= 0 && PM_Person_lebt(s.Ladung) &&
+        Personen[static_cast<std::size_t>(s.Ladung)].AuftragID() == Auftrag_im_Hafen)
+        Personen[static_cast<std::size_t>(s.Ladung)].WarenID() = 0;
     if (s.Auftrag != Schiff_Auftrag_Waren) return;
     const bool vor_dem_laden = s.Naechstes_Ziel >= 0;
     const int quelle = vor_dem_laden ? objekt_auf(s.Ziel) : -1;

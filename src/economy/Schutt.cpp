@@ -4,6 +4,7 @@
 
 #include "foundation/Fehler.h"
 #include "foundation/Geometrie.h"
+#include "foundation/Schablonen.h"
 #include "foundation/Schablonen_Laden.h"
 #include "foundation/Seitendatei.h"
 #include "foundation/Textzeilen.h"
@@ -18,6 +19,10 @@ namespace {
 int belegte() { return std::min(SchU_Schutt_Anzahl, static_cast<int>(SchU_Schuttliste.size())); }
 
 }  // namespace
+
+bool SchU_ist_Schutt(int ambiente) {
+    return std::find(SBU_Trash_IDs.begin(), SBU_Trash_IDs.end(), ambiente) != SBU_Trash_IDs.end();
+}
 
 void SchU_Schutt_hinzufuegen(int feld) {
     if (SchU_Schutt_Anzahl < 0) SchU_Schutt_Anzahl = 0;

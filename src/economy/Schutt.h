@@ -9,6 +9,8 @@
 extern std::vector<int> SchU_Schuttliste;
 extern int SchU_Schutt_Anzahl;
 
+// The ambient object is rubble (one of the trash templates).
+bool SchU_ist_Schutt(int ambiente);
 void SchU_Schutt_hinzufuegen(int feld);
 // The first entry in list order on the cell's island nearer than reichweite; -1 when none.
 int SchU_Naechster_Schutt(int feld, int reichweite);

@@ -10,6 +10,9 @@ inline constexpr int JU_Auftrag_Pflanzen = 140;
 inline constexpr int JU_Auftrag_Tragen = 200;
 inline constexpr int JU_Auftrag_Herstellen = 250;
 inline constexpr int JU_Auftrag_Falle = 600;
+// The harvest orders a building's harvest list hands out: a ripe plant, a trap's catch.
+inline constexpr int JU_Auftrag_Ernten = 150;
+inline constexpr int JU_Auftrag_Falle_leeren = 650;
 
 // One order for goods slot j of workplace w; true when the person got one.
 bool JU_Auftrag_geben(int person, int w, int j);

@@ -146,6 +146,28 @@ bool JU_Befehl_Hafen(int spieler, int index, int person) {
     return true;
 }
 
+void JU_Bauauftrag_zurueck(int spieler, int anker, int typ) {
+    // Its wage was paid to the builder who took it.
+    if (BPU_Bauplatz_geplant(anker, typ)) JU_Befehl_eintragen(JU_Bauen, spieler, anker, typ, 0, 0, 0);
+}
+
+void JU_Siedler_zurueck(int hafenfeld) {
+    const int o = MG_Feld_gueltig(hafenfeld) ? Karte[static_cast<std::size_t>(hafenfeld)].Objekt() : -1;
+    if (!OM_Objekt_gueltig(o) || Objekte[static_cast<std::size_t>(o)].Feld() != hafenfeld) return;
+    const int clan = Objekte[static_cast<std::size_t>(o)].Besitzer();
+    if (clan >= 0 && static_cast<std::size_t>(clan) < JU_Befehlsliste.size()) {
+        JU_Befehle& liste = JU_Befehlsliste[static_cast<std::size_t>(clan)];
+        for (int i = 0; i < liste.Anzahl && static_cast<std::size_t>(i) < liste.Befehle.size(); ++i) {
+            Job_Befehl& b = liste.Befehle[static_cast<std::size_t>(i)];
+            if (b.Befehl != JU_Siedler || b.Feld != hafenfeld) continue;
+            b.Ware += 1;
+            return;
+        }
+    }
+    JU_Befehl_eintragen(JU_Siedler, clan, hafenfeld, Objekte[static_cast<std::size_t>(o)].Typ(), 1, -1,
+                        hafenfeld);
+}
+
 bool JU_Schiff_beladen(int schiff) {
     Schiff* s = schiff_zeile(schiff, "JU_Schiff_beladen");
     if (!s) return false;

@@ -12,6 +12,12 @@ inline constexpr int JU_Auftrag_Hafen_Reise = 850;
 bool JU_Bauauftrag_annehmen(int spieler, int index, int person);
 bool JU_Materialauftrag_annehmen(int spieler, int index, int person);
 bool JU_Befehl_Hafen(int spieler, int index, int person);
+// The clan's order to build the site planned at the anchor goes back into its list (the
+// builder who took it gave it up); nothing once the site is no longer planned there.
+void JU_Bauauftrag_zurueck(int spieler, int anker, int typ);
+// One settler for the harbour at the cell is asked for again (one sent gave it up or lost
+// its harbour of departure); nothing when no harbour stands there.
+void JU_Siedler_zurueck(int hafenfeld);
 // A passenger waiting at one of the ship's clan's harbours boards the idle ship.
 bool JU_Schiff_beladen(int schiff);
 // A goods load between two harbours of the ship's clan.

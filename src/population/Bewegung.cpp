@@ -239,7 +239,12 @@ bool BU_Ausweichen(int p, int c) {
     if (!person_pruefen(p, "BU_Ausweichen") || !MG_Feld_gueltig(c)) return false;
     const int q = person_auf_feld(c, "BU_Ausweichen");
     if (q < 0 || q == p) return false;
-    if (P(q).Bewegungscounter() != 0) return false;
+    // A person who just stepped, or who works out its counter on its target, does not swap.
+    // An idle person's counter is whatever its last step left (nothing counts it down while
+    // it has no order): one swapped aside once kept 9 for good, so that nobody could swap with
+    // it again, and in a crowd where it had no free neighbour to be sent to, the walkers
+    // behind it waited for years.
+    if (P(q).AuftragID() >= 1 && P(q).Bewegungscounter() != 0) return false;
     const int a = P(p).Feld();
     if (P(q).PfadID() < 0 || naechstes_Pfadfeld(q) == a) {
         K(a).Person() = -1;

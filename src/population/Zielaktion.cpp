@@ -22,6 +22,9 @@
 #include "population/Personen_Leben.h"
 #include "population/Personen_Skills.h"
 #include "world/Hasen.h"
+#include "world/Gelaende.h"
+#include "world/Ressourcen.h"
+#include "economy/Schutt.h"
 #include "world/Kartengenerator.h"
 #include "world/Landschaft.h"
 #include "world/Pfade.h"
@@ -296,6 +299,49 @@ void kauf_zuruecknehmen(int p, int verkaeufer_feld, int ware, int zahler, bool p
     z.Kaufpreis_an() = -1;
 }
 
+bool reserviert(int feld) {
+    return MG_Feld_gueltig(feld) && Karte[static_cast<std::size_t>(feld)].Block() == 1;
+}
+
+// The landscape cell a gatherer reserved and has not worked: free again, back in the
+// resource index or the rubble list.
+void sammelfeld_zurueck(int feld) {
+    if (!reserviert(feld)) return;
+    RU_Ressource_zurueckgeben(feld);
+    if (SchU_ist_Schutt(Karte[static_cast<std::size_t>(feld)].Ambiente()) && SchU_Schutt_Index(feld) < 0)
+        SchU_Schutt_hinzufuegen(feld);
+}
+
+// The field a planter reserved, while it is still its own; another holder keeps a field
+// that changed hands.
+void pflanzfeld_zurueck(int feld) {
+    if (reserviert(feld) && ZAU_Pflanzfeld_frei(feld)) MG_Feld_sperre_setzen(feld);
+}
+
+// A ripe plant or a trap's catch that nobody will bring in goes with its order, as when
+// its building is demolished; the hole under a trap stays.
+void erntefeld_zurueck(int feld, bool falle) {
+    if (!reserviert(feld)) return;
+    if (falle) {
+        Hase_Fang_abschliessen(feld);
+        return;
+    }
+    Karte[static_cast<std::size_t>(feld)].Block() = -1;
+    Karte[static_cast<std::size_t>(feld)].Ambiente() = -1;
+}
+
+// A production order of an airship counted the ship from the moment it was given; one
+// that will not be built no longer counts.
+void schiff_abmelden(int p, int werkstatt_feld, int ware) {
+    if (ware < 0 || static_cast<std::size_t>(ware) >= SBU_Waren.size() ||
+        SBU_Waren[static_cast<std::size_t>(ware)].Spez != "ship")
+        return;
+    const int w = ZAU_Objekt_an(werkstatt_feld);
+    const int clan = w >= 0 ? Objekte[static_cast<std::size_t>(w)].Besitzer() : P(p).Spieler();
+    if (GU_Clan_gueltig(clan) && Spieler[static_cast<std::size_t>(clan)].Flugschiffe() > 0)
+        --Spieler[static_cast<std::size_t>(clan)].Flugschiffe();
+}
+
 }  // namespace
 
 void ZAU_Auftrag_freigeben(int p) {
@@ -324,24 +370,40 @@ void ZAU_Auftrag_freigeben(int p) {
         case JA_Auftrag_Luxus:
             kauf_zuruecknehmen(p, ziel, ziel2, -1, true);
             break;
-        case 201:
-        case 100:
-        case 101:
-        case 102:
-        case 103:
-        case 141:
-        case 150:
-        case 151:
-        case 152:
-        case JU_Auftrag_Falle:
-        case 650:
-        case 651:
-            // Whatever the workplace (the order's second cell) waits for will not come.
+        case JU_Auftrag_Sammeln:
+        case JU_Auftrag_Sammeln + 1:
+        case JU_Auftrag_Sammeln + 2:
+            // The resource cell (the target) is not worked yet.
+            sammelfeld_zurueck(ziel);
             bestellung_streichen(ziel2, ware);
             break;
         case JU_Auftrag_Pflanzen:
-            // Still on the way to the farm, whose cell is the target.
+            // Still on the way to the farm, whose cell is the target; the field is the second cell.
+            pflanzfeld_zurueck(ziel2);
             bestellung_streichen(ziel, ware);
+            break;
+        case JU_Auftrag_Pflanzen + 1:
+            pflanzfeld_zurueck(ziel);
+            bestellung_streichen(ziel2, ware);
+            break;
+        case JU_Auftrag_Ernten:
+        case JU_Auftrag_Ernten + 1:
+        case JU_Auftrag_Falle_leeren:
+        case JU_Auftrag_Falle_leeren + 1:
+            erntefeld_zurueck(ziel, code >= JU_Auftrag_Falle_leeren);
+            bestellung_streichen(ziel2, ware);
+            break;
+        case JU_Auftrag_Falle:
+        case JU_Auftrag_Falle + 1:
+            // The hole (the target) reserved for the trap.
+            Hase_Loch_freigeben(ziel);
+            bestellung_streichen(ziel2, ware);
+            break;
+        case JU_Auftrag_Tragen + 1:
+        case JU_Auftrag_Sammeln + 3:
+        case JU_Auftrag_Ernten + 2:
+            // Carrying back: whatever the workplace (the second cell) waits for will not come.
+            bestellung_streichen(ziel2, ware);
             break;
         case JU_Auftrag_Herstellen: {
             // Not yet inside: the workshop's batch will not be made, and the workshop is free
@@ -350,10 +412,27 @@ void ZAU_Auftrag_freigeben(int p) {
             bestellung_streichen(ziel, ware);
             if (w >= 0 && Objekte[static_cast<std::size_t>(w)].Zaehler() == 1)
                 Objekte[static_cast<std::size_t>(w)].Zaehler() = 0;
+            schiff_abmelden(p, ziel, ware);
             break;
         }
+        case JU_Auftrag_Herstellen + 1:
+            // Inside a workshop that is gone: its product will not come.
+            schiff_abmelden(p, ziel, ware);
+            break;
+        case JU_Auftrag_Bauen:
+        case JU_Auftrag_Bauen + 1:
+        case JU_Auftrag_Bauen + 2:
+            // Levelling: the site (anchor in the ware field, type in the second) waits for a builder.
+            JU_Bauauftrag_zurueck(z.Spieler(), ware, ziel2);
+            break;
+        case JU_Auftrag_Hafen_Reise:
+        case JU_Auftrag_Hafen_Reise + 1:
+            // On the way to its harbour, or waiting there: the harbour that asked for the
+            // settler (the second cell) asks again.
+            JU_Siedler_zurueck(ziel2);
+            break;
         default:
-            break;  // nothing bought or awaited (levelling, walks, the way to a harbour)
+            break;  // nothing bought or awaited (walks, a landing)
     }
 }
 

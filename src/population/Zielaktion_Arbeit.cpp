@@ -16,6 +16,7 @@
 #include "economy/Baustelle.h"
 #include "economy/Haefen.h"
 #include "economy/Objekte_Betrieb.h"
+#include "economy/Schutt.h"
 #include "population/Animation.h"
 #include "population/Jobschritt.h"
 #include "population/Personen_Leben.h"
@@ -27,6 +28,7 @@
 #include "world/Wachstum.h"
 #include "population/Zielaktion.h"
 #include "world/Chunks.h"
+#include "world/Gelaende.h"
 #include "world/Inseln.h"
 #include "world/Karte.h"
 #include "world/Ressourcen.h"
@@ -53,14 +55,6 @@ void Hoehe_senken(int c) {
     IU_Landklasse_zaehlen(c, 1);
 }
 
-// The stage cannot go on (its workplace is gone or does not know the ware): the cell
-// the person holds for the work is freed and the order given up, so the report that
-// said why comes once and the person is free for other work.
-void abbrechen(int p, int reserviert) {
-    if (MG_Feld_gueltig(reserviert) && K(reserviert).Block() == 1) K(reserviert).Block() = -1;
-    ZAU_Auftrag_aufgeben(p);
-}
-
 }  // namespace
 
 void ZAU_Zuruecksetzen() { ZAU_Klangzaehler = 0; }
@@ -82,7 +76,7 @@ void ZAU_Resource_abbau_Teil1(int p) {
     if (!person_pruefen(p, "ZAU_Resource_abbau_Teil1")) return;
     const int use = ZAU_Benutzung(p, "ZAU_Resource_abbau_Teil1 -> Auftrag 100 -> WarenID nicht erkannt.");
     if (use < 0) {
-        abbrechen(p, P(p).Zielfeld());
+        ZAU_Auftrag_aufgeben(p);
         return;
     }
     switch (use) {
@@ -100,7 +94,7 @@ void ZAU_Resource_abbau_Teil1(int p) {
             break;
         default:
             Fehler_melden("ZAU_Resource_abbau_Teil1 -> Auftrag 100 -> USE nicht erkannt.");
-            abbrechen(p, P(p).Zielfeld());
+            ZAU_Auftrag_aufgeben(p);
             break;
     }
 }
@@ -109,7 +103,7 @@ void ZAU_Resource_abbau_Teil2(int p) {
     if (!person_pruefen(p, "ZAU_Resource_abbau_Teil2")) return;
     const int use = ZAU_Benutzung(p, "ZAU_Resource_abbau_Teil2 -> Auftrag 101 -> WarenID nicht erkannt.");
     if (use < 0) {
-        abbrechen(p, P(p).Zielfeld());
+        ZAU_Auftrag_aufgeben(p);
         return;
     }
     switch (use) {
@@ -125,7 +119,7 @@ void ZAU_Resource_abbau_Teil2(int p) {
             break;
         default:
             Fehler_melden("ZAU_Resource_abbau_Teil2 -> Auftrag 101 -> USE nicht erkannt.");
-            abbrechen(p, P(p).Zielfeld());
+            ZAU_Auftrag_aufgeben(p);
             break;
     }
 }
@@ -174,6 +168,14 @@ void ZAU_Resource_abbau_Ertrag(int p, int /*code*/, int /*ware*/) {
 
 // --- Planting --------------------------------------------------------------------------
 
+bool ZAU_Pflanzfeld_frei(int feld) {
+    if (!MG_Feld_gueltig(feld) || (K(feld).Block() != 1 && K(feld).Block() != -1)) return false;
+    const int bewuchs = K(feld).Ambiente();
+    if (bewuchs == -1 || SLB_ist_Bodendecke(bewuchs)) return true;
+    return MG_ist_Ambiente(bewuchs) && !MG_Ambiente_blockiert(feld) &&
+           (!SchU_ist_Schutt(bewuchs) || SchU_Schutt_Index(feld) >= 0);
+}
+
 void ZAU_Pflanze_Vorbereitung(int p) {
     if (!PM_Person_gueltig(p)) return;
     Auftragweiterleitung(p, 140, 8, 9);
@@ -190,25 +192,28 @@ void ZAU_Pflanze_anbauen(int p) {
     const int ziel = P(p).Zielfeld();
     if (grow < 1 || static_cast<std::size_t>(grow) >= SBU_Ambiente.size()) {
         Fehler_melden(W("ZAU_Pflanze_anbauen WarenID hat keine gültige Ambiente: ") + std::to_string(ware));
-        abbrechen(p, ziel);
+        ZAU_Auftrag_aufgeben(p);
         return;
     }
     const int o = ZAU_Objekt_an(P(p).Auftragsziel2());
     if (o < 0) {
         // The farm is gone: the reserved field is given up and the planter goes.
         Fehler_melden("ZAU_Pflanze_anbauen > kein Gebaeude auf Feld " + std::to_string(P(p).Auftragsziel2()));
-        abbrechen(p, ziel);
-        return;
-    }
-    // The field may have changed hands since it was chosen (a ruin cleared around it drops
-    // rubble that a collector then holds, a site marks it for levelling): only a field that is
-    // still empty land, or land under a footpath or flowers, is sown; the other holder keeps it,
-    // and the order is given up (the farm stops waiting for the unit) so that it plants again elsewhere.
-    const int bewuchs = K(ziel).Ambiente();
-    if ((bewuchs != -1 && !SLB_ist_Bodendecke(bewuchs)) || (K(ziel).Block() != 1 && K(ziel).Block() != -1)) {
         ZAU_Auftrag_aufgeben(p);
         return;
     }
+    // The field may have changed hands since it was chosen (a ruin cleared around it drops
+    // rubble that a collector then holds, a site marks it for levelling): the other holder
+    // keeps it, and the order is given up (the farm stops waiting for the unit) so that it
+    // plants again elsewhere. Ground cover, and a bush the field was chosen with, hold nothing
+    // and are sown over.
+    if (!ZAU_Pflanzfeld_frei(ziel)) {
+        ZAU_Auftrag_aufgeben(p);
+        return;
+    }
+    // Rubble sown over is no longer there for a collector.
+    if (SchU_ist_Schutt(K(ziel).Ambiente()))
+        if (const int i = SchU_Schutt_Index(ziel); i >= 0) SchU_Schutt_entfernen(i);
     PM_Skill_trainieren(ware, p);
     K(ziel).Ambiente() = SBU_Ambiente_Basis() + grow;
     WU_Wachstumsauftrag_hinzufuegen(1, 0, ziel, O(o).Besitzer(), O(o).Feld(), ware);

@@ -20,6 +20,11 @@ void ZAU_Resource_abbau_Teil2(int person);
 void ZAU_Resource_abbau_Teil3(int person, int code, int ware);
 // What the landscape gives up at the target cell, by the ware's use.
 void ZAU_Resource_abbau_Ertrag(int person, int code, int ware);
+// The field a planter reserved is still its own to sow: reserved or free land under nothing,
+// under ground cover (a footpath, flowers) or under another ambient that blocks nothing (a
+// bush, or rubble still in the rubble list, that the field was chosen with). Rubble a
+// collector holds (taken from the list), a levelling mark or a block belong to somebody else.
+bool ZAU_Pflanzfeld_frei(int feld);
 void ZAU_Pflanze_Vorbereitung(int person);
 void ZAU_Pflanze_anbauen(int person);
 void ZAU_Arbeit_Teil2(int person, int code);

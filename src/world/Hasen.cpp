@@ -345,6 +345,17 @@ int Hase_Loch_suchen(int feld, int grenze, bool reservieren) {
     return lochfeld(h);
 }
 
+void Hase_Loch_freigeben(int feld) {
+    for (int i = 0; i < Hase_Anzahl; ++i) {
+        Hasenloch& h = Hase_Loecher[idx(i)];
+        if (lochfeld(h) != feld || !h.Reserviert) continue;
+        h.Reserviert = false;
+        // The hunter's reservation made the hole's cell walkable; it blocks again.
+        if (MG_Feld_gueltig(feld) && Karte[idx(feld)].Block() == 1) Karte[idx(feld)].Block() = 2;
+        return;
+    }
+}
+
 Hase_Abzug Hase_Loch_Kaninchen_abziehen(int feld) {
     int i = 0;
     while (i < Hase_Anzahl && lochfeld(Hase_Loecher[idx(i)]) != feld) ++i;

@@ -41,6 +41,9 @@ void Hase_Loecher_abgleichen();
 // The nearest hole on the cell's island that is neither reserved nor in use,
 // nearer than grenze; reserves it when asked. Its cell, or -1.
 int Hase_Loch_suchen(int feld, int grenze, bool reservieren);
+// A hole reserved for a trap that will not be set is free for hunters again (and its cell
+// blocked again); nothing when no reserved hole is at the cell.
+void Hase_Loch_freigeben(int feld);
 // What taking a rabbit from a hole found.
 enum class Hase_Abzug {
     Bleibt,     // one rabbit taken, others remain

@@ -156,18 +156,35 @@ bool RU_ist_Huegel(int feld) {
 
 void RU_Index_leeren() { RU_Index.clear(); }
 
+namespace {
+
+// Enters the cell under every kind it is a resource of, as a rebuild finds it; with
+// `fehlende` only under the kinds it is not entered under yet.
+void erfassen(int c, bool fehlende) {
+    auto eintragen = [&](int art) {
+        if (!fehlende || !RU_ist_eingetragen(art, c)) RU_Ressource_eintragen(art, c);
+    };
+    if (const std::string* spezial = spezial_von(c); spezial && feld_von(c).Block() == 2) {
+        if (*spezial == "tree")
+            eintragen(RU_Baum);
+        else if (*spezial == "stone")
+            eintragen(RU_Stein);
+    }
+    if (RU_ist_Kueste(c)) eintragen(RU_Kueste);
+    if (RU_ist_Huegel(c)) eintragen(RU_Huegel);
+}
+
+}  // namespace
+
 void RU_Ressourcen_erfassen() {
     RU_Index_leeren();
-    for (int c = 0; c < static_cast<int>(Karte.size()); ++c) {
-        if (const std::string* spezial = spezial_von(c); spezial && feld_von(c).Block() == 2) {
-            if (*spezial == "tree")
-                RU_Ressource_eintragen(RU_Baum, c);
-            else if (*spezial == "stone")
-                RU_Ressource_eintragen(RU_Stein, c);
-        }
-        if (RU_ist_Kueste(c)) RU_Ressource_eintragen(RU_Kueste, c);
-        if (RU_ist_Huegel(c)) RU_Ressource_eintragen(RU_Huegel, c);
-    }
+    for (int c = 0; c < static_cast<int>(Karte.size()); ++c) erfassen(c, false);
+}
+
+void RU_Ressource_zurueckgeben(int feld) {
+    if (!MG_Feld_gueltig(feld) || feld_von(feld).Block() != 1) return;
+    MG_Feld_sperre_setzen(feld);
+    erfassen(feld, true);
 }
 
 void RU_Ressource_eintragen(int art, int feld) {

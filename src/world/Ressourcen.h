@@ -49,5 +49,9 @@ void RU_Huegel_nachtragen(int feld);
 // The nearest resource of the kind within the clan's work radius around the
 // building at feld, taken out of the index and reserved; -1 when none.
 int RU_Ressource_nehmen(int art, int feld, int clan);
+// A cell taken for gathering and left unworked (its order was given up): while it is still
+// reserved, its block state comes from what stands on it again and it goes back into the
+// index under what it is (a tree, a stone, a hilltop).
+void RU_Ressource_zurueckgeben(int feld);
 // A resource of the kind around feld on its island (nothing is taken); -1 when none.
 int RU_Ressource_vorhanden(int art, int feld, int clan);

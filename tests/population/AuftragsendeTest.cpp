@@ -1,6 +1,6 @@
-// The ways a buying or carrying order ends - done, or given up on the way for any reason -
-// and what each leaves behind: the seller's promised units, the units a site or workplace
-// waits for, and the gold of both clans (with the gold in circulation unchanged).
+// The ways an order ends - done, or given up on the way for any reason - and what each leaves
+// behind: the seller's promised units, the units a site or workplace waits for, the gold of both
+// clans (with the gold in circulation unchanged), and whatever else the order held.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -8,13 +8,20 @@
 
 #include "economy/Arbeiterslots.h"
 #include "economy/Geldkreis.h"
+#include "economy/Haefen.h"
+#include "economy/Schutt.h"
+#include "foundation/Geometrie.h"
 #include "population/Arbeitsauftraege.h"
 #include "population/Auftragswelt.h"
 #include "population/Bauauftraege.h"
 #include "population/Bewegung.h"
 #include "population/Einkauf.h"
+#include "population/Jobschritt.h"
 #include "population/Zielaktion.h"
+#include "world/Ernte.h"
+#include "world/Hasen.h"
 #include "world/Pfade.h"
+#include "world/Ressourcen.h"
 
 namespace {
 
@@ -246,6 +253,221 @@ TEST(Auftragsende, FetchAndFoodOrders) {
             EXPECT_EQ(Kauf::gold_gesamt(), k.gold_vorher);
         }
     }
+}
+
+// Orders that hold something besides goods: a landscape cell reserved for gathering, a
+// field for planting, a ripe plant or a trap's catch to bring in, a rabbit hole for a trap, a
+// planned site's building order, a harbour's request for a settler, a clan's count of its
+// airships. Clan 0's workplace stands at (5,5) and its worker starts at (5,12).
+struct Halten {
+    Auftragswelt welt{32, 1, 8};
+    static constexpr int Ware = 7;
+    int werk_feld = W::feld(5, 5);
+    int ziel = W::feld(12, 9);  // the cell the order holds, where the case has one
+    int werk = -1, p = -1;
+
+    Halten() {
+        W::S(0).Arbeitsradius() = 40;
+        p = W::person(0, W::feld(5, 12));
+        OB_Slots.resize(64);
+    }
+    // The workplace with the use in its slot 0 (for the ware), empty, waiting for nothing.
+    void werkstatt(int benutzung) {
+        werk = W::gebaeude(0, werk_feld, W::vorlage("Produktion", {{Ware, benutzung}}));
+        W::slot(werk, 0, Ware, 0);
+        W::P(p).ArbeitsplatzID() = werk;
+    }
+    // An ambient template of the kind on the order's cell (block 2 when it blocks); its number.
+    int ambiente(const char* spezial, bool blockiert) {
+        Ambiente_Item a;
+        a.spezial = spezial;
+        a.block = blockiert ? 1 : 0;
+        SBU_Ambiente.push_back(a);
+        const int typ = SBU_Ambiente_Basis() + static_cast<int>(SBU_Ambiente.size()) - 1;
+        W::K(ziel).Ambiente() = typ;
+        W::K(ziel).Block() = blockiert ? 2 : -1;
+        return typ;
+    }
+    int bestellt() const { return werk >= 0 ? W::O(werk).Slot_Bestellt(0) : 0; }
+    // What clan 0's open orders of the code for the cell ask for (by the counter), or their number.
+    int befehle(int code, int feld, int Job_Befehl::*zaehler = nullptr) const {
+        int n = 0;
+        for (int i = 0; i < W::anzahl(0); ++i)
+            if (W::befehl(0, i).Befehl == code && W::befehl(0, i).Feld == feld)
+                n += zaehler ? W::befehl(0, i).*zaehler : 1;
+        return n;
+    }
+    const Hasenloch* loch() const {
+        for (int i = 0; i < Hase_Anzahl; ++i)
+            if (Hase_Loecher[static_cast<std::size_t>(i)].X +
+                    Hase_Loecher[static_cast<std::size_t>(i)].Y * 32 ==
+                ziel)
+                return &Hase_Loecher[static_cast<std::size_t>(i)];
+        return nullptr;
+    }
+};
+
+TEST(Auftragsende, WhatAnOrderHoldsBesidesGoodsGoesBackWhenItIsGivenUp) {
+    struct Fall {
+        const char* was;
+        int code;                                  // the order the worker gets
+        std::function<void(Halten&)> geben;        // gives it (the order's own routine)
+        std::function<bool(const Halten&)> haelt;  // what it holds while it runs
+        std::function<bool(const Halten&)> frei;   // all of it back once it is given up
+    };
+    const Fall faelle[] = {
+        {"a tree to fell", 100,
+         [](Halten& h) {
+             h.werkstatt(Benutzung_lumberjack);
+             h.ambiente("tree", true);
+             RU_Ressource_eintragen(RU_Baum, h.ziel);
+             ASSERT_TRUE(JU_Auftrag_geben(h.p, h.werk, 0));
+         },
+         [](const Halten& h) { return W::K(h.ziel).Block() == 1 && !RU_ist_eingetragen(RU_Baum, h.ziel); },
+         [](const Halten& h) {
+             return W::K(h.ziel).Block() == 2 && RU_ist_eingetragen(RU_Baum, h.ziel) && h.bestellt() == 0;
+         }},
+        {"sand to dig", 100,
+         [](Halten& h) {
+             h.werkstatt(Benutzung_sand);
+             for (int d = 0; d <= 6; ++d) W::K(h.ziel + FFU_Nachbarfeld(d)).LandType() = 2;
+             ASSERT_TRUE(JU_Auftrag_geben(h.p, h.werk, 0));
+         },
+         [](const Halten& h) { return W::P(h.p).Zielfeld() == h.ziel && W::K(h.ziel).Block() == 1; },
+         [](const Halten& h) { return W::K(h.ziel).Block() == -1 && h.bestellt() == 0; }},
+        {"rubble to collect", 100,
+         [](Halten& h) {
+             h.werkstatt(Benutzung_recycle);
+             SBU_Trash_IDs = {h.ambiente("trash", false)};
+             SchU_Schutt_hinzufuegen(h.ziel);
+             ASSERT_TRUE(JU_Auftrag_geben(h.p, h.werk, 0));
+         },
+         [](const Halten& h) { return W::K(h.ziel).Block() == 1 && SchU_Schutt_Index(h.ziel) < 0; },
+         [](const Halten& h) {
+             return W::K(h.ziel).Block() == -1 && SchU_Schutt_Index(h.ziel) >= 0 && h.bestellt() == 0;
+         }},
+        {"a field to plant", 140,
+         [](Halten& h) {
+             h.werkstatt(Benutzung_Anbau);
+             ASSERT_TRUE(JU_Auftrag_geben(h.p, h.werk, 0));
+             h.ziel = W::P(h.p).Auftragsziel2();
+         },
+         [](const Halten& h) { return W::K(h.ziel).Block() == 1; },
+         [](const Halten& h) { return W::K(h.ziel).Block() == -1 && h.bestellt() == 0; }},
+        {"a ripe plant to harvest", 150,
+         [](Halten& h) {
+             h.werkstatt(Benutzung_Anbau);
+             h.ambiente("", true);
+             W::O(h.werk).Slot_Bestellt(0) = 1;
+             ERU_Ernteauftrag_hinzufuegen(150, 0, h.werk_feld, 0, Halten::Ware, h.ziel, h.werk_feld);
+             ASSERT_TRUE(ERU_Ernteauftrag_vergeben(h.p));
+         },
+         [](const Halten& h) { return W::K(h.ziel).Block() == 1 && h.bestellt() == 1; },
+         [](const Halten& h) {
+             return W::K(h.ziel).Block() == -1 && W::K(h.ziel).Ambiente() == -1 && h.bestellt() == 0;
+         }},
+        {"a rabbit hole for a trap", 600,
+         [](Halten& h) {
+             h.werkstatt(Benutzung_Kaninchenabbau);
+             SBU_ID_hole = h.ambiente("hole", true);
+             Hase_Loch_anlegen(h.ziel, h.ziel);
+             ASSERT_TRUE(JU_Auftrag_geben(h.p, h.werk, 0));
+         },
+         [](const Halten& h) { return h.loch() && h.loch()->Reserviert && W::K(h.ziel).Block() == 1; },
+         [](const Halten& h) {
+             return h.loch() && !h.loch()->Reserviert && W::K(h.ziel).Block() == 2 && h.bestellt() == 0;
+         }},
+        {"a trap's catch", 650,
+         [](Halten& h) {
+             h.werkstatt(Benutzung_Kaninchenabbau);
+             SBU_ID_hole = h.ambiente("hole", true);
+             Hase_Loch_anlegen(h.ziel, h.ziel);
+             ASSERT_GE(Hase_Loch_suchen(h.ziel, 5, true), 0);  // the trap set on it
+             W::K(h.ziel).Ambiente() = SBU_ID_hole + 1;
+             W::O(h.werk).Slot_Bestellt(0) = 1;
+             ERU_Ernteauftrag_hinzufuegen(650, 0, h.werk_feld, 0, Halten::Ware, h.ziel, h.werk_feld);
+             ASSERT_TRUE(ERU_Ernteauftrag_vergeben(h.p));
+         },
+         [](const Halten& h) { return h.loch() && h.loch()->Reserviert && W::K(h.ziel).Block() == 1; },
+         [](const Halten& h) {
+             // The catch goes with the trap, as when its lodge is demolished; the hole stays.
+             return h.loch() && !h.loch()->Reserviert && h.loch()->Anzahl == Hasen_Init - 1 &&
+                    W::K(h.ziel).Block() == 2 && W::K(h.ziel).Ambiente() == SBU_ID_hole && h.bestellt() == 0;
+         }},
+        {"a site to level", JU_Auftrag_Bauen,
+         [](Halten& h) {
+             const int typ = W::vorlage("Produktion");
+             W::K(h.ziel).Objekt() = BPU_Planungscode(typ);
+             JU_Befehl_eintragen(JU_Bauen, 0, h.ziel, typ, 0, 0, 0);
+             ASSERT_TRUE(JU_Auftragsliste_abarbeiten(h.p));
+         },
+         [](const Halten& h) { return h.befehle(JU_Bauen, h.ziel) == 0; },
+         [](const Halten& h) { return h.befehle(JU_Bauen, h.ziel) == 1; }},
+        {"a settler for a harbour overseas", JU_Auftrag_Hafen_Reise,
+         [](Halten& h) {
+             const int typ = W::vorlage("Hafen");
+             Hafen_registrieren(W::gebaeude(0, W::feld(20, 24), typ));  // the settler's harbour
+             const int fern = W::feld(28, 28);                          // the one asking, overseas
+             W::K(fern).Insel() = 1;
+             W::O(W::gebaeude(0, fern, typ)).Zaehler() = 2;
+             JU_Befehl_eintragen(JU_Siedler, 0, fern, typ, 1, -1, fern);
+             ASSERT_TRUE(JU_Auftragsliste_abarbeiten(h.p));
+             h.ziel = fern;
+         },
+         [](const Halten& h) { return h.befehle(JU_Siedler, h.ziel, &Job_Befehl::Ware) == 0; },
+         [](const Halten& h) { return h.befehle(JU_Siedler, h.ziel, &Job_Befehl::Ware) == 1; }},
+        {"an airship to build", JU_Auftrag_Herstellen,
+         [](Halten& h) {
+             SBU_Waren[Halten::Ware].Spez = "ship";
+             h.werkstatt(Benutzung_Produktion);
+             W::S(0).Flugschiffe_Max() = 1;
+             ASSERT_TRUE(JU_Arbeit_am_Arbeitsplatz(h.p));
+         },
+         [](const Halten& h) { return W::S(0).Flugschiffe() == 1 && W::O(h.werk).Zaehler() == 1; },
+         [](const Halten& h) { return W::S(0).Flugschiffe() == 0 && W::O(h.werk).Zaehler() == 0; }},
+    };
+    for (const Fall& f : faelle)
+        for (bool stirbt : {false, true}) {
+            SCOPED_TRACE(std::string(f.was) + (stirbt ? ", the worker died" : ", the worker walled in"));
+            Halten h;
+            f.geben(h);
+            ASSERT_EQ(W::P(h.p).AuftragID(), f.code);
+            EXPECT_TRUE(f.haelt(h));
+            if (stirbt) {
+                PM_Person_loeschen(h.p);
+            } else {
+                Kauf::einmauern(W::P(h.p).Feld());
+                for (int i = 0; i < 3000 && W::P(h.p).AuftragID() == f.code; ++i) BU_Person_bewegen(h.p);
+                EXPECT_EQ(W::P(h.p).AuftragID(), 3) << "given up, sent away";
+            }
+            bhmtest::Kernwelt::gemeldet();
+            EXPECT_TRUE(f.frei(h));
+        }
+}
+
+// A harbour removed while somebody waits in it for a ship: the passenger goes ashore where it
+// waited, and the harbour overseas that asked for it asks again.
+TEST(Auftragsende, APassengerWhoseHarbourGoesLandsAndTheHarbourOverseasAsksAgain) {
+    Halten h;
+    const int typ = W::vorlage("Hafen");
+    const int hafen = W::gebaeude(0, W::feld(5, 12), typ);
+    Hafen_registrieren(hafen);
+    const int fern = W::feld(28, 28);
+    W::K(fern).Insel() = 1;
+    W::gebaeude(0, fern, typ);
+    W::P(h.p).AuftragID() = JU_Auftrag_Hafen_Reise;
+    W::P(h.p).Zielfeld() = W::feld(5, 12);
+    W::P(h.p).Auftragsziel2() = fern;
+    ZAU_Zielaktion_Manager(h.p);
+    ASSERT_EQ(W::P(h.p).AuftragID(), JU_Auftrag_Hafen_Reise + 1);
+    EXPECT_EQ(W::K(W::feld(5, 12)).Person(), -1) << "inside";
+
+    OM_Objekt_loeschen(hafen);
+    W::K(W::feld(5, 12)).Objekt() = -1;
+    EXPECT_EQ(h.befehle(JU_Siedler, fern, &Job_Befehl::Ware), 1);
+    for (int i = 0; i < 100 && W::P(h.p).AuftragID() != 3; ++i) BU_Person_bewegen(h.p);
+    EXPECT_EQ(W::P(h.p).AuftragID(), 3) << "ashore and sent away";
+    EXPECT_NE(W::K(W::P(h.p).Feld()).Person(), -1);
 }
 
 TEST(Auftragsende, TheSupplierSearchPassesOverSellersNobodyCanWalkTo) {

@@ -268,17 +268,22 @@ TEST(Bewegung, ALongRingOfWaitingWalkersComesApartToo) {
     for (int p : geher) EXPECT_EQ(W::K(W::P(p).Feld()).Person(), p);
 }
 
-// A walker that reached its target on the last cell of its detour still holds the row;
-// once idle it holds none, so a walker stuck behind it in a full lane swaps places with it
-// (and on with the idle persons beyond, who have nowhere to step aside to).
-TEST(Bewegung, AnIdlePersonHoldsNoDetourAndLetsAWalkerInAFullLanePass) {
-    Handelnwelt welt;
+// A lane one cell wide, (3,8) to (8,8), every other cell around it blocked.
+void gasse_anlegen() {
     std::vector<int> gasse;
     for (int x = 3; x <= 8; ++x) gasse.push_back(W::feld(x, 8));
     for (int z : gasse)
         for (int d = 1; d <= 6; ++d)
             if (std::find(gasse.begin(), gasse.end(), z + FFU_Nachbarfeld(d)) == gasse.end())
                 W::K(z + FFU_Nachbarfeld(d)).Block() = 2;
+}
+
+// A walker that reached its target on the last cell of its detour still holds the row;
+// once idle it holds none, so a walker stuck behind it in a full lane swaps places with it
+// (and on with the idle persons beyond, who have nowhere to step aside to).
+TEST(Bewegung, AnIdlePersonHoldsNoDetourAndLetsAWalkerInAFullLanePass) {
+    Handelnwelt welt;
+    gasse_anlegen();
     const int p = W::walker(W::feld(3, 8), W::feld(7, 8), 500);
     const int q = W::walker(W::feld(4, 8), W::feld(4, 8), 3);
     PFU_Pfade = {{1, W::feld(4, 8), 0}};
@@ -291,6 +296,23 @@ TEST(Bewegung, AnIdlePersonHoldsNoDetourAndLetsAWalkerInAFullLanePass) {
     EXPECT_EQ(W::P(q).PfadID(), -1);
     EXPECT_EQ(PFU_Pfade[0][0], 0) << "the row is free again";
     EXPECT_EQ(W::P(p).Feld(), W::feld(7, 8));
+}
+
+// Idle persons fill a lane up to its closed end, each left with the counter 9 of the swap
+// that last moved it (nothing counts an idle person's counter down), and none has a cell to
+// step aside to: a walker still swaps its way past them to the lane's end.
+TEST(Bewegung, AnIdlePersonSwappedAsideOnceLetsTheNextWalkerPassToo) {
+    Handelnwelt welt;
+    gasse_anlegen();
+    const int p = W::walker(W::feld(3, 8), W::feld(8, 8), 500);
+    std::vector<int> alle{p};
+    for (int x = 4; x <= 8; ++x) {
+        alle.push_back(W::person(W::feld(x, 8)));
+        W::P(alle.back()).Bewegungscounter() = 9;
+    }
+    for (int i = 0; i < 2000 && W::P(p).Feld() != W::P(p).Zielfeld(); ++i)
+        for (int r : alle) BU_Person_bewegen(r);
+    EXPECT_EQ(W::P(p).Feld(), W::feld(8, 8));
 }
 
 // A hungry walker on a detour gives it up rather than wait for somebody working where it

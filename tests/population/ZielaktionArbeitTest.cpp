@@ -4,6 +4,7 @@
 
 #include "world/Hasen.h"
 
+#include "economy/Schutt.h"
 #include "platform/base/Text1252.h"
 #include "population/Bewegung.h"
 #include "population/Handelnwelt.h"
@@ -232,31 +233,38 @@ TEST(ZielaktionArbeit, APlanterSowsOnlyAFieldThatNobodyElseHoldsMeanwhile) {
     // The field was chosen free; since then a ruin cleared around it dropped rubble that a
     // collector now holds, or a site marked it, or something blocks it. Footpaths and
     // flowers (ambient templates 2 and 3 here, after the one building template) are
-    // nobody's and are sown over.
+    // nobody's and are sown over, and so is a bush (template 0, which blocks nothing) that
+    // the field was chosen with.
     struct Fall {
         const char* name;
         int ambiente, block;
         bool gesaet;
     };
-    const Fall faelle[] = {{"rubble held by its collector", 0, 1, false},
+    const Fall faelle[] = {{"rubble held by its collector", 1 + 4, 1, false},
                            {"marked for levelling", -1, 0, false},
                            {"blocked", -1, 2, false},
                            {"a stump", 1, 2, false},
                            {"a footpath worn meanwhile", 1 + 2, 1, true},
-                           {"flowers", 1 + 3, -1, true}};
+                           {"flowers", 1 + 3, -1, true},
+                           {"a bush", 1 + 0, 1, true},
+                           {"rubble nobody collects", 1 + 4, 1, true}};
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
         Abbauwelt welt;
-        SBU_Ambiente.resize(4);
+        SBU_Ambiente.resize(5);
         SBU_Way_IDs = {1 + 2};
         SBU_Flower_IDs = {1 + 3};
+        SBU_Trash_IDs = {1 + 4};
         SBU_Waren[1].Grow = 1;
         Spieler[0].Arbeit_Rohstoff() = 1;
         W::slot(welt.werk, 0, 1, 0, 1);  // the farm's order of the unit
         const int p = welt.sammler(141, 1);
         W::K(welt.ziel).Ambiente() = f.ambiente;
         W::K(welt.ziel).Block() = f.block;
+        // Rubble in the rubble list is nobody's yet; a collector takes it out when it comes for it.
+        if (f.gesaet && f.ambiente == 1 + 4) SchU_Schutt_hinzufuegen(welt.ziel);
         ZAU_Zielaktion_Manager(p);
+        EXPECT_EQ(SchU_Schutt_Index(welt.ziel), -1) << "rubble sown over leaves the list";
         if (f.gesaet) {
             EXPECT_EQ(W::K(welt.ziel).Ambiente(), 1 + 1) << "the first growth stage";
             EXPECT_EQ(W::K(welt.ziel).Block(), 2);
