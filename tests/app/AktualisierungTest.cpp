@@ -1,15 +1,11 @@
 // The player's walk through the update check: from the main menu's button and at start-up,
 // against a local address where nothing listens and against a server that never answers.
 // The check must write how it ended onto the update panel while the panel is still shown.
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <thread>
 
 #include "app/Rundgang.h"
+#include "common/LokalerPort.h"
 #include "app/Berichte.h"
 #include "persistence/Update.h"
 #include "platform/base/System.h"
@@ -18,35 +14,6 @@
 namespace {
 
 using namespace bhmtest;
-
-// A local TCP socket bound to a free port: listening (a server that accepts and never
-// answers) or closed again at once (a port that refuses every connection).
-class Lokaler_Port {
-public:
-    explicit Lokaler_Port(bool lauschen) {
-        fd_ = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        bind(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a);
-        socklen_t l = sizeof a;
-        getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &l);
-        port = ntohs(a.sin_port);
-        if (lauschen) {
-            listen(fd_, 1);
-        } else {
-            close(fd_);
-            fd_ = -1;
-        }
-    }
-    ~Lokaler_Port() {
-        if (fd_ >= 0) close(fd_);
-    }
-    int port = 0;
-
-private:
-    int fd_ = -1;
-};
 
 // Where the panel writes status line n (centred, font 2, on its base line), as a band of
 // client pixels.

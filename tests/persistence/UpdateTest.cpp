@@ -19,6 +19,7 @@
 #include <string>
 #include <thread>
 
+#include "common/LokalerPort.h"
 #include "common/ProgrammOrdner.h"
 #include "foundation/Config.h"
 #include "foundation/Fehler.h"
@@ -70,21 +71,14 @@ struct Gegenstelle {
 
 // Listens on a free local port and runs the script for the one connection it accepts.
 class Fakeserver {
+    bhmtest::Lokaler_Port lausch_{true};  // before port, which reads it
+
 public:
-    explicit Fakeserver(std::function<void(const Gegenstelle&)> skript) {
-        lausch_ = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        bind(lausch_, reinterpret_cast<sockaddr*>(&a), sizeof a);
-        listen(lausch_, 1);
-        socklen_t l = sizeof a;
-        getsockname(lausch_, reinterpret_cast<sockaddr*>(&a), &l);
-        port = ntohs(a.sin_port);
+    explicit Fakeserver(std::function<void(const Gegenstelle&)> skript) : port(lausch_.port) {
         faden_ = std::thread([this, skript] {
-            pollfd p{lausch_, POLLIN, 0};
+            pollfd p{lausch_.fd(), POLLIN, 0};
             if (poll(&p, 1, 5000) <= 0) return;
-            const int fd = accept(lausch_, nullptr, nullptr);
+            const int fd = accept(lausch_.fd(), nullptr, nullptr);
             // Far beyond any deadline of the client: the client ends each exchange first.
             timeval tv{20, 0};
             setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
@@ -92,14 +86,10 @@ public:
             close(fd);
         });
     }
-    ~Fakeserver() {
-        faden_.join();
-        close(lausch_);
-    }
-    int port = 0;
+    ~Fakeserver() { faden_.join(); }
+    const int port;
 
 private:
-    int lausch_ = -1;
     std::thread faden_;
 };
 
@@ -283,15 +273,7 @@ TEST_F(Update, ACompressedUpdaterIsInflatedAndAnUnstartableOneIsReported) {
 }
 
 TEST_F(Update, NoServerMeansServerNotFound) {
-    int s = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    socklen_t l = sizeof a;
-    getsockname(s, reinterpret_cast<sockaddr*>(&a), &l);
-    close(s);  // nobody listens there now
-    pruefen(ntohs(a.sin_port));
+    pruefen(bhmtest::Lokaler_Port(false).port);  // nobody listens there now
     EXPECT_EQ(Verbindungsfehler, Tcp_abgewiesen);
     EXPECT_EQ(ui.zeilen[1], "Server not found!");
     EXPECT_EQ(ui.zeilen[7], "PLEASE WAIT... ABORT");
