@@ -8,6 +8,9 @@
 //                     [--alle N] [--mensch] [--streng] [--personen CLAN]
 //
 // --personen CLAN lists every person of the clan at each report.
+// A construction site that has waited five years is shown as it passes five years and every half
+// year after (ALTE BAUSTELLE: what it lacks, what is ordered, the nearest seller, its carriers);
+// at the end the run names the oldest any site grew from year 20 on, between the reports too.
 // Every month it checks that no unit is reserved, and no construction material ordered for a site,
 // for an order that no longer exists, and that no cell or rabbit hole stays reserved, no airship
 // counted and no settler asked for, for an order that no longer exists.
@@ -56,6 +59,7 @@
 #include "foundation/Spielstatus.h"
 #include "platform/base/Text1252.h"
 #include "platform/base/Zufall.h"
+#include "population/Arbeitsauftraege.h"
 #include "population/Befehlsliste.h"
 #include "population/Jobarchiv.h"
 #include "population/Personen.h"
@@ -140,6 +144,8 @@ struct Laufzahlen {
     std::vector<long long> geburten_gesamt;          // per clan over the whole run
     std::vector<int> baustelle_seit;                 // per object: step since which it is a site, -1 none
     std::vector<std::pair<int, int>> baustelle_von;  // per object: type and cell of that site
+    double aelteste_ab_20 = 0;                       // years: the oldest any site grew from year 20 on
+    std::string aelteste_ab_20_was;                  // its clan, kind and the year
 };
 
 long long Schritt_nr = 0;
@@ -407,6 +413,51 @@ std::vector<std::string> Bindungen_pruefen(Bindungen& b) {
         b.ohne_Auftrag += std::max(0LL, n - menge(offen, k) - menge(getragen, k));
     Halter_pruefen(b, zeilen);
     return zeilen;
+}
+
+// A site that has waited five years or more, shown as it passes five years and every half
+// year after: its clan, and per ware it lacks what is ordered, how far the nearest seller with
+// a unit to spare is, whether any seller lies within the supplier search's reach, and where
+// each carrier of that ware stands, where it goes and how long it has waited.
+void Baustelle_zeigen(int o, double alter) {
+    Objektzeile& ob = Objekte[static_cast<std::size_t>(o)];
+    const int clan = ob.Besitzer();
+    int frei = 0, mitglieder = 0;
+    for (const Personenzeile& p : Personen)
+        if (p.Hunger() > 0 && p.Spieler() == clan) {
+            ++mitglieder;
+            frei += arbeitsfaehig(p.Alter()) && p.AuftragID() == 0 && p.ArbeitsplatzID() < 0;
+        }
+    std::printf("ALTE BAUSTELLE: %.1f J, Clan %d, %s auf Feld %d; Clan: Kasse %d, %d Mitglieder, %d frei\n",
+                alter, clan, kurz(ob.Typ()).c_str(), ob.Feld(),
+                GU_Clan_gueltig(clan) ? Spieler[static_cast<std::size_t>(clan)].Gold() : 0, mitglieder, frei);
+    for (int k = 0; k < 4; ++k) {
+        const int ware = ob.Baumaterial_Ware(k);
+        if (ware < 1 || ob.Baumaterial_Rest(k) <= 0) continue;
+        long long bestellt = 0;
+        if (GU_Clan_gueltig(clan) && static_cast<std::size_t>(clan) < JU_Befehlsliste.size()) {
+            const JU_Befehle& l = JU_Befehlsliste[static_cast<std::size_t>(clan)];
+            for (int i = 0; i < l.Anzahl && static_cast<std::size_t>(i) < l.Befehle.size(); ++i) {
+                const Job_Befehl& j = l.Befehle[static_cast<std::size_t>(i)];
+                if (j.Befehl == 350 && j.Feld == ob.Feld() && j.Ware == ware) bestellt += j.Menge;
+            }
+        }
+        std::printf(
+            "  Ware %d: %d fehlen, %lld bestellt; naechster Lieferant mit Vorrat (unter 121) in %d; "
+            "einer in Reichweite der Suche: %s\n",
+            ware, ob.Baumaterial_Rest(k), bestellt, JU_Lieferant_Distanz(ob.Feld(), ware, clan),
+            JU_Lieferant_in_Reichweite(ob.Feld(), ware, clan) ? "ja" : "nein");
+        for (std::size_t i = 0; i < Personen.size(); ++i) {
+            const Personenzeile& p = Personen[i];
+            if (p.Hunger() <= 0 || p.Auftragsziel2() != ob.Feld() || p.WarenID() != ware ||
+                (p.AuftragID() != 350 && p.AuftragID() != 351))
+                continue;
+            std::printf(
+                "    Traeger %zu: Auftrag %d auf Feld %d, Ziel %d (Abstand %d), Vitalitaet %d, Warten %d\n",
+                i, p.AuftragID(), p.Feld(), p.Zielfeld(), FFU_Distanz(p.Feld(), p.Zielfeld()), p.Hunger(),
+                p.Wartezaehler());
+        }
+    }
 }
 
 // --- The human start ----------------------------------------------------------------
@@ -1211,6 +1262,15 @@ int main(int argc, char** argv) {
                         seit = static_cast<int>(Schritt_nr);
                         l.baustelle_von[o] = von;
                     }
+                    if (!bst) continue;
+                    const double alter = static_cast<double>(Schritt_nr - seit) / Schritte_je_Jahr;
+                    if (jahr >= 20 && alter > l.aelteste_ab_20) {
+                        l.aelteste_ab_20 = alter;
+                        l.aelteste_ab_20_was = "Clan " + std::to_string(Objekte[o].Besitzer()) + " " +
+                                               kurz(Objekte[o].Typ()) + " im Jahr " + std::to_string(jahr);
+                    }
+                    const long long monate = (Schritt_nr - seit) / (Monatsticks + 1);
+                    if (monate >= 60 && monate % 6 == 0) Baustelle_zeigen(static_cast<int>(o), alter);
                 }
                 for (std::size_t c = 0; c < Spieler.size(); ++c)
                     l.hoechste_stufe[c] = std::max(l.hoechste_stufe[c], Spieler[c].KI_Stufe());
@@ -1235,6 +1295,8 @@ int main(int argc, char** argv) {
     std::printf(
         "Veraltete Halter: Felder %lld, Kaninchenbaue %lld, Luftschiffe %lld, Siedler %lld (Monatssummen)\n",
         bindungen.felder, bindungen.loecher, bindungen.schiffe, bindungen.siedler);
+    std::printf("Aelteste Baustelle ab Jahr 20, auch zwischen den Berichten: %.1f J%s%s\n", l.aelteste_ab_20,
+                l.aelteste_ab_20_was.empty() ? "" : ", ", l.aelteste_ab_20_was.c_str());
     bool gut = l.geldfehler == 0 && l.zaehlerfehler == 0;
     if (opt.streng) {
         const int personen_am_ende = lebende_personen();

@@ -363,9 +363,11 @@ bool KI_Bauplatz_setzen(int clan, int typ, int phase) {
         return false;
     }
     if (!KI_Bauplatz_belieferbar(platz, typ, clan)) {
-        // Nobody could ever bring a material there: the site would wait for good, and its
-        // pending mark would stop the clan's building of that phase. The clan looks from
-        // another of its buildings next time; the island stays open.
+        // Nobody could ever bring a material there, or only another clan whose output its
+        // own sites and workshops wait for too, while the clan's own makers stand beyond the
+        // carriers' reach: the site would wait for good or for years, and its pending mark
+        // would stop the clan's building of that phase. The clan looks from another of its
+        // buildings next time; the island stays open.
         KI_Heimat_wechseln(clan);
         return true;
     }
@@ -380,8 +382,7 @@ bool KI_Bauplatz_belieferbar(int platz, int typ, int clan) {
     const Objekt_Item* o = vorlage(typ, "KI_Bauplatz_belieferbar");
     if (!o) return false;
     for (const Waren_Menge& m : o->Baukosten)
-        if (m.WarenID > 0 && m.Menge != 0 && !JU_Lieferant_in_Reichweite(platz, m.WarenID, clan))
-            return false;
+        if (m.WarenID > 0 && m.Menge != 0 && !JU_Baustelle_belieferbar(platz, m.WarenID, clan)) return false;
     return true;
 }
 

@@ -49,8 +49,9 @@ int KI_Produktion_waehlen(int stufe, int clan);
 // failed in a way that should block the home island. A place that no seller of a
 // material could supply gets no site and blocks nothing (true).
 bool KI_Bauplatz_setzen(int clan, int typ, int phase);
-// Every material of the type has a seller for the clan within the supplier search's reach
-// of the place.
+// Every material of the type can be brought to the place (`JU_Baustelle_belieferbar`): from
+// one of the clan's own buildings keeping it within the supplier search's reach, or, for a
+// material the clan keeps nowhere on the island, from any seller within that reach.
 bool KI_Bauplatz_belieferbar(int platz, int typ, int clan);
 // Where a site of the type is looked for; -1 when its resource is missing.
 int KI_Suchzentrum(int clan, int typ);

@@ -2,6 +2,7 @@
 #include "population/Arbeitsauftraege.h"
 
 #include <cstddef>
+#include <limits>
 #include <string>
 
 #include "economy/Geldkreis.h"
@@ -241,8 +242,9 @@ namespace {
 
 // Distance from the cell to the nearest building on its island below `reichweite` that keeps
 // a goods slot for the ware and whose owner sells to the clan - with a unit to spare, when
-// `vorraetig` - or -1.
-int naechster_Lieferant(int feld, int ware, int spieler, int reichweite, bool vorraetig) {
+// `vorraetig`; only the clan's own buildings, when `nur_eigene` - or -1.
+int naechster_Lieferant(int feld, int ware, int spieler, int reichweite, bool vorraetig,
+                        bool nur_eigene = false) {
     if (!MG_Feld_gueltig(feld)) return -1;
     const Warenindex_Liste* l = JU_Warenindex_Liste(ware, Karte[static_cast<std::size_t>(feld)].Insel());
     if (!l) return -1;
@@ -251,7 +253,7 @@ int naechster_Lieferant(int feld, int ware, int spieler, int reichweite, bool vo
         const Warenindex_Eintrag& e = l->Eintraege[static_cast<std::size_t>(i)];
         if (!OM_Objekt_gueltig(e.Objekt)) continue;
         const int besitzer = obj(e.Objekt).Besitzer();
-        if (besitzer != spieler && JU_Exportverbot(besitzer)) continue;
+        if (besitzer != spieler && (nur_eigene || JU_Exportverbot(besitzer))) continue;
         const int d = FFU_Distanz(eintrag_feld(e), feld);
         if (d < reichweite && (beste == -1 || d < beste) &&
             (!vorraetig || OM_Ware_verfuegbar(e.Objekt, ware)))
@@ -268,6 +270,12 @@ int JU_Lieferant_Distanz(int feld, int ware, int spieler) {
 
 bool JU_Lieferant_in_Reichweite(int feld, int ware, int spieler) {
     return naechster_Lieferant(feld, ware, spieler, Lieferant_Reichweite, false) >= 0;
+}
+
+bool JU_Baustelle_belieferbar(int feld, int ware, int spieler) {
+    if (naechster_Lieferant(feld, ware, spieler, std::numeric_limits<int>::max(), false, true) >= 0)
+        return naechster_Lieferant(feld, ware, spieler, Lieferant_Reichweite, false, true) >= 0;
+    return JU_Lieferant_in_Reichweite(feld, ware, spieler);
 }
 
 int JU_Auftrag_Text(int feld, int ware, int spieler) { return JU_Lieferant_Distanz(feld, ware, spieler); }

@@ -26,6 +26,10 @@ int JU_Auftrag_Text(int feld, int ware, int spieler);
 // Some building on the cell's island within the supplier search's reach keeps a goods slot
 // for the ware and sells to the clan (in stock or not): a site on the cell can be supplied.
 bool JU_Lieferant_in_Reichweite(int feld, int ware, int spieler);
+// A site of the clan on the cell can be supplied with the ware: when the clan keeps the ware
+// itself somewhere on the cell's island, one of its own buildings keeping it lies within the
+// supplier search's reach; otherwise some seller does (`JU_Lieferant_in_Reichweite`).
+bool JU_Baustelle_belieferbar(int feld, int ware, int spieler);
 
 // The orders of the slot uses; each (person, workplace, ware).
 bool JU_Auftrag_Holen(int person, int w, int ware);

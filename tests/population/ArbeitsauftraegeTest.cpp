@@ -301,4 +301,31 @@ TEST(JU_Lieferant_in_Reichweite, AnySellerOfTheWareBelowTheSupplierReachInStockO
     EXPECT_FALSE(W::gemeldet());
 }
 
+TEST(JU_Baustelle_belieferbar, FromTheClansOwnKeepersInReachWhereItKeepsTheWare) {
+    struct Fall {
+        const char* was;
+        std::vector<std::pair<int, int>> halter;  // keepers {clan, distance along the diagonal}
+        bool belieferbar;                         // for a site of clan 0 on (10, 10)
+    };
+    // The distance from (10, 10) to (10 + k, 10 + k) is 2k; (109, 110) is 199 away.
+    const Fall faelle[] = {
+        {"nobody keeps the ware", {}, false},
+        {"own keeper in reach", {{0, 100}}, true},
+        {"own keeper at 199", {{0, 199}}, true},
+        {"own keeper at 200", {{0, 200}}, false},
+        {"another clan's keeper in reach, the clan keeps none", {{1, 100}}, true},
+        {"another clan's keeper in reach, the clan's own out of reach", {{1, 100}, {0, 200}}, false},
+        {"own keepers in and out of reach", {{0, 200}, {0, 100}}, true},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        Auftragswelt welt(128, 1);
+        const int c = W::feld(10, 10);
+        for (const auto& [clan, d] : f.halter)
+            verkaeufer(clan, d == 199 ? W::feld(109, 110) : W::feld(10 + d / 2, 10 + d / 2), 0);
+        EXPECT_EQ(JU_Baustelle_belieferbar(c, 1, 0), f.belieferbar);
+        EXPECT_FALSE(W::gemeldet());
+    }
+}
+
 }  // namespace
