@@ -162,7 +162,9 @@ bool Feldkontrolle(int feld, int c0, int modus, int radius) {
     Kartenfeld& k = feld_von(feld);
     switch (modus) {
         case 0:
-            return FFU_Umgebung_frei(feld);
+            // The planter walks to the place, so it lies on the farm's island: a coast within
+            // the radius may face another island, where no path leads.
+            return FFU_Umgebung_frei(feld) && gleiche_insel(feld, c0);
         case 28:
         case 29:
         case 31:

@@ -70,6 +70,20 @@ TEST(Schneckenroutine, PlantingPlaceNextToTheOriginIsTheRightNeighbour) {
     EXPECT_EQ(JA_Suchring, 1);
 }
 
+TEST(Schneckenroutine, PlantingPlaceLiesOnTheOriginsIsland) {
+    // A farm by the coast faces another island within its radius: the planter could never
+    // walk there, and the reserved field would wait for good.
+    Auftragswelt welt;
+    const int c0 = Auftragswelt::feld(10, 10);
+    for (Kartenfeld& k : Karte) k.Insel() = 2;
+    for (int x = 0; x <= 10; ++x)
+        for (int y = 0; y < MG_Kartengroesse; ++y) Auftragswelt::K(Auftragswelt::feld(x, y)).Insel() = 1;
+    const int f = Schneckenroutine(c0, 0, 0);
+    ASSERT_GE(f, 0);
+    EXPECT_EQ(Auftragswelt::K(f).Insel(), 1);
+    EXPECT_NE(f, c0 + 1) << "the right neighbour lies on the other island";
+}
+
 TEST(Schneckenroutine, FreeCellSearchStopsAtRingTwentyFive) {
     Auftragswelt welt(64);
     const int c0 = Auftragswelt::feld(32, 32);
