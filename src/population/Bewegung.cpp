@@ -66,21 +66,40 @@ int naechstes_Pfadfeld(int p) {
     return zeile[static_cast<std::size_t>(schritt)];
 }
 
-// The person p waits for stands in a closed ring of walkers on stored paths, each waiting
-// for the next cell, held by the next of them, and the last for p's own cell. Nobody of such
-// a ring can swap (each one's next cell is another's) or, in a crowd, step aside. The chain
-// is followed until it closes, however long the ring; it cannot hold more walkers than there
-// are persons, so a chain that runs into a ring without p ends there.
-bool im_Ring(int p, int c) {
+// The cell a walker on its way goes to next: the next cell of its stored path, or the
+// straight step towards its target; -1 for a person not walking or without a valid next cell.
+int naechstes_Feld(int q) {
+    if (P(q).PfadID() >= 0) return naechstes_Pfadfeld(q);
+    if (P(q).AuftragID() < 1 || P(q).Feld() == P(q).Zielfeld()) return -1;
+    const int richtung = FFU_Richtung_zu_Feld(P(q).Feld(), P(q).Zielfeld());
+    return richtung < 1 ? -1 : P(q).Feld() + FFU_Nachbarfeld(richtung);
+}
+
+// The person p waits for stands in a closed ring of walkers, each waiting for the next
+// cell, held by the next of them, and the last for p's own cell. Nobody of such a ring can
+// swap (each one's next cell is another's) or, in a crowd, step aside. The chain is followed
+// until it closes, however long the ring; it cannot hold more walkers than there are persons,
+// so a chain that runs into a ring without p ends there. With nur_Pfade every walker of the
+// ring must be on a stored path; otherwise walkers going straight count too.
+bool im_Ring(int p, int c, bool nur_Pfade = true) {
     const int hoechstens = Personen_hoechster_Index + 1;
     int q = person_auf_feld(c, "BU_Blockiert");
     for (int i = 0; i < hoechstens && q >= 0 && q != p; ++i) {
-        if (P(q).PfadID() < 0 || P(q).Bewegungscounter() != 0) return false;
-        const int n = naechstes_Pfadfeld(q);
+        if ((nur_Pfade && P(q).PfadID() < 0) || P(q).Bewegungscounter() != 0) return false;
+        const int n = naechstes_Feld(q);
         if (!MG_Feld_gueltig(n) || n == P(q).Feld()) return false;
         q = person_auf_feld(n, "BU_Blockiert");
     }
     return q == p;
+}
+
+// The person q is on its way straight ahead, away from the cell a right behind it, and waits
+// for somebody standing on its next cell.
+bool in_der_Schlange(int q, int a) {
+    if (P(q).AuftragID() < 1 || P(q).Feld() == P(q).Zielfeld()) return false;
+    const int n = naechstes_Feld(q);
+    return MG_Feld_gueltig(n) && n - P(q).Feld() == P(q).Feld() - a && K(n).Person() >= 0 &&
+           K(n).Person() != q;
 }
 
 // The person on the cell is walking towards a target it has not reached.
@@ -246,7 +265,13 @@ bool BU_Ausweichen(int p, int c) {
     // behind it waited for years.
     if (P(q).AuftragID() >= 1 && P(q).Bewegungscounter() != 0) return false;
     const int a = P(p).Feld();
-    if (P(q).PfadID() < 0 || naechstes_Pfadfeld(q) == a) {
+    // Somebody walking straight and waiting in a queue, with the walker right behind it going
+    // its own way, keeps its place: a swap would only put it back a cell, and so for everyone
+    // who comes up from behind. In a lane one cell wide with a steady stream behind it such a
+    // walker went back as often as forward, and a carrier waited for years a few cells from the
+    // head of the queue. A ring of waiting walkers still comes apart by the swap.
+    const bool wartet_vorn = P(q).PfadID() < 0 && in_der_Schlange(q, a) && !im_Ring(p, c, false);
+    if ((P(q).PfadID() < 0 && !wartet_vorn) || naechstes_Pfadfeld(q) == a) {
         K(a).Person() = -1;
         K(c).Person() = -1;
         P(p).Letztes_Feld() = a;

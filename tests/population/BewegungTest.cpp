@@ -210,28 +210,36 @@ TEST(Bewegung, APersonPushedOntoItsOwnNextPathCellWalksOn) {
 // Three walkers on three neighbouring cells, each one's path leading onto the next one's
 // cell, walled in: none can swap or step aside. One of them gives its path up and the one
 // behind it swaps places, so the ring comes apart while all are well fed.
+// Walking straight, the three come apart the same way: the one behind swaps with the one
+// in front, since the ring holds them all.
 TEST(Bewegung, ARingOfWalkersWaitingForEachOtherComesApart) {
-    Handelnwelt welt;
-    const int a = W::feld(5, 8), b = W::feld(6, 8), c = W::feld(5, 9);
-    for (int z : {a, b, c})
-        for (int d = 1; d <= 6; ++d) {
-            const int n = z + FFU_Nachbarfeld(d);
-            if (n != a && n != b && n != c) W::K(n).Block() = 2;
+    for (bool mit_Pfad : {true, false}) {
+        SCOPED_TRACE(mit_Pfad);
+        Handelnwelt welt;
+        const int a = W::feld(5, 8), b = W::feld(6, 8), c = W::feld(5, 9);
+        for (int z : {a, b, c})
+            for (int d = 1; d <= 6; ++d) {
+                const int n = z + FFU_Nachbarfeld(d);
+                if (n != a && n != b && n != c) W::K(n).Block() = 2;
+            }
+        const int pa = W::walker(a, b, 500), pb = W::walker(b, c, 500), pc = W::walker(c, a, 500);
+        PFU_Pfade.clear();
+        if (mit_Pfad) {
+            PFU_Pfade = {{1, b, 0}, {1, c, 0}, {1, a, 0}};
+            for (int p : {pa, pb, pc}) {
+                W::P(p).PfadID() = p - pa;
+                W::P(p).Pfadschritt() = 1;
+            }
         }
-    const int pa = W::walker(a, b, 500), pb = W::walker(b, c, 500), pc = W::walker(c, a, 500);
-    PFU_Pfade = {{1, b, 0}, {1, c, 0}, {1, a, 0}};
-    for (int p : {pa, pb, pc}) {
-        W::P(p).PfadID() = p - pa;
-        W::P(p).Pfadschritt() = 1;
+        int angekommen = 0;
+        for (int i = 0; i < 400 && angekommen == 0; ++i)
+            for (int p : {pa, pb, pc}) {
+                BU_Person_bewegen(p);
+                angekommen += W::P(p).Feld() == W::P(p).Zielfeld();
+            }
+        EXPECT_GT(angekommen, 0);
+        for (int p : {pa, pb, pc}) EXPECT_EQ(W::K(W::P(p).Feld()).Person(), p);
     }
-    int angekommen = 0;
-    for (int i = 0; i < 400 && angekommen == 0; ++i)
-        for (int p : {pa, pb, pc}) {
-            BU_Person_bewegen(p);
-            angekommen += W::P(p).Feld() == W::P(p).Zielfeld();
-        }
-    EXPECT_GT(angekommen, 0);
-    for (int p : {pa, pb, pc}) EXPECT_EQ(W::K(W::P(p).Feld()).Person(), p);
 }
 
 // The same for a ring of fourteen walkers round a blocked courtyard: the ring is followed
@@ -276,6 +284,45 @@ void gasse_anlegen() {
         for (int d = 1; d <= 6; ++d)
             if (std::find(gasse.begin(), gasse.end(), z + FFU_Nachbarfeld(d)) == gasse.end())
                 W::K(z + FFU_Nachbarfeld(d)).Block() = 2;
+}
+
+// A queue in a lane one cell wide waits for a fisher working at its head. The first of the
+// queue walks straight; the one behind it, on a detour or straight, waits behind it instead of
+// swapping places (which only put the first one back a cell, for everyone who came up behind).
+// Somebody coming the other way still swaps with it.
+TEST(Bewegung, AWalkerInAQueueKeepsItsPlaceBeforeTheOnesBehindIt) {
+    for (bool hinten_mit_Pfad : {false, true}) {
+        SCOPED_TRACE(hinten_mit_Pfad);
+        Handelnwelt welt;
+        gasse_anlegen();
+        const int kopf = W::feld(8, 8);
+        const int fischer = W::walker(kopf, kopf, 101);
+        W::P(fischer).Bewegungscounter() = 5000;
+        const int erster = W::walker(W::feld(7, 8), kopf, 351);
+        const int zweiter = W::walker(W::feld(6, 8), kopf, 351);
+        const int dritter = W::walker(W::feld(5, 8), kopf, 351);
+        PFU_Pfade.clear();
+        if (hinten_mit_Pfad) {
+            PFU_Pfade = {{1, W::feld(7, 8), kopf, 0}, {1, W::feld(6, 8), W::feld(7, 8), kopf, 0}};
+            W::P(zweiter).PfadID() = 0;
+            W::P(dritter).PfadID() = 1;
+            W::P(zweiter).Pfadschritt() = W::P(dritter).Pfadschritt() = 1;
+        }
+        for (int i = 0; i < 600; ++i)
+            for (int r : {fischer, erster, zweiter, dritter}) BU_Person_bewegen(r);
+        EXPECT_EQ(W::P(erster).Feld(), W::feld(7, 8));
+        EXPECT_EQ(W::P(zweiter).Feld(), W::feld(6, 8));
+        EXPECT_EQ(W::P(dritter).Feld(), W::feld(5, 8));
+    }
+    // Coming the other way, a walker swaps with the first of the queue.
+    Handelnwelt welt;
+    gasse_anlegen();
+    const int hin = W::walker(W::feld(5, 8), W::feld(8, 8), 351);
+    const int her = W::walker(W::feld(6, 8), W::feld(3, 8), 351);
+    for (int i = 0; i < 400 && W::P(her).Feld() != W::P(her).Zielfeld(); ++i)
+        for (int r : {hin, her}) BU_Person_bewegen(r);
+    EXPECT_EQ(W::P(hin).Feld(), W::feld(8, 8));
+    EXPECT_EQ(W::P(her).Feld(), W::feld(3, 8));
 }
 
 // A walker that reached its target on the last cell of its detour still holds the row;
