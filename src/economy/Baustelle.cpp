@@ -350,18 +350,11 @@ void BPU_Materialauftrag_zurueck(int objekt, int ware) {
         return;
     }
     if (fehlende_Einheiten(objekt, ware) < 1) return;
-    Objektzeile& ob = Objekte[static_cast<std::size_t>(objekt)];
-    const int clan = ob.Besitzer();
-    if (clan >= 0 && static_cast<std::size_t>(clan) < JU_Befehlsliste.size()) {
-        JU_Befehle& liste = JU_Befehlsliste[static_cast<std::size_t>(clan)];
-        for (int i = 0; i < liste.Anzahl && static_cast<std::size_t>(i) < liste.Befehle.size(); ++i) {
-            Job_Befehl& b = liste.Befehle[static_cast<std::size_t>(i)];
-            if (b.Befehl != Befehl_Material || b.Feld != ob.Feld() || b.Ware != ware) continue;
-            b.Menge += 1;
-            return;
-        }
-    }
-    BPU_Materialauftrag_eintragen(objekt, ware, 1);
+    const Objektzeile& ob = Objekte[static_cast<std::size_t>(objekt)];
+    if (Job_Befehl* b = JU_Befehl_finden(ob.Besitzer(), Befehl_Material, ob.Feld(), ware))
+        b->Menge += 1;
+    else
+        BPU_Materialauftrag_eintragen(objekt, ware, 1);
 }
 
 void BPU_Baumaterial_nachbestellen() {

@@ -5,6 +5,7 @@
 #include "foundation/Geometrie.h"
 #include "foundation/Textzeilen.h"
 #include "platform/base/Datei.h"
+#include "population/Bauauftraege.h"
 #include "population/Personen.h"
 #include "population/Zielaktion.h"
 #include "world/Karte.h"
@@ -16,9 +17,6 @@ namespace {
 
 // Records are added ten at a time.
 constexpr int Hafen_Schritt = 10;
-// A person waiting in a harbour for a ship, and one a ship has just set down.
-constexpr int Auftrag_im_Hafen = 851;
-constexpr int Auftrag_gelandet = 852;
 
 bool hafen_gueltig(int h) { return h >= 0 && h <= Hafen_Ende && static_cast<std::size_t>(h) < Haefen.size(); }
 
@@ -32,11 +30,11 @@ void platz_fuer(int h) {
 void passagiere_an_Land(const Hafen_inhalte& h) {
     for (int k = 0; k < h.Anzahl && static_cast<std::size_t>(k) < h.Passagiere.size(); ++k) {
         const int q = h.Passagiere[static_cast<std::size_t>(k)];
-        if (!PM_Person_lebt(q) || Personen[static_cast<std::size_t>(q)].AuftragID() != Auftrag_im_Hafen)
+        if (!PM_Person_lebt(q) || Personen[static_cast<std::size_t>(q)].AuftragID() != JU_Auftrag_im_Hafen)
             continue;
         ZAU_Auftrag_freigeben(q);
         Personenzeile& p = Personen[static_cast<std::size_t>(q)];
-        p.AuftragID() = Auftrag_gelandet;
+        p.AuftragID() = JU_Auftrag_gelandet;
         p.WarenID() = 0;
         PM_Ziel_setzen(q, p.Feld());
     }

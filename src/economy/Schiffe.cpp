@@ -31,9 +31,6 @@ constexpr int Schiff_Schritt = 10;
 constexpr int Warten_Flug = 5;
 constexpr int Warten_Ankunft = 60;
 constexpr int Warten_Leerlauf = 30;
-// A person waiting in a harbour, and one just set down by a ship.
-constexpr int Auftrag_im_Hafen = 851;
-constexpr int Auftrag_gelandet = 852;
 constexpr int Hunger_nach_Reise = 200;
 
 Schiff& schiff(int i) { return Schiffe[static_cast<std::size_t>(i)]; }
@@ -57,7 +54,7 @@ void anhaengen(const Schiff& s) {
 // passenger not yet aboard waits for the next ship (the place it was marked for is gone).
 void ladung_aufgeben(const Schiff& s) {
     if (s.Auftrag == Schiff_Auftrag_Passagier && s.Naechstes_Ziel >= 0 && PM_Person_lebt(s.Ladung) &&
-        Personen[static_cast<std::size_t>(s.Ladung)].AuftragID() == Auftrag_im_Hafen)
+        Personen[static_cast<std::size_t>(s.Ladung)].AuftragID() == JU_Auftrag_im_Hafen)
         Personen[static_cast<std::size_t>(s.Ladung)].WarenID() = 0;
     if (s.Auftrag != Schiff_Auftrag_Waren) return;
     const bool vor_dem_laden = s.Naechstes_Ziel >= 0;
@@ -334,7 +331,7 @@ void Schiff_Passagier_absetzen(int i) {
     // Only a passenger still on its way lands; the row of one who died meanwhile may
     // already belong to somebody else.
     if (!PM_Person_lebt(s.Ladung) ||
-        Personen[static_cast<std::size_t>(s.Ladung)].AuftragID() != Auftrag_im_Hafen) {
+        Personen[static_cast<std::size_t>(s.Ladung)].AuftragID() != JU_Auftrag_im_Hafen) {
         Fehler_melden("Schiff_Passagier_absetzen > Passagier nicht an Bord: " + std::to_string(s.Ladung));
         return;
     }
@@ -343,7 +340,7 @@ void Schiff_Passagier_absetzen(int i) {
     if (o >= 0 && Objekte[static_cast<std::size_t>(o)].Zaehler() > 0)
         --Objekte[static_cast<std::size_t>(o)].Zaehler();
     Personenzeile& p = Personen[static_cast<std::size_t>(s.Ladung)];
-    p.AuftragID() = Auftrag_gelandet;
+    p.AuftragID() = JU_Auftrag_gelandet;
     PM_Ziel_setzen(s.Ladung, s.Feld);
     p.Feld() = s.Feld;
     p.Hunger() = Hunger_nach_Reise;

@@ -84,8 +84,7 @@ bool kaufen(int person, int w, int ware, bool mangel_fuehren, const char* routin
     GKU_Lohn_von_Spieler_zu_Person(person, besitzer);
     GU_Arbeit_A_plus(person);
     auftrag_setzen(person, JU_Auftrag_Tragen, feld, obj(w).Feld(), ware);
-    pers(person).Kaufpreis() = preis;
-    pers(person).Kaufpreis_an() = verkaeufer;
+    pers(person).Kauf_offen(preis, verkaeufer);
     return true;
 }
 

@@ -125,8 +125,7 @@ bool JU_Materialauftrag_annehmen(int spieler, int index, int person) {
     GU_Arbeit_B_plus(person);
     auftrag_setzen(person, JU_Auftrag_Material, feld, b.Feld);
     p->WarenID() = b.Ware;
-    p->Kaufpreis() = preis;
-    p->Kaufpreis_an() = verkaeufer;
+    p->Kauf_offen(preis, verkaeufer);
     herunterzaehlen(spieler, index, &Job_Befehl::Menge);
     return true;
 }
@@ -155,17 +154,12 @@ void JU_Siedler_zurueck(int hafenfeld) {
     const int o = MG_Feld_gueltig(hafenfeld) ? Karte[static_cast<std::size_t>(hafenfeld)].Objekt() : -1;
     if (!OM_Objekt_gueltig(o) || Objekte[static_cast<std::size_t>(o)].Feld() != hafenfeld) return;
     const int clan = Objekte[static_cast<std::size_t>(o)].Besitzer();
-    if (clan >= 0 && static_cast<std::size_t>(clan) < JU_Befehlsliste.size()) {
-        JU_Befehle& liste = JU_Befehlsliste[static_cast<std::size_t>(clan)];
-        for (int i = 0; i < liste.Anzahl && static_cast<std::size_t>(i) < liste.Befehle.size(); ++i) {
-            Job_Befehl& b = liste.Befehle[static_cast<std::size_t>(i)];
-            if (b.Befehl != JU_Siedler || b.Feld != hafenfeld) continue;
-            b.Ware += 1;
-            return;
-        }
-    }
-    JU_Befehl_eintragen(JU_Siedler, clan, hafenfeld, Objekte[static_cast<std::size_t>(o)].Typ(), 1, -1,
-                        hafenfeld);
+    // A settler request counts its settlers in the ware field.
+    if (Job_Befehl* b = JU_Befehl_finden(clan, JU_Siedler, hafenfeld))
+        b->Ware += 1;
+    else
+        JU_Befehl_eintragen(JU_Siedler, clan, hafenfeld, Objekte[static_cast<std::size_t>(o)].Typ(), 1, -1,
+                            hafenfeld);
 }
 
 bool JU_Schiff_beladen(int schiff) {

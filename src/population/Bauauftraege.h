@@ -7,6 +7,9 @@
 inline constexpr int JU_Auftrag_Material = 350;
 inline constexpr int JU_Auftrag_Bauen = 500;
 inline constexpr int JU_Auftrag_Hafen_Reise = 850;
+// A settler waiting in a harbour for a ship, and one a ship has just set down.
+inline constexpr int JU_Auftrag_im_Hafen = JU_Auftrag_Hafen_Reise + 1;
+inline constexpr int JU_Auftrag_gelandet = JU_Auftrag_Hafen_Reise + 2;
 
 // The person takes the clan's order at the index; false leaves everything as it was.
 bool JU_Bauauftrag_annehmen(int spieler, int index, int person);

@@ -63,6 +63,16 @@ void JU_Befehl_eintragen(int befehl, int spieler, int feld, int typ, int ware, i
     l.Anzahl += 1;
 }
 
+Job_Befehl* JU_Befehl_finden(int spieler, int befehl, int feld, int ware) {
+    JU_Befehle* l = liste(spieler);
+    if (!l) return nullptr;
+    for (int i = 0; i < l->Anzahl && static_cast<std::size_t>(i) < l->Befehle.size(); ++i) {
+        Job_Befehl& b = l->Befehle[static_cast<std::size_t>(i)];
+        if (b.Befehl == befehl && b.Feld == feld && (ware < 0 || b.Ware == ware)) return &b;
+    }
+    return nullptr;
+}
+
 void JU_Befehl_entfernen(int spieler, int index) {
     if (!befehl(spieler, index, "JU_Befehl_entfernen")) return;
     JU_Befehle& l = JU_Befehlsliste[static_cast<std::size_t>(spieler)];

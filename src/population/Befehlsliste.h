@@ -33,6 +33,9 @@ extern std::vector<JU_Befehle> JU_Befehlsliste;
 
 // Appends an order to the clan's list (the list of lists and the record array grow as needed).
 void JU_Befehl_eintragen(int befehl, int spieler, int feld, int typ, int ware, int lohn, int menge);
+// The clan's first order with the code on the cell (and, when ware is 0 or more, for that
+// ware); nothing when there is none.
+Job_Befehl* JU_Befehl_finden(int spieler, int befehl, int feld, int ware = -1);
 // The last order moves into the index; the order of the others is not kept.
 void JU_Befehl_entfernen(int spieler, int index);
 // No lists (world reset).

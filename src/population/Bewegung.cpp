@@ -66,11 +66,14 @@ int naechstes_Pfadfeld(int p) {
     return zeile[static_cast<std::size_t>(schritt)];
 }
 
+// The person has an order and has not reached its target.
+bool auf_dem_Weg(int q) { return P(q).AuftragID() >= 1 && P(q).Feld() != P(q).Zielfeld(); }
+
 // The cell a walker on its way goes to next: the next cell of its stored path, or the
 // straight step towards its target; -1 for a person not walking or without a valid next cell.
 int naechstes_Feld(int q) {
     if (P(q).PfadID() >= 0) return naechstes_Pfadfeld(q);
-    if (P(q).AuftragID() < 1 || P(q).Feld() == P(q).Zielfeld()) return -1;
+    if (!auf_dem_Weg(q)) return -1;
     const int richtung = FFU_Richtung_zu_Feld(P(q).Feld(), P(q).Zielfeld());
     return richtung < 1 ? -1 : P(q).Feld() + FFU_Nachbarfeld(richtung);
 }
@@ -96,7 +99,7 @@ bool im_Ring(int p, int c, bool nur_Pfade = true) {
 // The person q is on its way straight ahead, away from the cell a right behind it, and waits
 // for somebody standing on its next cell.
 bool in_der_Schlange(int q, int a) {
-    if (P(q).AuftragID() < 1 || P(q).Feld() == P(q).Zielfeld()) return false;
+    if (!auf_dem_Weg(q)) return false;
     const int n = naechstes_Feld(q);
     return MG_Feld_gueltig(n) && n - P(q).Feld() == P(q).Feld() - a && K(n).Person() >= 0 &&
            K(n).Person() != q;
@@ -105,7 +108,7 @@ bool in_der_Schlange(int q, int a) {
 // The person on the cell is walking towards a target it has not reached.
 bool unterwegs(int c) {
     const int q = person_auf_feld(c, "BU_Blockiert");
-    return q >= 0 && P(q).AuftragID() >= 1 && P(q).Feld() != P(q).Zielfeld();
+    return q >= 0 && auf_dem_Weg(q);
 }
 
 // One position further along a stored path (a damaged save may hold any number).

@@ -76,8 +76,7 @@ bool kaufen(int person, const JA_Angebot& angebot, int auftrag, const char* rout
     GU_Arbeitslos_plus(person);
     PM_Ziel_setzen(person, angebot.Feld);
     p->Bewegungscounter() = 9;
-    p->Kaufpreis() = preis;
-    p->Kaufpreis_an() = besitzer;
+    p->Kauf_offen(preis, besitzer);
     return true;
 }
 

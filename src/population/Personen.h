@@ -34,6 +34,12 @@ struct Personenzeile : Datenzeile<Personen_Feldanzahl> {
     int Kaufpreis() const { return Reserve13(); }
     int& Kaufpreis_an() { return Reserve14(); }
     int Kaufpreis_an() const { return Reserve14(); }
+    void Kauf_offen(int preis, int an) {
+        Kaufpreis() = preis;
+        Kaufpreis_an() = an;
+    }
+    // The unit is taken (or the purchase undone): nothing is open any more.
+    void Kauf_erledigt() { Kauf_offen(-1, -1); }
     BHM_FELD(Aktiver_SkillID, 21)
     BHM_FELD(Aktiver_Skilllevel, 22)
     BHM_FELD(ArbeitsplatzID, 23)

@@ -295,8 +295,7 @@ void kauf_zuruecknehmen(int p, int verkaeufer_feld, int ware, int zahler, bool p
         else if (GU_Clan_gueltig(zahler))
             GKU_Kaufpreis_an_Spieler_zurueck(an, zahler, preis);
     }
-    z.Kaufpreis() = -1;
-    z.Kaufpreis_an() = -1;
+    z.Kauf_erledigt();
 }
 
 bool reserviert(int feld) {

@@ -47,8 +47,7 @@ void verbrauchen(int p, int ware, bool luxus) {
     const int o = ZAU_Objekt_an(P(p).Feld());
     if (o >= 0 && OM_Ware_vorhanden(ware, o)) {
         OM_Ware_auslagern(ware, o);
-        P(p).Kaufpreis() = -1;
-        P(p).Kaufpreis_an() = -1;
+        P(p).Kauf_erledigt();
         if (luxus)
             PM_Luxus_Glueck(p, ware, o);
         else
@@ -103,8 +102,7 @@ void WareauseinemObjketholen(int ware, int p, int code) {
         return;
     }
     OM_Ware_auslagern(ware, o);
-    P(p).Kaufpreis() = -1;  // the unit is taken: the purchase is done
-    P(p).Kaufpreis_an() = -1;
+    P(p).Kauf_erledigt();
     Auftragweiterleitung(p, code, 8, 9);
     PM_Ziel_setzen(p, P(p).Auftragsziel2());
 }
